@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Sets everything up, builds with warnings as errors, and runs the whole test suite.
+#   scripts/test.sh              normal build in build/
+#   scripts/test.sh --sanitize   address and undefined-behaviour sanitizers in build-sanitize/
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+
+sanitize=OFF
+build_dir=build
+for arg in "$@"; do
+    case "$arg" in
+        --sanitize) sanitize=ON; build_dir=build-sanitize ;;
+        *) echo "unknown option $arg" >&2; exit 2 ;;
+    esac
+done
+
+BUILD_DIR="$build_dir" scripts/build.sh -DONDIVEL_WERROR=ON -DONDIVEL_SANITIZE="$sanitize"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"

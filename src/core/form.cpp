@@ -1,0 +1,125 @@
+#include "core/form.h"
+
+#include <stdexcept>
+
+#include "core/ondivel.h"
+#include "core/platform.h"
+
+namespace ondivel {
+
+Form::Form(Ondivel& app, std::string name) : app_(app), name_(std::move(name)) {}
+
+Form::~Form() = default;
+
+void Form::registerControl(Control& c) {
+    c.owner_ = this;
+    controls_.push_back(&c);
+    auto& slot = byName_[c.name()];
+    slot.push_back(&c);
+}
+
+Control* Form::findControl(const std::string& name, int index) const {
+    auto it = byName_.find(name);
+    if (it == byName_.end()) return nullptr;
+    for (Control* c : it->second)
+        if (c->index() == index) return c;
+    return nullptr;
+}
+
+VarRef Form::member(const std::string& name) const {
+    auto it = members_.find(name);
+    return it == members_.end() ? VarRef{} : it->second;
+}
+
+void Form::Load() {
+    if (loaded_) return;
+    if (!designSnapshotTaken_) {
+        for (Control* c : controls_) c->snapshotDesign();
+        designSnapshotTaken_ = true;
+    } else {
+        for (Control* c : controls_) c->restoreDesign();
+        resetMembers();
+    }
+    loaded_ = true;
+    Visible = false;
+    Form_Load();
+    app_.requestRepaint();
+}
+
+void Form::Show() {
+    Load();
+    if (!loaded_) return; // Form_Load may have unloaded it
+    Visible = true;
+    app_.activate(*this);
+    app_.requestRepaint();
+}
+
+void Form::ShowModal() {
+    Load();
+    if (!loaded_) return;
+    Visible = true;
+    modal_ = true;
+    app_.activate(*this);
+    app_.requestRepaint();
+    app_.platform().showModal(*this);
+    modal_ = false;
+}
+
+void Form::Hide() {
+    Visible = false;
+    app_.formClosed(*this);
+    app_.requestRepaint();
+}
+
+bool Form::Unload() {
+    if (!loaded_) return true;
+    int cancel = 0;
+    Form_QueryUnload(cancel);
+    if (cancel) return false;
+    Form_Unload(cancel);
+    if (cancel) return false;
+    loaded_ = false;
+    Visible = false;
+    app_.formClosed(*this);
+    app_.requestRepaint();
+    return true;
+}
+
+ScriptValue Form::property(const std::string& prop) const {
+    if (prop == "Visible") return Visible;
+    if (prop == "Loaded") return loaded_;
+    if (prop == "Caption") return Caption;
+    if (prop == "Left") return Left;
+    if (prop == "Top") return Top;
+    if (prop == "Width") return Width;
+    if (prop == "Height") return Height;
+    if (prop == "BackColor") return static_cast<double>(BackColor);
+    if (prop == "MousePointer") return static_cast<double>(MousePointer);
+    if (auto m = member(prop); m.valid()) return m.get();
+    throw std::invalid_argument("unknown property " + name_ + "." + prop);
+}
+
+void Form::setProperty(const std::string& prop, const ScriptValue& v) {
+    if (prop == "Visible") {
+        if (toBool(v)) Show();
+        else Hide();
+    } else if (prop == "Caption") Caption = toText(v);
+    else if (prop == "Left") Left = toNumber(v);
+    else if (prop == "Top") Top = toNumber(v);
+    else if (prop == "Width") Width = toNumber(v);
+    else if (prop == "Height") Height = toNumber(v);
+    else if (prop == "BackColor") BackColor = static_cast<Color>(toNumber(v));
+    else if (prop == "MousePointer") MousePointer = static_cast<int>(toNumber(v));
+    else if (auto m = member(prop); m.valid()) m.set(v);
+    else throw std::invalid_argument("unknown property " + name_ + "." + prop);
+    app_.requestRepaint();
+}
+
+ControlArray::ControlArray(Form& owner, ControlKind kind, const std::string& name, int count, int first)
+    : first_(first) {
+    items_.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        items_.push_back(std::make_unique<FormControl>(owner, kind, name, first + i));
+}
+
+} // namespace ondivel

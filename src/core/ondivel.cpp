@@ -1,0 +1,163 @@
+#include "core/ondivel.h"
+
+#include <filesystem>
+
+#include "core/form.h"
+#include "core/platform.h"
+#include "scope/frm_full_screen.h"
+#include "scope/frm_ondivel.h"
+#include "scope/renderer.h"
+#include "meters/frm_toolbox.h"
+#include "shell/frm_option.h"
+#include "shell/mdi_ondivel.h"
+#include "shell/settings_store.h"
+#include "sources/frm_gbf.h"
+#include "sources/frm_harmonique.h"
+
+#ifndef ONDIVEL_VERSION_MAJOR
+#define ONDIVEL_VERSION_MAJOR 1
+#endif
+#ifndef ONDIVEL_VERSION_MINOR
+#define ONDIVEL_VERSION_MINOR 0
+#endif
+
+namespace ondivel {
+
+Ondivel::Ondivel(Platform& platform) : platform_(platform) {
+    mdi_ = std::make_unique<MDIOndivel>(*this);
+    frmOndivel_ = std::make_unique<FrmOndivel>(*this);
+    frmToolBox_ = std::make_unique<FrmToolBox>(*this);
+    frmGBF_[SideA] = std::make_unique<FrmGBF>(*this, SideA);
+    frmGBF_[SideB] = std::make_unique<FrmGBF>(*this, SideB);
+    frmHarmonique_[SideA] = std::make_unique<FrmHarmonique>(*this, SideA);
+    frmHarmonique_[SideB] = std::make_unique<FrmHarmonique>(*this, SideB);
+    frmOption_ = std::make_unique<FrmOption>(*this);
+    frmFullScreen_ = std::make_unique<FrmFullScreen>(*this);
+    renderer_ = std::make_unique<Renderer>(*this);
+    for (Form* f : std::initializer_list<Form*>{mdi_.get(), frmOndivel_.get(), frmToolBox_.get(),
+                                                frmGBF_[0].get(), frmGBF_[1].get(), frmHarmonique_[0].get(),
+                                                frmHarmonique_[1].get(), frmOption_.get(), frmFullScreen_.get()})
+        add(*f);
+    registerGlobals();
+}
+
+Ondivel::~Ondivel() = default;
+
+void Ondivel::add(Form& form) { forms_.push_back(&form); }
+
+Form* Ondivel::form(const std::string& name) const {
+    for (Form* f : forms_)
+        if (f->name() == name) return f;
+    return nullptr;
+}
+
+VarRef Ondivel::global(const std::string& name) const {
+    if (auto it = globals_.find(name); it != globals_.end()) return it->second;
+    return mdi_->member(name);
+}
+
+void Ondivel::RefreshDisplay() { renderer_->RefreshDisplay(); }
+
+std::string Ondivel::ReadIni(const std::string& section, const std::string& key, const std::string& def) const {
+    return ReadIniValue(g.FichierConfig, section, key, def);
+}
+
+void Ondivel::WriteIni(const std::string& section, const std::string& key, const std::string& value) const {
+    WriteIniValue(g.FichierConfig, section, key, value);
+}
+
+std::string Ondivel::programFolder() const {
+    std::string folder = platform_.programFolder();
+    while (!folder.empty() && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
+    return folder;
+}
+
+int Ondivel::versionMajor() { return ONDIVEL_VERSION_MAJOR; }
+int Ondivel::versionMinor() { return ONDIVEL_VERSION_MINOR; }
+
+void Ondivel::activate(Form& form) {
+    if (active_ == &form) return;
+    active_ = &form;
+    form.Form_Activate();
+}
+
+void Ondivel::formClosed(Form& form) {
+    if (active_ == &form) active_ = nullptr;
+}
+
+void Ondivel::registerGlobals() {
+#define ONDIVEL_GLOBAL(name) globals_[#name] = VarRef(&g.name)
+    ONDIVEL_GLOBAL(AmplitudeA);
+    ONDIVEL_GLOBAL(AmplitudeB);
+    ONDIVEL_GLOBAL(FrequenceA);
+    ONDIVEL_GLOBAL(FrequenceB);
+    ONDIVEL_GLOBAL(SignalA);
+    ONDIVEL_GLOBAL(SignalB);
+    ONDIVEL_GLOBAL(GammeA);
+    ONDIVEL_GLOBAL(GammeB);
+    ONDIVEL_GLOBAL(SourceBrancheeA);
+    ONDIVEL_GLOBAL(SourceBrancheeB);
+    ONDIVEL_GLOBAL(EntreeBrancheeCH1);
+    ONDIVEL_GLOBAL(EntreeBrancheeCH2);
+    ONDIVEL_GLOBAL(VoltmetreBranche);
+    ONDIVEL_GLOBAL(NiveauDeclenchement);
+    ONDIVEL_GLOBAL(AmplitudeCH1);
+    ONDIVEL_GLOBAL(AmplitudeCH2);
+    ONDIVEL_GLOBAL(FrequenceCH1);
+    ONDIVEL_GLOBAL(FrequenceCH2);
+    ONDIVEL_GLOBAL(SignalCH1);
+    ONDIVEL_GLOBAL(SignalCH2);
+    ONDIVEL_GLOBAL(OffsetCH1);
+    ONDIVEL_GLOBAL(OffsetCH2);
+    ONDIVEL_GLOBAL(RapportCycliqueCH1);
+    ONDIVEL_GLOBAL(RapportCycliqueCH2);
+    ONDIVEL_GLOBAL(BaseTemps);
+    ONDIVEL_GLOBAL(SensibiliteCH1);
+    ONDIVEL_GLOBAL(SensibiliteCH2);
+    ONDIVEL_GLOBAL(PositionH);
+    ONDIVEL_GLOBAL(PositionCH1);
+    ONDIVEL_GLOBAL(PositionCH2);
+    ONDIVEL_GLOBAL(EpaisseurTrace);
+    ONDIVEL_GLOBAL(FacteurIntensite);
+    ONDIVEL_GLOBAL(StyleTraceCH1);
+    ONDIVEL_GLOBAL(StyleTraceCH2);
+    ONDIVEL_GLOBAL(CouleurA);
+    ONDIVEL_GLOBAL(CouleurB);
+    ONDIVEL_GLOBAL(CouleurEcran);
+    ONDIVEL_GLOBAL(CouleurGrille);
+    ONDIVEL_GLOBAL(CouleurCadre);
+    ONDIVEL_GLOBAL(RougeA);
+    ONDIVEL_GLOBAL(VertA);
+    ONDIVEL_GLOBAL(BleuA);
+    ONDIVEL_GLOBAL(RougeB);
+    ONDIVEL_GLOBAL(VertB);
+    ONDIVEL_GLOBAL(BleuB);
+    ONDIVEL_GLOBAL(RougeEcran);
+    ONDIVEL_GLOBAL(VertEcran);
+    ONDIVEL_GLOBAL(BleuEcran);
+    ONDIVEL_GLOBAL(PositionSpot);
+    ONDIVEL_GLOBAL(CompteurPrecedent);
+    ONDIVEL_GLOBAL(FrequenceCompteur);
+    ONDIVEL_GLOBAL(PositionSelecteur);
+    ONDIVEL_GLOBAL(DossierPartage);
+    ONDIVEL_GLOBAL(SousDossierAuteur);
+    ONDIVEL_GLOBAL(DossierDonneesCommunes);
+    ONDIVEL_GLOBAL(DossierDocumentsCommuns);
+    ONDIVEL_GLOBAL(FichierConfig);
+    ONDIVEL_GLOBAL(DossierDepot);
+    ONDIVEL_GLOBAL(MotDePasseValide);
+    ONDIVEL_GLOBAL(NomUtilisateur);
+    ONDIVEL_GLOBAL(ExoSignalCH1);
+    ONDIVEL_GLOBAL(ExoSignalCH2);
+    ONDIVEL_GLOBAL(ExoAmplitudeCH1);
+    ONDIVEL_GLOBAL(ExoAmplitudeCH2);
+    ONDIVEL_GLOBAL(ExoFrequenceCH1);
+    ONDIVEL_GLOBAL(ExoFrequenceCH2);
+    ONDIVEL_GLOBAL(ExoNombreOscillogrammes);
+    ONDIVEL_GLOBAL(ExoNumeroOscillogramme);
+    ONDIVEL_GLOBAL(ExoPoints);
+    ONDIVEL_GLOBAL(ExoPointsMax);
+#undef ONDIVEL_GLOBAL
+}
+
+} // namespace ondivel

@@ -1,0 +1,104 @@
+#pragma once
+// The application object: the bench state (the program's globals), every window model, and the
+// procedures shared between windows. Each test and each scenario builds a fresh one.
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/globals.h"
+#include "core/script_value.h"
+
+namespace ondivel {
+
+class Form;
+class Platform;
+class Renderer;
+class MDIOndivel;
+class FrmOndivel;
+class FrmToolBox;
+class FrmGBF;
+class FrmHarmonique;
+class FrmOption;
+class FrmFullScreen;
+
+enum Side { SideA = 0, SideB = 1 };
+
+class Ondivel {
+public:
+    explicit Ondivel(Platform& platform);
+    ~Ondivel();
+    Ondivel(const Ondivel&) = delete;
+    Ondivel& operator=(const Ondivel&) = delete;
+
+    Platform& platform() const { return platform_; }
+
+    Globals g;
+
+    // Window models.
+    MDIOndivel& mdi() const { return *mdi_; }
+    FrmOndivel& frmOndivel() const { return *frmOndivel_; }
+    FrmToolBox& frmToolBox() const { return *frmToolBox_; }
+    FrmGBF& frmGBFA() const { return *frmGBF_[SideA]; }
+    FrmGBF& frmGBFB() const { return *frmGBF_[SideB]; }
+    FrmGBF& frmGBF(int side) const { return *frmGBF_[side == SideB ? 1 : 0]; }
+    FrmHarmonique& frmHarmoniqueA() const { return *frmHarmonique_[SideA]; }
+    FrmHarmonique& frmHarmoniqueB() const { return *frmHarmonique_[SideB]; }
+    FrmHarmonique& frmHarmonique(int side) const { return *frmHarmonique_[side == SideB ? 1 : 0]; }
+    FrmOption& frmOption() const { return *frmOption_; }
+    FrmFullScreen& frmFullScreen() const { return *frmFullScreen_; }
+
+    // Every window by its name ("frmGBFA", "MDIOndivel" …); null when unknown.
+    Form* form(const std::string& name) const;
+    const std::vector<Form*>& forms() const { return forms_; }
+
+    // A global by its name; main-window members (ModeLibre …) are reached here too.
+    // Invalid VarRef when unknown.
+    VarRef global(const std::string& name) const;
+    const std::map<std::string, VarRef>& globals() const { return globals_; }
+
+    // The screen renderer and its one global refresh.
+    Renderer& renderer() const { return *renderer_; }
+    void RefreshDisplay();
+
+    // The settings file FichierConfig, through the private-profile store.
+    std::string ReadIni(const std::string& section, const std::string& key, const std::string& def) const;
+    void WriteIni(const std::string& section, const std::string& key, const std::string& value) const;
+
+    // The application folder (sound, help, tips), with a trailing separator removed.
+    std::string programFolder() const;
+    static int versionMajor();
+    static int versionMinor();
+
+    // Active window bookkeeping (Activate events).
+    Form* activeForm() const { return active_; }
+    void activate(Form& form);
+    void formClosed(Form& form);
+
+    // The desktop shell repaints its views when the models change; coalesced there.
+    void setRepaintListener(std::function<void()> listener) { repaint_ = std::move(listener); }
+    void requestRepaint() const {
+        if (repaint_) repaint_();
+    }
+
+private:
+    void registerGlobals();
+    void add(Form& form);
+
+    Platform& platform_;
+    std::map<std::string, VarRef> globals_;
+    std::vector<Form*> forms_;
+    std::unique_ptr<MDIOndivel> mdi_;
+    std::unique_ptr<FrmOndivel> frmOndivel_;
+    std::unique_ptr<FrmToolBox> frmToolBox_;
+    std::unique_ptr<FrmGBF> frmGBF_[2];
+    std::unique_ptr<FrmHarmonique> frmHarmonique_[2];
+    std::unique_ptr<FrmOption> frmOption_;
+    std::unique_ptr<FrmFullScreen> frmFullScreen_;
+    std::unique_ptr<Renderer> renderer_;
+    Form* active_ = nullptr;
+    std::function<void()> repaint_;
+};
+
+} // namespace ondivel

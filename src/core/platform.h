@@ -1,0 +1,94 @@
+#pragma once
+// Every operating-system service the program asks for. QtPlatform serves the desktop program;
+// FakePlatform serves the tests and the script harness with scripted answers and a fake clock.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/color.h"
+
+namespace ondivel {
+
+class Form;
+class Surface;
+
+// Message-box flags and answers of the classic toolkit.
+enum MsgBoxFlags : int {
+    vbOKOnly = 0,
+    vbOKCancel = 1,
+    vbYesNoCancel = 3,
+    vbYesNo = 4,
+    vbCritical = 16,
+    vbQuestion = 32,
+    vbExclamation = 48,
+    vbInformation = 64,
+    vbSystemModal = 4096,
+    vbMsgBoxSetForeground = 65536,
+};
+enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
+
+enum class SpecialFolder { CommonAppData = 35, CommonDocuments = 46 };
+
+struct FileDialogRequest {
+    std::string title;
+    std::string initialFolder;
+    std::string fileName;
+    std::string filter; // "Fichier configuration (*.ini)|*.ini"
+    bool mustExist = false;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Dialogs. messageBox returns one of MsgBoxResult.
+    virtual int messageBox(const std::string& text, int flags, const std::string& title) = 0;
+    virtual std::optional<std::string> openFileDialog(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> saveFileDialog(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> folderDialog(const std::string& title) = 0;
+    virtual std::optional<Color> colorDialog(Color initial) = 0;
+    virtual bool printSetupDialog() = 0;
+    // Returns when the form is hidden or unloaded.
+    virtual void showModal(Form& form) = 0;
+    // Lets pending window messages run (the classic DoEvents).
+    virtual void processEvents() = 0;
+
+    // Time.
+    virtual std::int64_t counterValue() = 0;     // high-resolution counter, counts
+    virtual std::int64_t counterFrequency() = 0; // counts per second
+    virtual double wallClockSeconds() = 0;       // seconds since midnight
+    // Uniform random number in [0, 1).
+    virtual double random() = 0;
+
+    // Sound.
+    virtual bool playSound(const std::string& waveFile) = 0;
+    virtual void beep() = 0;
+
+    // Programs, documents, help.
+    virtual bool launch(const std::string& programOrFileOrUrl) = 0;
+    virtual void showHelp(const std::string& helpFile, int topic) = 0;
+    virtual bool windowExists(const std::string& title) = 0;
+    virtual void closeWindow(const std::string& title) = 0;
+
+    // Identity, folders, screen.
+    virtual std::optional<std::string> logonName() = 0;
+    virtual std::string specialFolder(SpecialFolder folder) = 0; // "" when unknown
+    virtual std::string programFolder() = 0;
+    virtual void workArea(int& widthPixels, int& heightPixels) = 0;
+    virtual int twipsPerPixel() { return 15; }
+
+    // Per-user application settings (teacher password).
+    virtual std::string userSetting(const std::string& section, const std::string& key,
+                                    const std::string& def) = 0;
+    virtual void setUserSetting(const std::string& section, const std::string& key,
+                                const std::string& value) = 0;
+
+    // Small file download for the new-version notice; false when it fails.
+    virtual bool download(const std::string& url, const std::string& destination) = 0;
+
+    // A drawing surface for a picture of a window model.
+    virtual std::unique_ptr<Surface> createSurface(int widthPixels, int heightPixels) = 0;
+};
+
+} // namespace ondivel

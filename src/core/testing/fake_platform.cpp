@@ -1,0 +1,137 @@
+#include "core/testing/fake_platform.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/form.h"
+#include "core/recording_surface.h"
+
+namespace ondivel {
+
+namespace fs = std::filesystem;
+
+FakePlatform::FakePlatform(const std::string& root) {
+    const fs::path base = root.empty() ? fs::temp_directory_path() / "ondivel-fake" : fs::path(root);
+    programDir = (base / "program").string();
+    appDataDir = (base / "appdata").string();
+    documentsDir = (base / "documents").string();
+}
+
+int FakePlatform::messageBox(const std::string& text, int flags, const std::string& title) {
+    messages.push_back({text, flags, title});
+    const int buttons = flags & 7;
+    if (buttons == vbOKOnly) return vbOK;
+    if (messageAnswers.empty())
+        throw UnansweredQuestion("unanswered question box \"" + title + "\": " + text);
+    const int answer = messageAnswers.front();
+    messageAnswers.pop_front();
+    return answer;
+}
+
+std::optional<std::string> FakePlatform::openFileDialog(const FileDialogRequest& request) {
+    dialogs.push_back("open: " + request.title);
+    if (fileAnswers.empty()) throw UnansweredQuestion("unanswered open dialog \"" + request.title + "\"");
+    auto answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+std::optional<std::string> FakePlatform::saveFileDialog(const FileDialogRequest& request) {
+    dialogs.push_back("save: " + request.title);
+    if (fileAnswers.empty()) throw UnansweredQuestion("unanswered save dialog \"" + request.title + "\"");
+    auto answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+std::optional<std::string> FakePlatform::folderDialog(const std::string& title) {
+    dialogs.push_back("folder: " + title);
+    if (fileAnswers.empty()) throw UnansweredQuestion("unanswered folder dialog \"" + title + "\"");
+    auto answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+std::optional<Color> FakePlatform::colorDialog(Color) {
+    dialogs.push_back("color");
+    if (colorAnswers.empty()) throw UnansweredQuestion("unanswered colour dialog");
+    auto answer = colorAnswers.front();
+    colorAnswers.pop_front();
+    return answer;
+}
+
+bool FakePlatform::printSetupDialog() {
+    dialogs.push_back("printsetup");
+    return true;
+}
+
+void FakePlatform::showModal(Form& form) {
+    if (modalRunner) modalRunner(form);
+}
+
+double FakePlatform::random() {
+    if (randomValues.empty()) return 0.5;
+    const double v = randomValues.front();
+    randomValues.pop_front();
+    return v;
+}
+
+bool FakePlatform::playSound(const std::string& waveFile) {
+    sounds.push_back(waveFile);
+    return fs::exists(waveFile);
+}
+
+bool FakePlatform::launch(const std::string& target) {
+    launched.push_back(target);
+    return true;
+}
+
+void FakePlatform::showHelp(const std::string& helpFile, int topic) {
+    helpRequests.push_back(helpFile + "#" + std::to_string(topic));
+}
+
+bool FakePlatform::windowExists(const std::string& title) {
+    for (const auto& t : openWindows)
+        if (t == title) return true;
+    return false;
+}
+
+void FakePlatform::closeWindow(const std::string& title) { std::erase(openWindows, title); }
+
+std::string FakePlatform::specialFolder(SpecialFolder folder) {
+    return folder == SpecialFolder::CommonAppData ? appDataDir : documentsDir;
+}
+
+void FakePlatform::workArea(int& widthPixels, int& heightPixels) {
+    widthPixels = workWidth;
+    heightPixels = workHeight;
+}
+
+std::string FakePlatform::userSetting(const std::string& section, const std::string& key, const std::string& def) {
+    auto it = userSettings.find(section + "/" + key);
+    return it == userSettings.end() ? def : it->second;
+}
+
+void FakePlatform::setUserSetting(const std::string& section, const std::string& key, const std::string& value) {
+    userSettings[section + "/" + key] = value;
+}
+
+bool FakePlatform::download(const std::string&, const std::string& destination) {
+    if (!versionFile) return false;
+    std::error_code ec;
+    fs::create_directories(fs::path(destination).parent_path(), ec);
+    std::ofstream out(destination, std::ios::binary);
+    out << *versionFile;
+    return static_cast<bool>(out);
+}
+
+std::unique_ptr<Surface> FakePlatform::createSurface(int widthPixels, int heightPixels) {
+    return std::make_unique<RecordingSurface>(widthPixels, heightPixels);
+}
+
+void FakePlatform::advanceSeconds(double seconds) {
+    counter_ += static_cast<std::int64_t>(seconds * 1e9 + (seconds >= 0 ? 0.5 : -0.5));
+    wallClock_ += seconds;
+}
+
+} // namespace ondivel

@@ -1,0 +1,97 @@
+#pragma once
+// A scripted operating system for tests and the script harness: queued answers for dialogs, a
+// fake counter and clock, queued random numbers, folders under a temporary root, and records of
+// everything shown, started, played or asked for.
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/platform.h"
+
+namespace ondivel {
+
+// Thrown when the program asks something the script did not answer.
+class UnansweredQuestion : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct ShownMessage {
+    std::string text;
+    int flags;
+    std::string title;
+};
+
+class FakePlatform : public Platform {
+public:
+    // Folders: program, common application data and common documents live under root.
+    explicit FakePlatform(const std::string& root = {});
+
+    int messageBox(const std::string& text, int flags, const std::string& title) override;
+    std::optional<std::string> openFileDialog(const FileDialogRequest& request) override;
+    std::optional<std::string> saveFileDialog(const FileDialogRequest& request) override;
+    std::optional<std::string> folderDialog(const std::string& title) override;
+    std::optional<Color> colorDialog(Color initial) override;
+    bool printSetupDialog() override;
+    void showModal(Form& form) override;
+    void processEvents() override {}
+
+    std::int64_t counterValue() override { return counter_; }
+    std::int64_t counterFrequency() override { return 1'000'000'000; }
+    double wallClockSeconds() override { return wallClock_; }
+    double random() override;
+
+    bool playSound(const std::string& waveFile) override;
+    void beep() override { ++beeps; }
+
+    bool launch(const std::string& target) override;
+    void showHelp(const std::string& helpFile, int topic) override;
+    bool windowExists(const std::string& title) override;
+    void closeWindow(const std::string& title) override;
+
+    std::optional<std::string> logonName() override { return logon; }
+    std::string specialFolder(SpecialFolder folder) override;
+    std::string programFolder() override { return programDir; }
+    void workArea(int& widthPixels, int& heightPixels) override;
+
+    std::string userSetting(const std::string& section, const std::string& key, const std::string& def) override;
+    void setUserSetting(const std::string& section, const std::string& key, const std::string& value) override;
+
+    bool download(const std::string& url, const std::string& destination) override;
+    std::unique_ptr<Surface> createSurface(int widthPixels, int heightPixels) override;
+
+    // --- scripting ---
+    // Answers, consumed in order: message boxes take vbYes/vbNo/vbOK/vbCancel; file and folder
+    // dialogs a path or nullopt (cancel); colour dialogs a colour or nullopt.
+    std::deque<int> messageAnswers;
+    std::deque<std::optional<std::string>> fileAnswers;
+    std::deque<std::optional<Color>> colorAnswers;
+    std::deque<double> randomValues; // when empty, random() returns 0.5
+    // Runs the script lines of a modal window; without it showModal hides nothing and returns.
+    std::function<void(Form&)> modalRunner;
+
+    void advanceSeconds(double seconds);
+    std::int64_t counter_ = 0;
+    double wallClock_ = 8 * 3600.0; // 08:00, a morning lesson
+
+    std::optional<std::string> logon = std::string("eleve1");
+    std::string programDir, appDataDir, documentsDir;
+    int workWidth = 1280, workHeight = 800;
+    std::optional<std::string> versionFile; // content served by download(); nullopt: it fails
+    std::vector<std::string> openWindows;    // titles of foreign windows ("Calculatrice")
+
+    // --- records ---
+    std::vector<ShownMessage> messages;
+    std::vector<std::string> launched;
+    std::vector<std::string> helpRequests; // "FILE#TOPIC"
+    std::vector<std::string> sounds;
+    int beeps = 0;
+    std::vector<std::string> dialogs; // "open: title", "save: title", "folder: title", "color", "printsetup"
+    std::map<std::string, std::string> userSettings; // "section/key" → value
+};
+
+} // namespace ondivel

@@ -1,0 +1,33 @@
+#pragma once
+// frmFullScreen, the oscilloscope screen enlarged over the main window's work area for
+// projection. While MDIOndivel.Mnu_ViewFullScreen is checked every drawing goes here.
+#include <memory>
+
+#include "core/form.h"
+#include "core/surface.h"
+
+namespace ondivel {
+
+class FrmFullScreen : public Form {
+public:
+    explicit FrmFullScreen(Ondivel& app);
+    ~FrmFullScreen() override;
+
+    FormControl picEcran{*this, ControlKind::Picture, "picEcran"};
+    FormControl picGrille{*this, ControlKind::Picture, "picGrille"};
+    FormControl lblPositionCurseur{*this, ControlKind::Label, "lblPositionCurseur"};
+
+    Surface& screen() const { return *screen_; }
+    Surface& grid() const { return *grid_; }
+
+    void Form_Load() override;
+    void Form_Click() override;
+    void picEcran_Click();
+    void picEcran_MouseMove(int button, int shift, double x, double y);
+
+private:
+    std::unique_ptr<Surface> screen_;
+    std::unique_ptr<Surface> grid_;
+};
+
+} // namespace ondivel

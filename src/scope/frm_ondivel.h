@@ -1,0 +1,99 @@
+#pragma once
+// frmOndivel, the dual-trace oscilloscope front panel: power, channel modes and couplings held as
+// indicator lights, the eight knobs, the scale lists, the input terminals, the screen with its
+// cursor read-out, and the sweep and XY timers.
+#include <memory>
+
+#include "core/form.h"
+#include "core/surface.h"
+
+namespace ondivel {
+
+class FrmOndivel : public Form {
+public:
+    explicit FrmOndivel(Ondivel& app);
+    ~FrmOndivel() override;
+
+    FormControl fraPower{*this, ControlKind::Frame, "fraPower"};
+    FormControl chkOn{*this, ControlKind::CheckBox, "chkOn"};
+    FormControl imgOn{*this, ControlKind::Image, "imgOn"};
+    FormControl imgPicto{*this, ControlKind::Image, "imgPicto"};
+    ControlArray cmdVoie{*this, ControlKind::CommandButton, "cmdVoie", 3};
+    ControlArray lblVoie{*this, ControlKind::Label, "lblVoie", 6};
+    ControlArray shpVoie{*this, ControlKind::Shape, "shpVoie", 6};
+    ControlArray cmdACDC{*this, ControlKind::CommandButton, "cmdACDC", 2};
+    ControlArray lblACDC{*this, ControlKind::Label, "lblACDC", 2};
+    ControlArray shpACDC{*this, ControlKind::Shape, "shpACDC", 6};
+    ControlArray Potentio{*this, ControlKind::Knob, "Potentio", 8};
+    FormControl cboBaseTemps{*this, ControlKind::ComboBox, "cboBaseTemps"};
+    FormControl cboSensibiliteVerticaleA{*this, ControlKind::ComboBox, "cboSensibiliteVerticaleA"};
+    FormControl cboSensibiliteVerticaleB{*this, ControlKind::ComboBox, "cboSensibiliteVerticaleB"};
+    FormControl chkFFT{*this, ControlKind::CheckBox, "chkFFT"};
+    FormControl chkAuto{*this, ControlKind::CheckBox, "chkAuto"};
+    FormControl picEcran{*this, ControlKind::Picture, "picEcran"};
+    FormControl picGrille{*this, ControlKind::Picture, "picGrille"};
+    FormControl picEcranPrint{*this, ControlKind::Picture, "picEcranPrint"};
+    FormControl lblPositionCurseur{*this, ControlKind::Label, "lblPositionCurseur"};
+    ControlArray imgBorne{*this, ControlKind::Image, "imgBorne", 3};
+    ControlArray imgFiche{*this, ControlKind::Image, "imgFiche", 3};
+    ControlArray shpConnectCH1{*this, ControlKind::Shape, "shpConnectCH1", 2};
+    ControlArray shpConnectCH2{*this, ControlKind::Shape, "shpConnectCH2", 2};
+    FormControl tmrSpot{*this, ControlKind::Timer, "tmrSpot"};
+    FormControl tmrXY{*this, ControlKind::Timer, "tmrXY"};
+    FormControl tmrSeuil{*this, ControlKind::Timer, "tmrSeuil"};
+    // Pauses and resumes the beam-spot sweep.
+    FormControl cmdPauseSpot{*this, ControlKind::CommandButton, "cmdPauseSpot"};
+    ControlArray lblindic{*this, ControlKind::Label, "lblindic", 2};
+    ControlArray lblHorizontal{*this, ControlKind::Label, "lblHorizontal", 2};
+    ControlArray lblVertical{*this, ControlKind::Label, "lblVertical", 2};
+    ControlArray lblPosition{*this, ControlKind::Label, "lblPosition", 3};
+    ControlArray lblYA{*this, ControlKind::Label, "lblYA", 2};
+    ControlArray lblYB{*this, ControlKind::Label, "lblYB", 2};
+
+    // Time offset of the XY drawing, advanced by tmrXY.
+    double PhaseXY = 0;
+
+    Surface& screen() const { return *screen_; }
+    Surface& grid() const { return *grid_; }
+
+    void Form_Load() override;
+    void Form_Unload(int& cancel) override;
+    void Form_KeyDown(int keyCode, int shift) override;
+    void Form_MouseMove(int button, int shift, double x, double y) override;
+
+    void chkOn_Click();
+    void cmdVoie_Click(int index);
+    void cmdACDC_Click(int index);
+    void chkFFT_Click();
+    void chkAuto_Click();
+    void cboBaseTemps_Click();
+    void cboSensibiliteVerticaleA_Click();
+    void cboSensibiliteVerticaleB_Click();
+    void Potentio_MouseDown(int index, int button, int shift, double x, double y);
+    void Potentio_MouseMove(int index, int button, int shift, double x, double y);
+    void Potentio_DblClick(int index);
+    void imgBorne_Click(int index);
+    void imgFiche_Click(int index);
+    void picEcran_MouseMove(int button, int shift, double x, double y);
+    void lblPositionCurseur_MouseMove(int button, int shift, double x, double y);
+    void picEcran_DblClick();
+    void tmrSpot_Timer();
+    void tmrXY_Timer();
+    void cmdPauseSpot_Click();
+
+    // The oscilloscope is on when its power switch reads "Off".
+    bool isOn() const { return chkOn.Caption == "Off"; }
+    // Index of the first lit light among shpVoie 0..4, 5 when none is lit.
+    int modeIndex() const;
+    bool lit(const Control& light) const { return light.FillColor == kLampOn; }
+
+protected:
+    void resetMembers() override { PhaseXY = 0; }
+
+private:
+    std::unique_ptr<Surface> screen_;
+    std::unique_ptr<Surface> grid_;
+    std::unique_ptr<Surface> print_;
+};
+
+} // namespace ondivel

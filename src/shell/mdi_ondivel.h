@@ -1,0 +1,104 @@
+#pragma once
+// MDIOndivel, the main window: start-up sequence, title, free and evaluated modes, the whole menu
+// bar, the teacher gate, and quitting.
+#include <string>
+#include <vector>
+
+#include "core/form.h"
+
+namespace ondivel {
+
+class MDIOndivel : public Form {
+public:
+    explicit MDIOndivel(Ondivel& app);
+
+    // Menu bar, in display order. Separators have the caption "-".
+    FormControl Mnu_File{*this, ControlKind::Menu, "Mnu_File"};
+    FormControl Mnu_Libre{*this, ControlKind::Menu, "Mnu_Libre"};
+    FormControl Mnu_Pilote{*this, ControlKind::Menu, "Mnu_Pilote"};
+    FormControl Mnu_Separ1{*this, ControlKind::Menu, "Mnu_Separ1"};
+    FormControl Mnu_Create{*this, ControlKind::Menu, "Mnu_Create"};
+    FormControl Mnu_Modif{*this, ControlKind::Menu, "Mnu_Modif"};
+    FormControl Mnu_Kill{*this, ControlKind::Menu, "Mnu_Kill"};
+    FormControl Mnu_Separ2{*this, ControlKind::Menu, "Mnu_Separ2"};
+    FormControl Mnu_View{*this, ControlKind::Menu, "Mnu_View"};
+    FormControl Mnu_Clean{*this, ControlKind::Menu, "Mnu_Clean"};
+    FormControl Mnu_Separ3{*this, ControlKind::Menu, "Mnu_Separ3"};
+    FormControl Mnu_Print{*this, ControlKind::Menu, "Mnu_Print"};
+    FormControl Mnu_ConfigPrint{*this, ControlKind::Menu, "Mnu_ConfigPrint"};
+    FormControl Mnu_Separ4{*this, ControlKind::Menu, "Mnu_Separ4"};
+    FormControl Mnu_End{*this, ControlKind::Menu, "Mnu_End"};
+    FormControl Mnu_Edition{*this, ControlKind::Menu, "Mnu_Edition"};
+    FormControl Mnu_Copier{*this, ControlKind::Menu, "Mnu_Copier"};
+    ControlArray Mnu_ClipBoard{*this, ControlKind::Menu, "Mnu_ClipBoard", 2};
+    FormControl Mnu_Affichage{*this, ControlKind::Menu, "Mnu_Affichage"};
+    FormControl Mnu_Harmo{*this, ControlKind::Menu, "Mnu_Harmo"};
+    FormControl Mnu_Volt{*this, ControlKind::Menu, "Mnu_Volt"};
+    FormControl Mnu_Chrono{*this, ControlKind::Menu, "Mnu_Chrono"};
+    FormControl Mnu_Calc{*this, ControlKind::Menu, "Mnu_Calc"};
+    FormControl Mnu_Separ5{*this, ControlKind::Menu, "Mnu_Separ5"};
+    FormControl Mnu_PosWin{*this, ControlKind::Menu, "Mnu_PosWin"};
+    FormControl Mnu_ViewFullScreen{*this, ControlKind::Menu, "Mnu_ViewFullScreen"};
+    FormControl Mnu_Option{*this, ControlKind::Menu, "Mnu_Option"};
+    ControlArray Mnu_Pref{*this, ControlKind::Menu, "Mnu_Pref", 3};
+    FormControl Mnu_Reglages{*this, ControlKind::Menu, "Mnu_Reglages"};
+    FormControl Mnu_Help{*this, ControlKind::Menu, "Mnu_Help"};
+    FormControl Mnu_Help_Contents{*this, ControlKind::Menu, "Mnu_Help_Contents"};
+    FormControl Mnu_Help_Index{*this, ControlKind::Menu, "Mnu_Help_Index"};
+    FormControl Mnu_Separ7{*this, ControlKind::Menu, "Mnu_Separ7"};
+    FormControl Mnu_Tip{*this, ControlKind::Menu, "Mnu_Tip"};
+    FormControl Mnu_NewTip{*this, ControlKind::Menu, "Mnu_NewTip"};
+    FormControl Mnu_Separ8{*this, ControlKind::Menu, "Mnu_Separ8"};
+    FormControl Mnu_PassWord{*this, ControlKind::Menu, "Mnu_PassWord"};
+    FormControl Mnu_Web{*this, ControlKind::Menu, "Mnu_Web"};
+    FormControl Mnu_About{*this, ControlKind::Menu, "Mnu_About"};
+
+    // One entry of the menu tree: a top-level menu has level 0, its items level 1, the items of
+    // a submenu level 2.
+    struct MenuEntry {
+        Control* item;
+        int level;
+    };
+    const std::vector<MenuEntry>& menuTree() const { return menuTree_; }
+
+    // Public state of the main window.
+    bool ModeLibre = true;
+    bool ModeReseau = false;
+    std::string FichierResultat;
+    std::string FichierExercice;
+    std::string TitreFichierExercice;
+    std::string DossierSysteme;
+    std::string DossierWindows;
+    double HauteurZoneTravail = 0;
+    double LargeurZoneTravail = 0;
+
+    void Form_Load() override; // the start-up sequence
+    void Form_QueryUnload(int& cancel) override;
+    void Form_Unload(int& cancel) override;
+    void Form_MouseMove(int button, int shift, double x, double y) override;
+
+    void SetFreeMode(bool isFree);
+    // Passes the teacher password gate; false when the user did not give the password.
+    bool TeacherGate();
+    // "Ondivel v.1.0 - Mode libre"
+    std::string titleFor(bool freeMode) const;
+
+    void Mnu_Libre_Click();
+    void Mnu_End_Click();
+    void Mnu_Volt_Click();
+    void Mnu_Chrono_Click();
+    void Mnu_Calc_Click();
+    void Mnu_Harmo_Click();
+    void Mnu_Print_Click();
+    void Mnu_ConfigPrint_Click();
+    void Mnu_ViewFullScreen_Click();
+
+    // True once the program should end (the main window was closed).
+    bool ended() const { return ended_; }
+
+private:
+    std::vector<MenuEntry> menuTree_;
+    bool ended_ = false;
+};
+
+} // namespace ondivel

@@ -1,0 +1,54 @@
+#pragma once
+// frmGBFA / frmGBFB, the function generator of side A (CH1) or side B (CH2): power, six
+// frequency ranges, three waveforms, four knobs with their fine sliders, the frequency read-out
+// and two output terminals.
+#include "core/form.h"
+#include "core/ondivel.h"
+
+namespace ondivel {
+
+class FrmGBF : public Form {
+public:
+    FrmGBF(Ondivel& app, int side);
+
+    int side() const { return side_; }
+
+    FormControl chkOn{*this, ControlKind::CheckBox, "chkOn"};
+    FormControl imgOn{*this, ControlKind::Image, "imgOn"};
+    FormControl fraGamme{*this, ControlKind::Frame, "fraGamme"};
+    ControlArray optGamme{*this, ControlKind::OptionButton, "optGamme", 6};
+    ControlArray shpFreq{*this, ControlKind::Shape, "shpFreq", 6};
+    FormControl fraSignal{*this, ControlKind::Frame, "fraSignal"};
+    ControlArray optSignal{*this, ControlKind::OptionButton, "optSignal", 3};
+    ControlArray shpSignal{*this, ControlKind::Shape, "shpSignal", 3};
+    ControlArray Potentio{*this, ControlKind::Knob, "Potentio", 4};
+    ControlArray sldReglage{*this, ControlKind::Slider, "sldReglage", 4};
+    // lblFreqA on side A, lblFreqB on side B.
+    FormControl lblFreq;
+    FormControl lblUnite{*this, ControlKind::Label, "lblUnite"};
+    FormControl imgSignal{*this, ControlKind::Image, "imgSignal"};
+    ControlArray imgBorne{*this, ControlKind::Image, "imgBorne", 2};
+    ControlArray imgFiche{*this, ControlKind::Image, "imgFiche", 2};
+    ControlArray shpBorne{*this, ControlKind::Shape, "shpBorne", 2};
+
+    void Form_Load() override;
+    void Form_KeyDown(int keyCode, int shift) override;
+    void Form_Unload(int& cancel) override;
+    void chkOn_Click();
+    void optGamme_Click(int index);
+    void optSignal_Click(int index);
+    void imgBorne_Click(int index);
+    void imgFiche_Click(int index);
+    void Potentio_DblClick(int index);
+    void Potentio_MouseMove(int index, int button, int shift, double x, double y);
+    void Potentio_MouseUp(int index, int button, int shift, double x, double y);
+    void sldReglage_Scroll(int index);
+
+    // The generator is on when its switch reads "Off".
+    bool isOn() const { return chkOn.Caption == "Off"; }
+
+private:
+    int side_;
+};
+
+} // namespace ondivel
