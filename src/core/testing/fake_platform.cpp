@@ -87,7 +87,7 @@ bool FakePlatform::launch(const std::string& target) {
 }
 
 void FakePlatform::showHelp(const std::string& helpFile, int topic) {
-    helpRequests.push_back(helpFile + "#" + std::to_string(topic));
+    helpRequests.push_back(fs::path(helpFile).filename().string() + "#" + std::to_string(topic));
 }
 
 bool FakePlatform::windowExists(const std::string& title) {

@@ -87,7 +87,7 @@ public:
     // --- records ---
     std::vector<ShownMessage> messages;
     std::vector<std::string> launched;
-    std::vector<std::string> helpRequests; // "FILE#TOPIC"
+    std::vector<std::string> helpRequests; // "ondivel.chm#3300": file name and topic
     std::vector<std::string> sounds;
     int beeps = 0;
     std::vector<std::string> dialogs; // "open: title", "save: title", "folder: title", "color", "printsetup"

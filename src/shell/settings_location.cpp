@@ -1,0 +1,12 @@
+#include "shell/settings_location.h"
+
+#include <filesystem>
+
+namespace ondivel {
+
+std::string SettingsFilePath(const std::string& commonAppData, const std::string& userName) {
+    const std::filesystem::path folder = std::filesystem::path(commonAppData) / kAuthorFolder / kProgramFolder;
+    return (folder / ("ConfOND_" + userName + ".ini")).string();
+}
+
+} // namespace ondivel
