@@ -109,11 +109,17 @@ FrmToolBox::FrmToolBox(Ondivel& app) : Form(app, "frmToolBox") {
     chkCalc.on.Click = [this] { chkCalc_Click(); };
 }
 
-bool FrmToolBox::isSideA(int index) { return (index >= 0 && index <= 5) || index == 12 || index == 14 || index == 16; }
+bool FrmToolBox::isSideA(int index) {
+    return (index >= 0 && index <= 5) || index == 12 || index == 14 || index == 16;
+}
 
-FrmToolBox::Source FrmToolBox::sourceOf(int index) { return kChoices[index].source; }
+FrmToolBox::Source FrmToolBox::sourceOf(int index) {
+    return kChoices[index].source;
+}
 
-const char* FrmToolBox::keywordOf(int index) { return kChoices[index].keyword; }
+const char* FrmToolBox::keywordOf(int index) {
+    return kChoices[index].keyword;
+}
 
 void FrmToolBox::Form_Load() {
     KeyPreview = true;
@@ -170,27 +176,44 @@ void FrmToolBox::closeSourcePanels(int side) {
 
 void FrmToolBox::showSourcePanel(Source source, int side) {
     switch (source) {
-    case Source::Gbf: app().frmGBF(side).Show(); break;
-    case Source::Harmonic: app().frmHarmonique(side).Show(); break;
-    case Source::Supply: ShowSupplyPanel(side); break;
-    case Source::Battery: ShowBatteryPanel(side); break;
-    case Source::Mains: ShowMainsPanel(side); break;
-    case Source::Alternator: ShowAlternatorPanel(side); break;
-    case Source::None: break;
+    case Source::Gbf:
+        app().frmGBF(side).Show();
+        break;
+    case Source::Harmonic:
+        app().frmHarmonique(side).Show();
+        break;
+    case Source::Supply:
+        ShowSupplyPanel(side);
+        break;
+    case Source::Battery:
+        ShowBatteryPanel(side);
+        break;
+    case Source::Mains:
+        ShowMainsPanel(side);
+        break;
+    case Source::Alternator:
+        ShowAlternatorPanel(side);
+        break;
+    case Source::None:
+        break;
     }
 }
 
 void FrmToolBox::chkMulti_Click() {
     const bool on = chkMulti.Value == kChecked;
     app().mdi().Mnu_Volt.Checked = on;
-    if (on) ShowMeterPanel(app().ReadIni("Options", "Multimetre college", "0") != "0");
-    else CloseMeterPanel();
+    if (on)
+        ShowMeterPanel(app().ReadIni("Options", "Multimetre college", "0") != "0");
+    else
+        CloseMeterPanel();
 }
 
 void FrmToolBox::chkClock_Click() {
     const bool on = chkClock.Value == kChecked;
-    if (on) ShowChronoPanel();
-    else CloseChronoPanel();
+    if (on)
+        ShowChronoPanel();
+    else
+        CloseChronoPanel();
     app().mdi().Mnu_Chrono.Checked = on;
 }
 

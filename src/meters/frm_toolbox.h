@@ -9,7 +9,7 @@
 namespace ondivel {
 
 class FrmToolBox : public Form {
-public:
+  public:
     explicit FrmToolBox(Ondivel& app);
 
     ControlArray fraAlim{*this, ControlKind::Frame, "fraAlim", 2};
@@ -42,7 +42,7 @@ public:
     static constexpr int kNoneA = 0, kGbfA = 1, kGbfB = 10, kNoneB = 11;
     static constexpr int kHarmonicA = 16, kHarmonicB = 17;
 
-private:
+  private:
     void showSourcePanel(Source source, int side);
     void closeSourcePanels(int side);
 

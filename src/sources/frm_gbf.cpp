@@ -44,8 +44,10 @@ FrmGBF::FrmGBF(Ondivel& app, int side)
     lblTitre.Caption = "GENERATEUR DE FONCTIONS";
     lblPower.Caption = "Power";
     const char* knobNames[4] = {"FREQ", "NIVEAU", "SYMETRIE", "DECALAGE"};
-    for (int i = 0; i < 4; ++i) lblPotentio[i].Caption = knobNames[i];
-    for (int i = 0; i < 2; ++i) lblMinMax[i].Caption = "Min     Max";
+    for (int i = 0; i < 4; ++i)
+        lblPotentio[i].Caption = knobNames[i];
+    for (int i = 0; i < 2; ++i)
+        lblMinMax[i].Caption = "Min     Max";
 
     chkOn.Caption = "On";
     chkOn.ToolTipText = "Bouton Marche/Arrêt";
@@ -58,7 +60,8 @@ FrmGBF::FrmGBF(Ondivel& app, int side)
         shpFreq[i].FillColor = kLampOff;
     }
     fraSignal.Caption = "Type signal ";
-    for (int i = 0; i < 3; ++i) shpSignal[i].FillColor = kLampOff;
+    for (int i = 0; i < 3; ++i)
+        shpSignal[i].FillColor = kLampOff;
 
     // Fine sliders: ±10 steps around the knob (ticks every 2 steps in the view).
     for (int i = 0; i < 4; ++i) {
@@ -74,40 +77,59 @@ FrmGBF::FrmGBF(Ondivel& app, int side)
     // are out until the user places them.
     lblFreq.Caption = "0.000";
     lblUnite.Caption = "kHz";
-    for (Control* c : {&lblFreq, &lblUnite, &imgSignal}) c->Visible = false;
-    for (int i = 0; i < 2; ++i) imgFiche[i].Visible = false;
+    for (Control* c : {&lblFreq, &lblUnite, &imgSignal})
+        c->Visible = false;
+    for (int i = 0; i < 2; ++i)
+        imgFiche[i].Visible = false;
 
     chkOn.on.Click = [this] { chkOn_Click(); };
-    for (int i = 0; i < 6; ++i) optGamme[i].on.Click = [this, i] { optGamme_Click(i); };
-    for (int i = 0; i < 3; ++i) optSignal[i].on.Click = [this, i] { optSignal_Click(i); };
+    for (int i = 0; i < 6; ++i)
+        optGamme[i].on.Click = [this, i] { optGamme_Click(i); };
+    for (int i = 0; i < 3; ++i)
+        optSignal[i].on.Click = [this, i] { optSignal_Click(i); };
     for (int i = 0; i < 2; ++i) {
         imgBorne[i].on.Click = [this, i] { imgBorne_Click(i); };
         imgFiche[i].on.Click = [this, i] { imgFiche_Click(i); };
     }
     for (int i = 0; i < 4; ++i) {
         Potentio[i].on.DblClick = [this, i] { Potentio_DblClick(i); };
-        Potentio[i].on.MouseMove = [this, i](int b, int s, double x, double y) { Potentio_MouseMove(i, b, s, x, y); };
-        Potentio[i].on.MouseUp = [this, i](int b, int s, double x, double y) { Potentio_MouseUp(i, b, s, x, y); };
+        Potentio[i].on.MouseMove = [this, i](int b, int s, double x, double y) {
+            Potentio_MouseMove(i, b, s, x, y);
+        };
+        Potentio[i].on.MouseUp = [this, i](int b, int s, double x, double y) {
+            Potentio_MouseUp(i, b, s, x, y);
+        };
         sldReglage[i].on.Scroll = [this, i] { sldReglage_Scroll(i); };
     }
 }
 
-double& FrmGBF::gamme() const { return side_ == SideB ? app().g.GammeB : app().g.GammeA; }
-double& FrmGBF::frequence() const { return side_ == SideB ? app().g.FrequenceB : app().g.FrequenceA; }
-double& FrmGBF::amplitude() const { return side_ == SideB ? app().g.AmplitudeB : app().g.AmplitudeA; }
-std::string& FrmGBF::signal() const { return side_ == SideB ? app().g.SignalB : app().g.SignalA; }
+double& FrmGBF::gamme() const {
+    return side_ == SideB ? app().g.GammeB : app().g.GammeA;
+}
+double& FrmGBF::frequence() const {
+    return side_ == SideB ? app().g.FrequenceB : app().g.FrequenceA;
+}
+double& FrmGBF::amplitude() const {
+    return side_ == SideB ? app().g.AmplitudeB : app().g.AmplitudeA;
+}
+std::string& FrmGBF::signal() const {
+    return side_ == SideB ? app().g.SignalB : app().g.SignalA;
+}
 bool& FrmGBF::sourceBranchee() const {
     return side_ == SideB ? app().g.SourceBrancheeB : app().g.SourceBrancheeA;
 }
 
 void FrmGBF::showReadout() {
-    if (side_ == SideB) AfficherFrequenceB(*this);
-    else AfficherFrequenceA(*this);
+    if (side_ == SideB)
+        AfficherFrequenceB(*this);
+    else
+        AfficherFrequenceA(*this);
 }
 
 void FrmGBF::Form_Load() {
     KeyPreview = true;
-    for (int i = 0; i < 3; ++i) optSignal[i].Picture = kWavePictures[i];
+    for (int i = 0; i < 3; ++i)
+        optSignal[i].Picture = kWavePictures[i];
 
     const Form& scope = app().frmOndivel();
     Left = Val(app().ReadIni("Interface", "PosX " + shortName(), NumberText(scope.Left + scope.Width)));
@@ -115,8 +137,10 @@ void FrmGBF::Form_Load() {
 
     sourceBranchee() = false;
 
-    for (int i = 0; i < 6; ++i) optGamme[i].ToolTipText = "Choisir une gamme de fréquence";
-    for (int i = 0; i < 3; ++i) optSignal[i].ToolTipText = "Forme du signal";
+    for (int i = 0; i < 6; ++i)
+        optGamme[i].ToolTipText = "Choisir une gamme de fréquence";
+    for (int i = 0; i < 3; ++i)
+        optSignal[i].ToolTipText = "Forme du signal";
     Potentio[0].ToolTipText = "Pour permettre le réglage de la fréquence du signal.";
     Potentio[1].ToolTipText = "Pour permettre le réglage de l'amplitude du signal.";
     Potentio[2].ToolTipText = "Pour modifier le rapport cyclique du signal";
@@ -126,7 +150,8 @@ void FrmGBF::Form_Load() {
     imgBorne[1].ToolTipText = "Cliquer ici pour mettre en place la fiche de connexion sur la borne COM";
 
     const Color mark = side_ == SideB ? app().g.CouleurB : app().g.CouleurA;
-    for (int i = 0; i < 2; ++i) shpBorne[i].FillColor = mark;
+    for (int i = 0; i < 2; ++i)
+        shpBorne[i].FillColor = mark;
 
     gamme() = 1000;
     optGamme[2].setValue(1);
@@ -168,9 +193,12 @@ void FrmGBF::chkOn_Click() {
     chkOn.Caption = on ? "Off" : "On";
     imgOn.Picture = on ? kPictureLampOn : kPictureLampOff;
     imgOn.ToolTipText = on ? "GBF allumé" : "GBF éteint";
-    for (Control* c : {&imgSignal, &lblFreq, &lblUnite}) c->Visible = on;
-    for (int i = 0; i < 6; ++i) shpFreq[i].FillColor = kLampOff;
-    for (int i = 0; i < 3; ++i) shpSignal[i].FillColor = kLampOff;
+    for (Control* c : {&imgSignal, &lblFreq, &lblUnite})
+        c->Visible = on;
+    for (int i = 0; i < 6; ++i)
+        shpFreq[i].FillColor = kLampOff;
+    for (int i = 0; i < 3; ++i)
+        shpSignal[i].FillColor = kLampOff;
     if (on) {
         sourceBranchee() = plugsIn();
         for (int i = 0; i < 6; ++i) {
@@ -191,7 +219,8 @@ void FrmGBF::optGamme_Click(int index) {
     // A selection raised before the panel set its first range must not divide by zero.
     if (gamme() == 0) return;
     const double old = gamme();
-    for (int i = 0; i < 6; ++i) shpFreq[i].FillColor = kLampOff;
+    for (int i = 0; i < 6; ++i)
+        shpFreq[i].FillColor = kLampOff;
     if (isOn()) shpFreq[index].FillColor = kLampOn;
     gamme() = kRanges[index];
     lblUnite.Caption = index <= 2 ? "kHz" : "Hz";
@@ -202,7 +231,8 @@ void FrmGBF::optGamme_Click(int index) {
 }
 
 void FrmGBF::optSignal_Click(int index) {
-    for (int i = 0; i < 3; ++i) shpSignal[i].FillColor = kLampOff;
+    for (int i = 0; i < 3; ++i)
+        shpSignal[i].FillColor = kLampOff;
     if (isOn()) shpSignal[index].FillColor = kLampOn;
     signal() = kKeywords[index];
     imgSignal.Picture = kWavePictures[index];
@@ -222,8 +252,12 @@ void FrmGBF::knobMoved(int index, int button) {
     app().RefreshDisplay();
 }
 
-void FrmGBF::Potentio_MouseMove(int index, int button, int, double, double) { knobMoved(index, button); }
-void FrmGBF::Potentio_MouseUp(int index, int button, int, double, double) { knobMoved(index, button); }
+void FrmGBF::Potentio_MouseMove(int index, int button, int, double, double) {
+    knobMoved(index, button);
+}
+void FrmGBF::Potentio_MouseUp(int index, int button, int, double, double) {
+    knobMoved(index, button);
+}
 
 void FrmGBF::sldReglage_Scroll(int index) {
     // The fine adjustment is added to the knob without clamping, as the real panel does.
@@ -247,6 +281,8 @@ void FrmGBF::imgBorne_Click(int index) {
     app().RefreshDisplay();
 }
 
-void FrmGBF::imgFiche_Click(int index) { imgBorne_Click(index); }
+void FrmGBF::imgFiche_Click(int index) {
+    imgBorne_Click(index);
+}
 
 } // namespace ondivel

@@ -20,7 +20,7 @@ enum GbfPicture : int {
 };
 
 class FrmGBF : public Form {
-public:
+  public:
     FrmGBF(Ondivel& app, int side);
 
     int side() const { return side_; }
@@ -71,7 +71,7 @@ public:
     // Range multipliers of optGamme(0..5).
     static constexpr double kRanges[6] = {100000, 10000, 1000, 100, 10, 1};
 
-private:
+  private:
     // The globals of this panel's side.
     double& gamme() const;
     double& frequence() const;

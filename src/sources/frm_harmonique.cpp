@@ -42,7 +42,8 @@ FrmHarmonique::FrmHarmonique(Ondivel& app, int side)
     fraSignalParticulier.Caption = "Signaux prédéfinis : ";
     const char* presets[5] = {"Sinusoïde rang 1", "Carré", "Triangulaire", "Dent de scie",
                               "Sinusoïde redressée double alternance"};
-    for (int i = 0; i < 5; ++i) optSignal[i].Caption = presets[i];
+    for (int i = 0; i < 5; ++i)
+        optSignal[i].Caption = presets[i];
 }
 
 } // namespace ondivel

@@ -8,7 +8,7 @@
 namespace ondivel {
 
 class FrmHarmonique : public Form {
-public:
+  public:
     FrmHarmonique(Ondivel& app, int side);
 
     int side() const { return side_; }
@@ -45,7 +45,7 @@ public:
     // True while the panel rewrites many sliders at once: one refresh instead of forty.
     bool updating = false;
 
-private:
+  private:
     int side_;
 };
 

@@ -20,13 +20,14 @@
 namespace ondivel::testing {
 
 inline std::filesystem::path freshFolder() {
-    auto dir = std::filesystem::temp_directory_path() / ("ondivel-test-" + std::to_string(std::random_device{}()));
+    auto dir =
+        std::filesystem::temp_directory_path() / ("ondivel-test-" + std::to_string(std::random_device{}()));
     std::filesystem::create_directories(dir);
     return dir;
 }
 
 class BenchTest : public ::testing::Test {
-protected:
+  protected:
     BenchTest() {
         g.FichierConfig = (root / "ConfOND_eleve1.ini").string();
         g.CouleurA = 65535;
@@ -62,7 +63,9 @@ protected:
 };
 
 // Capabilities other parts of the program bring; the checks that need them skip until then.
-inline bool formatterReady() { return FormatNumber(6, "00.00") == "06.00"; }
+inline bool formatterReady() {
+    return FormatNumber(6, "00.00") == "06.00";
+}
 
 inline bool settingsStoreReady() {
     const auto file = (freshFolder() / "probe.ini").string();

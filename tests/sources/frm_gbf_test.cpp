@@ -29,7 +29,8 @@ TEST_F(GbfPanel, StartsOffWithRandomValuesFrequencyFirstTruncated) {
     struct Case {
         double r1, r2, frequency, amplitude;
     };
-    for (const Case c : {Case{0, 0.99999, 100, 11.999}, Case{0.99999, 0.0001, 1199, 0.001}, Case{0.5, 0.5, 650, 6}}) {
+    for (const Case c :
+         {Case{0, 0.99999, 100, 11.999}, Case{0.99999, 0.0001, 1199, 0.001}, Case{0.5, 0.5, 650, 6}}) {
         SCOPED_TRACE(c.r1);
         FrmGBF& gbf = openGbf(SideA, c.r1, c.r2);
         EXPECT_DOUBLE_EQ(g.FrequenceA, c.frequency);
@@ -97,7 +98,7 @@ TEST_F(GbfPanel, KnobsTakeTheLeftButtonOnlyAndFineSlidersAddWithoutClamping) {
     FrmGBF& gbf = openGbf(SideA);
     user::drag(gbf.Potentio[0], 600);
     user::drag(gbf.Potentio[1], 6000);
-    user::slide(gbf.sldReglage[0], 5); // knob steps of 1 Hz on "1k"
+    user::slide(gbf.sldReglage[0], 5);  // knob steps of 1 Hz on "1k"
     user::slide(gbf.sldReglage[1], -3); // 0.1 V a step
     EXPECT_DOUBLE_EQ(g.FrequenceA, 605);
     EXPECT_DOUBLE_EQ(g.AmplitudeA, 5.7);
@@ -117,9 +118,12 @@ TEST_F(GbfPanel, KnobsTakeTheLeftButtonOnlyAndFineSlidersAddWithoutClamping) {
 
     // A double-click centres the duty-cycle and offset knobs only.
     const double before[4] = {900, 3000, 80, 30}, after[4] = {900, 3000, 50, 100};
-    for (int i = 0; i < 4; ++i) user::drag(gbf.Potentio[i], before[i]);
-    for (int i = 0; i < 4; ++i) user::dblClick(gbf.Potentio[i]);
-    for (int i = 0; i < 4; ++i) EXPECT_DOUBLE_EQ(gbf.Potentio[i].Value, after[i]) << i;
+    for (int i = 0; i < 4; ++i)
+        user::drag(gbf.Potentio[i], before[i]);
+    for (int i = 0; i < 4; ++i)
+        user::dblClick(gbf.Potentio[i]);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_DOUBLE_EQ(gbf.Potentio[i].Value, after[i]) << i;
 }
 
 TEST_F(GbfPanel, TheSourceDeliversOnlyWhenOnWithBothPlugsIn) {
