@@ -1,9 +1,246 @@
 #include "meters/frm_toolbox.h"
 
+#include <filesystem>
+
+#include "core/ondivel.h"
+#include "core/platform.h"
+#include "shell/mdi_ondivel.h"
+#include "sources/frm_gbf.h"
+#include "sources/frm_harmonique.h"
+
 namespace ondivel {
 
-FrmToolBox::FrmToolBox(Ondivel& app) : Form(app, "frmToolBox") {}
-void FrmToolBox::Form_Load() {}
-void FrmToolBox::Form_KeyDown(int, int) {}
+namespace {
+
+constexpr int kKeyF1 = 112;
+constexpr int kHelpTopic = 3400;
+
+// Layout in twips: a narrow strip beside the oscilloscope, one frame of nine buttons per
+// channel, then the three instrument boxes.
+constexpr double kStripWidth = 720;
+constexpr double kButton = 480;
+constexpr double kFrameCaption = 240;
+constexpr double kFrameHeight = kFrameCaption + 9 * kButton;
+
+struct Choice {
+    const char* caption;
+    FrmToolBox::Source source;
+    const char* keyword;
+};
+
+using S = FrmToolBox::Source;
+// Indexed by optConnexion's index: CH1 reads its table downwards from 0, CH2 upwards from 11,
+// and the last three kinds alternate CH1, CH2.
+constexpr Choice kChoices[18] = {
+    {"Aucune alimentation", S::None, "Cc"},
+    {"GBF", S::Gbf, "Sinus"},
+    {"Alimentation stabilisée", S::Supply, "Cc"},
+    {"Pile 1,5 V", S::Battery, "Cc"},
+    {"Pile 4,5 V", S::Battery, "Cc"},
+    {"Pile 9 V", S::Battery, "Cc"},
+    {"Pile 9 V", S::Battery, "Cc"},
+    {"Pile 4,5 V", S::Battery, "Cc"},
+    {"Pile 1,5 V", S::Battery, "Cc"},
+    {"Alimentation stabilisée", S::Supply, "Cc"},
+    {"GBF", S::Gbf, "Sinus"},
+    {"Aucune alimentation", S::None, "Cc"},
+    {"Prise secteur", S::Mains, "Sinus"},
+    {"Prise secteur", S::Mains, "Sinus"},
+    {"Alternateur bicyclette", S::Alternator, "Dyn"},
+    {"Alternateur bicyclette", S::Alternator, "Dyn"},
+    {"Générateur harmoniques", S::Harmonic, "harmo"},
+    {"Générateur harmoniques", S::Harmonic, "harmo"},
+};
+
+// Display order of each channel's buttons inside its frame.
+constexpr int kOrderA[9] = {0, 1, 2, 3, 4, 5, 12, 14, 16};
+constexpr int kOrderB[9] = {11, 10, 9, 8, 7, 6, 13, 15, 17};
+
+} // namespace
+
+FrmToolBox::FrmToolBox(Ondivel& app) : Form(app, "frmToolBox") {
+    Caption = "Boîte à outils";
+    HelpTopic = kHelpTopic;
+    Width = kStripWidth;
+    Height = 2 * kFrameHeight + 3 * kButton + 600;
+
+    for (int side = 0; side < 2; ++side) {
+        Control& frame = fraAlim[side];
+        frame.Caption = side == SideA ? "CH1" : "CH2";
+        frame.Left = 0;
+        frame.Top = side * kFrameHeight;
+        frame.Width = kStripWidth;
+        frame.Height = kFrameHeight;
+        const int* order = side == SideA ? kOrderA : kOrderB;
+        for (int row = 0; row < 9; ++row) {
+            Control& b = optConnexion[order[row]];
+            b.Left = (kStripWidth - kButton) / 2;
+            b.Top = frame.Top + kFrameCaption + row * kButton;
+            b.Width = b.Height = kButton;
+            b.Picture = 10 + row; // one picture per kind of source, alike on both channels
+        }
+    }
+    for (int i = 0; i < 18; ++i) {
+        Control& b = optConnexion[i];
+        b.setGroup(isSideA(i) ? "A" : "B");
+        b.ToolTipText = kChoices[i].caption;
+        // Only the sources whose panels exist can be chosen by hand for now.
+        const Source s = kChoices[i].source;
+        b.Enabled = s == Source::None || s == Source::Gbf;
+        b.on.Click = [this, i] { optConnexion_Click(i); };
+    }
+
+    chkMulti.Picture = 4;
+    chkMulti.ToolTipText = "Multimètre";
+    chkClock.Caption = "Chronomètre";
+    chkClock.ToolTipText = "Chronomètre";
+    chkCalc.Caption = "Calculatrice Windows";
+    chkCalc.ToolTipText = "Calculatrice Windows";
+    int row = 0;
+    for (Control* c : {&chkMulti, &chkClock, &chkCalc}) {
+        c->Left = (kStripWidth - kButton) / 2;
+        c->Top = 2 * kFrameHeight + 120 + row++ * kButton;
+        c->Width = c->Height = kButton;
+        // Their instruments come later.
+        c->Enabled = false;
+    }
+    chkMulti.on.Click = [this] { chkMulti_Click(); };
+    chkClock.on.Click = [this] { chkClock_Click(); };
+    chkCalc.on.Click = [this] { chkCalc_Click(); };
+}
+
+bool FrmToolBox::isSideA(int index) {
+    return (index >= 0 && index <= 5) || index == 12 || index == 14 || index == 16;
+}
+
+FrmToolBox::Source FrmToolBox::sourceOf(int index) {
+    return kChoices[index].source;
+}
+
+const char* FrmToolBox::keywordOf(int index) {
+    return kChoices[index].keyword;
+}
+
+void FrmToolBox::Form_Load() {
+    KeyPreview = true;
+    Left = 0;
+    Top = 0;
+    PaintFrameColours();
+}
+
+void FrmToolBox::PaintFrameColours() {
+    fraAlim[0].BackColor = app().g.CouleurA;
+    fraAlim[1].BackColor = app().g.CouleurB;
+}
+
+void FrmToolBox::Form_KeyDown(int keyCode, int) {
+    if (keyCode != kKeyF1) return;
+    const auto helpFile = std::filesystem::path(app().programFolder()) / "ondivel.chm";
+    app().platform().showHelp(helpFile.string(), kHelpTopic);
+}
+
+void FrmToolBox::optConnexion_Click(int index) {
+    ChangerConnexion(index);
+    const int side = isSideA(index) ? SideA : SideB;
+    Globals& g = app().g;
+    (side == SideA ? g.SignalA : g.SignalB) = keywordOf(index);
+    const Source source = sourceOf(index);
+    if (source == Source::None) {
+        (side == SideA ? g.AmplitudeA : g.AmplitudeB) = 0;
+        (side == SideA ? g.FrequenceA : g.FrequenceB) = 0;
+        MesurerSelonOption();
+    } else {
+        app().platform().processEvents();
+        showSourcePanel(source, side);
+    }
+    if (app().mdi().ModeLibre) app().RefreshDisplay();
+}
+
+void FrmToolBox::ChangerConnexion(int index) {
+    const int side = isSideA(index) ? SideA : SideB;
+    (side == SideA ? app().g.SourceBrancheeA : app().g.SourceBrancheeB) = false;
+    closeSourcePanels(side);
+}
+
+void FrmToolBox::closeSourcePanels(int side) {
+    // A panel that hands its channel back while closing is already on its way out.
+    FrmGBF& gbf = app().frmGBF(side);
+    if (gbf.loaded() && !gbf.closing()) gbf.Unload();
+    CloseSupplyPanel(side);
+    CloseBatteryPanel(side);
+    CloseMainsPanel(side);
+    CloseAlternatorPanel(side);
+    FrmHarmonique& harmonic = app().frmHarmonique(side);
+    if (harmonic.loaded()) harmonic.Unload();
+}
+
+void FrmToolBox::showSourcePanel(Source source, int side) {
+    switch (source) {
+    case Source::Gbf:
+        app().frmGBF(side).Show();
+        break;
+    case Source::Harmonic:
+        app().frmHarmonique(side).Show();
+        break;
+    case Source::Supply:
+        ShowSupplyPanel(side);
+        break;
+    case Source::Battery:
+        ShowBatteryPanel(side);
+        break;
+    case Source::Mains:
+        ShowMainsPanel(side);
+        break;
+    case Source::Alternator:
+        ShowAlternatorPanel(side);
+        break;
+    case Source::None:
+        break;
+    }
+}
+
+void FrmToolBox::chkMulti_Click() {
+    const bool on = chkMulti.Value == kChecked;
+    app().mdi().Mnu_Volt.Checked = on;
+    if (on)
+        ShowMeterPanel(app().ReadIni("Options", "Multimetre college", "0") != "0");
+    else
+        CloseMeterPanel();
+}
+
+void FrmToolBox::chkClock_Click() {
+    const bool on = chkClock.Value == kChecked;
+    if (on)
+        ShowChronoPanel();
+    else
+        CloseChronoPanel();
+    app().mdi().Mnu_Chrono.Checked = on;
+}
+
+void FrmToolBox::chkCalc_Click() {
+    const bool on = chkCalc.Value == kChecked;
+    app().mdi().Mnu_Calc.Checked = on;
+    Platform& platform = app().platform();
+    if (!on) {
+        platform.closeWindow("Calculatrice");
+        return;
+    }
+    if (!platform.launch("Calc.exe"))
+        platform.messageBox("Erreur sur chemin d'accés", vbExclamation, "Ondivel - Erreur");
+}
+
+void FrmToolBox::ShowSupplyPanel(int) {}
+void FrmToolBox::ShowBatteryPanel(int) {}
+void FrmToolBox::ShowMainsPanel(int) {}
+void FrmToolBox::ShowAlternatorPanel(int) {}
+void FrmToolBox::CloseSupplyPanel(int) {}
+void FrmToolBox::CloseBatteryPanel(int) {}
+void FrmToolBox::CloseMainsPanel(int) {}
+void FrmToolBox::CloseAlternatorPanel(int) {}
+void FrmToolBox::ShowMeterPanel(bool) {}
+void FrmToolBox::CloseMeterPanel() {}
+void FrmToolBox::ShowChronoPanel() {}
+void FrmToolBox::CloseChronoPanel() {}
+void FrmToolBox::MesurerSelonOption() {}
 
 } // namespace ondivel

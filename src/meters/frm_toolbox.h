@@ -1,12 +1,15 @@
 #pragma once
 // frmToolBox, the window from which the bench is wired: the source of each channel, the meter,
-// the stopwatch and the calculator.
+// the stopwatch and the calculator. The main window selects its default wiring and the source
+// panels hand their channel back to it when they close.
+#include <string>
+
 #include "core/form.h"
 
 namespace ondivel {
 
 class FrmToolBox : public Form {
-public:
+  public:
     explicit FrmToolBox(Ondivel& app);
 
     ControlArray fraAlim{*this, ControlKind::Frame, "fraAlim", 2};
@@ -26,6 +29,39 @@ public:
     void ChangerConnexion(int index);
     // True for the connection options of CH1 (0 to 5, 12, 14, 16).
     static bool isSideA(int index);
+    // Paints the two channel frames with the trace colours (at load and when they change).
+    void PaintFrameColours();
+
+    // The kinds of source a channel can be wired to.
+    enum class Source { None, Gbf, Supply, Battery, Mains, Alternator, Harmonic };
+    static Source sourceOf(int index);
+    // The waveform keyword a connection choice gives its side.
+    static const char* keywordOf(int index);
+
+    // Connection options the other windows select by number.
+    static constexpr int kNoneA = 0, kGbfA = 1, kGbfB = 10, kNoneB = 11;
+    static constexpr int kHarmonicA = 16, kHarmonicB = 17;
+
+  private:
+    void showSourcePanel(Source source, int side);
+    void closeSourcePanels(int side);
+
+    // Call sites of the panels and instruments that come later: they do nothing yet.
+    void ShowSupplyPanel(int side);
+    void ShowBatteryPanel(int side);
+    void ShowMainsPanel(int side);
+    void ShowAlternatorPanel(int side);
+    void CloseSupplyPanel(int side);
+    void CloseBatteryPanel(int side);
+    void CloseMainsPanel(int side);
+    void CloseAlternatorPanel(int side);
+    // frmMulti_RMS, or frmVolt for the school voltmeter.
+    void ShowMeterPanel(bool schoolVoltmeter);
+    void CloseMeterPanel();
+    void ShowChronoPanel();
+    void CloseChronoPanel();
+    // The meter re-reads its side after a channel lost its source.
+    void MesurerSelonOption();
 };
 
 } // namespace ondivel

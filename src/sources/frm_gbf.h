@@ -1,14 +1,26 @@
 #pragma once
 // frmGBFA / frmGBFB, the function generator of side A (CH1) or side B (CH2): power, six
 // frequency ranges, three waveforms, four knobs with their fine sliders, the frequency read-out
-// and two output terminals.
+// and two output terminals. Opened from the toolbox; the renderer's channel assembly reads its
+// duty-cycle and offset knobs.
+#include <string>
+
 #include "core/form.h"
 #include "core/ondivel.h"
 
 namespace ondivel {
 
+// Picture numbers shown by the generator's image controls.
+enum GbfPicture : int {
+    kPictureLampOff = 1,
+    kPictureLampOn = 2,
+    kPictureSine = 3,
+    kPictureSquare = 4,
+    kPictureTriangle = 5,
+};
+
 class FrmGBF : public Form {
-public:
+  public:
     FrmGBF(Ondivel& app, int side);
 
     int side() const { return side_; }
@@ -30,6 +42,12 @@ public:
     ControlArray imgBorne{*this, ControlKind::Image, "imgBorne", 2};
     ControlArray imgFiche{*this, ControlKind::Image, "imgFiche", 2};
     ControlArray shpBorne{*this, ControlKind::Shape, "shpBorne", 2};
+    // Fixed texts of the front panel.
+    FormControl lblTitre{*this, ControlKind::Label, "lblTitre"};
+    FormControl lblPower{*this, ControlKind::Label, "lblPower"};
+    ControlArray lblPotentio{*this, ControlKind::Label, "lblPotentio", 4};
+    // Under the amplitude knob (0) and the offset knob (1).
+    ControlArray lblMinMax{*this, ControlKind::Label, "lblMinMax", 2};
 
     void Form_Load() override;
     void Form_KeyDown(int keyCode, int shift) override;
@@ -46,9 +64,29 @@ public:
 
     // The generator is on when its switch reads "Off".
     bool isOn() const { return chkOn.Caption == "Off"; }
+    // True while Form_Unload runs, so that the toolbox does not close the panel a second time
+    // when the panel hands its channel back.
+    bool closing() const { return closing_; }
 
-private:
+    // Range multipliers of optGamme(0..5).
+    static constexpr double kRanges[6] = {100000, 10000, 1000, 100, 10, 1};
+
+  private:
+    // The globals of this panel's side.
+    double& gamme() const;
+    double& frequence() const;
+    double& amplitude() const;
+    std::string& signal() const;
+    bool& sourceBranchee() const;
+
+    void showReadout();
+    void knobMoved(int index, int button);
+    bool plugsIn() const { return imgFiche[0].Visible && imgFiche[1].Visible; }
+    // "GBFA" or "GBFB", the suffix of the settings keys.
+    std::string shortName() const { return side_ == SideB ? "GBFB" : "GBFA"; }
+
     int side_;
+    bool closing_ = false;
 };
 
 } // namespace ondivel

@@ -1,20 +1,23 @@
 #pragma once
 // frmHarmoniqueA / frmHarmoniqueB, the harmonic generator of side A or B: twenty harmonics with
 // amplitude and phase sliders, a mean value, ready-made spectra, and the frequency controls it
-// shares with the function generator.
+// shares with the function generator. The waveform synthesis and the spectrum read its sliders.
 #include "core/form.h"
 #include "core/ondivel.h"
 
 namespace ondivel {
 
 class FrmHarmonique : public Form {
-public:
+  public:
     FrmHarmonique(Ondivel& app, int side);
 
     int side() const { return side_; }
 
+    static constexpr int kHarmonics = 20;
+
     FormControl chkOn{*this, ControlKind::CheckBox, "chkOn"};
     FormControl imgOn{*this, ControlKind::Image, "imgOn"};
+    // Its List holds the two tab captions; ListIndex is the tab shown.
     FormControl sstHarmo{*this, ControlKind::TabStrip, "sstHarmo"};
     ControlArray fraH{*this, ControlKind::Frame, "fraH", 20};
     ControlArray sldAmpli{*this, ControlKind::Slider, "sldAmpli", 20};
@@ -42,7 +45,7 @@ public:
     // True while the panel rewrites many sliders at once: one refresh instead of forty.
     bool updating = false;
 
-private:
+  private:
     int side_;
 };
 
