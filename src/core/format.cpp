@@ -53,15 +53,20 @@ std::string scaledInteger(double magnitude, int decimals) {
     }
     if (roundUp) {
         int i = static_cast<int>(n.size()) - 1;
-        for (; i >= 0 && n[static_cast<std::size_t>(i)] == '9'; --i) n[static_cast<std::size_t>(i)] = '0';
-        if (i < 0) n.insert(n.begin(), '1');
-        else ++n[static_cast<std::size_t>(i)];
+        for (; i >= 0 && n[static_cast<std::size_t>(i)] == '9'; --i)
+            n[static_cast<std::size_t>(i)] = '0';
+        if (i < 0)
+            n.insert(n.begin(), '1');
+        else
+            ++n[static_cast<std::size_t>(i)];
     }
     const std::size_t first = n.find_first_not_of('0');
     return first == std::string::npos ? std::string() : n.substr(first);
 }
 
-bool isPlaceholder(char c) { return c == '0' || c == '#'; }
+bool isPlaceholder(char c) {
+    return c == '0' || c == '#';
+}
 
 } // namespace
 
@@ -73,14 +78,16 @@ std::string FormatNumber(double value, std::string_view pattern) {
     const std::size_t begin = pattern.find_first_of("0#.");
     if (begin == std::string_view::npos) return std::string(pattern);
     std::size_t end = begin;
-    while (end < pattern.size() && (isPlaceholder(pattern[end]) || pattern[end] == '.')) ++end;
+    while (end < pattern.size() && (isPlaceholder(pattern[end]) || pattern[end] == '.'))
+        ++end;
     const std::string_view prefix = pattern.substr(0, begin);
     const std::string_view suffix = pattern.substr(end);
     const std::string_view core = pattern.substr(begin, end - begin);
 
     const std::size_t dot = core.find('.');
     const std::string_view intPart = core.substr(0, dot);
-    const std::string_view decPart = dot == std::string_view::npos ? std::string_view{} : core.substr(dot + 1);
+    const std::string_view decPart =
+        dot == std::string_view::npos ? std::string_view{} : core.substr(dot + 1);
     // "#0" asks for at least one integer digit, "000" for three; "##" for none.
     const std::size_t firstZero = intPart.find('0');
     const std::size_t minIntDigits = firstZero == std::string_view::npos ? 0 : intPart.size() - firstZero;
@@ -96,7 +103,8 @@ std::string FormatNumber(double value, std::string_view pattern) {
     std::string integer = padded.substr(0, padded.size() - decimals);
     std::string fraction = padded.substr(padded.size() - decimals);
     if (integer.size() < minIntDigits) integer.insert(0, minIntDigits - integer.size(), '0');
-    while (fraction.size() > minDecimals && fraction.back() == '0') fraction.pop_back();
+    while (fraction.size() > minDecimals && fraction.back() == '0')
+        fraction.pop_back();
 
     std::string out(prefix);
     if (value < 0 && !n.empty()) out += '-';
@@ -122,7 +130,8 @@ std::string NumberText(double value) {
     if (!std::isfinite(value) || value == 0) return "0";
     const DecimalDigits d = decimalDigits(std::fabs(value));
     std::string digits = d.digits;
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
     const int count = static_cast<int>(digits.size());
 
     std::string out = value < 0 ? "-" : "";
@@ -144,7 +153,8 @@ std::string NumberText(double value) {
 
 double Val(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
 
     // Rebuild a clean number ("-12.5e3") from the leading characters that make one.
     std::string clean;
@@ -168,7 +178,8 @@ double Val(std::string_view text) {
         std::string exponent = "e";
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) exponent += text[j++];
         const std::size_t firstDigit = j;
-        while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j]))) exponent += text[j++];
+        while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j])))
+            exponent += text[j++];
         if (j > firstDigit) clean += exponent; // "1e" and "1e+" read as 1
     }
 

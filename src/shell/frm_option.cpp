@@ -8,7 +8,8 @@ namespace ondivel {
 
 FrmOption::FrmOption(Ondivel& app) : Form(app, "frmOption") {
     Caption = "Options pour Ondivel";
-    for (const char* tab : {"Interface", "Oscillogrammes", "Impression"}) sstOptions.addItem(tab);
+    for (const char* tab : {"Interface", "Oscillogrammes", "Impression"})
+        sstOptions.addItem(tab);
     sstOptions.ListIndex = 0;
 
     chkLoadTipsAtStartup.Caption = "&Afficher les astuces au démarrage";
@@ -42,9 +43,11 @@ FrmOption::FrmOption(Ondivel& app) : Form(app, "frmOption") {
         markerOptions(trace)[0].Caption = "Aucune";
         markerOptions(trace)[1].Caption = "Personnalisée";
         lblMarque[trace].Caption = "&Motif : ";
-        for (const char* glyph : {"u", "l", "o", "t", "n"}) cbxMarque[trace].addItem(glyph);
+        for (const char* glyph : {"u", "l", "o", "t", "n"})
+            cbxMarque[trace].addItem(glyph);
         lblWidth[trace].Caption = "&Taille : ";
-        for (const char* size : {"8", "10", "12", "14", "16"}) cbxWidth[trace].addItem(size);
+        for (const char* size : {"8", "10", "12", "14", "16"})
+            cbxWidth[trace].addItem(size);
         optMarqueA[trace].on.Click = [this, trace] { optMarqueA_Click(trace); };
         optMarqueB[trace].on.Click = [this, trace] { optMarqueB_Click(trace); };
     }
@@ -68,8 +71,12 @@ void FrmOption::Form_Load() {
     LoadPreferences(app());
 }
 
-void FrmOption::optMarqueA_Click(int) { applyMarkerChoice(0); }
-void FrmOption::optMarqueB_Click(int) { applyMarkerChoice(1); }
+void FrmOption::optMarqueA_Click(int) {
+    applyMarkerChoice(0);
+}
+void FrmOption::optMarqueB_Click(int) {
+    applyMarkerChoice(1);
+}
 
 void FrmOption::applyMarkerChoice(int trace) {
     const bool marker = markerOptions(trace)[1].isOn();

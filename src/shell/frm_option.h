@@ -7,7 +7,7 @@
 namespace ondivel {
 
 class FrmOption : public Form {
-public:
+  public:
     explicit FrmOption(Ondivel& app);
 
     // The tab strip: List holds the three tab captions, ListIndex the tab on show.

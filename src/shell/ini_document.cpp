@@ -8,8 +8,10 @@ namespace {
 
 std::string_view trim(std::string_view s) {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+    while (!s.empty() && blank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && blank(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -18,9 +20,12 @@ std::string folded(std::string_view name) {
     std::string bytes = utf8ToCp1252(trim(name));
     for (char& ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);
-        if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7)) ch = static_cast<char>(b + 0x20);
-        else if (b == 0x8A || b == 0x8C || b == 0x8E) ch = static_cast<char>(b + 0x10); // Š Œ Ž
-        else if (b == 0x9F) ch = static_cast<char>(0xFF);                                // Ÿ
+        if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))
+            ch = static_cast<char>(b + 0x20);
+        else if (b == 0x8A || b == 0x8C || b == 0x8E)
+            ch = static_cast<char>(b + 0x10); // Š Œ Ž
+        else if (b == 0x9F)
+            ch = static_cast<char>(0xFF); // Ÿ
     }
     return bytes;
 }
@@ -31,11 +36,15 @@ std::string unquoted(std::string_view v) {
     return std::string(v);
 }
 
-bool hasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
+bool hasLineBreak(std::string_view s) {
+    return s.find_first_of("\r\n") != std::string_view::npos;
+}
 
 } // namespace
 
-bool IniDocument::sameName(std::string_view a, std::string_view b) { return folded(a) == folded(b); }
+bool IniDocument::sameName(std::string_view a, std::string_view b) {
+    return folded(a) == folded(b);
+}
 
 IniDocument::Line IniDocument::classify(std::string raw) {
     Line line;
@@ -43,7 +52,8 @@ IniDocument::Line IniDocument::classify(std::string raw) {
     if (!t.empty() && t.front() == '[') {
         line.kind = Kind::Section;
         const std::size_t close = t.find(']');
-        line.name = std::string(trim(t.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1)));
+        line.name = std::string(
+            trim(t.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1)));
     } else if (!t.empty() && t.front() != ';') {
         // A line without "=" names a key with no value, as the system's own reader takes it.
         line.kind = Kind::Key;
@@ -77,7 +87,8 @@ int IniDocument::findSection(std::string_view section) const {
 
 std::size_t IniDocument::sectionEnd(std::size_t header) const {
     std::size_t i = header + 1;
-    while (i < lines_.size() && lines_[i].kind != Kind::Section) ++i;
+    while (i < lines_.size() && lines_[i].kind != Kind::Section)
+        ++i;
     return i;
 }
 
@@ -85,7 +96,8 @@ std::optional<std::string> IniDocument::value(std::string_view section, std::str
     const int header = findSection(section);
     if (header < 0) return std::nullopt;
     const std::string wanted = folded(key);
-    for (std::size_t i = static_cast<std::size_t>(header) + 1, end = sectionEnd(static_cast<std::size_t>(header));
+    for (std::size_t i = static_cast<std::size_t>(header) + 1,
+                     end = sectionEnd(static_cast<std::size_t>(header));
          i < end; ++i)
         if (lines_[i].kind == Kind::Key && folded(lines_[i].name) == wanted) return lines_[i].value;
     return std::nullopt;
@@ -120,7 +132,8 @@ bool IniDocument::set(std::string_view section, std::string_view key, std::strin
         }
         insertAt = i + 1;
     }
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), classify(std::string(key) + "=" + v));
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt),
+                  classify(std::string(key) + "=" + v));
     return true;
 }
 

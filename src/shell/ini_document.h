@@ -12,7 +12,7 @@
 namespace ondivel {
 
 class IniDocument {
-public:
+  public:
     // Accepts any text: lines end with CR LF, LF or CR; nothing is ever rejected.
     static IniDocument parse(std::string_view text);
 
@@ -31,7 +31,7 @@ public:
     // Names as the file compares them: "RÉSEAU" and "réseau" are the same section.
     static bool sameName(std::string_view a, std::string_view b);
 
-private:
+  private:
     enum class Kind { Section, Key, Other };
     struct Line {
         std::string raw;

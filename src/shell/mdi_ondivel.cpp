@@ -61,13 +61,14 @@ MDIOndivel::MDIOndivel(Ondivel& app) : Form(app, "MDIOndivel") {
     addMenu(Mnu_About, "A &propos de Ondivel", 1);
 
     // Greyed until the part of the program behind them exists.
-    later_ = {&Mnu_Pilote,       &Mnu_Create,       &Mnu_Modif,         &Mnu_Kill,         &Mnu_View,
-              &Mnu_Clean,        &Mnu_Print,        &Mnu_ConfigPrint,   &Mnu_ClipBoard[0], &Mnu_ClipBoard[1],
-              &Mnu_Harmo,        &Mnu_Volt,         &Mnu_Chrono,        &Mnu_Calc,         &Mnu_PosWin,
-              &Mnu_Pref[0],      &Mnu_Pref[1],      &Mnu_Pref[2],       &Mnu_Reglages,     &Mnu_Help_Contents,
-              &Mnu_Help_Index,   &Mnu_Tip,          &Mnu_NewTip,        &Mnu_PassWord,     &Mnu_Web,
+    later_ = {&Mnu_Pilote,     &Mnu_Create,  &Mnu_Modif,       &Mnu_Kill,         &Mnu_View,
+              &Mnu_Clean,      &Mnu_Print,   &Mnu_ConfigPrint, &Mnu_ClipBoard[0], &Mnu_ClipBoard[1],
+              &Mnu_Harmo,      &Mnu_Volt,    &Mnu_Chrono,      &Mnu_Calc,         &Mnu_PosWin,
+              &Mnu_Pref[0],    &Mnu_Pref[1], &Mnu_Pref[2],     &Mnu_Reglages,     &Mnu_Help_Contents,
+              &Mnu_Help_Index, &Mnu_Tip,     &Mnu_NewTip,      &Mnu_PassWord,     &Mnu_Web,
               &Mnu_About};
-    for (Control* item : later_) item->Enabled = false;
+    for (Control* item : later_)
+        item->Enabled = false;
     Mnu_Libre.Enabled = false; // free mode at start
 
     Mnu_Libre.on.Click = [this] { Mnu_Libre_Click(); };
@@ -79,7 +80,8 @@ MDIOndivel::MDIOndivel(Ondivel& app) : Form(app, "MDIOndivel") {
     Mnu_Print.on.Click = [this] { Mnu_Print_Click(); };
     Mnu_ConfigPrint.on.Click = [this] { Mnu_ConfigPrint_Click(); };
     Mnu_ViewFullScreen.on.Click = [this] { Mnu_ViewFullScreen_Click(); };
-    for (int i = 0; i < Mnu_Pref.size(); ++i) Mnu_Pref[i].on.Click = [this, i] { Mnu_Pref_Click(i); };
+    for (int i = 0; i < Mnu_Pref.size(); ++i)
+        Mnu_Pref[i].on.Click = [this, i] { Mnu_Pref_Click(i); };
     Mnu_Reglages.on.Click = [this] { Mnu_Reglages_Click(); };
 
     registerMember("ModeLibre", VarRef(&ModeLibre));
@@ -103,7 +105,9 @@ bool MDIOndivel::availableNow(const Control& item) const {
     return std::find(later_.begin(), later_.end(), &item) == later_.end();
 }
 
-void MDIOndivel::setMenuEnabled(Control& item, bool enabled) { item.Enabled = enabled && availableNow(item); }
+void MDIOndivel::setMenuEnabled(Control& item, bool enabled) {
+    item.Enabled = enabled && availableNow(item);
+}
 
 std::string MDIOndivel::titleFor(bool freeMode) const {
     return std::string(kProgramName) + " v." + std::to_string(Ondivel::versionMajor()) + "." +
@@ -134,8 +138,10 @@ void MDIOndivel::Mnu_Libre_Click() {
 
     // The default wiring: no source on either channel.
     FrmToolBox& toolbox = app().frmToolBox();
-    for (int i = 0; i < toolbox.fraAlim.size(); ++i) toolbox.fraAlim[i].Enabled = true;
-    for (int i = 0; i < toolbox.optConnexion.size(); ++i) toolbox.optConnexion[i].setValue(0);
+    for (int i = 0; i < toolbox.fraAlim.size(); ++i)
+        toolbox.fraAlim[i].Enabled = true;
+    for (int i = 0; i < toolbox.optConnexion.size(); ++i)
+        toolbox.optConnexion[i].setValue(0);
     toolbox.optConnexion[0].setValue(1);
     toolbox.optConnexion[11].setValue(1);
 
@@ -209,15 +215,19 @@ void MDIOndivel::Mnu_Calc_Click() {
     app().frmToolBox().chkCalc.setValue(Mnu_Calc.Checked ? kUnchecked : kChecked);
 }
 
-void MDIOndivel::Mnu_Harmo_Click() { app().frmHarmoniqueA().Show(); }
+void MDIOndivel::Mnu_Harmo_Click() {
+    app().frmHarmoniqueA().Show();
+}
 
 void MDIOndivel::Mnu_Print_Click() {
-    const int answer =
-        app().platform().messageBox("Voulez-vous imprimer les oscillogrammes ?", vbYesNo | vbQuestion, kProgramName);
+    const int answer = app().platform().messageBox("Voulez-vous imprimer les oscillogrammes ?",
+                                                   vbYesNo | vbQuestion, kProgramName);
     if (answer == vbYes) PrintScreen(app());
 }
 
-void MDIOndivel::Mnu_ConfigPrint_Click() { app().platform().printSetupDialog(); }
+void MDIOndivel::Mnu_ConfigPrint_Click() {
+    app().platform().printSetupDialog();
+}
 
 void MDIOndivel::Mnu_ViewFullScreen_Click() {
     Mnu_ViewFullScreen.Checked = true;

@@ -9,7 +9,7 @@
 namespace ondivel {
 
 class MDIOndivel : public Form {
-public:
+  public:
     explicit MDIOndivel(Ondivel& app);
 
     // Menu bar, in display order. Separators have the caption "-".
@@ -102,7 +102,7 @@ public:
     // True once the program should end (the main window was closed).
     bool ended() const { return ended_; }
 
-private:
+  private:
     void addMenu(Control& item, const char* caption, int level, const char* shortcut = "");
     void startUp();
     void checkScreenResolution();

@@ -101,7 +101,7 @@ void MDIOndivel::startUp() {
     g.ExoPointsMax = 0;
     app().frmOndivel().Show();
     app().frmToolBox().Show();
-    app().frmToolBox().optConnexion[0].setValue(1); // "Aucune alimentation" on CH1
+    app().frmToolBox().optConnexion[0].setValue(1);  // "Aucune alimentation" on CH1
     app().frmToolBox().optConnexion[11].setValue(1); // and on CH2
 
     step_ = 17;
@@ -121,11 +121,12 @@ void MDIOndivel::checkScreenResolution() {
     int width = 0, height = 0;
     app().platform().workArea(width, height);
     if (width >= kMinimumScreenWidth) return;
-    const std::string text = "Votre résolution d'écran est de " + std::to_string(width) + " par " +
-                             std::to_string(height) + "pixels." + kLineBreak +
-                             "Le logiciel ONDIVEL est adapté pour une résolution d'écran de 1024 par 768 pixels." +
-                             kLineBreak + "Il est conseillé de modifiez ces paramètres." + kLineBreak +
-                             " Aller pour cela dans Affichage du Panneau de Configuration de Windows.";
+    const std::string text =
+        "Votre résolution d'écran est de " + std::to_string(width) + " par " + std::to_string(height) +
+        "pixels." + kLineBreak +
+        "Le logiciel ONDIVEL est adapté pour une résolution d'écran de 1024 par 768 pixels." + kLineBreak +
+        "Il est conseillé de modifiez ces paramètres." + kLineBreak +
+        " Aller pour cela dans Affichage du Panneau de Configuration de Windows.";
     app().platform().messageBox(text, vbInformation, "Ondivel - résolution d'écran");
 }
 
@@ -147,7 +148,8 @@ void MDIOndivel::noticeNewVersion() {
     if (!platform.download(kVersionFileAddress, copy)) return;
     const std::optional<std::string> content = ReadTextFile(copy);
     if (!content) return;
-    const std::string local = std::to_string(Ondivel::versionMajor()) + "." + std::to_string(Ondivel::versionMinor());
+    const std::string local =
+        std::to_string(Ondivel::versionMajor()) + "." + std::to_string(Ondivel::versionMinor());
     if (const auto notice = NewVersionNotice(RemoteVersionFromFile(*content), local))
         platform.messageBox(*notice, vbInformation, "Ondivel - Nouvelle version");
 }

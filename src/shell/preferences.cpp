@@ -23,9 +23,13 @@ constexpr const char* kPrinting = "Impression";
 constexpr int kPictureMultimeter = 4;
 constexpr int kPictureSchoolVoltmeter = 5;
 
-std::string checkText(const Control& box) { return box.isOn() ? "1" : "0"; }
+std::string checkText(const Control& box) {
+    return box.isOn() ? "1" : "0";
+}
 
-void setChecked(Control& box, bool on) { box.setValue(on ? kChecked : kUnchecked); }
+void setChecked(Control& box, bool on) {
+    box.setValue(on ? kChecked : kUnchecked);
+}
 
 // A list index from the file; one outside the list selects the first item.
 void selectFromText(Control& list, const std::string& text) {
@@ -34,7 +38,9 @@ void selectFromText(Control& list, const std::string& text) {
     list.setListIndex(inside ? static_cast<int>(i) : 0);
 }
 
-std::string traceKey(const char* key, int trace) { return std::string(key) + (trace == 0 ? " Voie A" : " Voie B"); }
+std::string traceKey(const char* key, int trace) {
+    return std::string(key) + (trace == 0 ? " Voie A" : " Voie B");
+}
 
 void setComponents(Color c, std::int16_t& red, std::int16_t& green, std::int16_t& blue) {
     RVB rvb;
@@ -118,7 +124,8 @@ void SavePreferences(Ondivel& app) {
         mdi.setMenuEnabled(mdi.Mnu_Reglages, f.chkReglage.isOn());
     }
     for (int i = 0; i < static_cast<int>(kScreenColours.size()); ++i)
-        app.WriteIni(kOptions, kScreenColours[static_cast<std::size_t>(i)].key, NumberText(f.shpColor[i].FillColor));
+        app.WriteIni(kOptions, kScreenColours[static_cast<std::size_t>(i)].key,
+                     NumberText(f.shpColor[i].FillColor));
     app.WriteIni(kOptions, "Multimetre college", checkText(f.chkMultimetre));
     showMeterButtonPicture(app, f.chkMultimetre.isOn());
 

@@ -8,14 +8,14 @@
 namespace ondivel {
 
 class RVB {
-public:
+  public:
     void setCouleur(Color c) { couleur_ = c; }
     Color Couleur() const { return couleur_; }
     std::uint8_t Rouge() const { return static_cast<std::uint8_t>(couleur_ & 255); }
     std::uint8_t Vert() const { return static_cast<std::uint8_t>((couleur_ / 256) & 255); }
     std::uint8_t Bleu() const { return static_cast<std::uint8_t>((couleur_ / 65536) & 255); }
 
-private:
+  private:
     Color couleur_ = 0;
 };
 

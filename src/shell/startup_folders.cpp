@@ -27,11 +27,14 @@ std::string trimmed(const std::string& s) {
 } // namespace
 
 std::string WithTrailingSeparator(const std::string& folder) {
-    if (folder.empty() || folder.back() == '/' || folder.back() == char(fs::path::preferred_separator)) return folder;
+    if (folder.empty() || folder.back() == '/' || folder.back() == char(fs::path::preferred_separator))
+        return folder;
     return folder + char(fs::path::preferred_separator);
 }
 
-std::string AuthorSubFolder() { return utf8Of(fs::path(kAuthorFolder) / kProgramFolder); }
+std::string AuthorSubFolder() {
+    return utf8Of(fs::path(kAuthorFolder) / kProgramFolder);
+}
 
 std::string SharedFolderPath(const std::string& commonDocuments) {
     std::string root = trimmed(commonDocuments);

@@ -24,6 +24,8 @@ std::optional<std::string> ReadTextFile(const std::filesystem::path& file) {
     return cp1252ToUtf8(bytes);
 }
 
-std::optional<std::string> ReadTextFile(const std::string& utf8Path) { return ReadTextFile(PathFromUtf8(utf8Path)); }
+std::optional<std::string> ReadTextFile(const std::string& utf8Path) {
+    return ReadTextFile(PathFromUtf8(utf8Path));
+}
 
 } // namespace ondivel

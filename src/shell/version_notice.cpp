@@ -8,8 +8,10 @@ namespace ondivel {
 namespace {
 
 std::string_view trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -26,10 +28,13 @@ std::string RemoteVersionFromFile(std::string_view content) {
     for (char c : content)
         if (c != '\r' && c != '\n') text += c;
     const std::size_t eq = text.find('=');
-    return std::string(trim(eq == std::string::npos ? std::string_view(text) : std::string_view(text).substr(eq + 1)));
+    return std::string(
+        trim(eq == std::string::npos ? std::string_view(text) : std::string_view(text).substr(eq + 1)));
 }
 
-bool IsNewerVersion(std::string_view remote, std::string_view local) { return withoutDots(local) < withoutDots(remote); }
+bool IsNewerVersion(std::string_view remote, std::string_view local) {
+    return withoutDots(local) < withoutDots(remote);
+}
 
 std::optional<std::string> NewVersionNotice(std::string_view remote, std::string_view local) {
     if (!IsNewerVersion(remote, local)) return std::nullopt;

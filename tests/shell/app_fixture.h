@@ -12,7 +12,7 @@
 namespace ondivel::testing {
 
 class AppFixture : public ::testing::Test {
-protected:
+  protected:
     TempFolder tmp;
     FakePlatform platform{tmp.path().string()};
     Ondivel app{platform};
@@ -29,7 +29,8 @@ protected:
     }
     int messagesTitled(const std::string& title) const {
         int n = 0;
-        for (const auto& m : platform.messages) n += m.title == title;
+        for (const auto& m : platform.messages)
+            n += m.title == title;
         return n;
     }
 };

@@ -74,7 +74,8 @@ TEST_F(MainWindowMenus, TheMenuBarReadsAsDocumented) {
                                   "  A &propos de Ondivel\n");
     // Every menu control is in the tree.
     int menus = 0;
-    for (const Control* c : app.mdi().controls()) menus += c->kind() == ControlKind::Menu;
+    for (const Control* c : app.mdi().controls())
+        menus += c->kind() == ControlKind::Menu;
     EXPECT_EQ(menus, static_cast<int>(app.mdi().menuTree().size()));
 }
 

@@ -32,7 +32,8 @@ TEST_F(MainWindowStartUp, CreatesTheSharedFolderAndTheSettingsFileUnderTheCommon
 }
 
 TEST_F(MainWindowStartUp, AUserWithoutALogonNameSharesTheInconnuFile) {
-    for (const std::optional<std::string>& logon : {std::optional<std::string>(), std::optional<std::string>("")}) {
+    for (const std::optional<std::string>& logon :
+         {std::optional<std::string>(), std::optional<std::string>("")}) {
         FakePlatform p(tmp / "other");
         p.logon = logon;
         Ondivel other(p);
@@ -97,8 +98,9 @@ TEST_F(MainWindowStartUp, TipsSettingIsRewrittenAsZeroOrOne) {
     for (const auto& c : cases) {
         const std::string root = tmp / ("tips" + std::string(c.stored ? c.stored : "missing"));
         FakePlatform p(root);
-        if (c.stored) WriteIniValue(root + "/appdata/Marvane/Ondivel/ConfOND_eleve1.ini", "Options",
-                                    "Show Tips at Startup", c.stored);
+        if (c.stored)
+            WriteIniValue(root + "/appdata/Marvane/Ondivel/ConfOND_eleve1.ini", "Options",
+                          "Show Tips at Startup", c.stored);
         Ondivel other(p);
         other.mdi().Show();
         EXPECT_EQ(ReadIniValue(other.g.FichierConfig, "Options", "Show Tips at Startup", "?"), c.after)
@@ -110,8 +112,9 @@ TEST_F(MainWindowStartUp, AnnouncesANewerVersionFromTheDownloadedFile) {
     platform.versionFile = "[Ondivel]\r\nversion = 4.10\r\n";
     start();
     ASSERT_EQ(messagesTitled("Ondivel - Nouvelle version"), 1);
-    EXPECT_EQ(platform.messages.back().text,
-              "La version 4.10 de Ondivel est téléchargeable gratuitement sur : \r\nhttps://ondivel.example/");
+    EXPECT_EQ(
+        platform.messages.back().text,
+        "La version 4.10 de Ondivel est téléchargeable gratuitement sur : \r\nhttps://ondivel.example/");
     EXPECT_EQ(platform.messages.back().flags, vbInformation);
     EXPECT_TRUE(fs::exists(app.g.DossierPartage + "Delete_Me.txt"));
 }
@@ -154,11 +157,12 @@ TEST_F(MainWindowStartUp, AFileOutsideTheAuthorFoldersIsAskedAgainAndACancelFall
 
 // Fails at one chosen service, the way a broken system would.
 class BrokenPlatform : public FakePlatform {
-public:
+  public:
     using FakePlatform::FakePlatform;
     std::optional<std::string> logonName() override {
         if (failure == 1) throw std::runtime_error("nom introuvable");
-        if (failure == 2) throw std::system_error(std::make_error_code(std::errc::permission_denied), "refus");
+        if (failure == 2)
+            throw std::system_error(std::make_error_code(std::errc::permission_denied), "refus");
         throw UnansweredQuestion("no answer queued");
     }
     int failure = 1;
@@ -176,17 +180,20 @@ TEST_F(MainWindowStartUp, AnErrorEndsTheProgramWithTheStepAndTheDescription) {
     EXPECT_EQ(broken.messages[0].text, "Erreur dans le module MDIOndivel à la ligne 7.\r\n"
                                        "Erreur n°0 : \r\n"
                                        "Description : nom introuvable\r\n"
-                                       "Directory_Common_Document = " + tmp / "documents" + "\r\n"
-                                       "\r\n"
-                                       "L'application va se fermer.");
+                                       "Directory_Common_Document = " +
+                                           tmp / "documents" +
+                                           "\r\n"
+                                           "\r\n"
+                                           "L'application va se fermer.");
 
     BrokenPlatform denied(tmp / "denied");
     denied.failure = 2;
     Ondivel third(denied);
     third.mdi().Show();
     ASSERT_EQ(denied.messages.size(), 1u);
-    EXPECT_NE(denied.messages[0].text.find("Erreur n°" + std::to_string(int(std::errc::permission_denied)) + " : "),
-              std::string::npos);
+    EXPECT_NE(
+        denied.messages[0].text.find("Erreur n°" + std::to_string(int(std::errc::permission_denied)) + " : "),
+        std::string::npos);
 }
 
 TEST_F(MainWindowStartUp, AnUnansweredScriptQuestionIsNotTakenForAStartUpError) {

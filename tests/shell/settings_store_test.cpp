@@ -14,7 +14,7 @@ using testing::TempFolder;
 using testing::writeBytes;
 
 class SettingsStore : public ::testing::Test {
-protected:
+  protected:
     TempFolder tmp;
     std::string ini = tmp / "Marvane/Ondivel/ConfOND_eleve1.ini";
     std::string read(const std::string& section, const std::string& key, const std::string& def = "DEF") {
@@ -100,12 +100,14 @@ TEST_F(SettingsStore, AnEmptyValueReadsAsTheDefault) {
 TEST_F(SettingsStore, ValuesAreCutAt254Characters) {
     const std::string accented(300, 'a');
     std::string latin;
-    for (int i = 0; i < 300; ++i) latin += "é";
+    for (int i = 0; i < 300; ++i)
+        latin += "é";
     writeBytes(ini, "[S]\r\nplain=" + accented + "\r\n");
     WriteIniValue(ini, "S", "accents", latin);
     EXPECT_EQ(read("S", "plain"), std::string(254, 'a'));
     std::string expected;
-    for (int i = 0; i < 254; ++i) expected += "é";
+    for (int i = 0; i < 254; ++i)
+        expected += "é";
     EXPECT_EQ(read("S", "accents"), expected); // characters, not UTF-8 bytes
 }
 
@@ -115,7 +117,8 @@ TEST_F(SettingsStore, Utf8FilesAndLfOrCrLineEndsAreRead) {
     EXPECT_EQ(read("Options", "ColorYa"), "1");
     // Rewriting turns the whole file into the program's own encoding.
     WriteIniValue(ini, "Options", "ColorYa", "2");
-    EXPECT_EQ(readBytes(ini), "[R\xE9seau]\r\nDossier D\xE9p\xF4t=\xC9l\xE8ves\r\n[Options]\r\nColorYa=2\r\n");
+    EXPECT_EQ(readBytes(ini),
+              "[R\xE9seau]\r\nDossier D\xE9p\xF4t=\xC9l\xE8ves\r\n[Options]\r\nColorYa=2\r\n");
 }
 
 TEST_F(SettingsStore, TheFirstOfDuplicateSectionsAndKeysWins) {
@@ -133,7 +136,8 @@ TEST_F(SettingsStore, KeysBeforeAnySectionAndCommentLinesAreNotKeys) {
 
 TEST_F(SettingsStore, GarbageBinaryAndTruncatedFilesReadWhatTheyCan) {
     std::string binary;
-    for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 7919) & 0xFF);
+    for (int i = 0; i < 4096; ++i)
+        binary += static_cast<char>((i * 7919) & 0xFF);
     writeBytes(ini, binary);
     EXPECT_EQ(read("Options", "ColorYa"), "DEF");
     WriteIniValue(ini, "Options", "ColorYa", "3");
@@ -157,7 +161,8 @@ TEST_F(SettingsStore, FailedWritesAreSilentAndLeaveNoTemporaryFile) {
     WriteIniValue(ini, "Options", "ColorYa", "1");
     WriteIniValue(ini, "Options", "ColorYa", "2");
     int files = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(tmp / "Marvane/Ondivel")) ++files;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(tmp / "Marvane/Ondivel"))
+        ++files;
     EXPECT_EQ(files, 1);
 }
 

@@ -10,7 +10,7 @@
 namespace ondivel::testing {
 
 class TempFolder {
-public:
+  public:
     TempFolder() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         std::string name = std::string(info->test_suite_name()) + "-" + info->name();
@@ -30,7 +30,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::string operator/(const std::string& relative) const { return (path_ / relative).string(); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
