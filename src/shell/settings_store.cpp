@@ -64,6 +64,7 @@ void WriteIniValue(const std::string& file, const std::string& section, const st
                    const std::string& value) {
     try {
         fs::path target = PathFromUtf8(file);
+        if (target.empty()) return;
         std::error_code ec;
         if (fs::is_symlink(target, ec)) {
             target = fs::canonical(target, ec); // write through to the linked file

@@ -58,6 +58,7 @@ TEST_F(SettingsStore, RewriteKeepsCommentsBlankLinesOrderAndTheKeySpellingOfTheF
                     "Focus=12\n");
     WriteIniValue(ini, "options", "ColorYb", "4227072");
     WriteIniValue(ini, "Options", "ShowToolTip", "0");
+    WriteIniValue(ini, "Options", "ColorYa", "255"); // same value: the hand-made line stays
     EXPECT_EQ(readBytes(ini), "; written by hand\r\n"
                               "[Options]\r\n"
                               "ColorYa = 255\r\n"
