@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "core/color.h"
@@ -27,6 +28,13 @@ enum MsgBoxFlags : int {
     vbMsgBoxSetForeground = 65536,
 };
 enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
+
+// Raised when the platform cannot give an answer the program asked for (a script that queued
+// none). Error traps of the program let it through instead of reporting it as their own error.
+class PlatformInterrupt : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 enum class SpecialFolder { CommonAppData = 35, CommonDocuments = 46 };
 

@@ -1,8 +1,98 @@
 #include "shell/frm_option.h"
 
+#include "core/ondivel.h"
+#include "shell/preferences.h"
+#include "shell/screen_colours.h"
+
 namespace ondivel {
 
-FrmOption::FrmOption(Ondivel& app) : Form(app, "frmOption") { Caption = "Options pour Ondivel"; }
-void FrmOption::Form_Load() {}
+FrmOption::FrmOption(Ondivel& app) : Form(app, "frmOption") {
+    Caption = "Options pour Ondivel";
+    for (const char* tab : {"Interface", "Oscillogrammes", "Impression"})
+        sstOptions.addItem(tab);
+    sstOptions.ListIndex = 0;
+
+    chkLoadTipsAtStartup.Caption = "&Afficher les astuces au démarrage";
+    chkToolTip.Caption = "Afficher les info-bulles";
+    chkToolTip.ToolTipText = "Info-bulle : phrase qui décrit la fonction d'un bouton";
+    chkReglage.Caption = "Afficher le menu \"Options > Sensibilités automatiques\"";
+    chkMultimetre.Caption = "Choisir le multimètre du collège";
+    chkCopySensibility.Caption = "Afficher les sensibilités verticale et horizontale sur l'écran";
+    lblColor_Fond.Caption = "Couleur de fond de l'interface :";
+    picColor_Fond.BackColor = kWhite;
+    cmdColor_Fond.Caption = "Changer la couleur";
+
+    fraColor.Caption = "Couleurs sur l'écran : ";
+    const char* colourCaptions[] = {"Spot voie CH1", "Spot voie CH2", "Grille écran", "Fond de l'écran",
+                                    "Bords de l'écran"};
+    for (int i = 0; i < optColor.size(); ++i) {
+        optColor[i].Caption = colourCaptions[i];
+        shpColor[i].FillColor = kScreenColours[static_cast<std::size_t>(i)].byDefault;
+    }
+    optColor[0].Value = 1;
+    cmdChange.Caption = "Chan&ger la couleur";
+    cmdDefault.Caption = "&Couleurs par défaut";
+    cmdPrint.Caption = "Couleurs pour l'&impression";
+
+    for (int trace = 0; trace < 2; ++trace) {
+        fraVoie[trace].Caption = trace == 0 ? "Voie A" : "Voie B";
+        lblStyle[trace].Caption = "&Style : ";
+        for (const char* style : {"ligne pleine", "tiret", "point", "tiret-point", "tiret-point-point"})
+            cbxStyle[trace].addItem(style);
+        fraMarque[trace].Caption = "Marque";
+        markerOptions(trace)[0].Caption = "Aucune";
+        markerOptions(trace)[1].Caption = "Personnalisée";
+        lblMarque[trace].Caption = "&Motif : ";
+        for (const char* glyph : {"u", "l", "o", "t", "n"})
+            cbxMarque[trace].addItem(glyph);
+        lblWidth[trace].Caption = "&Taille : ";
+        for (const char* size : {"8", "10", "12", "14", "16"})
+            cbxWidth[trace].addItem(size);
+        optMarqueA[trace].on.Click = [this, trace] { optMarqueA_Click(trace); };
+        optMarqueB[trace].on.Click = [this, trace] { optMarqueB_Click(trace); };
+    }
+
+    cmdOK.Caption = "OK";
+    cmdAppliq.Caption = "A&ppliquer";
+    cmdCancel.Caption = "Annuler";
+
+    cmdColor_Fond.on.Click = [this] { cmdColor_Fond_Click(); };
+    picColor_Fond.on.DblClick = [this] { picColor_Fond_DblClick(); };
+    cmdChange.on.Click = [this] { cmdChange_Click(); };
+    cmdDefault.on.Click = [this] { cmdDefault_Click(); };
+    cmdPrint.on.Click = [this] { cmdPrint_Click(); };
+    cmdOK.on.Click = [this] { cmdOK_Click(); };
+    cmdAppliq.on.Click = [this] { cmdAppliq_Click(); };
+    cmdCancel.on.Click = [this] { cmdCancel_Click(); };
+}
+
+void FrmOption::Form_Load() {
+    picColor_Fond.ToolTipText = "Double-cliquer pour retrouver la couleur par défaut.";
+    LoadPreferences(app());
+}
+
+void FrmOption::optMarqueA_Click(int) {
+    applyMarkerChoice(0);
+}
+void FrmOption::optMarqueB_Click(int) {
+    applyMarkerChoice(1);
+}
+
+void FrmOption::applyMarkerChoice(int trace) {
+    const bool marker = markerOptions(trace)[1].isOn();
+    cbxMarque[trace].Enabled = marker;
+    cbxWidth[trace].Enabled = marker;
+    lblMarque[trace].Enabled = marker;
+    lblWidth[trace].Enabled = marker;
+}
+
+void FrmOption::cmdColor_Fond_Click() {}
+void FrmOption::picColor_Fond_DblClick() {}
+void FrmOption::cmdChange_Click() {}
+void FrmOption::cmdDefault_Click() {}
+void FrmOption::cmdPrint_Click() {}
+void FrmOption::cmdOK_Click() {}
+void FrmOption::cmdAppliq_Click() {}
+void FrmOption::cmdCancel_Click() {}
 
 } // namespace ondivel

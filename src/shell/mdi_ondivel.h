@@ -1,6 +1,6 @@
 #pragma once
 // MDIOndivel, the main window: start-up sequence, title, free and evaluated modes, the whole menu
-// bar, the teacher gate, and quitting.
+// bar, the teacher gate, and quitting. Other windows read its public state (ModeLibre …).
 #include <string>
 #include <vector>
 
@@ -9,7 +9,7 @@
 namespace ondivel {
 
 class MDIOndivel : public Form {
-public:
+  public:
     explicit MDIOndivel(Ondivel& app);
 
     // Menu bar, in display order. Separators have the caption "-".
@@ -92,13 +92,34 @@ public:
     void Mnu_Print_Click();
     void Mnu_ConfigPrint_Click();
     void Mnu_ViewFullScreen_Click();
+    void Mnu_Pref_Click(int index);
+    void Mnu_Reglages_Click();
+
+    // Enables a menu item, except the items whose work is not built yet: they stay greyed.
+    void setMenuEnabled(Control& item, bool enabled);
+    bool availableNow(const Control& item) const;
 
     // True once the program should end (the main window was closed).
     bool ended() const { return ended_; }
 
-private:
+  private:
+    void addMenu(Control& item, const char* caption, int level, const char* shortcut = "");
+    void startUp();
+    void checkScreenResolution();
+    void locateSharedFolder();
+    void noticeNewVersion();
+    void locateSettingsFile();
+    void reportStartUpError(int number, const std::string& description);
+    void closeCalculator();
+    void unloadSourcePanels();
+
     std::vector<MenuEntry> menuTree_;
+    // Menu items whose work is a later piece of the program.
+    std::vector<Control*> later_;
     bool ended_ = false;
+    // The start-up step running, reported by the start-up error message.
+    int step_ = 0;
+    std::string commonDocuments_;
 };
 
 } // namespace ondivel

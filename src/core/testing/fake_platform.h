@@ -15,9 +15,9 @@
 namespace ondivel {
 
 // Thrown when the program asks something the script did not answer.
-class UnansweredQuestion : public std::runtime_error {
+class UnansweredQuestion : public PlatformInterrupt {
 public:
-    using std::runtime_error::runtime_error;
+    using PlatformInterrupt::PlatformInterrupt;
 };
 
 struct ShownMessage {

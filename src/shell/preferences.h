@@ -1,0 +1,32 @@
+#pragma once
+// The preferences kept in sections "Options" and "Impression" of the settings file, loaded into
+// the options window (frmOption, loaded hidden at start-up) and the colour globals, and saved back
+// from it by its OK and Apply buttons.
+#include <string>
+
+#include "core/color.h"
+
+namespace ondivel {
+
+class Ondivel;
+
+// A colour as the settings file holds it: the decimal 0x00BBGGRR value; text that is not a
+// number reads black, values outside the 24 bits are clamped.
+Color ColourFromSetting(const std::string& text);
+
+void LoadPreferences(Ondivel& app);
+void SavePreferences(Ondivel& app);
+
+// Copies the five colours of the options window's samples into the colour globals and their
+// red, green and blue components, then applies the trace colours to the oscilloscope.
+void ApplySampleColours(Ondivel& app);
+
+// Call sites for the windows that are not built yet; each does nothing until its window exists.
+// Re-applies the intensity knob so that CouleurA and CouleurB blend the new trace colours.
+void ApplyTraceColoursToOscilloscope(Ondivel& app);
+// Repaints the colour samples of the oscilloscope panel and of the toolbox.
+void RepaintColourSamples(Ondivel& app);
+// Refreshes the multimeter's reading when it is open.
+void RefreshOpenMultimeter(Ondivel& app);
+
+} // namespace ondivel

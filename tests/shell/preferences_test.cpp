@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+
+#include "app_fixture.h"
+#include "core/user_input.h"
+#include "meters/frm_toolbox.h"
+#include "shell/frm_option.h"
+#include "shell/preferences.h"
+
+namespace ondivel {
+namespace {
+
+using testing::AppFixture;
+using testing::readBytes;
+using testing::writeBytes;
+
+class Preferences : public AppFixture {
+  protected:
+    FrmOption& options() { return app.frmOption(); }
+    void load() {
+        app.g.FichierConfig = iniPath();
+        LoadPreferences(app);
+    }
+    void expectDefaults() {
+        FrmOption& f = options();
+        EXPECT_EQ(f.picColor_Fond.BackColor, kWhite);
+        EXPECT_EQ(f.chkLoadTipsAtStartup.Value, kChecked);
+        EXPECT_EQ(f.chkToolTip.Value, kChecked);
+        EXPECT_EQ(f.chkCopySensibility.Value, kChecked);
+        EXPECT_EQ(f.chkReglage.Value, kUnchecked);
+        EXPECT_EQ(f.chkMultimetre.Value, kUnchecked);
+        EXPECT_EQ(app.frmToolBox().chkMulti.Picture, 4);
+        // Yellow, RGB(0, 128, 64), black, RGB(167, 169, 154), black. The trace globals themselves
+        // carry the intensity of the oscilloscope's knob, so only their components are checked.
+        EXPECT_EQ(f.shpColor[0].FillColor, 65535u);
+        EXPECT_EQ(f.shpColor[1].FillColor, 4227072u);
+        EXPECT_EQ(app.g.CouleurGrille, 0u);
+        EXPECT_EQ(app.g.CouleurEcran, 10135975u);
+        EXPECT_EQ(app.g.CouleurCadre, 0u);
+        EXPECT_EQ(f.shpColor[3].FillColor, 10135975u);
+        EXPECT_EQ((std::array<int, 3>{app.g.RougeA, app.g.VertA, app.g.BleuA}),
+                  (std::array<int, 3>{255, 255, 0}));
+        EXPECT_EQ((std::array<int, 3>{app.g.RougeB, app.g.VertB, app.g.BleuB}),
+                  (std::array<int, 3>{0, 128, 64}));
+        EXPECT_EQ((std::array<int, 3>{app.g.RougeEcran, app.g.VertEcran, app.g.BleuEcran}),
+                  (std::array<int, 3>{167, 169, 154}));
+        for (int trace = 0; trace < 2; ++trace) {
+            EXPECT_EQ(f.cbxStyle[trace].ListIndex, 0);
+            EXPECT_TRUE(f.markerOptions(trace)[1].isOn());
+            EXPECT_EQ(f.cbxMarque[trace].ListIndex, 0);
+            EXPECT_TRUE(f.cbxMarque[trace].Enabled);
+            EXPECT_EQ(f.cbxWidth[trace].ListIndex, 0);
+        }
+    }
+};
+
+TEST_F(Preferences, WithoutASettingsFileEveryPreferenceTakesItsDefault) {
+    load();
+    expectDefaults();
+}
+
+TEST_F(Preferences, SavingWritesEveryOptionAndPrintKeyInOrder) {
+    load();
+    SavePreferences(app);
+    EXPECT_EQ(readBytes(iniPath()), "[Options]\r\n"
+                                    "Couleur fond=16777215\r\n"
+                                    "Show Tips at Startup=1\r\n"
+                                    "ShowToolTip=1\r\n"
+                                    "Copy Sensibility=1\r\n"
+                                    "Reglage auto=0\r\n"
+                                    "ColorYa=65535\r\n"
+                                    "ColorYb=4227072\r\n"
+                                    "ColorGrille=0\r\n"
+                                    "ColorScreen=10135975\r\n"
+                                    "ColorCadre=0\r\n"
+                                    "Multimetre college=0\r\n"
+                                    "[Impression]\r\n"
+                                    "Style Ligne Voie A=0\r\n"
+                                    "Marque Voie A=1\r\n"
+                                    "Motif Marque Voie A=0\r\n"
+                                    "Taille Marque Voie A=0\r\n"
+                                    "Style Ligne Voie B=0\r\n"
+                                    "Marque Voie B=1\r\n"
+                                    "Motif Marque Voie B=0\r\n"
+                                    "Taille Marque Voie B=0\r\n");
+}
+
+TEST_F(Preferences, PrintColoursSurviveASaveAndANewStart) {
+    load();
+    const Color print[] = {0, 0, 8421504, 16777215, 8421504}; // black traces, grey grid, white screen
+    for (int i = 0; i < 5; ++i)
+        options().shpColor[i].FillColor = print[i];
+    options().cbxStyle[1].ListIndex = 3;
+    options().optMarqueA[0].setValue(1);
+    options().chkMultimetre.Value = kChecked;
+    SavePreferences(app);
+    EXPECT_EQ(ini("Options", "ColorYa"), "0");
+    EXPECT_EQ(ini("Options", "ColorScreen"), "16777215");
+    EXPECT_EQ(ini("Options", "ColorGrille"), "8421504");
+    EXPECT_EQ(app.frmToolBox().chkMulti.Picture, 5);
+
+    FakePlatform p(tmp.path().string());
+    Ondivel next(p);
+    next.g.FichierConfig = iniPath();
+    LoadPreferences(next);
+    EXPECT_EQ(next.g.CouleurEcran, 16777215u);
+    EXPECT_EQ(next.g.RougeEcran, 255);
+    EXPECT_EQ((std::array<int, 3>{next.g.RougeA, next.g.VertA, next.g.BleuA}), (std::array<int, 3>{0, 0, 0}));
+    EXPECT_EQ(next.frmOption().cbxStyle[1].ListIndex, 3);
+    EXPECT_TRUE(next.frmOption().optMarqueA[0].isOn());
+    // No marker for trace A: its glyph and size lists and their labels are greyed, B's are not.
+    EXPECT_FALSE(next.frmOption().cbxMarque[0].Enabled);
+    EXPECT_FALSE(next.frmOption().lblWidth[0].Enabled);
+    EXPECT_TRUE(next.frmOption().cbxWidth[1].Enabled);
+    EXPECT_EQ(next.frmToolBox().chkMulti.Picture, 5);
+}
+
+TEST_F(Preferences, ADeletedFileRestoresEveryDefault) {
+    load();
+    for (int i = 0; i < 5; ++i)
+        options().shpColor[i].FillColor = 123;
+    options().chkToolTip.Value = kUnchecked;
+    options().chkReglage.Value = kChecked;
+    options().cbxWidth[0].ListIndex = 4;
+    options().optMarqueB[0].setValue(1);
+    SavePreferences(app);
+    std::filesystem::remove(iniPath());
+    LoadPreferences(app);
+    expectDefaults();
+}
+
+TEST_F(Preferences, OddValuesFallBackSafely) {
+    writeBytes(iniPath(),
+               "[Options]\r\nReglage auto=\r\nColorYa=-5\r\nColorYb=99999999\r\nColorScreen=abc\r\n"
+               "Show Tips at Startup=2\r\nCopy Sensibility=0\r\n"
+               "[Impression]\r\nStyle Ligne Voie A=9\r\nTaille Marque Voie B=-1\r\nMarque Voie B=0\r\n");
+    load();
+    EXPECT_EQ(options().chkReglage.Value, kUnchecked); // empty reads "0"
+    EXPECT_EQ(options().shpColor[0].FillColor, 0u);
+    EXPECT_EQ(options().shpColor[1].FillColor, 16777215u);
+    EXPECT_EQ(app.g.CouleurEcran, 0u);
+    EXPECT_EQ(options().chkLoadTipsAtStartup.Value, kUnchecked);
+    EXPECT_EQ(options().chkCopySensibility.Value, kUnchecked);
+    EXPECT_EQ(options().cbxStyle[0].ListIndex, 0);
+    EXPECT_EQ(options().cbxWidth[1].ListIndex, 0);
+    EXPECT_TRUE(options().optMarqueB[0].isOn());
+}
+
+TEST_F(Preferences, AutomaticSensitivitiesSettingIsTouchedOnlyInFreeMode) {
+    writeBytes(iniPath(), "[Options]\r\nReglage auto=1\r\n");
+    load();
+    EXPECT_EQ(options().chkReglage.Value, kChecked);
+    EXPECT_TRUE(options().chkReglage.Enabled);
+
+    app.mdi().ModeLibre = false;
+    options().chkReglage.Value = kUnchecked;
+    LoadPreferences(app);
+    EXPECT_FALSE(options().chkReglage.Enabled);
+    EXPECT_EQ(options().chkReglage.Value, kUnchecked);
+    SavePreferences(app);
+    EXPECT_EQ(ini("Options", "Reglage auto"), "1");
+}
+
+TEST_F(Preferences, ChoosingAucuneGreysTheMarkerListsOfThatTraceOnly) {
+    app.g.FichierConfig = iniPath();
+    options().Load();
+    EXPECT_EQ(options().picColor_Fond.ToolTipText, "Double-cliquer pour retrouver la couleur par défaut.");
+    ASSERT_TRUE(user::click(options().optMarqueB[0]));
+    EXPECT_FALSE(options().cbxMarque[1].Enabled);
+    EXPECT_FALSE(options().cbxWidth[1].Enabled);
+    EXPECT_FALSE(options().lblMarque[1].Enabled);
+    EXPECT_TRUE(options().cbxMarque[0].Enabled);
+    EXPECT_TRUE(options().optMarqueA[1].isOn()); // the other trace's choice is its own
+    user::click(options().optMarqueB[1]);
+    EXPECT_TRUE(options().cbxWidth[1].Enabled);
+    EXPECT_TRUE(options().lblWidth[1].Enabled);
+}
+
+} // namespace
+} // namespace ondivel
