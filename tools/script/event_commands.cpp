@@ -124,9 +124,10 @@ void tick(CommandContext& c) {
         throw ScriptError("tick needs a timer, not " + c.words[1]);
     int count = 1;
     if (c.words.size() == 3) {
-        count = c.eval.integer(parseExpression(c.words[2]));
-        if (count < 1 || count > kMaxTicks)
+        const double n = c.eval.number(parseExpression(c.words[2]));
+        if (!(n >= 1 && n <= kMaxTicks) || n != std::floor(n))
             throw ScriptError("tick COUNT runs from 1 to " + std::to_string(kMaxTicks));
+        count = static_cast<int>(n);
     }
     Control& timer = *r.control;
     for (int i = 0; i < count; ++i) {

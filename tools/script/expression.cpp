@@ -26,8 +26,9 @@ public:
     Expr parseAll() {
         Expr e = parseExpr(0);
         skipBlanks();
-        if (pos_ != text_.size()) throw ScriptError("unexpected '" + std::string(text_.substr(pos_)) + "' in " +
-                                                    std::string(text_));
+        if (pos_ != text_.size())
+            throw ScriptError("unexpected '" + std::string(text_.substr(pos_)) + "' in " + std::string(text_) +
+                              (peek() == ',' ? " (numbers use a dot)" : ""));
         return e;
     }
 

@@ -26,6 +26,9 @@ public:
     virtual ~ScenarioHooks() = default;
     // The platform of one scenario, with its folders under root.
     virtual std::unique_ptr<FakePlatform> makePlatform(const std::filesystem::path& root);
+    // `start`: the program's start-up, as launching it. The harness's own tests replace it to
+    // stay clear of the program's start-up.
+    virtual void start(Ondivel& app);
     // Once the application exists, before the first line.
     virtual void applicationCreated(Ondivel& app) { (void)app; }
     // After every line that ran without error.

@@ -11,6 +11,7 @@
 #include "core/recording_surface.h"
 #include "core/testing/fake_platform.h"
 #include "scope/renderer.h"
+#include "shell/mdi_ondivel.h"
 #include "script/commands.h"
 #include "script/evaluator.h"
 #include "script/lexer.h"
@@ -24,6 +25,8 @@ namespace fs = std::filesystem;
 std::unique_ptr<FakePlatform> ScenarioHooks::makePlatform(const fs::path& root) {
     return std::make_unique<FakePlatform>(root.string());
 }
+
+void ScenarioHooks::start(Ondivel& app) { app.mdi().Show(); }
 
 namespace {
 

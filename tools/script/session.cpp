@@ -1,5 +1,6 @@
 #include "script/session.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "core/ondivel.h"
@@ -109,7 +110,12 @@ std::optional<std::string> Session::unansweredQuestion() const {
         else if (d == "color") ++colorDialogs;
     }
     const std::size_t filesAnswered = fileLines_.size() - p.fileAnswers.size();
-    if (fileDialogs.size() > filesAnswered) return "unanswered dialog " + *fileDialogs[filesAnswered];
+    if (fileDialogs.size() > filesAnswered) {
+        // Recorded as "open: Title"; said as the fake platform says it when it throws.
+        const std::string& d = *fileDialogs[filesAnswered];
+        const std::size_t colon = d.find(':');
+        return "unanswered " + d.substr(0, colon) + " dialog \"" + d.substr(std::min(d.size(), colon + 2)) + "\"";
+    }
     if (colorDialogs > colorLines_.size() - p.colorAnswers.size()) return std::string("unanswered colour dialog");
     return std::nullopt;
 }

@@ -7,11 +7,11 @@
 #include "core/testing/fake_platform.h"
 #include "core/win1252.h"
 #include "script/commands.h"
+#include "script/hooks.h"
 #include "script/lexer.h"
 #include "script/scenario.h"
 #include "script/script_error.h"
 #include "script/session.h"
-#include "shell/mdi_ondivel.h"
 #include "shell/settings_store.h"
 
 namespace ondivel::script {
@@ -84,7 +84,7 @@ void runSetUpCommand(CommandContext& c) {
     } else { // start
         c.expectArgs(0, 0, "start");
         s.started = true;
-        s.app().mdi().Show();
+        c.hooks.start(s.app());
     }
 }
 
