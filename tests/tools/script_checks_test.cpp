@@ -6,7 +6,9 @@
 namespace ondivel::script {
 namespace {
 
-Value v(ScriptValue x) { return {std::move(x), {}}; }
+Value v(ScriptValue x) {
+    return {std::move(x), {}};
+}
 
 TEST(ScriptChecks, EqualityAcrossTheKindsAProgramValueCanHave) {
     // Settings are texts: a numeric text equals the number it spells.

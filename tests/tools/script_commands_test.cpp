@@ -7,8 +7,8 @@
 #include "core/platform.h"
 #include "core/recording_surface.h"
 #include "scope/frm_full_screen.h"
-#include "shell/frm_option.h"
 #include "script_fixture.h"
+#include "shell/frm_option.h"
 
 namespace ondivel::script::testing {
 namespace {
@@ -17,7 +17,9 @@ namespace fs = std::filesystem;
 
 // Handlers that leave a trace in the global SignalCH1, the way a window model's handlers would
 // change the bench.
-void note(Ondivel& app, const std::string& what) { app.g.SignalCH1 += what + " "; }
+void note(Ondivel& app, const std::string& what) {
+    app.g.SignalCH1 += what + " ";
+}
 
 TEST(ScriptEvents, KnobDragClampsThenRaisesDownMoveUpWithTheButton) {
     TestHooks hooks;
@@ -73,7 +75,8 @@ TEST(ScriptEvents, ListsSelectByIndexOrText) {
         app.frmOndivel().cmdPauseSpot.on.Click = [&list] {
             list.List.clear();
             list.Selected.clear();
-            for (const char* item : {"1 ms", "2 ms", "5 ms"}) list.addItem(item);
+            for (const char* item : {"1 ms", "2 ms", "5 ms"})
+                list.addItem(item);
         };
     };
     const Outcome o = runText("start\n"
@@ -87,8 +90,9 @@ TEST(ScriptEvents, ListsSelectByIndexOrText) {
                               "expect frmOndivel.cboBaseTemps.List(7) == \"1 ms\"\n"
                               "select frmOndivel.cboBaseTemps 3\n",
                               hooks);
-    EXPECT_EQ(o.output, "FAIL t.scn:9: frmOndivel.cboBaseTemps.List(7) == \"1 ms\" \u2014 got no item 7 (ListCount 3)\n"
-                        "ERROR t.scn:10: frmOndivel.cboBaseTemps has no item 3 (ListCount 3)\n");
+    EXPECT_EQ(o.output,
+              "FAIL t.scn:9: frmOndivel.cboBaseTemps.List(7) == \"1 ms\" \u2014 got no item 7 (ListCount 3)\n"
+              "ERROR t.scn:10: frmOndivel.cboBaseTemps has no item 3 (ListCount 3)\n");
     EXPECT_EQ(o.passed, 3);
 }
 
@@ -183,7 +187,8 @@ TEST(ScriptModal, OtherWindowsTakeNoUserEventsWhileAModalWindowIsOpen) {
 
 TEST(ScriptModal, AScenarioMayEndWithAModalWindowOpen) {
     TestHooks hooks = modalHooks();
-    const Outcome o = runText("start\nclick frmOndivel.cmdPauseSpot\nexpect frmOption.Visible == true\n", hooks);
+    const Outcome o =
+        runText("start\nclick frmOndivel.cmdPauseSpot\nexpect frmOption.Visible == true\n", hooks);
     EXPECT_EQ(o.output, "");
     EXPECT_EQ(o.passed, 1);
 }
@@ -199,7 +204,9 @@ TestHooks questionHooks(bool swallow) {
                 if (!swallow) throw;
             }
         };
-        app.frmOndivel().chkFFT.on.Click = [&app] { app.platform().messageBox("Fini.", vbOKOnly, "Ondivel"); };
+        app.frmOndivel().chkFFT.on.Click = [&app] {
+            app.platform().messageBox("Fini.", vbOKOnly, "Ondivel");
+        };
     };
     return hooks;
 }
@@ -281,17 +288,19 @@ TEST(ScriptFilesOnDisk, HeredocLinesAreWrittenVerbatimInWindows1252WithCrLf) {
     hooks.created = [](Ondivel&, FakePlatform& p) {
         std::ofstream(fs::path(p.documentsDir) / "utf8.txt", std::ios::binary) << "élève\n";
     };
-    const Outcome o = runText("file $DOCUMENTS/Marvane/Ondivel/exo1.ond <<FIN\n"
-                              "[Oscillogramme 1]\n"
-                              "  Signal = sinusoïdale  \n"
-                              "\n"
-                              "# not a comment here\n"
-                              "FIN\n"
-                              "expect file(\"$DOCUMENTS/Marvane/Ondivel/exo1.ond\") contains \"sinusoïdale  \\r\\n\\r\\n#\"\n"
-                              "expect file(\"$DOCUMENTS/utf8.txt\") == \"élève\\n\"\n"
-                              "expect file(\"$DOCUMENTS/none.txt\") == \"\"\n",
-                              hooks);
-    EXPECT_EQ(bytes, "[Oscillogramme 1]\r\n  Signal = sinuso\xEF" "dale  \r\n\r\n# not a comment here\r\n");
+    const Outcome o = runText(
+        "file $DOCUMENTS/Marvane/Ondivel/exo1.ond <<FIN\n"
+        "[Oscillogramme 1]\n"
+        "  Signal = sinusoïdale  \n"
+        "\n"
+        "# not a comment here\n"
+        "FIN\n"
+        "expect file(\"$DOCUMENTS/Marvane/Ondivel/exo1.ond\") contains \"sinusoïdale  \\r\\n\\r\\n#\"\n"
+        "expect file(\"$DOCUMENTS/utf8.txt\") == \"élève\\n\"\n"
+        "expect file(\"$DOCUMENTS/none.txt\") == \"\"\n",
+        hooks);
+    EXPECT_EQ(bytes, "[Oscillogramme 1]\r\n  Signal = sinuso\xEF"
+                     "dale  \r\n\r\n# not a comment here\r\n");
     EXPECT_EQ(o.output, "FAIL t.scn:9: file(\"$DOCUMENTS/none.txt\") == \"\" \u2014 got no file " +
                             (hooks.root / "documents" / "none.txt").string() + "\n");
     EXPECT_EQ(o.passed, 2);
@@ -359,8 +368,10 @@ TEST(ScriptQueries, RecordedScreensAnswerCountsExtremesAndHeights) {
                               "expect screen.maxX(255) == 1\n"
                               "expect screen.yAt(65280, 600) == 1\n",
                               hooks);
-    EXPECT_EQ(o.output, "FAIL t.scn:16: screen.maxX(255) == 1 \u2014 got no segment of colour 255\n"
-                        "FAIL t.scn:17: screen.yAt(65280, 600) == 1 \u2014 got no segment of colour 65280 spans x = 600\n");
+    EXPECT_EQ(
+        o.output,
+        "FAIL t.scn:16: screen.maxX(255) == 1 \u2014 got no segment of colour 255\n"
+        "FAIL t.scn:17: screen.yAt(65280, 600) == 1 \u2014 got no segment of colour 65280 spans x = 600\n");
     EXPECT_EQ(o.passed, 12);
 }
 

@@ -19,7 +19,7 @@
 namespace ondivel::script::testing {
 
 class TestHooks : public ScenarioHooks {
-public:
+  public:
     std::function<void(Ondivel&, FakePlatform&)> created;
     std::function<void(Ondivel&)> finished;
     std::vector<std::string> shots;
@@ -40,7 +40,7 @@ public:
         if (finished) finished(app);
     }
 
-private:
+  private:
     FakePlatform* platform_ = nullptr;
 };
 

@@ -36,7 +36,8 @@ TEST(ScriptWords, NumbersUseADotAndNothingElse) {
     double d = 0;
     EXPECT_TRUE(parseNumber("-2.5e-3", d));
     EXPECT_DOUBLE_EQ(d, -0.0025);
-    for (const char* bad : {"1,5", "12abc", "", "inf", "nan", "1e999", " 1"}) EXPECT_FALSE(parseNumber(bad, d)) << bad;
+    for (const char* bad : {"1,5", "12abc", "", "inf", "nan", "1e999", " 1"})
+        EXPECT_FALSE(parseNumber(bad, d)) << bad;
 }
 
 TEST(ScriptExpressions, DottedNamesWithIndexesAndArguments) {
@@ -58,15 +59,18 @@ TEST(ScriptExpressions, DottedNamesWithIndexesAndArguments) {
 }
 
 TEST(ScriptExpressions, MalformedExpressionsAreRefused) {
-    for (const char* bad : {"a.", ".a", "a..b", "a(1", "a(1,)", "a b", "1.2.3", "-x", "a(\"s\"", "\"s\"x", "f(,)"})
+    for (const char* bad :
+         {"a.", ".a", "a..b", "a(1", "a(1,)", "a b", "1.2.3", "-x", "a(\"s\"", "\"s\"x", "f(,)"})
         EXPECT_THROW(parseExpression(bad), ScriptError) << bad;
 }
 
 TEST(ScriptExpressions, DeepNestingIsAnErrorNotAStackOverflow) {
     std::string deep;
-    for (int i = 0; i < 100000; ++i) deep += "f(";
+    for (int i = 0; i < 100000; ++i)
+        deep += "f(";
     deep += "1";
-    for (int i = 0; i < 100000; ++i) deep += ")";
+    for (int i = 0; i < 100000; ++i)
+        deep += ")";
     EXPECT_THROW(parseExpression(deep), ScriptError);
 }
 

@@ -53,9 +53,11 @@ TEST(ScriptOutput, PrintShowsValuesAsChecksSeeThem) {
 }
 
 class ScriptFiles : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("ondivel-script-files-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir_ = fs::temp_directory_path() /
+               ("ondivel-script-files-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir_);
     }
     void TearDown() override { fs::remove_all(dir_); }
@@ -79,10 +81,13 @@ TEST_F(ScriptFiles, TheExitCodeIsZeroOnlyWhenNothingFailed) {
     EXPECT_EQ(out.str(), "2 passed, 0 failed\n");
 
     std::ostringstream out2;
-    EXPECT_EQ(runScenarioFiles({good.string(), bad.string(), (dir_ / "missing.scn").string()}, {}, hooks, out2), 1);
+    EXPECT_EQ(
+        runScenarioFiles({good.string(), bad.string(), (dir_ / "missing.scn").string()}, {}, hooks, out2), 1);
     EXPECT_EQ(out2.str(), "FAIL bad.scn:1: 1 == 2 \u2014 got 1\n"
-                          "ERROR missing.scn:0: cannot read " + (dir_ / "missing.scn").string() + "\n"
-                          "2 passed, 2 failed\n");
+                          "ERROR missing.scn:0: cannot read " +
+                              (dir_ / "missing.scn").string() +
+                              "\n"
+                              "2 passed, 2 failed\n");
 }
 
 TEST_F(ScriptFiles, EachScenarioHasItsOwnFreshFolderRemovedAfterwards) {
@@ -103,7 +108,9 @@ TEST_F(ScriptFiles, EachScenarioHasItsOwnFreshFolderRemovedAfterwards) {
 TEST_F(ScriptFiles, SvgDumpsAndTheFinalScreen) {
     TestHooks hooks;
     hooks.created = [](Ondivel& app, FakePlatform&) {
-        app.frmOndivel().cmdPauseSpot.on.Click = [&app] { app.frmOndivel().screen().line(-500, 0, 500, 0, RGB(1, 2, 3)); };
+        app.frmOndivel().cmdPauseSpot.on.Click = [&app] {
+            app.frmOndivel().screen().line(-500, 0, 500, 0, RGB(1, 2, 3));
+        };
     };
     RunOptions options;
     options.svgDir = dir_ / "svg";

@@ -26,7 +26,7 @@ namespace ondivel::script {
 namespace fs = std::filesystem;
 
 bool isAnytimeCommand(const std::string& word) {
-    static const std::set<std::string> names{"expect", "print",  "answer", "choose", "choosecolor",
+    static const std::set<std::string> names{"expect", "print", "answer", "choose", "choosecolor",
                                              "random", "clock", "dump",   "shot"};
     return names.count(word) != 0;
 }
@@ -40,30 +40,39 @@ void expect(CommandContext& c) {
     const auto& w = c.words;
     if (w.size() != 4 && w.size() != 6) throw ScriptError("usage: expect EXPR OP VALUE [tol T]");
     const auto op = parseOp(w[2]);
-    if (!op) throw ScriptError("unknown operator " + w[2] + " (==, !=, <, <=, >, >=, ~=, contains, !contains)");
+    if (!op)
+        throw ScriptError("unknown operator " + w[2] + " (==, !=, <, <=, >, >=, ~=, contains, !contains)");
     double tolerance = 1e-9;
     if (w.size() == 6) {
         if (w[4] != "tol") throw ScriptError("unexpected " + w[4] + " (only tol T may follow the value)");
         if (*op != Op::Near) throw ScriptError("tol goes with ~= only");
-        if (!parseNumber(w[5], tolerance) || tolerance < 0) throw ScriptError("tol needs a number >= 0, not " + w[5]);
+        if (!parseNumber(w[5], tolerance) || tolerance < 0)
+            throw ScriptError("tol needs a number >= 0, not " + w[5]);
     }
     const Expr actualExpr = parseExpression(w[1]);
     const Expr expectedExpr = parseExpression(w[3]);
     const Value actual = c.eval.evaluate(actualExpr);
     const Value expected = c.eval.evaluate(expectedExpr);
-    if (holds(actual, *op, expected, tolerance)) c.report.pass();
-    else c.report.fail(c.at, w[1] + " " + w[2] + " " + w[3], describe(actual));
+    if (holds(actual, *op, expected, tolerance))
+        c.report.pass();
+    else
+        c.report.fail(c.at, w[1] + " " + w[2] + " " + w[3], describe(actual));
 }
 
 void answer(CommandContext& c) {
     c.expectArgs(1, 1, "answer yes|no|ok|cancel");
     const std::string& a = c.words[1];
     int result = 0;
-    if (a == "yes") result = vbYes;
-    else if (a == "no") result = vbNo;
-    else if (a == "ok") result = vbOK;
-    else if (a == "cancel") result = vbCancel;
-    else throw ScriptError("answer takes yes, no, ok or cancel, not " + a);
+    if (a == "yes")
+        result = vbYes;
+    else if (a == "no")
+        result = vbNo;
+    else if (a == "ok")
+        result = vbOK;
+    else if (a == "cancel")
+        result = vbCancel;
+    else
+        throw ScriptError("answer takes yes, no, ok or cancel, not " + a);
     c.session.queueMessageAnswer(result, c.at.line);
 }
 
@@ -71,9 +80,12 @@ void dump(CommandContext& c) {
     c.expectArgs(2, 2, "dump screen PATH.svg, or dump full PATH.svg");
     Ondivel& app = c.session.app();
     const Surface* surface = nullptr;
-    if (c.words[1] == "screen") surface = &app.frmOndivel().screen();
-    else if (c.words[1] == "full") surface = &app.frmFullScreen().screen();
-    else throw ScriptError("dump takes screen or full, not " + c.words[1]);
+    if (c.words[1] == "screen")
+        surface = &app.frmOndivel().screen();
+    else if (c.words[1] == "full")
+        surface = &app.frmFullScreen().screen();
+    else
+        throw ScriptError("dump takes screen or full, not " + c.words[1]);
     const auto* rec = dynamic_cast<const RecordingSurface*>(surface);
     if (!rec) throw ScriptError("the screen is not recorded on this platform");
     fs::path path = c.session.expand(wordText(c.words[2]));
@@ -99,12 +111,16 @@ void runAnytimeCommand(CommandContext& c) {
         answer(c);
     } else if (command == "choose") {
         c.expectArgs(1, 1, "choose PATH, or choose cancel");
-        if (c.words[1] == "cancel") s.queueFileAnswer(std::nullopt, c.at.line);
-        else s.queueFileAnswer(s.expand(wordText(c.words[1])), c.at.line);
+        if (c.words[1] == "cancel")
+            s.queueFileAnswer(std::nullopt, c.at.line);
+        else
+            s.queueFileAnswer(s.expand(wordText(c.words[1])), c.at.line);
     } else if (command == "choosecolor") {
         c.expectArgs(1, 1, "choosecolor RGB, or choosecolor cancel");
-        if (c.words[1] == "cancel") s.queueColorAnswer(std::nullopt, c.at.line);
-        else s.queueColorAnswer(c.eval.color(parseExpression(c.words[1])), c.at.line);
+        if (c.words[1] == "cancel")
+            s.queueColorAnswer(std::nullopt, c.at.line);
+        else
+            s.queueColorAnswer(c.eval.color(parseExpression(c.words[1])), c.at.line);
     } else if (command == "random") {
         if (c.words.size() < 2) throw ScriptError("usage: random V1 V2 …");
         std::vector<double> values;

@@ -36,7 +36,8 @@ bool equal(const ScriptValue& a, const ScriptValue& b) {
     if (aText && bText) return std::get<std::string>(a) == std::get<std::string>(b);
     if (aText != bText) {
         // "true" read from a text compares as text with a boolean, a numeric text as a number.
-        if (std::holds_alternative<bool>(a) || std::holds_alternative<bool>(b)) return plainText(a) == plainText(b);
+        if (std::holds_alternative<bool>(a) || std::holds_alternative<bool>(b))
+            return plainText(a) == plainText(b);
     }
     const auto x = asNumber(a), y = asNumber(b);
     return x && y && *x == *y;
@@ -66,12 +67,18 @@ bool holds(const Value& actual, Op op, const Value& expected, double tolerance) 
     if (!gotNumber) return false;
     const double got = *gotNumber;
     switch (op) {
-    case Op::Less: return got < want;
-    case Op::LessEqual: return got <= want;
-    case Op::Greater: return got > want;
-    case Op::GreaterEqual: return got >= want;
-    case Op::Near: return std::abs(got - want) <= tolerance;
-    default: return false;
+    case Op::Less:
+        return got < want;
+    case Op::LessEqual:
+        return got <= want;
+    case Op::Greater:
+        return got > want;
+    case Op::GreaterEqual:
+        return got >= want;
+    case Op::Near:
+        return std::abs(got - want) <= tolerance;
+    default:
+        return false;
     }
 }
 

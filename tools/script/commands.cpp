@@ -22,10 +22,12 @@ int CommandContext::option(std::size_t from, const std::string& name, int def, i
         const std::string& w = words[i];
         const std::size_t eq = w.find('=');
         if (eq == std::string::npos) throw ScriptError("unexpected " + w);
-        if (w.substr(0, eq) != name) throw ScriptError("unknown option " + w.substr(0, eq) + " (only " + name + "=N)");
+        if (w.substr(0, eq) != name)
+            throw ScriptError("unknown option " + w.substr(0, eq) + " (only " + name + "=N)");
         double d = 0;
         if (!parseNumber(w.substr(eq + 1), d) || d < lo || d > hi || d != std::floor(d))
-            throw ScriptError(name + " must be a whole number from " + std::to_string(lo) + " to " + std::to_string(hi));
+            throw ScriptError(name + " must be a whole number from " + std::to_string(lo) + " to " +
+                              std::to_string(hi));
         value = static_cast<int>(d);
     }
     return value;

@@ -16,7 +16,7 @@ namespace ondivel::script {
 namespace {
 
 const std::set<std::string>& windowProperties() {
-    static const std::set<std::string> names{"Visible", "Caption", "Left",      "Top",         "Width",
+    static const std::set<std::string> names{"Visible", "Caption",   "Left",   "Top",         "Width",
                                              "Height",  "BackColor", "Loaded", "MousePointer"};
     return names;
 }
@@ -24,17 +24,21 @@ const std::set<std::string>& windowProperties() {
 } // namespace
 
 bool Evaluator::isQueryName(const std::string& name) {
-    static const std::set<std::string> names{"ini",  "file", "exists", "msg",  "launched", "help",
+    static const std::set<std::string> names{"ini",   "file",  "exists", "msg",  "launched", "help",
                                              "sound", "beeps", "screen", "grid", "full",     "RGB"};
     return names.count(name) != 0;
 }
 
 Value Evaluator::evaluate(const Expr& e) {
     switch (e.kind) {
-    case Expr::Kind::Number: return {e.number, {}};
-    case Expr::Kind::Bool: return {e.boolean, {}};
-    case Expr::Kind::String: return {session_.expand(e.text), {}};
-    case Expr::Kind::Name: break;
+    case Expr::Kind::Number:
+        return {e.number, {}};
+    case Expr::Kind::Bool:
+        return {e.boolean, {}};
+    case Expr::Kind::String:
+        return {session_.expand(e.text), {}};
+    case Expr::Kind::Name:
+        break;
     }
     const std::string& head = e.name.front().name;
     if (!session_.app().form(head) && isQueryName(head)) return query(e);
@@ -55,7 +59,8 @@ double Evaluator::number(const Expr& e) {
 
 int Evaluator::integer(const Expr& e) {
     const double d = number(e);
-    if (d != std::floor(d) || std::abs(d) > 1e9) throw ScriptError("expected a whole number, not " + e.source);
+    if (d != std::floor(d) || std::abs(d) > 1e9)
+        throw ScriptError("expected a whole number, not " + e.source);
     return static_cast<int>(d);
 }
 
@@ -66,7 +71,9 @@ Color Evaluator::color(const Expr& e) {
     return static_cast<Color>(d);
 }
 
-std::string Evaluator::text(const Expr& e) { return plainText(evaluatePresent(e)); }
+std::string Evaluator::text(const Expr& e) {
+    return plainText(evaluatePresent(e));
+}
 
 Ref Evaluator::resolve(const Expr& e) {
     if (e.kind != Expr::Kind::Name) throw ScriptError("expected a name, not " + e.source);
@@ -75,7 +82,8 @@ Ref Evaluator::resolve(const Expr& e) {
         noArgs(head);
         return resolveWindowPart(*form, e);
     }
-    if (isQueryName(head.name)) throw ScriptError(e.source + " is a query, not something that can be set or acted on");
+    if (isQueryName(head.name))
+        throw ScriptError(e.source + " is a query, not something that can be set or acted on");
     VarRef var = session_.app().global(head.name);
     if (!var.valid()) throw ScriptError("unknown name " + head.name);
     noArgs(head);
@@ -100,7 +108,8 @@ Ref Evaluator::resolveWindowPart(Form& form, const Expr& e) {
         if (!windowProperties().count(part.name) && !form.member(part.name).valid())
             throw ScriptError("unknown control or property " + nameText(e.name, 2));
         noArgs(part);
-        if (e.name.size() > 2) throw ScriptError("unexpected ." + e.name[2].name + " after " + nameText(e.name, 2));
+        if (e.name.size() > 2)
+            throw ScriptError("unexpected ." + e.name[2].name + " after " + nameText(e.name, 2));
         r.kind = Ref::Kind::WindowProperty;
         r.property = part.name;
         return r;
@@ -125,12 +134,14 @@ Ref Evaluator::resolveWindowPart(Form& form, const Expr& e) {
     if (!Control::isProperty(prop.name)) throw ScriptError("unknown property " + nameText(e.name, 3));
     const bool listed = prop.name == "List" || prop.name == "Selected";
     if (listed) {
-        if (!prop.called || prop.args.size() != 1) throw ScriptError(prop.name + " needs one index: " + prop.name + "(I)");
+        if (!prop.called || prop.args.size() != 1)
+            throw ScriptError(prop.name + " needs one index: " + prop.name + "(I)");
         r.item = integer(prop.args[0]);
     } else {
         noArgs(prop);
     }
-    if (e.name.size() > 3) throw ScriptError("unexpected ." + e.name[3].name + " after " + nameText(e.name, 3));
+    if (e.name.size() > 3)
+        throw ScriptError("unexpected ." + e.name[3].name + " after " + nameText(e.name, 3));
     r.kind = Ref::Kind::ControlProperty;
     r.property = prop.name;
     return r;
@@ -139,8 +150,10 @@ Ref Evaluator::resolveWindowPart(Form& form, const Expr& e) {
 Value Evaluator::read(const Ref& r) {
     try {
         switch (r.kind) {
-        case Ref::Kind::Global: return {r.global.get(), {}};
-        case Ref::Kind::WindowProperty: return {r.form->property(r.property), {}};
+        case Ref::Kind::Global:
+            return {r.global.get(), {}};
+        case Ref::Kind::WindowProperty:
+            return {r.form->property(r.property), {}};
         case Ref::Kind::ControlProperty: {
             const Control& c = *r.control;
             if ((r.property == "List" || r.property == "Selected") &&
@@ -151,7 +164,8 @@ Value Evaluator::read(const Ref& r) {
             if (r.property == "Selected" && r.item >= static_cast<int>(c.Selected.size())) return {false, {}};
             return {c.property(r.property, r.item), {}};
         }
-        case Ref::Kind::Window: throw ScriptError(r.text + " is a window: name one of its properties");
+        case Ref::Kind::Window:
+            throw ScriptError(r.text + " is a window: name one of its properties");
         case Ref::Kind::Control:
             throw ScriptError(r.text + " is a control: name one of its properties (.Value, .Caption …)");
         }
@@ -164,15 +178,20 @@ Value Evaluator::read(const Ref& r) {
 void Evaluator::write(const Ref& r, const ScriptValue& v) {
     try {
         switch (r.kind) {
-        case Ref::Kind::Global: r.global.set(v); return;
-        case Ref::Kind::WindowProperty: r.form->setProperty(r.property, v); return;
+        case Ref::Kind::Global:
+            r.global.set(v);
+            return;
+        case Ref::Kind::WindowProperty:
+            r.form->setProperty(r.property, v);
+            return;
         case Ref::Kind::ControlProperty: {
             Control& c = *r.control;
             if (r.property == "List" || r.property == "Selected") {
                 if (r.item < 0 || r.item >= static_cast<int>(c.List.size()))
                     throw ScriptError("no item " + std::to_string(r.item) + " in " + c.path());
                 const auto i = static_cast<std::size_t>(r.item);
-                if (r.property == "List") c.List[i] = plainText(v);
+                if (r.property == "List")
+                    c.List[i] = plainText(v);
                 else {
                     if (c.Selected.size() < c.List.size()) c.Selected.resize(c.List.size());
                     c.Selected[i] = toBool(v);
@@ -183,7 +202,8 @@ void Evaluator::write(const Ref& r, const ScriptValue& v) {
             return;
         }
         case Ref::Kind::Window:
-        case Ref::Kind::Control: throw ScriptError("set needs a property: " + r.text + ".PROPERTY");
+        case Ref::Kind::Control:
+            throw ScriptError("set needs a property: " + r.text + ".PROPERTY");
         }
     } catch (const std::invalid_argument& e) {
         throw ScriptError(e.what());

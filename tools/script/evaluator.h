@@ -33,7 +33,7 @@ struct Ref {
 };
 
 class Evaluator {
-public:
+  public:
     explicit Evaluator(Session& session) : session_(session) {}
 
     Value evaluate(const Expr& e);
@@ -54,7 +54,7 @@ public:
     // Whether a first name part is a query of this language (ini, msg, screen …).
     static bool isQueryName(const std::string& name);
 
-private:
+  private:
     Ref resolveWindowPart(Form& form, const Expr& e);
     Value query(const Expr& e);
     static void noArgs(const Segment& s);

@@ -17,8 +17,8 @@
 namespace ondivel::script {
 
 bool isEventCommand(const std::string& word) {
-    static const std::set<std::string> names{"click", "dblclick", "drag", "press", "rotate", "slide", "set",
-                                             "select", "type", "key", "move", "close", "tick"};
+    static const std::set<std::string> names{"click",  "dblclick", "drag", "press", "rotate", "slide", "set",
+                                             "select", "type",     "key",  "move",  "close",  "tick"};
     return names.count(word) != 0;
 }
 
@@ -29,23 +29,40 @@ constexpr int kMaxTicks = 100000;
 
 const char* kindName(ControlKind k) {
     switch (k) {
-    case ControlKind::CommandButton: return "a button";
-    case ControlKind::CheckBox: return "a check box";
-    case ControlKind::OptionButton: return "an option button";
-    case ControlKind::Label: return "a label";
-    case ControlKind::Image: return "an image";
-    case ControlKind::Picture: return "a picture";
-    case ControlKind::Shape: return "a shape";
-    case ControlKind::Frame: return "a frame";
-    case ControlKind::Knob: return "a knob";
-    case ControlKind::Slider: return "a slider";
-    case ControlKind::ProgressBar: return "a progress bar";
-    case ControlKind::ComboBox: return "a combo box";
-    case ControlKind::ListBox: return "a list box";
-    case ControlKind::TextBox: return "a text box";
-    case ControlKind::Timer: return "a timer";
-    case ControlKind::Menu: return "a menu item";
-    case ControlKind::TabStrip: return "a tab strip";
+    case ControlKind::CommandButton:
+        return "a button";
+    case ControlKind::CheckBox:
+        return "a check box";
+    case ControlKind::OptionButton:
+        return "an option button";
+    case ControlKind::Label:
+        return "a label";
+    case ControlKind::Image:
+        return "an image";
+    case ControlKind::Picture:
+        return "a picture";
+    case ControlKind::Shape:
+        return "a shape";
+    case ControlKind::Frame:
+        return "a frame";
+    case ControlKind::Knob:
+        return "a knob";
+    case ControlKind::Slider:
+        return "a slider";
+    case ControlKind::ProgressBar:
+        return "a progress bar";
+    case ControlKind::ComboBox:
+        return "a combo box";
+    case ControlKind::ListBox:
+        return "a list box";
+    case ControlKind::TextBox:
+        return "a text box";
+    case ControlKind::Timer:
+        return "a timer";
+    case ControlKind::Menu:
+        return "a menu item";
+    case ControlKind::TabStrip:
+        return "a tab strip";
     }
     return "a control";
 }
@@ -60,7 +77,8 @@ struct Target {
 void checkReachable(const Session& s, const Form& form) {
     if (!form.loaded() || !form.Visible) throw ScriptError(form.name() + " is not shown");
     if (!s.modalStack.empty() && s.modalStack.back() != &form)
-        throw ScriptError(s.modalStack.back()->name() + " is open modally: " + form.name() + " takes no user events");
+        throw ScriptError(s.modalStack.back()->name() + " is open modally: " + form.name() +
+                          " takes no user events");
 }
 
 Target target(CommandContext& c, const std::string& word, bool windowAllowed, bool controlAllowed) {
@@ -72,7 +90,9 @@ Target target(CommandContext& c, const std::string& word, bool windowAllowed, bo
         t.control = r.control;
         t.form = r.control->owner();
     } else {
-        const char* wanted = !controlAllowed ? "a window" : !windowAllowed ? "a control" : "a window or a control";
+        const char* wanted = !controlAllowed  ? "a window"
+                             : !windowAllowed ? "a control"
+                                              : "a window or a control";
         throw ScriptError(c.words[0] + " needs " + wanted + ", not " + word);
     }
     checkReachable(c.session, *t.form);
@@ -100,7 +120,8 @@ void dblClickWindow(Form& form) {
 }
 
 void selectItem(CommandContext& c) {
-    Control& list = controlOf(c, c.words[1], {ControlKind::ComboBox, ControlKind::ListBox}, "a list or combo box");
+    Control& list =
+        controlOf(c, c.words[1], {ControlKind::ComboBox, ControlKind::ListBox}, "a list or combo box");
     const Expr choice = parseExpression(c.words[2]);
     int index = -1;
     if (choice.kind == Expr::Kind::String) {
@@ -146,11 +167,15 @@ void runEventCommand(CommandContext& c) {
         c.expectArgs(1, 1, "click NAME");
         const Target t = target(c, w[1], true, true);
         if (command == "click") {
-            if (t.control) user::click(*t.control);
-            else user::clickForm(*t.form);
+            if (t.control)
+                user::click(*t.control);
+            else
+                user::clickForm(*t.form);
         } else {
-            if (t.control) user::dblClick(*t.control);
-            else dblClickWindow(*t.form);
+            if (t.control)
+                user::dblClick(*t.control);
+            else
+                dblClickWindow(*t.form);
         }
     } else if (command == "drag") {
         c.expectArgs(2, 3, "drag KNOB VALUE [button=N]");
@@ -184,8 +209,10 @@ void runEventCommand(CommandContext& c) {
         const Target t = target(c, w[1], true, true);
         const double x = finite(c, w[2]), y = finite(c, w[3]);
         const int button = c.option(4, "button", 0, 0, 7);
-        if (t.control) user::move(*t.control, x, y, button);
-        else user::moveOverForm(*t.form, x, y, button);
+        if (t.control)
+            user::move(*t.control, x, y, button);
+        else
+            user::moveOverForm(*t.form, x, y, button);
     } else if (command == "close") {
         c.expectArgs(1, 1, "close WINDOW");
         user::close(*target(c, w[1], true, false).form);

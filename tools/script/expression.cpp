@@ -17,24 +17,27 @@ bool isNameStart(char c) {
     const auto u = static_cast<unsigned char>(c);
     return std::isalpha(u) || c == '_' || u >= 0x80;
 }
-bool isNameChar(char c) { return isNameStart(c) || std::isdigit(static_cast<unsigned char>(c)); }
+bool isNameChar(char c) {
+    return isNameStart(c) || std::isdigit(static_cast<unsigned char>(c));
+}
 
 class Parser {
-public:
+  public:
     explicit Parser(std::string_view text) : text_(text) {}
 
     Expr parseAll() {
         Expr e = parseExpr(0);
         skipBlanks();
         if (pos_ != text_.size())
-            throw ScriptError("unexpected '" + std::string(text_.substr(pos_)) + "' in " + std::string(text_) +
-                              (peek() == ',' ? " (numbers use a dot)" : ""));
+            throw ScriptError("unexpected '" + std::string(text_.substr(pos_)) + "' in " +
+                              std::string(text_) + (peek() == ',' ? " (numbers use a dot)" : ""));
         return e;
     }
 
-private:
+  private:
     void skipBlanks() {
-        while (pos_ < text_.size() && isBlank(text_[pos_])) ++pos_;
+        while (pos_ < text_.size() && isBlank(text_[pos_]))
+            ++pos_;
     }
     bool atEnd() const { return pos_ >= text_.size(); }
     char peek() const { return atEnd() ? '\0' : text_[pos_]; }
@@ -54,7 +57,8 @@ private:
             e.number = takeNumber();
         } else if (isNameStart(c)) {
             e.name = parseName(depth);
-            if (e.name.size() == 1 && !e.name[0].called && (e.name[0].name == "true" || e.name[0].name == "false")) {
+            if (e.name.size() == 1 && !e.name[0].called &&
+                (e.name[0].name == "true" || e.name[0].name == "false")) {
                 e.kind = Expr::Kind::Bool;
                 e.boolean = e.name[0].name == "true";
                 e.name.clear();
@@ -84,10 +88,12 @@ private:
         if (peek() == '-') ++pos_;
         while (!atEnd()) {
             const char c = peek();
-            const bool exponentSign = (c == '-' || c == '+') && pos_ > start &&
-                                      (text_[pos_ - 1] == 'e' || text_[pos_ - 1] == 'E');
-            if (std::isalnum(static_cast<unsigned char>(c)) || c == '.' || exponentSign) ++pos_;
-            else break;
+            const bool exponentSign =
+                (c == '-' || c == '+') && pos_ > start && (text_[pos_ - 1] == 'e' || text_[pos_ - 1] == 'E');
+            if (std::isalnum(static_cast<unsigned char>(c)) || c == '.' || exponentSign)
+                ++pos_;
+            else
+                break;
         }
         double value = 0;
         const std::string_view number = text_.substr(start, pos_ - start);
@@ -101,7 +107,8 @@ private:
             if (!isNameStart(peek())) throw ScriptError("expected a name after '.' in " + std::string(text_));
             Segment s;
             const std::size_t start = pos_;
-            while (!atEnd() && isNameChar(peek())) ++pos_;
+            while (!atEnd() && isNameChar(peek()))
+                ++pos_;
             s.name = std::string(text_.substr(start, pos_ - start));
             if (peek() == '(') {
                 ++pos_;
@@ -138,7 +145,9 @@ private:
 
 } // namespace
 
-Expr parseExpression(std::string_view word) { return Parser(word).parseAll(); }
+Expr parseExpression(std::string_view word) {
+    return Parser(word).parseAll();
+}
 
 std::string nameText(const std::vector<Segment>& name, std::size_t count) {
     std::string out;

@@ -22,7 +22,7 @@ struct RunOptions {
 };
 
 class ScenarioHooks {
-public:
+  public:
     virtual ~ScenarioHooks() = default;
     // The platform of one scenario, with its folders under root.
     virtual std::unique_ptr<FakePlatform> makePlatform(const std::filesystem::path& root);

@@ -7,7 +7,9 @@
 
 namespace ondivel::script {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::vector<std::string> splitWords(std::string_view line) {
     std::vector<std::string> words;
@@ -18,8 +20,10 @@ std::vector<std::string> splitWords(std::string_view line) {
         const char c = line[i];
         if (inString) {
             current += c;
-            if (c == '\\' && i + 1 < line.size()) current += line[++i];
-            else if (c == '"') inString = false;
+            if (c == '\\' && i + 1 < line.size())
+                current += line[++i];
+            else if (c == '"')
+                inString = false;
             continue;
         }
         if (isBlank(c) && depth == 0) {
@@ -27,9 +31,12 @@ std::vector<std::string> splitWords(std::string_view line) {
             current.clear();
             continue;
         }
-        if (c == '"') inString = true;
-        else if (c == '(') ++depth;
-        else if (c == ')' && --depth < 0) throw ScriptError("unbalanced ')'");
+        if (c == '"')
+            inString = true;
+        else if (c == '(')
+            ++depth;
+        else if (c == ')' && --depth < 0)
+            throw ScriptError("unbalanced ')'");
         current += c;
     }
     if (inString) throw ScriptError("unterminated string");
@@ -38,7 +45,9 @@ std::vector<std::string> splitWords(std::string_view line) {
     return words;
 }
 
-bool isQuoted(std::string_view word) { return word.size() >= 2 && word.front() == '"' && word.back() == '"'; }
+bool isQuoted(std::string_view word) {
+    return word.size() >= 2 && word.front() == '"' && word.back() == '"';
+}
 
 std::string unquote(std::string_view word) {
     if (word.empty() || word.front() != '"') throw ScriptError("expected a string in double quotes");
@@ -53,15 +62,25 @@ std::string unquote(std::string_view word) {
         }
         if (++i == word.size()) break;
         switch (word[i]) {
-        case '"': out += '"'; break;
-        case '\\': out += '\\'; break;
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        default: throw ScriptError(std::string("unknown escape \\") + word[i] + " in a string");
+        case '"':
+            out += '"';
+            break;
+        case '\\':
+            out += '\\';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        default:
+            throw ScriptError(std::string("unknown escape \\") + word[i] + " in a string");
         }
     }
     if (i >= word.size()) throw ScriptError("unterminated string");
-    if (i + 1 != word.size()) throw ScriptError("unexpected text after a string: " + std::string(word.substr(i + 1)));
+    if (i + 1 != word.size())
+        throw ScriptError("unexpected text after a string: " + std::string(word.substr(i + 1)));
     return out;
 }
 

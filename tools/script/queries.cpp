@@ -35,7 +35,9 @@ std::string readBytes(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-Value count(std::size_t n) { return {static_cast<double>(n), {}}; }
+Value count(std::size_t n) {
+    return {static_cast<double>(n), {}};
+}
 
 } // namespace
 
@@ -84,7 +86,8 @@ Value Evaluator::query(const Expr& e) {
     std::size_t first = 1;
     if (name == "full") {
         which = "full.screen";
-        if (e.name.size() > 1 && (e.name[1].name == "screen" || e.name[1].name == "grid") && !e.name[1].called) {
+        if (e.name.size() > 1 && (e.name[1].name == "screen" || e.name[1].name == "grid") &&
+            !e.name[1].called) {
             which = "full." + e.name[1].name;
             first = 2;
         }
@@ -127,8 +130,10 @@ Value Evaluator::messageQuery(const Expr& e) {
     if (head.called) {
         arity(head, 1, form);
         const int i = integer(head.args[0]);
-        if (i >= 0 && i < static_cast<int>(messages.size())) m = &messages[static_cast<std::size_t>(i)];
-        else why = "no message box " + std::to_string(i) + " (" + std::to_string(messages.size()) + " so far)";
+        if (i >= 0 && i < static_cast<int>(messages.size()))
+            m = &messages[static_cast<std::size_t>(i)];
+        else
+            why = "no message box " + std::to_string(i) + " (" + std::to_string(messages.size()) + " so far)";
     } else {
         if (e.name.size() < 2 || e.name[1].called) throw ScriptError("write " + form);
         if (e.name[1].name == "count") {
@@ -136,8 +141,10 @@ Value Evaluator::messageQuery(const Expr& e) {
             return count(messages.size());
         }
         if (e.name[1].name != "last") throw ScriptError("write " + form);
-        if (!messages.empty()) m = &messages.back();
-        else why = "no message box yet";
+        if (!messages.empty())
+            m = &messages.back();
+        else
+            why = "no message box yet";
         next = 2;
     }
     bool title = false;
@@ -153,10 +160,14 @@ Value Evaluator::messageQuery(const Expr& e) {
 const RecordingSurface& Evaluator::recorded(const std::string& which) const {
     Ondivel& app = session_.app();
     const Surface* s = nullptr;
-    if (which == "screen") s = &app.frmOndivel().screen();
-    else if (which == "grid") s = &app.frmOndivel().grid();
-    else if (which == "full.screen") s = &app.frmFullScreen().screen();
-    else s = &app.frmFullScreen().grid();
+    if (which == "screen")
+        s = &app.frmOndivel().screen();
+    else if (which == "grid")
+        s = &app.frmOndivel().grid();
+    else if (which == "full.screen")
+        s = &app.frmFullScreen().screen();
+    else
+        s = &app.frmFullScreen().grid();
     const auto* rec = dynamic_cast<const RecordingSurface*>(s);
     if (!rec) throw ScriptError(which + " is not recorded on this platform");
     return *rec;
@@ -164,7 +175,8 @@ const RecordingSurface& Evaluator::recorded(const std::string& which) const {
 
 Value Evaluator::surfaceQuery(const RecordingSurface& s, const Expr& e, std::size_t first) {
     const std::string owner = nameText(e.name, first);
-    const std::string form = owner + ".lines, .lines(C), .minX(C), .maxX(C), .minY(C), .maxY(C), .yAt(C, X) or .texts";
+    const std::string form =
+        owner + ".lines, .lines(C), .minX(C), .maxX(C), .minY(C), .maxY(C), .yAt(C, X) or .texts";
     if (e.name.size() != first + 1) throw ScriptError("write " + form);
     const Segment& q = e.name[first];
     if (q.name == "texts") {
@@ -182,17 +194,22 @@ Value Evaluator::surfaceQuery(const RecordingSurface& s, const Expr& e, std::siz
         const Color c = color(q.args[0]);
         const double x = number(q.args[1]);
         v = s.yAt(c, x);
-        if (!v) return Value::none("no segment of colour " + std::to_string(c) + " spans x = " + numberText(x));
+        if (!v)
+            return Value::none("no segment of colour " + std::to_string(c) + " spans x = " + numberText(x));
         return {*v, {}};
     }
     if (q.name != "minX" && q.name != "maxX" && q.name != "minY" && q.name != "maxY")
         throw ScriptError("write " + form);
     arity(q, 1, owner + "." + q.name + "(C)");
     const Color c = color(q.args[0]);
-    if (q.name == "minX") v = s.minX(c);
-    else if (q.name == "maxX") v = s.maxX(c);
-    else if (q.name == "minY") v = s.minY(c);
-    else v = s.maxY(c);
+    if (q.name == "minX")
+        v = s.minX(c);
+    else if (q.name == "maxX")
+        v = s.maxX(c);
+    else if (q.name == "minY")
+        v = s.minY(c);
+    else
+        v = s.maxY(c);
     if (!v) return Value::none("no segment of colour " + std::to_string(c));
     return {*v, {}};
 }

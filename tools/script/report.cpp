@@ -3,7 +3,9 @@
 namespace ondivel::script {
 
 namespace {
-std::string where(const Location& at) { return at.file + ":" + std::to_string(at.line) + ": "; }
+std::string where(const Location& at) {
+    return at.file + ":" + std::to_string(at.line) + ": ";
+}
 } // namespace
 
 void Report::fail(const Location& at, const std::string& check, const std::string& actual) {
@@ -20,6 +22,8 @@ void Report::print(const Location& at, const std::string& expr, const std::strin
     out_ << where(at) << expr << " = " << value << '\n';
 }
 
-void Report::summary() { out_ << passed_ << " passed, " << failed_ << " failed" << std::endl; }
+void Report::summary() {
+    out_ << passed_ << " passed, " << failed_ << " failed" << std::endl;
+}
 
 } // namespace ondivel::script

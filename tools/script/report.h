@@ -12,7 +12,7 @@ struct Location {
 };
 
 class Report {
-public:
+  public:
     explicit Report(std::ostream& out) : out_(out) {}
 
     void pass() { ++passed_; }
@@ -28,7 +28,7 @@ public:
     int passed() const { return passed_; }
     int failed() const { return failed_; }
 
-private:
+  private:
     std::ostream& out_;
     int passed_ = 0;
     int failed_ = 0;

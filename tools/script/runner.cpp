@@ -11,12 +11,12 @@
 #include "core/recording_surface.h"
 #include "core/testing/fake_platform.h"
 #include "scope/renderer.h"
-#include "shell/mdi_ondivel.h"
 #include "script/commands.h"
 #include "script/evaluator.h"
 #include "script/lexer.h"
 #include "script/script_error.h"
 #include "script/session.h"
+#include "shell/mdi_ondivel.h"
 
 namespace ondivel::script {
 
@@ -26,7 +26,9 @@ std::unique_ptr<FakePlatform> ScenarioHooks::makePlatform(const fs::path& root) 
     return std::make_unique<FakePlatform>(root.string());
 }
 
-void ScenarioHooks::start(Ondivel& app) { app.mdi().Show(); }
+void ScenarioHooks::start(Ondivel& app) {
+    app.mdi().Show();
+}
 
 namespace {
 
@@ -35,13 +37,13 @@ constexpr std::size_t kMaxModalDepth = 8;
 
 // An empty folder of its own, removed with everything in it when the scenario ends.
 class TemporaryFolder {
-public:
+  public:
     explicit TemporaryFolder(const std::string& stem) {
         std::random_device seed;
         std::mt19937_64 bits(seed());
         for (int attempt = 0; attempt < 100; ++attempt) {
-            const fs::path candidate =
-                fs::temp_directory_path() / ("ondivel-script-" + stem + "-" + std::to_string(bits() % 1000000007));
+            const fs::path candidate = fs::temp_directory_path() /
+                                       ("ondivel-script-" + stem + "-" + std::to_string(bits() % 1000000007));
             std::error_code ec;
             if (fs::create_directories(candidate, ec)) {
                 path_ = candidate;
@@ -58,12 +60,12 @@ public:
     TemporaryFolder& operator=(const TemporaryFolder&) = delete;
     const fs::path& path() const { return path_; }
 
-private:
+  private:
     fs::path path_;
 };
 
 class ScenarioRun {
-public:
+  public:
     ScenarioRun(const Scenario& scenario, Report& report, const RunOptions& options, ScenarioHooks& hooks,
                 Session& session)
         : scenario_(scenario), report_(report), options_(options), hooks_(hooks), session_(session),
@@ -77,9 +79,10 @@ public:
             abort({scenario_.name, *line}, "this answer was never asked for");
     }
 
-private:
+  private:
     void runWhile(const std::function<bool()>& open) {
-        while (cursor_ < scenario_.lines.size() && !aborted_ && open()) runLine(scenario_.lines[cursor_++]);
+        while (cursor_ < scenario_.lines.size() && !aborted_ && open())
+            runLine(scenario_.lines[cursor_++]);
     }
 
     void runModal(Form& form) {
@@ -134,7 +137,9 @@ private:
     bool aborted_ = false;
 };
 
-std::string stemOf(const std::string& name) { return fs::path(name).stem().string(); }
+std::string stemOf(const std::string& name) {
+    return fs::path(name).stem().string();
+}
 
 void writeFinalScreen(const Scenario& scenario, Ondivel& app, const RunOptions& options) {
     if (options.svgDir.empty()) return;

@@ -23,8 +23,10 @@ std::vector<std::string> splitLines(std::string_view text) {
 }
 
 std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -35,7 +37,8 @@ std::optional<std::string> heredocTerminator(std::string_view t) {
     const std::size_t marker = t.rfind("<<");
     if (marker == std::string_view::npos) return std::nullopt;
     const std::string end(t.substr(marker + 2));
-    if (marker == 0 || !isBlank(t[marker - 1]) || end.empty() || end.find_first_of(" \t\"") != std::string::npos)
+    if (marker == 0 || !isBlank(t[marker - 1]) || end.empty() ||
+        end.find_first_of(" \t\"") != std::string::npos)
         return std::string();
     return end;
 }
@@ -58,7 +61,8 @@ Scenario parseScenario(std::string name, std::string_view text) {
                 line.bodyError = "write file PATH <<END, with a word right after <<";
             } else {
                 std::size_t j = i + 1;
-                while (j < lines.size() && trimmed(lines[j]) != *end) line.body.push_back(lines[j++]);
+                while (j < lines.size() && trimmed(lines[j]) != *end)
+                    line.body.push_back(lines[j++]);
                 if (j == lines.size()) line.bodyError = "no " + *end + " line closes this file";
                 i = j;
             }

@@ -8,15 +8,15 @@
 namespace ondivel::script {
 
 struct ScenarioLine {
-    int number = 0;   // 1-based line number in the file
-    std::string text; // without its line end
+    int number = 0;                // 1-based line number in the file
+    std::string text;              // without its line end
     std::vector<std::string> body; // heredoc lines, verbatim
     bool hasBody = false;
     std::string bodyError; // "no END line closes this file" …
 };
 
 struct Scenario {
-    std::string name; // file name, used in FAIL and ERROR lines
+    std::string name;                // file name, used in FAIL and ERROR lines
     std::vector<ScenarioLine> lines; // commands only: blank and comment lines are dropped
 };
 

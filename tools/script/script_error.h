@@ -6,7 +6,7 @@
 namespace ondivel::script {
 
 class ScriptError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -25,24 +25,32 @@ Session::~Session() {
 }
 
 namespace {
-bool isSeparator(char c) { return c == '/' || c == '\\'; }
+bool isSeparator(char c) {
+    return c == '/' || c == '\\';
+}
 } // namespace
 
 std::string Session::expand(std::string_view text) const {
     std::string out;
     for (std::size_t i = 0; i < text.size();) {
-        if (text[i] != '$' || i + 1 >= text.size() || !std::isupper(static_cast<unsigned char>(text[i + 1]))) {
+        if (text[i] != '$' || i + 1 >= text.size() ||
+            !std::isupper(static_cast<unsigned char>(text[i + 1]))) {
             out += text[i++];
             continue;
         }
         std::size_t end = i + 1;
-        while (end < text.size() && std::isupper(static_cast<unsigned char>(text[end]))) ++end;
+        while (end < text.size() && std::isupper(static_cast<unsigned char>(text[end])))
+            ++end;
         const std::string name(text.substr(i + 1, end - i - 1));
         std::string value;
-        if (name == "ROOT") value = root_.string();
-        else if (name == "PROGRAM") value = platform_->programDir;
-        else if (name == "APPDATA") value = platform_->appDataDir;
-        else if (name == "DOCUMENTS") value = platform_->documentsDir;
+        if (name == "ROOT")
+            value = root_.string();
+        else if (name == "PROGRAM")
+            value = platform_->programDir;
+        else if (name == "APPDATA")
+            value = platform_->appDataDir;
+        else if (name == "DOCUMENTS")
+            value = platform_->documentsDir;
         else if (name == "PARTAGE") {
             if (!started) throw ScriptError("$PARTAGE is known only after start");
             value = app_->g.DossierPartage;
@@ -58,7 +66,9 @@ std::string Session::expand(std::string_view text) const {
     return out;
 }
 
-std::string Session::userName() const { return platform_->logon ? *platform_->logon : std::string(kUnknownUser); }
+std::string Session::userName() const {
+    return platform_->logon ? *platform_->logon : std::string(kUnknownUser);
+}
 
 std::string Session::settingsFile() const {
     if (!app_->g.FichierConfig.empty()) return app_->g.FichierConfig;
@@ -106,17 +116,21 @@ std::optional<std::string> Session::unansweredQuestion() const {
     std::vector<const std::string*> fileDialogs;
     std::size_t colorDialogs = 0;
     for (const auto& d : p.dialogs) {
-        if (d.starts_with("open:") || d.starts_with("save:") || d.starts_with("folder:")) fileDialogs.push_back(&d);
-        else if (d == "color") ++colorDialogs;
+        if (d.starts_with("open:") || d.starts_with("save:") || d.starts_with("folder:"))
+            fileDialogs.push_back(&d);
+        else if (d == "color")
+            ++colorDialogs;
     }
     const std::size_t filesAnswered = fileLines_.size() - p.fileAnswers.size();
     if (fileDialogs.size() > filesAnswered) {
         // Recorded as "open: Title"; said as the fake platform says it when it throws.
         const std::string& d = *fileDialogs[filesAnswered];
         const std::size_t colon = d.find(':');
-        return "unanswered " + d.substr(0, colon) + " dialog \"" + d.substr(std::min(d.size(), colon + 2)) + "\"";
+        return "unanswered " + d.substr(0, colon) + " dialog \"" + d.substr(std::min(d.size(), colon + 2)) +
+               "\"";
     }
-    if (colorDialogs > colorLines_.size() - p.colorAnswers.size()) return std::string("unanswered colour dialog");
+    if (colorDialogs > colorLines_.size() - p.colorAnswers.size())
+        return std::string("unanswered colour dialog");
     return std::nullopt;
 }
 

@@ -19,7 +19,7 @@ class Ondivel;
 namespace ondivel::script {
 
 class Session {
-public:
+  public:
     // The platform's folders should lie under root; they are created empty.
     Session(std::unique_ptr<FakePlatform> platform, std::filesystem::path root);
     ~Session();
@@ -56,7 +56,7 @@ public:
     // Modal windows open now, innermost last.
     std::vector<Form*> modalStack;
 
-private:
+  private:
     std::unique_ptr<FakePlatform> platform_;
     std::unique_ptr<Ondivel> app_;
     std::filesystem::path root_;

@@ -19,7 +19,8 @@ namespace ondivel::script {
 namespace fs = std::filesystem;
 
 bool isSetUpCommand(const std::string& word) {
-    static const std::set<std::string> names{"user", "ini", "password", "workarea", "version", "file", "start"};
+    static const std::set<std::string> names{"user",    "ini",  "password", "workarea",
+                                             "version", "file", "start"};
     return names.count(word) != 0;
 }
 
@@ -44,7 +45,8 @@ void writeFile(CommandContext& c) {
     const fs::path path = c.session.expand(wordText(c.words[1]));
     makeParentFolders(path);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    for (const auto& line : c.line.body) out << utf8ToCp1252(line) << "\r\n";
+    for (const auto& line : c.line.body)
+        out << utf8ToCp1252(line) << "\r\n";
     if (!out) throw ScriptError("cannot write " + path.string());
 }
 
@@ -59,8 +61,10 @@ void runSetUpCommand(CommandContext& c) {
         if (s.iniWritten) throw ScriptError("give user before any ini line");
         const std::string name = wordText(c.words[1]);
         if (name.empty()) throw ScriptError("user needs a name, or none");
-        if (c.words[1] == "none") p.logon.reset();
-        else p.logon = name;
+        if (c.words[1] == "none")
+            p.logon.reset();
+        else
+            p.logon = name;
     } else if (command == "ini") {
         c.expectArgs(3, 3, "ini SECTION KEY VALUE (quote names with blanks)");
         const std::string file = s.settingsFile();
@@ -77,8 +81,10 @@ void runSetUpCommand(CommandContext& c) {
         p.workHeight = pixels(c.words[2]);
     } else if (command == "version") {
         c.expectArgs(1, 1, "version TEXT, or version none");
-        if (c.words[1] == "none") p.versionFile.reset();
-        else p.versionFile = s.expand(wordText(c.words[1]));
+        if (c.words[1] == "none")
+            p.versionFile.reset();
+        else
+            p.versionFile = s.expand(wordText(c.words[1]));
     } else if (command == "file") {
         writeFile(c);
     } else { // start
