@@ -59,7 +59,7 @@ const ErrorCase kErrorCases[] = {
     {"start\nclose frmOndivel.chkOn",              "ERROR t.scn:2: close needs a window, not frmOndivel.chkOn"},
     {"start\ntick frmOndivel.chkOn",               "ERROR t.scn:2: tick needs a timer, not frmOndivel.chkOn"},
     {"start\nset frmOndivel.chkOn 1",              "ERROR t.scn:2: set needs a property: frmOndivel.chkOn.PROPERTY"},
-    {"start\nset frmOndivel.Loaded false",         "ERROR t.scn:2: unknown property frmOndivel.Loaded"},
+    {"start\nset frmOndivel.Loaded false",         "ERROR t.scn:2: cannot set frmOndivel.Loaded: show or close the window"},
     {"start\nset frmOndivel.chkOn.ListCount 2",    "ERROR t.scn:2: cannot set frmOndivel.chkOn.ListCount"},
     {"start\nset screen.lines 2",                  "ERROR t.scn:2: screen.lines is a query, not something that can be set or acted on"},
 };

@@ -182,6 +182,8 @@ void Evaluator::write(const Ref& r, const ScriptValue& v) {
             r.global.set(v);
             return;
         case Ref::Kind::WindowProperty:
+            if (r.property == "Loaded")
+                throw ScriptError("cannot set " + r.text + ": show or close the window");
             r.form->setProperty(r.property, v);
             return;
         case Ref::Kind::ControlProperty: {

@@ -71,6 +71,10 @@ class ScenarioRun {
         : scenario_(scenario), report_(report), options_(options), hooks_(hooks), session_(session),
           eval_(session) {}
 
+    ~ScenarioRun() { session_.platform().modalRunner = nullptr; }
+    ScenarioRun(const ScenarioRun&) = delete;
+    ScenarioRun& operator=(const ScenarioRun&) = delete;
+
     void run() {
         session_.platform().modalRunner = [this](Form& form) { runModal(form); };
         runWhile([] { return true; });
