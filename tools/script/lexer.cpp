@@ -93,7 +93,7 @@ bool parseNumber(std::string_view text, double& out) {
     if (text.empty()) return false;
     const char* first = text.data();
     const char* last = first + text.size();
-    // from_chars takes no "+"; the documents' numbers never need it, so "+1" is not a number.
+    // from_chars takes no "+", and scenarios never need one: "+1" is not a number.
     auto [end, ec] = std::from_chars(first, last, out, std::chars_format::general);
     return ec == std::errc() && end == last && std::isfinite(out);
 }
