@@ -1,0 +1,407 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "core/platform.h"
+#include "core/recording_surface.h"
+#include "scope/frm_full_screen.h"
+#include "script_fixture.h"
+#include "shell/frm_option.h"
+
+namespace ondivel::script::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Handlers that leave a trace in the global SignalCH1, the way a window model's handlers would
+// change the bench.
+void note(Ondivel& app, const std::string& what) {
+    app.g.SignalCH1 += what + " ";
+}
+
+TEST(ScriptEvents, KnobDragClampsThenRaisesDownMoveUpWithTheButton) {
+    TestHooks hooks;
+    hooks.created = [](Ondivel& app, FakePlatform&) {
+        Control& knob = app.frmOndivel().Potentio[3];
+        knob.on.MouseDown = [&app](int b, int, double, double) { note(app, "down" + std::to_string(b)); };
+        knob.on.MouseMove = [&app, &knob](int b, int, double, double) {
+            note(app, "move" + std::to_string(b) + "@" + std::to_string(static_cast<int>(knob.Value)));
+        };
+        knob.on.MouseUp = [&app](int b, int, double, double) { note(app, "up" + std::to_string(b)); };
+    };
+    const Outcome o = runText("start\n"
+                              "set frmOndivel.Potentio(3).Max 10\n"
+                              "drag frmOndivel.Potentio(3) 25 button=2\n"
+                              "expect SignalCH1 == \"down2 move2@10 up2 \"\n"
+                              "set SignalCH1 \"\"\n"
+                              "set frmOndivel.Potentio(3).Enabled false\n"
+                              "drag frmOndivel.Potentio(3) 4\n"
+                              "expect SignalCH1 == \"\"\n"
+                              "expect frmOndivel.Potentio(3).Value == 10\n",
+                              hooks);
+    EXPECT_EQ(o.output, "");
+    EXPECT_EQ(o.passed, 3);
+}
+
+TEST(ScriptEvents, SetActsAsProgramCodeAndClickAsAUser) {
+    TestHooks hooks;
+    hooks.created = [](Ondivel& app, FakePlatform&) {
+        app.frmOndivel().chkFFT.on.Click = [&app] { note(app, "fft"); };
+    };
+    const Outcome o = runText("start\n"
+                              // From code a check box raises Click when its value changes only.
+                              "set frmOndivel.chkFFT.Value 1\n"
+                              "set frmOndivel.chkFFT.Value 1\n"
+                              "click frmOndivel.chkFFT\n"
+                              "expect frmOndivel.chkFFT.Value == 0\n"
+                              "expect SignalCH1 == \"fft fft \"\n"
+                              "set MDIOndivel.ModeLibre false\n"
+                              "expect ModeLibre == false\n"
+                              "set frmOndivel.Visible false\n"
+                              "expect frmOndivel.Loaded == true\n"
+                              "click frmOndivel.chkFFT\n",
+                              hooks);
+    EXPECT_EQ(o.output, "ERROR t.scn:11: frmOndivel is not shown\n");
+    EXPECT_EQ(o.passed, 4);
+}
+
+TEST(ScriptEvents, ListsSelectByIndexOrText) {
+    TestHooks hooks;
+    hooks.created = [](Ondivel& app, FakePlatform&) {
+        Control& list = app.frmOndivel().cboBaseTemps;
+        list.on.Click = [&app, &list] { note(app, list.listText()); };
+        app.frmOndivel().cmdPauseSpot.on.Click = [&list] {
+            list.List.clear();
+            list.Selected.clear();
+            for (const char* item : {"1 ms", "2 ms", "5 ms"})
+                list.addItem(item);
+        };
+    };
+    const Outcome o = runText("start\n"
+                              "click frmOndivel.cmdPauseSpot\n"
+                              "select frmOndivel.cboBaseTemps 1\n"
+                              "select frmOndivel.cboBaseTemps \"5 ms\"\n"
+                              "expect SignalCH1 == \"2 ms 5 ms \"\n"
+                              "expect frmOndivel.cboBaseTemps.ListCount == 3\n"
+                              "set frmOndivel.cboBaseTemps.Selected(1) true\n"
+                              "expect frmOndivel.cboBaseTemps.Selected(1) == true\n"
+                              "expect frmOndivel.cboBaseTemps.List(7) == \"1 ms\"\n"
+                              "select frmOndivel.cboBaseTemps 3\n",
+                              hooks);
+    EXPECT_EQ(o.output,
+              "FAIL t.scn:9: frmOndivel.cboBaseTemps.List(7) == \"1 ms\" \u2014 got no item 7 (ListCount 3)\n"
+              "ERROR t.scn:10: frmOndivel.cboBaseTemps has no item 3 (ListCount 3)\n");
+    EXPECT_EQ(o.passed, 3);
+}
+
+TEST(ScriptEvents, TypedKeysCanBeRefused) {
+    TestHooks hooks;
+    hooks.created = [](Ondivel& app, FakePlatform&) {
+        app.frmOndivel().cboBaseTemps.on.KeyPress = [](int& key) {
+            if (key >= '0' && key <= '9') key = 0;
+        };
+    };
+    const Outcome o = runText("start\n"
+                              "set frmOndivel.cboBaseTemps.Text \"\"\n"
+                              "type frmOndivel.cboBaseTemps \"a1é2\"\n"
+                              "expect frmOndivel.cboBaseTemps.Text == \"aé\"\n",
+                              hooks);
+    EXPECT_EQ(o.output, "");
+    EXPECT_EQ(o.passed, 1);
+}
+
+TEST(ScriptEvents, TicksAdvanceTheClockByTheIntervalAndRaiseOnlyRunningTimers) {
+    TestHooks hooks;
+    hooks.created = [](Ondivel& app, FakePlatform& p) {
+        app.frmOndivel().tmrXY.on.Timer = [&app, &p] {
+            app.g.ExoPoints = p.wallClockSeconds();
+            ++app.g.ExoNumeroOscillogramme;
+        };
+    };
+    // The fake clock starts at 08:00, 28800 s after midnight.
+    const Outcome o = runText("start\n"
+                              "set frmOndivel.tmrXY.Interval 250\n"
+                              "set frmOndivel.tmrXY.Enabled true\n"
+                              "tick frmOndivel.tmrXY 4\n"
+                              "expect ExoNumeroOscillogramme == 4\n"
+                              "expect ExoPoints == 28801\n"
+                              "set frmOndivel.tmrXY.Enabled false\n"
+                              "tick frmOndivel.tmrXY 2\n"
+                              "clock 10\n"
+                              "set frmOndivel.tmrXY.Enabled true\n"
+                              "tick frmOndivel.tmrXY\n"
+                              "expect ExoNumeroOscillogramme == 5\n"
+                              "expect ExoPoints == 28811.75\n",
+                              hooks);
+    EXPECT_EQ(o.output, "");
+    EXPECT_EQ(o.passed, 4);
+}
+
+// frmOndivel.cmdPauseSpot opens frmOption modally; frmOption.cmdOK hides it.
+TestHooks modalHooks() {
+    TestHooks hooks;
+    hooks.created = [](Ondivel& app, FakePlatform&) {
+        app.frmOndivel().cmdPauseSpot.on.Click = [&app] {
+            note(app, "open");
+            app.frmOption().ShowModal();
+            note(app, "closed");
+        };
+        app.frmOption().cmdOK.on.Click = [&app] {
+            note(app, "ok");
+            app.frmOption().Hide();
+        };
+    };
+    return hooks;
+}
+
+TEST(ScriptModal, TheLinesAfterTheOpeningCommandRunInsideTheWindowUntilItCloses) {
+    TestHooks hooks = modalHooks();
+    const Outcome o = runText("start\n"
+                              "click frmOndivel.cmdPauseSpot\n"
+                              "expect frmOption.Visible == true\n"
+                              "expect SignalCH1 == \"open \"\n"
+                              "click frmOption.cmdOK\n"
+                              "expect SignalCH1 == \"open ok closed \"\n"
+                              "click frmOndivel.cmdPauseSpot\n"
+                              "close frmOption\n"
+                              "expect frmOption.Loaded == false\n"
+                              "expect SignalCH1 == \"open ok closed open closed \"\n",
+                              hooks);
+    EXPECT_EQ(o.output, "");
+    EXPECT_EQ(o.passed, 5);
+}
+
+TEST(ScriptModal, OtherWindowsTakeNoUserEventsWhileAModalWindowIsOpen) {
+    TestHooks hooks = modalHooks();
+    const Outcome o = runText("start\n"
+                              "click frmOndivel.cmdPauseSpot\n"
+                              "set frmOndivel.lblPositionCurseur.Caption \"code may\"\n"
+                              "click frmOndivel.chkFFT\n"
+                              "expect 1 == 1\n",
+                              hooks);
+    EXPECT_EQ(o.output, "ERROR t.scn:4: frmOption is open modally: frmOndivel takes no user events\n");
+    EXPECT_EQ(o.failed, 1);
+}
+
+TEST(ScriptModal, AScenarioMayEndWithAModalWindowOpen) {
+    TestHooks hooks = modalHooks();
+    const Outcome o =
+        runText("start\nclick frmOndivel.cmdPauseSpot\nexpect frmOption.Visible == true\n", hooks);
+    EXPECT_EQ(o.output, "");
+    EXPECT_EQ(o.passed, 1);
+}
+
+// frmOndivel.cmdPauseSpot asks a yes/no question and keeps the answer in ExoPoints.
+TestHooks questionHooks(bool swallow) {
+    TestHooks hooks;
+    hooks.created = [swallow](Ondivel& app, FakePlatform&) {
+        app.frmOndivel().cmdPauseSpot.on.Click = [&app, swallow] {
+            try {
+                app.g.ExoPoints = app.platform().messageBox("Quitter ?", vbYesNo | vbQuestion, "Ondivel");
+            } catch (...) {
+                if (!swallow) throw;
+            }
+        };
+        app.frmOndivel().chkFFT.on.Click = [&app] {
+            app.platform().messageBox("Fini.", vbOKOnly, "Ondivel");
+        };
+    };
+    return hooks;
+}
+
+TEST(ScriptAnswers, MessageBoxesTakeTheQueuedAnswersInOrder) {
+    TestHooks hooks = questionHooks(false);
+    const Outcome o = runText("answer no\n"
+                              "answer yes\n"
+                              "start\n"
+                              "click frmOndivel.cmdPauseSpot\n"
+                              "expect ExoPoints == 7\n"
+                              "click frmOndivel.chkFFT\n"
+                              "click frmOndivel.cmdPauseSpot\n"
+                              "expect ExoPoints == 6\n"
+                              "expect msg.count == 3\n"
+                              "expect msg(1) == \"Fini.\"\n"
+                              "expect msg.last.title == \"Ondivel\"\n"
+                              "expect msg(0).title == \"Ondivel\"\n"
+                              "expect msg(3) == \"\"\n",
+                              hooks);
+    EXPECT_EQ(o.output, "FAIL t.scn:13: msg(3) == \"\" \u2014 got no message box 3 (3 so far)\n");
+    EXPECT_EQ(o.passed, 6);
+}
+
+TEST(ScriptAnswers, AnUnansweredQuestionIsAnErrorOfItsLineEvenWhenTheProgramSwallowsIt) {
+    for (bool swallow : {false, true}) {
+        TestHooks hooks = questionHooks(swallow);
+        const Outcome o = runText("start\nclick frmOndivel.cmdPauseSpot\nexpect 1 == 1\n", hooks);
+        EXPECT_EQ(o.output, "ERROR t.scn:2: unanswered question box \"Ondivel\": Quitter ?\n") << swallow;
+        EXPECT_EQ(o.failed, 1);
+        EXPECT_EQ(o.passed, 0);
+    }
+}
+
+TEST(ScriptAnswers, UnusedAnswersAreAnErrorAtTheFirstOne) {
+    TestHooks hooks = questionHooks(false);
+    const Outcome o = runText("answer yes\n"
+                              "choose cancel\n"
+                              "answer no\n"
+                              "start\n"
+                              "click frmOndivel.cmdPauseSpot\n",
+                              hooks);
+    EXPECT_EQ(o.output, "ERROR t.scn:2: this answer was never asked for\n");
+}
+
+TEST(ScriptAnswers, FileAndColourDialogs) {
+    TestHooks hooks;
+    hooks.created = [](Ondivel& app, FakePlatform&) {
+        app.frmOndivel().cmdPauseSpot.on.Click = [&app] {
+            const auto path = app.platform().openFileDialog({"Ouvrir", "", "", "*.ond", true});
+            app.g.ExoSignalCH2 = path ? *path : "cancel";
+            if (const auto c = app.platform().colorDialog(0)) app.g.CouleurB = *c;
+        };
+    };
+    const Outcome o = runText("choose $ROOT/exo.ond\n"
+                              "choosecolor RGB(255, 128, 0)\n"
+                              "choose cancel\n"
+                              "choosecolor cancel\n"
+                              "start\n"
+                              "click frmOndivel.cmdPauseSpot\n"
+                              "expect ExoSignalCH2 == \"$ROOT/exo.ond\"\n"
+                              "expect CouleurB == 33023\n"
+                              "click frmOndivel.cmdPauseSpot\n"
+                              "expect ExoSignalCH2 == \"cancel\"\n"
+                              "expect CouleurB == 33023\n"
+                              "click frmOndivel.cmdPauseSpot\n",
+                              hooks);
+    EXPECT_EQ(o.output, "ERROR t.scn:12: unanswered open dialog \"Ouvrir\"\n");
+    EXPECT_EQ(o.passed, 4);
+}
+
+TEST(ScriptFilesOnDisk, HeredocLinesAreWrittenVerbatimInWindows1252WithCrLf) {
+    TestHooks hooks;
+    std::string bytes;
+    hooks.finished = [&](Ondivel&) {
+        std::ifstream in(hooks.root / "documents" / "Marvane" / "Ondivel" / "exo1.ond", std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    };
+    hooks.created = [](Ondivel&, FakePlatform& p) {
+        std::ofstream(fs::path(p.documentsDir) / "utf8.txt", std::ios::binary) << "élève\n";
+    };
+    const Outcome o = runText(
+        "file $DOCUMENTS/Marvane/Ondivel/exo1.ond <<FIN\n"
+        "[Oscillogramme 1]\n"
+        "  Signal = sinusoïdale  \n"
+        "\n"
+        "# not a comment here\n"
+        "FIN\n"
+        "expect file(\"$DOCUMENTS/Marvane/Ondivel/exo1.ond\") contains \"sinusoïdale  \\r\\n\\r\\n#\"\n"
+        "expect file(\"$DOCUMENTS/utf8.txt\") == \"élève\\n\"\n"
+        "expect file(\"$DOCUMENTS/none.txt\") == \"\"\n",
+        hooks);
+    EXPECT_EQ(bytes, "[Oscillogramme 1]\r\n  Signal = sinuso\xEF"
+                     "dale  \r\n\r\n# not a comment here\r\n");
+    EXPECT_EQ(o.output, "FAIL t.scn:9: file(\"$DOCUMENTS/none.txt\") == \"\" \u2014 got no file " +
+                            (hooks.root / "documents" / "none.txt").string() + "\n");
+    EXPECT_EQ(o.passed, 2);
+}
+
+TEST(ScriptFilesOnDisk, SetUpCommandsShapeTheMachineBeforeStart) {
+    TestHooks hooks;
+    FakePlatform* platform = nullptr;
+    hooks.created = [&](Ondivel&, FakePlatform& p) { platform = &p; };
+    std::optional<std::string> logon, version;
+    std::string password;
+    int width = 0, height = 0;
+    hooks.finished = [&](Ondivel&) {
+        logon = platform->logon;
+        version = platform->versionFile;
+        password = platform->userSetting("Settings", "Password", "");
+        width = platform->workWidth;
+        height = platform->workHeight;
+    };
+    const Outcome o = runText("user none\n"
+                              "ini Options \"Couleur fond\" 255\n"
+                              "password \"sésame\"\n"
+                              "workarea 800 600\n"
+                              "version \"1.2\"\n"
+                              "start\n",
+                              hooks);
+    EXPECT_EQ(o.output, "");
+    EXPECT_FALSE(logon);
+    EXPECT_EQ(version, "1.2");
+    EXPECT_EQ(password, "sésame");
+    EXPECT_EQ(width, 800);
+    EXPECT_EQ(height, 600);
+}
+
+TEST(ScriptQueries, RecordedScreensAnswerCountsExtremesAndHeights) {
+    TestHooks hooks;
+    hooks.created = [](Ondivel& app, FakePlatform&) {
+        app.frmOndivel().cmdPauseSpot.on.Click = [&app] {
+            Surface& s = app.frmOndivel().screen();
+            // A yellow tent from (-500, 0) up to (0, 250) and down to (500, 0), and a green flat line.
+            s.line(-500, 0, 0, 250, 65535);
+            s.line(0, 250, 500, 0, 65535);
+            s.line(-500, -100, 500, -100, 65280);
+            s.print(-480, 380, "1 ms", 0);
+            s.print(-480, 340, "2 V", 0);
+            app.frmOndivel().grid().line(-500, 0, 500, 0, 0);
+            app.frmFullScreen().screen().line(-500, 10, 500, 10, 65535);
+        };
+    };
+    const Outcome o = runText("start\n"
+                              "click frmOndivel.cmdPauseSpot\n"
+                              "set CouleurA 65535\n"
+                              "expect screen.lines == 3\n"
+                              "expect screen.lines(CouleurA) == 2\n"
+                              "expect screen.maxY(CouleurA) == 250\n"
+                              "expect screen.minY(CouleurA) == 0\n"
+                              "expect screen.minX(65280) == -500\n"
+                              "expect screen.yAt(CouleurA, 250) ~= 125\n"
+                              "expect screen.yAt(CouleurA, -250) ~= 125\n"
+                              "expect screen.texts == \"1 ms|2 V\"\n"
+                              "expect grid.lines == 1\n"
+                              "expect full.lines(CouleurA) == 1\n"
+                              "expect full.screen.maxY(CouleurA) == 10\n"
+                              "expect full.grid.lines == 0\n"
+                              "expect screen.maxX(255) == 1\n"
+                              "expect screen.yAt(65280, 600) == 1\n",
+                              hooks);
+    EXPECT_EQ(
+        o.output,
+        "FAIL t.scn:16: screen.maxX(255) == 1 \u2014 got no segment of colour 255\n"
+        "FAIL t.scn:17: screen.yAt(65280, 600) == 1 \u2014 got no segment of colour 65280 spans x = 600\n");
+    EXPECT_EQ(o.passed, 12);
+}
+
+TEST(ScriptQueries, PlatformRecords) {
+    TestHooks hooks;
+    hooks.created = [](Ondivel& app, FakePlatform&) {
+        app.frmOndivel().cmdPauseSpot.on.Click = [&app] {
+            Platform& p = app.platform();
+            p.launch("notepad.exe");
+            p.launch("https://example.org");
+            p.showHelp("/somewhere/ondivel.chm", 3300);
+            p.playSound("Button Click.wav");
+            p.beep();
+            p.beep();
+        };
+    };
+    const Outcome o = runText("start\n"
+                              "expect launched.count == 0\n"
+                              "expect help.last == \"x\"\n"
+                              "click frmOndivel.cmdPauseSpot\n"
+                              "expect launched.count == 2\n"
+                              "expect launched(0) == \"notepad.exe\"\n"
+                              "expect launched.last contains \"example\"\n"
+                              "expect help.last == \"ondivel.chm#3300\"\n"
+                              "expect sound.last == \"Button Click.wav\"\n"
+                              "expect beeps == 2\n",
+                              hooks);
+    EXPECT_EQ(o.output, "FAIL t.scn:3: help.last == \"x\" \u2014 got no help request yet\n");
+    EXPECT_EQ(o.passed, 7);
+}
+
+} // namespace
+} // namespace ondivel::script::testing
