@@ -1,7 +1,7 @@
 #pragma once
-// A fresh bench for the oscilloscope tests: a fake platform rooted in a temporary folder, the
-// application, and the front panel loaded. Sources are set through the globals, the way their
-// panels would set them, so that these tests do not depend on the generator panels.
+// A fresh bench for the oscilloscope tests: a fake platform rooted in a temporary folder and the
+// application. Sources are set through the globals, the way their panels set them, so these tests
+// do not depend on the source panels.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -22,10 +22,10 @@
 namespace ondivel::testing {
 
 inline std::filesystem::path freshTempFolder() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::random_device seed;
     const auto folder = std::filesystem::temp_directory_path() /
-                        ("ondivel-" + std::string(info->name()) + "-" + std::to_string(seed()));
+                        ("ondivel-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                         "-" + std::to_string(seed()));
     std::filesystem::create_directories(folder);
     return folder;
 }
@@ -50,19 +50,18 @@ protected:
         for (int plug : {0, 1, 2}) user::click(scope().imgBorne[plug]);
     }
 
-    // A source delivering on side A (0) or B (1).
     void source(int side, const std::string& keyword, double amplitude, double frequency) {
         Globals& g = app.g;
-        (side == 0 ? g.SignalA : g.SignalB) = keyword;
-        (side == 0 ? g.AmplitudeA : g.AmplitudeB) = amplitude;
-        (side == 0 ? g.FrequenceA : g.FrequenceB) = frequency;
-        (side == 0 ? g.SourceBrancheeA : g.SourceBrancheeB) = true;
+        (side == SideA ? g.SignalA : g.SignalB) = keyword;
+        (side == SideA ? g.AmplitudeA : g.AmplitudeB) = amplitude;
+        (side == SideA ? g.FrequenceA : g.FrequenceB) = frequency;
+        (side == SideA ? g.SourceBrancheeA : g.SourceBrancheeB) = true;
     }
 
-    // The function generator of a side wired by the toolbox and switched on, with its duty-cycle
-    // knob (0…100) and its offset knob (0…200, 100 = no offset); the square lamp lit or not.
+    // The side's function generator wired by the toolbox and on, with its duty knob (0…100),
+    // its offset knob (0…200, 100 = none) and its square lamp.
     void generator(int side, double dutyKnob, double offsetKnob, bool squareLamp) {
-        app.frmToolBox().optConnexion[side == 0 ? 1 : 10].Value = 1;
+        app.frmToolBox().optConnexion[side == SideA ? 1 : 10].Value = 1;
         FrmGBF& gbf = app.frmGBF(side);
         gbf.chkOn.Caption = "Off";
         gbf.Potentio[2].Max = 100;
@@ -72,19 +71,15 @@ protected:
         gbf.shpSignal[1].FillColor = squareLamp ? kLampOn : kLampOff;
     }
 
-    // The harmonic generator's sliders as its panel sets them: order 1 at 100 %, the others at 0.
+    // The harmonic generator's sliders as its panel starts: order 1 at 100 %, the others at 0.
     void harmonicPanelAtRest(int side) {
         FrmHarmonique& h = app.frmHarmonique(side);
         for (int i = 0; i < 20; ++i) {
             h.sldAmpli[i].Min = -1000;
             h.sldAmpli[i].Max = 0;
             h.sldAmpli[i].Value = i == 0 ? -1000 : 0;
-            h.sldPhase[i].Min = -2;
-            h.sldPhase[i].Max = 2;
             h.sldPhase[i].Value = 0;
         }
-        h.sldX0.Min = -100;
-        h.sldX0.Max = 100;
         h.sldX0.Value = 0;
     }
 
