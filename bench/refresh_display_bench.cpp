@@ -26,7 +26,8 @@ struct Bench {
         FrmOndivel& scope = app.frmOndivel();
         scope.Show();
         user::click(scope.chkOn);
-        for (int plug : {0, 1, 2}) user::click(scope.imgBorne[plug]);
+        for (int plug : {0, 1, 2})
+            user::click(scope.imgBorne[plug]);
     }
 
     void square(int side, double amplitude, double frequency) {
@@ -58,7 +59,8 @@ void BM_RefreshDualSineAndSquare(benchmark::State& state) {
     Bench bench;
     bench.source(SideA, "Sinus", 5, 1000);
     bench.square(SideB, 3, 700);
-    for (auto _ : state) bench.app.RefreshDisplay();
+    for (auto _ : state)
+        bench.app.RefreshDisplay();
     state.counters["segments"] = static_cast<double>(bench.segments());
 }
 BENCHMARK(BM_RefreshDualSineAndSquare)->Unit(benchmark::kMicrosecond);
@@ -68,7 +70,8 @@ void BM_RefreshWorstCaseSquares(benchmark::State& state) {
     bench.square(SideA, 5, 120000);
     bench.square(SideB, 5, 120000);
     user::drag(bench.app.frmOndivel().Potentio[KnobTimeBase], 6); // 5 ms/div
-    for (auto _ : state) bench.app.RefreshDisplay();
+    for (auto _ : state)
+        bench.app.RefreshDisplay();
     state.counters["segments"] = static_cast<double>(bench.segments());
 }
 BENCHMARK(BM_RefreshWorstCaseSquares)->Unit(benchmark::kMillisecond);

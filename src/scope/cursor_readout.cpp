@@ -11,7 +11,8 @@ constexpr double kBottomEdge = -400;
 } // namespace
 
 std::string CursorReadoutCaption(double x, double y) {
-    return " x = " + FormatNumber(x / 100, "0.00") + " div \r\n  y = " + FormatNumber(y / 100, "0.00") + " div ";
+    return " x = " + FormatNumber(x / 100, "0.00") + " div \r\n  y = " + FormatNumber(y / 100, "0.00") +
+           " div ";
 }
 
 void PlaceCursorReadout(Control& label, double x, double y, double gapX, double gapY) {

@@ -46,8 +46,12 @@ void FrmFullScreen::closeView() {
     Unload();
 }
 
-void FrmFullScreen::Form_Click() { closeView(); }
-void FrmFullScreen::picEcran_Click() { closeView(); }
+void FrmFullScreen::Form_Click() {
+    closeView();
+}
+void FrmFullScreen::picEcran_Click() {
+    closeView();
+}
 
 void FrmFullScreen::picEcran_MouseMove(int, int, double x, double y) {
     if (!app().frmOndivel().isOn()) return;

@@ -10,7 +10,7 @@
 namespace ondivel {
 
 class FrmFullScreen : public Form {
-public:
+  public:
     explicit FrmFullScreen(Ondivel& app);
     ~FrmFullScreen() override;
 
@@ -26,7 +26,7 @@ public:
     void picEcran_Click();
     void picEcran_MouseMove(int button, int shift, double x, double y);
 
-private:
+  private:
     // Unchecks the menu entry, so that drawing goes back to the front panel, and closes.
     void closeView();
 

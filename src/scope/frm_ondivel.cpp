@@ -84,7 +84,8 @@ void FrmOndivel::setDesignValues() {
         Potentio[i].Max = kKnobMax[i];
         Potentio[i].Value = kKnobStart[i];
     }
-    for (const auto& entry : kTimeBases) cboBaseTemps.addItem(entry.label);
+    for (const auto& entry : kTimeBases)
+        cboBaseTemps.addItem(entry.label);
     for (const auto& entry : kSensitivities) {
         cboSensibiliteVerticaleA.addItem(entry.label);
         cboSensibiliteVerticaleB.addItem(entry.label);
@@ -101,8 +102,10 @@ void FrmOndivel::setDesignValues() {
     picGrille.Visible = false;
     picEcranPrint.Visible = false;
 
-    for (int i = 0; i < 3; ++i) imgFiche[i].Visible = false;
-    for (Control* timer : {&tmrSpot, &tmrXY, &tmrSeuil}) timer->Interval = 0;
+    for (int i = 0; i < 3; ++i)
+        imgFiche[i].Visible = false;
+    for (Control* timer : {&tmrSpot, &tmrXY, &tmrSeuil})
+        timer->Interval = 0;
     cmdPauseSpot.Caption = "Pause";
     cmdPauseSpot.ToolTipText = "Suspendre ou reprendre le balayage du spot";
 
@@ -112,7 +115,8 @@ void FrmOndivel::setDesignValues() {
     lblHorizontal[1].Caption = " T / DIV";
     lblVertical[0].Caption = " VERTICAL ";
     lblVertical[1].Caption = "VOLT / DIV";
-    for (int i = 0; i < 3; ++i) lblPosition[i].Caption = "POSITION";
+    for (int i = 0; i < 3; ++i)
+        lblPosition[i].Caption = "POSITION";
     lblYA[0].Caption = "CH1";
     lblYA[1].Caption = "(X)";
     lblYB[0].Caption = "CH2";
@@ -123,16 +127,22 @@ void FrmOndivel::bindHandlers() {
     chkOn.on.Click = [this] { chkOn_Click(); };
     chkOn.on.MouseMove = [this](int, int, double, double) { MousePointer = kKnobCursor; };
     imgPicto.on.MouseMove = [this](int, int, double, double) { MousePointer = kDefaultPointer; };
-    for (int i = 0; i < 3; ++i) cmdVoie[i].on.Click = [this, i] { cmdVoie_Click(i); };
-    for (int i = 0; i < 2; ++i) cmdACDC[i].on.Click = [this, i] { cmdACDC_Click(i); };
+    for (int i = 0; i < 3; ++i)
+        cmdVoie[i].on.Click = [this, i] { cmdVoie_Click(i); };
+    for (int i = 0; i < 2; ++i)
+        cmdACDC[i].on.Click = [this, i] { cmdACDC_Click(i); };
     chkFFT.on.Click = [this] { chkFFT_Click(); };
     chkAuto.on.Click = [this] { chkAuto_Click(); };
     cboBaseTemps.on.Click = [this] { cboBaseTemps_Click(); };
     cboSensibiliteVerticaleA.on.Click = [this] { cboSensibiliteVerticaleA_Click(); };
     cboSensibiliteVerticaleB.on.Click = [this] { cboSensibiliteVerticaleB_Click(); };
     for (int i = 0; i < kScopeKnobCount; ++i) {
-        Potentio[i].on.MouseDown = [this, i](int b, int s, double x, double y) { Potentio_MouseDown(i, b, s, x, y); };
-        Potentio[i].on.MouseMove = [this, i](int b, int s, double x, double y) { Potentio_MouseMove(i, b, s, x, y); };
+        Potentio[i].on.MouseDown = [this, i](int b, int s, double x, double y) {
+            Potentio_MouseDown(i, b, s, x, y);
+        };
+        Potentio[i].on.MouseMove = [this, i](int b, int s, double x, double y) {
+            Potentio_MouseMove(i, b, s, x, y);
+        };
         Potentio[i].on.DblClick = [this, i] { Potentio_DblClick(i); };
     }
     for (int i = 0; i < 3; ++i) {
@@ -165,7 +175,8 @@ void FrmOndivel::Form_Load() {
                               "Double-cliquer pour recentrer verticalement ces oscillogrammes.";
     Potentio[4].ToolTipText = "Potentiomètre de déplacement vertical sur la voie CH2 des oscillogrammes.\r\n"
                               "Double-cliquer pour recentrer verticalement ces oscillogrammes.";
-    Potentio[5].ToolTipText = "Potentiomètre de la base de temps : pour sélectionner la sensibilité horizontale";
+    Potentio[5].ToolTipText =
+        "Potentiomètre de la base de temps : pour sélectionner la sensibilité horizontale";
     Potentio[6].ToolTipText = "Potentiomètre de réglage de la sensibilité verticale sur la voie CH1";
     Potentio[7].ToolTipText = "Potentiomètre de réglage de la sensibilité verticale sur la voie CH2";
     cboBaseTemps.ToolTipText = "Valeur de la sensibilité horizontale";
@@ -183,12 +194,16 @@ void FrmOndivel::Form_Load() {
 
     for (int i = 0; i < kScopeKnobCount; ++i) {
         Potentio[i].Max = kKnobMax[i];
-        if (i == KnobFocus) Potentio[i].Value = Val(a.ReadIni("Interface", "Focus", "12"));
-        else if (i == KnobIntensity) Potentio[i].Value = Val(a.ReadIni("Interface", "Intensity", "5"));
-        else Potentio[i].Value = kKnobStart[i];
+        if (i == KnobFocus)
+            Potentio[i].Value = Val(a.ReadIni("Interface", "Focus", "12"));
+        else if (i == KnobIntensity)
+            Potentio[i].Value = Val(a.ReadIni("Interface", "Intensity", "5"));
+        else
+            Potentio[i].Value = kKnobStart[i];
         Potentio[i].Min = 0;
     }
-    for (int i = 0; i < kScopeKnobCount; ++i) ApplyKnob(a, kLeftButton, i);
+    for (int i = 0; i < kScopeKnobCount; ++i)
+        ApplyKnob(a, kLeftButton, i);
 
     g.CouleurEcran = static_cast<Color>(Val(a.ReadIni("Options", "ColorScreen", "10135975")));
     g.CouleurA = static_cast<Color>(Val(a.ReadIni("Options", "ColorYa", "65535")));
@@ -285,7 +300,8 @@ void FrmOndivel::cmdVoie_Click(int index) {
         int current = 0;
         for (int i = ModeCH1; i <= ModeXY; ++i)
             if (lit(shpVoie[i])) current = i;
-        for (int i = ModeCH1; i <= ModeXY; ++i) shpVoie[i].FillColor = kLampOff;
+        for (int i = ModeCH1; i <= ModeXY; ++i)
+            shpVoie[i].FillColor = kLampOff;
         const int next = index == 1 ? (current + 1) % 5 : (current + 4) % 5;
         shpVoie[next].FillColor = kLampOn;
         a.WriteIni("Interface", "Mode voie", NumberText(next));
@@ -301,21 +317,34 @@ void FrmOndivel::cmdACDC_Click(int index) {
     int current = 0;
     for (int k = 0; k < 3; ++k)
         if (lit(shpACDC[first + k])) current = k;
-    for (int k = 0; k < 3; ++k) shpACDC[first + k].FillColor = kLampOff;
+    for (int k = 0; k < 3; ++k)
+        shpACDC[first + k].FillColor = kLampOff;
     const int next = (current + 1) % 3; // AC → DC → GND → AC
     shpACDC[first + next].FillColor = kLampOn;
     // CH1 stores the offset 0…2, CH2 the light's own index 3…5.
-    if (index == 0) app().WriteIni("Interface", "ACDC CH1", NumberText(next));
-    else app().WriteIni("Interface", "ACDC CH2", NumberText(first + next));
+    if (index == 0)
+        app().WriteIni("Interface", "ACDC CH1", NumberText(next));
+    else
+        app().WriteIni("Interface", "ACDC CH2", NumberText(first + next));
     app().RefreshDisplay();
 }
 
-void FrmOndivel::chkFFT_Click() { app().RefreshDisplay(); }
-void FrmOndivel::chkAuto_Click() { app().RefreshDisplay(); }
+void FrmOndivel::chkFFT_Click() {
+    app().RefreshDisplay();
+}
+void FrmOndivel::chkAuto_Click() {
+    app().RefreshDisplay();
+}
 
-void FrmOndivel::cboBaseTemps_Click() { PlayClick(app(), ClickSoundPath(app())); }
-void FrmOndivel::cboSensibiliteVerticaleA_Click() { PlayClick(app(), ClickSoundPath(app())); }
-void FrmOndivel::cboSensibiliteVerticaleB_Click() { PlayClick(app(), ClickSoundPath(app())); }
+void FrmOndivel::cboBaseTemps_Click() {
+    PlayClick(app(), ClickSoundPath(app()));
+}
+void FrmOndivel::cboSensibiliteVerticaleA_Click() {
+    PlayClick(app(), ClickSoundPath(app()));
+}
+void FrmOndivel::cboSensibiliteVerticaleB_Click() {
+    PlayClick(app(), ClickSoundPath(app()));
+}
 
 void FrmOndivel::Potentio_MouseDown(int index, int button, int, double, double) {
     ApplyKnob(app(), button, index);
@@ -341,15 +370,18 @@ void FrmOndivel::Potentio_DblClick(int index) {
         Potentio[index].Value = 700;
         g.PositionCH2 = 0;
         break;
-    default: break;
+    default:
+        break;
     }
     app().RefreshDisplay();
 }
 
 void FrmOndivel::imgBorne_Click(int index) {
     imgFiche[index].Visible = !imgFiche[index].Visible;
-    if (chkOn.Value == kUnchecked) app().g.EntreeBrancheeCH1 = app().g.EntreeBrancheeCH2 = false;
-    else updateInputFlags();
+    if (chkOn.Value == kUnchecked)
+        app().g.EntreeBrancheeCH1 = app().g.EntreeBrancheeCH2 = false;
+    else
+        updateInputFlags();
     app().RefreshDisplay();
 }
 
@@ -393,7 +425,9 @@ void FrmOndivel::tmrXY_Timer() {
     DrawXY(app(), PhaseXY);
 }
 
-void FrmOndivel::cmdPauseSpot_Click() { tmrSpot.Enabled = !tmrSpot.Enabled; }
+void FrmOndivel::cmdPauseSpot_Click() {
+    tmrSpot.Enabled = !tmrSpot.Enabled;
+}
 
 // Call site left for the evaluated mode's score counter.
 void FrmOndivel::ResetEvaluationScore() {}

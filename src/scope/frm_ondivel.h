@@ -17,7 +17,7 @@ inline constexpr int kInvertLight = 5;
 enum class Coupling { AC = 0, DC = 1, GND = 2 };
 
 class FrmOndivel : public Form {
-public:
+  public:
     explicit FrmOndivel(Ondivel& app);
     ~FrmOndivel() override;
 
@@ -94,12 +94,14 @@ public:
     int modeIndex() const;
     bool lit(const Control& light) const { return light.FillColor == kLampOn; }
     // Channel 0 = CH1, 1 = CH2.
-    bool couplingLit(int channel, Coupling c) const { return lit(shpACDC[3 * channel + static_cast<int>(c)]); }
+    bool couplingLit(int channel, Coupling c) const {
+        return lit(shpACDC[3 * channel + static_cast<int>(c)]);
+    }
 
-protected:
+  protected:
     void resetMembers() override { PhaseXY = 0; }
 
-private:
+  private:
     void bindHandlers();
     void setDesignValues();
     // EntreeBrancheeCH1/CH2 from the plugs: a channel needs its signal plug and the ground plug.

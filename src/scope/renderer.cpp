@@ -34,7 +34,9 @@ std::string withoutUnitSuffix(const std::string& label) {
 
 Renderer::Renderer(Ondivel& app) : app_(app) {}
 
-bool Renderer::fullScreen() const { return app_.mdi().Mnu_ViewFullScreen.Checked; }
+bool Renderer::fullScreen() const {
+    return app_.mdi().Mnu_ViewFullScreen.Checked;
+}
 
 Surface& Renderer::targetScreen() const {
     return fullScreen() ? app_.frmFullScreen().screen() : app_.frmOndivel().screen();
@@ -78,29 +80,43 @@ void Renderer::DrawOscillogram() {
     const int mode = scope.modeIndex();
     if (scope.chkFFT.Value == kChecked && mode != ModeXY) {
         switch (mode) {
-        case ModeCH1: DrawSpectrum(app_, 0); break;
-        case ModeCH2: DrawSpectrum(app_, 1); break;
+        case ModeCH1:
+            DrawSpectrum(app_, 0);
+            break;
+        case ModeCH2:
+            DrawSpectrum(app_, 1);
+            break;
         case ModeDUAL:
             DrawSpectrum(app_, 0);
             DrawSpectrum(app_, 1);
             break;
-        case ModeADD: DrawSumSpectrum(app_); break;
-        default: break;
+        case ModeADD:
+            DrawSumSpectrum(app_);
+            break;
+        default:
+            break;
         }
         return;
     }
     switch (mode) {
-    case ModeCH1: DrawChannelTrace(0); break;
-    case ModeCH2: DrawChannelTrace(1); break;
+    case ModeCH1:
+        DrawChannelTrace(0);
+        break;
+    case ModeCH2:
+        DrawChannelTrace(1);
+        break;
     case ModeDUAL:
         DrawChannelTrace(0);
         DrawChannelTrace(1);
         break;
-    case ModeADD: DrawChannelTrace(0); break;
+    case ModeADD:
+        DrawChannelTrace(0);
+        break;
     case ModeXY:
         if (scope.chkFFT.Value == kChecked) scope.tmrXY.Interval = kXYIntervalWithSpectrum;
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -136,15 +152,20 @@ void Renderer::DrawChannelTrace(int channel) {
         } else {
             const double H = g.PositionH, P = t.position, S = t.sensitivity, f = t.frequency, A = t.amplitude;
             switch (WaveformOf(t.keyword)) {
-            case Waveform::Dc: DrawFlatTrace(A * 100 / S + P, t.color); break;
-            case Waveform::Sine: DrawSineTrace(app_, t.color, H, P, B, S, f, A, t.phase, duty, t.offset); break;
+            case Waveform::Dc:
+                DrawFlatTrace(A * 100 / S + P, t.color);
+                break;
+            case Waveform::Sine:
+                DrawSineTrace(app_, t.color, H, P, B, S, f, A, t.phase, duty, t.offset);
+                break;
             case Waveform::Harmonic:
                 DrawHarmonicTrace(app_, channel, t.color, H, P, B, S, f, A, t.phase, duty, t.offset);
                 break;
             case Waveform::Square: {
                 // AC coupling removes the mean value of an asymmetric square wave.
                 const double meanShift = acCoupling ? (2 * static_cast<double>(duty) - 1) * A : 0;
-                DrawSquareTriangleTrace(app_, t.color, H, P, B, S, 0, 0, f, A, duty, t.phase, t.offset, meanShift);
+                DrawSquareTriangleTrace(app_, t.color, H, P, B, S, 0, 0, f, A, duty, t.phase, t.offset,
+                                        meanShift);
                 break;
             }
             case Waveform::Triangle:
@@ -155,8 +176,11 @@ void Renderer::DrawChannelTrace(int channel) {
                                             t.offset, 0);
                 }
                 break;
-            case Waveform::Alternator: DrawAlternatorTrace(); break;
-            case Waveform::None: break;
+            case Waveform::Alternator:
+                DrawAlternatorTrace();
+                break;
+            case Waveform::None:
+                break;
             }
         }
     } else {
@@ -170,12 +194,12 @@ void Renderer::DrawAlternatorTrace() {
     const Globals& g = app_.g;
     if (app_.frmOndivel().chkAuto.Value == kChecked) {
         alternatorShift_ += kAutoStep; // unsynchronised: the picture slides at every redraw
-    } else if (auto shift = TriggeredStartShift(g.NiveauDeclenchement, t.sensitivity, t.frequency, t.amplitude,
-                                                g.BaseTemps)) {
+    } else if (auto shift = TriggeredStartShift(g.NiveauDeclenchement, t.sensitivity, t.frequency,
+                                                t.amplitude, g.BaseTemps)) {
         alternatorShift_ = *shift;
     }
-    ondivel::DrawAlternatorTrace(app_, t.color, g.PositionH, t.position, g.BaseTemps, t.sensitivity, t.frequency,
-                                 t.amplitude, alternatorShift_);
+    ondivel::DrawAlternatorTrace(app_, t.color, g.PositionH, t.position, g.BaseTemps, t.sensitivity,
+                                 t.frequency, t.amplitude, alternatorShift_);
 }
 
 void Renderer::DrawFlatTrace(double y, Color color) {
@@ -196,8 +220,10 @@ void Renderer::DrawGrid(Form& form) {
     for (int y = -400; y <= 400; y += 20) {
         grid.setDrawWidth(y == 0 ? 2 : 1);
         const Color c = std::abs(y) == 400 ? g.CouleurCadre : g.CouleurGrille;
-        if (y % 100 == 0) grid.line(-500, y, 500, y, c);
-        else grid.line(-12, y, 12, y, c);
+        if (y % 100 == 0)
+            grid.line(-500, y, 500, y, c);
+        else
+            grid.line(-12, y, 12, y, c);
     }
     grid.setDrawWidth(1);
     grid.setDrawStyle(LineStyle::Dot);
@@ -207,8 +233,10 @@ void Renderer::DrawGrid(Form& form) {
     for (int x = -500; x <= 500; x += 20) {
         grid.setDrawWidth(x == 0 ? 2 : 1);
         const Color c = std::abs(x) == 500 ? g.CouleurCadre : g.CouleurGrille;
-        if (x % 100 == 0) grid.line(x, 400, x, -400, c);
-        else grid.line(x, 12, x, -12, c);
+        if (x % 100 == 0)
+            grid.line(x, 400, x, -400, c);
+        else
+            grid.line(x, 12, x, -12, c);
     }
     grid.setDrawWidth(1);
 }

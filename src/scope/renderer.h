@@ -38,7 +38,7 @@ struct TraceRecord {
 };
 
 class Renderer {
-public:
+  public:
     explicit Renderer(Ondivel& app);
 
     void RefreshDisplay();
@@ -63,7 +63,7 @@ public:
     // The alternator's start shift, kept from one drawing to the next.
     double alternatorShift() const { return alternatorShift_; }
 
-private:
+  private:
     void DrawAlternatorTrace();
     // The overlay once per complete drawing, however many channels end with it.
     void OverlayOnce();

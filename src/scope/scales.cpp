@@ -41,7 +41,9 @@ double SensitivityFromIndex(int index) {
 }
 
 namespace {
-int roundedIndex(double v) { return static_cast<int>(RoundHalfEven(v)); }
+int roundedIndex(double v) {
+    return static_cast<int>(RoundHalfEven(v));
+}
 
 // One colour component blended towards the screen's: round((trace − screen)·f + screen).
 int blend(int trace, int screen, double factor) {
@@ -70,9 +72,15 @@ void ApplyKnob(Ondivel& app, int button, int index) {
                              blend(g.BleuB, g.BleuEcran, f));
             break;
         }
-        case KnobPositionH: g.PositionH = v - half; break;
-        case KnobPositionCH1: g.PositionCH1 = v - half; break;
-        case KnobPositionCH2: g.PositionCH2 = v - half; break;
+        case KnobPositionH:
+            g.PositionH = v - half;
+            break;
+        case KnobPositionCH1:
+            g.PositionCH1 = v - half;
+            break;
+        case KnobPositionCH2:
+            g.PositionCH2 = v - half;
+            break;
         case KnobTimeBase:
             scope.cboBaseTemps.setListIndex(roundedIndex(v));
             g.BaseTemps = TimeBaseFromIndex(scope.cboBaseTemps.ListIndex);
@@ -85,7 +93,8 @@ void ApplyKnob(Ondivel& app, int button, int index) {
             scope.cboSensibiliteVerticaleB.setListIndex(roundedIndex(v));
             g.SensibiliteCH2 = SensitivityFromIndex(scope.cboSensibiliteVerticaleB.ListIndex);
             break;
-        default: break;
+        default:
+            break;
         }
     }
     app.RefreshDisplay();
@@ -95,6 +104,8 @@ std::string ClickSoundPath(const Ondivel& app) {
     return (std::filesystem::path(app.programFolder()) / "Button Click.wav").string();
 }
 
-bool PlayClick(Ondivel& app, const std::string& waveFile) { return app.platform().playSound(waveFile); }
+bool PlayClick(Ondivel& app, const std::string& waveFile) {
+    return app.platform().playSound(waveFile);
+}
 
 } // namespace ondivel

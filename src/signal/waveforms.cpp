@@ -11,7 +11,9 @@ constexpr double kTwoPi = 2 * std::numbers::pi;
 constexpr double kEdgeTime = 1e-8;
 } // namespace
 
-double TimeInPeriod(double t, double period) { return t - period * std::floor(t / period); }
+double TimeInPeriod(double t, double period) {
+    return t - period * std::floor(t / period);
+}
 
 double SineValue(double t, double f, double amplitude, double phaseDegrees, double offset) {
     return amplitude * std::sin(kTwoPi * f * t + std::numbers::pi * phaseDegrees / 180) + offset;
@@ -59,7 +61,8 @@ double TriangleValue(double t, double f, double amplitude, double offset) {
         period = 1 / f;
         tau = TimeInPeriod(t, period);
     }
-    if (tau >= kEdgeTime && tau <= period / 4) return RampValue(tau, amplitude, period / 2, -period / 4, offset);
+    if (tau >= kEdgeTime && tau <= period / 4)
+        return RampValue(tau, amplitude, period / 2, -period / 4, offset);
     if (tau >= period / 4 && tau < 3 * period / 4 && tau != period / 2)
         return amplitude * (2 - 4 * tau / period) + offset;
     if (tau >= 3 * period / 4 && tau <= period)

@@ -23,15 +23,16 @@ namespace ondivel::testing {
 
 inline std::filesystem::path freshTempFolder() {
     std::random_device seed;
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("ondivel-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                         "-" + std::to_string(seed()));
+    const auto folder =
+        std::filesystem::temp_directory_path() /
+        ("ondivel-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+         std::to_string(seed()));
     std::filesystem::create_directories(folder);
     return folder;
 }
 
 class Bench : public ::testing::Test {
-protected:
+  protected:
     Bench() : root(freshTempFolder()), platform(root.string()), app(platform) {
         app.g.FichierConfig = (root / "ConfOND_eleve1.ini").string();
     }
@@ -47,7 +48,8 @@ protected:
     void switchOnAndPlug() {
         scope().Show();
         user::click(scope().chkOn);
-        for (int plug : {0, 1, 2}) user::click(scope().imgBorne[plug]);
+        for (int plug : {0, 1, 2})
+            user::click(scope().imgBorne[plug]);
     }
 
     void source(int side, const std::string& keyword, double amplitude, double frequency) {

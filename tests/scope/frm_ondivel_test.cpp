@@ -7,13 +7,15 @@ namespace ondivel {
 namespace {
 
 class FrontPanel : public testing::Bench {
-protected:
+  protected:
     // Lit lights among shpVoie 0…5, then shpACDC 0…5: "001000|100100".
     std::string lights() {
         std::string s;
-        for (int i = 0; i < 6; ++i) s += scope().lit(scope().shpVoie[i]) ? '1' : '0';
+        for (int i = 0; i < 6; ++i)
+            s += scope().lit(scope().shpVoie[i]) ? '1' : '0';
         s += '|';
-        for (int i = 0; i < 6; ++i) s += scope().lit(scope().shpACDC[i]) ? '1' : '0';
+        for (int i = 0; i < 6; ++i)
+            s += scope().lit(scope().shpACDC[i]) ? '1' : '0';
         return s;
     }
 };
@@ -84,7 +86,8 @@ TEST_F(FrontPanel, AChannelNeedsItsPlugAndTheGroundPlug) {
 
 TEST_F(FrontPanel, WhileOffOnlyAClickOnThePlugItselfCountsThePlugs) {
     scope().Show();
-    for (int i : {0, 1, 2}) user::click(scope().imgBorne[i]);
+    for (int i : {0, 1, 2})
+        user::click(scope().imgBorne[i]);
     EXPECT_FALSE(app.g.EntreeBrancheeCH1);
     user::click(scope().imgFiche[1]);
     EXPECT_TRUE(app.g.EntreeBrancheeCH1);
@@ -98,7 +101,8 @@ TEST_F(FrontPanel, KnobsTakeTheLeftButtonAndDoubleClicksRecentreOnePosition) {
     EXPECT_EQ(scope().MousePointer, 99);
     user::moveOverForm(scope(), 10, 10);
     EXPECT_EQ(scope().MousePointer, 0);
-    for (int k : {KnobPositionH, KnobPositionCH1, KnobPositionCH2}) user::drag(scope().Potentio[k], 100);
+    for (int k : {KnobPositionH, KnobPositionCH1, KnobPositionCH2})
+        user::drag(scope().Potentio[k], 100);
     user::dblClick(scope().Potentio[KnobPositionCH1]);
     EXPECT_DOUBLE_EQ(scope().Potentio[KnobPositionCH1].Value, 700);
     EXPECT_DOUBLE_EQ(app.g.PositionCH1, 0);

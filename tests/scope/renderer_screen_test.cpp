@@ -36,7 +36,7 @@ TEST_F(Screen, GraticuleOfTenByEightDivisionsWithAxisTicksAndTwoDottedLines) {
 }
 
 class Overlay : public testing::Bench {
-protected:
+  protected:
     void SetUp() override { switchOnAndPlug(); }
     std::string redrawOverlay() {
         screen().clear();

@@ -10,7 +10,7 @@ namespace {
 
 // The panel on in DUAL, both channels in AC, 1 ms/div, 2 V/div, positions centred.
 class Traces : public testing::Bench {
-protected:
+  protected:
     void SetUp() override { switchOnAndPlug(); }
     std::vector<RecordedLine> linesIn(Color c) {
         std::vector<RecordedLine> out;
@@ -127,7 +127,8 @@ TEST_F(Traces, HarmonicFundamentalAloneDrawsTheSameTraceAsTheSine) {
     const auto harmonic = linesIn(ch1());
     const auto sine = linesIn(ch2());
     ASSERT_EQ(harmonic.size(), sine.size());
-    for (std::size_t k = 0; k < sine.size(); ++k) EXPECT_NEAR(harmonic[k].y2, sine[k].y2, 1e-9);
+    for (std::size_t k = 0; k < sine.size(); ++k)
+        EXPECT_NEAR(harmonic[k].y2, sine[k].y2, 1e-9);
     EXPECT_EQ(screen().mousePointer(), 0); // the hourglass is gone once drawn
 }
 
@@ -160,7 +161,7 @@ TEST_F(Traces, SlowTimeBasesStartTheSweepInsteadOfDrawing) {
 
 TEST_F(Traces, EachModeDrawsItsOwnChannelsAndAddNeverTheSeparateOnes) {
     source(SideA, "Cc", 2, 0);
-    source(SideB, "Bruit", 2, 0); // an unknown keyword draws nothing
+    source(SideB, "Bruit", 2, 0);    // an unknown keyword draws nothing
     user::click(scope().cmdVoie[0]); // DUAL → CH2
     EXPECT_EQ(screen().countLines(), 0U);
     EXPECT_FALSE(screen().texts().empty());
@@ -169,7 +170,7 @@ TEST_F(Traces, EachModeDrawsItsOwnChannelsAndAddNeverTheSeparateOnes) {
     source(SideB, "Cc", -2, 0);
     user::click(scope().cmdVoie[1]);
     user::click(scope().cmdVoie[1]);
-    user::click(scope().cmdVoie[1]); // CH1 → CH2 → DUAL → ADD
+    user::click(scope().cmdVoie[1]);       // CH1 → CH2 → DUAL → ADD
     for (const auto& l : screen().lines()) // no flat channel line across the screen, in any colour
         EXPECT_FALSE(l.x1 == -500 && l.x2 == 500) << l.y1;
 }

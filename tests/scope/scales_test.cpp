@@ -54,7 +54,7 @@ TEST(ScaleLookup, IndexesOutsideTheTablesGiveZero) {
 }
 
 class KnobSettings : public testing::Bench {
-protected:
+  protected:
     void SetUp() override {
         // Yellow and dark green traces on the default grey-green screen.
         app.g.RougeA = 255, app.g.VertA = 255, app.g.BleuA = 0;

@@ -7,11 +7,12 @@ namespace ondivel {
 namespace {
 
 class ChannelAssembly : public testing::Bench {
-protected:
+  protected:
     void SetUp() override { app.g.EntreeBrancheeCH1 = app.g.EntreeBrancheeCH2 = true; }
     // Lights one coupling of a channel, as the panel's coupling button leaves them.
     void coupling(int channel, Coupling c) {
-        for (int k = 0; k < 3; ++k) scope().shpACDC[3 * channel + k].FillColor = kLampOff;
+        for (int k = 0; k < 3; ++k)
+            scope().shpACDC[3 * channel + k].FillColor = kLampOff;
         scope().shpACDC[3 * channel + static_cast<int>(c)].FillColor = kLampOn;
     }
 };
@@ -45,7 +46,7 @@ TEST_F(ChannelAssembly, GeneratorDutyCycleIsHeldInsideTenToNinetyForTheSquareOnl
         double knob, slider;
         bool squareLamp;
         float duty;
-    } cases[] = {{100, 0, true, 0.9F}, {100, 0, false, 1.0F}, {0, 0, true, 0.1F},
+    } cases[] = {{100, 0, true, 0.9F},  {100, 0, false, 1.0F}, {0, 0, true, 0.1F},
                  {30, 5, false, 0.35F}, {0, -10, false, 0.0F}, {100, 10, false, 1.0F}};
     for (const auto& c : cases) {
         generator(SideA, c.knob, 100, c.squareLamp);

@@ -12,8 +12,8 @@ TEST(SineValue, OneKilohertzFiveVolts) {
     EXPECT_NEAR(SineValue(0, 1000, 5, 0, 0), 0, kTol);
     EXPECT_NEAR(SineValue(0.25e-3, 1000, 5, 0, 0), 5, kTol);
     EXPECT_NEAR(SineValue(0.75e-3, 1000, 5, 0, 1.5), -3.5, kTol); // the offset rides on top
-    EXPECT_NEAR(SineValue(0, 1000, 5, 90, 0), 5, kTol);            // a quarter turn ahead
-    EXPECT_NEAR(SineValue(0.123, 0, 5, 0, 2), 2, kTol);            // no frequency: the offset alone
+    EXPECT_NEAR(SineValue(0, 1000, 5, 90, 0), 5, kTol);           // a quarter turn ahead
+    EXPECT_NEAR(SineValue(0.123, 0, 5, 0, 2), 2, kTol);           // no frequency: the offset alone
 }
 
 TEST(SquareTriangleValue, SquareOfQuarterDutyIsHighForAQuarterPeriod) {
