@@ -61,7 +61,8 @@ void ApplyKnob(Ondivel& app, int button, int index) {
         switch (index) {
         case KnobFocus:
             g.EpaisseurTrace = static_cast<std::int16_t>(RoundHalfEven(std::abs(v - half) + 1));
-            app.renderer().targetScreen().setDrawWidth(g.EpaisseurTrace);
+            scope.screen().setDrawWidth(g.EpaisseurTrace);
+            app.renderer().targetScreen().setDrawWidth(g.EpaisseurTrace); // the full-screen view's too
             break;
         case KnobIntensity: {
             const double f = 1 - std::exp(-v);
