@@ -2,6 +2,10 @@
 
 #include "core/ondivel.h"
 #include "core/platform.h"
+#include "scope/cursor_readout.h"
+#include "scope/frm_ondivel.h"
+#include "scope/renderer.h"
+#include "shell/mdi_ondivel.h"
 
 namespace ondivel {
 
@@ -10,9 +14,49 @@ FrmFullScreen::FrmFullScreen(Ondivel& app) : Form(app, "frmFullScreen") {
     grid_ = app.platform().createSurface(1280, 800);
     picEcran.setSurface(screen_.get());
     picGrille.setSurface(grid_.get());
+    picGrille.Visible = false;
+    lblPositionCurseur.Visible = false;
+    lblPositionCurseur.Width = 100; // screen units
+    lblPositionCurseur.Height = 30;
+    picEcran.on.Click = [this] { picEcran_Click(); };
+    picEcran.on.MouseMove = [this](int b, int s, double x, double y) { picEcran_MouseMove(b, s, x, y); };
 }
+
 FrmFullScreen::~FrmFullScreen() = default;
-void FrmFullScreen::Form_Load() {}
-void FrmFullScreen::Form_Click() {}
+
+void FrmFullScreen::Form_Load() {
+    Ondivel& a = app();
+    picEcran.ToolTipText = "Cliquer n'importe où sur l'écran pour revenir à l'interface principale.";
+    const double width = a.mdi().LargeurZoneTravail, height = a.mdi().HauteurZoneTravail;
+    Width = width;
+    Height = height;
+    for (Control* picture : {&picGrille, &picEcran}) {
+        picture->Height = height;
+        picture->Width = width;
+        picture->Left = (width - picture->Width) / 2;
+        picture->Top = 0;
+    }
+    screen().setDrawWidth(a.g.EpaisseurTrace);
+    a.renderer().DrawGrid(*this);
+    a.RefreshDisplay();
+}
+
+void FrmFullScreen::closeView() {
+    app().mdi().Mnu_ViewFullScreen.Checked = false;
+    Unload();
+}
+
+void FrmFullScreen::Form_Click() {
+    closeView();
+}
+void FrmFullScreen::picEcran_Click() {
+    closeView();
+}
+
+void FrmFullScreen::picEcran_MouseMove(int, int, double x, double y) {
+    if (!app().frmOndivel().isOn()) return;
+    lblPositionCurseur.Caption = CursorReadoutCaption(x, y);
+    PlaceCursorReadout(lblPositionCurseur, x, y, 10, 10);
+}
 
 } // namespace ondivel

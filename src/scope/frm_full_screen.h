@@ -1,6 +1,7 @@
 #pragma once
 // frmFullScreen, the oscilloscope screen enlarged over the main window's work area for
-// projection. While MDIOndivel.Mnu_ViewFullScreen is checked every drawing goes here.
+// projection. While MDIOndivel.Mnu_ViewFullScreen is checked every drawing goes here; a click
+// anywhere closes it.
 #include <memory>
 
 #include "core/form.h"
@@ -9,7 +10,7 @@
 namespace ondivel {
 
 class FrmFullScreen : public Form {
-public:
+  public:
     explicit FrmFullScreen(Ondivel& app);
     ~FrmFullScreen() override;
 
@@ -25,7 +26,10 @@ public:
     void picEcran_Click();
     void picEcran_MouseMove(int button, int shift, double x, double y);
 
-private:
+  private:
+    // Unchecks the menu entry, so that drawing goes back to the front panel, and closes.
+    void closeView();
+
     std::unique_ptr<Surface> screen_;
     std::unique_ptr<Surface> grid_;
 };

@@ -9,8 +9,15 @@
 
 namespace ondivel {
 
+// The channel modes, as the index of the lit light among shpVoie 0…4; ModeNone when none is lit.
+enum ChannelMode { ModeCH1 = 0, ModeCH2 = 1, ModeDUAL = 2, ModeADD = 3, ModeXY = 4, ModeNone = 5 };
+// shpVoie(5): the inversion of CH2, lit independently of the mode.
+inline constexpr int kInvertLight = 5;
+// Offsets of a channel's three coupling lights from shpACDC(3 × channel).
+enum class Coupling { AC = 0, DC = 1, GND = 2 };
+
 class FrmOndivel : public Form {
-public:
+  public:
     explicit FrmOndivel(Ondivel& app);
     ~FrmOndivel() override;
 
@@ -86,11 +93,23 @@ public:
     // Index of the first lit light among shpVoie 0..4, 5 when none is lit.
     int modeIndex() const;
     bool lit(const Control& light) const { return light.FillColor == kLampOn; }
+    // Channel 0 = CH1, 1 = CH2.
+    bool couplingLit(int channel, Coupling c) const {
+        return lit(shpACDC[3 * channel + static_cast<int>(c)]);
+    }
 
-protected:
+  protected:
     void resetMembers() override { PhaseXY = 0; }
 
-private:
+  private:
+    void bindHandlers();
+    void setDesignValues();
+    // EntreeBrancheeCH1/CH2 from the plugs: a channel needs its signal plug and the ground plug.
+    void updateInputFlags();
+    void setAllLights(Color color);
+    // Call site left for the evaluated mode: its score counter restarts when the panel loads.
+    void ResetEvaluationScore();
+
     std::unique_ptr<Surface> screen_;
     std::unique_ptr<Surface> grid_;
     std::unique_ptr<Surface> print_;

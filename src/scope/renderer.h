@@ -1,6 +1,11 @@
 #pragma once
 // The screen renderer: RefreshDisplay, the one global refresh that every handler ends with, the
-// oscillogram and channel traces, the flat trace, the graticule and the settings overlay.
+// oscillogram and channel traces, the flat and alternator traces, the graticule and the settings
+// overlay. It draws only through Surface, on frmOndivel's screen or, while the main window's
+// Mnu_ViewFullScreen is checked, on the full-screen view's.
+#include <cstdint>
+#include <string>
+
 #include "core/color.h"
 
 namespace ondivel {
@@ -9,13 +14,38 @@ class Ondivel;
 class Form;
 class Surface;
 
+// The user scale of every oscillogram picture: 100 units a division, y up, 5 spare units on the
+// right and at the bottom so that the last grid lines show.
+inline constexpr double kScreenLeft = -500;
+inline constexpr double kScreenTop = 400;
+inline constexpr double kScreenRight = 505;
+inline constexpr double kScreenBottom = -405;
+
+// Time bases from this one (10 ms/div) and slower are drawn by the beam-spot sweep.
+inline constexpr double kSweepTimeBase = 0.01;
+
+// The working record of the channel being drawn.
+struct TraceRecord {
+    Color color = 0;
+    double frequency = 0;
+    double amplitude = 0;
+    std::string keyword;
+    double offset = 0;
+    double position = 0;
+    double sensitivity = 1;
+    std::int16_t style = 0;
+    double phase = 0;
+};
+
 class Renderer {
-public:
+  public:
     explicit Renderer(Ondivel& app);
 
     void RefreshDisplay();
     void DrawOscillogram();
+    // Channel 0 = CH1, 1 = CH2.
     void DrawChannelTrace(int channel);
+    // A horizontal line across the trace frame at height y.
     void DrawFlatTrace(double y, Color color);
     // Draws the graticule on the picGrille of frmOndivel or of the full-screen view.
     void DrawGrid(Form& form);
@@ -24,10 +54,25 @@ public:
     // The screen drawn on now: the full-screen view's while Mnu_ViewFullScreen is checked.
     Surface& targetScreen() const;
     Surface& targetGrid() const;
+    bool fullScreen() const;
+    // Gives the target screen its scale, persistent drawing and the graticule as background;
+    // wipes its drawings first when `clear` is true.
+    void PrepareTarget(bool clear);
 
-private:
+    TraceRecord TraceCourante;
+    // The alternator's start shift, kept from one drawing to the next.
+    double alternatorShift() const { return alternatorShift_; }
+
+  private:
+    void DrawAlternatorTrace();
+    // The overlay once per complete drawing, however many channels end with it.
+    void OverlayOnce();
+    // Call site left for the meter read-out, refreshed when the toolbox's meter box is ticked.
+    void RefreshMeterReading();
+
     Ondivel& app_;
-    double alternatorShift_ = 0; // the only drawing state kept between redraws
+    double alternatorShift_ = 0;
+    bool overlayDrawn_ = false;
 };
 
 } // namespace ondivel
