@@ -7,6 +7,8 @@
 #include "core/format.h"
 #include "core/ondivel.h"
 #include "meters/frm_toolbox.h"
+#include "scope/frm_ondivel.h"
+#include "scope/scales.h"
 #include "shell/frm_option.h"
 #include "shell/mdi_ondivel.h"
 #include "shell/rvb.h"
@@ -141,7 +143,21 @@ void SavePreferences(Ondivel& app) {
     RefreshOpenMultimeter(app);
 }
 
-void ApplyTraceColoursToOscilloscope(Ondivel&) {}
+void ApplyTraceColoursToOscilloscope(Ondivel& app) {
+    // The oscilloscope applies the colours itself when it loads; an open one takes them now.
+    FrmOndivel& scope = app.frmOndivel();
+    if (!scope.loaded()) return;
+    for (int i = 0; i < 2; ++i) {
+        scope.shpConnectCH1[i].FillColor = app.g.CouleurA;
+        scope.shpConnectCH2[i].FillColor = app.g.CouleurB;
+    }
+    FrmToolBox& toolbox = app.frmToolBox();
+    if (toolbox.loaded()) {
+        toolbox.fraAlim[0].BackColor = app.g.CouleurA;
+        toolbox.fraAlim[1].BackColor = app.g.CouleurB;
+    }
+    ApplyKnob(app, kLeftButton, KnobIntensity); // blends with the intensity and redraws
+}
 void RepaintColourSamples(Ondivel&) {}
 void RefreshOpenMultimeter(Ondivel&) {}
 
