@@ -39,6 +39,8 @@ constexpr int kLeftButton = 1;
 constexpr int kRightButton = 2;
 constexpr int kUnchecked = 0;
 constexpr int kChecked = 1;
+// Key code of the help key.
+constexpr int kKeyF1 = 112;
 
 // The design-time properties; copied back when an unloaded window is loaded again.
 struct ControlProps {

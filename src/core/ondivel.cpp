@@ -72,6 +72,10 @@ std::string Ondivel::programFolder() const {
     return folder;
 }
 
+void Ondivel::ShowHelpTopic(int topic) const {
+    platform_.showHelp((std::filesystem::path(programFolder()) / "ondivel.chm").string(), topic);
+}
+
 int Ondivel::versionMajor() { return ONDIVEL_VERSION_MAJOR; }
 int Ondivel::versionMinor() { return ONDIVEL_VERSION_MINOR; }
 

@@ -68,6 +68,8 @@ public:
 
     // The application folder (sound, help, tips), with a trailing separator removed.
     std::string programFolder() const;
+    // Opens the program's help at a topic number (F1 on a panel).
+    void ShowHelpTopic(int topic) const;
     static int versionMajor();
     static int versionMinor();
 

@@ -12,7 +12,6 @@ namespace ondivel {
 
 namespace {
 
-constexpr int kKeyF1 = 112;
 constexpr int kHelpTopic = 3400;
 
 // Layout in twips: a narrow strip beside the oscilloscope, one frame of nine buttons per
@@ -134,9 +133,7 @@ void FrmToolBox::PaintFrameColours() {
 }
 
 void FrmToolBox::Form_KeyDown(int keyCode, int) {
-    if (keyCode != kKeyF1) return;
-    const auto helpFile = std::filesystem::path(app().programFolder()) / "ondivel.chm";
-    app().platform().showHelp(helpFile.string(), kHelpTopic);
+    if (keyCode == kKeyF1) app().ShowHelpTopic(kHelpTopic);
 }
 
 void FrmToolBox::optConnexion_Click(int index) {

@@ -21,7 +21,6 @@ constexpr int kLampOffIcon = 5;
 constexpr int kLampOnIcon = 6;
 constexpr int kDefaultPointer = 0;
 constexpr int kKnobCursor = 99;
-constexpr int kF1 = 112;
 constexpr int kHelpTopic = 3300;
 constexpr int kGroundPlug = 2;
 constexpr double kXYStep = 2000;
@@ -236,9 +235,7 @@ void FrmOndivel::Form_Unload(int&) {
 }
 
 void FrmOndivel::Form_KeyDown(int keyCode, int) {
-    if (keyCode != kF1) return;
-    const auto helpFile = std::filesystem::path(app().programFolder()) / "ondivel.chm";
-    app().platform().showHelp(helpFile.string(), kHelpTopic);
+    if (keyCode == kKeyF1) app().ShowHelpTopic(kHelpTopic);
 }
 
 void FrmOndivel::Form_MouseMove(int, int, double, double) {

@@ -16,7 +16,6 @@ namespace {
 constexpr const char* kRangeCaptions[6] = {"100k", "10k", "1k", "100", "10", "1"};
 constexpr const char* kKeywords[3] = {"Sinus", "Carre", "Triangle"};
 constexpr int kWavePictures[3] = {kPictureSine, kPictureSquare, kPictureTriangle};
-constexpr int kKeyF1 = 112;
 constexpr int kHelpTopic = 3200;
 
 constexpr int kFrequencyKnob = 0;
@@ -171,9 +170,7 @@ void FrmGBF::Form_Load() {
 }
 
 void FrmGBF::Form_KeyDown(int keyCode, int) {
-    if (keyCode != kKeyF1) return;
-    const auto helpFile = std::filesystem::path(app().programFolder()) / "ondivel.chm";
-    app().platform().showHelp(helpFile.string(), kHelpTopic);
+    if (keyCode == kKeyF1) app().ShowHelpTopic(kHelpTopic);
 }
 
 void FrmGBF::Form_Unload(int&) {
