@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, when they are missing.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build googletest libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(g++ cmake ninja-build clang-format googletest libgtest-dev libgmock-dev libbenchmark-dev)
 
 missing=()
 for p in "${packages[@]}"; do

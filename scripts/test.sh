@@ -15,6 +15,7 @@ for arg in "$@"; do
     esac
 done
 
+[ "$sanitize" = OFF ] && scripts/stylecheck.sh
 BUILD_DIR="$build_dir" scripts/build.sh -DONDIVEL_WERROR=ON -DONDIVEL_SANITIZE="$sanitize"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

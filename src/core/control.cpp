@@ -81,15 +81,17 @@ std::string Control::listText() const {
 namespace {
 const std::set<std::string>& propertyNames() {
     static const std::set<std::string> names{
-        "Value",    "Min",      "Max",     "Caption",   "Text",         "Visible",     "Enabled",
-        "Checked",  "FillColor", "BackColor", "ForeColor", "ToolTipText", "Interval",   "ListIndex",
-        "ListCount", "List",    "Selected", "Left",      "Top",          "Width",       "Height",
-        "Picture",  "MousePointer", "SmallChange", "LargeChange", "Shortcut", "SelStart", "SelLength"};
+        "Value",     "Min",          "Max",         "Caption",     "Text",        "Visible",  "Enabled",
+        "Checked",   "FillColor",    "BackColor",   "ForeColor",   "ToolTipText", "Interval", "ListIndex",
+        "ListCount", "List",         "Selected",    "Left",        "Top",         "Width",    "Height",
+        "Picture",   "MousePointer", "SmallChange", "LargeChange", "Shortcut",    "SelStart", "SelLength"};
     return names;
 }
 } // namespace
 
-bool Control::isProperty(const std::string& prop) { return propertyNames().count(prop) != 0; }
+bool Control::isProperty(const std::string& prop) {
+    return propertyNames().count(prop) != 0;
+}
 
 ScriptValue Control::property(const std::string& prop, int listItem) const {
     if (prop == "Value") {
@@ -132,29 +134,52 @@ ScriptValue Control::property(const std::string& prop, int listItem) const {
 }
 
 void Control::setProperty(const std::string& prop, const ScriptValue& v) {
-    if (prop == "Value") setValue(toNumber(v));
-    else if (prop == "ListIndex") setListIndex(static_cast<int>(toNumber(v)));
-    else if (prop == "Text") setText(toText(v));
-    else if (prop == "Min") Min = toNumber(v);
-    else if (prop == "Max") Max = toNumber(v);
-    else if (prop == "Caption") Caption = toText(v);
-    else if (prop == "ToolTipText") ToolTipText = toText(v);
-    else if (prop == "Visible") Visible = toBool(v);
-    else if (prop == "Enabled") Enabled = toBool(v);
-    else if (prop == "Checked") Checked = toBool(v);
-    else if (prop == "FillColor") FillColor = static_cast<Color>(toNumber(v));
-    else if (prop == "BackColor") BackColor = static_cast<Color>(toNumber(v));
-    else if (prop == "ForeColor") ForeColor = static_cast<Color>(toNumber(v));
-    else if (prop == "Interval") Interval = static_cast<int>(toNumber(v));
-    else if (prop == "Left") Left = toNumber(v);
-    else if (prop == "Top") Top = toNumber(v);
-    else if (prop == "Width") Width = toNumber(v);
-    else if (prop == "Height") Height = toNumber(v);
-    else if (prop == "Picture") Picture = static_cast<int>(toNumber(v));
-    else if (prop == "MousePointer") MousePointer = static_cast<int>(toNumber(v));
-    else if (prop == "SelStart") SelStart = static_cast<int>(toNumber(v));
-    else if (prop == "SelLength") SelLength = static_cast<int>(toNumber(v));
-    else throw std::invalid_argument("cannot set " + path() + "." + prop);
+    if (prop == "Value")
+        setValue(toNumber(v));
+    else if (prop == "ListIndex")
+        setListIndex(static_cast<int>(toNumber(v)));
+    else if (prop == "Text")
+        setText(toText(v));
+    else if (prop == "Min")
+        Min = toNumber(v);
+    else if (prop == "Max")
+        Max = toNumber(v);
+    else if (prop == "Caption")
+        Caption = toText(v);
+    else if (prop == "ToolTipText")
+        ToolTipText = toText(v);
+    else if (prop == "Visible")
+        Visible = toBool(v);
+    else if (prop == "Enabled")
+        Enabled = toBool(v);
+    else if (prop == "Checked")
+        Checked = toBool(v);
+    else if (prop == "FillColor")
+        FillColor = static_cast<Color>(toNumber(v));
+    else if (prop == "BackColor")
+        BackColor = static_cast<Color>(toNumber(v));
+    else if (prop == "ForeColor")
+        ForeColor = static_cast<Color>(toNumber(v));
+    else if (prop == "Interval")
+        Interval = static_cast<int>(toNumber(v));
+    else if (prop == "Left")
+        Left = toNumber(v);
+    else if (prop == "Top")
+        Top = toNumber(v);
+    else if (prop == "Width")
+        Width = toNumber(v);
+    else if (prop == "Height")
+        Height = toNumber(v);
+    else if (prop == "Picture")
+        Picture = static_cast<int>(toNumber(v));
+    else if (prop == "MousePointer")
+        MousePointer = static_cast<int>(toNumber(v));
+    else if (prop == "SelStart")
+        SelStart = static_cast<int>(toNumber(v));
+    else if (prop == "SelLength")
+        SelLength = static_cast<int>(toNumber(v));
+    else
+        throw std::invalid_argument("cannot set " + path() + "." + prop);
     if (owner_) owner_->app().requestRepaint();
 }
 

@@ -75,7 +75,7 @@ struct ControlEvents {
 };
 
 class Control : public ControlProps {
-public:
+  public:
     Control(ControlKind kind, std::string name, int index = -1);
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -123,7 +123,7 @@ public:
         if (handler) handler();
     }
 
-private:
+  private:
     friend class Form;
     void snapshotDesign() { design_ = static_cast<const ControlProps&>(*this); }
     void restoreDesign() { static_cast<ControlProps&>(*this) = design_; }

@@ -34,10 +34,12 @@ VarRef Form::member(const std::string& name) const {
 void Form::Load() {
     if (loaded_) return;
     if (!designSnapshotTaken_) {
-        for (Control* c : controls_) c->snapshotDesign();
+        for (Control* c : controls_)
+            c->snapshotDesign();
         designSnapshotTaken_ = true;
     } else {
-        for (Control* c : controls_) c->restoreDesign();
+        for (Control* c : controls_)
+            c->restoreDesign();
         resetMembers();
     }
     loaded_ = true;
@@ -101,17 +103,28 @@ ScriptValue Form::property(const std::string& prop) const {
 
 void Form::setProperty(const std::string& prop, const ScriptValue& v) {
     if (prop == "Visible") {
-        if (toBool(v)) Show();
-        else Hide();
-    } else if (prop == "Caption") Caption = toText(v);
-    else if (prop == "Left") Left = toNumber(v);
-    else if (prop == "Top") Top = toNumber(v);
-    else if (prop == "Width") Width = toNumber(v);
-    else if (prop == "Height") Height = toNumber(v);
-    else if (prop == "BackColor") BackColor = static_cast<Color>(toNumber(v));
-    else if (prop == "MousePointer") MousePointer = static_cast<int>(toNumber(v));
-    else if (auto m = member(prop); m.valid()) m.set(v);
-    else throw std::invalid_argument("unknown property " + name_ + "." + prop);
+        if (toBool(v))
+            Show();
+        else
+            Hide();
+    } else if (prop == "Caption")
+        Caption = toText(v);
+    else if (prop == "Left")
+        Left = toNumber(v);
+    else if (prop == "Top")
+        Top = toNumber(v);
+    else if (prop == "Width")
+        Width = toNumber(v);
+    else if (prop == "Height")
+        Height = toNumber(v);
+    else if (prop == "BackColor")
+        BackColor = static_cast<Color>(toNumber(v));
+    else if (prop == "MousePointer")
+        MousePointer = static_cast<int>(toNumber(v));
+    else if (auto m = member(prop); m.valid())
+        m.set(v);
+    else
+        throw std::invalid_argument("unknown property " + name_ + "." + prop);
     app_.requestRepaint();
 }
 

@@ -17,7 +17,7 @@ namespace ondivel {
 class Ondivel;
 
 class Form {
-public:
+  public:
     Form(Ondivel& app, std::string name);
     virtual ~Form();
     Form(const Form&) = delete;
@@ -74,12 +74,12 @@ public:
     ScriptValue property(const std::string& prop) const;
     void setProperty(const std::string& prop, const ScriptValue& v);
 
-protected:
+  protected:
     void registerMember(const std::string& name, VarRef ref) { members_[name] = ref; }
     // Puts the window's own members back to their design-time values before a new load.
     virtual void resetMembers() {}
 
-private:
+  private:
     Ondivel& app_;
     std::string name_;
     bool loaded_ = false;
@@ -92,7 +92,7 @@ private:
 
 // A control that registers itself with the window declaring it.
 class FormControl : public Control {
-public:
+  public:
     FormControl(Form& owner, ControlKind kind, std::string name, int index = -1)
         : Control(kind, std::move(name), index) {
         owner.registerControl(*this);
@@ -101,7 +101,7 @@ public:
 
 // A control array: indexed controls sharing one name (Potentio(0..7), imgBorne(0..2) …).
 class ControlArray {
-public:
+  public:
     ControlArray(Form& owner, ControlKind kind, const std::string& name, int count, int first = 0);
     Control& operator[](int index) { return *items_.at(static_cast<std::size_t>(index - first_)); }
     const Control& operator[](int index) const {
@@ -112,7 +112,7 @@ public:
     auto begin() { return items_.begin(); }
     auto end() { return items_.end(); }
 
-private:
+  private:
     int first_;
     std::vector<std::unique_ptr<FormControl>> items_;
 };

@@ -4,10 +4,10 @@
 
 #include "core/form.h"
 #include "core/platform.h"
+#include "meters/frm_toolbox.h"
 #include "scope/frm_full_screen.h"
 #include "scope/frm_ondivel.h"
 #include "scope/renderer.h"
-#include "meters/frm_toolbox.h"
 #include "shell/frm_option.h"
 #include "shell/mdi_ondivel.h"
 #include "shell/settings_store.h"
@@ -34,16 +34,18 @@ Ondivel::Ondivel(Platform& platform) : platform_(platform) {
     frmOption_ = std::make_unique<FrmOption>(*this);
     frmFullScreen_ = std::make_unique<FrmFullScreen>(*this);
     renderer_ = std::make_unique<Renderer>(*this);
-    for (Form* f : std::initializer_list<Form*>{mdi_.get(), frmOndivel_.get(), frmToolBox_.get(),
-                                                frmGBF_[0].get(), frmGBF_[1].get(), frmHarmonique_[0].get(),
-                                                frmHarmonique_[1].get(), frmOption_.get(), frmFullScreen_.get()})
+    for (Form* f : std::initializer_list<Form*>{
+             mdi_.get(), frmOndivel_.get(), frmToolBox_.get(), frmGBF_[0].get(), frmGBF_[1].get(),
+             frmHarmonique_[0].get(), frmHarmonique_[1].get(), frmOption_.get(), frmFullScreen_.get()})
         add(*f);
     registerGlobals();
 }
 
 Ondivel::~Ondivel() = default;
 
-void Ondivel::add(Form& form) { forms_.push_back(&form); }
+void Ondivel::add(Form& form) {
+    forms_.push_back(&form);
+}
 
 Form* Ondivel::form(const std::string& name) const {
     for (Form* f : forms_)
@@ -56,9 +58,12 @@ VarRef Ondivel::global(const std::string& name) const {
     return mdi_->member(name);
 }
 
-void Ondivel::RefreshDisplay() { renderer_->RefreshDisplay(); }
+void Ondivel::RefreshDisplay() {
+    renderer_->RefreshDisplay();
+}
 
-std::string Ondivel::ReadIni(const std::string& section, const std::string& key, const std::string& def) const {
+std::string Ondivel::ReadIni(const std::string& section, const std::string& key,
+                             const std::string& def) const {
     return ReadIniValue(g.FichierConfig, section, key, def);
 }
 
@@ -68,7 +73,8 @@ void Ondivel::WriteIni(const std::string& section, const std::string& key, const
 
 std::string Ondivel::programFolder() const {
     std::string folder = platform_.programFolder();
-    while (!folder.empty() && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
+    while (!folder.empty() && (folder.back() == '/' || folder.back() == '\\'))
+        folder.pop_back();
     return folder;
 }
 
@@ -76,8 +82,12 @@ void Ondivel::ShowHelpTopic(int topic) const {
     platform_.showHelp((std::filesystem::path(programFolder()) / "ondivel.chm").string(), topic);
 }
 
-int Ondivel::versionMajor() { return ONDIVEL_VERSION_MAJOR; }
-int Ondivel::versionMinor() { return ONDIVEL_VERSION_MINOR; }
+int Ondivel::versionMajor() {
+    return ONDIVEL_VERSION_MAJOR;
+}
+int Ondivel::versionMinor() {
+    return ONDIVEL_VERSION_MINOR;
+}
 
 void Ondivel::activate(Form& form) {
     if (active_ == &form) return;

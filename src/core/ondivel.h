@@ -26,7 +26,7 @@ class FrmFullScreen;
 enum Side { SideA = 0, SideB = 1 };
 
 class Ondivel {
-public:
+  public:
     explicit Ondivel(Platform& platform);
     ~Ondivel();
     Ondivel(const Ondivel&) = delete;
@@ -84,7 +84,7 @@ public:
         if (repaint_) repaint_();
     }
 
-private:
+  private:
     void registerGlobals();
     void add(Form& form);
 

@@ -32,7 +32,7 @@ enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 // Raised when the platform cannot give an answer the program asked for (a script that queued
 // none). Error traps of the program let it through instead of reporting it as their own error.
 class PlatformInterrupt : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -47,7 +47,7 @@ struct FileDialogRequest {
 };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // Dialogs. messageBox returns one of MsgBoxResult.

@@ -22,11 +22,20 @@ std::string xmlEscape(const std::string& s) {
     std::string out;
     for (char ch : s) {
         switch (ch) {
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '&': out += "&amp;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += ch;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '&':
+            out += "&amp;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += ch;
         }
     }
     return out;
@@ -91,8 +100,8 @@ void RecordingSurface::print(double x, double y, const std::string& text, Color 
 
 std::size_t RecordingSurface::countLines(std::optional<Color> color) const {
     if (!color) return lines_.size();
-    return static_cast<std::size_t>(
-        std::count_if(lines_.begin(), lines_.end(), [&](const RecordedLine& l) { return l.color == *color; }));
+    return static_cast<std::size_t>(std::count_if(lines_.begin(), lines_.end(),
+                                                  [&](const RecordedLine& l) { return l.color == *color; }));
 }
 
 namespace {
@@ -109,16 +118,20 @@ std::optional<double> extreme(const std::vector<RecordedLine>& lines, Color c, P
 } // namespace
 
 std::optional<double> RecordingSurface::minX(Color c) const {
-    return extreme(lines_, c, [](const RecordedLine& l, bool a) { return a ? l.x1 : l.x2; }, std::less<>());
+    return extreme(
+        lines_, c, [](const RecordedLine& l, bool a) { return a ? l.x1 : l.x2; }, std::less<>());
 }
 std::optional<double> RecordingSurface::maxX(Color c) const {
-    return extreme(lines_, c, [](const RecordedLine& l, bool a) { return a ? l.x1 : l.x2; }, std::greater<>());
+    return extreme(
+        lines_, c, [](const RecordedLine& l, bool a) { return a ? l.x1 : l.x2; }, std::greater<>());
 }
 std::optional<double> RecordingSurface::minY(Color c) const {
-    return extreme(lines_, c, [](const RecordedLine& l, bool a) { return a ? l.y1 : l.y2; }, std::less<>());
+    return extreme(
+        lines_, c, [](const RecordedLine& l, bool a) { return a ? l.y1 : l.y2; }, std::less<>());
 }
 std::optional<double> RecordingSurface::maxY(Color c) const {
-    return extreme(lines_, c, [](const RecordedLine& l, bool a) { return a ? l.y1 : l.y2; }, std::greater<>());
+    return extreme(
+        lines_, c, [](const RecordedLine& l, bool a) { return a ? l.y1 : l.y2; }, std::greater<>());
 }
 
 std::optional<double> RecordingSurface::yAt(Color c, double x) const {
@@ -153,12 +166,16 @@ std::string RecordingSurface::toSvg() const {
     auto emit = [&](const RecordedLine& l) {
         svg << "<line x1=\"" << px(l.x1) << "\" y1=\"" << py(l.y1) << "\" x2=\"" << px(l.x2) << "\" y2=\""
             << py(l.y2) << "\" stroke=\"" << svgColor(l.color) << "\" stroke-width=\"" << l.width << '"';
-        if (l.style == LineStyle::Dot) svg << " stroke-dasharray=\"1,2\"";
-        else if (l.style != LineStyle::Solid) svg << " stroke-dasharray=\"6,3\"";
+        if (l.style == LineStyle::Dot)
+            svg << " stroke-dasharray=\"1,2\"";
+        else if (l.style != LineStyle::Solid)
+            svg << " stroke-dasharray=\"6,3\"";
         svg << "/>\n";
     };
-    for (const auto& l : background_) emit(l);
-    for (const auto& l : lines_) emit(l);
+    for (const auto& l : background_)
+        emit(l);
+    for (const auto& l : lines_)
+        emit(l);
     for (const auto& t : texts_) {
         svg << "<text x=\"" << px(t.x) << "\" y=\"" << py(t.y) << "\" font-family=\"" << xmlEscape(t.font)
             << "\" font-size=\"" << t.points * kPixelsPerPoint << "\" dominant-baseline=\"hanging\" fill=\""

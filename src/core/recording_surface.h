@@ -25,7 +25,7 @@ struct RecordedText {
 };
 
 class RecordingSurface : public Surface {
-public:
+  public:
     explicit RecordingSurface(int widthPixels = 1000, int heightPixels = 800);
 
     void setScale(double left, double top, double right, double bottom) override;
@@ -75,7 +75,7 @@ public:
     // The picture as SVG: background colour, background lines, lines and texts.
     std::string toSvg() const;
 
-private:
+  private:
     int widthPx_, heightPx_;
     double left_ = 0, top_ = 0, right_ = 1, bottom_ = 1;
     Color backColor_ = kWhite;

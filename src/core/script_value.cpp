@@ -31,9 +31,12 @@ ScriptValue VarRef::get() const {
     return std::visit(
         [](auto* p) -> ScriptValue {
             using T = std::remove_pointer_t<decltype(p)>;
-            if constexpr (std::is_same_v<T, bool>) return *p;
-            else if constexpr (std::is_same_v<T, std::string>) return *p;
-            else return static_cast<double>(*p);
+            if constexpr (std::is_same_v<T, bool>)
+                return *p;
+            else if constexpr (std::is_same_v<T, std::string>)
+                return *p;
+            else
+                return static_cast<double>(*p);
         },
         target_);
 }
@@ -42,9 +45,12 @@ void VarRef::set(const ScriptValue& v) const {
     std::visit(
         [&](auto* p) {
             using T = std::remove_pointer_t<decltype(p)>;
-            if constexpr (std::is_same_v<T, bool>) *p = toBool(v);
-            else if constexpr (std::is_same_v<T, std::string>) *p = toText(v);
-            else *p = static_cast<T>(toNumber(v));
+            if constexpr (std::is_same_v<T, bool>)
+                *p = toBool(v);
+            else if constexpr (std::is_same_v<T, std::string>)
+                *p = toText(v);
+            else
+                *p = static_cast<T>(toNumber(v));
         },
         target_);
 }

@@ -15,15 +15,16 @@ bool toBool(const ScriptValue& v);
 
 // Points at a member variable of the application or of a window model.
 class VarRef {
-public:
-    using Target = std::variant<double*, float*, int*, std::int16_t*, std::int64_t*, bool*, std::string*, std::uint32_t*>;
+  public:
+    using Target = std::variant<double*, float*, int*, std::int16_t*, std::int64_t*, bool*, std::string*,
+                                std::uint32_t*>;
     VarRef() = default;
     template <class T> explicit VarRef(T* p) : target_(p) {}
     ScriptValue get() const;
     void set(const ScriptValue& v) const;
     bool valid() const { return target_.index() != std::variant_npos && !isNull(); }
 
-private:
+  private:
     bool isNull() const;
     Target target_{static_cast<double*>(nullptr)};
 };

@@ -11,7 +11,7 @@ namespace ondivel {
 enum class LineStyle { Solid = 0, Dash = 1, Dot = 2, DashDot = 3, DashDotDot = 4 };
 
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     // User scale: x runs from left to right, y from top to bottom (top > bottom means y up).

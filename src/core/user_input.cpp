@@ -29,9 +29,15 @@ void repaint(Control& c) {
 bool click(Control& c) {
     if (!reach(c)) return false;
     switch (c.kind()) {
-    case ControlKind::CheckBox: c.setValue(c.Value == kChecked ? kUnchecked : kChecked); break;
-    case ControlKind::OptionButton: c.setValue(1); break;
-    default: c.raise(c.on.Click); break;
+    case ControlKind::CheckBox:
+        c.setValue(c.Value == kChecked ? kUnchecked : kChecked);
+        break;
+    case ControlKind::OptionButton:
+        c.setValue(1);
+        break;
+    default:
+        c.raise(c.on.Click);
+        break;
     }
     repaint(c);
     return true;
@@ -105,7 +111,8 @@ bool type(Control& box, const std::string& utf8Text) {
         if (box.on.KeyPress) box.on.KeyPress(keyAscii);
         if (keyAscii == 0) continue;
         std::string current = utf8ToCp1252(box.Text);
-        const auto start = static_cast<std::size_t>(std::clamp(box.SelStart, 0, static_cast<int>(current.size())));
+        const auto start =
+            static_cast<std::size_t>(std::clamp(box.SelStart, 0, static_cast<int>(current.size())));
         const auto length =
             static_cast<std::size_t>(std::clamp(box.SelLength, 0, static_cast<int>(current.size() - start)));
         current.replace(start, length, 1, static_cast<char>(keyAscii));
@@ -141,6 +148,8 @@ void moveOverForm(Form& form, double x, double y, int button) {
     form.app().requestRepaint();
 }
 
-void close(Form& form) { form.Unload(); }
+void close(Form& form) {
+    form.Unload();
+}
 
 } // namespace ondivel::user

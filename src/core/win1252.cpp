@@ -82,7 +82,8 @@ std::string utf8ToCp1252(std::string_view utf8) {
 std::string cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (unsigned char b : bytes) appendUtf8(out, codePointOf(b));
+    for (unsigned char b : bytes)
+        appendUtf8(out, codePointOf(b));
     return out;
 }
 

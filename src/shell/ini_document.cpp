@@ -126,7 +126,7 @@ bool IniDocument::set(std::string_view section, std::string_view key, std::strin
     for (std::size_t i = insertAt, end = sectionEnd(static_cast<std::size_t>(header)); i < end; ++i) {
         if (lines_[i].kind != Kind::Key) continue;
         if (folded(lines_[i].name) == wanted) {
-            if (lines_[i].value == v) return false; // hand-made spacing or quotes stay
+            if (lines_[i].value == v) return false;         // hand-made spacing or quotes stay
             lines_[i] = classify(lines_[i].name + "=" + v); // the key keeps its spelling
             return true;
         }

@@ -5,7 +5,8 @@
 namespace ondivel {
 
 std::string SettingsFilePath(const std::string& commonAppData, const std::string& userName) {
-    const std::filesystem::path folder = std::filesystem::path(commonAppData) / kAuthorFolder / kProgramFolder;
+    const std::filesystem::path folder =
+        std::filesystem::path(commonAppData) / kAuthorFolder / kProgramFolder;
     return (folder / ("ConfOND_" + userName + ".ini")).string();
 }
 

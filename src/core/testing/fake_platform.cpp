@@ -96,7 +96,9 @@ bool FakePlatform::windowExists(const std::string& title) {
     return false;
 }
 
-void FakePlatform::closeWindow(const std::string& title) { std::erase(openWindows, title); }
+void FakePlatform::closeWindow(const std::string& title) {
+    std::erase(openWindows, title);
+}
 
 std::string FakePlatform::specialFolder(SpecialFolder folder) {
     return folder == SpecialFolder::CommonAppData ? appDataDir : documentsDir;
@@ -107,12 +109,14 @@ void FakePlatform::workArea(int& widthPixels, int& heightPixels) {
     heightPixels = workHeight;
 }
 
-std::string FakePlatform::userSetting(const std::string& section, const std::string& key, const std::string& def) {
+std::string FakePlatform::userSetting(const std::string& section, const std::string& key,
+                                      const std::string& def) {
     auto it = userSettings.find(section + "/" + key);
     return it == userSettings.end() ? def : it->second;
 }
 
-void FakePlatform::setUserSetting(const std::string& section, const std::string& key, const std::string& value) {
+void FakePlatform::setUserSetting(const std::string& section, const std::string& key,
+                                  const std::string& value) {
     userSettings[section + "/" + key] = value;
 }
 

@@ -16,7 +16,7 @@ namespace ondivel {
 
 // Thrown when the program asks something the script did not answer.
 class UnansweredQuestion : public PlatformInterrupt {
-public:
+  public:
     using PlatformInterrupt::PlatformInterrupt;
 };
 
@@ -27,7 +27,7 @@ struct ShownMessage {
 };
 
 class FakePlatform : public Platform {
-public:
+  public:
     // Folders: program, common application data and common documents live under root.
     explicit FakePlatform(const std::string& root = {});
 
@@ -58,8 +58,10 @@ public:
     std::string programFolder() override { return programDir; }
     void workArea(int& widthPixels, int& heightPixels) override;
 
-    std::string userSetting(const std::string& section, const std::string& key, const std::string& def) override;
-    void setUserSetting(const std::string& section, const std::string& key, const std::string& value) override;
+    std::string userSetting(const std::string& section, const std::string& key,
+                            const std::string& def) override;
+    void setUserSetting(const std::string& section, const std::string& key,
+                        const std::string& value) override;
 
     bool download(const std::string& url, const std::string& destination) override;
     std::unique_ptr<Surface> createSurface(int widthPixels, int heightPixels) override;
@@ -82,7 +84,7 @@ public:
     std::string programDir, appDataDir, documentsDir;
     int workWidth = 1280, workHeight = 800;
     std::optional<std::string> versionFile; // content served by download(); nullopt: it fails
-    std::vector<std::string> openWindows;    // titles of foreign windows ("Calculatrice")
+    std::vector<std::string> openWindows;   // titles of foreign windows ("Calculatrice")
 
     // --- records ---
     std::vector<ShownMessage> messages;

@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Fails when a C++ source differs from what the committed .clang-format makes of it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+echo "style: every source follows .clang-format"
