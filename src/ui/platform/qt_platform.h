@@ -1,0 +1,54 @@
+#pragma once
+// The operating-system services of the desktop program: Qt dialogs in French, the
+// high-resolution counter, sound, the help viewer, standard folders (overridable by
+// ONDIVEL_APPDATA_DIR, ONDIVEL_DOCUMENTS_DIR and ONDIVEL_PROGRAM_DIR), the per-user store.
+#include <functional>
+#include <memory>
+
+#include "core/platform.h"
+
+namespace ondivel {
+
+class QtPlatform : public Platform {
+  public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    // The views show a window model modally; installed by the view manager. showModal runs it.
+    void setModalRunner(std::function<void(Form&)> runner);
+
+    int messageBox(const std::string& text, int flags, const std::string& title) override;
+    std::optional<std::string> openFileDialog(const FileDialogRequest& request) override;
+    std::optional<std::string> saveFileDialog(const FileDialogRequest& request) override;
+    std::optional<std::string> folderDialog(const std::string& title) override;
+    std::optional<Color> colorDialog(Color initial) override;
+    bool printSetupDialog() override;
+    void showModal(Form& form) override;
+    void processEvents() override;
+    std::int64_t counterValue() override;
+    std::int64_t counterFrequency() override;
+    double wallClockSeconds() override;
+    double random() override;
+    bool playSound(const std::string& waveFile) override;
+    void beep() override;
+    bool launch(const std::string& programOrFileOrUrl) override;
+    void showHelp(const std::string& helpFile, int topic) override;
+    bool windowExists(const std::string& title) override;
+    void closeWindow(const std::string& title) override;
+    std::optional<std::string> logonName() override;
+    std::string specialFolder(SpecialFolder folder) override;
+    std::string programFolder() override;
+    void workArea(int& widthPixels, int& heightPixels) override;
+    std::string userSetting(const std::string& section, const std::string& key,
+                            const std::string& def) override;
+    void setUserSetting(const std::string& section, const std::string& key,
+                        const std::string& value) override;
+    bool download(const std::string& url, const std::string& destination) override;
+    std::unique_ptr<Surface> createSurface(int widthPixels, int heightPixels) override;
+
+  private:
+    struct Impl;
+    std::unique_ptr<Impl> d_;
+};
+
+} // namespace ondivel
