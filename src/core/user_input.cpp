@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 #include "core/control.h"
@@ -58,6 +59,27 @@ bool drag(Control& knob, double value, int button) {
     if (knob.on.MouseUp) knob.on.MouseUp(button, 0, 0, 0);
     repaint(knob);
     return true;
+}
+
+namespace {
+bool knobStage(Control& knob, double value, int button, int shift,
+               const std::function<void(int, int, double, double)>& event) {
+    if (!reach(knob)) return false;
+    knob.Value = std::clamp(value, std::min(knob.Min, knob.Max), std::max(knob.Min, knob.Max));
+    if (event) event(button, shift, 0, 0);
+    repaint(knob);
+    return true;
+}
+} // namespace
+
+bool knobDown(Control& knob, double value, int button, int shift) {
+    return knobStage(knob, value, button, shift, knob.on.MouseDown);
+}
+bool knobMove(Control& knob, double value, int button, int shift) {
+    return knobStage(knob, value, button, shift, knob.on.MouseMove);
+}
+bool knobUp(Control& knob, double value, int button, int shift) {
+    return knobStage(knob, value, button, shift, knob.on.MouseUp);
 }
 
 bool press(Control& c, int button) {

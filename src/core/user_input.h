@@ -17,6 +17,11 @@ bool click(Control& c);
 bool dblClick(Control& c);
 // Knob drag: Value clamped to Min..Max, then MouseDown, MouseMove, MouseUp with the button mask.
 bool drag(Control& knob, double value, int button = 1);
+// The three stages of a knob drag by hand, each setting Value (clamped) before its event, so a
+// view can raise MouseDown on press, MouseMove while the pointer moves and MouseUp on release.
+bool knobDown(Control& knob, double value, int button, int shift = 0);
+bool knobMove(Control& knob, double value, int button, int shift = 0);
+bool knobUp(Control& knob, double value, int button, int shift = 0);
 // MouseDown then MouseUp without changing a value.
 bool press(Control& c, int button = 1);
 // Rotary selector drag to an angle, clockwise from 12 o'clock: MouseMove then MouseUp at the

@@ -1,0 +1,33 @@
+#pragma once
+// The common face of the widgets bound to one control of a window model: the views keep a list of
+// them and call syncFromModel() after every handler.
+#include <QColor>
+#include <QString>
+
+#include "core/color.h"
+
+class QWidget;
+
+namespace ondivel {
+
+class Control;
+
+class BoundWidget {
+  public:
+    virtual ~BoundWidget() = default;
+    // Reads the control again (value, caption, colour, visibility, enabled state, tooltip).
+    virtual void syncFromModel() = 0;
+};
+
+// The model's 0x00BBGGRR colours as Qt colours.
+inline QColor toQColor(Color c) {
+    return QColor(redOf(c), greenOf(c), blueOf(c));
+}
+
+// Model texts may hold CR LF line breaks; Qt wants LF.
+QString modelText(const std::string& text);
+
+// Visibility, enabled state and tooltip, shared by every bound widget.
+void syncCommon(QWidget& widget, const Control& control);
+
+} // namespace ondivel

@@ -1,0 +1,58 @@
+#pragma once
+// The rotary knob of every instrument panel, bound to one knob control of a window model. A drag
+// with the left button turns it (vertical travel, Shift ten times finer) and raises MouseDown,
+// MouseMove and MouseUp with the new Value set before each; the right button raises the same
+// events with button 2 and leaves the knob where it is. Arrows and the wheel turn it one step,
+// Page Up/Down ten steps, Home/End to the ends; each is a short drag, so the panels see it alike.
+#include <QAbstractSlider>
+#include <QPixmap>
+#include <functional>
+
+#include "ui/widgets/bound_widget.h"
+
+namespace ondivel {
+
+class Control;
+
+class KnobWidget : public QAbstractSlider, public BoundWidget {
+    Q_OBJECT
+  public:
+    // Turns a model value into the words a screen reader says ("2 V/div", "650 Hz").
+    using Formatter = std::function<QString(double value)>;
+
+    explicit KnobWidget(Control& knob, QWidget* parent = nullptr);
+
+    Control& control() const { return knob_; }
+    void setFormatter(Formatter f);
+    // The text the accessibility layer reads for the current value.
+    QString valueText() const;
+
+    void syncFromModel() override;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    // Moves the model to `target` as one complete left-button drag.
+    void turnTo(double target);
+    void paintFace(QPainter& p, const QRectF& r) const;
+    const QPixmap& face();
+
+    Control& knob_;
+    Formatter formatter_;
+    int dragButton_ = 0;
+    double lastY_ = 0;
+    // The drag's unrounded position; the model receives it snapped.
+    double dragValue_ = 0;
+    QPixmap face_;
+};
+
+} // namespace ondivel

@@ -1,0 +1,34 @@
+#pragma once
+// A banana terminal inside a coloured ring, with its cable plug drawn in while the plug control
+// is visible. A click reaches the plug when it is in place, else the terminal, as the classic
+// panels layered them; the window models toggle the plug.
+#include <QWidget>
+
+#include "ui/widgets/bound_widget.h"
+
+namespace ondivel {
+
+class Control;
+
+class TerminalWidget : public QWidget, public BoundWidget {
+    Q_OBJECT
+  public:
+    // `mark` (optional) is the shape whose FillColor colours the ring; `plugColor` the plug body.
+    TerminalWidget(Control& terminal, Control& plug, Control* mark, QColor plugColor,
+                   QWidget* parent = nullptr);
+    void syncFromModel() override;
+    bool plugged() const;
+    QSize sizeHint() const override { return {36, 48}; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    Control& terminal_;
+    Control& plug_;
+    Control* mark_;
+    QColor plugColor_;
+};
+
+} // namespace ondivel
