@@ -68,6 +68,8 @@ void ModelButton::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     const bool sunk = pressedIn() || isDown();
     QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    // A disabled button fades into the panel, pictogram included.
+    if (!isEnabled()) p.setOpacity(0.45);
     paintFace(p, r, sunk);
     if (sunk) r.translate(0.5, 1);
     const QColor ink = isEnabled() ? QColor(20, 20, 25) : QColor(135, 135, 140);

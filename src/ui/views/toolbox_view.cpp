@@ -1,0 +1,110 @@
+#include "ui/views/toolbox_view.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "core/user_input.h"
+#include "meters/frm_toolbox.h"
+#include "ui/widgets/model_button.h"
+#include "ui/widgets/pictograms.h"
+
+namespace ondivel {
+
+namespace {
+
+constexpr double kTwipsPerPixel = 15;
+// The model numbers the pictures of the nine kinds of source from 10, in frame order.
+constexpr int kFirstSourcePicture = 10;
+constexpr Pictogram kSourcePictograms[9] = {
+    Pictogram::NoSource,  Pictogram::Generator,  Pictogram::Supply,
+    Pictogram::Battery15, Pictogram::Battery45,  Pictogram::Battery9,
+    Pictogram::Mains,     Pictogram::Alternator, Pictogram::Harmonics,
+};
+
+QRectF designRect(const Control& c) {
+    return {c.Left / kTwipsPerPixel, c.Top / kTwipsPerPixel, c.Width / kTwipsPerPixel,
+            c.Height / kTwipsPerPixel};
+}
+
+ModelButton::Pictogram drawer(Pictogram which) {
+    return [which](QPainter& p, const QRectF& r, const QColor& ink) { paintPictogram(p, which, r, ink); };
+}
+
+} // namespace
+
+ToolboxView::ToolboxView(FrmToolBox& toolbox, QWidget* parent)
+    : FormView(toolbox, parent), toolbox_(toolbox),
+      layout_(QSizeF(toolbox.Width / kTwipsPerPixel, toolbox.Height / kTwipsPerPixel)) {
+    setFocusPolicy(Qt::ClickFocus);
+    setWindowTitle(QString::fromStdString(toolbox.Caption));
+    for (int i = 0; i < toolbox.optConnexion.size(); ++i) {
+        Control& c = toolbox.optConnexion[i];
+        auto* b = new ModelButton(c, this);
+        const int kind = c.Picture - kFirstSourcePicture;
+        if (kind >= 0 && kind < 9) b->setPictogram(drawer(kSourcePictograms[kind]));
+        layout_.place(b, designRect(c));
+        bound_.push_back(b);
+        connections_.push_back(b);
+    }
+    const std::pair<Control*, Pictogram> boxes[3] = {{&toolbox.chkMulti, Pictogram::Meter},
+                                                     {&toolbox.chkClock, Pictogram::Stopwatch},
+                                                     {&toolbox.chkCalc, Pictogram::Calculator}};
+    for (const auto& [c, picture] : boxes) {
+        auto* b = new ModelButton(*c, this);
+        b->setPictogram(drawer(picture));
+        layout_.place(b, designRect(*c));
+        bound_.push_back(b);
+    }
+    resize(designSize());
+}
+
+QSize ToolboxView::designSize() const {
+    return QSize(static_cast<int>(toolbox_.Width / kTwipsPerPixel),
+                 static_cast<int>(toolbox_.Height / kTwipsPerPixel));
+}
+
+void ToolboxView::syncFromModel() {
+    for (BoundWidget* w : bound_)
+        w->syncFromModel();
+    update();
+}
+
+void ToolboxView::resizeEvent(QResizeEvent*) {
+    layout_.apply(size());
+}
+
+void ToolboxView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        user::key(toolbox_, kKeyF1, 0);
+        return;
+    }
+    FormView::keyPressEvent(event);
+}
+
+void ToolboxView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(rect(), QColor(196, 200, 206));
+    const double s = layout_.scaleFor(size());
+    p.scale(s, s);
+    QFont f = font();
+    f.setPixelSize(10);
+    f.setBold(true);
+    p.setFont(f);
+    for (int side = 0; side < toolbox_.fraAlim.size(); ++side) {
+        const Control& frame = toolbox_.fraAlim[side];
+        const QRectF r = designRect(frame).adjusted(1.5, 1.5, -1.5, -1.5);
+        const QColor colour = toQColor(frame.BackColor);
+        p.setPen(QPen(colour.darker(170), 1));
+        p.setBrush(frame.Enabled ? colour : colour.lighter(140));
+        p.drawRoundedRect(r, 4, 4);
+        // Dark text on light trace colours (yellow), light text on dark ones (green).
+        p.setPen(0.299 * colour.red() + 0.587 * colour.green() + 0.114 * colour.blue() > 140
+                     ? QColor(20, 20, 20)
+                     : QColor(250, 250, 250));
+        p.drawText(QRectF(r.left(), r.top(), r.width(), 240 / kTwipsPerPixel), Qt::AlignCenter,
+                   QString::fromStdString(frame.Caption));
+    }
+}
+
+} // namespace ondivel
