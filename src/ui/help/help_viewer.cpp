@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QStyle>
+#include <QTextDocument>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -47,6 +48,10 @@ HelpViewer::HelpViewer(const QString& pagesFolder, QWidget* parent)
     QFont font = browser_->font();
     font.setPointSizeF(font.pointSizeF() * 1.15); // read from the back of a classroom
     browser_->setFont(font);
+    browser_->document()->setDocumentMargin(16);
+    browser_->document()->setDefaultStyleSheet(QStringLiteral(
+        "h1 { color: #1d4f7c; } h2 { color: #2a6496; } a { color: #1565c0; }"
+        "th { background-color: #e3ecf5; } td, th { padding: 4px; }"));
 
     auto* bar = new QHBoxLayout;
     bar->setContentsMargins(6, 4, 6, 4);
