@@ -45,8 +45,8 @@ class HelpViewerTest : public QObject {
         };
         // Panels without a page yet (battery 3100, supply 3000, meters 3600) fall back to the contents.
         for (const Case& c : {Case{3300, "3300.html"}, Case{3200, "3200.html"}, Case{3400, "3400.html"},
-                              Case{3100, "contents.html"}, Case{3600, "contents.html"}, Case{0, "contents.html"},
-                              Case{kHelpIndexTopic, "index.html"}})
+                              Case{3100, "contents.html"}, Case{3600, "contents.html"},
+                              Case{0, "contents.html"}, Case{kHelpIndexTopic, "index.html"}})
             QCOMPARE(QFileInfo(HelpViewer::pageForTopic(pagesFolder(), c.topic)).fileName(), QString(c.page));
     }
 
@@ -80,7 +80,8 @@ class HelpViewerTest : public QObject {
         HelpViewer viewer(pagesFolder());
         viewer.showContents();
         QVERIFY(!viewer.findChild<QToolButton*>("back")->isEnabled());
-        viewer.browser()->setSource(viewer.currentPage().resolved(QUrl("3400.html"))); // a link of the contents
+        viewer.browser()->setSource(
+            viewer.currentPage().resolved(QUrl("3400.html"))); // a link of the contents
         QCOMPARE(shownPage(viewer), QString("3400.html"));
         press(viewer, "back");
         QCOMPARE(shownPage(viewer), QString("contents.html"));

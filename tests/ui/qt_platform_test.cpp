@@ -70,7 +70,8 @@ class QtPlatformTest : public QObject {
         const QString bin = root.filePath("bin");
         QCOMPARE(resolveProgramFolder("/opt/ondivel/", bin, "/src/resources"), QString("/opt/ondivel"));
         QCOMPARE(resolveProgramFolder("  ", bin, "/src/resources"), root.filePath("share/ondivel"));
-        QCOMPARE(resolveProgramFolder("", tmp_.filePath("elsewhere"), "/src/resources/"), QString("/src/resources"));
+        QCOMPARE(resolveProgramFolder("", tmp_.filePath("elsewhere"), "/src/resources/"),
+                 QString("/src/resources"));
 
         // Run from the build tree (no share folder beside it) the program reads the source resources.
         QtPlatform platform;
@@ -84,8 +85,10 @@ class QtPlatformTest : public QObject {
         QtPlatform platform;
         qputenv("ONDIVEL_APPDATA_DIR", tmp_.filePath("appdata/").toUtf8());
         qputenv("ONDIVEL_DOCUMENTS_DIR", tmp_.filePath("documents").toUtf8());
-        QCOMPARE(platform.specialFolder(SpecialFolder::CommonAppData), tmp_.filePath("appdata").toStdString());
-        QCOMPARE(platform.specialFolder(SpecialFolder::CommonDocuments), tmp_.filePath("documents").toStdString());
+        QCOMPARE(platform.specialFolder(SpecialFolder::CommonAppData),
+                 tmp_.filePath("appdata").toStdString());
+        QCOMPARE(platform.specialFolder(SpecialFolder::CommonDocuments),
+                 tmp_.filePath("documents").toStdString());
         QCOMPARE(resolveSharedFolder("", "/home/eleve/Documents/"), QString("/home/eleve/Documents"));
         QCOMPARE(resolveSharedFolder("", ""), QString());
     }
@@ -118,7 +121,8 @@ class QtPlatformTest : public QObject {
         QCOMPARE(three->windowTitle(), QString("Ondivel"));
         QCOMPARE(messageBoxAnswer(*three, nullptr), int(vbCancel));
 
-        auto info = buildMessageBox("Le mot de passe saisi est faux.", vbInformation, "Ondivel - Mot de passe");
+        auto info =
+            buildMessageBox("Le mot de passe saisi est faux.", vbInformation, "Ondivel - Mot de passe");
         QCOMPARE(buttonTexts(*info), QStringList({"OK"}));
         QCOMPARE(info->icon(), QMessageBox::Information);
         QCOMPARE(buildMessageBox("x", vbCritical, "t")->icon(), QMessageBox::Critical);
@@ -136,7 +140,8 @@ class QtPlatformTest : public QObject {
     }
 
     void fileFiltersBecomeQtNameFilters() {
-        QCOMPARE(qtNameFilters("Fichier configuration (*.ini)|*.ini"), QString("Fichier configuration (*.ini)"));
+        QCOMPARE(qtNameFilters("Fichier configuration (*.ini)|*.ini"),
+                 QString("Fichier configuration (*.ini)"));
         QCOMPARE(qtNameFilters("Fichiers Ondivel|*.ond|Tous les fichiers (*.*)|*.*"),
                  QString("Fichiers Ondivel (*.ond);;Tous les fichiers (*)"));
         QCOMPARE(qtNameFilters("Textes|*.txt;*.csv"), QString("Textes (*.txt *.csv)"));
@@ -146,7 +151,8 @@ class QtPlatformTest : public QObject {
     void colourDialogOffersGreysAndKeepsTheColourOrder() {
         QtPlatform platform;
         QTimer::singleShot(0, [] {
-            if (auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget())) dialog->accept();
+            if (auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget()))
+                dialog->accept();
         });
         // Red 10, green 20, blue 30 is 0x1E140A in the program's colours.
         QCOMPARE(platform.colorDialog(0x1E140A).value_or(0), Color(0x1E140A));
@@ -237,7 +243,8 @@ class QtPlatformTest : public QObject {
         remote.write("Version=4.10\r\n");
         remote.close();
         const QString copy = tmp_.filePath("partage/Delete_Me.txt");
-        QVERIFY(platform.download(QUrl::fromLocalFile(remote.fileName()).toString().toStdString(), copy.toStdString()));
+        QVERIFY(platform.download(QUrl::fromLocalFile(remote.fileName()).toString().toStdString(),
+                                  copy.toStdString()));
         QFile got(copy);
         QVERIFY(got.open(QIODevice::ReadOnly));
         QCOMPARE(got.readAll(), QByteArray("Version=4.10\r\n"));

@@ -4,8 +4,8 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QStyle>
-#include <QTextDocument>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -13,7 +13,8 @@ namespace ondivel {
 
 namespace {
 
-QToolButton* makeButton(QWidget* parent, const QString& text, QStyle::StandardPixmap icon, const QString& tip) {
+QToolButton* makeButton(QWidget* parent, const QString& text, QStyle::StandardPixmap icon,
+                        const QString& tip) {
     auto* b = new QToolButton(parent);
     b->setText(text);
     b->setIcon(parent->style()->standardIcon(icon));
@@ -31,10 +32,14 @@ HelpViewer::HelpViewer(const QString& pagesFolder, QWidget* parent)
     setObjectName(QStringLiteral("helpViewer"));
     resize(760, 640);
 
-    back_ = makeButton(this, QStringLiteral("Précédent"), QStyle::SP_ArrowBack, QStringLiteral("Page précédente (Alt+Gauche)"));
-    forward_ = makeButton(this, QStringLiteral("Suivant"), QStyle::SP_ArrowForward, QStringLiteral("Page suivante (Alt+Droite)"));
-    auto* contents = makeButton(this, QStringLiteral("Sommaire"), QStyle::SP_DirHomeIcon, QStringLiteral("Sommaire de l'aide"));
-    auto* index = makeButton(this, QStringLiteral("Index"), QStyle::SP_FileDialogContentsView, QStringLiteral("Index alphabétique"));
+    back_ = makeButton(this, QStringLiteral("Précédent"), QStyle::SP_ArrowBack,
+                       QStringLiteral("Page précédente (Alt+Gauche)"));
+    forward_ = makeButton(this, QStringLiteral("Suivant"), QStyle::SP_ArrowForward,
+                          QStringLiteral("Page suivante (Alt+Droite)"));
+    auto* contents = makeButton(this, QStringLiteral("Sommaire"), QStyle::SP_DirHomeIcon,
+                                QStringLiteral("Sommaire de l'aide"));
+    auto* index = makeButton(this, QStringLiteral("Index"), QStyle::SP_FileDialogContentsView,
+                             QStringLiteral("Index alphabétique"));
     back_->setObjectName(QStringLiteral("back"));
     forward_->setObjectName(QStringLiteral("forward"));
     contents->setObjectName(QStringLiteral("contents"));
@@ -49,9 +54,9 @@ HelpViewer::HelpViewer(const QString& pagesFolder, QWidget* parent)
     font.setPointSizeF(font.pointSizeF() * 1.15); // read from the back of a classroom
     browser_->setFont(font);
     browser_->document()->setDocumentMargin(16);
-    browser_->document()->setDefaultStyleSheet(QStringLiteral(
-        "h1 { color: #1d4f7c; } h2 { color: #2a6496; } a { color: #1565c0; }"
-        "th { background-color: #e3ecf5; } td, th { padding: 4px; }"));
+    browser_->document()->setDefaultStyleSheet(
+        QStringLiteral("h1 { color: #1d4f7c; } h2 { color: #2a6496; } a { color: #1565c0; }"
+                       "th { background-color: #e3ecf5; } td, th { padding: 4px; }"));
 
     auto* bar = new QHBoxLayout;
     bar->setContentsMargins(6, 4, 6, 4);

@@ -73,8 +73,7 @@ std::unique_ptr<QMessageBox> buildMessageBox(const QString& text, int flags, con
     box->setTextFormat(Qt::PlainText);
     box->setIcon(iconFor(flags));
     box->setWindowModality(Qt::ApplicationModal);
-    if (flags & (vbSystemModal | vbMsgBoxSetForeground))
-        box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    if (flags & (vbSystemModal | vbMsgBoxSetForeground)) box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
 
     const auto specs = buttonsFor(flags);
     std::vector<QPushButton*> buttons;

@@ -16,7 +16,8 @@ QString withoutTrailingSeparator(QString path) {
 
 } // namespace
 
-QString resolveProgramFolder(const QString& overrideDir, const QString& exeDir, const QString& sourceResources) {
+QString resolveProgramFolder(const QString& overrideDir, const QString& exeDir,
+                             const QString& sourceResources) {
     if (!overrideDir.trimmed().isEmpty()) return withoutTrailingSeparator(overrideDir.trimmed());
     if (!exeDir.isEmpty()) {
         const QString installed = QDir(exeDir).absoluteFilePath("../share/ondivel");

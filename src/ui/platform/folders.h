@@ -8,7 +8,8 @@ namespace ondivel {
 
 // The folder of the sound, the help pages and the tips: the override when set, else
 // <exeDir>/../share/ondivel when it exists, else the resources folder of the source tree.
-QString resolveProgramFolder(const QString& overrideDir, const QString& exeDir, const QString& sourceResources);
+QString resolveProgramFolder(const QString& overrideDir, const QString& exeDir,
+                             const QString& sourceResources);
 
 // A shared folder: the override when set, else the standard location; never ends with a separator.
 QString resolveSharedFolder(const QString& overrideDir, const QString& standardLocation);

@@ -72,13 +72,14 @@ bool Launcher::launch(const QString& rawTarget) {
     const QString target = rawTarget.trimmed();
     if (target.isEmpty()) return false;
     if (isAddress(target)) {
-        const QUrl url = target.startsWith("www.", Qt::CaseInsensitive) ? QUrl("https://" + target)
-                                                                         : QUrl(target);
+        const QUrl url =
+            target.startsWith("www.", Qt::CaseInsensitive) ? QUrl("https://" + target) : QUrl(target);
         return QDesktopServices::openUrl(url);
     }
     const QStringList words = QProcess::splitCommand(target);
     const QString program = words.isEmpty() ? QString() : QFileInfo(words.first()).fileName();
-    if (program.compare("calc.exe", Qt::CaseInsensitive) == 0 || program.compare("calc", Qt::CaseInsensitive) == 0) {
+    if (program.compare("calc.exe", Qt::CaseInsensitive) == 0 ||
+        program.compare("calc", Qt::CaseInsensitive) == 0) {
         for (const QString& calculator : calculators_)
             if (startProgram(calculator, calculatorTitle())) return true;
         return false;
@@ -90,7 +91,8 @@ bool Launcher::launch(const QString& rawTarget) {
         return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
     }
     const QFileInfo whole(unquoted(target));
-    if (whole.exists() && !whole.isExecutable()) return QDesktopServices::openUrl(QUrl::fromLocalFile(whole.absoluteFilePath()));
+    if (whole.exists() && !whole.isExecutable())
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(whole.absoluteFilePath()));
     return startProgram(target, QFileInfo(words.value(0)).completeBaseName());
 }
 

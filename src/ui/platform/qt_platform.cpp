@@ -218,7 +218,8 @@ std::string QtPlatform::specialFolder(SpecialFolder folder) {
 
 std::string QtPlatform::programFolder() {
     const QString exeDir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
-    return s(resolveProgramFolder(qEnvironmentVariable("ONDIVEL_PROGRAM_DIR"), exeDir, sourceResourcesFolder()));
+    return s(
+        resolveProgramFolder(qEnvironmentVariable("ONDIVEL_PROGRAM_DIR"), exeDir, sourceResourcesFolder()));
 }
 
 void QtPlatform::workArea(int& widthPixels, int& heightPixels) {
@@ -228,7 +229,8 @@ void QtPlatform::workArea(int& widthPixels, int& heightPixels) {
     heightPixels = area.height();
 }
 
-std::string QtPlatform::userSetting(const std::string& section, const std::string& key, const std::string& def) {
+std::string QtPlatform::userSetting(const std::string& section, const std::string& key,
+                                    const std::string& def) {
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Ondivel"),
                     QStringLiteral("Ondivel"));
     store.beginGroup(q(section));
@@ -236,7 +238,8 @@ std::string QtPlatform::userSetting(const std::string& section, const std::strin
     return value.isValid() ? s(value.toString()) : def;
 }
 
-void QtPlatform::setUserSetting(const std::string& section, const std::string& key, const std::string& value) {
+void QtPlatform::setUserSetting(const std::string& section, const std::string& key,
+                                const std::string& value) {
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Ondivel"),
                     QStringLiteral("Ondivel"));
     store.beginGroup(q(section));
