@@ -276,13 +276,6 @@ class QtPlatformTest : public QObject {
         platform.showModal(form);
         QCOMPARE(ran, &form);
     }
-
-    void workAreaIsTheScreen() {
-        QtPlatform platform;
-        int w = 0, h = 0;
-        platform.workArea(w, h);
-        QVERIFY(w > 0 && h > 0);
-    }
 };
 
 QTEST_MAIN(QtPlatformTest)
