@@ -19,7 +19,6 @@
 #include "core/platform.h"
 #include "core/user_input.h"
 #include "shell/mdi_ondivel.h"
-#include "ui/platform/qt_platform.h"
 #include "ui/views/form_view.h"
 #include "ui/views/main_window_view.h"
 #include "ui/views/screen_widget.h"
@@ -50,8 +49,7 @@ class ModalHost : public QDialog {
 
 } // namespace
 
-ViewManager::ViewManager(Ondivel& app, QtPlatform* platform, QObject* parent)
-    : QObject(parent), app_(app), platform_(platform) {
+ViewManager::ViewManager(Ondivel& app, QObject* parent) : QObject(parent), app_(app) {
     registerAllViews();
     main_ = std::make_unique<MainWindowView>(app.mdi());
     connect(main_.get(), &MainWindowView::modelTouched, this, &ViewManager::scheduleSync);
@@ -59,7 +57,6 @@ ViewManager::ViewManager(Ondivel& app, QtPlatform* platform, QObject* parent)
     connect(&syncTimer_, &QTimer::timeout, this, &ViewManager::syncNow);
     sinceSync_.start();
     app_.setRepaintListener([this] { scheduleSync(); });
-    if (platform_) platform_->setModalRunner([this](Form& form) { runModal(form); });
 
     const auto shortcut = [this](const QList<QKeySequence>& keys, void (ViewManager::*slot)()) {
         for (const QKeySequence& k : keys) {
@@ -78,7 +75,6 @@ ViewManager::ViewManager(Ondivel& app, QtPlatform* platform, QObject* parent)
 ViewManager::~ViewManager() {
     qApp->removeEventFilter(this);
     app_.setRepaintListener(nullptr);
-    if (platform_) platform_->setModalRunner(nullptr);
     for (auto& [control, timer] : timers_)
         timer->stop();
 }

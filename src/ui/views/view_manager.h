@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -22,13 +23,11 @@ class Form;
 class FormView;
 class MainWindowView;
 class Ondivel;
-class QtPlatform;
 
 class ViewManager : public QObject {
     Q_OBJECT
   public:
-    // With a QtPlatform, modal windows of the models are shown through this manager.
-    explicit ViewManager(Ondivel& app, QtPlatform* platform = nullptr, QObject* parent = nullptr);
+    explicit ViewManager(Ondivel& app, QObject* parent = nullptr);
     ~ViewManager() override;
 
     MainWindowView& mainWindow() const { return *main_; }
@@ -46,8 +45,12 @@ class ViewManager : public QObject {
     void zoomOut();
     void zoomReset();
 
-    // Shows the model's view modally until the model is hidden or unloaded.
+    // Shows the model's view modally until the model is hidden or unloaded; the desktop platform
+    // runs its showModal through this.
     void runModal(Form& form);
+    std::function<void(Form&)> modalRunner() {
+        return [this](Form& form) { runModal(form); };
+    }
 
     // Windows key code of a Qt key (F1 = 112, A = 65 …), 0 when it has none.
     static int windowsKeyCode(int qtKey);
@@ -97,7 +100,6 @@ class ViewManager : public QObject {
     double zoom_ = 1.0;
     const QEvent* lastKey_ = nullptr;
     QPointer<QObject> lastKeyReceiver_;
-    QtPlatform* platform_;
 };
 
 } // namespace ondivel
