@@ -77,6 +77,12 @@ ViewManager::~ViewManager() {
     app_.setRepaintListener(nullptr);
     for (auto& [control, timer] : timers_)
         timer->stop();
+    for (auto& [form, panel] : panels_)
+        panel.window->removeEventFilter(this);
+    main_.reset(); // its sub-windows go with it
+    panels_.clear();
+    for (auto& [form, view] : modalViews_)
+        delete view;
 }
 
 void ViewManager::scheduleSync() {
@@ -88,6 +94,7 @@ void ViewManager::scheduleSync() {
 void ViewManager::syncNow() {
     syncTimer_.stop();
     sinceSync_.restart();
+    ++syncCount_;
     loadZoom();
     main_->syncFromModel();
     for (Form* form : app_.forms())

@@ -33,6 +33,8 @@ class ViewManager : public QObject {
     MainWindowView& mainWindow() const { return *main_; }
     // Syncs every open view now, without waiting for the coalescing timer.
     void syncNow();
+    // How many syncs ran: the measure of the coalescing.
+    int syncCount() const { return syncCount_; }
     // The view and the sub-window mirroring a model; null while it was never shown.
     FormView* viewOf(const Form& form) const;
     QMdiSubWindow* subWindowOf(const Form& form) const;
@@ -94,6 +96,7 @@ class ViewManager : public QObject {
     std::map<Control*, QTimer*> timers_;
     QTimer syncTimer_;
     QElapsedTimer sinceSync_;
+    int syncCount_ = 0;
     bool placing_ = false;
     bool endedSignalled_ = false;
     bool zoomLoaded_ = false;
