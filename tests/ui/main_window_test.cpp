@@ -11,7 +11,7 @@
 #include "scope/frm_ondivel.h"
 #include "shell/mdi_ondivel.h"
 #include "sources/frm_gbf.h"
-#include "support/tee_platform.h"
+#include "ui/surface/tee_platform.h"
 #include "ui/views/form_view.h"
 #include "ui/views/main_window_view.h"
 #include "ui/views/view_manager.h"
@@ -22,7 +22,7 @@ namespace {
 
 struct Program {
     QTemporaryDir dir;
-    testing::TeePlatform platform{dir};
+    TeePlatform platform{dir.path().toStdString()};
     Ondivel app{platform};
     ViewManager views{app};
     Program() {

@@ -10,8 +10,8 @@
 #include "scope/frm_ondivel.h"
 #include "shell/mdi_ondivel.h"
 #include "sources/frm_gbf.h"
-#include "support/tee_platform.h"
 #include "ui/surface/qt_surface.h"
+#include "ui/surface/tee_platform.h"
 #include "ui/views/screen_widget.h"
 
 using namespace ondivel;
@@ -50,7 +50,7 @@ bool paintedNear(const QImage& img, QPointF at, Color c) {
 
 struct Bench {
     QTemporaryDir dir;
-    testing::TeePlatform platform{dir};
+    TeePlatform platform{dir.path().toStdString()};
     Ondivel app{platform};
     Bench() {
         platform.randomValues = {0.5, 0.5};

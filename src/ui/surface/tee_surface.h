@@ -24,7 +24,9 @@ class TeeSurface : public RecordingSurface {
     void setFont(const std::string& name, double points) override;
     void print(double x, double y, const std::string& text, Color color) override;
     void setMousePointer(int pointer) override;
-    // Text extents stay the recording's, so scenarios measure the same on both tools.
+    // Text extents are the painted font's, so the overlay placed with them fits the pixels.
+    double textWidth(const std::string& text) const override { return painted_.textWidth(text); }
+    double textHeight(const std::string& text) const override { return painted_.textHeight(text); }
 
   private:
     QtSurface painted_;

@@ -175,7 +175,7 @@ void ViewManager::syncTimers() {
     for (Form* form : app_.forms()) {
         for (Control* c : form->controls()) {
             if (c->kind() != ControlKind::Timer) continue;
-            const bool running = form->loaded() && c->timerRunning();
+            const bool running = runTimers_ && form->loaded() && c->timerRunning();
             auto it = timers_.find(c);
             if (!running) {
                 if (it != timers_.end()) it->second->stop();

@@ -41,6 +41,9 @@ class ViewManager : public QObject {
     // The view of the modal window running now, null when none.
     FormView* modalView() const;
 
+    // The screenshot tool replays scenarios on a fake clock: model timers must not tick in real time.
+    void setRunModelTimers(bool run) { runTimers_ = run; }
+
     double zoom() const { return zoom_; }
     void setZoom(double zoom);
     void zoomIn();
@@ -97,6 +100,7 @@ class ViewManager : public QObject {
     QTimer syncTimer_;
     QElapsedTimer sinceSync_;
     int syncCount_ = 0;
+    bool runTimers_ = true;
     bool placing_ = false;
     bool endedSignalled_ = false;
     bool zoomLoaded_ = false;
