@@ -1,0 +1,21 @@
+#pragma once
+// A scripted platform whose pictures are TeeSurfaces: the widget tests compare the painted
+// pixels with the lines the same surfaces recorded, and the screenshot tool shows real pixels
+// while the scenario's screen queries still work. Only for targets that link the fake platform.
+#include <memory>
+#include <string>
+
+#include "core/testing/fake_platform.h"
+#include "ui/surface/tee_surface.h"
+
+namespace ondivel {
+
+class TeePlatform : public FakePlatform {
+  public:
+    explicit TeePlatform(const std::string& root) : FakePlatform(root) {}
+    std::unique_ptr<Surface> createSurface(int widthPixels, int heightPixels) override {
+        return std::make_unique<TeeSurface>(widthPixels, heightPixels);
+    }
+};
+
+} // namespace ondivel
