@@ -5,6 +5,7 @@
 #include "core/form.h"
 #include "ui/views/full_screen_view.h"
 #include "ui/views/generic_view.h"
+#include "ui/views/source_views.h"
 
 namespace ondivel {
 
@@ -30,7 +31,7 @@ FormView* makeView(Form& form) {
 
 void registerAllViews() {
     registerFullScreenView();
-    // The panel views of the oscilloscope, the generators and the toolbox add their makers here.
+    registerSourceViews();
 }
 
 } // namespace ondivel
