@@ -1,8 +1,7 @@
 // Ondivel, the desktop program: the window models of the core behind Qt views.
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
+#include <QScreen>
 
 #include "core/ondivel.h"
 #include "shell/mdi_ondivel.h"
@@ -16,19 +15,16 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName("Ondivel");
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
 
-    // Qt's own buttons and dialogs in French ("Oui", "Non", "Annuler").
-    QTranslator qtFrench;
-    if (qtFrench.load(QLocale(QLocale::French), "qtbase", "_",
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtFrench);
-
-    ondivel::QtPlatform platform;
+    ondivel::QtPlatform platform; // also installs Qt's own French texts ("Oui", "Non", "Annuler")
     ondivel::Ondivel app(platform);
     ondivel::ViewManager views(app);
     platform.setModalRunner(views.modalRunner());
     QObject::connect(&views, &ondivel::ViewManager::programEnded, &application, &QApplication::quit,
                      Qt::QueuedConnection);
 
+    // The whole work area, also where no window manager maximizes windows.
+    if (const QScreen* screen = QApplication::primaryScreen())
+        views.mainWindow().setGeometry(screen->availableGeometry());
     views.mainWindow().showMaximized();
     app.mdi().Show(); // the start-up sequence
     views.syncNow();
