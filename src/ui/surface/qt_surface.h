@@ -11,18 +11,27 @@ namespace ondivel {
 
 class QtSurface : public Surface {
   public:
+    // devicePixelRatio scales pens and fonts: a 1-pixel line stays one logical pixel wide.
     explicit QtSurface(QSize pixels = QSize(1000, 800), qreal devicePixelRatio = 1.0);
     ~QtSurface() override;
+    QtSurface(const QtSurface&) = delete;
+    QtSurface& operator=(const QtSurface&) = delete;
 
     // Resizes the picture; the drawing is lost (the owner redraws).
     void resizePixels(QSize pixels, qreal devicePixelRatio = 1.0);
     QSize pixelSize() const;
+    qreal devicePixelRatio() const;
+    // The picture with every buffered line painted.
     const QImage& image() const;
     quint64 generation() const;
+
+    // User coordinates to device pixels (continuous: pixel i covers [i, i+1)).
+    QPointF toDevice(double x, double y) const;
 
     void setScale(double left, double top, double right, double bottom) override;
     void clear() override;
     void setBackColor(Color c) override;
+    // Like assigning a picture: the copy becomes the background and replaces the drawings.
     void setBackgroundFrom(const Surface& source) override;
     void setPersistent(bool on) override;
     void setDrawWidth(int pixels) override;
@@ -42,5 +51,7 @@ class QtSurface : public Surface {
 
 // The image behind any surface the desktop program shows, or null when it has none.
 const QImage* surfaceImage(const Surface* surface);
+// The Qt picture of a surface (a QtSurface or the painted half of a TeeSurface), or null.
+QtSurface* qtSurfaceOf(Surface* surface);
 
 } // namespace ondivel

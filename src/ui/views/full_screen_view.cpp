@@ -1,0 +1,41 @@
+#include "ui/views/full_screen_view.h"
+
+#include <QVBoxLayout>
+
+#include "core/form.h"
+#include "core/ondivel.h"
+#include "core/platform.h"
+#include "core/user_input.h"
+#include "ui/views/screen_widget.h"
+#include "ui/views/view_factory.h"
+
+namespace ondivel {
+
+FullScreenView::FullScreenView(Form& form, QWidget* parent)
+    : FormView(form, parent), screen_(new ScreenWidget(form, this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(screen_);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+}
+
+void FullScreenView::syncFromModel() {
+    if (Control* pic = form().findControl("picEcran"))
+        screen_->setToolTip(QString::fromStdString(pic->ToolTipText));
+    screen_->syncFromModel();
+}
+
+QSize FullScreenView::designSize() const {
+    int w = 1280, h = 800;
+    form().app().platform().workArea(w, h);
+    return {w, h};
+}
+
+void registerFullScreenView() {
+    registerViewMaker("frmFullScreen", [](Form& form) { return new FullScreenView(form); });
+}
+
+} // namespace ondivel

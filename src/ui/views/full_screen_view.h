@@ -1,0 +1,27 @@
+#pragma once
+// The view of frmFullScreen: the oscilloscope screen alone, over the whole work area, for
+// projection. The view manager shows it frameless and modal; a click on it closes it (the model
+// decides).
+#include "ui/views/form_view.h"
+
+namespace ondivel {
+
+class ScreenWidget;
+
+class FullScreenView : public FormView {
+    Q_OBJECT
+  public:
+    explicit FullScreenView(Form& form, QWidget* parent = nullptr);
+
+    void syncFromModel() override;
+    QSize designSize() const override;
+    ScreenWidget* screen() const { return screen_; }
+
+  private:
+    ScreenWidget* screen_;
+};
+
+// Registers the view's maker under "frmFullScreen".
+void registerFullScreenView();
+
+} // namespace ondivel

@@ -1,0 +1,95 @@
+#include "ui/views/main_window_view.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "core/control.h"
+#include "core/user_input.h"
+#include "shell/mdi_ondivel.h"
+
+namespace ondivel {
+
+MainWindowView::MainWindowView(MDIOndivel& model, QWidget* parent)
+    : QMainWindow(parent), model_(model), area_(new QMdiArea(this)) {
+    setObjectName(QStringLiteral("MDIOndivel"));
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(area_);
+    buildMenus();
+    syncFromModel();
+}
+
+void MainWindowView::buildMenus() {
+    // Menus of the classic toolkit and of Qt share the "&" access-key convention.
+    QMenu* levelMenu[3] = {nullptr, nullptr, nullptr};
+    const auto& tree = model_.menuTree();
+    for (std::size_t i = 0; i < tree.size(); ++i) {
+        Control* item = tree[i].item;
+        const int level = tree[i].level;
+        const QString caption = QString::fromStdString(item->Caption);
+        const bool hasChildren = i + 1 < tree.size() && tree[i + 1].level > level;
+        QAction* action = nullptr;
+        if (level == 0) {
+            levelMenu[0] = menuBar()->addMenu(caption);
+            action = levelMenu[0]->menuAction();
+        } else if (QMenu* parentMenu = levelMenu[level - 1]) {
+            if (item->Caption == "-") {
+                action = parentMenu->addSeparator();
+            } else if (hasChildren) {
+                levelMenu[level] = parentMenu->addMenu(caption);
+                action = levelMenu[level]->menuAction();
+            } else {
+                action = parentMenu->addAction(caption);
+                if (!item->Shortcut.empty())
+                    action->setShortcut(
+                        QKeySequence(QString::fromStdString(item->Shortcut), QKeySequence::PortableText));
+                connect(action, &QAction::triggered, this, [this, item] {
+                    user::click(*item);
+                    emit modelTouched();
+                });
+            }
+        }
+        if (action) {
+            action->setObjectName(QString::fromStdString(item->path()));
+            actions_[item] = action;
+        }
+    }
+}
+
+QAction* MainWindowView::actionOf(const Control& item) const {
+    auto it = actions_.find(&item);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void MainWindowView::syncFromModel() {
+    const QString title = QString::fromStdString(model_.Caption);
+    if (windowTitle() != title) setWindowTitle(title);
+    const QColor back(redOf(model_.BackColor), greenOf(model_.BackColor), blueOf(model_.BackColor));
+    if (area_->background().color() != back) area_->setBackground(back);
+    for (auto& [item, action] : actions_) {
+        if (action->isSeparator()) {
+            action->setVisible(item->Visible);
+            continue;
+        }
+        const QString caption = QString::fromStdString(item->Caption);
+        if (action->text() != caption) action->setText(caption);
+        action->setEnabled(item->Enabled);
+        action->setVisible(item->Visible);
+        if (item->Checked && !action->isCheckable()) action->setCheckable(true);
+        if (action->isCheckable()) action->setChecked(item->Checked);
+    }
+}
+
+void MainWindowView::closeEvent(QCloseEvent* event) {
+    // The model asks and decides; the program ends when it says so.
+    if (!model_.ended() && model_.loaded()) user::close(model_);
+    emit modelTouched();
+    if (model_.ended() || !model_.loaded())
+        event->accept();
+    else
+        event->ignore();
+}
+
+} // namespace ondivel

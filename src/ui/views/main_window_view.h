@@ -1,0 +1,41 @@
+#pragma once
+// The main window of the desktop program: a QMainWindow whose menu bar is built from
+// MDIOndivel's menu tree and whose MDI area holds the panels. Title, background and menu states
+// follow the model; a menu choice or closing the window goes to the model. Built by the view
+// manager.
+#include <QMainWindow>
+#include <map>
+
+class QMdiArea;
+
+namespace ondivel {
+
+class Control;
+class MDIOndivel;
+
+class MainWindowView : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit MainWindowView(MDIOndivel& model, QWidget* parent = nullptr);
+
+    void syncFromModel();
+    QMdiArea* mdiArea() const { return area_; }
+    // The action standing for a menu item of the model (top-level menus and submenus included).
+    QAction* actionOf(const Control& item) const;
+
+  signals:
+    // After every user action, so the manager re-syncs the views.
+    void modelTouched();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildMenus();
+
+    MDIOndivel& model_;
+    QMdiArea* area_;
+    std::map<const Control*, QAction*> actions_;
+};
+
+} // namespace ondivel

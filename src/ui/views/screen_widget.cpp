@@ -1,0 +1,214 @@
+#include "ui/views/screen_widget.h"
+
+#include <QBitmap>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <cmath>
+
+#include "core/control.h"
+#include "core/form.h"
+#include "core/ondivel.h"
+#include "core/user_input.h"
+#include "scope/renderer.h"
+#include "ui/surface/qt_surface.h"
+
+namespace ondivel {
+
+namespace {
+
+constexpr int kCustomPointer = 99;
+constexpr int kHourglassPointer = 11;
+
+int buttonMask(Qt::MouseButtons buttons) {
+    int mask = 0;
+    if (buttons & Qt::LeftButton) mask |= kLeftButton;
+    if (buttons & Qt::RightButton) mask |= kRightButton;
+    if (buttons & Qt::MiddleButton) mask |= 4;
+    return mask;
+}
+
+QColor toQColor(Color c) {
+    return QColor(redOf(c), greenOf(c), blueOf(c));
+}
+
+} // namespace
+
+ScreenWidget::ScreenWidget(Form& form, QWidget* parent)
+    : QWidget(parent), form_(form), screen_(form.findControl("picEcran")),
+      readout_(form.findControl("lblPositionCurseur")) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(200, 160);
+    setAccessibleName(QStringLiteral("Écran de l'oscilloscope"));
+}
+
+void ScreenWidget::setZoom(double zoom) {
+    if (zoom <= 0 || zoom == zoom_) return;
+    zoom_ = zoom;
+    fitPictures();
+}
+
+QPointF ScreenWidget::toUser(QPointF p) const {
+    const double w = std::max(1, width()), h = std::max(1, height());
+    return {kScreenLeft + p.x() / w * (kScreenRight - kScreenLeft),
+            kScreenTop + p.y() / h * (kScreenBottom - kScreenTop)};
+}
+
+QPointF ScreenWidget::toWidget(QPointF u) const {
+    return {(u.x() - kScreenLeft) / (kScreenRight - kScreenLeft) * width(),
+            (u.y() - kScreenTop) / (kScreenBottom - kScreenTop) * height()};
+}
+
+void ScreenWidget::fitPictures() {
+    if (!screen_ || width() <= 0 || height() <= 0) return;
+    const qreal dpr = devicePixelRatioF();
+    const QSize device(static_cast<int>(std::lround(width() * dpr)),
+                       static_cast<int>(std::lround(height() * dpr)));
+    bool resized = false;
+    for (const char* name : {"picEcran", "picGrille"}) {
+        Control* picture = form_.findControl(name);
+        QtSurface* s = picture ? qtSurfaceOf(picture->surface()) : nullptr;
+        if (s && (s->pixelSize() != device || s->devicePixelRatio() != dpr * zoom_)) {
+            s->resizePixels(device, dpr * zoom_);
+            resized = true;
+        }
+    }
+    if (!resized || !form_.loaded()) return;
+    Ondivel& app = form_.app();
+    app.renderer().DrawGrid(form_);
+    app.RefreshDisplay();
+    update();
+}
+
+int ScreenWidget::modelPointer() const {
+    if (screen_ && screen_->MousePointer != 0) return screen_->MousePointer;
+    if (screen_)
+        if (const QtSurface* s = qtSurfaceOf(screen_->surface()); s && s->mousePointer() != 0)
+            return s->mousePointer();
+    return form_.MousePointer;
+}
+
+QCursor ScreenWidget::crossHairCursor() {
+    // Drawn in two colours so that it shows on a dark screen and on a light one.
+    QPixmap pm(33, 33);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setPen(QPen(QColor(0, 0, 0, 200), 3));
+    p.drawLine(16, 1, 16, 12);
+    p.drawLine(16, 20, 16, 31);
+    p.drawLine(1, 16, 12, 16);
+    p.drawLine(20, 16, 31, 16);
+    p.setPen(QPen(Qt::white, 1));
+    p.drawLine(16, 1, 16, 12);
+    p.drawLine(16, 20, 16, 31);
+    p.drawLine(1, 16, 12, 16);
+    p.drawLine(20, 16, 31, 16);
+    p.end();
+    return QCursor(pm, 16, 16);
+}
+
+void ScreenWidget::updateCursor() {
+    const int pointer = modelPointer();
+    if (pointer == shownPointer_) return;
+    shownPointer_ = pointer;
+    if (pointer == kCustomPointer)
+        setCursor(crossHairCursor());
+    else if (pointer == kHourglassPointer)
+        setCursor(Qt::WaitCursor);
+    else
+        unsetCursor();
+}
+
+void ScreenWidget::syncFromModel() {
+    updateCursor();
+    const QtSurface* s = screen_ ? qtSurfaceOf(screen_->surface()) : nullptr;
+    const QString readout = readout_ && readout_->Visible
+                                ? QString::fromStdString(readout_->Caption) +
+                                      QString::number(readout_->Left) + ',' + QString::number(readout_->Top)
+                                : QString();
+    if ((s && s->generation() != paintedGeneration_) || readout != paintedReadout_) update();
+}
+
+void ScreenWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QtSurface* s = screen_ ? qtSurfaceOf(screen_->surface()) : nullptr;
+    if (s) {
+        p.drawImage(rect(), s->image());
+        paintedGeneration_ = s->generation();
+    } else {
+        p.fillRect(rect(), Qt::black);
+    }
+    paintReadout(p);
+}
+
+void ScreenWidget::paintReadout(QPainter& p) {
+    paintedReadout_.clear();
+    if (!readout_ || !readout_->Visible || readout_->Caption.empty()) return;
+    paintedReadout_ = QString::fromStdString(readout_->Caption) + QString::number(readout_->Left) + ',' +
+                      QString::number(readout_->Top);
+    QString text = QString::fromStdString(readout_->Caption);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    const QStringList lines = text.split('\n');
+
+    // The label's box in screen units, at least large enough for two readable lines.
+    const QPointF topLeft = toWidget({readout_->Left, readout_->Top});
+    const QPointF bottomRight =
+        toWidget({readout_->Left + readout_->Width, readout_->Top - readout_->Height});
+    QFont font = this->font();
+    const double boxHeight = bottomRight.y() - topLeft.y();
+    font.setPixelSize(std::max(11, static_cast<int>(boxHeight / 2.6)));
+    p.setFont(font);
+    const QFontMetricsF fm(font);
+    double textWidth = 0;
+    for (const QString& l : lines)
+        textWidth = std::max(textWidth, fm.horizontalAdvance(l));
+    QRectF box(topLeft, QSizeF(std::max(bottomRight.x() - topLeft.x(), textWidth + 6),
+                               std::max(boxHeight, fm.height() * lines.size() + 4)));
+    // Kept inside the screen when the label grew past the model's size.
+    if (box.right() > width()) box.moveRight(width());
+    if (box.bottom() > height()) box.moveBottom(height());
+
+    QColor back = toQColor(readout_->BackColor);
+    back.setAlpha(220);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(QColor(0, 0, 0, 120), 1));
+    p.setBrush(back);
+    p.drawRoundedRect(box, 3, 3);
+    p.setPen(toQColor(readout_->ForeColor));
+    double y = box.top() + 2 + fm.ascent();
+    for (const QString& l : lines) {
+        p.drawText(QPointF(box.left() + 3, y), l);
+        y += fm.height();
+    }
+}
+
+void ScreenWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitPictures();
+}
+
+void ScreenWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (!screen_) return;
+    const QPointF u = toUser(event->position());
+    user::move(*screen_, u.x(), u.y(), buttonMask(event->buttons()));
+    updateCursor();
+}
+
+void ScreenWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (!screen_ || event->button() != Qt::LeftButton) return;
+    // The release that ends a double-click is not a click of its own.
+    if (ignoreNextRelease_) {
+        ignoreNextRelease_ = false;
+        return;
+    }
+    if (rect().contains(event->position().toPoint())) user::click(*screen_);
+}
+
+void ScreenWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!screen_ || event->button() != Qt::LeftButton) return;
+    ignoreNextRelease_ = true;
+    user::dblClick(*screen_);
+}
+
+} // namespace ondivel

@@ -1,0 +1,57 @@
+#pragma once
+// The oscilloscope screen of a window model (the front panel's or the full-screen view's): shows
+// the picture of its picEcran, keeps that picture as large as the widget in device pixels, draws
+// the cursor read-out over it, and forwards mouse moves, clicks and double-clicks to the model.
+// Panel views embed it; it decides nothing itself.
+#include <QWidget>
+
+class QPainter;
+
+namespace ondivel {
+
+class Control;
+class Form;
+
+class ScreenWidget : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ScreenWidget(Form& form, QWidget* parent = nullptr);
+
+    // Repaints when the picture, the read-out or the pointer changed since the last paint.
+    void syncFromModel();
+    // Pens and fonts grow with the zoom of the panels, as they grow with the screen's pixel ratio.
+    void setZoom(double zoom);
+
+    // The screen's user coordinates (x −500…505, y 400…−405) of a point of the widget.
+    QPointF toUser(QPointF widgetPoint) const;
+    QPointF toWidget(QPointF userPoint) const;
+    QSize sizeHint() const override { return {500, 400}; }
+
+    // A custom cross-hair stands for the model's pointer 99.
+    static QCursor crossHairCursor();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    // Resizes the screen and graticule pictures to the widget and has the model redraw them.
+    void fitPictures();
+    void paintReadout(QPainter& p);
+    void updateCursor();
+    int modelPointer() const;
+
+    Form& form_;
+    Control* screen_;
+    Control* readout_;
+    double zoom_ = 1.0;
+    quint64 paintedGeneration_ = 0;
+    QString paintedReadout_;
+    int shownPointer_ = -1;
+    bool ignoreNextRelease_ = false;
+};
+
+} // namespace ondivel

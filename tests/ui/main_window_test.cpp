@@ -1,0 +1,206 @@
+// The main window and the view manager: menus built from the model, menu choices and closing
+// going to the model, panels mirrored as sub-windows, model timers, coalesced repaints, keys and
+// the zoom.
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QtTest>
+
+#include "core/ondivel.h"
+#include "core/user_input.h"
+#include "scope/frm_ondivel.h"
+#include "shell/mdi_ondivel.h"
+#include "sources/frm_gbf.h"
+#include "support/tee_platform.h"
+#include "ui/views/form_view.h"
+#include "ui/views/main_window_view.h"
+#include "ui/views/view_manager.h"
+
+using namespace ondivel;
+
+namespace {
+
+struct Program {
+    QTemporaryDir dir;
+    testing::TeePlatform platform{dir};
+    Ondivel app{platform};
+    ViewManager views{app};
+    Program() {
+        platform.randomValues = {0.5, 0.5};
+        views.mainWindow().resize(1280, 800);
+        views.mainWindow().show();
+        QApplication::setActiveWindow(&views.mainWindow());
+        app.mdi().Show();
+        views.syncNow();
+    }
+    MainWindowView& window() { return views.mainWindow(); }
+    QAction* action(const Control& item) { return window().actionOf(item); }
+};
+
+QStringList titles(const QList<QAction*>& actions) {
+    QStringList out;
+    for (QAction* a : actions)
+        out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return out;
+}
+
+int indexOf(const Control& list, const std::string& text) {
+    for (std::size_t i = 0; i < list.List.size(); ++i)
+        if (list.List[i] == text) return static_cast<int>(i);
+    return -1;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void theMenuBarFollowsTheModelsTree() {
+        Program p;
+        QCOMPARE(titles(p.window().menuBar()->actions()),
+                 QStringList({"&Fichier", "&Edition", "Aff&ichage", "&Options", "&Aide"}));
+        QMenu* file = p.window().menuBar()->actions().at(0)->menu();
+        QCOMPARE(file->actions().size(), 14);
+        QCOMPARE(titles(file->actions()).count("-"), 4);
+        QCOMPARE(file->actions().last()->text(), QString("&Quitter"));
+
+        // The copy item opens a submenu of two choices.
+        QMenu* copy = p.action(p.app.mdi().Mnu_Copier)->menu();
+        QVERIFY(copy);
+        QCOMPARE(titles(copy->actions()), QStringList({"identique à l'écran", "en niveau de gris"}));
+
+        QCOMPARE(p.action(p.app.mdi().Mnu_Pref[0])->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
+        QCOMPARE(p.action(p.app.mdi().Mnu_Reglages)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        QVERIFY(p.window().windowTitle().endsWith("Mode libre"));
+    }
+
+    void menuStatesFollowTheModelAfterAChoice() {
+        Program p;
+        QAction* fullScreen = p.action(p.app.mdi().Mnu_ViewFullScreen);
+        QVERIFY(!fullScreen->isChecked());
+        fullScreen->trigger(); // the scripted platform returns from the modal view at once
+        p.views.syncNow();
+        QVERIFY(p.app.mdi().Mnu_ViewFullScreen.Checked);
+        QVERIFY(fullScreen->isChecked());
+
+        p.app.mdi().Mnu_Volt.Enabled = false;
+        p.views.syncNow();
+        QVERIFY(!p.action(p.app.mdi().Mnu_Volt)->isEnabled());
+    }
+
+    void quittingAsksTheModel() {
+        Program p;
+        QSignalSpy ended(&p.views, &ViewManager::programEnded);
+        p.platform.messageAnswers = {vbNo};
+        p.action(p.app.mdi().Mnu_End)->trigger();
+        p.views.syncNow();
+        QCOMPARE(QString::fromStdString(p.platform.messages.back().text),
+                 QString("Voulez-vous quitter ce programme ?"));
+        QVERIFY(p.app.mdi().loaded());
+        QVERIFY(p.window().isVisible());
+        QCOMPARE(ended.count(), 0);
+
+        p.platform.messageAnswers = {vbYes};
+        p.action(p.app.mdi().Mnu_End)->trigger();
+        p.views.syncNow();
+        QVERIFY(p.app.mdi().ended());
+        QCOMPARE(ended.count(), 1);
+    }
+
+    void closingTheWindowEndsTheProgram() {
+        Program p;
+        QSignalSpy ended(&p.views, &ViewManager::programEnded);
+        QVERIFY(p.window().close());
+        p.views.syncNow();
+        QVERIFY(p.app.mdi().ended());
+        QVERIFY(!p.app.frmOndivel().loaded()); // the panels saved and closed with it
+        QCOMPARE(ended.count(), 1);
+    }
+
+    void panelsAreSubWindowsAtTheModelsPosition() {
+        Program p;
+        FrmOndivel& scope = p.app.frmOndivel();
+        QMdiSubWindow* sub = p.views.subWindowOf(scope);
+        QVERIFY(sub && sub->isVisible());
+        scope.Left = 1500; // twips: 100 pixels at 15 a pixel
+        scope.Top = 750;
+        p.views.syncNow();
+        QCOMPARE(sub->pos(), QPoint(100, 50));
+
+        sub->move(200, 30); // the user drags it
+        QCOMPARE(scope.Left, 3000.0);
+        QCOMPARE(scope.Top, 450.0);
+
+        // The user closes a generator: the model unloads it and its window goes.
+        FrmGBF& gbf = p.app.frmGBFA();
+        gbf.Show();
+        p.views.syncNow();
+        QMdiSubWindow* generator = p.views.subWindowOf(gbf);
+        QVERIFY(generator && generator->isVisible());
+        generator->close();
+        QVERIFY(!gbf.loaded());
+        QVERIFY(!generator->isVisible());
+    }
+
+    void modelTimersRunWhileEnabledAndRepaintsAreCoalesced() {
+        Program p;
+        FrmOndivel& scope = p.app.frmOndivel();
+        int ticks = 0;
+        const auto sweep = scope.tmrSpot.on.Timer;
+        scope.tmrSpot.on.Timer = [&] {
+            ++ticks;
+            sweep();
+        };
+        user::click(scope.chkOn);
+        // The time-base knob stands on the index of its list.
+        user::drag(scope.Potentio[5], indexOf(scope.cboBaseTemps, "10 ms/div"));
+        QVERIFY(scope.tmrSpot.timerRunning());
+        const int syncsBefore = p.views.syncCount();
+        QTest::qWait(300);
+        QVERIFY2(ticks > 30, qPrintable(QString::number(ticks))); // a 1 ms timer
+        // At most about sixty repaints a second however fast the model ticks.
+        QVERIFY2(p.views.syncCount() - syncsBefore <= 300 / 16 + 3,
+                 qPrintable(QString::number(p.views.syncCount())));
+
+        user::drag(scope.Potentio[5], indexOf(scope.cboBaseTemps, "1 ms/div"));
+        p.views.syncNow();
+        const int stopped = ticks;
+        QTest::qWait(50);
+        QCOMPARE(ticks, stopped);
+    }
+
+    void keysReachTheModelWithWindowsCodes() {
+        QCOMPARE(ViewManager::windowsKeyCode(Qt::Key_F1), 112);
+        QCOMPARE(ViewManager::windowsKeyCode(Qt::Key_F12), 123);
+        QCOMPARE(ViewManager::windowsKeyCode(Qt::Key_A), 65);
+        QCOMPARE(ViewManager::windowsKeyCode(Qt::Key_Escape), 27);
+        QCOMPARE(ViewManager::windowsKeyCode(Qt::Key_Left), 37);
+        QCOMPARE(ViewManager::shiftMask(Qt::ShiftModifier | Qt::ControlModifier), 3);
+
+        Program p;
+        FormView* view = p.views.viewOf(p.app.frmOndivel());
+        QVERIFY(view);
+        QTest::keyClick(view, Qt::Key_F1);
+        QCOMPARE(p.platform.helpRequests.size(), std::size_t(1));
+        QVERIFY(p.platform.helpRequests.back().ends_with("#3300"));
+    }
+
+    void zoomScalesThePanelsAndIsSaved() {
+        Program p;
+        QMdiSubWindow* sub = p.views.subWindowOf(p.app.frmOndivel());
+        const QSize before = p.views.viewOf(p.app.frmOndivel())->size();
+        QTest::keyClick(&p.window(), Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(p.views.zoom(), 1.25);
+        QCOMPARE(p.views.viewOf(p.app.frmOndivel())->size(), before * 1.25);
+        QCOMPARE(p.app.ReadIni("Interface", "Zoom", ""), std::string("1.25"));
+        // Positions scale too: the same twips are farther from the corner.
+        p.app.frmOndivel().Left = 1500;
+        p.views.syncNow();
+        QCOMPARE(sub->x(), 125);
+        QTest::keyClick(&p.window(), Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(p.views.zoom(), 1.0);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,222 @@
+// QtSurface pixels: where lines land, dotted gaps, the copied background, text extents, and the
+// tee surface used for screenshots.
+#include <QtTest>
+
+#include "core/recording_surface.h"
+#include "ui/surface/qt_surface.h"
+#include "ui/surface/tee_surface.h"
+
+using namespace ondivel;
+
+namespace {
+
+constexpr Color kRed = 0x0000FF;
+constexpr Color kBlue = 0xFF0000;
+constexpr Color kBlackBack = 0x000000;
+
+// The screen scale on a picture of one pixel per unit: x = -500 is column 0, y = 400 is row 0.
+void screenScale(Surface& s) {
+    s.setScale(-500, 400, 505, -405);
+}
+
+bool isColor(const QImage& img, int x, int y, Color c) {
+    const QColor px = img.pixelColor(x, y);
+    return px.red() == redOf(c) && px.green() == greenOf(c) && px.blue() == blueOf(c);
+}
+
+// Rows of column x that are not the background colour.
+QList<int> paintedRows(const QImage& img, int x, Color back) {
+    QList<int> rows;
+    for (int y = 0; y < img.height(); ++y)
+        if (!isColor(img, x, y, back)) rows << y;
+    return rows;
+}
+
+QList<int> paintedColumns(const QImage& img, int y, Color back) {
+    QList<int> cols;
+    for (int x = 0; x < img.width(); ++x)
+        if (!isColor(img, x, y, back)) cols << x;
+    return cols;
+}
+
+} // namespace
+
+class QtSurfaceTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void axisLinesLandOnTheirPixelRowsAndColumns() {
+        QtSurface s(QSize(1005, 805));
+        screenScale(s);
+        s.setBackColor(kBlackBack);
+        s.clear();
+        s.line(-500, 0, 500, 0, kRed);      // the horizontal axis: row 400
+        s.line(100, 400, 100, -400, kRed);  // one division right of centre: column 600
+        s.line(-500, 300, -400, 300, kRed); // y points up: three divisions up is row 100
+        const QImage& img = s.image();
+        QCOMPARE(paintedRows(img, 50, kBlackBack), QList<int>({100, 400}));
+        QCOMPARE(paintedColumns(img, 700, kBlackBack), QList<int>({600}));
+        QVERIFY(isColor(img, 0, 400, kRed));
+        QVERIFY(isColor(img, 999, 400, kRed));
+        QVERIFY(isColor(img, 1001, 400, kBlackBack)); // the line stops at x = 500 (flat caps)
+    }
+
+    void wideLinesAreCentredAndScaleWithThePixelRatio() {
+        QtSurface s(QSize(1005, 805));
+        screenScale(s);
+        s.setBackColor(kBlackBack);
+        s.clear();
+        s.setDrawWidth(3);
+        s.line(-500, -100, 500, -100, kRed); // row 500, one row either side
+        QCOMPARE(paintedRows(s.image(), 250, kBlackBack), QList<int>({499, 500, 501}));
+
+        QtSurface hiDpi(QSize(2010, 1610), 2.0);
+        screenScale(hiDpi);
+        hiDpi.setBackColor(kBlackBack);
+        hiDpi.clear();
+        hiDpi.line(-500, 0, 500, 0, kRed); // one logical pixel is two device rows at 800
+        QCOMPARE(paintedRows(hiDpi.image(), 400, kBlackBack), QList<int>({799, 800}));
+    }
+
+    void dottedLinesHaveGapsAndSolidOnesNone() {
+        QtSurface s(QSize(1005, 805));
+        screenScale(s);
+        s.setBackColor(kBlackBack);
+        s.clear();
+        s.setDrawStyle(LineStyle::Dot);
+        s.line(-500, 250, 500, 250, kRed); // row 150
+        s.setDrawStyle(LineStyle::Solid);
+        s.line(-500, -250, 500, -250, kRed); // row 650
+        const QImage& img = s.image();
+        const int dotted = static_cast<int>(paintedColumns(img, 150, kBlackBack).size());
+        QVERIFY2(dotted > 200 && dotted < 700, qPrintable(QString::number(dotted)));
+        QCOMPARE(paintedColumns(img, 650, kBlackBack).size(), 1000);
+    }
+
+    void slantedTracesAreAntialiased() {
+        QtSurface s(QSize(1005, 805));
+        screenScale(s);
+        s.setBackColor(kBlackBack);
+        s.clear();
+        s.line(-400, -300, 400, 300, kRed);
+        bool partial = false;
+        const QImage& img = s.image();
+        for (int y = 0; y < img.height() && !partial; ++y) {
+            const int r = img.pixelColor(500, y).red();
+            partial = r > 0 && r < 255;
+        }
+        QVERIFY(partial);
+    }
+
+    void theBackgroundIsACopyScaledToThePictureAndClearShowsIt() {
+        QtSurface grid(QSize(1005, 805));
+        screenScale(grid);
+        grid.setBackColor(kBlue);
+        grid.clear();
+        grid.line(-500, 0, 500, 0, kRed);
+
+        QtSurface screen(QSize(2010, 1610), 2.0);
+        screenScale(screen);
+        screen.setBackColor(kBlackBack);
+        screen.clear();
+        screen.setBackgroundFrom(grid);
+        QVERIFY(isColor(screen.image(), 100, 100, kBlue));
+        // Scaled twice: the grid's row 400 lands on device rows 800 and 801.
+        QVERIFY(screen.image().pixelColor(100, 800).red() > 128);
+        QVERIFY(screen.image().pixelColor(100, 801).red() > 128);
+        QVERIFY(isColor(screen.image(), 100, 797, kBlue));
+
+        screen.line(-500, 300, 500, 300, 0x00FF00);
+        QVERIFY(isColor(screen.image(), 100, 200, 0x00FF00));
+        screen.clear(); // wipes the trace, keeps the graticule
+        QVERIFY(isColor(screen.image(), 100, 200, kBlue));
+        QVERIFY(screen.image().pixelColor(100, 801).red() > 128);
+
+        // Later drawings on the grid do not reach a copy already taken.
+        grid.line(-500, 200, 500, 200, kRed);
+        screen.clear();
+        QVERIFY(isColor(screen.image(), 100, 401, kBlue));
+    }
+
+    void assigningTheBackgroundReplacesEarlierDrawings() {
+        QtSurface grid(QSize(1005, 805));
+        grid.setBackColor(kBlue);
+        grid.clear();
+        QtSurface screen(QSize(1005, 805));
+        screenScale(screen);
+        screen.line(-500, 0, 500, 0, kRed);
+        screen.setBackgroundFrom(grid);
+        QVERIFY(isColor(screen.image(), 100, 400, kBlue));
+    }
+
+    void textExtentsAreInUserUnitsAndPrintStaysInsideThem() {
+        QtSurface s(QSize(1005, 805));
+        screenScale(s);
+        s.setBackColor(kBlackBack);
+        s.clear();
+        s.setFont("Arial", 12);
+        const double w1 = s.textWidth("MMMM"), w2 = s.textWidth("MMMMMMMM");
+        QVERIFY(w1 > 10);
+        QVERIFY(qAbs(w2 - 2 * w1) <= 1.0);
+        QCOMPARE(s.textWidth(""), 0.0);
+        const double h = s.textHeight("M");
+        QVERIFY(h > 12 && h < 30); // 12 points are 16 pixels, plus the line's leading
+        QVERIFY(qAbs(s.textHeight("M\r\nM") - 2 * h) < 1e-9);
+
+        // Two units a pixel across: the same text measures twice as many units.
+        QtSurface wide(QSize(1005, 805));
+        wide.setScale(-1000, 400, 1010, -405);
+        wide.setFont("Arial", 12);
+        QVERIFY(qAbs(wide.textWidth("MMMM") - 2 * w1) <= 2.0);
+
+        s.print(-100, 100, "MMMM", kRed); // top-left at column 400, row 300
+        const QImage& img = s.image();
+        int minX = img.width(), maxX = -1, minY = img.height(), maxY = -1;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (!isColor(img, x, y, kBlackBack)) {
+                    minX = qMin(minX, x), maxX = qMax(maxX, x);
+                    minY = qMin(minY, y), maxY = qMax(maxY, y);
+                }
+        QVERIFY(minX >= 400 && minX < 405);
+        QVERIFY(maxX <= 400 + w1 + 1);
+        QVERIFY(minY >= 300 && maxY <= 300 + h);
+    }
+
+    void generationTellsViewsTheImageChanged() {
+        QtSurface s;
+        const quint64 g0 = s.generation();
+        s.setScale(0, 0, 10, 10);
+        QCOMPARE(s.generation(), g0);
+        s.line(0, 0, 10, 10, kRed);
+        QVERIFY(s.generation() > g0);
+        const quint64 g1 = s.generation();
+        s.resizePixels(QSize(200, 100));
+        QVERIFY(s.generation() > g1);
+        QCOMPARE(s.image().size(), QSize(200, 100));
+    }
+
+    void teeSurfaceRecordsWhatItPaints() {
+        TeeSurface tee(1005, 805);
+        screenScale(tee);
+        tee.setBackColor(kBlackBack);
+        tee.clear();
+        tee.line(-500, 0, 500, 0, kRed);
+        QCOMPARE(tee.countLines(kRed), std::size_t(1));
+        QVERIFY(isColor(tee.painted().image(), 300, 400, kRed));
+        QCOMPARE(surfaceImage(&tee), &tee.painted().image());
+        QCOMPARE(qtSurfaceOf(&tee), &tee.painted());
+
+        RecordingSurface plain;
+        QVERIFY(surfaceImage(&plain) == nullptr);
+
+        // A tee copying a tee's picture gets both the recorded and the painted graticule.
+        TeeSurface screen(1005, 805);
+        screenScale(screen);
+        screen.setBackgroundFrom(tee);
+        QCOMPARE(screen.backgroundLines().size(), std::size_t(1));
+        QVERIFY(isColor(screen.painted().image(), 300, 400, kRed));
+    }
+};
+
+QTEST_MAIN(QtSurfaceTest)
+#include "qt_surface_test.moc"
