@@ -7,7 +7,11 @@
 
 #include "core/platform.h"
 
+class QPrinter;
+
 namespace ondivel {
+
+class HelpViewer;
 
 class QtPlatform : public Platform {
   public:
@@ -45,6 +49,11 @@ class QtPlatform : public Platform {
                         const std::string& value) override;
     bool download(const std::string& url, const std::string& destination) override;
     std::unique_ptr<Surface> createSurface(int widthPixels, int heightPixels) override;
+
+    // The help window once F1 or the help menu opened it, else null.
+    HelpViewer* helpViewer() const;
+    // The printer chosen in the print set-up dialog, for the printing code.
+    QPrinter& printer();
 
   private:
     struct Impl;

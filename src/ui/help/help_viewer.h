@@ -1,0 +1,46 @@
+#pragma once
+// The program's help window: French HTML pages of one folder, one page per topic number
+// ("3300.html"), a table of contents and an alphabetical index, with back, forward, contents
+// and index buttons. QtPlatform opens it for F1 and for the help menu.
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+
+class QTextBrowser;
+class QToolButton;
+
+namespace ondivel {
+
+// Topics that are not panels: the table of contents and the index of the help.
+constexpr int kHelpContentsTopic = 0;
+constexpr int kHelpIndexTopic = -1;
+
+class HelpViewer : public QWidget {
+    Q_OBJECT
+  public:
+    explicit HelpViewer(const QString& pagesFolder, QWidget* parent = nullptr);
+
+    static const QString& windowTitleText();
+    // The page of a topic in the folder; the contents page when the topic has none.
+    static QString pageForTopic(const QString& pagesFolder, int topic);
+
+    // Shows the window at the topic's page and brings it to the front.
+    void showTopic(int topic);
+    void showContents();
+    void showIndex();
+
+    QString pagesFolder() const { return folder_; }
+    QUrl currentPage() const;
+    QTextBrowser* browser() const { return browser_; }
+
+  private:
+    void open(const QString& page);
+    void updateButtons();
+
+    QString folder_;
+    QTextBrowser* browser_;
+    QToolButton* back_;
+    QToolButton* forward_;
+};
+
+} // namespace ondivel

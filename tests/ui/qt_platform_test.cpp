@@ -1,0 +1,282 @@
+// The desktop platform: where it finds folders, how it asks questions, its clock, its store,
+// the programs it starts and the files it fetches. Runs offscreen; never touches the real home
+// folder (QSettings and every override point at temporary folders).
+#include <QAbstractButton>
+#include <QColorDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+
+#include "core/form.h"
+#include "core/ondivel.h"
+#include "core/testing/fake_platform.h"
+#include "ui/platform/dialog_texts.h"
+#include "ui/platform/folders.h"
+#include "ui/platform/launcher.h"
+#include "ui/platform/qt_platform.h"
+
+using namespace ondivel;
+
+namespace {
+
+// Presses the button with that text on the first modal box that opens.
+void pressWhenShown(const QString& text) {
+    QTimer::singleShot(0, [text] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == text) b->click();
+    });
+}
+
+QStringList buttonTexts(const QMessageBox& box) {
+    QStringList texts;
+    for (const QAbstractButton* b : box.buttons())
+        texts << b->text();
+    texts.sort();
+    return texts;
+}
+
+class PlainForm : public Form {
+  public:
+    using Form::Form;
+};
+
+} // namespace
+
+class QtPlatformTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir tmp_;
+
+  private slots:
+    void init() {
+        for (const char* name : {"ONDIVEL_PROGRAM_DIR", "ONDIVEL_APPDATA_DIR", "ONDIVEL_DOCUMENTS_DIR"})
+            qunsetenv(name);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, tmp_.filePath("settings"));
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, tmp_.filePath("settings"));
+    }
+
+    void programFolderPrefersOverrideThenInstallThenSources() {
+        QDir root(tmp_.filePath("install"));
+        QVERIFY(root.mkpath("bin") && root.mkpath("share/ondivel"));
+        const QString bin = root.filePath("bin");
+        QCOMPARE(resolveProgramFolder("/opt/ondivel/", bin, "/src/resources"), QString("/opt/ondivel"));
+        QCOMPARE(resolveProgramFolder("  ", bin, "/src/resources"), root.filePath("share/ondivel"));
+        QCOMPARE(resolveProgramFolder("", tmp_.filePath("elsewhere"), "/src/resources/"),
+                 QString("/src/resources"));
+
+        // Run from the build tree (no share folder beside it) the program reads the source resources.
+        QtPlatform platform;
+        QCOMPARE(QString::fromStdString(platform.programFolder()), sourceResourcesFolder());
+        QVERIFY(QFile::exists(sourceResourcesFolder() + "/Button Click.wav"));
+        qputenv("ONDIVEL_PROGRAM_DIR", tmp_.path().toUtf8() + "/");
+        QCOMPARE(QString::fromStdString(platform.programFolder()), tmp_.path());
+    }
+
+    void sharedFoldersFollowOverrides() {
+        QtPlatform platform;
+        qputenv("ONDIVEL_APPDATA_DIR", tmp_.filePath("appdata/").toUtf8());
+        qputenv("ONDIVEL_DOCUMENTS_DIR", tmp_.filePath("documents").toUtf8());
+        QCOMPARE(platform.specialFolder(SpecialFolder::CommonAppData),
+                 tmp_.filePath("appdata").toStdString());
+        QCOMPARE(platform.specialFolder(SpecialFolder::CommonDocuments),
+                 tmp_.filePath("documents").toStdString());
+        QCOMPARE(resolveSharedFolder("", "/home/eleve/Documents/"), QString("/home/eleve/Documents"));
+        QCOMPARE(resolveSharedFolder("", ""), QString());
+    }
+
+    void logonNameFallsBackToUsernameThenNothing() {
+        QtPlatform platform;
+        const QByteArray user = qgetenv("USER"), username = qgetenv("USERNAME");
+        qputenv("USER", "eleve");
+        QCOMPARE(platform.logonName().value_or("?"), std::string("eleve"));
+        qputenv("USER", " ");
+        qputenv("USERNAME", "prof");
+        QCOMPARE(platform.logonName().value_or("?"), std::string("prof"));
+        qputenv("USERNAME", "");
+        QVERIFY(!platform.logonName().has_value());
+        qputenv("USER", user);
+        qputenv("USERNAME", username);
+    }
+
+    void messageBoxesAreFrenchWithTheAskedButtonsAndIcon() {
+        auto yesNo = buildMessageBox("Voulez-vous quitter ce programme ?", vbYesNo | vbQuestion, "Ondivel");
+        QCOMPARE(buttonTexts(*yesNo), QStringList({"Non", "Oui"}));
+        QCOMPARE(yesNo->icon(), QMessageBox::Question);
+        QCOMPARE(yesNo->defaultButton()->text(), QString("Oui"));
+        QCOMPARE(messageBoxAnswer(*yesNo, nullptr), int(vbNo)); // closed without a button
+
+        auto three = buildMessageBox("?", vbYesNoCancel | vbExclamation | 256, "");
+        QCOMPARE(buttonTexts(*three), QStringList({"Annuler", "Non", "Oui"}));
+        QCOMPARE(three->icon(), QMessageBox::Warning);
+        QCOMPARE(three->defaultButton()->text(), QString("Non")); // second button is the default
+        QCOMPARE(three->windowTitle(), QString("Ondivel"));
+        QCOMPARE(messageBoxAnswer(*three, nullptr), int(vbCancel));
+
+        auto info =
+            buildMessageBox("Le mot de passe saisi est faux.", vbInformation, "Ondivel - Mot de passe");
+        QCOMPARE(buttonTexts(*info), QStringList({"OK"}));
+        QCOMPARE(info->icon(), QMessageBox::Information);
+        QCOMPARE(buildMessageBox("x", vbCritical, "t")->icon(), QMessageBox::Critical);
+        QCOMPARE(buildMessageBox("x", vbOKCancel, "t")->icon(), QMessageBox::NoIcon);
+    }
+
+    void messageBoxReturnsTheClickedAnswer() {
+        QtPlatform platform;
+        pressWhenShown("Non");
+        QCOMPARE(platform.messageBox("Voulez-vous imprimer ?", vbYesNo | vbQuestion, "Ondivel"), int(vbNo));
+        pressWhenShown("Oui");
+        QCOMPARE(platform.messageBox("?", vbYesNoCancel | vbMsgBoxSetForeground, "Ondivel"), int(vbYes));
+        pressWhenShown("Annuler");
+        QCOMPARE(platform.messageBox("?", vbOKCancel, "Ondivel"), int(vbCancel));
+    }
+
+    void fileFiltersBecomeQtNameFilters() {
+        QCOMPARE(qtNameFilters("Fichier configuration (*.ini)|*.ini"),
+                 QString("Fichier configuration (*.ini)"));
+        QCOMPARE(qtNameFilters("Fichiers Ondivel|*.ond|Tous les fichiers (*.*)|*.*"),
+                 QString("Fichiers Ondivel (*.ond);;Tous les fichiers (*)"));
+        QCOMPARE(qtNameFilters("Textes|*.txt;*.csv"), QString("Textes (*.txt *.csv)"));
+        QCOMPARE(qtNameFilters(""), QString());
+    }
+
+    void colourDialogOffersGreysAndKeepsTheColourOrder() {
+        QtPlatform platform;
+        QTimer::singleShot(0, [] {
+            if (auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget()))
+                dialog->accept();
+        });
+        // Red 10, green 20, blue 30 is 0x1E140A in the program's colours.
+        QCOMPARE(platform.colorDialog(0x1E140A).value_or(0), Color(0x1E140A));
+        QCOMPARE(QColorDialog::customColor(0), QColor(0, 0, 0));
+        QCOMPARE(QColorDialog::customColor(1), QColor(15, 15, 15));
+        QCOMPARE(QColorDialog::customColor(15), QColor(225, 225, 225));
+    }
+
+    void userStoreRoundTripKeepsSectionsApart() {
+        QtPlatform platform;
+        QCOMPARE(platform.userSetting("Ondivel", "Mot de passe", "absent"), std::string("absent"));
+        platform.setUserSetting("Ondivel", "Mot de passe", "élève=1;2");
+        platform.setUserSetting("Autre", "Mot de passe", "x");
+        QtPlatform later; // another run of the program
+        QCOMPARE(later.userSetting("Ondivel", "Mot de passe", ""), std::string("élève=1;2"));
+        QCOMPARE(later.userSetting("Autre", "Mot de passe", ""), std::string("x"));
+        platform.setUserSetting("Ondivel", "Mot de passe", "");
+        QCOMPARE(later.userSetting("Ondivel", "Mot de passe", "absent"), std::string(""));
+        QVERIFY(!QDir(tmp_.filePath("settings")).isEmpty());
+    }
+
+    void clockCountsNanosecondsForward() {
+        QtPlatform platform;
+        QCOMPARE(platform.counterFrequency(), std::int64_t(1'000'000'000));
+        const std::int64_t start = platform.counterValue();
+        QThread::msleep(30);
+        const std::int64_t elapsed = platform.counterValue() - start;
+        QVERIFY2(elapsed >= 30'000'000 && elapsed < 2'000'000'000, qPrintable(QString::number(elapsed)));
+        std::int64_t previous = platform.counterValue();
+        for (int i = 0; i < 1000; ++i) {
+            const std::int64_t now = platform.counterValue();
+            QVERIFY(now >= previous);
+            previous = now;
+        }
+        const double wall = platform.wallClockSeconds();
+        QVERIFY(wall >= 0 && wall < 86400);
+        double low = 1, high = 0;
+        for (int i = 0; i < 200; ++i) {
+            const double r = platform.random();
+            QVERIFY(r >= 0 && r < 1);
+            low = std::min(low, r), high = std::max(high, r);
+        }
+        QVERIFY(high - low > 0.5);
+    }
+
+    void launchedProgramsAreFoundAndClosedByTitle() {
+        Launcher launcher({"no-such-calculator-here", "sleep 30"});
+        QVERIFY(!launcher.windowExists("Calculatrice"));
+        QVERIFY(launcher.launch("Calc.exe"));
+        QVERIFY(launcher.windowExists("Calculatrice"));
+        launcher.closeWindow("Calculatrice");
+        QVERIFY(!launcher.windowExists("Calculatrice"));
+
+        QVERIFY(launcher.launch("sleep 30"));
+        QVERIFY(launcher.windowExists("sleep"));
+        launcher.closeWindow("sleep");
+        QTRY_VERIFY(!launcher.windowExists("sleep"));
+
+        // A program that ended by itself no longer has a window.
+        QVERIFY(launcher.launch("sleep 0.05"));
+        QTRY_VERIFY_WITH_TIMEOUT(!launcher.windowExists("sleep"), 3000);
+    }
+
+    void launchFailsWithoutAProgramToStart() {
+        Launcher noCalculator({"no-such-calculator-here"});
+        QVERIFY(!noCalculator.launch("Calc.exe"));
+        QVERIFY(!noCalculator.windowExists("Calculatrice"));
+        QVERIFY(!noCalculator.launch("no-such-program-here --flag"));
+        QVERIFY(!noCalculator.launch("NotePad.exe " + tmp_.filePath("absent.txt")));
+        QVERIFY(!noCalculator.launch("   "));
+    }
+
+    void soundNeverBlocksAndNeedsAFile() {
+        QtPlatform platform;
+        QVERIFY(!platform.playSound(tmp_.filePath("absent.wav").toStdString()));
+        const std::string click = (sourceResourcesFolder() + "/Button Click.wav").toStdString();
+        QElapsedTimer timer;
+        timer.start();
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(platform.playSound(click)); // each one cuts the previous
+        QVERIFY2(timer.elapsed() < 500, "playing a click must not wait for it to end");
+    }
+
+    void downloadWritesTheFileOrFailsSilently() {
+        QtPlatform platform;
+        QFile remote(tmp_.filePath("version.txt"));
+        QVERIFY(remote.open(QIODevice::WriteOnly));
+        remote.write("Version=4.10\r\n");
+        remote.close();
+        const QString copy = tmp_.filePath("partage/Delete_Me.txt");
+        QVERIFY(platform.download(QUrl::fromLocalFile(remote.fileName()).toString().toStdString(),
+                                  copy.toStdString()));
+        QFile got(copy);
+        QVERIFY(got.open(QIODevice::ReadOnly));
+        QCOMPARE(got.readAll(), QByteArray("Version=4.10\r\n"));
+
+        const QString none = tmp_.filePath("none.txt");
+        QVERIFY(!platform.download("http://127.0.0.1:1/version.txt", none.toStdString()));
+        QVERIFY(!QFile::exists(none));
+    }
+
+    void showModalReturnsWhenTheFormCloses() {
+        FakePlatform fake(tmp_.filePath("fake").toStdString());
+        Ondivel app(fake);
+        PlainForm form(app, "frmEssai");
+        QtPlatform platform;
+
+        form.Show();
+        QTimer::singleShot(30, [&] { form.Hide(); });
+        platform.showModal(form);
+        QVERIFY(!form.Visible);
+
+        form.Show();
+        QTimer::singleShot(30, [&] { form.Unload(); });
+        platform.showModal(form);
+        QVERIFY(!form.loaded());
+
+        Form* ran = nullptr;
+        platform.setModalRunner([&](Form& f) { ran = &f; });
+        form.Show();
+        platform.showModal(form);
+        QCOMPARE(ran, &form);
+    }
+};
+
+QTEST_MAIN(QtPlatformTest)
+#include "qt_platform_test.moc"
