@@ -156,8 +156,7 @@ template <class W> W* OscilloscopeView::add(W* widget, QRectF designRect) {
 
 OscilloscopeView::OscilloscopeView(FrmOndivel& scope, QWidget* parent)
     : FormView(scope, parent), scope_(scope),
-      layout_(QSizeF(scope.Width / kTwipsPerPixel, scope.Height / kTwipsPerPixel)),
-      knobs_(8, nullptr) {
+      layout_(QSizeF(scope.Width / kTwipsPerPixel, scope.Height / kTwipsPerPixel)), knobs_(8, nullptr) {
     setFocusPolicy(Qt::ClickFocus);
     setWindowTitle(QString::fromStdString(scope.Caption));
 
@@ -179,14 +178,14 @@ void OscilloscopeView::addVerticalChannel(int channel) {
     QFont bold;
     bold.setBold(true);
     if (channel == 0) {
-        auto* caption = add(new ModelLabel(s.lblVertical[1], this), QRectF(kVerticalFrame.left(), 18, 176, 12));
+        auto* caption =
+            add(new ModelLabel(s.lblVertical[1], this), QRectF(kVerticalFrame.left(), 18, 176, 12));
         caption->setFont(bold);
     }
     ControlArray& names = channel == 0 ? s.lblYA : s.lblYB;
     auto* name = add(new ModelLabel(names[0], this), QRectF(cx - 26, 34, 52, 14));
-    QFont big = bold;
-    big.setPixelSize(12);
-    name->setFont(big);
+    name->setFont(bold);
+    largerText_.push_back(name);
     add(new ModelLabel(names[1], this), QRectF(cx - 26, 47, 52, 11));
     ControlArray& marks = channel == 0 ? s.shpConnectCH1 : s.shpConnectCH2;
     add(new LampWidget(marks[1], this), QRectF(cx - 34, 36, 10, 10));
@@ -231,16 +230,15 @@ void OscilloscopeView::addModeSection() {
         const QRectF r = i < 2 ? QRectF(left + 4 + i * 46, row, 40, 24) : QRectF(left + 100, row, 64, 24);
         auto* b = add(new ModelButton(s.cmdVoie[i], this), r);
         if (i < 2)
-            b->setPictogram([i](QPainter& p, const QRectF& pr, const QColor& ink) { paintArrow(p, pr, ink, i == 1); });
+            b->setPictogram(
+                [i](QPainter& p, const QRectF& pr, const QColor& ink) { paintArrow(p, pr, ink, i == 1); });
         else
             b->setPictogram([](QPainter& p, const QRectF& pr, const QColor& ink) {
                 paintWord(p, pr, ink, QStringLiteral("-CH2"));
             });
         modeButtons_.push_back(b);
     }
-    const double lower = kModeFrame.top() + 90;
-    add(new ModelButton(s.chkFFT, this), QRectF(left + 4, lower, 76, 26));
-    add(new ModelButton(s.chkAuto, this), QRectF(left + 88, lower, 76, 26));
+    add(new ModelButton(s.chkFFT, this), QRectF(kModeFrame.center().x() - 45, kModeFrame.top() + 94, 90, 30));
 }
 
 void OscilloscopeView::addHorizontalSection() {
@@ -250,27 +248,33 @@ void OscilloscopeView::addHorizontalSection() {
     bold.setBold(true);
     auto* perDiv = add(new ModelLabel(s.lblHorizontal[1], this), QRectF(f.left() + 6, f.top() + 12, 96, 11));
     perDiv->setFont(bold);
-    auto* k = add(new KnobWidget(s.Potentio[KnobTimeBase], this), QRectF(f.left() + 29, f.top() + 23, 50, 50));
+    auto* k =
+        add(new KnobWidget(s.Potentio[KnobTimeBase], this), QRectF(f.left() + 29, f.top() + 23, 50, 50));
     Control& list = s.cboBaseTemps;
     k->setFormatter([&list](double v) { return scaleEntry(list, v); });
     k->setAccessibleName(QStringLiteral("T / DIV"));
     knobs_[KnobTimeBase] = k;
-    scales_.insert(scales_.begin(), add(new ScaleDisplay(list, this), QRectF(f.left() + 10, f.top() + 74, 88, 16)));
+    scales_.insert(scales_.begin(),
+                   add(new ScaleDisplay(list, this), QRectF(f.left() + 10, f.top() + 74, 88, 16)));
 
     add(new ModelLabel(s.lblPosition[0], this), QRectF(f.left() + 106, f.top() + 12, 70, 11));
-    auto* pk = add(new KnobWidget(s.Potentio[KnobPositionH], this), QRectF(f.left() + 122, f.top() + 28, 38, 38));
+    auto* pk =
+        add(new KnobWidget(s.Potentio[KnobPositionH], this), QRectF(f.left() + 122, f.top() + 28, 38, 38));
     Control& knob = s.Potentio[KnobPositionH];
     pk->setFormatter([&knob](double v) { return divisions(v, knob.Max); });
     pk->setAccessibleName(QStringLiteral("POSITION HORIZONTAL"));
     knobs_[KnobPositionH] = pk;
 
-    add(new ModelButton(s.cmdPauseSpot, this), QRectF(f.left() + 190, f.top() + 18, 92, 28));
+    add(new ModelButton(s.cmdPauseSpot, this), QRectF(f.left() + 192, f.top() + 16, 90, 30));
+    add(new ModelButton(s.chkAuto, this), QRectF(f.left() + 192, f.top() + 54, 90, 30));
 }
 
 void OscilloscopeView::addLowerControls() {
     FrmOndivel& s = scope_;
-    power_ = add(new SwitchButton(s.chkOn, this), QRectF(kPowerFrame.left() + 10, kPowerFrame.top() + 22, 44, 40));
-    add(new PowerLampWidget(s.imgOn, 6, this), QRectF(kPowerFrame.left() + 60, kPowerFrame.top() + 34, 18, 18));
+    power_ =
+        add(new SwitchButton(s.chkOn, this), QRectF(kPowerFrame.left() + 10, kPowerFrame.top() + 22, 44, 40));
+    add(new PowerLampWidget(s.imgOn, 6, this),
+        QRectF(kPowerFrame.left() + 60, kPowerFrame.top() + 34, 18, 18));
 
     // Intensity (knob 1) then focus (knob 0), as on most instruments.
     const int knobOf[2] = {KnobIntensity, KnobFocus};
@@ -296,19 +300,22 @@ void OscilloscopeView::addLowerControls() {
                              QRectF(x, kInputFrame.top() + 12, 48, 12));
             name->setAlignment(Qt::AlignCenter);
             name->setFont(bold);
+            largerText_.push_back(name);
         } else {
             add(new GroundMark(this), QRectF(x + 16, kInputFrame.top() + 11, 16, 14));
         }
         auto* t = add(new TerminalWidget(s.imgBorne[i], s.imgFiche[i], marks[i], plugs[i], this),
                       QRectF(x + 5, kInputFrame.top() + 28, 38, 62));
-        t->setAccessibleName(i == 0 ? QStringLiteral("Entrée CH1") : i == 1 ? QStringLiteral("Entrée CH2")
-                                                                          : QStringLiteral("Masse"));
+        t->setAccessibleName(i == 0   ? QStringLiteral("Entrée CH1")
+                             : i == 1 ? QStringLiteral("Entrée CH2")
+                                      : QStringLiteral("Masse"));
         terminals_.push_back(t);
     }
 }
 
 QSize OscilloscopeView::designSize() const {
-    return QSize(static_cast<int>(scope_.Width / kTwipsPerPixel), static_cast<int>(scope_.Height / kTwipsPerPixel));
+    return QSize(static_cast<int>(scope_.Width / kTwipsPerPixel),
+                 static_cast<int>(scope_.Height / kTwipsPerPixel));
 }
 
 void OscilloscopeView::syncFromModel() {
@@ -324,6 +331,12 @@ void OscilloscopeView::resizeEvent(QResizeEvent*) {
     QFont f = font();
     f.setPixelSize(std::max(6, static_cast<int>(std::lround(9 * s))));
     setFont(f);
+    // The channel names are engraved larger than the other captions.
+    for (QWidget* w : largerText_) {
+        QFont large = w->font();
+        large.setPixelSize(std::max(8, static_cast<int>(std::lround(12 * s))));
+        w->setFont(large);
+    }
     screen_->setZoom(s);
 }
 
@@ -382,8 +395,9 @@ void OscilloscopeView::paintEvent(QPaintEvent*) {
     brand.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
     p.setFont(brand);
     p.setPen(QColor(190, 196, 206));
-    p.drawText(QRectF(kBezel.left(), kScreen.bottom() + 1, kBezel.width(), kBezel.bottom() - kScreen.bottom() - 1),
-               Qt::AlignCenter, QString::fromStdString(scope_.Caption).toUpper());
+    p.drawText(
+        QRectF(kBezel.left(), kScreen.bottom() + 1, kBezel.width(), kBezel.bottom() - kScreen.bottom() - 1),
+        Qt::AlignCenter, QString::fromStdString(scope_.Caption).toUpper());
 
     paintFrame(p, kVerticalFrame, QString::fromStdString(scope_.lblVertical[0].Caption).trimmed());
     paintFrame(p, kModeFrame, QStringLiteral("MODE"));

@@ -49,7 +49,9 @@ class OscilloscopeView : public FormView {
     KnobWidget* knob(int index) const { return knobs_[static_cast<std::size_t>(index)]; }
     ModelButton* powerButton() const { return power_; }
     ModelButton* modeButton(int index) const { return modeButtons_[static_cast<std::size_t>(index)]; }
-    ModelButton* couplingButton(int channel) const { return couplingButtons_[static_cast<std::size_t>(channel)]; }
+    ModelButton* couplingButton(int channel) const {
+        return couplingButtons_[static_cast<std::size_t>(channel)];
+    }
     LampWidget* modeLamp(int index) const { return modeLamps_[static_cast<std::size_t>(index)]; }
     TerminalWidget* terminal(int index) const { return terminals_[static_cast<std::size_t>(index)]; }
     // 0 time base, 1 CH1 sensitivity, 2 CH2 sensitivity.
@@ -77,6 +79,7 @@ class OscilloscopeView : public FormView {
     std::vector<LampWidget*> modeLamps_;
     std::vector<TerminalWidget*> terminals_;
     std::vector<ScaleDisplay*> scales_;
+    std::vector<QWidget*> largerText_;
     ScreenWidget* screen_ = nullptr;
     ModelButton* power_ = nullptr;
 };
