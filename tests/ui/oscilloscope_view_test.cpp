@@ -183,6 +183,27 @@ class OscilloscopeViewTest : public QObject {
         QCOMPARE(s.view.knob(KnobPositionCH1)->valueText(), QStringLiteral("0,00 div"));
     }
 
+    void doubleClickingAPositionKnobRecentresOnlyItsChannel() {
+        Bench b;
+        Shown s(b.scope);
+        KnobWidget& ch1 = *s.view.knob(KnobPositionCH1);
+        KnobWidget& ch2 = *s.view.knob(KnobPositionCH2);
+        // End of the 1400-unit scale: seven divisions up.
+        ch1.setFocus();
+        QTest::keyClick(&ch1, Qt::Key_End);
+        ch2.setFocus();
+        QTest::keyClick(&ch2, Qt::Key_End);
+        s.view.syncFromModel();
+        QCOMPARE(ch1.valueText(), QStringLiteral("+7,00 div"));
+        QCOMPARE(b.app.g.PositionCH1, 700.0);
+
+        QTest::mouseDClick(&ch1, Qt::LeftButton, {}, ch1.rect().center());
+        s.view.syncFromModel();
+        QCOMPARE(ch1.valueText(), QStringLiteral("0,00 div"));
+        QCOMPARE(b.app.g.PositionCH1, 0.0);
+        QCOMPARE(ch2.valueText(), QStringLiteral("+7,00 div"));
+    }
+
     void terminalClicksPlugTheCablesAndAChannelNeedsTheGround() {
         Bench b;
         Shown s(b.scope);
