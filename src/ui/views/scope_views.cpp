@@ -1,0 +1,15 @@
+#include "ui/views/scope_views.h"
+
+#include "scope/frm_ondivel.h"
+#include "ui/views/oscilloscope_view.h"
+#include "ui/views/view_factory.h"
+
+namespace ondivel {
+
+void registerScopeViews() {
+    registerViewMaker("frmOndivel", [](Form& form) -> FormView* {
+        return new OscilloscopeView(static_cast<FrmOndivel&>(form));
+    });
+}
+
+} // namespace ondivel

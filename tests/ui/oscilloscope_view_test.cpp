@@ -1,0 +1,270 @@
+// The oscilloscope front panel: its buttons, knobs and terminals reach the model, its lamps and
+// scale displays follow it, and its screen shows the traces.
+// Snapshots for a look: ONDIVEL_UI_SNAPSHOTS=/tmp/shots build/tests/ui_oscilloscope_view_test
+#include <QtTest>
+
+#include "core/ondivel.h"
+#include "core/user_input.h"
+#include "scope/frm_ondivel.h"
+#include "scope/scales.h"
+#include "shell/mdi_ondivel.h"
+#include "support/tee_platform.h"
+#include "ui/views/oscilloscope_view.h"
+#include "ui/views/screen_widget.h"
+#include "ui/widgets/knob_widget.h"
+#include "ui/widgets/lamp_widget.h"
+#include "ui/widgets/model_button.h"
+#include "ui/widgets/terminal_widget.h"
+
+using namespace ondivel;
+
+namespace {
+
+// A fresh bench with the main window open and the oscilloscope loaded, switched off.
+struct Bench {
+    QTemporaryDir dir;
+    testing::TeePlatform platform{dir};
+    Ondivel app{platform};
+    FrmOndivel& scope = app.frmOndivel();
+
+    Bench() {
+        platform.randomValues = {0.5, 0.5};
+        app.mdi().Show();
+        scope.Show();
+    }
+};
+
+struct Shown {
+    OscilloscopeView view;
+    explicit Shown(FrmOndivel& scope, double zoom = 1) : view(scope) {
+        view.resize(view.designSize() * zoom);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+    }
+    void click(QWidget* w) {
+        QTest::mouseClick(w, Qt::LeftButton);
+        view.syncFromModel();
+    }
+};
+
+// A lamp shows green while lit, white glass while out: read the colour at its centre.
+bool glowsGreen(QWidget& lamp) {
+    const QImage img = lamp.grab().toImage();
+    const QColor c = img.pixelColor(img.width() / 2, img.height() / 2);
+    return c.green() > c.red() + 60 && c.green() > c.blue() + 60;
+}
+
+bool near(const QColor& a, Color b) {
+    return std::abs(a.red() - redOf(b)) < 40 && std::abs(a.green() - greenOf(b)) < 40 &&
+           std::abs(a.blue() - blueOf(b)) < 40;
+}
+
+int pixelsOf(const QImage& img, Color c) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (near(img.pixelColor(x, y), c)) ++n;
+    return n;
+}
+
+void drag(QWidget& w, int pixelsUp) {
+    const QPoint start(w.width() / 2, w.height() / 2);
+    const QPoint end(start.x(), start.y() - pixelsUp);
+    QTest::mousePress(&w, Qt::LeftButton, {}, start);
+    QMouseEvent move(QEvent::MouseMove, QPointF(end), w.mapToGlobal(QPointF(end)), Qt::NoButton,
+                     Qt::LeftButton, {});
+    QApplication::sendEvent(&w, &move);
+    QTest::mouseRelease(&w, Qt::LeftButton, {}, end);
+}
+
+// Source A, a 1 kHz sine of 3 V peak, and source B, a 500 Hz square of 2 V peak, both wired;
+// the globals the source panels would set.
+void wireSources(Ondivel& app) {
+    Globals& g = app.g;
+    g.SourceBrancheeA = g.SourceBrancheeB = true;
+    g.SignalA = "Sinus";
+    g.AmplitudeA = 3;
+    g.FrequenceA = 1000;
+    g.SignalB = "Carre";
+    g.AmplitudeB = 2;
+    g.FrequenceB = 500;
+    app.RefreshDisplay();
+}
+
+void snapshot(QWidget& w, const char* name) {
+    const QByteArray dir = qgetenv("ONDIVEL_UI_SNAPSHOTS");
+    if (!dir.isEmpty()) w.grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
+}
+
+} // namespace
+
+class OscilloscopeViewTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void thePowerSwitchLightsTheStoredModeAndCouplings() {
+        Bench b;
+        Shown s(b.scope);
+        snapshot(s.view, "scope_off");
+        for (int i = 0; i < 6; ++i)
+            QVERIFY(!glowsGreen(*s.view.modeLamp(i)));
+        s.click(s.view.powerButton());
+        QCOMPARE(b.scope.chkOn.Caption, std::string("Off"));
+        QVERIFY(s.view.powerButton()->pressedIn());
+        // No settings yet: DUAL, and AC on both channels.
+        QVERIFY(glowsGreen(*s.view.modeLamp(ModeDUAL)));
+        QVERIFY(!glowsGreen(*s.view.modeLamp(ModeCH1)));
+        QVERIFY(!glowsGreen(*s.view.modeLamp(kInvertLight)));
+        QVERIFY(b.scope.couplingLit(0, Coupling::AC) && b.scope.couplingLit(1, Coupling::AC));
+
+        s.click(s.view.powerButton());
+        QVERIFY(!glowsGreen(*s.view.modeLamp(ModeDUAL)));
+        QVERIFY(!s.view.powerButton()->pressedIn());
+    }
+
+    void modeAndCouplingButtonsMoveTheirLamps() {
+        Bench b;
+        Shown s(b.scope);
+        s.click(s.view.powerButton());
+        s.click(s.view.modeButton(1));
+        QVERIFY(glowsGreen(*s.view.modeLamp(ModeADD)));
+        QVERIFY(!glowsGreen(*s.view.modeLamp(ModeDUAL)));
+        s.click(s.view.modeButton(0));
+        s.click(s.view.modeButton(0));
+        QVERIFY(glowsGreen(*s.view.modeLamp(ModeCH2)));
+        // The inversion is lit beside the mode, not instead of it.
+        s.click(s.view.modeButton(2));
+        QVERIFY(glowsGreen(*s.view.modeLamp(kInvertLight)));
+        QVERIFY(glowsGreen(*s.view.modeLamp(ModeCH2)));
+
+        // CH2's coupling steps AC → DC; CH1's stays.
+        s.click(s.view.couplingButton(1));
+        QVERIFY(b.scope.couplingLit(1, Coupling::DC));
+        QVERIFY(b.scope.couplingLit(0, Coupling::AC));
+    }
+
+    void scaleKnobsTurnTheirDisplays() {
+        Bench b;
+        Shown s(b.scope);
+        // The time base starts on its ninth notch, the sensitivities on their sixth.
+        QCOMPARE(s.view.scaleDisplay(0)->shownText(), QStringLiteral("1 ms/div"));
+        QCOMPARE(s.view.scaleDisplay(1)->shownText(), QStringLiteral("2 V/div"));
+        QCOMPARE(s.view.knob(KnobSensitivityCH2)->valueText(), QStringLiteral("2 V/div"));
+
+        KnobWidget& timeBase = *s.view.knob(KnobTimeBase);
+        drag(timeBase, 30);
+        s.view.syncFromModel();
+        const QString dragged = s.view.scaleDisplay(0)->shownText();
+        QVERIFY(dragged != QStringLiteral("1 ms/div"));
+        QCOMPARE(dragged, timeBase.valueText());
+        QCOMPARE(QString::fromStdString(b.scope.cboBaseTemps.listText()), dragged);
+
+        // Ends of the scale: the slowest and the fastest sweep.
+        timeBase.setFocus();
+        QTest::keyClick(&timeBase, Qt::Key_Home);
+        s.view.syncFromModel();
+        QCOMPARE(s.view.scaleDisplay(0)->shownText(), QStringLiteral("0.5 s/div"));
+        QTest::keyClick(&timeBase, Qt::Key_End);
+        s.view.syncFromModel();
+        QCOMPARE(s.view.scaleDisplay(0)->shownText(), QStringLiteral("1 µs/div"));
+        QCOMPARE(b.app.g.BaseTemps, 0.000001);
+
+        // CH1's sensitivity knob turns CH1's display only.
+        KnobWidget& ch1 = *s.view.knob(KnobSensitivityCH1);
+        ch1.setFocus();
+        QTest::keyClick(&ch1, Qt::Key_Right);
+        s.view.syncFromModel();
+        QCOMPARE(s.view.scaleDisplay(1)->shownText(), QStringLiteral("1 V/div"));
+        QCOMPARE(s.view.scaleDisplay(2)->shownText(), QStringLiteral("2 V/div"));
+        // Position knobs speak in divisions from the centre.
+        QCOMPARE(s.view.knob(KnobPositionCH1)->valueText(), QStringLiteral("0,00 div"));
+    }
+
+    void doubleClickingAPositionKnobRecentresOnlyItsChannel() {
+        Bench b;
+        Shown s(b.scope);
+        KnobWidget& ch1 = *s.view.knob(KnobPositionCH1);
+        KnobWidget& ch2 = *s.view.knob(KnobPositionCH2);
+        // End of the 1400-unit scale: seven divisions up.
+        ch1.setFocus();
+        QTest::keyClick(&ch1, Qt::Key_End);
+        ch2.setFocus();
+        QTest::keyClick(&ch2, Qt::Key_End);
+        s.view.syncFromModel();
+        QCOMPARE(ch1.valueText(), QStringLiteral("+7,00 div"));
+        QCOMPARE(b.app.g.PositionCH1, 700.0);
+
+        QTest::mouseDClick(&ch1, Qt::LeftButton, {}, ch1.rect().center());
+        s.view.syncFromModel();
+        QCOMPARE(ch1.valueText(), QStringLiteral("0,00 div"));
+        QCOMPARE(b.app.g.PositionCH1, 0.0);
+        QCOMPARE(ch2.valueText(), QStringLiteral("+7,00 div"));
+    }
+
+    void terminalClicksPlugTheCablesAndAChannelNeedsTheGround() {
+        Bench b;
+        Shown s(b.scope);
+        s.click(s.view.powerButton());
+        s.click(s.view.terminal(0));
+        QVERIFY(s.view.terminal(0)->plugged());
+        QVERIFY(!b.app.g.EntreeBrancheeCH1);
+        s.click(s.view.terminal(2));
+        QVERIFY(s.view.terminal(2)->plugged());
+        QVERIFY(b.app.g.EntreeBrancheeCH1);
+        QVERIFY(!b.app.g.EntreeBrancheeCH2);
+        // A click on a plug pulls it out.
+        s.click(s.view.terminal(0));
+        QVERIFY(!s.view.terminal(0)->plugged());
+    }
+
+    void theScreenShowsBothTracesInTheirColours() {
+        Bench b;
+        Shown s(b.scope);
+        const QImage dark = s.view.screen()->grab().toImage();
+        QCOMPARE(pixelsOf(dark, b.app.g.CouleurA), 0);
+
+        s.click(s.view.powerButton());
+        for (int i = 0; i < 3; ++i)
+            s.click(s.view.terminal(i));
+        wireSources(b.app);
+        s.view.syncFromModel();
+        const QImage lit = s.view.screen()->grab().toImage();
+        QVERIFY(pixelsOf(lit, b.app.g.CouleurA) > 300);
+        QVERIFY(pixelsOf(lit, b.app.g.CouleurB) > 300);
+        snapshot(s.view, "scope_dual");
+    }
+
+    void thePanelScalesWithTheZoomAndTheScreenDominates() {
+        Bench b;
+        Shown s(b.scope, 1.5);
+        QCOMPARE(s.view.designSize(), QSize(700, 520));
+        ScreenWidget& screen = *s.view.screen();
+        QVERIFY(screen.width() * 3 > s.view.width() * 2 - 60);
+        QVERIFY(screen.height() * 10 > s.view.height() * 7);
+        // Five by four like the screen's coordinates, so divisions stay square.
+        QVERIFY(std::abs(screen.width() * 4 - screen.height() * 5) <= 8);
+        QCOMPARE(s.view.knob(KnobTimeBase)->width(), 75);
+
+        s.click(s.view.powerButton());
+        for (int i = 0; i < 3; ++i)
+            s.click(s.view.terminal(i));
+        wireSources(b.app);
+        s.view.syncFromModel();
+        snapshot(s.view, "scope_dual_zoom15");
+    }
+
+    void helpKeyAndTooltipsComeFromTheModel() {
+        Bench b;
+        Shown s(b.scope);
+        s.view.setFocus();
+        QTest::keyClick(&s.view, Qt::Key_F1);
+        QCOMPARE(b.platform.helpRequests.size(), std::size_t(1));
+        QVERIFY(b.platform.helpRequests[0].find("3300") != std::string::npos);
+
+        QCOMPARE(s.view.screen()->toolTip(),
+                 QStringLiteral("Double-cliquez sur l'écran pour afficher en plein écran."));
+        QCOMPARE(s.view.powerButton()->toolTip(), QStringLiteral("Bouton Marche/Arrêt"));
+    }
+};
+
+QTEST_MAIN(OscilloscopeViewTest)
+#include "oscilloscope_view_test.moc"
