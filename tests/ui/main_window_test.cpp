@@ -1,6 +1,7 @@
 // The main window and the view manager: menus built from the model, menu choices and closing
 // going to the model, panels mirrored as sub-windows, model timers, coalesced repaints, keys and
 // the zoom.
+#include <QElapsedTimer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -156,11 +157,14 @@ class MainWindowTest : public QObject {
         user::drag(scope.Potentio[5], indexOf(scope.cboBaseTemps, "10 ms/div"));
         QVERIFY(scope.tmrSpot.timerRunning());
         const int syncsBefore = p.views.syncCount();
-        QTest::qWait(300);
-        QVERIFY2(ticks > 30, qPrintable(QString::number(ticks))); // a 1 ms timer
+        QElapsedTimer elapsed;
+        elapsed.start();
+        // A 1 ms timer: forty ticks come quickly even on a loaded machine.
+        QTRY_VERIFY_WITH_TIMEOUT(ticks >= 40, 5000);
         // At most about sixty repaints a second however fast the model ticks.
-        QVERIFY2(p.views.syncCount() - syncsBefore <= 300 / 16 + 3,
-                 qPrintable(QString::number(p.views.syncCount())));
+        const qint64 window = elapsed.elapsed();
+        QVERIFY2(p.views.syncCount() - syncsBefore <= window / 16 + 3,
+                 qPrintable(QString("%1 syncs in %2 ms").arg(p.views.syncCount() - syncsBefore).arg(window)));
 
         user::drag(scope.Potentio[5], indexOf(scope.cboBaseTemps, "1 ms/div"));
         p.views.syncNow();

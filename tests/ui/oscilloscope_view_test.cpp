@@ -8,7 +8,7 @@
 #include "scope/frm_ondivel.h"
 #include "scope/scales.h"
 #include "shell/mdi_ondivel.h"
-#include "support/tee_platform.h"
+#include "ui/surface/tee_platform.h"
 #include "ui/views/oscilloscope_view.h"
 #include "ui/views/screen_widget.h"
 #include "ui/widgets/knob_widget.h"
@@ -23,7 +23,7 @@ namespace {
 // A fresh bench with the main window open and the oscilloscope loaded, switched off.
 struct Bench {
     QTemporaryDir dir;
-    testing::TeePlatform platform{dir};
+    TeePlatform platform{dir.path().toStdString()};
     Ondivel app{platform};
     FrmOndivel& scope = app.frmOndivel();
 

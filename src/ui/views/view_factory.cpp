@@ -5,6 +5,7 @@
 #include "core/form.h"
 #include "ui/views/full_screen_view.h"
 #include "ui/views/generic_view.h"
+#include "ui/views/scope_views.h"
 #include "ui/views/source_views.h"
 
 namespace ondivel {
@@ -31,6 +32,7 @@ FormView* makeView(Form& form) {
 
 void registerAllViews() {
     registerFullScreenView();
+    registerScopeViews();
     registerSourceViews();
 }
 

@@ -201,12 +201,26 @@ void ViewManager::syncTimers() {
 void ViewManager::loadZoom() {
     if (zoomLoaded_ || !app_.mdi().loaded()) return;
     zoomLoaded_ = true; // the settings file is known once the main window started
-    const double stored = Val(app_.ReadIni("Interface", "Zoom", "1"));
+    const std::string setting = app_.ReadIni("Interface", "Zoom", "");
+    const double stored = setting.empty() ? fittingZoom() : Val(setting);
     if (stored >= kZoomSteps[0] && stored <= kZoomSteps[std::size(kZoomSteps) - 1] && stored != zoom_) {
         zoom_ = stored;
         for (auto& [form, panel] : panels_)
             sizeView(*panel.view);
     }
+}
+
+double ViewManager::fittingZoom() const {
+    // The bench of a first start (toolbox, oscilloscope, the two generators stacked beside it)
+    // takes about 1030 x 720 pixels at zoom 1: use the largest step that fits the work area, so
+    // that a projector or a large screen shows large instruments from the start.
+    constexpr double kBenchWidth = 1030, kBenchHeight = 720;
+    int width = 0, height = 0;
+    app_.platform().workArea(width, height);
+    double best = 1.0;
+    for (double step : kZoomSteps)
+        if (step > best && kBenchWidth * step <= width && kBenchHeight * step <= height - 60) best = step;
+    return best;
 }
 
 void ViewManager::setZoom(double zoom) {

@@ -88,6 +88,8 @@ class ViewManager : public QObject {
     void sizeView(FormView& view) const;
     void syncTimers();
     void loadZoom();
+    // The zoom a first start uses: the largest that fits the work area.
+    double fittingZoom() const;
     Form* formOfWidget(QObject* widget) const;
     bool forwardKey(QObject* receiver, QKeyEvent* event);
 
