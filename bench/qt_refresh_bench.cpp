@@ -8,14 +8,7 @@
 #include <QSize>
 #include <filesystem>
 
-#include "core/ondivel.h"
-#include "core/recording_surface.h"
-#include "core/testing/fake_platform.h"
-#include "core/user_input.h"
-#include "meters/frm_toolbox.h"
-#include "scope/frm_ondivel.h"
-#include "scope/scales.h"
-#include "sources/frm_gbf.h"
+#include "bench_scene.h"
 #include "ui/surface/qt_surface.h"
 
 namespace {
@@ -35,38 +28,12 @@ class PaintingPlatform : public FakePlatform {
     QSize pixels_;
 };
 
+// A fresh platform per benchmark: the surfaces take its size.
 struct Bench {
     PaintingPlatform platform;
-    Ondivel app{platform};
-
+    BenchScene scene{platform};
     explicit Bench(QSize pixels)
-        : platform((std::filesystem::temp_directory_path() / "ondivel-qt-bench").string(), pixels) {
-        FrmOndivel& scope = app.frmOndivel();
-        scope.Show();
-        user::click(scope.chkOn);
-        for (int plug : {0, 1, 2})
-            user::click(scope.imgBorne[plug]);
-    }
-
-    void square(int side, double amplitude, double frequency) {
-        source(side, "Carre", amplitude, frequency);
-        app.frmToolBox().optConnexion[side == SideA ? 1 : 10].Value = 1;
-        FrmGBF& gbf = app.frmGBF(side);
-        gbf.chkOn.Caption = "Off";
-        gbf.Potentio[2].Max = 100;
-        gbf.Potentio[2].Value = 30;
-        gbf.Potentio[3].Max = 200;
-        gbf.Potentio[3].Value = 100;
-        gbf.shpSignal[1].FillColor = kLampOn;
-    }
-
-    void source(int side, const char* keyword, double amplitude, double frequency) {
-        Globals& g = app.g;
-        (side == SideA ? g.SignalA : g.SignalB) = keyword;
-        (side == SideA ? g.AmplitudeA : g.AmplitudeB) = amplitude;
-        (side == SideA ? g.FrequenceA : g.FrequenceB) = frequency;
-        (side == SideA ? g.SourceBrancheeA : g.SourceBrancheeB) = true;
-    }
+        : platform((std::filesystem::temp_directory_path() / "ondivel-qt-bench").string(), pixels) {}
 };
 
 // state.range(0) × state.range(1) pixels; 0 × 0 records instead of painting.
@@ -76,10 +43,9 @@ QSize pixelsOf(const benchmark::State& state) {
 
 void BM_DualSineAndSquare(benchmark::State& state) {
     Bench bench(pixelsOf(state));
-    bench.source(SideA, "Sinus", 5, 1000);
-    bench.square(SideB, 3, 700);
+    bench.scene.dualSineAndSquare();
     for (auto _ : state)
-        bench.app.RefreshDisplay();
+        bench.scene.app.RefreshDisplay();
 }
 BENCHMARK(BM_DualSineAndSquare)
     ->ArgNames({"w", "h"})
@@ -90,11 +56,9 @@ BENCHMARK(BM_DualSineAndSquare)
 
 void BM_WorstCaseSquares(benchmark::State& state) {
     Bench bench(pixelsOf(state));
-    bench.square(SideA, 5, 120000);
-    bench.square(SideB, 5, 120000);
-    user::drag(bench.app.frmOndivel().Potentio[KnobTimeBase], 6); // 5 ms/div
+    bench.scene.worstCaseSquares();
     for (auto _ : state)
-        bench.app.RefreshDisplay();
+        bench.scene.app.RefreshDisplay();
 }
 BENCHMARK(BM_WorstCaseSquares)
     ->ArgNames({"w", "h"})

@@ -75,14 +75,14 @@ std::unique_ptr<QMessageBox> buildMessageBox(const QString& text, int flags, con
     box->setWindowModality(Qt::ApplicationModal);
     if (flags & (vbSystemModal | vbMsgBoxSetForeground)) box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
 
-    const auto specs = buttonsFor(flags);
+    const auto choices = buttonsFor(flags);
     std::vector<QPushButton*> buttons;
     QPushButton* escape = nullptr;
-    for (const auto& spec : specs) {
-        QPushButton* b = box->addButton(QString::fromUtf8(spec.text), spec.role);
-        b->setProperty(kAnswerProperty, spec.answer);
+    for (const auto& choice : choices) {
+        QPushButton* b = box->addButton(QString::fromUtf8(choice.text), choice.role);
+        b->setProperty(kAnswerProperty, choice.answer);
         buttons.push_back(b);
-        if (spec.answer == vbCancel || (specs.size() == 1)) escape = b;
+        if (choice.answer == vbCancel || (choices.size() == 1)) escape = b;
     }
     // Without a Cancel button Qt makes No the escape button; the close box answers the same.
     if (escape) box->setEscapeButton(escape);

@@ -1,0 +1,61 @@
+#pragma once
+// The two scenes every refresh benchmark draws, on the platform the benchmark chooses: a typical
+// DUAL picture (a 1 kHz sine and a 700 Hz square) and the heaviest one the knobs allow (120 kHz
+// squares on both channels at 5 ms/div, about 24 000 segments each).
+#include "core/ondivel.h"
+#include "core/testing/fake_platform.h"
+#include "core/user_input.h"
+#include "meters/frm_toolbox.h"
+#include "scope/frm_ondivel.h"
+#include "scope/scales.h"
+#include "sources/frm_gbf.h"
+
+namespace ondivel {
+
+class BenchScene {
+  public:
+    explicit BenchScene(FakePlatform& platform) : app(platform) {
+        FrmOndivel& scope = app.frmOndivel();
+        scope.Show();
+        user::click(scope.chkOn);
+        for (int plug : {0, 1, 2})
+            user::click(scope.imgBorne[plug]);
+    }
+
+    void dualSineAndSquare() {
+        source(SideA, "Sinus", 5, 1000);
+        square(SideB, 3, 700);
+    }
+
+    void worstCaseSquares() {
+        square(SideA, 5, 120000);
+        square(SideB, 5, 120000);
+        user::drag(app.frmOndivel().Potentio[KnobTimeBase], 6); // 5 ms/div
+    }
+
+    Ondivel app;
+
+  private:
+    // A generator wired and switched on, at a 30 % duty cycle, without going through its panel.
+    void square(int side, double amplitude, double frequency) {
+        source(side, "Carre", amplitude, frequency);
+        app.frmToolBox().optConnexion[side == SideA ? 1 : 10].Value = 1;
+        FrmGBF& gbf = app.frmGBF(side);
+        gbf.chkOn.Caption = "Off";
+        gbf.Potentio[2].Max = 100;
+        gbf.Potentio[2].Value = 30;
+        gbf.Potentio[3].Max = 200;
+        gbf.Potentio[3].Value = 100;
+        gbf.shpSignal[1].FillColor = kLampOn;
+    }
+
+    void source(int side, const char* keyword, double amplitude, double frequency) {
+        Globals& g = app.g;
+        (side == SideA ? g.SignalA : g.SignalB) = keyword;
+        (side == SideA ? g.AmplitudeA : g.AmplitudeB) = amplitude;
+        (side == SideA ? g.FrequenceA : g.FrequenceB) = frequency;
+        (side == SideA ? g.SourceBrancheeA : g.SourceBrancheeB) = true;
+    }
+};
+
+} // namespace ondivel
