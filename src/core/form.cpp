@@ -74,11 +74,14 @@ void Form::Hide() {
 }
 
 bool Form::Unload() {
-    if (!loaded_) return true;
+    // A window closing hands its channel back, which closes the panels of that channel: itself
+    // among them. That second close is the one already under way.
+    if (!loaded_ || unloading_) return true;
+    unloading_ = true;
     int cancel = 0;
     Form_QueryUnload(cancel);
-    if (cancel) return false;
-    Form_Unload(cancel);
+    if (!cancel) Form_Unload(cancel);
+    unloading_ = false;
     if (cancel) return false;
     loaded_ = false;
     Visible = false;

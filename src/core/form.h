@@ -47,6 +47,8 @@ class Form {
     // Closes the window; false when QueryUnload or Unload cancelled it.
     bool Unload();
     bool modal() const { return modal_; }
+    // True while QueryUnload and Unload run.
+    bool unloading() const { return unloading_; }
 
     // Event handlers.
     virtual void Form_Load() {}
@@ -85,6 +87,7 @@ class Form {
     bool loaded_ = false;
     bool designSnapshotTaken_ = false;
     bool modal_ = false;
+    bool unloading_ = false;
     std::vector<Control*> controls_;
     std::map<std::string, std::vector<Control*>> byName_;
     std::map<std::string, VarRef> members_;

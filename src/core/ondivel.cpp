@@ -11,8 +11,12 @@
 #include "shell/frm_option.h"
 #include "shell/mdi_ondivel.h"
 #include "shell/settings_store.h"
+#include "sources/frm_alim.h"
+#include "sources/frm_dyn.h"
+#include "sources/frm_edf.h"
 #include "sources/frm_gbf.h"
 #include "sources/frm_harmonique.h"
+#include "sources/frm_pile.h"
 
 #ifndef ONDIVEL_VERSION_MAJOR
 #define ONDIVEL_VERSION_MAJOR 1
@@ -31,6 +35,12 @@ Ondivel::Ondivel(Platform& platform) : platform_(platform) {
     frmGBF_[SideB] = std::make_unique<FrmGBF>(*this, SideB);
     frmHarmonique_[SideA] = std::make_unique<FrmHarmonique>(*this, SideA);
     frmHarmonique_[SideB] = std::make_unique<FrmHarmonique>(*this, SideB);
+    for (int side : {SideA, SideB}) {
+        frmPile_[side] = std::make_unique<FrmPile>(*this, side);
+        frmAlim_[side] = std::make_unique<FrmAlim>(*this, side);
+        frmDyn_[side] = std::make_unique<FrmDyn>(*this, side);
+        frmEDF_[side] = std::make_unique<FrmEDF>(*this, side);
+    }
     frmOption_ = std::make_unique<FrmOption>(*this);
     frmFullScreen_ = std::make_unique<FrmFullScreen>(*this);
     renderer_ = std::make_unique<Renderer>(*this);
@@ -38,6 +48,10 @@ Ondivel::Ondivel(Platform& platform) : platform_(platform) {
              mdi_.get(), frmOndivel_.get(), frmToolBox_.get(), frmGBF_[0].get(), frmGBF_[1].get(),
              frmHarmonique_[0].get(), frmHarmonique_[1].get(), frmOption_.get(), frmFullScreen_.get()})
         add(*f);
+    for (int side : {SideA, SideB})
+        for (Form* f : std::initializer_list<Form*>{frmPile_[side].get(), frmAlim_[side].get(),
+                                                    frmDyn_[side].get(), frmEDF_[side].get()})
+            add(*f);
     registerGlobals();
 }
 

@@ -22,6 +22,10 @@ class FrmGBF;
 class FrmHarmonique;
 class FrmOption;
 class FrmFullScreen;
+class FrmPile;
+class FrmAlim;
+class FrmDyn;
+class FrmEDF;
 
 enum Side { SideA = 0, SideB = 1 };
 
@@ -46,6 +50,10 @@ class Ondivel {
     FrmHarmonique& frmHarmoniqueA() const { return *frmHarmonique_[SideA]; }
     FrmHarmonique& frmHarmoniqueB() const { return *frmHarmonique_[SideB]; }
     FrmHarmonique& frmHarmonique(int side) const { return *frmHarmonique_[side == SideB ? 1 : 0]; }
+    FrmPile& frmPile(int side) const { return *frmPile_[side == SideB ? 1 : 0]; }
+    FrmAlim& frmAlim(int side) const { return *frmAlim_[side == SideB ? 1 : 0]; }
+    FrmDyn& frmDyn(int side) const { return *frmDyn_[side == SideB ? 1 : 0]; }
+    FrmEDF& frmEDF(int side) const { return *frmEDF_[side == SideB ? 1 : 0]; }
     FrmOption& frmOption() const { return *frmOption_; }
     FrmFullScreen& frmFullScreen() const { return *frmFullScreen_; }
 
@@ -96,6 +104,10 @@ class Ondivel {
     std::unique_ptr<FrmToolBox> frmToolBox_;
     std::unique_ptr<FrmGBF> frmGBF_[2];
     std::unique_ptr<FrmHarmonique> frmHarmonique_[2];
+    std::unique_ptr<FrmPile> frmPile_[2];
+    std::unique_ptr<FrmAlim> frmAlim_[2];
+    std::unique_ptr<FrmDyn> frmDyn_[2];
+    std::unique_ptr<FrmEDF> frmEDF_[2];
     std::unique_ptr<FrmOption> frmOption_;
     std::unique_ptr<FrmFullScreen> frmFullScreen_;
     std::unique_ptr<Renderer> renderer_;

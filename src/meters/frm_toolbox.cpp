@@ -5,8 +5,12 @@
 #include "core/ondivel.h"
 #include "core/platform.h"
 #include "shell/mdi_ondivel.h"
+#include "sources/frm_alim.h"
+#include "sources/frm_dyn.h"
+#include "sources/frm_edf.h"
 #include "sources/frm_gbf.h"
 #include "sources/frm_harmonique.h"
+#include "sources/frm_pile.h"
 
 namespace ondivel {
 
@@ -83,9 +87,6 @@ FrmToolBox::FrmToolBox(Ondivel& app) : Form(app, "frmToolBox") {
         Control& b = optConnexion[i];
         b.setGroup(isSideA(i) ? "A" : "B");
         b.ToolTipText = kChoices[i].caption;
-        // Only the sources whose panels exist can be chosen by hand for now.
-        const Source s = kChoices[i].source;
-        b.Enabled = s == Source::None || s == Source::Gbf;
         b.on.Click = [this, i] { optConnexion_Click(i); };
     }
 
@@ -159,41 +160,35 @@ void FrmToolBox::ChangerConnexion(int index) {
     closeSourcePanels(side);
 }
 
-void FrmToolBox::closeSourcePanels(int side) {
-    // A panel that hands its channel back while closing is already on its way out.
-    FrmGBF& gbf = app().frmGBF(side);
-    if (gbf.loaded() && !gbf.closing()) gbf.Unload();
-    CloseSupplyPanel(side);
-    CloseBatteryPanel(side);
-    CloseMainsPanel(side);
-    CloseAlternatorPanel(side);
-    FrmHarmonique& harmonic = app().frmHarmonique(side);
-    if (harmonic.loaded()) harmonic.Unload();
-}
-
-void FrmToolBox::showSourcePanel(Source source, int side) {
+Form* FrmToolBox::panelOf(Source source, int side) const {
+    Ondivel& a = app();
     switch (source) {
     case Source::Gbf:
-        app().frmGBF(side).Show();
-        break;
-    case Source::Harmonic:
-        app().frmHarmonique(side).Show();
-        break;
+        return &a.frmGBF(side);
     case Source::Supply:
-        ShowSupplyPanel(side);
-        break;
+        return &a.frmAlim(side);
     case Source::Battery:
-        ShowBatteryPanel(side);
-        break;
+        return &a.frmPile(side);
     case Source::Mains:
-        ShowMainsPanel(side);
-        break;
+        return &a.frmEDF(side);
     case Source::Alternator:
-        ShowAlternatorPanel(side);
-        break;
+        return &a.frmDyn(side);
+    case Source::Harmonic:
+        return &a.frmHarmonique(side);
     case Source::None:
         break;
     }
+    return nullptr;
+}
+
+void FrmToolBox::closeSourcePanels(int side) {
+    for (Source source :
+         {Source::Gbf, Source::Supply, Source::Battery, Source::Mains, Source::Alternator, Source::Harmonic})
+        if (Form* panel = panelOf(source, side)) panel->Unload();
+}
+
+void FrmToolBox::showSourcePanel(Source source, int side) {
+    if (Form* panel = panelOf(source, side)) panel->Show();
 }
 
 void FrmToolBox::chkMulti_Click() {
@@ -226,14 +221,6 @@ void FrmToolBox::chkCalc_Click() {
         platform.messageBox("Erreur sur chemin d'accés", vbExclamation, "Ondivel - Erreur");
 }
 
-void FrmToolBox::ShowSupplyPanel(int) {}
-void FrmToolBox::ShowBatteryPanel(int) {}
-void FrmToolBox::ShowMainsPanel(int) {}
-void FrmToolBox::ShowAlternatorPanel(int) {}
-void FrmToolBox::CloseSupplyPanel(int) {}
-void FrmToolBox::CloseBatteryPanel(int) {}
-void FrmToolBox::CloseMainsPanel(int) {}
-void FrmToolBox::CloseAlternatorPanel(int) {}
 void FrmToolBox::ShowMeterPanel(bool) {}
 void FrmToolBox::CloseMeterPanel() {}
 void FrmToolBox::ShowChronoPanel() {}

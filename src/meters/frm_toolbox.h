@@ -46,15 +46,10 @@ class FrmToolBox : public Form {
     void showSourcePanel(Source source, int side);
     void closeSourcePanels(int side);
 
-    // Call sites of the panels and instruments that come later: they do nothing yet.
-    void ShowSupplyPanel(int side);
-    void ShowBatteryPanel(int side);
-    void ShowMainsPanel(int side);
-    void ShowAlternatorPanel(int side);
-    void CloseSupplyPanel(int side);
-    void CloseBatteryPanel(int side);
-    void CloseMainsPanel(int side);
-    void CloseAlternatorPanel(int side);
+    // The panel of a kind of source on a side; null for "Aucune alimentation".
+    Form* panelOf(Source source, int side) const;
+
+    // Call sites of the instruments that come later: they do nothing yet.
     // frmMulti_RMS, or frmVolt for the school voltmeter.
     void ShowMeterPanel(bool schoolVoltmeter);
     void CloseMeterPanel();

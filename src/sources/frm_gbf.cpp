@@ -174,7 +174,6 @@ void FrmGBF::Form_KeyDown(int keyCode, int) {
 }
 
 void FrmGBF::Form_Unload(int&) {
-    closing_ = true;
     app().WriteIni("Interface", "PosX " + shortName(), NumberText(Left));
     app().WriteIni("Interface", "PosY " + shortName(), NumberText(Top));
     // Hand the channel back to "Aucune alimentation" when the toolbox still wires this panel.
@@ -182,7 +181,6 @@ void FrmGBF::Form_Unload(int&) {
     const int wired = side_ == SideB ? FrmToolBox::kGbfB : FrmToolBox::kGbfA;
     const int none = side_ == SideB ? FrmToolBox::kNoneB : FrmToolBox::kNoneA;
     if (toolbox.optConnexion[wired].isOn()) toolbox.optConnexion[none].setValue(1);
-    closing_ = false;
 }
 
 void FrmGBF::chkOn_Click() {

@@ -65,8 +65,6 @@ class FrmGBF : public Form {
     // The generator is on when its switch reads "Off".
     bool isOn() const { return chkOn.Caption == "Off"; }
     // True while Form_Unload runs, so that the toolbox does not close the panel a second time
-    // when the panel hands its channel back.
-    bool closing() const { return closing_; }
 
     // Range multipliers of optGamme(0..5).
     static constexpr double kRanges[6] = {100000, 10000, 1000, 100, 10, 1};
@@ -86,7 +84,6 @@ class FrmGBF : public Form {
     std::string shortName() const { return side_ == SideB ? "GBFB" : "GBFA"; }
 
     int side_;
-    bool closing_ = false;
 };
 
 } // namespace ondivel

@@ -180,7 +180,9 @@ class WidgetsTest : public QObject {
         view.syncFromModel();
         QVERIFY(view.connectionButton(FrmToolBox::kGbfA)->pressedIn());
         QVERIFY(!view.connectionButton(FrmToolBox::kGbfB)->pressedIn()); // the other channel is untouched
-        // Sources without a panel yet are disabled and take no click.
+        // A disabled button takes no click.
+        toolbox.optConnexion[3].Enabled = false;
+        view.syncFromModel();
         QVERIFY(!view.connectionButton(3)->isEnabled());
         QTest::mouseClick(view.connectionButton(3), Qt::LeftButton);
         QVERIFY(!toolbox.optConnexion[3].isOn());
