@@ -5,6 +5,7 @@
 #include "core/form.h"
 #include "ui/views/full_screen_view.h"
 #include "ui/views/generic_view.h"
+#include "ui/views/panel_views.h"
 #include "ui/views/scope_views.h"
 #include "ui/views/source_views.h"
 
@@ -34,6 +35,11 @@ void registerAllViews() {
     registerFullScreenView();
     registerScopeViews();
     registerSourceViews();
+    registerBatteryViews();
+    registerSupplyViews();
+    registerAlternatorViews();
+    registerMainsViews();
+    registerHarmonicViews();
 }
 
 } // namespace ondivel
