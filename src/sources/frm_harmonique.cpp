@@ -1,13 +1,93 @@
 #include "sources/frm_harmonique.h"
 
-#include <string>
+#include <cmath>
+
+#include "core/format.h"
+#include "core/platform.h"
+#include "meters/frm_toolbox.h"
+#include "scope/frm_ondivel.h"
+#include "shell/mdi_ondivel.h"
+#include "sources/frequency_readout.h"
+#include "sources/frm_gbf.h"
 
 namespace ondivel {
+
+namespace {
+
+constexpr const char* kRangeCaptions[6] = {"100k", "10k", "1k", "100", "10", "1"};
+// No topic of its own in the help file: the panel opens the meters' page, its nearest neighbour.
+constexpr int kHelpTopic = 3600;
+constexpr int kFullScale = 1000;     // slider steps of 100 %
+constexpr int kQuarterTurnDown = -2; // −180°
+
+enum Preset { kSine, kSquare, kTriangle, kSawtooth, kRectified };
+
+// The amplitude in slider steps and the phase in quarter turns of order n for a ready-made spectrum.
+struct Harmonic {
+    double steps;
+    int quarterTurns;
+};
+
+Harmonic presetHarmonic(int preset, int n) {
+    const bool even = n % 2 == 0;
+    const double full = kFullScale;
+    switch (preset) {
+    case kSine:
+        return {n == 1 ? full : 0, 0};
+    case kSquare:
+        return {even ? 0 : RoundHalfEven(full / n), 0};
+    case kTriangle: {
+        const bool inverted = n % 4 == 3;
+        return {even ? 0 : RoundHalfEven(full / (n * n)), inverted ? kQuarterTurnDown : 0};
+    }
+    case kSawtooth:
+        return {RoundHalfEven(full / n), even ? kQuarterTurnDown : 0};
+    default: // full-wave rectified sine: even orders only
+        return {even ? RoundHalfEven(full / (n * n - 1)) : 0, 0};
+    }
+}
+
+// "33,3": the percentages use the read-outs' decimal comma.
+std::string percentText(double steps) {
+    std::string text = NumberText(steps / 10);
+    Remplacer(text, ".", ",");
+    return text;
+}
+
+} // namespace
 
 FrmHarmonique::FrmHarmonique(Ondivel& app, int side)
     : Form(app, side == SideB ? "frmHarmoniqueB" : "frmHarmoniqueA"),
       lblFreq(*this, ControlKind::Label, side == SideB ? "lblFreqB" : "lblFreqA"), side_(side) {
     Caption = side == SideB ? "Générateur d'harmoniques - Voie CH2" : "Générateur d'harmoniques - Voie CH1";
+    HelpTopic = kHelpTopic;
+    Width = 9600;
+    Height = 6600;
+
+    lblTitre.Caption = "GENERATEUR D'HARMONIQUES";
+    lblPower.Caption = "Power";
+    lblPotentio.Caption = "FREQ";
+    chkOn.Caption = "On";
+    chkOn.ToolTipText = "Bouton Marche/Arrêt";
+    imgOn.Picture = kPictureLampOff;
+    imgOn.ToolTipText = "Générateur éteint";
+    fraGamme.Caption = "Gamme de fréquence ";
+    for (int i = 0; i < 6; ++i) {
+        optGamme[i].Caption = kRangeCaptions[i];
+        shpFreq[i].FillColor = kLampOff;
+    }
+    sldReglage.Min = -10;
+    sldReglage.Max = 10;
+    sldReglage.Value = 0;
+    sldReglage.SmallChange = 1;
+    sldReglage.LargeChange = 5;
+    // The read-out and its unit show only while the generator is on; the plugs are out.
+    lblFreq.Caption = "0.000";
+    lblUnite.Caption = "kHz";
+    lblFreq.Visible = false;
+    lblUnite.Visible = false;
+    for (int i = 0; i < 2; ++i)
+        imgFiche[i].Visible = false;
 
     // The waveform synthesis reads these sliders whether or not the panel was ever opened, so
     // their design-time values are the pure fundamental at full scale with no mean value.
@@ -17,12 +97,12 @@ FrmHarmonique::FrmHarmonique(Ondivel& app, int side)
     for (int i = 0; i < kHarmonics; ++i) {
         const bool fundamental = i == 0;
         Control& ampli = sldAmpli[i];
-        ampli.Min = -1000; // top of the slider is the largest amplitude
+        ampli.Min = -kFullScale; // top of the slider is the largest amplitude
         ampli.Max = 0;
-        ampli.Value = fundamental ? -1000 : 0;
+        ampli.Value = fundamental ? -kFullScale : 0;
         pgbAmpli[i].Min = 0;
-        pgbAmpli[i].Max = 1000;
-        pgbAmpli[i].Value = fundamental ? 1000 : 0;
+        pgbAmpli[i].Max = kFullScale;
+        pgbAmpli[i].Value = fundamental ? kFullScale : 0;
         lblAmpli[i].Caption = fundamental ? "100" : "0";
         Control& phase = sldPhase[i]; // quarter turns
         phase.Min = -2;
@@ -40,10 +120,251 @@ FrmHarmonique::FrmHarmonique(Ondivel& app, int side)
     pgbX0.Value = 100;
     lblAmpliX0.Caption = "0";
     fraSignalParticulier.Caption = "Signaux prédéfinis : ";
-    const char* presets[5] = {"Sinusoïde rang 1", "Carré", "Triangulaire", "Dent de scie",
-                              "Sinusoïde redressée double alternance"};
-    for (int i = 0; i < 5; ++i)
+    const char* presets[kPresets] = {"Sinusoïde rang 1", "Carré", "Triangulaire", "Dent de scie",
+                                     "Sinusoïde redressée double alternance"};
+    for (int i = 0; i < kPresets; ++i)
         optSignal[i].Caption = presets[i];
+
+    chkOn.on.Click = [this] { chkOn_Click(); };
+    for (int i = 0; i < 6; ++i)
+        optGamme[i].on.Click = [this, i] { optGamme_Click(i); };
+    for (int i = 0; i < kPresets; ++i)
+        optSignal[i].on.Click = [this, i] { optSignal_Click(i); };
+    for (int i = 0; i < 2; ++i) {
+        imgBorne[i].on.Click = [this, i] { imgBorne_Click(i); };
+        imgFiche[i].on.Click = [this, i] { imgFiche_Click(i); };
+    }
+    Potentio[0].on.MouseMove = [this](int b, int s, double x, double y) {
+        Potentio_MouseMove(0, b, s, x, y);
+    };
+    Potentio[0].on.MouseUp = [this](int b, int s, double x, double y) { Potentio_MouseUp(0, b, s, x, y); };
+    sldReglage.on.Click = [this] { sldReglage_Click(); };
+    sldReglage.on.Scroll = [this] { sldReglage_Scroll(); };
+    for (int i = 0; i < kHarmonics; ++i) {
+        sldAmpli[i].on.Change = [this, i] { sldAmpli_Change(i); };
+        sldAmpli[i].on.Scroll = [this, i] { sldAmpli_Scroll(i); };
+        sldPhase[i].on.Change = [this, i] { sldPhase_Change(i); };
+        sldPhase[i].on.Scroll = [this, i] { sldPhase_Scroll(i); };
+    }
+    sldX0.on.Change = [this] { sldX0_Change(); };
+    sldX0.on.Scroll = [this] { sldX0_Scroll(); };
+}
+
+double& FrmHarmonique::gamme() const {
+    return side_ == SideB ? app().g.GammeB : app().g.GammeA;
+}
+double& FrmHarmonique::frequence() const {
+    return side_ == SideB ? app().g.FrequenceB : app().g.FrequenceA;
+}
+double& FrmHarmonique::amplitude() const {
+    return side_ == SideB ? app().g.AmplitudeB : app().g.AmplitudeA;
+}
+bool& FrmHarmonique::sourceBranchee() const {
+    return side_ == SideB ? app().g.SourceBrancheeB : app().g.SourceBrancheeA;
+}
+
+void FrmHarmonique::showReadout() {
+    if (side_ == SideB)
+        AfficherFrequenceB(*this);
+    else
+        AfficherFrequenceA(*this);
+}
+
+void FrmHarmonique::refreshUnlessUpdating() {
+    if (app().mdi().ModeLibre && !updating) app().RefreshDisplay();
+}
+
+void FrmHarmonique::Form_Load() {
+    KeyPreview = true;
+    const Form& scope = app().frmOndivel();
+    Left = Val(app().ReadIni("Interface", "PosX " + shortName(), NumberText(scope.Left + scope.Width)));
+    Top = Val(app().ReadIni("Interface", "PosY " + shortName(), side_ == SideB ? "4935" : "0"));
+
+    sourceBranchee() = false;
+
+    updating = true;
+    for (int i = 0; i < kHarmonics; ++i) {
+        pgbAmpli[i].Min = 0;
+        pgbAmpli[i].Max = kFullScale;
+        sldAmpli[i].Min = -kFullScale;
+        sldAmpli[i].Max = 0;
+    }
+    for (int i = 0; i < kHarmonics; ++i)
+        sldAmpli[i].setValue(i == 0 ? -kFullScale : 0);
+    sldX0.Min = -100;
+    sldX0.Max = 100;
+    sldX0.setValue(0);
+    pgbX0.Min = 0;
+    pgbX0.Max = 200;
+
+    const Color mark = side_ == SideB ? app().g.CouleurB : app().g.CouleurA;
+    for (int i = 0; i < 2; ++i)
+        shpBorne[i].FillColor = mark;
+    imgBorne[0].ToolTipText = "Cliquer ici pour mettre en place la fiche de connexion";
+    imgBorne[1].ToolTipText = "Cliquer ici pour mettre en place la fiche de connexion sur la borne COM";
+    for (int i = 0; i < 6; ++i)
+        optGamme[i].ToolTipText = "Choisir une gamme de fréquence";
+    Potentio[0].ToolTipText = "Pour permettre le réglage de la fréquence du signal.";
+
+    gamme() = 1000;
+    optGamme[2].setValue(1);
+
+    Platform& platform = app().platform();
+    frequence() = static_cast<int>(platform.random() * 1100 + 100);
+    Control& knob = Potentio[0];
+    knob.Max = 1200;
+    knob.Value = frequence();
+    knob.Min = 0;
+    showReadout();
+    amplitude() = static_cast<int>(platform.random() * 12000) / 1000.0;
+
+    sstHarmo.ListIndex = 0;
+    updating = false;
+    if (app().mdi().ModeLibre) app().RefreshDisplay();
+}
+
+void FrmHarmonique::Form_KeyDown(int keyCode, int) {
+    if (keyCode == kKeyF1) app().ShowHelpTopic(kHelpTopic);
+}
+
+void FrmHarmonique::Form_Unload(int&) {
+    app().WriteIni("Interface", "PosX " + shortName(), NumberText(Left));
+    app().WriteIni("Interface", "PosY " + shortName(), NumberText(Top));
+    // Hand the channel back to "Aucune alimentation" when the toolbox still wires this panel.
+    FrmToolBox& toolbox = app().frmToolBox();
+    const int wired = side_ == SideB ? FrmToolBox::kHarmonicB : FrmToolBox::kHarmonicA;
+    const int none = side_ == SideB ? FrmToolBox::kNoneB : FrmToolBox::kNoneA;
+    if (toolbox.optConnexion[wired].isOn()) toolbox.optConnexion[none].setValue(1);
+}
+
+void FrmHarmonique::chkOn_Click() {
+    const bool on = chkOn.Value == kChecked;
+    chkOn.Caption = on ? "Off" : "On";
+    imgOn.Picture = on ? kPictureLampOn : kPictureLampOff;
+    imgOn.ToolTipText = on ? "Générateur allumé" : "Générateur éteint";
+    lblFreq.Visible = on;
+    lblUnite.Visible = on;
+    for (int i = 0; i < 6; ++i)
+        shpFreq[i].FillColor = kLampOff;
+    if (on) {
+        for (int i = 0; i < 6; ++i) {
+            if (optGamme[i].isOn()) {
+                shpFreq[i].FillColor = kLampOn;
+                break;
+            }
+        }
+    }
+    sourceBranchee() = on && plugsIn();
+    app().RefreshDisplay();
+}
+
+void FrmHarmonique::optGamme_Click(int index) {
+    // A selection raised before the panel set its first range must not divide by zero.
+    if (gamme() == 0) return;
+    const double old = gamme();
+    for (int i = 0; i < 6; ++i)
+        shpFreq[i].FillColor = kLampOff;
+    if (isOn()) shpFreq[index].FillColor = kLampOn;
+    gamme() = kRanges[index];
+    lblUnite.Caption = index <= 2 ? "kHz" : "Hz";
+    // The knob stays where it is: the frequency follows the range, at the new resolution.
+    frequence() = frequence() * gamme() / old;
+    roundFrequencyToRange();
+    showReadout();
+    if (app().mdi().ModeLibre) app().RefreshDisplay();
+}
+
+void FrmHarmonique::roundFrequencyToRange() {
+    // One knob step is a thousandth of the range: the read-out's last digit. The top range
+    // shows tenths of kilohertz only and keeps its frequency as it is.
+    const double range = gamme();
+    if (range <= 0 || range >= 100000) return;
+    frequence() = RoundHalfEven(frequence() * 1000 / range) * range / 1000;
+}
+
+void FrmHarmonique::frequencyFromControls() {
+    frequence() = (Potentio[0].Value + sldReglage.Value) * gamme() / 1000;
+    roundFrequencyToRange();
+    showReadout();
+    if (app().mdi().ModeLibre) app().RefreshDisplay();
+}
+
+void FrmHarmonique::Potentio_MouseMove(int index, int button, int, double, double) {
+    if (index != 0 || button != kLeftButton) return;
+    sldReglage.setValue(0);
+    frequencyFromControls();
+}
+
+void FrmHarmonique::Potentio_MouseUp(int index, int button, int shift, double x, double y) {
+    Potentio_MouseMove(index, button, shift, x, y);
+}
+
+void FrmHarmonique::sldReglage_Click() {
+    frequencyFromControls();
+}
+
+void FrmHarmonique::sldReglage_Scroll() {
+    frequencyFromControls();
+}
+
+void FrmHarmonique::deselectPresets() {
+    for (int i = 0; i < kPresets; ++i)
+        optSignal[i].Value = 0;
+}
+
+void FrmHarmonique::sldAmpli_Scroll(int index) {
+    deselectPresets(); // the spectrum is now the user's own
+    sldAmpli_Change(index);
+}
+
+void FrmHarmonique::sldAmpli_Change(int index) {
+    const double steps = std::abs(sldAmpli[index].Value);
+    pgbAmpli[index].Value = steps;
+    lblAmpli[index].Caption = percentText(steps);
+    refreshUnlessUpdating();
+}
+
+void FrmHarmonique::sldPhase_Change(int index) {
+    lblPhase[index].Caption = NumberText(sldPhase[index].Value * 90) + "°";
+}
+
+void FrmHarmonique::sldPhase_Scroll(int index) {
+    sldPhase_Change(index);
+    deselectPresets();
+    refreshUnlessUpdating();
+}
+
+void FrmHarmonique::sldX0_Change() {
+    pgbX0.Value = sldX0.Value + 100;
+    lblAmpliX0.Caption = NumberText(sldX0.Value);
+    refreshUnlessUpdating();
+}
+
+void FrmHarmonique::sldX0_Scroll() {
+    sldX0_Change();
+}
+
+void FrmHarmonique::optSignal_Click(int index) {
+    updating = true;
+    const double mean = index == kRectified ? RoundHalfEven(amplitude()) : index;
+    sldX0.setValue(mean);
+    for (int i = 0; i < kHarmonics; ++i) {
+        const Harmonic h = presetHarmonic(index, i + 1);
+        sldAmpli[i].setValue(-h.steps);
+        sldPhase[i].setValue(h.quarterTurns);
+    }
+    updating = false;
+    if (app().mdi().ModeLibre) app().RefreshDisplay();
+}
+
+void FrmHarmonique::imgBorne_Click(int index) {
+    imgFiche[index].Visible = !imgFiche[index].Visible;
+    sourceBranchee() = plugsIn() && isOn();
+    app().RefreshDisplay();
+}
+
+void FrmHarmonique::imgFiche_Click(int index) {
+    imgBorne_Click(index);
 }
 
 } // namespace ondivel

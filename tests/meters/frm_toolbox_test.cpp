@@ -11,8 +11,9 @@ class ToolBox : public testing::BenchTest {};
 
 TEST_F(ToolBox, TheGeneratorForCh1OpensItsPanelAndNoSupplyForCh2ClosesSideB) {
     FrmGBF& b = openGbf(SideB, 0.9, 0.9);
-    switchOnAndPlug(b);
+    // Loading a harmonic panel takes its side's source away: open it before wiring the GBF.
     app.frmHarmoniqueB().Show();
+    switchOnAndPlug(b);
     FrmGBF& a = openGbf(SideA);
     EXPECT_TRUE(a.Visible);
     EXPECT_EQ(app.activeForm(), &a);
