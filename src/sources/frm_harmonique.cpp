@@ -62,7 +62,7 @@ FrmHarmonique::FrmHarmonique(Ondivel& app, int side)
     Caption = side == SideB ? "Générateur d'harmoniques - Voie CH2" : "Générateur d'harmoniques - Voie CH1";
     HelpTopic = kHelpTopic;
     Width = 9600;
-    Height = 6600;
+    Height = 7050;
 
     lblTitre.Caption = "GENERATEUR D'HARMONIQUES";
     lblPower.Caption = "Power";

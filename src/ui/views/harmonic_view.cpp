@@ -1,8 +1,248 @@
+#include "ui/views/harmonic_view.h"
+
+#include <QKeyEvent>
+#include <QLocale>
+#include <QPainter>
+
+#include "core/user_input.h"
+#include "sources/frm_gbf.h"
+#include "sources/frm_harmonique.h"
+#include "ui/views/harmonic_widgets.h"
 #include "ui/views/panel_views.h"
+#include "ui/views/view_factory.h"
+#include "ui/widgets/digital_readout.h"
+#include "ui/widgets/knob_widget.h"
+#include "ui/widgets/lamp_widget.h"
+#include "ui/widgets/model_button.h"
+#include "ui/widgets/model_label.h"
+#include "ui/widgets/model_slider.h"
+#include "ui/widgets/terminal_widget.h"
 
 namespace ondivel {
 
-// Until this panel has its own view the generic one shows it.
-void registerHarmonicViews() {}
+namespace {
+
+constexpr double kTwipsPerPixel = 15;
+constexpr int kColumnsPerTab = 10;
+
+constexpr QRectF kRangeFrame(6, 74, 263, 60);
+constexpr QRectF kTabFrame(6, 160, 628, 196);
+constexpr QRectF kMeanFrame(6, 362, 628, 42);
+constexpr QRectF kPresetFrame(6, 410, 628, 54);
+constexpr double kColumnWidth = 62;
+constexpr double kColumnTop = 166;
+constexpr double kTerminalLeft = 420;
+
+const QColor kFace(206, 211, 216);
+const QColor kHeading(34, 52, 86);
+const QColor kInk(30, 30, 40);
+
+QString number(double v) {
+    return QLocale(QLocale::French).toString(v, 'g', 6);
+}
+
+} // namespace
+
+void registerHarmonicViews() {
+    const ViewMaker maker = [](Form& form) -> FormView* {
+        return new HarmonicView(static_cast<FrmHarmonique&>(form));
+    };
+    registerViewMaker("frmHarmoniqueA", maker);
+    registerViewMaker("frmHarmoniqueB", maker);
+}
+
+template <class W> W* HarmonicView::add(W* widget, QRectF designRect) {
+    layout_.place(widget, designRect);
+    if constexpr (std::is_base_of_v<BoundWidget, W>) bound_.push_back(widget);
+    return widget;
+}
+
+HarmonicView::HarmonicView(FrmHarmonique& panel, QWidget* parent)
+    : FormView(panel, parent), panel_(panel),
+      layout_(QSizeF(panel.Width / kTwipsPerPixel, panel.Height / kTwipsPerPixel)) {
+    setFocusPolicy(Qt::ClickFocus);
+    setWindowTitle(QString::fromStdString(panel.Caption));
+    QFont bold;
+    bold.setBold(true);
+
+    auto* title = add(new ModelLabel(panel.lblTitre, this), QRectF(0, 3, 640, 16));
+    title->setFont(bold);
+    title->setStyleSheet(QStringLiteral("color: white;"));
+
+    // The generator top, laid out as on the function generator.
+    readout_ = add(new DigitalReadout(panel.lblFreq, 5, this), QRectF(10, 26, 128, 40));
+    auto* unit = add(new ModelLabel(panel.lblUnite, this), QRectF(140, 26, 34, 18));
+    unit->setFont(bold);
+    add(new ModelLabel(panel.lblPower, this), QRectF(196, 24, 70, 12));
+    power_ = add(new SwitchButton(panel.chkOn, this), QRectF(200, 38, 34, 30));
+    add(new PowerLampWidget(panel.imgOn, kPictureLampOn, this), QRectF(242, 45, 16, 16));
+    for (int i = 0; i < 6; ++i) {
+        const double x = kRangeFrame.left() + 6 + i * 42;
+        add(new LampWidget(panel.shpFreq[i], this), QRectF(x + 13, kRangeFrame.top() + 14, 12, 12));
+        ranges_.push_back(
+            add(new ModelButton(panel.optGamme[i], this), QRectF(x, kRangeFrame.top() + 30, 38, 22)));
+    }
+    auto* knobName = add(new ModelLabel(panel.lblPotentio, this), QRectF(290, 30, 90, 12));
+    knobName->setFont(bold);
+    knob_ = add(new KnobWidget(panel.Potentio[0], this), QRectF(305, 44, 60, 60));
+    knob_->setFormatter([&panel](double v) {
+        const double g = panel.side() == SideB ? panel.app().g.GammeB : panel.app().g.GammeA;
+        const double hz = v * g / 1000;
+        return hz >= 1000 ? number(hz / 1000) + QStringLiteral(" kHz") : number(hz) + QStringLiteral(" Hz");
+    });
+    knob_->setAccessibleName(QStringLiteral("FREQ"));
+    add(new ModelSlider(panel.sldReglage, 2, this), QRectF(294, 108, 82, 24));
+
+    const QColor plugColours[2] = {QColor(200, 30, 30), QColor(30, 30, 30)};
+    for (int i = 0; i < 2; ++i)
+        terminals_.push_back(add(new TerminalWidget(panel.imgBorne[i], panel.imgFiche[i], &panel.shpBorne[i],
+                                                    plugColours[i], this),
+                                 QRectF(kTerminalLeft + i * 50, 62, 38, 52)));
+
+    // The two tabs of ten harmonic columns.
+    tabs_ = new QTabBar(this);
+    for (const std::string& caption : panel.sstHarmo.List)
+        tabs_->addTab(QString::fromStdString(caption));
+    tabs_->setDrawBase(false);
+    tabs_->setExpanding(false);
+    layout_.place(tabs_, QRectF(12, 140, 400, 21));
+    connect(tabs_, &QTabBar::currentChanged, this, [this](int tab) {
+        if (tab < 0 || tab == panel_.sstHarmo.ListIndex) return;
+        user::select(panel_.sstHarmo, tab);
+        syncFromModel();
+    });
+
+    for (int i = 0; i < FrmHarmonique::kHarmonics; ++i) {
+        const double x = kTabFrame.left() + 4 + (i % kColumnsPerTab) * kColumnWidth;
+        std::vector<QWidget*> column;
+        auto* rank = add(new ModelLabel(panel.lblRang[i], this), QRectF(x, kColumnTop, kColumnWidth, 12));
+        rank->setAlignment(Qt::AlignCenter);
+        rank->setFont(bold);
+        column.push_back(rank);
+        column.push_back(add(new UnitLabel(panel.lblAmpli[i], QStringLiteral(" %"), this),
+                             QRectF(x, kColumnTop + 13, kColumnWidth, 12)));
+        auto* amplitude =
+            add(new AmplitudeSlider(panel.sldAmpli[i], this), QRectF(x + 12, kColumnTop + 27, 22, 118));
+        amplitudes_.push_back(amplitude);
+        column.push_back(amplitude);
+        auto* bar =
+            add(new LevelBar(panel.pgbAmpli[i], Qt::Vertical, this), QRectF(x + 38, kColumnTop + 32, 9, 108));
+        bars_.push_back(bar);
+        column.push_back(bar);
+        auto* phase = add(new ModelSlider(panel.sldPhase[i], 1, this),
+                          QRectF(x + 4, kColumnTop + 148, kColumnWidth - 8, 22));
+        phases_.push_back(phase);
+        column.push_back(phase);
+        auto* degrees =
+            add(new ModelLabel(panel.lblPhase[i], this), QRectF(x, kColumnTop + 171, kColumnWidth, 12));
+        degrees->setAlignment(Qt::AlignCenter);
+        column.push_back(degrees);
+        columns_.push_back(column);
+    }
+
+    // The mean value and the ready-made spectra.
+    add(new ModelSlider(panel.sldX0, 10, this), QRectF(16, kMeanFrame.top() + 14, 300, 24));
+    add(new LevelBar(panel.pgbX0, Qt::Horizontal, this), QRectF(330, kMeanFrame.top() + 20, 200, 11));
+    auto* mean = add(new UnitLabel(panel.lblAmpliX0, QStringLiteral(" V"), this),
+                     QRectF(540, kMeanFrame.top() + 16, 80, 18));
+    mean->setFont(bold);
+    const double widths[FrmHarmonique::kPresets] = {96, 64, 84, 84, 270};
+    double x = kPresetFrame.left() + 8;
+    for (int i = 0; i < FrmHarmonique::kPresets; ++i) {
+        auto* b =
+            add(new ModelButton(panel.optSignal[i], this), QRectF(x, kPresetFrame.top() + 18, widths[i], 26));
+        b->setCaptionShown(true);
+        presets_.push_back(b);
+        x += widths[i] + 8;
+    }
+    resize(designSize());
+    showTab(panel.sstHarmo.ListIndex);
+}
+
+QSize HarmonicView::designSize() const {
+    return QSize(static_cast<int>(panel_.Width / kTwipsPerPixel),
+                 static_cast<int>(panel_.Height / kTwipsPerPixel));
+}
+
+void HarmonicView::showTab(int tab) {
+    for (int i = 0; i < static_cast<int>(columns_.size()); ++i)
+        for (QWidget* w : columns_[static_cast<std::size_t>(i)])
+            w->setVisible(i / kColumnsPerTab == tab);
+    if (tabs_->currentIndex() != tab) {
+        const QSignalBlocker quiet(tabs_);
+        tabs_->setCurrentIndex(tab);
+    }
+}
+
+void HarmonicView::syncFromModel() {
+    for (BoundWidget* w : bound_)
+        w->syncFromModel();
+    // syncCommon shows every bound widget again: the tab decides which columns stay.
+    showTab(panel_.sstHarmo.ListIndex);
+    update();
+}
+
+void HarmonicView::resizeEvent(QResizeEvent*) {
+    const double s = layout_.apply(size());
+    QFont f = font();
+    f.setPixelSize(std::max(6, static_cast<int>(9 * s)));
+    setFont(f);
+}
+
+void HarmonicView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        user::key(panel_, kKeyF1, 0);
+        syncFromModel();
+        return;
+    }
+    FormView::keyPressEvent(event);
+}
+
+void HarmonicView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(rect(), kFace.darker(115));
+    const double s = layout_.scaleFor(size());
+    p.scale(s, s);
+    const QRectF face(0, 0, designSize().width(), designSize().height());
+    QLinearGradient brushed(face.topLeft(), face.bottomRight());
+    brushed.setColorAt(0, kFace.lighter(108));
+    brushed.setColorAt(1, kFace.darker(106));
+    p.fillRect(face, brushed);
+    p.fillRect(QRectF(0, 0, face.width(), 21), kHeading);
+
+    QFont caption = font();
+    caption.setPixelSize(8);
+    p.setFont(caption);
+    const QFontMetricsF metrics(caption);
+    const Control* frames[3] = {&panel_.fraGamme, &panel_.fraX0, &panel_.fraSignalParticulier};
+    const QRectF rects[3] = {kRangeFrame, kMeanFrame, kPresetFrame};
+    p.setBrush(Qt::NoBrush);
+    for (int i = 0; i < 3; ++i) {
+        p.setPen(QPen(QColor(70, 74, 82), 0.8));
+        p.drawRoundedRect(rects[i].adjusted(0, 5, 0, 0), 3, 3);
+        const QString text = QString::fromStdString(frames[i]->Caption);
+        const QRectF label(rects[i].left() + 6, rects[i].top(), metrics.horizontalAdvance(text) + 6, 10);
+        p.fillRect(label, kFace);
+        p.setPen(kInk);
+        p.drawText(label, Qt::AlignCenter, text);
+    }
+
+    // The tab page: a recessed plate with one engraved frame per harmonic column.
+    p.setPen(QPen(QColor(70, 74, 82), 0.8));
+    p.setBrush(kFace.lighter(104));
+    p.drawRoundedRect(kTabFrame, 3, 3);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(150, 155, 162), 0.6));
+    for (int c = 0; c < kColumnsPerTab; ++c)
+        p.drawRoundedRect(
+            QRectF(kTabFrame.left() + 4 + c * kColumnWidth + 1, kColumnTop - 2, kColumnWidth - 2, 188), 2, 2);
+
+    QFont small = caption;
+    small.setBold(true);
+    p.setFont(small);
+    p.setPen(kInk);
+    p.drawText(QRectF(kTerminalLeft + 50, 50, 38, 12), Qt::AlignCenter, QStringLiteral("COM"));
+}
 
 } // namespace ondivel

@@ -1,0 +1,72 @@
+#pragma once
+// The front panel of a harmonic generator (frmHarmoniqueA or frmHarmoniqueB): the generator top it
+// shares with the function generator (read-out, power, ranges, frequency knob with its fine
+// slider, terminals), the two tabs of ten harmonic columns, the mean value and the ready-made
+// spectra.
+#include <QTabBar>
+#include <vector>
+
+#include "ui/views/form_view.h"
+#include "ui/widgets/panel_layout.h"
+
+namespace ondivel {
+
+class AmplitudeSlider;
+class BoundWidget;
+class DigitalReadout;
+class FrmHarmonique;
+class KnobWidget;
+class LevelBar;
+class ModelButton;
+class ModelSlider;
+class TerminalWidget;
+
+class HarmonicView : public FormView {
+    Q_OBJECT
+  public:
+    explicit HarmonicView(FrmHarmonique& panel, QWidget* parent = nullptr);
+
+    void syncFromModel() override;
+    QSize designSize() const override;
+
+    // The parts the tests and the tour tool reach.
+    ModelButton* powerButton() const { return power_; }
+    ModelButton* presetButton(int index) const { return presets_[static_cast<std::size_t>(index)]; }
+    ModelButton* rangeButton(int index) const { return ranges_[static_cast<std::size_t>(index)]; }
+    AmplitudeSlider* amplitudeSlider(int order) const {
+        return amplitudes_[static_cast<std::size_t>(order - 1)];
+    }
+    ModelSlider* phaseSlider(int order) const { return phases_[static_cast<std::size_t>(order - 1)]; }
+    LevelBar* amplitudeBar(int order) const { return bars_[static_cast<std::size_t>(order - 1)]; }
+    QTabBar* tabs() const { return tabs_; }
+    KnobWidget* knob() const { return knob_; }
+    DigitalReadout* readout() const { return readout_; }
+    TerminalWidget* terminal(int index) const { return terminals_[static_cast<std::size_t>(index)]; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    template <class W> W* add(W* widget, QRectF designRect);
+    void showTab(int tab);
+
+    FrmHarmonique& panel_;
+    PanelLayout layout_;
+    std::vector<BoundWidget*> bound_;
+    // Every widget of harmonic column i, shown only on its tab.
+    std::vector<std::vector<QWidget*>> columns_;
+    std::vector<AmplitudeSlider*> amplitudes_;
+    std::vector<ModelSlider*> phases_;
+    std::vector<LevelBar*> bars_;
+    std::vector<ModelButton*> presets_;
+    std::vector<ModelButton*> ranges_;
+    std::vector<TerminalWidget*> terminals_;
+    QTabBar* tabs_ = nullptr;
+    ModelButton* power_ = nullptr;
+    KnobWidget* knob_ = nullptr;
+    DigitalReadout* readout_ = nullptr;
+};
+
+} // namespace ondivel
