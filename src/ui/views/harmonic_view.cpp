@@ -146,7 +146,7 @@ HarmonicView::HarmonicView(FrmHarmonique& panel, QWidget* parent)
     auto* mean = add(new UnitLabel(panel.lblAmpliX0, QStringLiteral(" V"), this),
                      QRectF(540, kMeanFrame.top() + 16, 80, 18));
     mean->setFont(bold);
-    const double widths[FrmHarmonique::kPresets] = {96, 64, 84, 84, 270};
+    const double widths[FrmHarmonique::kPresets] = {100, 70, 90, 90, 238};
     double x = kPresetFrame.left() + 8;
     for (int i = 0; i < FrmHarmonique::kPresets; ++i) {
         auto* b =
