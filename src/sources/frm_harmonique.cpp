@@ -16,7 +16,7 @@ namespace {
 
 constexpr const char* kRangeCaptions[6] = {"100k", "10k", "1k", "100", "10", "1"};
 // No topic of its own in the help file: the panel opens the meters' page, its nearest neighbour.
-constexpr int kHelpTopic = 3600;
+constexpr int kHelpTopic = 3700;     // the meters have 3600
 constexpr int kFullScale = 1000;     // slider steps of 100 %
 constexpr int kQuarterTurnDown = -2; // −180°
 

@@ -250,7 +250,7 @@ TEST_F(HarmonicPanel, ClosingReleasesItsChannelAndF1OpensItsHelp) {
     EXPECT_DOUBLE_EQ(a.Top, 0);
     EXPECT_DOUBLE_EQ(b.Top, 4935);
     user::key(a, 112);
-    EXPECT_EQ(platform.helpRequests, std::vector<std::string>{"ondivel.chm#3600"});
+    EXPECT_EQ(platform.helpRequests, std::vector<std::string>{"ondivel.chm#3700"});
 
     user::close(b);
     EXPECT_TRUE(toolbox.optConnexion[FrmToolBox::kNoneB].isOn());
