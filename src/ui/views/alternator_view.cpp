@@ -43,8 +43,8 @@ class DynamoPicture : public QWidget, public BoundWidget {
         p.setRenderHint(QPainter::Antialiasing);
         const double s = std::min(width(), height()) / 160.0;
         p.scale(s, s);
-        const QPointF hub(72, 84);
-        constexpr double tyre = 66, rim = 56;
+        const QPointF hub(62, 104);
+        constexpr double tyre = 58, rim = 49;
 
         // Motion marks: up to a half turn of arcs at full speed.
         const double fraction = std::clamp(speed_() / 2500.0, 0.0, 1.0);
@@ -82,7 +82,7 @@ class DynamoPicture : public QWidget, public BoundWidget {
         // The dynamo, tilted so that its roller touches the tyre at the upper right.
         p.save();
         p.translate(hub);
-        p.rotate(-45);
+        p.rotate(-48);
         p.translate(tyre, 0);
         QLinearGradient body(0, -13, 0, 13);
         body.setColorAt(0, QColor(230, 232, 236));
