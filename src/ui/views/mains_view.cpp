@@ -1,8 +1,226 @@
+#include "ui/views/mains_view.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "core/user_input.h"
+#include "sources/frm_edf.h"
 #include "ui/views/panel_views.h"
+#include "ui/views/view_factory.h"
+#include "ui/widgets/model_button.h"
+#include "ui/widgets/model_label.h"
+#include "ui/widgets/terminal_widget.h"
 
 namespace ondivel {
 
-// Until this panel has its own view the generic one shows it.
-void registerMainsViews() {}
+namespace {
+
+constexpr double kTwipsPerPixel = 15;
+const QColor kFace(206, 211, 216);
+const QColor kHeading(34, 52, 86);
+constexpr QRectF kWorldFrame(6, 26, 291, 54);
+constexpr QRectF kPlate(46, 88, 211, 174);
+
+// Terminal rectangles by index: Neutre on the left, Phase on the right, Terre on top.
+constexpr QRectF kTerminals[3] = {QRectF(74, 150, 40, 54), QRectF(189, 150, 40, 54), QRectF(131, 104, 40, 54)};
+constexpr QRectF kLabels[3] = {QRectF(64, 206, 60, 13), QRectF(179, 206, 60, 13), QRectF(121, 160, 60, 13)};
+
+// A lightning bolt on a yellow disc, bound to imgLogo: its Visible blinks with the model's timer.
+class LogoPicture : public QWidget, public BoundWidget {
+  public:
+    LogoPicture(Control& image, QWidget* parent) : QWidget(parent), image_(image) { syncFromModel(); }
+    void syncFromModel() override {
+        syncCommon(*this, image_);
+        update();
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const double s = std::min(width(), height()) / 20.0;
+        p.scale(s, s);
+        QRadialGradient disc(QPointF(8, 7), 11);
+        disc.setColorAt(0, QColor(255, 236, 120));
+        disc.setColorAt(1, QColor(240, 170, 0));
+        p.setPen(QPen(QColor(90, 60, 0), 0.8));
+        p.setBrush(disc);
+        p.drawEllipse(QRectF(0.5, 0.5, 19, 19));
+        QPainterPath bolt;
+        bolt.moveTo(11.5, 2.5);
+        bolt.lineTo(5.5, 11);
+        bolt.lineTo(9.5, 11);
+        bolt.lineTo(7.5, 17.5);
+        bolt.lineTo(14.5, 8.5);
+        bolt.lineTo(10.5, 8.5);
+        bolt.closeSubpath();
+        p.setPen(QPen(QColor(30, 20, 0), 0.6));
+        p.setBrush(QColor(30, 30, 36));
+        p.drawPath(bolt);
+    }
+
+  private:
+    Control& image_;
+};
+
+} // namespace
+
+template <class W> W* MainsView::add(W* widget, QRectF designRect) {
+    layout_.place(widget, designRect);
+    if constexpr (std::is_base_of_v<BoundWidget, W>) bound_.push_back(widget);
+    return widget;
+}
+
+MainsView::MainsView(FrmEDF& edf, QWidget* parent)
+    : FormView(edf, parent), edf_(edf), layout_(QSizeF(edf.Width / kTwipsPerPixel, edf.Height / kTwipsPerPixel)) {
+    setFocusPolicy(Qt::ClickFocus);
+    setMouseTracking(true);
+    setWindowTitle(QString::fromStdString(edf.Caption));
+    QFont bold;
+    bold.setBold(true);
+
+    logo_ = add(new LogoPicture(edf.imgLogo, this), QRectF(278, 1, 19, 19));
+
+    for (int i = 0; i < 3; ++i) {
+        auto* b = add(new ModelButton(edf.optWorld[i], this),
+                      QRectF(kWorldFrame.left() + 6 + i * 95, kWorldFrame.top() + 18, 89, 26));
+        world_.push_back(b);
+    }
+
+    // Plugs of the measuring lead: the live one red, the return one black, earth green.
+    const QColor plugColours[3] = {QColor(30, 30, 30), QColor(200, 30, 30), QColor(40, 140, 60)};
+    for (int i = 0; i < 3; ++i) {
+        auto* t = add(new TerminalWidget(edf.imgBorne[i], edf.imgFiche[i], nullptr, plugColours[i], this),
+                      kTerminals[i]);
+        t->setMouseTracking(true);
+        t->installEventFilter(this);
+        terminals_.push_back(t);
+    }
+    Control* labels[3] = {&edf.lblNeutre, &edf.lblPhase, &edf.lblTerre};
+    for (int i = 0; i < 3; ++i) {
+        auto* l = add(new ModelLabel(*labels[i], this), kLabels[i]);
+        l->setAlignment(Qt::AlignCenter);
+        l->setFont(bold);
+    }
+    syncFromModel();
+    resize(designSize());
+}
+
+QSize MainsView::designSize() const {
+    return QSize(static_cast<int>(edf_.Width / kTwipsPerPixel), static_cast<int>(edf_.Height / kTwipsPerPixel));
+}
+
+void MainsView::syncFromModel() {
+    for (BoundWidget* w : bound_)
+        w->syncFromModel();
+    const Qt::CursorShape shape = edf_.MousePointer == FrmEDF::kHandPointer ? Qt::PointingHandCursor : Qt::ArrowCursor;
+    setCursor(shape);
+    for (TerminalWidget* t : terminals_)
+        t->setCursor(shape);
+    update();
+}
+
+bool MainsView::eventFilter(QObject* watched, QEvent* event) {
+    for (int i = 0; i < 3; ++i) {
+        if (watched != terminals_[static_cast<std::size_t>(i)]) continue;
+        if (event->type() == QEvent::MouseMove) {
+            const auto* m = static_cast<QMouseEvent*>(event);
+            user::move(edf_.imgBorne[i], m->position().x(), m->position().y());
+            syncFromModel();
+            // Kept from the panel behind, whose own move would give the arrow back at once.
+            return true;
+        } else if (event->type() == QEvent::MouseButtonPress && edf_.imgBorne[i].on.MouseDown) {
+            user::press(edf_.imgBorne[i]);
+            syncFromModel();
+        }
+    }
+    return FormView::eventFilter(watched, event);
+}
+
+void MainsView::mouseMoveEvent(QMouseEvent* event) {
+    user::moveOverForm(edf_, event->position().x(), event->position().y());
+    syncFromModel();
+    FormView::mouseMoveEvent(event);
+}
+
+void MainsView::resizeEvent(QResizeEvent*) {
+    const double s = layout_.apply(size());
+    QFont f = font();
+    f.setPixelSize(std::max(6, static_cast<int>(9 * s)));
+    setFont(f);
+}
+
+void MainsView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        user::key(edf_, kKeyF1, 0);
+        syncFromModel();
+        return;
+    }
+    FormView::keyPressEvent(event);
+}
+
+void MainsView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(rect(), kFace.darker(115));
+    const double s = layout_.scaleFor(size());
+    p.scale(s, s);
+    const QRectF face(0, 0, designSize().width(), designSize().height());
+    QLinearGradient wall(face.topLeft(), face.bottomRight());
+    wall.setColorAt(0, kFace.lighter(108));
+    wall.setColorAt(1, kFace.darker(106));
+    p.fillRect(face, wall);
+    p.fillRect(QRectF(0, 0, face.width(), 21), kHeading);
+    QFont heading = font();
+    heading.setPixelSize(10);
+    heading.setBold(true);
+    p.setFont(heading);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(0, 0, face.width(), 21), Qt::AlignCenter, QStringLiteral("PRISE DU SECTEUR"));
+
+    // The world frame, its caption in a gap of the engraved line.
+    QFont caption = font();
+    caption.setPixelSize(8);
+    p.setFont(caption);
+    p.setPen(QPen(QColor(70, 74, 82), 0.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(kWorldFrame.adjusted(0, 5, 0, 0), 3, 3);
+    const QString text = QString::fromStdString(edf_.fraWorld.Caption);
+    const QRectF label(kWorldFrame.left() + 6, kWorldFrame.top(), QFontMetricsF(caption).horizontalAdvance(text) + 6, 10);
+    p.fillRect(label, kFace);
+    p.setPen(QColor(30, 30, 40));
+    p.drawText(label, Qt::AlignCenter, text);
+
+    // The socket plate: a shadow, the ivory plate, then the round recess of the outlet.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 50));
+    p.drawRoundedRect(kPlate.translated(3, 4), 18, 18);
+    QLinearGradient ivory(kPlate.topLeft(), kPlate.bottomRight());
+    ivory.setColorAt(0, QColor(252, 250, 242));
+    ivory.setColorAt(1, QColor(222, 218, 204));
+    p.setPen(QPen(QColor(170, 166, 150), 1));
+    p.setBrush(ivory);
+    p.drawRoundedRect(kPlate, 18, 18);
+    const QPointF centre = kPlate.center() + QPointF(0, 2);
+    QRadialGradient recess(centre, 78);
+    recess.setColorAt(0, QColor(238, 235, 224));
+    recess.setColorAt(0.92, QColor(214, 210, 196));
+    recess.setColorAt(1, QColor(180, 176, 160));
+    p.setBrush(recess);
+    p.drawEllipse(centre, 78, 78);
+    // Screw of the plate.
+    p.setBrush(QColor(200, 198, 190));
+    p.drawEllipse(QPointF(centre.x(), kPlate.bottom() - 9), 4, 4);
+    p.setPen(QPen(QColor(120, 116, 104), 1));
+    p.drawLine(QPointF(centre.x() - 3, kPlate.bottom() - 9), QPointF(centre.x() + 3, kPlate.bottom() - 9));
+}
+
+void registerMainsViews() {
+    const ViewMaker maker = [](Form& form) -> FormView* { return new MainsView(static_cast<FrmEDF&>(form)); };
+    registerViewMaker("frmEDFA", maker);
+    registerViewMaker("frmEDFB", maker);
+}
 
 } // namespace ondivel
