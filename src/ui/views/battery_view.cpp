@@ -63,8 +63,8 @@ void paintCell(QPainter& p, const QRectF& r) {
     steel.setColorAt(1, QColor(110, 110, 115));
     p.setBrush(steel);
     p.drawRoundedRect(QRectF(body.right() - 1, r.center().y() - r.height() * 0.18, capW + 1, r.height() * 0.36), 2, 2);
-    label(p, QRectF(body.left(), body.top(), body.width() * 0.75, body.height()), QStringLiteral("1,5 V"),
-          r.height() * 0.36, Qt::white);
+    label(p, QRectF(body.left() + r.height() * 0.55, body.top(), body.width() * 0.78 - r.height() * 0.55, body.height()),
+          QStringLiteral("1,5 V"), r.height() * 0.32, Qt::white);
     signAt(p, QPointF(body.right() - body.width() * 0.11, body.center().y()), r.height() * 0.45, true, Qt::white);
     signAt(p, QPointF(body.left() + r.height() * 0.3, body.center().y()), r.height() * 0.45, false, Qt::white);
 }
@@ -163,8 +163,8 @@ class BatteryPicture : public QWidget, public BoundWidget {
                        image_.Height / kTwipsPerPixel);
         // A soft shadow on the bench under the battery.
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0, 0, 0, 40));
-        p.drawRoundedRect(r.translated(3, 4), 6, 6);
+        p.setBrush(QColor(0, 0, 0, 22));
+        p.drawRoundedRect(r.adjusted(2, r.height() * 0.25, 2, 3), 6, 6);
         switch (image_.Picture) {
         case kPictureBattery15:
             paintCell(p, r);
