@@ -1,10 +1,19 @@
 #pragma once
 // frmAlimA / frmAlimB, the stabilised DC supply of side A or B: 0 to 30 V with a coarse and a fine
-// knob, a digital read-out with its sign, and NEG, POS and COM terminals.
+// knob, a digital read-out with its sign, and NEG, POS and COM terminals. Opened from the toolbox;
+// it delivers only while on with the common plug and one signal plug in place.
+#include <string>
+
 #include "core/form.h"
 #include "core/ondivel.h"
 
 namespace ondivel {
+
+// Picture numbers of the power lamp.
+enum AlimPicture : int {
+    kPictureAlimLampOff = 1,
+    kPictureAlimLampOn = 2,
+};
 
 class FrmAlim : public Form {
   public:
@@ -22,12 +31,35 @@ class FrmAlim : public Form {
     ControlArray lblBorne{*this, ControlKind::Label, "lblBorne", 3};
     // shpConnectionAlimA on side A, shpConnectionAlimB on side B.
     ControlArray shpConnection;
+    // Engraved texts of the front panel: the heading, the knob names and their scales.
+    FormControl lblTitre{*this, ControlKind::Label, "lblTitre"};
+    ControlArray lblPotentio{*this, ControlKind::Label, "lblPotentio", 3};
+    ControlArray lblEchelle{*this, ControlKind::Label, "lblEchelle", 3};
 
     void Form_Load() override;
     void Form_KeyDown(int keyCode, int shift) override;
     void Form_Unload(int& cancel) override;
+    void chkOnOff_Click();
+    void imgBorne_Click(int index);
+    void imgFiche_Click(int index);
+    void Potentio_DblClick(int index);
+    void Potentio_MouseMove(int index, int button, int shift, double x, double y);
+
+    // The supply is on when its switch reads "Off".
+    bool isOn() const { return chkOnOff.Caption == "Off"; }
+
+    static constexpr int kPlugNeg = 0, kPlugPos = 1, kPlugCom = 2;
+    static constexpr int kVoltageKnob = 0, kFineKnob = 1, kCurrentKnob = 2;
 
   private:
+    double& amplitude() const;
+    bool& sourceBranchee() const;
+    // On, the common plug in, and the signal plug on NEG or POS.
+    bool delivers() const;
+    void showReadout();
+    // "AlimA" or "AlimB", the suffix of the settings keys.
+    std::string shortName() const { return side_ == SideB ? "AlimB" : "AlimA"; }
+
     int side_;
 };
 

@@ -6,6 +6,13 @@
 
 namespace ondivel {
 
+// Picture numbers of imgPile.
+enum PilePicture : int {
+    kPictureBattery15 = 1,
+    kPictureBattery45 = 2,
+    kPictureBattery9 = 3,
+};
+
 class FrmPile : public Form {
   public:
     FrmPile(Ondivel& app, int side);
@@ -20,8 +27,18 @@ class FrmPile : public Form {
     void Form_Unload(int& cancel) override;
     void optPolarite_Click(int index);
 
+    // The nominal voltage of the battery shown, 0 before the first activation.
+    double nominal() const { return nominal_; }
+
   private:
+    double& amplitude() const;
+    // "PileA" or "PileB", the suffix of the settings keys.
+    const char* shortName() const { return side_ == SideB ? "PileB" : "PileA"; }
+
     int side_;
+    double nominal_ = 0;
+    // The toolbox option this panel shows, -1 before the first activation.
+    int wiredOption_ = -1;
 };
 
 } // namespace ondivel

@@ -56,7 +56,8 @@ TEST_F(ToolBox, AnotherSourceForCh1ClosesTheSideAPanelsAndKeepsItsChoice) {
     FrmGBF& a = openGbf(SideA);
     switchOnAndPlug(a);
     toolbox.optConnexion[4].setValue(1); // "Pile 4,5 V"
-    EXPECT_FALSE(a.loaded() || g.SourceBrancheeA);
+    EXPECT_FALSE(a.loaded());
+    EXPECT_TRUE(g.SourceBrancheeA && g.AmplitudeA == 4.5) << "the battery delivers at once, without cables";
     EXPECT_TRUE(toolbox.optConnexion[4].isOn()) << "the closing generator took CH1 back";
 
     toolbox.optConnexion[FrmToolBox::kHarmonicA].setValue(1);
