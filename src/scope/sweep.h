@@ -30,7 +30,11 @@ double SweepPointStep(const Ondivel& app);
 
 // Length of the glowing piece (0.04 s of signal) and speed of the spot (a division per BaseTemps
 // seconds), in screen units.
-inline double GlowLength(double baseTemps) { return 4 / baseTemps; }
-inline double SpotSpeed(double baseTemps) { return 100 / baseTemps; }
+inline double GlowLength(double baseTemps) {
+    return 4 / baseTemps;
+}
+inline double SpotSpeed(double baseTemps) {
+    return 100 / baseTemps;
+}
 
 } // namespace ondivel
