@@ -171,6 +171,12 @@ void ViewManager::mirror(Form& form) {
     if (!panel.window->isVisible()) panel.window->show();
 }
 
+int ViewManager::pacedInterval(int modelInterval) {
+    // A tick may redraw a whole screen picture that nobody sees faster than the display shows it;
+    // the models measure real elapsed time, so fewer ticks move nothing slower.
+    return std::max(modelInterval, kFrameMilliseconds);
+}
+
 void ViewManager::syncTimers() {
     for (Form* form : app_.forms()) {
         for (Control* c : form->controls()) {
@@ -193,7 +199,8 @@ void ViewManager::syncTimers() {
                 });
                 timers_[c] = timer;
             }
-            if (!timer->isActive() || timer->interval() != c->Interval) timer->start(c->Interval);
+            const int interval = pacedInterval(c->Interval);
+            if (!timer->isActive() || timer->interval() != interval) timer->start(interval);
         }
     }
 }

@@ -57,6 +57,10 @@ class ViewManager : public QObject {
         return [this](Form& form) { runModal(form); };
     }
 
+    // Interval of the Qt timer behind a model timer: one display frame at the shortest, so a
+    // 1 ms animation timer ticks about sixty times a second, not a thousand.
+    static int pacedInterval(int modelInterval);
+
     // Windows key code of a Qt key (F1 = 112, A = 65 …), 0 when it has none.
     static int windowsKeyCode(int qtKey);
     // Shift mask of the classic toolkit: Shift 1, Ctrl 2, Alt 4.

@@ -1,0 +1,306 @@
+#include <gtest/gtest.h>
+
+#include "scope/bench_fixture.h"
+#include "scope/renderer.h"
+#include "scope/scales.h"
+#include "scope/sweep.h"
+
+namespace ondivel {
+namespace {
+
+// The panel on in CH1, both channels in AC at 2 V/div, positions centred; the counter frequency
+// read as the main window does at start. Expected heights below are worked out by hand:
+// y = 100 · v / sensitivity + position.
+class Sweep : public testing::Bench {
+  protected:
+    void SetUp() override {
+        switchOnAndPlug();
+        app.g.FrequenceCompteur = platform.counterFrequency();
+        user::click(scope().cmdVoie[0]); // DUAL → CH2
+        user::click(scope().cmdVoie[0]); // CH2 → CH1
+    }
+    // The time-base knob: 0 = 0.5 s/div, 2 = 0.1 s/div, 5 = 10 ms/div.
+    void timeBase(int knob) { user::drag(scope().Potentio[KnobTimeBase], knob); }
+    void tick() {
+        Control& timer = scope().tmrSpot;
+        if (timer.timerRunning()) timer.raise(timer.on.Timer);
+    }
+    Color ch1() const { return app.g.CouleurA; }
+    Color ch2() const { return app.g.CouleurB; }
+    double spot() const { return app.g.PositionSpot; }
+};
+
+TEST_F(Sweep, AtTenMillisecondsThePieceIsFourDivisionsAndTheSpotCrossesInATenthOfASecond) {
+    source(SideA, "Sinus", 5, 100);
+    timeBase(5);
+    ASSERT_DOUBLE_EQ(spot(), 0);
+    tick();
+    EXPECT_DOUBLE_EQ(*screen().minX(ch1()), 0);
+    EXPECT_DOUBLE_EQ(*screen().maxX(ch1()), 400);
+
+    platform.advanceSeconds(0.025); // a quarter of the crossing: 2.5 divisions
+    tick();
+    EXPECT_NEAR(spot(), 250, 1e-6);
+    tick(); // the piece stops at the right edge
+    EXPECT_NEAR(*screen().minX(ch1()), 250, 1e-6);
+    EXPECT_DOUBLE_EQ(*screen().maxX(ch1()), 500);
+
+    platform.advanceSeconds(0.025); // exactly on the right edge: not past it yet
+    tick();
+    EXPECT_NEAR(spot(), 500, 1e-6);
+    platform.advanceSeconds(0.001);
+    tick(); // past the edge: back to the left edge, not to where the overshoot would put it
+    EXPECT_DOUBLE_EQ(spot(), -500);
+    tick();
+    EXPECT_DOUBLE_EQ(*screen().minX(ch1()), -500);
+    EXPECT_DOUBLE_EQ(*screen().maxX(ch1()), -100);
+    // 100 Hz at 10 ms/div: a period per division, crest 2.5 divisions up a quarter period in.
+    EXPECT_NEAR(*screen().yAt(ch1(), -475), 250, 1e-9);
+    EXPECT_NEAR(*screen().yAt(ch1(), -425), -250, 1e-9);
+}
+
+TEST_F(Sweep, SlowerTimeBasesShortenThePieceAndSlowTheSpot) {
+    source(SideA, "Cc", 2, 0);
+    timeBase(2); // 0.1 s/div: 40 units of glow, 1000 units a second
+    platform.advanceSeconds(0.25);
+    tick();
+    EXPECT_DOUBLE_EQ(*screen().maxX(ch1()) - *screen().minX(ch1()), 40);
+    EXPECT_NEAR(spot(), 250, 1e-6);
+
+    timeBase(0);                 // 0.5 s/div: 8 units, and 5 s from edge to edge
+    EXPECT_DOUBLE_EQ(spot(), 0); // a knob move restarts the spot at the centre
+    tick();
+    EXPECT_DOUBLE_EQ(*screen().maxX(ch1()) - *screen().minX(ch1()), 8);
+    platform.advanceSeconds(2.5);
+    tick();
+    EXPECT_NEAR(spot(), 500, 1e-6);
+    platform.advanceSeconds(0.01);
+    tick();
+    EXPECT_DOUBLE_EQ(spot(), -500);
+    platform.advanceSeconds(5); // edge to edge
+    tick();
+    EXPECT_NEAR(spot(), 500, 1e-6);
+}
+
+TEST_F(Sweep, TheSpotFollowsTheHorizontalPositionAndRestartsAtEveryCompleteRedraw) {
+    source(SideA, "Cc", 2, 0);
+    user::drag(scope().Potentio[KnobPositionH], 1000); // 100 units to the right
+    timeBase(5);
+    EXPECT_DOUBLE_EQ(spot(), 100);
+    platform.advanceSeconds(0.03);
+    tick();
+    EXPECT_NEAR(spot(), 400, 1e-6);
+    tick();
+    EXPECT_DOUBLE_EQ(*screen().maxX(ch1()), 600); // the frame's right edge moved with it
+    platform.advanceSeconds(0.03);
+    tick();
+    EXPECT_DOUBLE_EQ(spot(), -400);
+    app.RefreshDisplay();
+    EXPECT_DOUBLE_EQ(spot(), 100);
+}
+
+TEST_F(Sweep, TheClockGoingBackwardsNeitherMovesTheSpotNorSpoilsThePiece) {
+    source(SideA, "Cc", 2, 0);
+    timeBase(5);
+    platform.advanceSeconds(0.01);
+    tick();
+    ASSERT_NEAR(spot(), 100, 1e-6);
+    platform.advanceSeconds(-3600);
+    tick();
+    EXPECT_NEAR(spot(), 100, 1e-6);
+    tick();
+    EXPECT_NEAR(*screen().minX(ch1()), 100, 1e-6);
+    EXPECT_DOUBLE_EQ(*screen().maxX(ch1()), 500);
+    // The measure restarts from the new reading: a later step is the time since then only.
+    platform.advanceSeconds(0.01);
+    tick();
+    EXPECT_NEAR(spot(), 200, 1e-6);
+}
+
+TEST_F(Sweep, EachTickShowsOnlyThePieceOnTheGraticuleWithTheOverlayOnce) {
+    source(SideA, "Cc", 2, 0);
+    source(SideB, "Cc", -2, 0);
+    app.g.EpaisseurTrace = 3;
+    timeBase(5);
+    tick();
+    const auto texts = screen().texts().size();
+    EXPECT_GT(texts, 0U);
+    EXPECT_NE(screen().joinedTexts().find("10 ms"), std::string::npos);
+    EXPECT_FALSE(screen().backgroundLines().empty());
+    for (const auto& l : screen().lines())
+        EXPECT_EQ(l.width, 3);
+    EXPECT_EQ(screen().countLines(ch2()), 0U);
+
+    user::click(scope().cmdVoie[1]);
+    user::click(scope().cmdVoie[1]); // CH1 → CH2 → DUAL
+    tick();
+    EXPECT_DOUBLE_EQ(*screen().maxY(ch1()), 100);
+    EXPECT_DOUBLE_EQ(*screen().maxY(ch2()), -100);
+    EXPECT_EQ(screen().texts().size(), texts);
+
+    user::click(scope().cmdVoie[1]); // DUAL → ADD: the separate channels are not swept
+    tick();
+    EXPECT_EQ(screen().countLines(ch2()), 0U);
+    EXPECT_EQ(screen().countLines(ch1()), 0U);
+}
+
+TEST_F(Sweep, TheFullScreenViewGetsThePieceWhileItIsOpen) {
+    source(SideA, "Cc", 2, 0);
+    timeBase(5);
+    app.frmFullScreen().Load();
+    app.mdi().Mnu_ViewFullScreen.Checked = true;
+    tick();
+    EXPECT_DOUBLE_EQ(*fullScreen().maxX(ch1()), 400);
+    EXPECT_EQ(screen().countLines(ch1()), 0U);
+}
+
+TEST_F(Sweep, PausedOrShowingASpectrumTheScreenIsLeftAlone) {
+    source(SideA, "Cc", 2, 0);
+    timeBase(5);
+    user::click(scope().chkFFT);
+    const int clears = screen().clearCount();
+    tick();
+    EXPECT_EQ(screen().clearCount(), clears);
+    user::click(scope().chkFFT);
+    user::click(scope().cmdPauseSpot);
+    const int paused = screen().clearCount();
+    tick();
+    EXPECT_EQ(screen().clearCount(), paused);
+}
+
+TEST_F(Sweep, APieceCrossingTheRightEdgeIsDrawnInTwoRunsNeverJoined) {
+    source(SideA, "Sinus", 2, 10);
+    timeBase(5); // step 5: no generator range wired
+    screen().clear();
+    DrawSweepSegment(app, screen(), 480, -480, 500, -500, 0);
+    EXPECT_EQ(screen().countLines(ch1()), 10U); // 480…500 and −500…−480, five points each
+    EXPECT_DOUBLE_EQ(*screen().minX(ch1()), -500);
+    EXPECT_DOUBLE_EQ(*screen().maxX(ch1()), 500);
+    for (const auto& l : screen().lines())
+        EXPECT_LE(std::abs(l.x2 - l.x1), 5) << l.x1 << " → " << l.x2;
+}
+
+TEST_F(Sweep, PointsArePlacedAtTheStepAcrossThePiece) {
+    source(SideA, "Sinus", 5, 100);
+    timeBase(5);
+    tick();
+    EXPECT_EQ(screen().countLines(ch1()), 81U); // 400 units at a step of 5, first point included
+
+    source(SideA, "Cc", 2, 0);
+    source(SideB, "cc", 1, 0); // direct voltages on both sides: one point per unit
+    tick();
+    EXPECT_EQ(screen().countLines(ch1()), 401U);
+}
+
+// Heights of the channels' traces at chosen abscissae, from the working set as the refresh
+// leaves it: 100 Hz at 10 ms/div is one period per division from the left edge.
+class SweepHeights : public Sweep {
+  protected:
+    void SetUp() override {
+        Sweep::SetUp();
+        timeBase(5);
+    }
+    void channel(int c, const std::string& keyword, double amplitude, double offset, double position,
+                 double sensitivity) {
+        Globals& g = app.g;
+        (c == 0 ? g.SignalCH1 : g.SignalCH2) = keyword;
+        (c == 0 ? g.AmplitudeCH1 : g.AmplitudeCH2) = amplitude;
+        (c == 0 ? g.FrequenceCH1 : g.FrequenceCH2) = 100;
+        (c == 0 ? g.OffsetCH1 : g.OffsetCH2) = offset;
+        (c == 0 ? g.PositionCH1 : g.PositionCH2) = position;
+        (c == 0 ? g.SensibiliteCH1 : g.SensibiliteCH2) = sensitivity;
+        (c == 0 ? g.RapportCycliqueCH1 : g.RapportCycliqueCH2) = 0.25F;
+    }
+    static constexpr double kQuarter = -475, kHalf = -450, kThreeQuarters = -425, kStart = -500;
+};
+
+TEST_F(SweepHeights, PeriodicWaveformsAtTheirLandmarks) {
+    channel(0, "Sinus", 5, 1, 0, 2); // (5 + 1) V at the crest
+    EXPECT_NEAR(ValueAtX(app, 0, kQuarter), 300, 1e-9);
+    EXPECT_NEAR(ValueAtX(app, 0, kThreeQuarters), -200, 1e-9);
+
+    channel(0, "sinusoïdale", 2, 0, 50, 1);
+    EXPECT_NEAR(ValueAtX(app, 0, kQuarter), 250, 1e-9);
+
+    // The sweep's square is 50 % and ignores the offset and the 25 % duty cycle.
+    channel(0, "CARRE", 5, 1, 0, 2);
+    EXPECT_DOUBLE_EQ(ValueAtX(app, 0, kQuarter + 20), 250);
+    EXPECT_DOUBLE_EQ(ValueAtX(app, 0, kThreeQuarters), -250);
+    EXPECT_DOUBLE_EQ(ValueAtX(app, 0, kHalf), 0);
+
+    // The symmetric triangle keeps its offset.
+    channel(0, "triangulaire", 4, 1, 0, 2);
+    EXPECT_NEAR(ValueAtX(app, 0, kQuarter), 250, 1e-9);
+    EXPECT_NEAR(ValueAtX(app, 0, kThreeQuarters), -150, 1e-9);
+    EXPECT_NEAR(ValueAtX(app, 0, kStart), 50, 1e-9);
+
+    // The alternator peaks at 1.5 A a quarter period in, with no offset.
+    channel(0, "Dyn", 2, 1, 0, 1);
+    EXPECT_NEAR(ValueAtX(app, 0, kQuarter), 300, 1e-9);
+}
+
+TEST_F(SweepHeights, DirectVoltageGroundInversionAndTheUnsweptHarmonicSum) {
+    channel(1, "Cc", 3, 0, 100, 2);
+    EXPECT_DOUBLE_EQ(ValueAtX(app, 1, 0), 250);
+    user::click(scope().cmdVoie[2]); // -CH2 inverts the amplitude, never the position…
+    ASSERT_TRUE(scope().lit(scope().shpVoie[kInvertLight]));
+    channel(1, "Cc", 3, 0, 100, 2);
+    EXPECT_DOUBLE_EQ(ValueAtX(app, 1, 0), -50);
+    channel(1, "Sinus", 2, 1, 0, 1); // …nor the offset
+    EXPECT_NEAR(ValueAtX(app, 1, kQuarter), -100, 1e-9);
+    channel(0, "Cc", 3, 0, 100, 2); // and leaves CH1 alone
+    EXPECT_DOUBLE_EQ(ValueAtX(app, 0, 0), 250);
+
+    user::click(scope().cmdACDC[0]);
+    user::click(scope().cmdACDC[0]); // CH1: AC → DC → GND
+    channel(0, "Sinus", 5, 1, 70, 2);
+    EXPECT_DOUBLE_EQ(ValueAtX(app, 0, kQuarter), 70);
+
+    channel(1, "harmo", 5, 0, 100, 1); // on the centre line, not at its position
+    EXPECT_DOUBLE_EQ(ValueAtX(app, 1, kQuarter), 0);
+    channel(1, "", 5, 0, 100, 1);
+    EXPECT_DOUBLE_EQ(ValueAtX(app, 1, kQuarter), 0);
+}
+
+// Rows of the point-step table: the wired generators' ranges times the time base.
+struct StepCase {
+    const char* signalA;
+    const char* signalB;
+    double gammeA;
+    bool wiredA;
+    double gammeB;
+    bool wiredB;
+    double baseTemps;
+    double step;
+};
+
+class SweepStep : public Sweep, public ::testing::WithParamInterface<StepCase> {};
+
+TEST_P(SweepStep, FollowsTheRangesAndTheTimeBase) {
+    const StepCase& c = GetParam();
+    app.g.SignalA = c.signalA;
+    app.g.SignalB = c.signalB;
+    app.g.GammeA = c.gammeA;
+    app.g.GammeB = c.gammeB;
+    app.frmToolBox().optConnexion[1].Value = c.wiredA ? 1 : 0;
+    app.frmToolBox().optConnexion[10].Value = c.wiredB ? 1 : 0;
+    app.g.BaseTemps = c.baseTemps;
+    EXPECT_DOUBLE_EQ(SweepPointStep(app), c.step);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Rows, SweepStep, ::testing::Values(
+    StepCase{"Sinus", "",      1000,   false, 0,    false, 0.01, 5},    // nothing wired: R = 1
+    StepCase{"Sinus", "",      1000,   true,  0,    false, 0.01, 1},    // p = 10
+    StepCase{"Sinus", "",      1000,   true,  0,    false, 0.05, 0.5},  // p = 50
+    StepCase{"Carre", "",      10000,  true,  0,    false, 0.05, 0.1},  // p = 500
+    StepCase{"Sinus", "",      100000, true,  0,    false, 0.5,  0.01}, // p = 50000
+    StepCase{"Sinus", "Sinus", 100000, false, 100,  true,  0.1,  1},    // only B wired: p = 10
+    StepCase{"Sinus", "Sinus", 1000,   true,  100,  true,  0.2,  0.5},  // the larger range: p = 200
+    StepCase{"Cc",    "cc",    100000, true,  0,    false, 0.5,  1},    // direct voltages only
+    StepCase{"Cc",    "",      100000, true,  0,    false, 0.5,  0.01}  // one side empty is not DC
+));
+// clang-format on
+
+} // namespace
+} // namespace ondivel
