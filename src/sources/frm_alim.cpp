@@ -120,7 +120,8 @@ void FrmAlim::Form_Unload(int&) {
     app().WriteIni("Interface", "PosY " + shortName(), NumberText(Top));
     FrmToolBox& toolbox = app().frmToolBox();
     const int none = side_ == SideB ? FrmToolBox::kNoneB : FrmToolBox::kNoneA;
-    if (toolbox.optConnexion[kSupplyOption[side_ == SideB ? 1 : 0]].isOn()) toolbox.optConnexion[none].setValue(1);
+    if (toolbox.optConnexion[kSupplyOption[side_ == SideB ? 1 : 0]].isOn())
+        toolbox.optConnexion[none].setValue(1);
 }
 
 void FrmAlim::chkOnOff_Click() {
@@ -147,7 +148,8 @@ void FrmAlim::Potentio_MouseMove(int index, int button, int, double, double) {
         Potentio[kFineKnob].Value = 10;
     } else {
         // The coarse voltage plus (fine − centre) × 0.1 V.
-        volts = Potentio[kVoltageKnob].Value / 100 + Potentio[kFineKnob].Value / 10 - Potentio[kFineKnob].Max / 20;
+        volts = Potentio[kVoltageKnob].Value / 100 + Potentio[kFineKnob].Value / 10 -
+                Potentio[kFineKnob].Max / 20;
     }
     volts = std::clamp(volts, 0.0, Potentio[kVoltageKnob].Max / 100);
     showReadout();

@@ -125,8 +125,9 @@ TEST_F(AlimPanel, KnobsSetTheVoltageInsideZeroToThirtyVolts) {
         const char* text;
     };
     // The coarse knob first (which recentres the fine one), then the fine knob.
-    for (const Case c : {Case{999.4, 10, 9.994, "9,99"}, Case{1200, 15, 12.5, "12,5"}, Case{1200, 0, 11, "11,0"},
-                         Case{3000, 20, 30, "30,0"}, Case{0, 0, 0, "0,00"}, Case{5, 0, 0, "0,00"}}) {
+    for (const Case c :
+         {Case{999.4, 10, 9.994, "9,99"}, Case{1200, 15, 12.5, "12,5"}, Case{1200, 0, 11, "11,0"},
+          Case{3000, 20, 30, "30,0"}, Case{0, 0, 0, "0,00"}, Case{5, 0, 0, "0,00"}}) {
         SCOPED_TRACE(c.coarse);
         user::drag(alim.Potentio[0], c.coarse);
         EXPECT_DOUBLE_EQ(alim.Potentio[1].Value, 10);

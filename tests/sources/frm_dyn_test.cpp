@@ -45,9 +45,9 @@ TEST_F(AlternatorPanel, SpeedGivesAngularFrequencyAndVoltage) {
         const char* caption;
     };
     // Worked out by hand: f = 2·pi·N/60, U = f/25.
-    for (const Case c : {Case{300, 31.4159, 1.2566, "300 tours/min"}, Case{0, 0, 0, "0 tours/min"},
-                         Case{2500, 261.7994, 10.4720, "2500 tours/min"},
-                         Case{3000, 261.7994, 10.4720, "2500 tours/min"}}) {
+    for (const Case c :
+         {Case{300, 31.4159, 1.2566, "300 tours/min"}, Case{0, 0, 0, "0 tours/min"},
+          Case{2500, 261.7994, 10.4720, "2500 tours/min"}, Case{3000, 261.7994, 10.4720, "2500 tours/min"}}) {
         SCOPED_TRACE(c.knob);
         user::drag(dyn.Potentio[0], c.knob);
         EXPECT_NEAR(g.FrequenceA, c.frequency, 1e-4);

@@ -53,7 +53,8 @@ class DynamoPicture : public QWidget, public BoundWidget {
             const int span = static_cast<int>(fraction * 150 * 16);
             for (int i = 0; i < 3; ++i) {
                 const double r = tyre + 6 + i * 5;
-                p.drawArc(QRectF(hub.x() - r, hub.y() - r, 2 * r, 2 * r), (200 + i * 12) * 16, span - i * 160);
+                p.drawArc(QRectF(hub.x() - r, hub.y() - r, 2 * r, 2 * r), (200 + i * 12) * 16,
+                          span - i * 160);
             }
         }
 
@@ -120,14 +121,17 @@ template <class W> W* AlternatorView::add(W* widget, QRectF designRect) {
 }
 
 AlternatorView::AlternatorView(FrmDyn& dyn, QWidget* parent)
-    : FormView(dyn, parent), dyn_(dyn), layout_(QSizeF(dyn.Width / kTwipsPerPixel, dyn.Height / kTwipsPerPixel)),
+    : FormView(dyn, parent), dyn_(dyn),
+      layout_(QSizeF(dyn.Width / kTwipsPerPixel, dyn.Height / kTwipsPerPixel)),
       digits_(std::make_unique<Control>(ControlKind::Label, "lblVitesseDigits")) {
     setFocusPolicy(Qt::ClickFocus);
     setWindowTitle(QString::fromStdString(dyn.Caption));
     QFont bold;
     bold.setBold(true);
 
-    add(new DynamoPicture(dyn.imgDyn, [&dyn] { return dyn.speed(); }, this), QRectF(4, 24, 170, 170));
+    add(new DynamoPicture(
+            dyn.imgDyn, [&dyn] { return dyn.speed(); }, this),
+        QRectF(4, 24, 170, 170));
 
     auto* caption = add(new ModelLabel(dyn.lblTitreVitesse, this), QRectF(176, 30, 100, 28));
     caption->setWordWrap(true);
@@ -151,9 +155,9 @@ AlternatorView::AlternatorView(FrmDyn& dyn, QWidget* parent)
 
     const QColor plugColours[2] = {QColor(200, 30, 30), QColor(30, 30, 30)};
     for (int i = 0; i < 2; ++i)
-        terminals_.push_back(add(new TerminalWidget(dyn.imgBorne[i], dyn.imgFiche[i], &dyn.shpBorne[i],
-                                                    plugColours[i], this),
-                                 QRectF(150 + i * 58, 208, 40, 54)));
+        terminals_.push_back(
+            add(new TerminalWidget(dyn.imgBorne[i], dyn.imgFiche[i], &dyn.shpBorne[i], plugColours[i], this),
+                QRectF(150 + i * 58, 208, 40, 54)));
     auto* com = add(new ModelLabel(dyn.lblCom, this), QRectF(208, 262, 40, 12));
     com->setAlignment(Qt::AlignCenter);
     com->setFont(bold);
@@ -165,7 +169,8 @@ AlternatorView::AlternatorView(FrmDyn& dyn, QWidget* parent)
 AlternatorView::~AlternatorView() = default;
 
 QSize AlternatorView::designSize() const {
-    return QSize(static_cast<int>(dyn_.Width / kTwipsPerPixel), static_cast<int>(dyn_.Height / kTwipsPerPixel));
+    return QSize(static_cast<int>(dyn_.Width / kTwipsPerPixel),
+                 static_cast<int>(dyn_.Height / kTwipsPerPixel));
 }
 
 void AlternatorView::syncFromModel() {
@@ -220,7 +225,9 @@ void AlternatorView::paintEvent(QPaintEvent*) {
 }
 
 void registerAlternatorViews() {
-    const ViewMaker maker = [](Form& form) -> FormView* { return new AlternatorView(static_cast<FrmDyn&>(form)); };
+    const ViewMaker maker = [](Form& form) -> FormView* {
+        return new AlternatorView(static_cast<FrmDyn&>(form));
+    };
     registerViewMaker("frmDynA", maker);
     registerViewMaker("frmDynB", maker);
 }

@@ -62,11 +62,16 @@ void paintCell(QPainter& p, const QRectF& r) {
     steel.setColorAt(0.35, QColor(245, 245, 248));
     steel.setColorAt(1, QColor(110, 110, 115));
     p.setBrush(steel);
-    p.drawRoundedRect(QRectF(body.right() - 1, r.center().y() - r.height() * 0.18, capW + 1, r.height() * 0.36), 2, 2);
-    label(p, QRectF(body.left() + r.height() * 0.55, body.top(), body.width() * 0.78 - r.height() * 0.55, body.height()),
+    p.drawRoundedRect(
+        QRectF(body.right() - 1, r.center().y() - r.height() * 0.18, capW + 1, r.height() * 0.36), 2, 2);
+    label(p,
+          QRectF(body.left() + r.height() * 0.55, body.top(), body.width() * 0.78 - r.height() * 0.55,
+                 body.height()),
           QStringLiteral("1,5 V"), r.height() * 0.32, Qt::white);
-    signAt(p, QPointF(body.right() - body.width() * 0.11, body.center().y()), r.height() * 0.45, true, Qt::white);
-    signAt(p, QPointF(body.left() + r.height() * 0.3, body.center().y()), r.height() * 0.45, false, Qt::white);
+    signAt(p, QPointF(body.right() - body.width() * 0.11, body.center().y()), r.height() * 0.45, true,
+           Qt::white);
+    signAt(p, QPointF(body.left() + r.height() * 0.3, body.center().y()), r.height() * 0.45, false,
+           Qt::white);
 }
 
 // A flat 4.5 V pocket battery: the short brass strip is +, the long one −.
@@ -93,10 +98,10 @@ void paintPocket(QPainter& p, const QRectF& r) {
                QColor(250, 205, 40));
     label(p, QRectF(body.left(), body.top() + body.height() * 0.12, body.width(), body.height() * 0.46),
           QStringLiteral("4,5 V"), body.height() * 0.3, Qt::white);
-    signAt(p, QPointF(r.left() + r.width() * 0.22, body.top() + body.height() * 0.14), body.height() * 0.16, true,
-           Qt::white);
-    signAt(p, QPointF(r.right() - r.width() * 0.22, body.top() + body.height() * 0.14), body.height() * 0.16, false,
-           Qt::white);
+    signAt(p, QPointF(r.left() + r.width() * 0.22, body.top() + body.height() * 0.14), body.height() * 0.16,
+           true, Qt::white);
+    signAt(p, QPointF(r.right() - r.width() * 0.22, body.top() + body.height() * 0.14), body.height() * 0.16,
+           false, Qt::white);
 }
 
 // A 9 V block lying down, its snap terminals on the right: the round stud +, the hexagon −.
@@ -144,7 +149,7 @@ class BatteryPicture : public QWidget, public BoundWidget {
     }
     void syncFromModel() override {
         syncCommon(*this, image_);
-        const QString volts = image_.Picture == kPictureBattery15   ? QStringLiteral("1,5 V")
+        const QString volts = image_.Picture == kPictureBattery15  ? QStringLiteral("1,5 V")
                               : image_.Picture == kPictureBattery9 ? QStringLiteral("9 V")
                                                                    : QStringLiteral("4,5 V");
         setAccessibleDescription(volts);
@@ -159,8 +164,8 @@ class BatteryPicture : public QWidget, public BoundWidget {
         p.setRenderHint(QPainter::Antialiasing);
         const double s = width() / design_.width();
         p.scale(s, s);
-        const QRectF r(image_.Left / kTwipsPerPixel, image_.Top / kTwipsPerPixel, image_.Width / kTwipsPerPixel,
-                       image_.Height / kTwipsPerPixel);
+        const QRectF r(image_.Left / kTwipsPerPixel, image_.Top / kTwipsPerPixel,
+                       image_.Width / kTwipsPerPixel, image_.Height / kTwipsPerPixel);
         // A soft shadow on the bench under the battery.
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 0, 0, 22));
@@ -237,7 +242,9 @@ void BatteryView::paintEvent(QPaintEvent*) {
 }
 
 void registerBatteryViews() {
-    const ViewMaker maker = [](Form& form) -> FormView* { return new BatteryView(static_cast<FrmPile&>(form)); };
+    const ViewMaker maker = [](Form& form) -> FormView* {
+        return new BatteryView(static_cast<FrmPile&>(form));
+    };
     registerViewMaker("frmPileA", maker);
     registerViewMaker("frmPileB", maker);
 }

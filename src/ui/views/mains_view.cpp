@@ -24,7 +24,8 @@ constexpr QRectF kWorldFrame(6, 26, 291, 54);
 constexpr QRectF kPlate(46, 88, 211, 174);
 
 // Terminal rectangles by index: Neutre on the left, Phase on the right, Terre on top.
-constexpr QRectF kTerminals[3] = {QRectF(74, 150, 40, 54), QRectF(189, 150, 40, 54), QRectF(131, 104, 40, 54)};
+constexpr QRectF kTerminals[3] = {QRectF(74, 150, 40, 54), QRectF(189, 150, 40, 54),
+                                  QRectF(131, 104, 40, 54)};
 constexpr QRectF kLabels[3] = {QRectF(64, 206, 60, 13), QRectF(179, 206, 60, 13), QRectF(121, 160, 60, 13)};
 
 // A lightning bolt on a yellow disc, bound to imgLogo: its Visible blinks with the model's timer.
@@ -74,7 +75,8 @@ template <class W> W* MainsView::add(W* widget, QRectF designRect) {
 }
 
 MainsView::MainsView(FrmEDF& edf, QWidget* parent)
-    : FormView(edf, parent), edf_(edf), layout_(QSizeF(edf.Width / kTwipsPerPixel, edf.Height / kTwipsPerPixel)) {
+    : FormView(edf, parent), edf_(edf),
+      layout_(QSizeF(edf.Width / kTwipsPerPixel, edf.Height / kTwipsPerPixel)) {
     setFocusPolicy(Qt::ClickFocus);
     setMouseTracking(true);
     setWindowTitle(QString::fromStdString(edf.Caption));
@@ -109,13 +111,15 @@ MainsView::MainsView(FrmEDF& edf, QWidget* parent)
 }
 
 QSize MainsView::designSize() const {
-    return QSize(static_cast<int>(edf_.Width / kTwipsPerPixel), static_cast<int>(edf_.Height / kTwipsPerPixel));
+    return QSize(static_cast<int>(edf_.Width / kTwipsPerPixel),
+                 static_cast<int>(edf_.Height / kTwipsPerPixel));
 }
 
 void MainsView::syncFromModel() {
     for (BoundWidget* w : bound_)
         w->syncFromModel();
-    const Qt::CursorShape shape = edf_.MousePointer == FrmEDF::kHandPointer ? Qt::PointingHandCursor : Qt::ArrowCursor;
+    const Qt::CursorShape shape =
+        edf_.MousePointer == FrmEDF::kHandPointer ? Qt::PointingHandCursor : Qt::ArrowCursor;
     setCursor(shape);
     for (TerminalWidget* t : terminals_)
         t->setCursor(shape);
@@ -188,7 +192,8 @@ void MainsView::paintEvent(QPaintEvent*) {
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(kWorldFrame.adjusted(0, 5, 0, 0), 3, 3);
     const QString text = QString::fromStdString(edf_.fraWorld.Caption);
-    const QRectF label(kWorldFrame.left() + 6, kWorldFrame.top(), QFontMetricsF(caption).horizontalAdvance(text) + 6, 10);
+    const QRectF label(kWorldFrame.left() + 6, kWorldFrame.top(),
+                       QFontMetricsF(caption).horizontalAdvance(text) + 6, 10);
     p.fillRect(label, kFace);
     p.setPen(QColor(30, 30, 40));
     p.drawText(label, Qt::AlignCenter, text);

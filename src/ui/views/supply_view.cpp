@@ -78,12 +78,14 @@ SupplyView::SupplyView(FrmAlim& alim, QWidget* parent)
     for (int i = 0; i < 3; ++i) {
         const QRectF k = knobRects[i];
         const double cx = k.center().x();
-        engraved(add(new ModelLabel(alim.lblPotentio[i], this), QRectF(cx - 36, kKnobRowTop, 72, 12)), 9, true);
+        engraved(add(new ModelLabel(alim.lblPotentio[i], this), QRectF(cx - 36, kKnobRowTop, 72, 12)), 9,
+                 true);
         auto* knob = add(new KnobWidget(alim.Potentio[i], this), k);
         knob->setFormatter(formats[i]);
         knob->setAccessibleName(QString::fromStdString(alim.lblPotentio[i].Caption));
         knobs_.push_back(knob);
-        engraved(add(new ModelLabel(alim.lblEchelle[i], this), QRectF(cx - 36, k.bottom() + 1, 72, 11)), 8, false);
+        engraved(add(new ModelLabel(alim.lblEchelle[i], this), QRectF(cx - 36, k.bottom() + 1, 72, 11)), 8,
+                 false);
     }
 
     // Power switch and lamp on the right of the knobs.
@@ -94,10 +96,11 @@ SupplyView::SupplyView(FrmAlim& alim, QWidget* parent)
     const QColor plugs[3] = {QColor(200, 30, 30), QColor(200, 30, 30), QColor(30, 30, 30)};
     for (int i = 0; i < 3; ++i) {
         const double x = 24 + i * 52;
-        engraved(add(new ModelLabel(alim.lblBorne[i], this), QRectF(x - 6, kTerminalRowTop, 50, 11)), 9, true);
-        terminals_.push_back(add(new TerminalWidget(alim.imgBorne[i], alim.imgFiche[i], &alim.shpConnection[i],
-                                                    plugs[i], this),
-                                 QRectF(x, kTerminalRowTop + 12, 38, 52)));
+        engraved(add(new ModelLabel(alim.lblBorne[i], this), QRectF(x - 6, kTerminalRowTop, 50, 11)), 9,
+                 true);
+        terminals_.push_back(add(
+            new TerminalWidget(alim.imgBorne[i], alim.imgFiche[i], &alim.shpConnection[i], plugs[i], this),
+            QRectF(x, kTerminalRowTop + 12, 38, 52)));
     }
     resize(designSize());
     syncFromModel();
@@ -106,7 +109,8 @@ SupplyView::SupplyView(FrmAlim& alim, QWidget* parent)
 SupplyView::~SupplyView() = default;
 
 QSize SupplyView::designSize() const {
-    return QSize(static_cast<int>(alim_.Width / kTwipsPerPixel), static_cast<int>(alim_.Height / kTwipsPerPixel));
+    return QSize(static_cast<int>(alim_.Width / kTwipsPerPixel),
+                 static_cast<int>(alim_.Height / kTwipsPerPixel));
 }
 
 void SupplyView::syncFromModel() {
@@ -181,11 +185,14 @@ void SupplyView::paintEvent(QPaintEvent*) {
     p.setFont(small);
     p.setPen(kInk);
     p.drawText(QRectF(236, kKnobRowTop + 66, 48, 10), Qt::AlignCenter, QStringLiteral("POWER"));
-    p.drawText(QRectF(190, kTerminalRowTop + 30, 100, 12), Qt::AlignCenter, QStringLiteral("0 - 30 V  /  10 A"));
+    p.drawText(QRectF(190, kTerminalRowTop + 30, 100, 12), Qt::AlignCenter,
+               QStringLiteral("0 - 30 V  /  10 A"));
 }
 
 void registerSupplyViews() {
-    const ViewMaker maker = [](Form& form) -> FormView* { return new SupplyView(static_cast<FrmAlim&>(form)); };
+    const ViewMaker maker = [](Form& form) -> FormView* {
+        return new SupplyView(static_cast<FrmAlim&>(form));
+    };
     registerViewMaker("frmAlimA", maker);
     registerViewMaker("frmAlimB", maker);
 }

@@ -78,7 +78,8 @@ void PolaritySwitch::paintEvent(QPaintEvent*) {
     mark.setBold(true);
     p.setFont(mark);
     p.setPen(QColor(190, 20, 20));
-    p.drawText(QRectF(plate.left(), plate.top() + 1 * u, plate.width(), 16 * u), Qt::AlignCenter, QStringLiteral("+"));
+    p.drawText(QRectF(plate.left(), plate.top() + 1 * u, plate.width(), 16 * u), Qt::AlignCenter,
+               QStringLiteral("+"));
     p.setPen(QColor(20, 20, 20));
     p.drawText(QRectF(plate.left(), plate.bottom() - 17 * u, plate.width(), 16 * u), Qt::AlignCenter,
                QString(QChar(0x2212)));
@@ -88,8 +89,8 @@ void PolaritySwitch::paintEvent(QPaintEvent*) {
     if (pos >= 0) {
         const double dir = pos == 0 ? -1 : 1;
         const QPointF tip(c.x(), c.y() + dir * 30 * u);
-        QPolygonF bat({QPointF(c.x() - 4 * u, c.y()), QPointF(c.x() + 4 * u, c.y()), QPointF(tip.x() + 6 * u, tip.y()),
-                       QPointF(tip.x() - 6 * u, tip.y())});
+        QPolygonF bat({QPointF(c.x() - 4 * u, c.y()), QPointF(c.x() + 4 * u, c.y()),
+                       QPointF(tip.x() + 6 * u, tip.y()), QPointF(tip.x() - 6 * u, tip.y())});
         QLinearGradient chrome(QPointF(c.x() - 6 * u, 0), QPointF(c.x() + 6 * u, 0));
         chrome.setColorAt(0, QColor(150, 152, 158));
         chrome.setColorAt(0.4, QColor(250, 250, 252));
@@ -112,8 +113,8 @@ void PolaritySwitch::paintEvent(QPaintEvent*) {
         text.setBold(i == pos);
         p.setFont(text);
         p.setPen(i == pos ? QColor(20, 20, 24) : QColor(90, 90, 96));
-        const QRectF r(plate.right() + 6 * u, i == 0 ? plate.top() : plate.bottom() - 34 * u, w - plate.right() - 8 * u,
-                       34 * u);
+        const QRectF r(plate.right() + 6 * u, i == 0 ? plate.top() : plate.bottom() - 34 * u,
+                       w - plate.right() - 8 * u, 34 * u);
         p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, modelText(options_[i]->Caption));
     }
 }
