@@ -23,10 +23,15 @@ std::unique_ptr<FakePlatform> TourHooks::makePlatform(const std::filesystem::pat
 void TourHooks::applicationCreated(Ondivel& app) {
     views_ = std::make_unique<ViewManager>(app);
     views_->setRunModelTimers(false);
+    views_->mainWindow().show();
+}
+
+void TourHooks::start(Ondivel& app) {
+    // The scenario's `workarea` is known now: the main window takes it, as on a real screen.
     int width = 1280, height = 800;
     app.platform().workArea(width, height);
     views_->mainWindow().resize(width, height);
-    views_->mainWindow().show();
+    script::ScenarioHooks::start(app);
 }
 
 void TourHooks::lineDone(Ondivel&) {

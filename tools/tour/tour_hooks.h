@@ -21,6 +21,7 @@ class TourHooks : public script::ScenarioHooks {
 
     std::unique_ptr<FakePlatform> makePlatform(const std::filesystem::path& root) override;
     void applicationCreated(Ondivel& app) override;
+    void start(Ondivel& app) override;
     void lineDone(Ondivel& app) override;
     void shot(Ondivel& app, const std::string& name) override;
     void scenarioFinished(Ondivel& app, const script::Scenario& scenario) override;
