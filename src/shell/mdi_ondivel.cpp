@@ -64,11 +64,12 @@ MDIOndivel::MDIOndivel(Ondivel& app) : Form(app, "MDIOndivel") {
     later_ = {&Mnu_Pilote,  &Mnu_Create,  &Mnu_Modif,       &Mnu_Kill,          &Mnu_View,
               &Mnu_Clean,   &Mnu_Print,   &Mnu_ConfigPrint, &Mnu_ClipBoard[0],  &Mnu_ClipBoard[1],
               &Mnu_Volt,    &Mnu_Chrono,  &Mnu_Calc,        &Mnu_PosWin,        &Mnu_Pref[0],
-              &Mnu_Pref[1], &Mnu_Pref[2], &Mnu_Reglages,    &Mnu_Help_Contents, &Mnu_Help_Index,
+              &Mnu_Pref[1], &Mnu_Pref[2],    &Mnu_Help_Contents, &Mnu_Help_Index,
               &Mnu_Tip,     &Mnu_NewTip,  &Mnu_PassWord,    &Mnu_Web,           &Mnu_About};
     for (Control* item : later_)
         item->Enabled = false;
-    Mnu_Libre.Enabled = false; // free mode at start
+    Mnu_Libre.Enabled = false;    // free mode at start
+    Mnu_Reglages.Enabled = false; // until the preferences allow it
 
     Mnu_Libre.on.Click = [this] { Mnu_Libre_Click(); };
     Mnu_End.on.Click = [this] { Mnu_End_Click(); };

@@ -2,6 +2,7 @@
 
 #include "core/ondivel.h"
 #include "core/platform.h"
+#include "scope/auto_settings.h"
 #include "shell/program_info.h"
 
 namespace ondivel {
@@ -20,6 +21,8 @@ void AskTeacherPassword(Ondivel& app) {
 }
 
 void PrintScreen(Ondivel&) {}
-void RunAutomaticSensitivities(Ondivel&) {}
+void RunAutomaticSensitivities(Ondivel& app) {
+    AutoSettings(app);
+}
 
 } // namespace ondivel
