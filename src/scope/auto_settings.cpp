@@ -87,8 +87,7 @@ bool addChannel(Needs& needs, int option, double amplitude, double frequency) {
 }
 
 // The smallest scale value ≥ needed, finest first; index 0 takes everything else.
-template <typename Table>
-int smallestScaleAtLeast(const Table& table, double needed) {
+template <typename Table> int smallestScaleAtLeast(const Table& table, double needed) {
     if (!(needed >= 0)) return 0;
     for (int i = static_cast<int>(table.size()) - 1; i > 0; --i)
         if (needed <= table[static_cast<std::size_t>(i)].value) return i;
