@@ -55,7 +55,8 @@ Channel channelOf(const Ondivel& app, int channel) {
     if (!ch1 && scope.lit(scope.shpVoie[kInvertLight])) s.amplitude = -s.amplitude;
     if (WaveformOf(s.keyword) == Waveform::Harmonic) {
         const FrmHarmonique& panel = app.frmHarmonique(ch1 ? SideA : SideB);
-        for (int i = 0; i < kPanelHarmonics; ++i) s.percent[i] = Val(panel.lblAmpli[i].Caption);
+        for (int i = 0; i < kPanelHarmonics; ++i)
+            s.percent[i] = Val(panel.lblAmpli[i].Caption);
     }
     return c;
 }
@@ -106,13 +107,15 @@ SpectrumLines BuildSpectrum(const SpectrumSource& src) {
         c[1] = y;
         break;
     case Waveform::Square:
-        for (int n = 1; n < kSpectrumOrders; ++n) c[n] = std::abs(4 * A * std::sin(n * pi * d) / (n * pi)) * 100 / S;
+        for (int n = 1; n < kSpectrumOrders; ++n)
+            c[n] = std::abs(4 * A * std::sin(n * pi * d) / (n * pi)) * 100 / S;
         break;
     case Waveform::Triangle:
         for (int n = 1; n < kSpectrumOrders; ++n) {
             // A duty of 0 or 1 is a sawtooth, whose series the general one cannot reach (0/0).
-            const double a = d == 0 || d == 1 ? 2 * A / (n * pi)
-                                              : 2 * A * std::sin(n * pi * d) / (n * n * pi * pi * d * (1 - d));
+            const double a = d == 0 || d == 1
+                                 ? 2 * A / (n * pi)
+                                 : 2 * A * std::sin(n * pi * d) / (n * n * pi * pi * d * (1 - d));
             c[n] = std::abs(a) * 100 / S;
         }
         break;
@@ -122,7 +125,8 @@ SpectrumLines BuildSpectrum(const SpectrumSource& src) {
         c[5] = kAlternatorFifth * y;
         break;
     case Waveform::Harmonic:
-        for (int n = 1; n <= kPanelHarmonics; ++n) c[n] = std::abs(A * src.percent[n - 1] / S);
+        for (int n = 1; n <= kPanelHarmonics; ++n)
+            c[n] = std::abs(A * src.percent[n - 1] / S);
         break;
     case Waveform::None:
         break;
@@ -130,7 +134,8 @@ SpectrumLines BuildSpectrum(const SpectrumSource& src) {
     const double f = src.frequency;
     const double tenth = RoundDecimals(f, 1);
     l.frequency[1] = f < 10 ? tenth : RoundDecimals(f, 0);
-    for (int n = 2; n < kSpectrumOrders; ++n) l.frequency[n] = n * tenth;
+    for (int n = 2; n < kSpectrumOrders; ++n)
+        l.frequency[n] = n * tenth;
     return l;
 }
 
@@ -165,7 +170,8 @@ void DrawSpectrum(Ondivel& app, int channel) {
     const double H = app.g.PositionH;
     Renderer& renderer = app.renderer();
     renderer.targetScreen().line(H - 500, c.position, H + 500, c.position, c.color);
-    if (c.connected) drawLines(app, BuildSpectrum(c.source), H + shiftOf(app, channel), c.position, c.color, channel);
+    if (c.connected)
+        drawLines(app, BuildSpectrum(c.source), H + shiftOf(app, channel), c.position, c.color, channel);
     // In DUAL the renderer draws CH2 next: the overlay waits for it, so it is printed once, on top.
     const FrmOndivel& scope = app.frmOndivel();
     if (channel == 0 && scope.modeIndex() == ModeDUAL) return;

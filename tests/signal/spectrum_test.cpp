@@ -69,7 +69,8 @@ TEST(BuildSpectrum, SeriesOfEachWaveformAtOneVoltADivision) {
     flat.offset = -1.5;
     auto flatLines = BuildSpectrum(flat);
     EXPECT_DOUBLE_EQ(flatLines.height[0], 150);
-    for (int n = 1; n < kSpectrumOrders; ++n) EXPECT_NEAR(flatLines.height[n], 0, 1e-12) << n;
+    for (int n = 1; n < kSpectrumOrders; ++n)
+        EXPECT_NEAR(flatLines.height[n], 0, 1e-12) << n;
 }
 
 TEST(BuildSpectrum, SineAndAlternatorKeepTheSignTheOthersAreMagnitudes) {
@@ -153,7 +154,8 @@ class Spectrum : public testing::Bench {
         return nullptr;
     }
     void mode(int presses) {
-        for (int i = 0; i < presses; ++i) user::click(scope().cmdVoie[0]); // DUAL → CH2 → CH1
+        for (int i = 0; i < presses; ++i)
+            user::click(scope().cmdVoie[0]); // DUAL → CH2 → CH1
     }
     Color ch1() const { return app.g.CouleurA; }
     Color ch2() const { return app.g.CouleurB; }
