@@ -208,10 +208,10 @@ TEST_F(Spectrum, DualSharesOneAxisAndKeepsTheLabelsApart) {
     // The overlay once, after both spectra.
     EXPECT_EQ(screen().joinedTexts(), "1000|2000|DUAL|CH1|2 V|CH2|2 V|1 kHz");
 
-    source(SideA, "Sinus", 2, 3000); // now CH2 is the lower one
+    source(SideA, "Sinus", 2, 3000); // now CH2 is the lower one, CH1 a kilohertz (a division) right
     app.RefreshDisplay();
     EXPECT_EQ(heightsAt(ch2(), -400), std::vector<double>{100});
-    EXPECT_EQ(heightsAt(ch1(), -200), std::vector<double>{100});
+    EXPECT_EQ(heightsAt(ch1(), -300), std::vector<double>{100});
 }
 
 TEST_F(Spectrum, BatteryIsOneLabelledDcLineAndAnUnpluggedChannelItsBaseLine) {
