@@ -188,6 +188,7 @@ TEST_F(SumTrace, EachHarmonicChannelReadsItsOwnPanel) {
     a.sldX0.Value = 0;
     source(SideA, "harmo", 2, 500);
     source(SideB, "harmo", 2, 500);
+    app.RefreshDisplay();
     // Only CH2's panel sounds: 2 V at 2 V/div.
     EXPECT_NEAR(at(-450), 100, 1e-9);
     EXPECT_NEAR(at(-350), -100, 1e-9);
@@ -195,7 +196,9 @@ TEST_F(SumTrace, EachHarmonicChannelReadsItsOwnPanel) {
 
 TEST_F(SumTrace, TheFullScreenViewGetsTheSumWhenItIsShowing) {
     source(SideA, "Cc", 2, 0);
+    app.frmFullScreen().Load();
     app.mdi().Mnu_ViewFullScreen.Checked = true;
+    screen().clear();
     app.RefreshDisplay();
     EXPECT_EQ(fullScreen().countLines(sum()), 501U);
     EXPECT_DOUBLE_EQ(*fullScreen().maxY(sum()), 100);
