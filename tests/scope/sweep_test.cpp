@@ -138,10 +138,11 @@ TEST_F(Sweep, EachTickShowsOnlyThePieceOnTheGraticuleWithTheOverlayOnce) {
     EXPECT_DOUBLE_EQ(*screen().maxY(ch2()), -100);
     EXPECT_EQ(screen().texts().size(), texts);
 
-    user::click(scope().cmdVoie[1]); // DUAL → ADD: the separate channels are not swept
+    user::click(scope().cmdVoie[1]); // DUAL → ADD: one trace, the sum, in the CH1 colour
     tick();
     EXPECT_EQ(screen().countLines(ch2()), 0U);
-    EXPECT_EQ(screen().countLines(ch1()), 0U);
+    EXPECT_DOUBLE_EQ(*screen().maxY(ch1()), 0);
+    EXPECT_EQ(screen().texts().size(), texts);
 }
 
 TEST_F(Sweep, TheFullScreenViewGetsThePieceWhileItIsOpen) {
