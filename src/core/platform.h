@@ -38,6 +38,12 @@ class PlatformInterrupt : public std::runtime_error {
 
 enum class SpecialFolder { CommonAppData = 35, CommonDocuments = 46 };
 
+// Local calendar date and time of day.
+struct LocalDateTime {
+    int year = 2000, month = 1, day = 1;
+    int hour = 0, minute = 0, second = 0;
+};
+
 struct FileDialogRequest {
     std::string title;
     std::string initialFolder;
@@ -66,6 +72,9 @@ class Platform {
     virtual std::int64_t counterValue() = 0;     // high-resolution counter, counts
     virtual std::int64_t counterFrequency() = 0; // counts per second
     virtual double wallClockSeconds() = 0;       // seconds since midnight
+    virtual LocalDateTime localDateTime() = 0;
+    // The date and time as the user's system writes them (short date, long time).
+    virtual std::string dateTimeText(const LocalDateTime& t);
     // Uniform random number in [0, 1).
     virtual double random() = 0;
 
@@ -91,6 +100,15 @@ class Platform {
                                     const std::string& def) = 0;
     virtual void setUserSetting(const std::string& section, const std::string& key,
                                 const std::string& value) = 0;
+
+    // Files that must survive a crash: appends the bytes in one write (so that two programs
+    // appending to the same file interleave whole writes), then waits until they are on disk.
+    // Creates the file when missing; false when it cannot be written.
+    virtual bool appendDurably(const std::string& path, const std::string& bytes) = 0;
+    // Moves a file to the desktop's trash, where the user can still recover it.
+    virtual bool moveToTrash(const std::string& path) = 0;
+    // The network name of a folder reached through a mapped drive, "" for a local folder.
+    virtual std::string networkNameOf(const std::string&) { return {}; }
 
     // Small file download for the new-version notice; false when it fails.
     virtual bool download(const std::string& url, const std::string& destination) = 0;

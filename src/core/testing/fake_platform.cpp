@@ -120,6 +120,29 @@ void FakePlatform::setUserSetting(const std::string& section, const std::string&
     userSettings[section + "/" + key] = value;
 }
 
+bool FakePlatform::appendDurably(const std::string& path, const std::string& bytes) {
+    if (failAppends) return false;
+    std::ofstream out(path, std::ios::binary | std::ios::app);
+    out << bytes;
+    out.flush();
+    if (!out) return false;
+    ++durableAppends;
+    return true;
+}
+
+bool FakePlatform::moveToTrash(const std::string& path) {
+    if (failTrash) return false;
+    std::error_code ec;
+    if (!fs::remove(path, ec)) return false;
+    trashed.push_back(path);
+    return true;
+}
+
+std::string FakePlatform::networkNameOf(const std::string& folder) {
+    auto it = networkNames.find(folder);
+    return it == networkNames.end() ? std::string() : it->second;
+}
+
 bool FakePlatform::download(const std::string&, const std::string& destination) {
     if (!versionFile) return false;
     std::error_code ec;

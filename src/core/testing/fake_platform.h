@@ -43,6 +43,7 @@ class FakePlatform : public Platform {
     std::int64_t counterValue() override { return counter_; }
     std::int64_t counterFrequency() override { return 1'000'000'000; }
     double wallClockSeconds() override { return wallClock_; }
+    LocalDateTime localDateTime() override { return now; }
     double random() override;
 
     bool playSound(const std::string& waveFile) override;
@@ -63,6 +64,10 @@ class FakePlatform : public Platform {
     void setUserSetting(const std::string& section, const std::string& key,
                         const std::string& value) override;
 
+    bool appendDurably(const std::string& path, const std::string& bytes) override;
+    bool moveToTrash(const std::string& path) override;
+    std::string networkNameOf(const std::string& folder) override;
+
     bool download(const std::string& url, const std::string& destination) override;
     std::unique_ptr<Surface> createSurface(int widthPixels, int heightPixels) override;
 
@@ -79,12 +84,17 @@ class FakePlatform : public Platform {
     void advanceSeconds(double seconds);
     std::int64_t counter_ = 0;
     double wallClock_ = 8 * 3600.0; // 08:00, a morning lesson
+    LocalDateTime now{2026, 12, 3, 9, 5, 7};
 
     std::optional<std::string> logon = std::string("eleve1");
     std::string programDir, appDataDir, documentsDir;
     int workWidth = 1280, workHeight = 800;
     std::optional<std::string> versionFile; // content served by download(); nullopt: it fails
     std::vector<std::string> openWindows;   // titles of foreign windows ("Calculatrice")
+    // Faults: appends fail (full or unreachable disk); the trash refuses files.
+    bool failAppends = false;
+    bool failTrash = false;
+    std::map<std::string, std::string> networkNames; // local folder → network name
 
     // --- records ---
     std::vector<ShownMessage> messages;
@@ -92,6 +102,8 @@ class FakePlatform : public Platform {
     std::vector<std::string> helpRequests; // "ondivel.chm#3300": file name and topic
     std::vector<std::string> sounds;
     int beeps = 0;
+    std::vector<std::string> trashed; // paths moved to the trash
+    int durableAppends = 0;
     std::vector<std::string> dialogs; // "open: title", "save: title", "folder: title", "color", "printsetup"
     std::map<std::string, std::string> userSettings; // "section/key" → value
 };

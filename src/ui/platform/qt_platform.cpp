@@ -3,12 +3,15 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -26,6 +29,7 @@
 #include "core/form.h"
 #include "ui/help/help_viewer.h"
 #include "ui/platform/dialog_texts.h"
+#include "ui/platform/durable_file.h"
 #include "ui/platform/folders.h"
 #include "ui/platform/launcher.h"
 #include "ui/platform/sound_player.h"
@@ -165,6 +169,19 @@ double QtPlatform::wallClockSeconds() {
     return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
 }
 
+LocalDateTime QtPlatform::localDateTime() {
+    const QDateTime now = QDateTime::currentDateTime();
+    return {now.date().year(), now.date().month(),  now.date().day(),
+            now.time().hour(), now.time().minute(), now.time().second()};
+}
+
+std::string QtPlatform::dateTimeText(const LocalDateTime& t) {
+    const QLocale locale = QLocale::system();
+    const QString date = locale.toString(QDate(t.year, t.month, t.day), QLocale::ShortFormat);
+    const QString time = locale.toString(QTime(t.hour, t.minute, t.second), QLocale::LongFormat);
+    return (date + ' ' + time).toStdString();
+}
+
 double QtPlatform::random() {
     return QRandomGenerator::global()->generateDouble();
 }
@@ -246,6 +263,15 @@ void QtPlatform::setUserSetting(const std::string& section, const std::string& k
     store.setValue(q(key), q(value));
     store.endGroup();
     store.sync();
+}
+
+bool QtPlatform::appendDurably(const std::string& path, const std::string& bytes) {
+    return appendDurablyToFile(path, bytes);
+}
+
+bool QtPlatform::moveToTrash(const std::string& path) {
+    QFile file(q(path));
+    return file.moveToTrash();
 }
 
 bool QtPlatform::download(const std::string& url, const std::string& destination) {

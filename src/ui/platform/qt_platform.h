@@ -32,6 +32,8 @@ class QtPlatform : public Platform {
     std::int64_t counterValue() override;
     std::int64_t counterFrequency() override;
     double wallClockSeconds() override;
+    LocalDateTime localDateTime() override;
+    std::string dateTimeText(const LocalDateTime& t) override;
     double random() override;
     bool playSound(const std::string& waveFile) override;
     void beep() override;
@@ -47,6 +49,8 @@ class QtPlatform : public Platform {
                             const std::string& def) override;
     void setUserSetting(const std::string& section, const std::string& key,
                         const std::string& value) override;
+    bool appendDurably(const std::string& path, const std::string& bytes) override;
+    bool moveToTrash(const std::string& path) override;
     bool download(const std::string& url, const std::string& destination) override;
     std::unique_ptr<Surface> createSurface(int widthPixels, int heightPixels) override;
 
