@@ -4,7 +4,10 @@
 
 #include "core/form.h"
 #include "core/platform.h"
+#include "meters/frm_chrono.h"
+#include "meters/frm_multi_rms.h"
 #include "meters/frm_toolbox.h"
+#include "meters/frm_volt.h"
 #include "scope/frm_full_screen.h"
 #include "scope/frm_ondivel.h"
 #include "scope/renderer.h"
@@ -41,12 +44,17 @@ Ondivel::Ondivel(Platform& platform) : platform_(platform) {
         frmDyn_[side] = std::make_unique<FrmDyn>(*this, side);
         frmEDF_[side] = std::make_unique<FrmEDF>(*this, side);
     }
+    frmVolt_ = std::make_unique<FrmVolt>(*this);
+    frmMultiRMS_ = std::make_unique<FrmMultiRMS>(*this);
+    frmChrono_ = std::make_unique<FrmChrono>(*this);
     frmOption_ = std::make_unique<FrmOption>(*this);
     frmFullScreen_ = std::make_unique<FrmFullScreen>(*this);
     renderer_ = std::make_unique<Renderer>(*this);
     for (Form* f : std::initializer_list<Form*>{
              mdi_.get(), frmOndivel_.get(), frmToolBox_.get(), frmGBF_[0].get(), frmGBF_[1].get(),
              frmHarmonique_[0].get(), frmHarmonique_[1].get(), frmOption_.get(), frmFullScreen_.get()})
+        add(*f);
+    for (Form* f : std::initializer_list<Form*>{frmVolt_.get(), frmMultiRMS_.get(), frmChrono_.get()})
         add(*f);
     for (int side : {SideA, SideB})
         for (Form* f : std::initializer_list<Form*>{frmPile_[side].get(), frmAlim_[side].get(),

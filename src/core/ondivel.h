@@ -26,6 +26,9 @@ class FrmPile;
 class FrmAlim;
 class FrmDyn;
 class FrmEDF;
+class FrmVolt;
+class FrmMultiRMS;
+class FrmChrono;
 
 enum Side { SideA = 0, SideB = 1 };
 
@@ -54,6 +57,9 @@ class Ondivel {
     FrmAlim& frmAlim(int side) const { return *frmAlim_[side == SideB ? 1 : 0]; }
     FrmDyn& frmDyn(int side) const { return *frmDyn_[side == SideB ? 1 : 0]; }
     FrmEDF& frmEDF(int side) const { return *frmEDF_[side == SideB ? 1 : 0]; }
+    FrmVolt& frmVolt() const { return *frmVolt_; }
+    FrmMultiRMS& frmMulti_RMS() const { return *frmMultiRMS_; }
+    FrmChrono& frmChrono() const { return *frmChrono_; }
     FrmOption& frmOption() const { return *frmOption_; }
     FrmFullScreen& frmFullScreen() const { return *frmFullScreen_; }
 
@@ -108,6 +114,9 @@ class Ondivel {
     std::unique_ptr<FrmAlim> frmAlim_[2];
     std::unique_ptr<FrmDyn> frmDyn_[2];
     std::unique_ptr<FrmEDF> frmEDF_[2];
+    std::unique_ptr<FrmVolt> frmVolt_;
+    std::unique_ptr<FrmMultiRMS> frmMultiRMS_;
+    std::unique_ptr<FrmChrono> frmChrono_;
     std::unique_ptr<FrmOption> frmOption_;
     std::unique_ptr<FrmFullScreen> frmFullScreen_;
     std::unique_ptr<Renderer> renderer_;

@@ -1,5 +1,10 @@
 #include "meters/frm_toolbox.h"
 
+#include "meters/frm_chrono.h"
+#include "meters/frm_multi_rms.h"
+#include "meters/frm_volt.h"
+#include "meters/measurement.h"
+
 #include <filesystem>
 
 #include "core/ondivel.h"
@@ -101,9 +106,9 @@ FrmToolBox::FrmToolBox(Ondivel& app) : Form(app, "frmToolBox") {
         c->Left = (kStripWidth - kButton) / 2;
         c->Top = 2 * kFrameHeight + 120 + row++ * kButton;
         c->Width = c->Height = kButton;
-        // Their instruments come later.
-        c->Enabled = false;
     }
+    // The calculator box is enabled where the desktop has a calculator.
+    chkCalc.Enabled = false;
     chkMulti.on.Click = [this] { chkMulti_Click(); };
     chkClock.on.Click = [this] { chkClock_Click(); };
     chkCalc.on.Click = [this] { chkCalc_Click(); };
@@ -221,10 +226,24 @@ void FrmToolBox::chkCalc_Click() {
         platform.messageBox("Erreur sur chemin d'accés", vbExclamation, "Ondivel - Erreur");
 }
 
-void FrmToolBox::ShowMeterPanel(bool) {}
-void FrmToolBox::CloseMeterPanel() {}
-void FrmToolBox::ShowChronoPanel() {}
-void FrmToolBox::CloseChronoPanel() {}
-void FrmToolBox::MesurerSelonOption() {}
+void FrmToolBox::ShowMeterPanel(bool schoolVoltmeter) {
+    if (schoolVoltmeter)
+        app().frmVolt().Show();
+    else
+        app().frmMulti_RMS().Show();
+}
+void FrmToolBox::CloseMeterPanel() {
+    app().frmVolt().Unload();
+    app().frmMulti_RMS().Unload();
+}
+void FrmToolBox::ShowChronoPanel() {
+    app().frmChrono().Show();
+}
+void FrmToolBox::CloseChronoPanel() {
+    app().frmChrono().Unload();
+}
+void FrmToolBox::MesurerSelonOption() {
+    ondivel::MesurerSelonOption(app());
+}
 
 } // namespace ondivel

@@ -6,6 +6,7 @@
 #include "core/ondivel.h"
 #include "core/surface.h"
 #include "meters/frm_toolbox.h"
+#include "meters/measurement.h"
 #include "scope/frm_full_screen.h"
 #include "scope/frm_ondivel.h"
 #include "scope/sweep.h"
@@ -285,6 +286,8 @@ void Renderer::DrawSettingsOverlay() {
 }
 
 // Call site left for the meter read-out: the measurement engine is not there yet.
-void Renderer::RefreshMeterReading() {}
+void Renderer::RefreshMeterReading() {
+    MesurerVoltmetre(app_);
+}
 
 } // namespace ondivel

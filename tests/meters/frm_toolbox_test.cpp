@@ -75,7 +75,7 @@ TEST_F(ToolBox, LoadsAtTheTopLeftWithTheTraceColoursAndAnswersF1) {
     EXPECT_DOUBLE_EQ(toolbox.Left, 0);
     EXPECT_EQ(toolbox.fraAlim[0].BackColor, 255u);
     EXPECT_EQ(toolbox.fraAlim[1].BackColor, 4227072u);
-    EXPECT_FALSE(user::click(toolbox.chkClock)) << "no stopwatch yet";
+    EXPECT_FALSE(user::click(toolbox.chkCalc)) << "no calculator on this desktop";
     user::key(toolbox, 112);
     EXPECT_EQ(platform.helpRequests, std::vector<std::string>{"ondivel.chm#3400"});
 }

@@ -84,7 +84,8 @@ TEST_F(MainWindowMenus, InFreeModeOnlyTheWorkingItemsCanBeChosen) {
     std::string enabled;
     for (const auto& entry : app.mdi().menuTree())
         if (entry.item->Enabled && entry.item->Caption != "-") enabled += entry.item->name() + " ";
-    EXPECT_EQ(enabled, "Mnu_File Mnu_End Mnu_Edition Mnu_Copier Mnu_Affichage Mnu_Harmo Mnu_ViewFullScreen "
+    EXPECT_EQ(enabled, "Mnu_File Mnu_End Mnu_Edition Mnu_Copier Mnu_Affichage Mnu_Harmo Mnu_Volt Mnu_Chrono "
+                       "Mnu_ViewFullScreen "
                        "Mnu_Option "
                        "Mnu_Help ");
     EXPECT_FALSE(user::click(app.mdi().Mnu_Pilote));
