@@ -4,6 +4,14 @@
 
 #include "core/form.h"
 #include "core/platform.h"
+#include "evaluation/frm_corbeille.h"
+#include "evaluation/frm_create_file.h"
+#include "evaluation/frm_depot.h"
+#include "evaluation/frm_exo.h"
+#include "evaluation/frm_name.h"
+#include "evaluation/frm_note.h"
+#include "evaluation/frm_pass.h"
+#include "evaluation/frm_pass_word.h"
 #include "meters/frm_chrono.h"
 #include "meters/frm_multi_rms.h"
 #include "meters/frm_toolbox.h"
@@ -47,6 +55,14 @@ Ondivel::Ondivel(Platform& platform) : platform_(platform) {
     frmVolt_ = std::make_unique<FrmVolt>(*this);
     frmMultiRMS_ = std::make_unique<FrmMultiRMS>(*this);
     frmChrono_ = std::make_unique<FrmChrono>(*this);
+    frmName_ = std::make_unique<FrmName>(*this);
+    frmExo_ = std::make_unique<FrmExo>(*this);
+    frmNote_ = std::make_unique<FrmNote>(*this);
+    frmCreateFile_ = std::make_unique<FrmCreateFile>(*this);
+    frmPass_ = std::make_unique<FrmPass>(*this);
+    frmPassWord_ = std::make_unique<FrmPassWord>(*this);
+    frmDepot_ = std::make_unique<FrmDepot>(*this);
+    frmCorbeille_ = std::make_unique<FrmCorbeille>(*this);
     frmOption_ = std::make_unique<FrmOption>(*this);
     frmFullScreen_ = std::make_unique<FrmFullScreen>(*this);
     renderer_ = std::make_unique<Renderer>(*this);
@@ -55,6 +71,10 @@ Ondivel::Ondivel(Platform& platform) : platform_(platform) {
              frmHarmonique_[0].get(), frmHarmonique_[1].get(), frmOption_.get(), frmFullScreen_.get()})
         add(*f);
     for (Form* f : std::initializer_list<Form*>{frmVolt_.get(), frmMultiRMS_.get(), frmChrono_.get()})
+        add(*f);
+    for (Form* f : std::initializer_list<Form*>{frmName_.get(), frmExo_.get(), frmNote_.get(),
+                                                frmCreateFile_.get(), frmPass_.get(), frmPassWord_.get(),
+                                                frmDepot_.get(), frmCorbeille_.get()})
         add(*f);
     for (int side : {SideA, SideB})
         for (Form* f : std::initializer_list<Form*>{frmPile_[side].get(), frmAlim_[side].get(),

@@ -29,6 +29,14 @@ class FrmEDF;
 class FrmVolt;
 class FrmMultiRMS;
 class FrmChrono;
+class FrmName;
+class FrmExo;
+class FrmNote;
+class FrmCreateFile;
+class FrmPass;
+class FrmPassWord;
+class FrmDepot;
+class FrmCorbeille;
 
 enum Side { SideA = 0, SideB = 1 };
 
@@ -60,6 +68,14 @@ class Ondivel {
     FrmVolt& frmVolt() const { return *frmVolt_; }
     FrmMultiRMS& frmMulti_RMS() const { return *frmMultiRMS_; }
     FrmChrono& frmChrono() const { return *frmChrono_; }
+    FrmName& frmName() const { return *frmName_; }
+    FrmExo& frmExo() const { return *frmExo_; }
+    FrmNote& frmNote() const { return *frmNote_; }
+    FrmCreateFile& frmCreateFile() const { return *frmCreateFile_; }
+    FrmPass& frmPass() const { return *frmPass_; }
+    FrmPassWord& frmPassWord() const { return *frmPassWord_; }
+    FrmDepot& frmDepot() const { return *frmDepot_; }
+    FrmCorbeille& frmCorbeille() const { return *frmCorbeille_; }
     FrmOption& frmOption() const { return *frmOption_; }
     FrmFullScreen& frmFullScreen() const { return *frmFullScreen_; }
 
@@ -117,6 +133,14 @@ class Ondivel {
     std::unique_ptr<FrmVolt> frmVolt_;
     std::unique_ptr<FrmMultiRMS> frmMultiRMS_;
     std::unique_ptr<FrmChrono> frmChrono_;
+    std::unique_ptr<FrmName> frmName_;
+    std::unique_ptr<FrmExo> frmExo_;
+    std::unique_ptr<FrmNote> frmNote_;
+    std::unique_ptr<FrmCreateFile> frmCreateFile_;
+    std::unique_ptr<FrmPass> frmPass_;
+    std::unique_ptr<FrmPassWord> frmPassWord_;
+    std::unique_ptr<FrmDepot> frmDepot_;
+    std::unique_ptr<FrmCorbeille> frmCorbeille_;
     std::unique_ptr<FrmOption> frmOption_;
     std::unique_ptr<FrmFullScreen> frmFullScreen_;
     std::unique_ptr<Renderer> renderer_;

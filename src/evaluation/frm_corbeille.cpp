@@ -1,0 +1,7 @@
+#include "evaluation/frm_corbeille.h"
+
+namespace ondivel {
+
+FrmCorbeille::FrmCorbeille(Ondivel& app) : Form(app, "frmCorbeille") {}
+
+} // namespace ondivel
