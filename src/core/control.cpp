@@ -183,4 +183,8 @@ void Control::setProperty(const std::string& prop, const ScriptValue& v) {
     if (owner_) owner_->app().requestRepaint();
 }
 
+void Control::SetFocus() {
+    if (owner_) owner_->setFocusTo(*this);
+}
+
 } // namespace ondivel

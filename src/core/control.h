@@ -105,6 +105,8 @@ class Control : public ControlProps {
     void setCaption(std::string caption) { Caption = std::move(caption); }
     void addItem(std::string item);
     std::string listText() const; // the selected item's text, "" when none
+    // Asks the window to put the keyboard focus here.
+    void SetFocus();
 
     // Generic access by property name for views and the harness. Unknown names throw
     // std::invalid_argument.

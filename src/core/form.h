@@ -68,6 +68,15 @@ class Form {
     const std::vector<Control*>& controls() const { return controls_; }
     void registerControl(Control& c);
 
+    // The control the program put the keyboard focus in (SetFocus); the view moves the real
+    // focus there. The request number grows with each request, so a view sees repeated ones.
+    void setFocusTo(Control& c) {
+        focusControl_ = &c;
+        ++focusRequests_;
+    }
+    Control* focusControl() const { return focusControl_; }
+    int focusRequests() const { return focusRequests_; }
+
     // Members the documents give the window (frmOndivel.PhaseXY, MDIOndivel.ModeLibre).
     VarRef member(const std::string& name) const;
     const std::map<std::string, VarRef>& members() const { return members_; }
@@ -91,6 +100,8 @@ class Form {
     std::vector<Control*> controls_;
     std::map<std::string, std::vector<Control*>> byName_;
     std::map<std::string, VarRef> members_;
+    Control* focusControl_ = nullptr;
+    int focusRequests_ = 0;
 };
 
 // A control that registers itself with the window declaring it.
