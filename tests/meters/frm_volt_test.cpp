@@ -62,18 +62,6 @@ TEST_F(VoltTest, DraggingMovesThePointerAndReleasingSnapsIt) {
     EXPECT_DOUBLE_EQ(volt.AngleSelecteur, 298);
 }
 
-TEST_F(VoltTest, SineReadsItsRmsOnAlternatingRangesAndOverloadsTheSmallest) {
-    sineOnCh1(12);
-    turnTo(12);
-    EXPECT_EQ(display(), "8,49");
-    turnTo(11);
-    EXPECT_EQ(display(), "1");
-    EXPECT_FALSE(volt.lblValue.Visible);
-    turnTo(13);
-    EXPECT_EQ(display(), "08,5");
-    EXPECT_FALSE(volt.tmrVolt.timerRunning());
-}
-
 TEST_F(VoltTest, BatteryReadsOnDirectRangesWithItsSign) {
     batteryOnCh1();
     turnTo(3);
@@ -88,16 +76,6 @@ TEST_F(VoltTest, BatteryReadsOnDirectRangesWithItsSign) {
     EXPECT_EQ(display(), "000,0");
     turnTo(8);
     EXPECT_EQ(display(), "1");
-}
-
-TEST_F(VoltTest, SwitchingOffFreezesTheDisplay) {
-    batteryOnCh1();
-    turnTo(2);
-    user::rotate(volt.imgSelecteur, 5);
-    EXPECT_EQ(g.PositionSelecteur, FrmVolt::kOff);
-    EXPECT_DOUBLE_EQ(volt.AngleSelecteur, 0);
-    user::click(app.frmPile(SideA).optPolarite[1]);
-    EXPECT_EQ(display(), "9,00");
 }
 
 TEST_F(VoltTest, EveryMissingLinkReadsZero) {
