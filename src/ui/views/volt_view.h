@@ -1,0 +1,46 @@
+#pragma once
+// The school voltmeter (frmVolt) drawn as a handheld meter: the grey liquid-crystal display at
+// the top, the rotary selector with its range captions, the four terminals and the two channel
+// buttons. It paints the model and forwards the user's gestures; the model decides everything.
+#include <vector>
+
+#include "ui/views/form_view.h"
+#include "ui/widgets/panel_layout.h"
+
+namespace ondivel {
+
+class BoundWidget;
+class FrmVolt;
+
+class VoltView : public FormView {
+    Q_OBJECT
+  public:
+    explicit VoltView(FrmVolt& volt, QWidget* parent = nullptr);
+
+    void syncFromModel() override;
+    QSize designSize() const override;
+
+    // The display (its accessible description is the reading with its unit), the selector and
+    // the terminals V, mA, 10A and COM.
+    QWidget* display() const { return display_; }
+    QWidget* dial() const { return dial_; }
+    QWidget* terminal(int index) const { return terminals_[index]; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    FrmVolt& volt_;
+    PanelLayout layout_;
+    std::vector<BoundWidget*> bound_;
+    QWidget* display_ = nullptr;
+    QWidget* dial_ = nullptr;
+    QWidget* terminals_[4] = {};
+};
+
+// Registers the view under "frmVolt".
+void registerVoltView();
+
+} // namespace ondivel
