@@ -157,6 +157,8 @@ void FrmMultiRMS::Form_Load() {
     manualRange_ = kRanges[rangeIndex(app().ReadIni("Multi TRMS", "Gamme", "60 V"))].text;
     automatic_ = app().ReadIni("Multi TRMS", "AUTO", "1") != "0";
 
+    // The plugs start out of their terminals.
+    app().g.VoltmetreBranche = imgFiche[kPlugV].Visible && imgFiche[kPlugCOM].Visible;
     const int pos = position();
     pointerAngle_ = pos >= 0 && pos < 8 ? kPositionAngles[pos] : 0;
     Rafraichir();

@@ -215,7 +215,7 @@ TrmsView::TrmsView(FrmMultiRMS& meter, QWidget* parent)
                              QColor(30, 30, 30)};
     for (int i = 0; i < 4; ++i) {
         auto* t = new TerminalWidget(meter.imgBorne[i], meter.imgFiche[i], nullptr, plugs[i], this);
-        layout_.place(t, QRectF(d.width() * (0.13 + 0.21 * i), channelsTop + 32, 36, 48));
+        layout_.place(t, QRectF(d.width() * (0.13 + 0.21 * i), channelsTop + 42, 32, 42));
         bound_.push_back(t);
         terminals_[i] = t;
     }
@@ -260,6 +260,13 @@ void TrmsView::paintEvent(QPaintEvent*) {
     p.drawRoundedRect(body, 18 * s, 18 * s);
     p.setBrush(QColor(45, 45, 50));
     p.drawRoundedRect(body.adjusted(10 * s, 10 * s, -10 * s, -10 * s), 12 * s, 12 * s);
+    // The terminals' names, above each one.
+    const char* names[4] = {"V", "mA", "10A", "COM"};
+    for (int i = 0; i < 4; ++i) {
+        const QRect t = terminals_[i]->geometry();
+        text(p, QRectF(t.center().x() - 24 * s, t.top() - 14 * s, 48 * s, 12 * s),
+             QString::fromLatin1(names[i]), 10 * s, QColor(235, 235, 235));
+    }
     text(p, QRectF(0, 12 * s, width(), 24 * s), QStringLiteral("TRUE RMS MULTIMETER"), 13 * s,
          QColor(240, 240, 240));
 }
