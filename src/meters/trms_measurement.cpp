@@ -1,7 +1,100 @@
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+#include "core/ondivel.h"
+#include "meters/frm_multi_rms.h"
+#include "meters/frm_toolbox.h"
 #include "meters/measurement.h"
+#include "scope/frm_ondivel.h"
+#include "sources/frm_gbf.h"
 
 namespace ondivel {
 
-void MeasureTrms(Ondivel&) {}
+namespace {
+
+std::string lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+    return s;
+}
+
+bool isSquare(const std::string& keyword) {
+    const std::string k = lower(keyword);
+    return k == "carre" || k == "carrée";
+}
+
+// R.m.s. value from the peak, by waveform; local until the engine's ValeurEfficace is shared.
+double rmsOf(double peak, const std::string& keyword) {
+    const std::string k = lower(keyword);
+    if (k == "cc") return peak;
+    if (k == "sinus" || k == "sinusoïdale") return peak / std::sqrt(2.0);
+    if (k == "carre" || k == "carrée") return peak;
+    if (k == "triangle" || k == "triangulaire") return peak / std::sqrt(3.0);
+    if (k == "dyn") return peak * 0.7517;
+    return 0;
+}
+
+// What the meter's channel carries, read from the shared state.
+struct Channel {
+    double amplitude, offset, duty;
+    std::string keyword;
+    bool generator; // a function generator that is switched on
+};
+
+Channel channelOf(const Ondivel& app, int side) {
+    const Globals& g = app.g;
+    const bool b = side == SideB;
+    const FrmToolBox& toolbox = app.frmToolBox();
+    const bool gbf =
+        toolbox.optConnexion[b ? FrmToolBox::kGbfB : FrmToolBox::kGbfA].isOn() && app.frmGBF(side).isOn();
+    return {b ? g.AmplitudeB : g.AmplitudeA, gbf ? (b ? g.OffsetCH2 : g.OffsetCH1) : 0,
+            gbf ? (b ? g.RapportCycliqueCH2 : g.RapportCycliqueCH1) : 0.5, b ? g.SignalB : g.SignalA, gbf};
+}
+
+// Highest or lowest instantaneous value; local until the engine's ValeurCreteSignal is shared.
+double peakOf(const Ondivel& app, int side, bool maximum) {
+    Channel c = channelOf(app, side);
+    const FrmOndivel& scope = app.frmOndivel();
+    if (side == SideB && scope.lit(scope.shpVoie[kInvertLight])) c.amplitude = -c.amplitude;
+    if (c.generator && isSquare(c.keyword))
+        return maximum ? c.offset + 2 * c.amplitude * (1 - c.duty) : c.offset - 2 * c.amplitude * c.duty;
+    return maximum ? c.offset + c.amplitude : c.offset - c.amplitude;
+}
+
+} // namespace
+
+void MeasureTrms(Ondivel& app) {
+    FrmMultiRMS& meter = app.frmMulti_RMS();
+    const int position = app.g.PositionSelecteur;
+    if (!meter.loaded() || position == FrmMultiRMS::kOff) return;
+
+    const int side = meter.channel() == 0 ? SideA : SideB;
+    const bool b = side == SideB;
+    const Globals& g = app.g;
+    const FrmToolBox& toolbox = app.frmToolBox();
+    const bool hasSource = !toolbox.optConnexion[b ? FrmToolBox::kNoneB : FrmToolBox::kNoneA].isOn();
+    const bool connected = hasSource && meter.imgFiche[0].Visible &&
+                           (b ? g.SourceBrancheeB : g.SourceBrancheeA) &&
+                           (b ? g.EntreeBrancheeCH2 : g.EntreeBrancheeCH1) && g.VoltmetreBranche;
+    const bool voltage = position == FrmMultiRMS::kVoltsAC || position == FrmMultiRMS::kVoltsDC ||
+                         position == FrmMultiRMS::kMilliVoltsDC;
+    if (!connected || !voltage) {
+        meter.Afficher(0);
+        return;
+    }
+    if (meter.memory() != FrmMultiRMS::Memory::Off) {
+        meter.Afficher(peakOf(app, side, meter.memory() == FrmMultiRMS::Memory::Max));
+        return;
+    }
+    const Channel c = channelOf(app, side);
+    if (position == FrmMultiRMS::kVoltsAC) {
+        const double r = rmsOf(c.amplitude, c.keyword);
+        const double m =
+            c.generator && isSquare(c.keyword) ? (2 * c.duty - 1) * c.amplitude + c.offset : c.offset;
+        meter.Afficher(std::sqrt(r * r + m * m));
+    } else {
+        meter.Afficher(lower(c.keyword) == "cc" ? c.amplitude : c.offset);
+    }
+}
 
 } // namespace ondivel

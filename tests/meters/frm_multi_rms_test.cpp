@@ -1,0 +1,197 @@
+#include "meters/frm_multi_rms.h"
+
+#include "../sources/bench_setup.h"
+#include "scope/frm_ondivel.h"
+
+namespace ondivel::testing {
+namespace {
+
+// The multimeter on CH1, plugged on V and COM, facing a function generator the test tunes.
+class TrmsTest : public BenchTest {
+  protected:
+    TrmsTest() {
+        FrmGBF& gbf = openGbf(SideA);
+        switchOnAndPlug(gbf);
+        g.EntreeBrancheeCH1 = true;
+        meter.Show();
+        user::click(meter.imgBorne[0]);
+        user::click(meter.imgBorne[3]);
+    }
+    // A signal on CH1 as the generator's refresh leaves it.
+    void signal(const char* keyword, double peak, double offset = 0, float duty = 0.5F) {
+        g.SignalA = keyword;
+        g.AmplitudeA = peak;
+        g.OffsetCH1 = offset;
+        g.RapportCycliqueCH1 = duty;
+        meter.Rafraichir();
+    }
+    void turnTo(double degrees) { user::rotate(meter.imgSelecteur, degrees); }
+    std::string reading() const {
+        if (meter.lblValueError.Visible) return "1.";
+        return (meter.lblSigne.Visible ? "-" : "") + meter.lblValue.Caption;
+    }
+    std::string ini(const char* key) const { return ReadIniValue(g.FichierConfig, "Multi TRMS", key, "?"); }
+
+    FrmMultiRMS& meter = app.frmMulti_RMS();
+};
+
+TEST_F(TrmsTest, SelectorBandsIncludeTheirLimitsAndWrapAroundTheTop) {
+    // A limit shared by two bands goes to the band listed first, from OFF clockwise backwards.
+    const std::pair<double, int> limits[] = {{15, 3},  {45, 2},  {75, 1},  {115, 0}, {180, 0},
+                                             {285, 6}, {315, 5}, {345, 4}, {0, 4},   {360, 4}};
+    for (auto [angle, position] : limits)
+        EXPECT_EQ(TrmsPositionOfAngle(angle), position) << angle;
+    const std::pair<double, int> dragged[] = {{5, 4},   {355, 4}, {30, 3},  {60, 2},  {95, 1},
+                                              {150, 0}, {200, 7}, {270, 7}, {300, 6}, {330, 5}};
+    for (auto [angle, position] : dragged) {
+        turnTo(angle);
+        EXPECT_EQ(g.PositionSelecteur, position) << angle;
+    }
+    // Released on a band, the pointer rests within that band, not where the mouse let go.
+    turnTo(80);
+    EXPECT_GE(meter.pointerAngle(), 75);
+    EXPECT_LE(meter.pointerAngle(), 115);
+}
+
+TEST_F(TrmsTest, TrueRmsOfASinePicksTheSmallestRangeAboveIt) {
+    turnTo(95);
+    signal("Sinus", 12);
+    EXPECT_EQ(meter.lblGamme.Caption, "60 V");
+    EXPECT_EQ(reading(), "08,49");
+    signal("Sinus", 0.5);
+    EXPECT_EQ(meter.lblGamme.Caption, "600 mV");
+    EXPECT_EQ(reading(), "353,6");
+    EXPECT_EQ(meter.lblUnite.Caption, "mV");
+    signal("Triangle", 3 * std::sqrt(3.0));
+    EXPECT_EQ(meter.lblGamme.Caption, "6 V");
+    EXPECT_EQ(reading(), "3,000");
+}
+
+TEST_F(TrmsTest, TrueRmsAddsTheSquareWavesMeanToItsRms) {
+    turnTo(95);
+    // 5 V peak, duty 0.25: rms 5, mean −2.5, so √31.25.
+    signal("Carre", 5, 0, 0.25F);
+    EXPECT_EQ(reading(), "5,590");
+    // Any other generator waveform has the offset for its mean: √(4.5 + 4).
+    signal("Sinus", 3, 2);
+    EXPECT_EQ(reading(), "2,915");
+    // The direct-voltage positions show the offset alone.
+    turnTo(60);
+    signal("Carre", 5, 0, 0.25F);
+    EXPECT_EQ(reading(), "000,0");
+    signal("Sinus", 3, -2);
+    EXPECT_EQ(reading(), "-2,000");
+    EXPECT_EQ(meter.lblACDC.Caption, "DC");
+}
+
+TEST_F(TrmsTest, AnyMissingConnectionReadsZero) {
+    turnTo(95);
+    signal("Sinus", 12);
+    ASSERT_EQ(reading(), "08,49");
+    user::click(meter.imgBorne[1]); // the mA plug pulls the V plug
+    EXPECT_FALSE(meter.imgFiche[0].Visible);
+    EXPECT_EQ(reading(), "000,0");
+    user::click(meter.imgBorne[0]);
+    ASSERT_EQ(reading(), "08,49");
+    user::click(meter.imgFiche[3]);
+    EXPECT_EQ(reading(), "000,0");
+    user::click(meter.imgBorne[3]);
+    g.EntreeBrancheeCH1 = false;
+    meter.Rafraichir();
+    EXPECT_EQ(reading(), "000,0");
+    g.EntreeBrancheeCH1 = true;
+    user::click(meter.optVoie[1]); // CH2 has no source
+    EXPECT_EQ(reading(), "000,0");
+}
+
+TEST_F(TrmsTest, ManualRangeOverloadsAndFiveRangePressesReturnToAuto) {
+    turnTo(95);
+    signal("Sinus", 12);
+    const char* expected[] = {"600 mV", "6 V", "60 V", "600 V", "1000 V"};
+    for (const char* range : expected) {
+        user::click(meter.cmdBouton[1]);
+        EXPECT_FALSE(meter.automatic());
+        EXPECT_TRUE(meter.lblManuel.Visible && meter.lblGamme.Visible && !meter.lblAuto.Visible);
+        EXPECT_EQ(meter.lblGamme.Caption, range);
+        EXPECT_EQ(ini("Gamme"), range);
+        EXPECT_EQ(ini("AUTO"), "0");
+        if (std::string(range) == "6 V") {
+            EXPECT_TRUE(meter.lblValueError.Visible);
+            EXPECT_FALSE(meter.lblValue.Visible || meter.lblSigne.Visible);
+        }
+        if (std::string(range) == "600 V") {
+            EXPECT_EQ(reading(), "008,5");
+        }
+    }
+    user::click(meter.cmdBouton[1]);
+    EXPECT_TRUE(meter.automatic());
+    EXPECT_TRUE(meter.lblAuto.Visible && !meter.lblManuel.Visible && !meter.lblGamme.Visible);
+    EXPECT_EQ(ini("AUTO"), "1");
+    EXPECT_EQ(reading(), "08,49");
+}
+
+TEST_F(TrmsTest, MillivoltPositionKeepsItsRangeWithoutSavingIt) {
+    turnTo(30);
+    signal("Sinus", 1, 0.25);
+    EXPECT_EQ(meter.lblGamme.Caption, "600 mV");
+    EXPECT_EQ(reading(), "250,0");
+    for (int i = 0; i < 3; ++i) {
+        user::click(meter.cmdBouton[1]);
+        EXPECT_EQ(meter.lblGamme.Caption, "600 mV");
+    }
+    EXPECT_EQ(ini("Gamme"), "?");
+    signal("Sinus", 1, 0.7);
+    EXPECT_EQ(reading(), "1.");
+}
+
+TEST_F(TrmsTest, KeysDoNothingWhileOff) {
+    turnTo(150);
+    signal("Sinus", 12);
+    user::click(meter.cmdBouton[0]);
+    user::click(meter.cmdBouton[1]);
+    EXPECT_TRUE(meter.automatic());
+    EXPECT_EQ(meter.memory(), FrmMultiRMS::Memory::Off);
+    EXPECT_EQ(ini("AUTO"), "?");
+    EXPECT_FALSE(meter.lblValue.Visible);
+}
+
+TEST_F(TrmsTest, MinMaxShowsTheSignalsExtremes) {
+    turnTo(95);
+    signal("Sinus", 4, 1);
+    user::click(meter.cmdBouton[0]);
+    EXPECT_TRUE(meter.lblMinMax[1].Visible && !meter.lblMinMax[0].Visible);
+    EXPECT_EQ(ini("MAX"), "1");
+    EXPECT_EQ(reading(), "5,000");
+    user::click(meter.cmdBouton[0]);
+    EXPECT_TRUE(meter.lblMinMax[0].Visible && !meter.lblMinMax[1].Visible);
+    EXPECT_EQ(ini("MIN"), "1");
+    EXPECT_EQ(ini("MAX"), "0");
+    EXPECT_EQ(reading(), "-3,000");
+    // A square of duty 0.25 spends three quarters of its period at its low level.
+    signal("Carre", 5, 0, 0.25F);
+    EXPECT_EQ(reading(), "-2,500");
+    user::click(meter.cmdBouton[0]);
+    EXPECT_FALSE(meter.lblMinMax[0].Visible || meter.lblMinMax[1].Visible || meter.lblMinMax[2].Visible);
+    EXPECT_EQ(ini("MIN"), "0");
+}
+
+TEST_F(TrmsTest, SettingsAndPositionComeBackAtTheNextLoad) {
+    turnTo(95);
+    user::click(meter.cmdBouton[1]);
+    user::click(meter.cmdBouton[1]);
+    user::click(meter.cmdBouton[0]);
+    meter.Left = 7000;
+    meter.Top = 1200;
+    user::close(meter);
+    meter.Show();
+    EXPECT_EQ(meter.Left, 7000);
+    EXPECT_EQ(meter.Top, 1200);
+    EXPECT_FALSE(meter.automatic());
+    EXPECT_TRUE(meter.lblManuel.Visible);
+    EXPECT_EQ(meter.lblGamme.Caption, "6 V");
+    EXPECT_EQ(meter.memory(), FrmMultiRMS::Memory::Max);
+    EXPECT_EQ(meter.pgbRANGE.Value, 50);
+}
+
+} // namespace
+} // namespace ondivel::testing
