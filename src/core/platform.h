@@ -87,6 +87,8 @@ class Platform {
     virtual void showHelp(const std::string& helpFile, int topic) = 0;
     virtual bool windowExists(const std::string& title) = 0;
     virtual void closeWindow(const std::string& title) = 0;
+    // Whether "Calc.exe" can start a calculator here.
+    virtual bool calculatorAvailable() { return false; }
 
     // Identity, folders, screen.
     virtual std::optional<std::string> logonName() = 0;

@@ -108,7 +108,7 @@ FrmToolBox::FrmToolBox(Ondivel& app) : Form(app, "frmToolBox") {
         c->Width = c->Height = kButton;
     }
     // The calculator box is enabled where the desktop has a calculator.
-    chkCalc.Enabled = false;
+    chkCalc.Enabled = app.platform().calculatorAvailable();
     chkMulti.on.Click = [this] { chkMulti_Click(); };
     chkClock.on.Click = [this] { chkClock_Click(); };
     chkCalc.on.Click = [this] { chkCalc_Click(); };
@@ -130,6 +130,7 @@ void FrmToolBox::Form_Load() {
     KeyPreview = true;
     Left = 0;
     Top = 0;
+    chkCalc.Enabled = app().platform().calculatorAvailable();
     PaintFrameColours();
 }
 

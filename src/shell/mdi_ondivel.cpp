@@ -61,13 +61,15 @@ MDIOndivel::MDIOndivel(Ondivel& app) : Form(app, "MDIOndivel") {
     addMenu(Mnu_About, "A &propos de Ondivel", 1);
 
     // Greyed until the part of the program behind them exists.
-    later_ = {&Mnu_Pilote,        &Mnu_Create,     &Mnu_Modif,       &Mnu_Kill,         &Mnu_View,
-              &Mnu_Clean,         &Mnu_Print,      &Mnu_ConfigPrint, &Mnu_ClipBoard[0], &Mnu_ClipBoard[1],
-              &Mnu_Calc,          &Mnu_PosWin,     &Mnu_Pref[0],     &Mnu_Pref[1],      &Mnu_Pref[2],
-              &Mnu_Help_Contents, &Mnu_Help_Index, &Mnu_Tip,         &Mnu_NewTip,       &Mnu_PassWord,
-              &Mnu_Web,           &Mnu_About};
+    later_ = {&Mnu_Pilote,     &Mnu_Create,  &Mnu_Modif,       &Mnu_Kill,         &Mnu_View,
+              &Mnu_Clean,      &Mnu_Print,   &Mnu_ConfigPrint, &Mnu_ClipBoard[0], &Mnu_ClipBoard[1],
+              &Mnu_PosWin,     &Mnu_Pref[0], &Mnu_Pref[1],     &Mnu_Pref[2],      &Mnu_Help_Contents,
+              &Mnu_Help_Index, &Mnu_Tip,     &Mnu_NewTip,      &Mnu_PassWord,     &Mnu_Web,
+              &Mnu_About};
     for (Control* item : later_)
         item->Enabled = false;
+    // The calculator entry only where the desktop has a calculator.
+    Mnu_Calc.Enabled = app.platform().calculatorAvailable();
     Mnu_Libre.Enabled = false;    // free mode at start
     Mnu_Reglages.Enabled = false; // until the preferences allow it
 

@@ -29,6 +29,7 @@ constexpr const char* kLineBreak = "\r\n";
 } // namespace
 
 void MDIOndivel::Form_Load() {
+    Mnu_Calc.Enabled = app().platform().calculatorAvailable();
     try {
         startUp();
     } catch (const PlatformInterrupt&) {

@@ -218,6 +218,8 @@ class QtPlatformTest : public QObject {
 
     void launchFailsWithoutAProgramToStart() {
         Launcher noCalculator({"no-such-calculator-here"});
+        QVERIFY(!noCalculator.calculatorAvailable());
+        QVERIFY(Launcher({"no-such-calculator-here", "sleep 30"}).calculatorAvailable());
         QVERIFY(!noCalculator.launch("Calc.exe"));
         QVERIFY(!noCalculator.windowExists("Calculatrice"));
         QVERIFY(!noCalculator.launch("no-such-program-here --flag"));

@@ -53,6 +53,7 @@ class FakePlatform : public Platform {
     void showHelp(const std::string& helpFile, int topic) override;
     bool windowExists(const std::string& title) override;
     void closeWindow(const std::string& title) override;
+    bool calculatorAvailable() override { return calculator; }
 
     std::optional<std::string> logonName() override { return logon; }
     std::string specialFolder(SpecialFolder folder) override;
@@ -89,6 +90,7 @@ class FakePlatform : public Platform {
     std::optional<std::string> logon = std::string("eleve1");
     std::string programDir, appDataDir, documentsDir;
     int workWidth = 1280, workHeight = 800;
+    bool calculator = false;
     std::optional<std::string> versionFile; // content served by download(); nullopt: it fails
     std::vector<std::string> openWindows;   // titles of foreign windows ("Calculatrice")
     // Faults: appends fail (full or unreachable disk); the trash refuses files.

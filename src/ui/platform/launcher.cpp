@@ -68,6 +68,14 @@ const QString& Launcher::calculatorTitle() {
     return title;
 }
 
+bool Launcher::calculatorAvailable() const {
+    for (const QString& calculator : calculators_) {
+        const QStringList words = QProcess::splitCommand(calculator);
+        if (!words.isEmpty() && !QStandardPaths::findExecutable(words.first()).isEmpty()) return true;
+    }
+    return false;
+}
+
 bool Launcher::launch(const QString& rawTarget) {
     const QString target = rawTarget.trimmed();
     if (target.isEmpty()) return false;

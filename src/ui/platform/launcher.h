@@ -19,6 +19,8 @@ class Launcher {
     static QStringList defaultCalculators();
     static const QString& calculatorTitle();
 
+    // True when one of the calculator command lines names a program on the PATH.
+    bool calculatorAvailable() const;
     // False when nothing could be started or opened.
     bool launch(const QString& target);
     // True while a program started under that title is still running.

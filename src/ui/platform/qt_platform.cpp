@@ -210,6 +210,10 @@ bool QtPlatform::windowExists(const std::string& title) {
     return d_->launcher.windowExists(q(title));
 }
 
+bool QtPlatform::calculatorAvailable() {
+    return d_->launcher.calculatorAvailable();
+}
+
 void QtPlatform::closeWindow(const std::string& title) {
     if (q(title) == HelpViewer::windowTitleText()) {
         d_->help.reset();

@@ -41,6 +41,7 @@ class QtPlatform : public Platform {
     void showHelp(const std::string& helpFile, int topic) override;
     bool windowExists(const std::string& title) override;
     void closeWindow(const std::string& title) override;
+    bool calculatorAvailable() override;
     std::optional<std::string> logonName() override;
     std::string specialFolder(SpecialFolder folder) override;
     std::string programFolder() override;

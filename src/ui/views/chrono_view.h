@@ -1,0 +1,49 @@
+#pragma once
+// The stopwatch (frmChrono) as a round instrument: a chromed bezel around a coloured dial with a
+// liquid-crystal read-out, the start/stop and reset keys, the alarm key with its interval slider,
+// and the close key. Inside a frameless sub-window it clips the window to the dial and lets the
+// dial drag the window; elsewhere it simply paints the round face.
+#include <QPoint>
+#include <vector>
+
+#include "ui/views/form_view.h"
+#include "ui/widgets/panel_layout.h"
+
+namespace ondivel {
+
+class BoundWidget;
+class FrmChrono;
+
+class ChronoView : public FormView {
+    Q_OBJECT
+  public:
+    explicit ChronoView(FrmChrono& chrono, QWidget* parent = nullptr);
+
+    void syncFromModel() override;
+    QSize designSize() const override;
+    // The dial's colour now: the title colour of the desktop, red while the alarm rings.
+    QColor dialColor() const;
+
+  protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    void shapeWindow();
+    QRectF designRect(const QRectF& r) const;
+
+    FrmChrono& chrono_;
+    PanelLayout layout_;
+    std::vector<BoundWidget*> bound_;
+    QPoint dragOffset_;
+    bool dragging_ = false;
+};
+
+// Registers the stopwatch's view maker.
+void registerChronoView();
+
+} // namespace ondivel
