@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/ondivel.h"
+#include "meters/frm_multi_rms.h"
 #include "meters/frm_toolbox.h"
 #include "meters/frm_volt.h"
 #include "scope/frm_ondivel.h"
@@ -61,8 +62,10 @@ void MesurerSelonOption(Ondivel& app) {
 
 void AfficherMesure(Ondivel& app, double value) {
     if (!app.mdi().Mnu_Volt.Checked) return;
-    // The TRMS multimeter writes its own display from its measurement.
-    if (schoolVoltmeterChosen(app)) app.frmVolt().ShowReading(value);
+    if (schoolVoltmeterChosen(app))
+        app.frmVolt().ShowReading(value);
+    else
+        app.frmMulti_RMS().Afficher(value);
 }
 
 } // namespace ondivel

@@ -23,17 +23,6 @@ bool isSquare(const std::string& keyword) {
     return k == "carre" || k == "carrée";
 }
 
-// R.m.s. value from the peak, by waveform; local until the engine's ValeurEfficace is shared.
-double rmsOf(double peak, const std::string& keyword) {
-    const std::string k = lower(keyword);
-    if (k == "cc") return peak;
-    if (k == "sinus" || k == "sinusoïdale") return peak / std::sqrt(2.0);
-    if (k == "carre" || k == "carrée") return peak;
-    if (k == "triangle" || k == "triangulaire") return peak / std::sqrt(3.0);
-    if (k == "dyn") return peak * 0.7517;
-    return 0;
-}
-
 // What the meter's channel carries, read from the shared state.
 struct Channel {
     double amplitude, offset, duty;
@@ -49,16 +38,6 @@ Channel channelOf(const Ondivel& app, int side) {
         toolbox.optConnexion[b ? FrmToolBox::kGbfB : FrmToolBox::kGbfA].isOn() && app.frmGBF(side).isOn();
     return {b ? g.AmplitudeB : g.AmplitudeA, gbf ? (b ? g.OffsetCH2 : g.OffsetCH1) : 0,
             gbf ? (b ? g.RapportCycliqueCH2 : g.RapportCycliqueCH1) : 0.5, b ? g.SignalB : g.SignalA, gbf};
-}
-
-// Highest or lowest instantaneous value; local until the engine's ValeurCreteSignal is shared.
-double peakOf(const Ondivel& app, int side, bool maximum) {
-    Channel c = channelOf(app, side);
-    const FrmOndivel& scope = app.frmOndivel();
-    if (side == SideB && scope.lit(scope.shpVoie[kInvertLight])) c.amplitude = -c.amplitude;
-    if (c.generator && isSquare(c.keyword))
-        return maximum ? c.offset + 2 * c.amplitude * (1 - c.duty) : c.offset - 2 * c.amplitude * c.duty;
-    return maximum ? c.offset + c.amplitude : c.offset - c.amplitude;
 }
 
 } // namespace
@@ -83,12 +62,12 @@ void MeasureTrms(Ondivel& app) {
         return;
     }
     if (meter.memory() != FrmMultiRMS::Memory::Off) {
-        meter.Afficher(peakOf(app, side, meter.memory() == FrmMultiRMS::Memory::Max));
+        meter.Afficher(ValeurCreteSignal(app, side, meter.memory() == FrmMultiRMS::Memory::Max));
         return;
     }
     const Channel c = channelOf(app, side);
     if (position == FrmMultiRMS::kVoltsAC) {
-        const double r = rmsOf(c.amplitude, c.keyword);
+        const double r = ValeurEfficace(c.amplitude, c.keyword).value_or(0);
         const double m =
             c.generator && isSquare(c.keyword) ? (2 * c.duty - 1) * c.amplitude + c.offset : c.offset;
         meter.Afficher(std::sqrt(r * r + m * m));

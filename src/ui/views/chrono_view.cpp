@@ -107,8 +107,23 @@ QRectF ChronoView::designRect(const QRectF& r) const {
 }
 
 bool ChronoView::event(QEvent* e) {
-    if (e->type() == QEvent::ParentChange) shapeWindow();
+    if (e->type() == QEvent::ParentChange) {
+        if (QWidget* window = parentWidget()) window->installEventFilter(this);
+        shapeWindow();
+    }
     return FormView::event(e);
+}
+
+// The sub-window resets its own mask when it is resized or shown, after its child has been laid
+// out, so the dial's mask is put back once the window has finished with the event.
+bool ChronoView::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == parentWidget() && (e->type() == QEvent::Resize || e->type() == QEvent::Show))
+        shapeWindowLater();
+    return FormView::eventFilter(watched, e);
+}
+
+void ChronoView::shapeWindowLater() {
+    QMetaObject::invokeMethod(this, &ChronoView::shapeWindow, Qt::QueuedConnection);
 }
 
 // A frameless sub-window clipped to the dial: the round window of the instrument.
@@ -123,7 +138,7 @@ void ChronoView::shapeWindow() {
 
 void ChronoView::resizeEvent(QResizeEvent*) {
     layout_.apply(size());
-    shapeWindow();
+    shapeWindowLater();
 }
 
 void ChronoView::keyPressEvent(QKeyEvent* event) {

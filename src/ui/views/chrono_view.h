@@ -26,6 +26,7 @@ class ChronoView : public FormView {
 
   protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -34,6 +35,7 @@ class ChronoView : public FormView {
 
   private:
     void shapeWindow();
+    void shapeWindowLater();
     QRectF designRect(const QRectF& r) const;
 
     FrmChrono& chrono_;

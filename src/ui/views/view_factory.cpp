@@ -3,11 +3,14 @@
 #include <map>
 
 #include "core/form.h"
+#include "ui/views/chrono_view.h"
 #include "ui/views/full_screen_view.h"
 #include "ui/views/generic_view.h"
 #include "ui/views/panel_views.h"
 #include "ui/views/scope_views.h"
 #include "ui/views/source_views.h"
+#include "ui/views/trms_view.h"
+#include "ui/views/volt_view.h"
 
 namespace ondivel {
 
@@ -40,6 +43,9 @@ void registerAllViews() {
     registerAlternatorViews();
     registerMainsViews();
     registerHarmonicViews();
+    registerVoltView();
+    registerTrmsView();
+    registerChronoView();
 }
 
 } // namespace ondivel
