@@ -116,8 +116,8 @@ ParsedOscillogram ParseOscillogramLine(std::string_view line, int lineNumber) {
         const std::string& frequency = fields[static_cast<std::size_t>(3 * ch + 2)];
         const std::optional<double> volts = ParseExerciseNumber(voltage);
         if (!volts)
-            return {std::nullopt,
-                    "la tension " + guillemets(voltage) + " de la voie " + channelName + " n'est pas un nombre."};
+            return {std::nullopt, "la tension " + guillemets(voltage) + " de la voie " + channelName +
+                                      " n'est pas un nombre."};
         const std::optional<double> hertz = ParseExerciseNumber(frequency);
         if (!hertz)
             return {std::nullopt, "la fréquence " + guillemets(frequency) + " de la voie " + channelName +
