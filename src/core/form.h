@@ -35,6 +35,8 @@ class Form {
     int MousePointer = 0;
     // The F1 topic of this window, 0 when it has none.
     int HelpTopic = 0;
+    Control* defaultButton = nullptr;
+    Control* cancelButton = nullptr;
 
     bool loaded() const { return loaded_; }
     // Loads the window hidden when it is not loaded yet.

@@ -13,8 +13,6 @@ void ConfigureToolTips(Ondivel&, bool, int) {}
 void ReleaseToolTips(Ondivel&) {}
 void ShowTipOfTheDay(Ondivel&) {}
 void CloseHelpViewer(Ondivel&) {}
-void CloseOpenFiles(Ondivel&) {}
-void CloseEvaluationWindow(Ondivel&) {}
 
 void AskTeacherPassword(Ondivel& app) {
     if (app.platform().userSetting(kPasswordSection, kPasswordKey, "").empty()) app.g.MotDePasseValide = true;
