@@ -2,6 +2,7 @@
 // Every operating-system service the program asks for. QtPlatform serves the desktop program;
 // FakePlatform serves the tests and the script harness with scripted answers and a fake clock.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -114,6 +115,14 @@ class Platform {
 
     // Small file download for the new-version notice; false when it fails.
     virtual bool download(const std::string& url, const std::string& destination) = 0;
+
+    // Printer and clipboard. printPage draws one page on the printer of the print set-up through
+    // a surface covering the printable area (the drawing sets its scale; the surface keeps it
+    // undistorted and centred); false when no printer took the page.
+    virtual bool printPage(const std::function<void(Surface&)>& drawPage) = 0;
+    virtual void clearClipboard() = 0;
+    // Puts a copy of a surface's current picture on the clipboard as an image.
+    virtual void setClipboardImage(const Surface& picture) = 0;
 
     // A drawing surface for a picture of a window model.
     virtual std::unique_ptr<Surface> createSurface(int widthPixels, int heightPixels) = 0;

@@ -217,29 +217,33 @@ void Renderer::DrawGrid(Form& form) {
     grid.setBackColor(g.CouleurEcran);
     grid.clear();
     grid.setScale(kScreenLeft, kScreenTop, kScreenRight, kScreenBottom);
-    grid.setDrawStyle(LineStyle::Solid);
+    DrawGraticule(grid, g.CouleurGrille, g.CouleurCadre);
+}
+
+void DrawGraticule(Surface& s, Color grid, Color frame) {
+    s.setDrawStyle(LineStyle::Solid);
     for (int y = -400; y <= 400; y += 20) {
-        grid.setDrawWidth(y == 0 ? 2 : 1);
-        const Color c = std::abs(y) == 400 ? g.CouleurCadre : g.CouleurGrille;
+        s.setDrawWidth(y == 0 ? 2 : 1);
+        const Color c = std::abs(y) == 400 ? frame : grid;
         if (y % 100 == 0)
-            grid.line(-500, y, 500, y, c);
+            s.line(-500, y, 500, y, c);
         else
-            grid.line(-12, y, 12, y, c);
+            s.line(-12, y, 12, y, c);
     }
-    grid.setDrawWidth(1);
-    grid.setDrawStyle(LineStyle::Dot);
-    grid.line(-500, -250, 500, -250, g.CouleurCadre);
-    grid.line(-500, 250, 500, 250, g.CouleurCadre);
-    grid.setDrawStyle(LineStyle::Solid);
+    s.setDrawWidth(1);
+    s.setDrawStyle(LineStyle::Dot);
+    s.line(-500, -250, 500, -250, frame);
+    s.line(-500, 250, 500, 250, frame);
+    s.setDrawStyle(LineStyle::Solid);
     for (int x = -500; x <= 500; x += 20) {
-        grid.setDrawWidth(x == 0 ? 2 : 1);
-        const Color c = std::abs(x) == 500 ? g.CouleurCadre : g.CouleurGrille;
+        s.setDrawWidth(x == 0 ? 2 : 1);
+        const Color c = std::abs(x) == 500 ? frame : grid;
         if (x % 100 == 0)
-            grid.line(x, 400, x, -400, c);
+            s.line(x, 400, x, -400, c);
         else
-            grid.line(x, 12, x, -12, c);
+            s.line(x, 12, x, -12, c);
     }
-    grid.setDrawWidth(1);
+    s.setDrawWidth(1);
 }
 
 void Renderer::OverlayOnce() {

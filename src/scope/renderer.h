@@ -37,6 +37,11 @@ struct TraceRecord {
     double phase = 0;
 };
 
+// The 10 × 8 division graticule in screen units: framed border, thicker central axes with five
+// ticks a division, dotted lines 2.5 divisions above and below the centre. Used by DrawGrid and
+// by the printout.
+void DrawGraticule(Surface& s, Color grid, Color frame);
+
 class Renderer {
   public:
     explicit Renderer(Ondivel& app);

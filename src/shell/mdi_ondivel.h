@@ -93,6 +93,8 @@ class MDIOndivel : public Form {
     void Mnu_Harmo_Click();
     void Mnu_Print_Click();
     void Mnu_ConfigPrint_Click();
+    // 0: the screen as it is; 1: in grey levels.
+    void Mnu_ClipBoard_Click(int index);
     void Mnu_ViewFullScreen_Click();
     void Mnu_Pref_Click(int index);
     void Mnu_Reglages_Click();

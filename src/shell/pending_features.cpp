@@ -13,7 +13,6 @@ void ReleaseToolTips(Ondivel&) {}
 void ShowTipOfTheDay(Ondivel&) {}
 void CloseHelpViewer(Ondivel&) {}
 
-void PrintScreen(Ondivel&) {}
 void RunAutomaticSensitivities(Ondivel& app) {
     AutoSettings(app);
 }

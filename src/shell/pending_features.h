@@ -18,7 +18,6 @@ void CloseHelpViewer(Ondivel& app);
 void CloseOpenFiles(Ondivel& app);
 // Unloads the evaluation window frmExo.
 void CloseEvaluationWindow(Ondivel& app);
-void PrintScreen(Ondivel& app);
 void RunAutomaticSensitivities(Ondivel& app);
 
 } // namespace ondivel

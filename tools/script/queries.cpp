@@ -80,6 +80,20 @@ Value Evaluator::query(const Expr& e) {
     if (name == "launched") return recordQuery(p.launched, e, "program started");
     if (name == "help") return recordQuery(p.helpRequests, e, "help request");
     if (name == "sound") return recordQuery(p.sounds, e, "sound played");
+    if (name == "printed" || name == "clipboard") {
+        // printed.count, clipboard.count, clipboard.back; otherwise the screen queries on the
+        // last printed page or on the clipboard's picture.
+        noArgs(head);
+        const bool printed = name == "printed";
+        if (e.name.size() == 2 && !e.name[1].called && e.name[1].name == "count")
+            return count(printed ? p.printedPages.size() : static_cast<std::size_t>(p.clipboardCopies));
+        const RecordingSurface* s = printed ? (p.printedPages.empty() ? nullptr : &p.printedPages.back())
+                                            : (p.clipboard ? &*p.clipboard : nullptr);
+        if (!s) return Value::none(printed ? "nothing printed yet" : "no picture on the clipboard");
+        if (!printed && e.name.size() == 2 && !e.name[1].called && e.name[1].name == "back")
+            return {static_cast<double>(s->backColor()), {}};
+        return surfaceQuery(*s, e, 1);
+    }
     // screen.…, grid.…, full.… and full.screen.…, full.grid.…
     noArgs(head);
     std::string which = name;

@@ -152,6 +152,34 @@ bool FakePlatform::download(const std::string&, const std::string& destination) 
     return static_cast<bool>(out);
 }
 
+bool FakePlatform::printPage(const std::function<void(Surface&)>& drawPage) {
+    if (noPrinter) return false;
+    // An A4 sheet at 96 dots an inch, less the margins.
+    printedPages.emplace_back(718, 1047);
+    drawPage(printedPages.back());
+    return true;
+}
+
+void FakePlatform::setClipboardImage(const Surface& picture) {
+    const auto* source = dynamic_cast<const RecordingSurface*>(&picture);
+    if (!source) return;
+    RecordingSurface copy(source->widthPixels(), source->heightPixels());
+    copy.setScale(source->left(), source->top(), source->right(), source->bottom());
+    copy.setBackColor(source->backgroundColor());
+    for (const auto* lines : {&source->backgroundLines(), &source->lines()})
+        for (const RecordedLine& l : *lines) {
+            copy.setDrawWidth(l.width);
+            copy.setDrawStyle(l.style);
+            copy.line(l.x1, l.y1, l.x2, l.y2, l.color);
+        }
+    for (const RecordedText& t : source->texts()) {
+        copy.setFont(t.font, t.points);
+        copy.print(t.x, t.y, t.text, t.color);
+    }
+    clipboard = std::move(copy);
+    ++clipboardCopies;
+}
+
 std::unique_ptr<Surface> FakePlatform::createSurface(int widthPixels, int heightPixels) {
     return std::make_unique<RecordingSurface>(widthPixels, heightPixels);
 }

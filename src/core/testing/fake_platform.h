@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/platform.h"
+#include "core/recording_surface.h"
 
 namespace ondivel {
 
@@ -70,6 +71,9 @@ class FakePlatform : public Platform {
     std::string networkNameOf(const std::string& folder) override;
 
     bool download(const std::string& url, const std::string& destination) override;
+    bool printPage(const std::function<void(Surface&)>& drawPage) override;
+    void clearClipboard() override { clipboard.reset(); }
+    void setClipboardImage(const Surface& picture) override;
     std::unique_ptr<Surface> createSurface(int widthPixels, int heightPixels) override;
 
     // --- scripting ---
@@ -97,6 +101,7 @@ class FakePlatform : public Platform {
     bool failAppends = false;
     bool failTrash = false;
     std::map<std::string, std::string> networkNames; // local folder → network name
+    bool noPrinter = false;                          // printPage fails
 
     // --- records ---
     std::vector<ShownMessage> messages;
@@ -108,6 +113,12 @@ class FakePlatform : public Platform {
     int durableAppends = 0;
     std::vector<std::string> dialogs; // "open: title", "save: title", "folder: title", "color", "printsetup"
     std::map<std::string, std::string> userSettings; // "section/key" → value
+    // Pages printed, each drawn on a recording surface of the page's size.
+    std::vector<RecordingSurface> printedPages;
+    // The clipboard's picture: the lines of its background (the graticule) come first, then the
+    // drawings, so that one surface answers every query. Empty once cleared.
+    std::optional<RecordingSurface> clipboard;
+    int clipboardCopies = 0;
 };
 
 } // namespace ondivel

@@ -1,0 +1,76 @@
+#include "shell/clipboard_copy.h"
+
+#include <cmath>
+
+#include "core/ondivel.h"
+#include "core/platform.h"
+#include "core/surface.h"
+#include "scope/frm_ondivel.h"
+#include "scope/renderer.h"
+#include "shell/grey_level.h"
+#include "shell/preferences.h"
+#include "shell/printout.h"
+#include "signal/xy_display.h"
+
+namespace ondivel {
+
+namespace {
+
+constexpr int kGreyCopy = 1;
+// The signature's gap from the picture's edges, as a fraction of the scale width and height.
+constexpr double kCornerGap = 0.01;
+
+void redrawScreen(Ondivel& app) {
+    FrmOndivel& scope = app.frmOndivel();
+    app.renderer().DrawGrid(scope);
+    if (scope.modeIndex() == ModeXY)
+        DrawXY(app, scope.PhaseXY);
+    else
+        app.RefreshDisplay();
+}
+
+// Dark ink on a light screen, white on a dark one.
+Color inkFor(Color back) {
+    const double luminance = 0.3 * redOf(back) + 0.59 * greenOf(back) + 0.11 * blueOf(back);
+    return luminance > 128 ? kBlack : kWhite;
+}
+
+void signCorner(Ondivel& app, Surface& screen) {
+    const std::string text = ProgramSignature();
+    const double width = std::abs(kScreenRight - kScreenLeft);
+    const double height = std::abs(kScreenTop - kScreenBottom);
+    const double x = kScreenRight - kCornerGap * width - screen.textWidth(text);
+    const double y = kScreenBottom + kCornerGap * height + screen.textHeight(text);
+    screen.print(x, y, text, inkFor(app.g.CouleurEcran));
+}
+
+} // namespace
+
+void CopyScreenToClipboard(Ondivel& app, int index) {
+    FrmOndivel& scope = app.frmOndivel();
+    Surface& screen = scope.screen();
+    Globals& g = app.g;
+    if (index == kGreyCopy) {
+        g.CouleurA = GreyLevel(g.CouleurA);
+        g.CouleurB = GreyLevel(g.CouleurB);
+        g.CouleurGrille = GreyLevel(g.CouleurGrille);
+        g.CouleurCadre = GreyLevel(g.CouleurCadre);
+        g.CouleurEcran = kWhite;
+        redrawScreen(app);
+    } else if (scope.modeIndex() == ModeXY) {
+        DrawXY(app, scope.PhaseXY); // the copy shows one whole frame
+    }
+
+    Platform& platform = app.platform();
+    platform.clearClipboard();
+    screen.setFont(kClipboardFont, kClipboardFontPoints);
+    signCorner(app, screen);
+    platform.setClipboardImage(screen);
+
+    if (index == kGreyCopy) {
+        LoadPreferences(app);
+        redrawScreen(app);
+    }
+}
+
+} // namespace ondivel

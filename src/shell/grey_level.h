@@ -1,0 +1,13 @@
+#pragma once
+// The grey copy of a colour used by the grey-level clipboard copy: the luminance weighted
+// 77/150/28 over 256 for red/green/blue, plus one, in all three bytes. White gives 255, black 1.
+#include "core/color.h"
+
+namespace ondivel {
+
+// The grey level itself, 1 to 255.
+int GreyValue(Color c);
+// The grey colour: GreyValue(c) × 65793 (0x010101).
+Color GreyLevel(Color c);
+
+} // namespace ondivel
