@@ -1,6 +1,7 @@
 #include "ui/platform/qt_platform.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -16,6 +17,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPageSetupDialog>
+#include <QPainter>
 #include <QPrinter>
 #include <QRandomGenerator>
 #include <QSaveFile>
@@ -28,6 +30,7 @@
 
 #include "core/form.h"
 #include "ui/help/help_viewer.h"
+#include "ui/surface/painter_surface.h"
 #include "ui/platform/dialog_texts.h"
 #include "ui/platform/durable_file.h"
 #include "ui/platform/folders.h"
@@ -302,6 +305,25 @@ bool QtPlatform::download(const std::string& url, const std::string& destination
     if (!file.open(QIODevice::WriteOnly)) return false;
     file.write(body);
     return file.commit();
+}
+
+bool QtPlatform::printPage(const std::function<void(Surface&)>& drawPage) {
+    QPrinter& p = printer();
+    if (p.outputFormat() == QPrinter::NativeFormat && !p.isValid()) return false;
+    p.setDocName(QStringLiteral("Ondivel"));
+    QPainter painter;
+    if (!painter.begin(&p)) return false;
+    PainterSurface page(painter, QRectF(0, 0, painter.device()->width(), painter.device()->height()));
+    drawPage(page);
+    return painter.end();
+}
+
+void QtPlatform::clearClipboard() {
+    QGuiApplication::clipboard()->clear();
+}
+
+void QtPlatform::setClipboardImage(const Surface& picture) {
+    if (const QImage* image = surfaceImage(&picture)) QGuiApplication::clipboard()->setImage(*image);
 }
 
 std::unique_ptr<Surface> QtPlatform::createSurface(int widthPixels, int heightPixels) {

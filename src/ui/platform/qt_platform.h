@@ -53,6 +53,9 @@ class QtPlatform : public Platform {
     bool appendDurably(const std::string& path, const std::string& bytes) override;
     bool moveToTrash(const std::string& path) override;
     bool download(const std::string& url, const std::string& destination) override;
+    bool printPage(const std::function<void(Surface&)>& drawPage) override;
+    void clearClipboard() override;
+    void setClipboardImage(const Surface& picture) override;
     std::unique_ptr<Surface> createSurface(int widthPixels, int heightPixels) override;
 
     // The help window once F1 or the help menu opened it, else null.

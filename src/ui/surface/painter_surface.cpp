@@ -1,0 +1,117 @@
+#include "ui/surface/painter_surface.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+
+#include "ui/surface/marker_glyph.h"
+
+namespace ondivel {
+
+namespace {
+
+// A pen of width 1 is this many inches on paper (about 0.17 mm): thin, yet not a hairline.
+constexpr double kPenInches = 1.0 / 150;
+
+QColor toQColor(Color c) {
+    return QColor(redOf(c), greenOf(c), blueOf(c));
+}
+
+Qt::PenStyle toPenStyle(LineStyle style) {
+    switch (style) {
+    case LineStyle::Dash:
+        return Qt::DashLine;
+    case LineStyle::Dot:
+        return Qt::DotLine;
+    case LineStyle::DashDot:
+        return Qt::DashDotLine;
+    case LineStyle::DashDotDot:
+        return Qt::DashDotDotLine;
+    case LineStyle::Solid:
+        break;
+    }
+    return Qt::SolidLine;
+}
+
+} // namespace
+
+PainterSurface::PainterSurface(QPainter& painter, const QRectF& area) : painter_(painter), area_(area) {
+    font_.setStyleHint(QFont::SansSerif);
+    font_.setPointSizeF(points_);
+    setScale(0, 0, area.width(), area.height());
+}
+
+void PainterSurface::setScale(double left, double top, double right, double bottom) {
+    left_ = left;
+    top_ = top;
+    right_ = right;
+    bottom_ = bottom;
+    const double w = std::abs(right - left), h = std::abs(top - bottom);
+    unit_ = std::min(area_.width() / w, area_.height() / h);
+    origin_ = area_.center() - QPointF(unit_ * w / 2, unit_ * h / 2);
+}
+
+QPointF PainterSurface::toDevice(double x, double y) const {
+    const double sx = right_ >= left_ ? 1 : -1;
+    const double sy = bottom_ >= top_ ? 1 : -1;
+    return origin_ + QPointF(sx * (x - left_) * unit_, sy * (y - top_) * unit_);
+}
+
+void PainterSurface::line(double x1, double y1, double x2, double y2, Color color) {
+    const double dpi = painter_.device()->logicalDpiX();
+    QPen pen(toQColor(color));
+    pen.setWidthF(std::max(1.0, drawWidth_ * kPenInches * dpi));
+    pen.setStyle(toPenStyle(drawStyle_));
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setCosmetic(true);
+    painter_.setRenderHint(QPainter::Antialiasing, true);
+    painter_.setPen(pen);
+    painter_.drawLine(toDevice(x1, y1), toDevice(x2, y2));
+}
+
+void PainterSurface::setFont(const std::string& name, double points) {
+    font_.setFamily(QString::fromStdString(name));
+    font_.setPointSizeF(points);
+    points_ = points;
+}
+
+bool PainterSurface::markerFont() const {
+    return isMarkerFont(font_.family());
+}
+
+double PainterSurface::markerEm() const {
+    return points_ / 72.0 * painter_.device()->logicalDpiY();
+}
+
+double PainterSurface::textWidth(const std::string& text) const {
+    if (markerFont()) return markerEm() * static_cast<double>(QString::fromStdString(text).size()) / unit_;
+    const QFontMetricsF fm(font_, painter_.device());
+    return fm.horizontalAdvance(QString::fromStdString(text)) / unit_;
+}
+
+double PainterSurface::textHeight(const std::string&) const {
+    if (markerFont()) return markerEm() / unit_;
+    const QFontMetricsF fm(font_, painter_.device());
+    return fm.height() / unit_;
+}
+
+void PainterSurface::print(double x, double y, const std::string& text, Color color) {
+    const QString s = QString::fromStdString(text);
+    const QPointF at = toDevice(x, y);
+    if (markerFont()) {
+        const double em = markerEm();
+        for (qsizetype i = 0; i < s.size(); ++i)
+            paintMarkerGlyph(painter_, s[i], at + QPointF((static_cast<double>(i) + 0.5) * em, em / 2), em,
+                             toQColor(color));
+        return;
+    }
+    painter_.setFont(font_);
+    painter_.setPen(toQColor(color));
+    const QFontMetricsF fm(font_, painter_.device());
+    painter_.drawText(at + QPointF(0, fm.ascent()), s);
+}
+
+} // namespace ondivel

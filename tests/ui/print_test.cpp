@@ -1,0 +1,127 @@
+// Printing and the clipboard on the desktop: the printout drawn at the printer's resolution into
+// a PDF file, the marker glyphs painted as shapes, the screen picture put on the clipboard.
+// A look at the page: ONDIVEL_UI_SNAPSHOTS=/tmp/shots build/tests/ui_print_test, then
+// pdftoppm -png -r 60 /tmp/shots/printout.pdf /tmp/shots/printout
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "core/ondivel.h"
+#include "core/testing/fake_platform.h"
+#include "core/user_input.h"
+#include "scope/frm_ondivel.h"
+#include "shell/printout.h"
+#include "ui/platform/qt_platform.h"
+#include "ui/surface/painter_surface.h"
+#include "ui/surface/qt_surface.h"
+
+using namespace ondivel;
+
+namespace {
+
+// The oscilloscope on in DUAL with a sine on CH1 and a triangle on CH2, as set by their panels.
+struct Bench {
+    QTemporaryDir dir;
+    FakePlatform platform{dir.path().toStdString()};
+    Ondivel app{platform};
+
+    Bench() {
+        app.g.FichierConfig = (dir.path() + "/ConfOND_eleve1.ini").toStdString();
+        FrmOndivel& scope = app.frmOndivel();
+        scope.Show();
+        user::click(scope.chkOn);
+        for (int plug : {0, 1, 2})
+            user::click(scope.imgBorne[plug]);
+        Globals& g = app.g;
+        g.SignalA = "Sinus";
+        g.AmplitudeA = 5;
+        g.FrequenceA = 250;
+        g.SourceBrancheeA = true;
+        g.SignalB = "Cc";
+        g.AmplitudeB = -3;
+        g.SourceBrancheeB = true;
+        app.WriteIni("Impression", "Style Ligne Voie B", "1");
+        app.WriteIni("Impression", "Motif Marque Voie B", "1");
+        app.WriteIni("Impression", "Taille Marque Voie B", "4");
+        app.RefreshDisplay();
+    }
+};
+
+QColor qcolor(Color c) {
+    return QColor(redOf(c), greenOf(c), blueOf(c));
+}
+
+} // namespace
+
+class PrintTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void printsAPdfPageAtThePrintersResolution() {
+        Bench bench;
+        QTemporaryDir out;
+        const QByteArray shots = qgetenv("ONDIVEL_UI_SNAPSHOTS");
+        const QString file = (shots.isEmpty() ? out.path() : QString::fromUtf8(shots)) + "/printout.pdf";
+        QtPlatform qt;
+        qt.printer().setOutputFormat(QPrinter::PdfFormat);
+        qt.printer().setOutputFileName(file);
+        QVERIFY(qt.printPage([&](Surface& page) { DrawPrintout(bench.app, page); }));
+        QFile pdf(file);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray bytes = pdf.readAll();
+        QVERIFY(bytes.startsWith("%PDF-"));
+        QVERIFY(bytes.size() > 2000);
+    }
+
+    // The page painted on an image: the screen fits the width undistorted, the traces lie where
+    // their voltages say, and the markers are filled shapes rather than letters.
+    void paintsTracesAndMarkerShapesWhereThePageSays() {
+        Bench bench;
+        QImage image(1125, 1160, QImage::Format_RGB32); // the page's own proportions, 1 pixel a unit
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PainterSurface page(painter, QRectF(0, 0, image.width(), image.height()));
+        DrawPrintout(bench.app, page);
+        QCOMPARE(page.toDevice(kPageLeft, kPageTop), QPointF(0, 0));
+        QCOMPARE(page.toDevice(kPageRight, kPageBottom), QPointF(1125, 1160));
+        painter.end();
+
+        // −3 V at 2 V/div: 1.5 divisions down, drawn dashed in the CH2 colour; a disc marker of
+        // 16 points at x = −474 (the 13th sample) covers its centre and spreads above and below the line.
+        const QColor ch2 = qcolor(bench.app.g.CouleurB);
+        const QPointF disc = page.toDevice(-474, -150);
+        QCOMPARE(image.pixelColor(disc.toPoint()), ch2);
+        QCOMPARE(image.pixelColor((disc + QPointF(0, -5)).toPoint()), ch2);
+        QCOMPARE(image.pixelColor((disc + QPointF(0, 5)).toPoint()), ch2);
+        // The sine's crest, 2.5 divisions up, a quarter period (100 units) from the left edge.
+        const QPointF crest = page.toDevice(-400, 250);
+        const QColor ch1 = qcolor(bench.app.g.CouleurA);
+        bool found = false;
+        for (int dy = -2; dy <= 2 && !found; ++dy)
+            found = image.pixelColor(crest.toPoint() + QPoint(0, dy)) == ch1;
+        QVERIFY(found);
+    }
+
+    void copiesTheScreenPictureToTheClipboard() {
+        QtSurface screen(QSize(400, 320));
+        screen.setScale(kScreenLeft, kScreenTop, kScreenRight, kScreenBottom);
+        screen.setBackColor(RGB(0, 0, 255));
+        screen.clear();
+        screen.line(-500, 0, 500, 0, RGB(255, 0, 0));
+        QtPlatform qt;
+        qt.clearClipboard();
+        qt.setClipboardImage(screen);
+        const QImage copied = QGuiApplication::clipboard()->image();
+        QCOMPARE(copied.size(), QSize(400, 320));
+        QCOMPARE(copied.pixelColor(10, 10), QColor(0, 0, 255));
+        QCOMPARE(copied.pixelColor(QPoint(200, screen.toDevice(0, 0).toPoint().y())), QColor(255, 0, 0));
+    }
+};
+
+QTEST_MAIN(PrintTest)
+#include "print_test.moc"
