@@ -67,10 +67,9 @@ void CopyScreenToClipboard(Ondivel& app, int index) {
     signCorner(app, screen);
     platform.setClipboardImage(screen);
 
-    if (index == kGreyCopy) {
-        LoadPreferences(app);
-        redrawScreen(app);
-    }
+    // The grey copy brings the colours back; either way the signature leaves the live screen.
+    if (index == kGreyCopy) LoadPreferences(app);
+    redrawScreen(app);
 }
 
 } // namespace ondivel

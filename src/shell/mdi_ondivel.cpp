@@ -65,8 +65,8 @@ MDIOndivel::MDIOndivel(Ondivel& app) : Form(app, "MDIOndivel") {
     addMenu(Mnu_About, "A &propos de Ondivel", 1);
 
     // Greyed until the part of the program behind them exists.
-    later_ = {&Mnu_PosWin,        &Mnu_Pref[0],    &Mnu_Pref[1], &Mnu_Pref[2], &Mnu_Help_Contents,
-              &Mnu_Help_Index, &Mnu_Tip,        &Mnu_NewTip,  &Mnu_Web,     &Mnu_About};
+    later_ = {&Mnu_PosWin,     &Mnu_Pref[0], &Mnu_Pref[1], &Mnu_Pref[2], &Mnu_Help_Contents,
+              &Mnu_Help_Index, &Mnu_Tip,     &Mnu_NewTip,  &Mnu_Web,     &Mnu_About};
     for (Control* item : later_)
         item->Enabled = false;
     // The calculator entry only where the desktop has a calculator.

@@ -12,6 +12,7 @@
 #include "scope/renderer.h"
 #include "shell/print_style.h"
 #include "shell/program_info.h"
+#include "signal/channel_assembly.h"
 #include "signal/keywords.h"
 #include "signal/sum_trace.h"
 #include "signal/xy_display.h"
@@ -111,10 +112,11 @@ std::vector<PrintedTrace> tracesInUse(const Ondivel& app) {
     if (scope.chkOn.Caption == "On") return traces; // switched off: the bare graticule
     const auto channelTrace = [&](int channel) {
         const double position = channel == 0 ? g.PositionCH1 : g.PositionCH2;
-        PrintedTrace trace{timeTrace(app, [&](double t) { return position + channelHeight(app, channel, t); }),
-                           channel == 0 ? g.CouleurA : g.CouleurB, channel,
-                           std::string(channel == 0 ? "Voie CH1 : " : "Voie CH2 : ") + channelSignal(app, channel),
-                           channel == 0 ? 0 : kMarkerSpacing / 2};
+        PrintedTrace trace{
+            timeTrace(app, [&](double t) { return position + channelHeight(app, channel, t); }),
+            channel == 0 ? g.CouleurA : g.CouleurB, channel,
+            std::string(channel == 0 ? "Voie CH1 : " : "Voie CH2 : ") + channelSignal(app, channel),
+            channel == 0 ? 0 : kMarkerSpacing / 2};
         traces.push_back(std::move(trace));
     };
     switch (scope.modeIndex()) {
@@ -143,8 +145,8 @@ std::vector<PrintedTrace> tracesInUse(const Ondivel& app) {
         const double D = XYSampleRate(g.FrequenceCH1, g.FrequenceCH2);
         for (int i = 0; i <= kXYFrameSpan; i += static_cast<int>(kSampleStep)) {
             const double t = (scope.PhaseXY + i) / D;
-            points.push_back({g.PositionCH1 + SumChannelHeight(app, 0, t),
-                              g.PositionCH2 + SumChannelHeight(app, 1, t)});
+            points.push_back(
+                {g.PositionCH1 + SumChannelHeight(app, 0, t), g.PositionCH2 + SumChannelHeight(app, 1, t)});
         }
         traces.push_back({std::move(points), g.CouleurA, 0,
                           "XY, CH1 en X : " + channelSignal(app, 0) + ", CH2 en Y : " + channelSignal(app, 1),
@@ -177,7 +179,8 @@ void drawTrace(Surface& page, const PrintedTrace& trace, const PrintStyle& style
     const std::size_t every = static_cast<std::size_t>(kMarkerSpacing / kSampleStep);
     const auto first = static_cast<std::size_t>(std::lround(trace.markerPhase / kSampleStep));
     for (std::size_t i = first; i < trace.points.size(); i += every)
-        if (onScreen(trace.points[i])) drawMarker(page, style, trace.points[i].x, trace.points[i].y, trace.color);
+        if (onScreen(trace.points[i]))
+            drawMarker(page, style, trace.points[i].x, trace.points[i].y, trace.color);
 }
 
 void drawLegend(Surface& page, const PrintedTrace& trace, const PrintStyle& style, int row) {
@@ -227,6 +230,7 @@ std::string SignalTypeName(std::string_view keyword) {
 }
 
 void DrawPrintout(Ondivel& app, Surface& page) {
+    AssembleChannels(app); // the working set of both channels from the sources or the exercise
     const Globals& g = app.g;
     page.setScale(kPageLeft, kPageTop, kPageRight, kPageBottom);
     DrawGraticule(page, g.CouleurGrille, g.CouleurCadre);
@@ -240,9 +244,10 @@ void DrawPrintout(Ondivel& app, Surface& page) {
         drawLegend(page, trace, styles[trace.styleOf], row++);
 
     page.setFont(kLegendFont, kFooterPoints);
-    const std::string footer =
-        "Imprimé avec " + ProgramSignature() + " le " + app.platform().dateTimeText(app.platform().localDateTime());
-    page.print(kScreenRight - page.textWidth(footer), kFooterBottom + page.textHeight(footer), footer, kBlack);
+    const std::string footer = "Imprimé avec " + ProgramSignature() + " le " +
+                               app.platform().dateTimeText(app.platform().localDateTime());
+    page.print(kScreenRight - page.textWidth(footer), kFooterBottom + page.textHeight(footer), footer,
+               kBlack);
 }
 
 void PrintScreen(Ondivel& app) {

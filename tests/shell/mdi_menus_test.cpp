@@ -85,8 +85,10 @@ TEST_F(MainWindowMenus, InFreeModeOnlyTheWorkingItemsCanBeChosen) {
     std::string enabled;
     for (const auto& entry : app.mdi().menuTree())
         if (entry.item->Enabled && entry.item->Caption != "-") enabled += entry.item->name() + " ";
-    EXPECT_EQ(enabled, "Mnu_File Mnu_Pilote Mnu_Create Mnu_Modif Mnu_Kill Mnu_View Mnu_Clean Mnu_End "
-                       "Mnu_Edition Mnu_Copier Mnu_Affichage Mnu_Harmo Mnu_Volt Mnu_Chrono "
+    EXPECT_EQ(enabled, "Mnu_File Mnu_Pilote Mnu_Create Mnu_Modif Mnu_Kill Mnu_View Mnu_Clean Mnu_Print "
+                       "Mnu_ConfigPrint Mnu_End "
+                       "Mnu_Edition Mnu_Copier Mnu_ClipBoard Mnu_ClipBoard Mnu_Affichage Mnu_Harmo Mnu_Volt "
+                       "Mnu_Chrono "
                        "Mnu_ViewFullScreen "
                        "Mnu_Option "
                        "Mnu_Help Mnu_PassWord ");

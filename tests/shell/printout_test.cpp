@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "scope/bench_fixture.h"
+#include "scope/renderer.h"
 #include "shell/mdi_ondivel.h"
 #include "shell/printout.h"
 
@@ -49,13 +50,14 @@ TEST_F(Printout, TracesFollowTheScreenWithSquareMeanAndInversion) {
     user::click(scope().cmdVoie[2]); // -CH2
     const RecordingSurface& page = print();
     // Away from the square's edges, where the screen draws vertical steps and the page samples.
-    for (double x : {-497.0, -490.0, -440.0, -251.0, 12.0, 60.0, 333.0, 499.0}) {
+    for (double x : {-497.0, -490.0, -440.0, -251.0, 12.0, 60.0, 333.0, 497.0}) {
         EXPECT_NEAR(*page.yAt(ch1(), x), *screen().yAt(ch1(), x), 1e-6) << x;
         EXPECT_NEAR(*page.yAt(ch2(), x), *screen().yAt(ch2(), x), 1e-6) << x;
     }
-    // High for the first quarter period: −(2 − 1) + (2·0.25 − 1)·2 … inverted: −(100 − 50) = −50.
-    EXPECT_NEAR(*page.yAt(ch2(), -490), -50, 1e-6);
-    EXPECT_NEAR(*page.yAt(ch2(), -440), 150, 1e-6);
+    // The mean of ±2 V at 25 % is −1 V; without it the square runs from 3 V down to −1 V, that is
+    // 150 and −50 units, and inverted −150 for the first quarter period, then 50.
+    EXPECT_NEAR(*page.yAt(ch2(), -490), -150, 1e-6);
+    EXPECT_NEAR(*page.yAt(ch2(), -440), 50, 1e-6);
 }
 
 TEST_F(Printout, EachTraceHasItsStyleMarkersAndLegend) {
@@ -96,7 +98,9 @@ TEST_F(Printout, EachTraceHasItsStyleMarkersAndLegend) {
     EXPECT_NE(texts.find("|Voie CH2 : tension continue|"), std::string::npos) << texts;
     EXPECT_NE(texts.find("Ondivel v.1.0"), std::string::npos) << texts;
     for (const auto& t : page.texts())
-        if (t.font != "Wingdings") EXPECT_EQ(t.font, "Arial");
+        if (t.font != "Wingdings") {
+            EXPECT_EQ(t.font, "Arial");
+        }
 }
 
 TEST_F(Printout, WithoutSettingsBothTracesAreSolidWithSmallDiamondsThatInterleave) {

@@ -30,12 +30,12 @@
 
 #include "core/form.h"
 #include "ui/help/help_viewer.h"
-#include "ui/surface/painter_surface.h"
 #include "ui/platform/dialog_texts.h"
 #include "ui/platform/durable_file.h"
 #include "ui/platform/folders.h"
 #include "ui/platform/launcher.h"
 #include "ui/platform/sound_player.h"
+#include "ui/surface/painter_surface.h"
 #include "ui/surface/qt_surface.h"
 
 namespace ondivel {

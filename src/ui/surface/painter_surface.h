@@ -41,8 +41,8 @@ class PainterSurface : public Surface {
     QPainter& painter_;
     QRectF area_;
     double left_ = 0, top_ = 0, right_ = 1, bottom_ = 1;
-    double unit_ = 1;           // device pixels per user unit
-    QPointF origin_;            // device position of (left, top)
+    double unit_ = 1; // device pixels per user unit
+    QPointF origin_;  // device position of (left, top)
     int drawWidth_ = 1;
     LineStyle drawStyle_ = LineStyle::Solid;
     QFont font_;
