@@ -16,7 +16,7 @@ class Surface;
 inline constexpr double kPageLeft = -560;
 inline constexpr double kPageTop = 460;
 inline constexpr double kPageRight = 565;
-inline constexpr double kPageBottom = -700;
+inline constexpr double kPageBottom = -600;
 
 // "Ondivel v.1.0", the signature of the printout and of the clipboard picture.
 std::string ProgramSignature();

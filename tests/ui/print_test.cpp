@@ -15,6 +15,7 @@
 #include "core/testing/fake_platform.h"
 #include "core/user_input.h"
 #include "scope/frm_ondivel.h"
+#include "scope/renderer.h"
 #include "shell/printout.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/surface/painter_surface.h"
@@ -82,13 +83,14 @@ class PrintTest : public QObject {
     // their voltages say, and the markers are filled shapes rather than letters.
     void paintsTracesAndMarkerShapesWhereThePageSays() {
         Bench bench;
-        QImage image(1125, 1160, QImage::Format_RGB32); // the page's own proportions, 1 pixel a unit
+        QImage image(1125, 1060, QImage::Format_RGB32); // the page's own proportions, 1 pixel a unit
         image.fill(Qt::white);
         QPainter painter(&image);
         PainterSurface page(painter, QRectF(0, 0, image.width(), image.height()));
         DrawPrintout(bench.app, page);
+        page.flush();
         QCOMPARE(page.toDevice(kPageLeft, kPageTop), QPointF(0, 0));
-        QCOMPARE(page.toDevice(kPageRight, kPageBottom), QPointF(1125, 1160));
+        QCOMPARE(page.toDevice(kPageRight, kPageBottom), QPointF(1125, 1060));
         painter.end();
 
         // −3 V at 2 V/div: 1.5 divisions down, drawn dashed in the CH2 colour; a disc marker of
@@ -105,6 +107,18 @@ class PrintTest : public QObject {
         for (int dy = -2; dy <= 2 && !found; ++dy)
             found = image.pixelColor(crest.toPoint() + QPoint(0, dy)) == ch1;
         QVERIFY(found);
+
+        // Regression: a dashed trace made of 2-unit segments came out solid, each segment
+        // restarting the dash pattern. Between two markers the line must show gaps.
+        int inked = 0, blank = 0;
+        for (double x = -462; x <= -436; x += 1) {
+            const QPoint at = page.toDevice(x, -150).toPoint();
+            bool ink = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                ink = ink || image.pixelColor(at + QPoint(0, dy)) != QColor(Qt::white);
+            (ink ? inked : blank) += 1;
+        }
+        QVERIFY2(inked > 5 && blank > 3, qPrintable(QString("%1 inked, %2 blank").arg(inked).arg(blank)));
     }
 
     void copiesTheScreenPictureToTheClipboard() {

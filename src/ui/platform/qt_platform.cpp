@@ -315,6 +315,7 @@ bool QtPlatform::printPage(const std::function<void(Surface&)>& drawPage) {
     if (!painter.begin(&p)) return false;
     PainterSurface page(painter, QRectF(0, 0, painter.device()->width(), painter.device()->height()));
     drawPage(page);
+    page.flush();
     return painter.end();
 }
 

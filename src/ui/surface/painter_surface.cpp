@@ -44,6 +44,10 @@ PainterSurface::PainterSurface(QPainter& painter, const QRectF& area) : painter_
     setScale(0, 0, area.width(), area.height());
 }
 
+PainterSurface::~PainterSurface() {
+    if (painter_.isActive()) flush();
+}
+
 void PainterSurface::setScale(double left, double top, double right, double bottom) {
     left_ = left;
     top_ = top;
@@ -51,7 +55,7 @@ void PainterSurface::setScale(double left, double top, double right, double bott
     bottom_ = bottom;
     const double w = std::abs(right - left), h = std::abs(top - bottom);
     unit_ = std::min(area_.width() / w, area_.height() / h);
-    origin_ = area_.center() - QPointF(unit_ * w / 2, unit_ * h / 2);
+    origin_ = QPointF(area_.center().x() - unit_ * w / 2, area_.top());
 }
 
 QPointF PainterSurface::toDevice(double x, double y) const {
@@ -60,16 +64,38 @@ QPointF PainterSurface::toDevice(double x, double y) const {
     return origin_ + QPointF(sx * (x - left_) * unit_, sy * (y - top_) * unit_);
 }
 
-void PainterSurface::line(double x1, double y1, double x2, double y2, Color color) {
+QPen PainterSurface::pen(Color color) const {
     const double dpi = painter_.device()->logicalDpiX();
-    QPen pen(toQColor(color));
-    pen.setWidthF(std::max(1.0, drawWidth_ * kPenInches * dpi));
-    pen.setStyle(toPenStyle(drawStyle_));
-    pen.setCapStyle(Qt::FlatCap);
-    pen.setCosmetic(true);
+    QPen p(toQColor(color));
+    p.setWidthF(std::max(1.0, pendingWidth_ * kPenInches * dpi));
+    p.setStyle(toPenStyle(pendingStyle_));
+    p.setCapStyle(Qt::FlatCap);
+    p.setJoinStyle(Qt::RoundJoin);
+    p.setCosmetic(true);
+    return p;
+}
+
+void PainterSurface::line(double x1, double y1, double x2, double y2, Color color) {
+    const QPointF a = toDevice(x1, y1), b = toDevice(x2, y2);
+    const bool samePen = color == pendingColor_ && drawWidth_ == pendingWidth_ && drawStyle_ == pendingStyle_;
+    if (!pending_.isEmpty() && samePen && pending_.last() == a) {
+        pending_.append(b);
+        return;
+    }
+    flush();
+    pendingColor_ = color;
+    pendingWidth_ = drawWidth_;
+    pendingStyle_ = drawStyle_;
+    pending_ << a << b;
+}
+
+void PainterSurface::flush() {
+    if (pending_.isEmpty()) return;
     painter_.setRenderHint(QPainter::Antialiasing, true);
-    painter_.setPen(pen);
-    painter_.drawLine(toDevice(x1, y1), toDevice(x2, y2));
+    painter_.setPen(pen(pendingColor_));
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawPolyline(pending_);
+    pending_.clear();
 }
 
 void PainterSurface::setFont(const std::string& name, double points) {
@@ -99,6 +125,7 @@ double PainterSurface::textHeight(const std::string&) const {
 }
 
 void PainterSurface::print(double x, double y, const std::string& text, Color color) {
+    flush();
     const QString s = QString::fromStdString(text);
     const QPointF at = toDevice(x, y);
     if (markerFont()) {

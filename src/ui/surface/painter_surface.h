@@ -1,9 +1,13 @@
 #pragma once
 // A Surface that paints straight onto a QPainter's device, at the device's resolution: the
-// printer. The user scale is fitted into the given area undistorted and centred; pens are thin
-// cosmetic lines whose width follows the device's dots per inch; the marker symbol font is drawn
-// as shapes. Background images and clearing have no meaning on paper and do nothing.
+// printer. The user scale is fitted into the given area undistorted, centred across and from the
+// top; pens are thin cosmetic lines whose width follows the device's dots per inch; the marker
+// symbol font is drawn as shapes. Joined segments of one pen are painted as one polyline so that
+// a dashed trace made of many short segments still shows its dashes. Background images and
+// clearing have no meaning on paper and do nothing.
 #include <QFont>
+#include <QPen>
+#include <QPolygonF>
 #include <QRectF>
 
 #include "core/surface.h"
@@ -15,6 +19,12 @@ namespace ondivel {
 class PainterSurface : public Surface {
   public:
     PainterSurface(QPainter& painter, const QRectF& area);
+    ~PainterSurface() override;
+    PainterSurface(const PainterSurface&) = delete;
+    PainterSurface& operator=(const PainterSurface&) = delete;
+
+    // Paints the polyline still being joined; call before the painter ends.
+    void flush();
 
     void setScale(double left, double top, double right, double bottom) override;
     void clear() override {}
@@ -34,6 +44,7 @@ class PainterSurface : public Surface {
     QPointF toDevice(double x, double y) const;
 
   private:
+    QPen pen(Color color) const;
     // Device pixels of a marker glyph's square.
     double markerEm() const;
     bool markerFont() const;
@@ -47,6 +58,10 @@ class PainterSurface : public Surface {
     LineStyle drawStyle_ = LineStyle::Solid;
     QFont font_;
     double points_ = 8;
+    QPolygonF pending_;
+    Color pendingColor_ = 0;
+    int pendingWidth_ = 1;
+    LineStyle pendingStyle_ = LineStyle::Solid;
 };
 
 } // namespace ondivel
