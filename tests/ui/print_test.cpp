@@ -16,10 +16,12 @@
 #include "core/user_input.h"
 #include "scope/frm_ondivel.h"
 #include "scope/renderer.h"
+#include "shell/clipboard_copy.h"
 #include "shell/printout.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/surface/painter_surface.h"
 #include "ui/surface/qt_surface.h"
+#include "ui/surface/tee_platform.h"
 
 using namespace ondivel;
 
@@ -52,6 +54,26 @@ struct Bench {
         app.RefreshDisplay();
     }
 };
+
+// A scripted platform whose clipboard keeps the painted picture, as the desktop's would.
+struct PaintedClipboard : TeePlatform {
+    using TeePlatform::TeePlatform;
+    QImage image;
+    void setClipboardImage(const Surface& picture) override {
+        TeePlatform::setClipboardImage(picture);
+        if (const QImage* painted = surfaceImage(&picture)) image = *painted;
+    }
+};
+
+// Whether every pixel has equal red, green and blue.
+bool onlyGreys(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() != c.green() || c.green() != c.blue()) return false;
+        }
+    return true;
+}
 
 QColor qcolor(Color c) {
     return QColor(redOf(c), greenOf(c), blueOf(c));
@@ -119,6 +141,35 @@ class PrintTest : public QObject {
             (ink ? inked : blank) += 1;
         }
         QVERIFY2(inked > 5 && blank > 3, qPrintable(QString("%1 inked, %2 blank").arg(inked).arg(blank)));
+    }
+
+    // The grey copy as painted: grey levels only, on white, signed; the screen is in colour again
+    // afterwards.
+    void greyCopyHoldsOnlyGreysAndTheScreenComesBack() {
+        QTemporaryDir dir;
+        PaintedClipboard platform(dir.path().toStdString());
+        Ondivel app(platform);
+        app.g.FichierConfig = (dir.path() + "/ConfOND_eleve1.ini").toStdString();
+        FrmOndivel& scope = app.frmOndivel();
+        scope.Show();
+        user::click(scope.chkOn);
+        for (int plug : {0, 1, 2})
+            user::click(scope.imgBorne[plug]);
+        app.g.SignalA = "Sinus";
+        app.g.AmplitudeA = 5;
+        app.g.FrequenceA = 1000;
+        app.g.SourceBrancheeA = true;
+        app.RefreshDisplay();
+
+        CopyScreenToClipboard(app, 1);
+        QVERIFY(!platform.image.isNull());
+        QVERIFY(onlyGreys(platform.image));
+        QCOMPARE(platform.image.pixelColor(2, 2), QColor(Qt::white));
+        const QByteArray shots = qgetenv("ONDIVEL_UI_SNAPSHOTS");
+        if (!shots.isEmpty()) platform.image.save(QString::fromUtf8(shots) + "/clipboard_grey.png");
+        const QImage* after = surfaceImage(&scope.screen());
+        QVERIFY(after);
+        QVERIFY(!onlyGreys(*after));
     }
 
     void copiesTheScreenPictureToTheClipboard() {
