@@ -93,6 +93,7 @@ class MDIOndivel : public Form {
     void Mnu_Harmo_Click();
     void Mnu_Print_Click();
     void Mnu_ConfigPrint_Click();
+    void Mnu_PosWin_Click();
     void Mnu_ViewFullScreen_Click();
     void Mnu_Pref_Click(int index);
     void Mnu_Reglages_Click();
