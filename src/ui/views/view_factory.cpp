@@ -6,6 +6,7 @@
 #include "ui/views/chrono_view.h"
 #include "ui/views/full_screen_view.h"
 #include "ui/views/generic_view.h"
+#include "ui/views/option_view.h"
 #include "ui/views/panel_views.h"
 #include "ui/views/scope_views.h"
 #include "ui/views/source_views.h"
@@ -46,6 +47,7 @@ void registerAllViews() {
     registerVoltView();
     registerTrmsView();
     registerChronoView();
+    registerOptionView();
 }
 
 } // namespace ondivel
