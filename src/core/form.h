@@ -35,6 +35,9 @@ class Form {
     int MousePointer = 0;
     // The F1 topic of this window, 0 when it has none.
     int HelpTopic = 0;
+    // The buttons Enter and Escape press (the classic Default and Cancel buttons); null when none.
+    Control* defaultButton = nullptr;
+    Control* cancelButton = nullptr;
 
     bool loaded() const { return loaded_; }
     // Loads the window hidden when it is not loaded yet.

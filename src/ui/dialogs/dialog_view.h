@@ -1,0 +1,63 @@
+#pragma once
+// A window model drawn as a desktop dialog: each control at its design rectangle (frames as
+// group boxes holding the controls inside them, option buttons, lists, text boxes, labels and
+// push buttons), scaled with the program's zoom. Tab goes through the controls in their order,
+// Enter presses the window's default button and Escape its cancel button, and the model's
+// SetFocus moves the real focus. Used for the windows of the evaluated mode and the teacher tools.
+#include <QSizeF>
+#include <map>
+#include <vector>
+
+#include "ui/views/form_view.h"
+
+class QButtonGroup;
+
+namespace ondivel {
+
+class BoundWidget;
+class Control;
+
+class DialogView : public FormView {
+    Q_OBJECT
+  public:
+    explicit DialogView(Form& form, QWidget* parent = nullptr);
+
+    void syncFromModel() override;
+    QSize designSize() const override;
+    // The widget drawing a control; null for controls a dialog does not draw.
+    QWidget* widgetOf(const Control& c) const;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
+
+  private:
+    struct Item {
+        Control* control;
+        QWidget* widget;
+        BoundWidget* bound;
+        const Control* frame; // the frame it sits in, null for the window
+    };
+
+    QWidget* makeWidget(Control& c, QWidget* parent);
+    // The exclusive group of the option buttons of one frame (null: the window) and model group.
+    QButtonGroup* optionGroup(const Control* frame, const std::string& group);
+    void placeAll();
+    void followDesignSize();
+    void applyFocusRequest();
+    void retryFocusRequest();
+    void touched();
+
+    std::vector<Item> items_;
+    std::map<const Control*, QWidget*> widgets_;
+    std::map<std::pair<const Control*, std::string>, QButtonGroup*> optionGroups_;
+    QSize shownDesign_;
+    int focusRequestsSeen_ = 0;
+    bool focusPending_ = false;
+    bool syncing_ = false;
+    bool resyncWanted_ = false;
+};
+
+} // namespace ondivel
