@@ -2,15 +2,46 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <iostream>
 
+#include "core/form.h"
 #include "core/ondivel.h"
 #include "ui/surface/tee_platform.h"
+#include "ui/views/form_view.h"
 #include "ui/views/main_window_view.h"
 #include "ui/views/view_manager.h"
 
 namespace ondivel::tour {
+
+namespace {
+
+// A modal window as the desktop shows it, centred over the main window: a shadow, a title bar
+// with its caption, and the window's contents.
+void drawModalWindow(QPixmap& picture, const QString& title, const QPixmap& contents) {
+    const QSize body = contents.deviceIndependentSize().toSize();
+    constexpr int kTitle = 30, kBorder = 1;
+    const QSize outer(body.width() + 2 * kBorder, body.height() + kTitle + kBorder);
+    const QSize whole = picture.deviceIndependentSize().toSize();
+    const QRect frame(QPoint((whole.width() - outer.width()) / 2, (whole.height() - outer.height()) / 2),
+                      outer);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int i = 1; i <= 8; ++i) // a soft shadow
+        p.fillRect(frame.adjusted(-i, -i + 4, i, i + 4), QColor(0, 0, 0, 10));
+    p.fillRect(frame, QColor(60, 64, 72));
+    p.setPen(Qt::white);
+    QFont f = p.font();
+    f.setPixelSize(14);
+    f.setBold(true);
+    p.setFont(f);
+    p.drawText(QRect(frame.left() + 12, frame.top(), frame.width() - 24, kTitle),
+               Qt::AlignVCenter | Qt::AlignLeft, title);
+    p.drawPixmap(frame.left() + kBorder, frame.top() + kTitle, contents);
+}
+
+} // namespace
 
 TourHooks::TourHooks(std::filesystem::path outDir) : out_(std::move(outDir)) {}
 
@@ -38,14 +69,20 @@ void TourHooks::lineDone(Ondivel&) {
     QApplication::processEvents();
 }
 
-void TourHooks::shot(Ondivel&, const std::string& name) {
+void TourHooks::shot(Ondivel& app, const std::string& name) {
     if (!views_) return;
     views_->syncNow();
     QApplication::processEvents();
+    QPixmap picture = views_->mainWindow().grab();
+    // The scenario runs modal windows without their dialog: draw them over the main window.
+    for (Form* form : app.forms())
+        if (form->loaded() && form->Visible && form->modal())
+            drawModalWindow(picture, QString::fromStdString(form->Caption),
+                            views_->modalViewFor(*form)->grab());
     std::error_code ec;
     std::filesystem::create_directories(out_, ec);
     const std::filesystem::path file = out_ / (name + ".png");
-    if (views_->mainWindow().grab().save(QString::fromStdString(file.string()), "PNG")) {
+    if (picture.save(QString::fromStdString(file.string()), "PNG")) {
         ++saved_;
     } else {
         ++failed_;

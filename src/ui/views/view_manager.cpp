@@ -124,6 +124,16 @@ FormView* ViewManager::modalView() const {
     return modalRuns_.empty() ? nullptr : modalRuns_.back().view;
 }
 
+FormView* ViewManager::modalViewFor(Form& form) {
+    FormView*& view = modalViews_[&form];
+    if (!view) view = makeView(form);
+    view->setFixedSize(view->designSize() * zoom_);
+    for (ScreenWidget* screen : view->findChildren<ScreenWidget*>())
+        screen->setZoom(zoom_);
+    view->syncFromModel();
+    return view;
+}
+
 ViewManager::Panel& ViewManager::panelFor(Form& form) {
     Panel& panel = panels_[&form];
     if (panel.window) return panel;
