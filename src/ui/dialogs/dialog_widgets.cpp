@@ -9,6 +9,8 @@
 #include <QTimer>
 
 #include "core/control.h"
+#include "core/form.h"
+#include "core/ondivel.h"
 #include "core/user_input.h"
 #include "core/win1252.h"
 
@@ -190,8 +192,7 @@ DialogListBox::DialogListBox(Control& c, Touched touched, QWidget* parent)
     // A click on the line already selected changes nothing in Qt but still raises Click.
     connect(this, &QListWidget::clicked, this, [this] {
         if (selectionChanges_ != changesAtPress_) return;
-        user::select(control_, currentRow());
-        touched_();
+        clickedOn(currentRow());
     });
 }
 
@@ -205,7 +206,14 @@ void DialogListBox::selectionChangedByUser() {
     control_.Selected.assign(control_.List.size(), false);
     for (int i = 0; i < count() && i < static_cast<int>(control_.List.size()); ++i)
         control_.Selected[static_cast<std::size_t>(i)] = item(i)->isSelected();
-    user::select(control_, currentRow());
+    clickedOn(currentRow());
+}
+
+void DialogListBox::clickedOn(int row) {
+    // Not user::select, which would make this line the only one selected.
+    if (!control_.Enabled || !control_.Visible) return;
+    if (Form* f = control_.owner(); f && f->app().activeForm() != f) f->app().activate(*f);
+    control_.setListIndex(row);
     touched_();
 }
 

@@ -103,6 +103,7 @@ class DialogListBox : public QListWidget, public BoundWidget {
 
   private:
     void selectionChangedByUser();
+    void clickedOn(int row);
 
     Control& control_;
     Touched touched_;
