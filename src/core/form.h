@@ -35,7 +35,7 @@ class Form {
     int MousePointer = 0;
     // The F1 topic of this window, 0 when it has none.
     int HelpTopic = 0;
-    // The buttons Enter and Escape press (the classic Default and Cancel buttons); null when none.
+    // The buttons that Enter and Escape press in a dialog; null when the window has none.
     Control* defaultButton = nullptr;
     Control* cancelButton = nullptr;
 

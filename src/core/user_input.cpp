@@ -119,6 +119,13 @@ bool slide(Control& slider, double value) {
 
 bool select(Control& list, int index) {
     if (!reach(list)) return false;
+    // A plain click in a list box selects that one line; adding lines to a multiple selection
+    // sets their Selected flags.
+    if (list.kind() == ControlKind::ListBox) {
+        list.Selected.assign(list.List.size(), false);
+        if (index >= 0 && index < static_cast<int>(list.List.size()))
+            list.Selected[static_cast<std::size_t>(index)] = true;
+    }
     list.setListIndex(index);
     repaint(list);
     return true;

@@ -29,7 +29,7 @@ bool press(Control& c, int button = 1);
 bool rotate(Control& selector, double degrees, int button = 1);
 // Slider drag: Value clamped, then Scroll, then Change.
 bool slide(Control& slider, double value);
-// A choice in a list or combo box: ListIndex and Click.
+// A choice in a list or combo box: ListIndex and Click; in a list box that line alone is selected.
 bool select(Control& list, int index);
 // Focus, one KeyPress per character replacing the selection (a handler may refuse it by setting
 // the key to 0), then LostFocus.

@@ -1,5 +1,6 @@
 #pragma once
-// frmDepot, the name of the network deposit folder.
+// frmDepot, asked at start-up in network mode when the settings name no deposit folder: the
+// name of the folder, next to the program's, where each evaluation leaves its results.
 #include "core/form.h"
 
 namespace ondivel {
@@ -7,6 +8,18 @@ namespace ondivel {
 class FrmDepot : public Form {
   public:
     explicit FrmDepot(Ondivel& app);
+
+    FormControl lblInfo{*this, ControlKind::Label, "lblInfo"};
+    FormControl txtDepot{*this, ControlKind::TextBox, "txtDepot"};
+    FormControl cmdOK{*this, ControlKind::CommandButton, "cmdOK"};
+
+    void Form_Load() override;
+    // However the window closes, the name in the box becomes DossierDepot.
+    void Form_Unload(int& cancel) override;
+    void cmdOK_Click();
 };
+
+// The name suggested for the deposit folder.
+inline constexpr const char* kDefaultDepositFolder = "Dépôt";
 
 } // namespace ondivel

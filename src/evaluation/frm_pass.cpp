@@ -1,7 +1,75 @@
 #include "evaluation/frm_pass.h"
 
+#include "core/ondivel.h"
+#include "core/platform.h"
+#include "evaluation/dialog_layout.h"
+#include "shell/program_info.h"
+
 namespace ondivel {
 
-FrmPass::FrmPass(Ondivel& app) : Form(app, "frmPass") {}
+namespace {
+
+constexpr double kTallHeight = 2955;  // with the hint about the empty password
+constexpr double kShortHeight = 2310; // the hint hidden
+
+} // namespace
+
+std::string StoredTeacherPassword(Ondivel& app) {
+    return app.platform().userSetting(kPasswordSection, kPasswordKey, "");
+}
+
+FrmPass::FrmPass(Ondivel& app) : Form(app, "frmPass") {
+    Caption = "Ondivel - Mot de passe";
+    lblPassWord.Caption = "Saisir le mot de passe :";
+    cmdOK.Caption = "Valider";
+    cmdQuit.Caption = "Annuler";
+    lblInfo.Caption =
+        "Info : par défaut, le mot de passe est vide (pas de mot de passe). Il suffit donc de "
+        "cliquer sur le bouton Valider pour accéder. Pour modifier le mot de passe, aller dans le "
+        "menu Aide > \"Changer le mot de passe\".";
+    defaultButton = &cmdOK;
+    cancelButton = &cmdQuit;
+
+    Width = 4800, Height = kTallHeight;
+    Place(lblPassWord, 120, 120, 4440, 255);
+    Place(txtPassWord, 120, 420, 4440, 315);
+    Place(cmdOK, 1980, 900, 1215, 375);
+    Place(cmdQuit, 3345, 900, 1215, 375);
+    // Below the buttons, so that the short window simply leaves it out.
+    Place(lblInfo, 120, 1440, 4440, 960);
+
+    cmdOK.on.Click = [this] { cmdOK_Click(); };
+    cmdQuit.on.Click = [this] { cmdQuit_Click(); };
+}
+
+void FrmPass::Form_Load() {
+    const bool noPassword = StoredTeacherPassword(app()).empty();
+    Height = noPassword ? kTallHeight : kShortHeight;
+    lblInfo.Visible = noPassword;
+    txtPassWord.SetFocus();
+}
+
+void FrmPass::cmdOK_Click() {
+    if (txtPassWord.Text == StoredTeacherPassword(app())) {
+        app().g.MotDePasseValide = true;
+        Unload();
+        return;
+    }
+    app().platform().messageBox("Le mot de passe saisi est faux.\r\nVeuillez le ressaisir.", vbInformation,
+                                "Ondivel - Mot de passe");
+    txtPassWord.Text.clear();
+    txtPassWord.SetFocus();
+}
+
+void FrmPass::cmdQuit_Click() {
+    Unload();
+}
+
+void AskTeacherPassword(Ondivel& app) {
+    FrmPass& window = app.frmPass();
+    window.ShowModal();
+    // Whatever ended the dialog, the next gate starts from an empty box.
+    if (window.loaded()) window.Unload();
+}
 
 } // namespace ondivel

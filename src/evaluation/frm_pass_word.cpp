@@ -1,7 +1,59 @@
 #include "evaluation/frm_pass_word.h"
 
+#include "core/ondivel.h"
+#include "core/platform.h"
+#include "evaluation/dialog_layout.h"
+#include "evaluation/frm_pass.h"
+#include "shell/program_info.h"
+
 namespace ondivel {
 
-FrmPassWord::FrmPassWord(Ondivel& app) : Form(app, "frmPassWord") {}
+namespace {
+constexpr const char* kTitle = "Ondivel - Mot de passe";
+}
+
+FrmPassWord::FrmPassWord(Ondivel& app) : Form(app, "frmPassWord") {
+    Caption = "Changer le mot de passe";
+    lblPassWord[0].Caption = "Ancien mot de passe :";
+    lblPassWord[1].Caption = "Nouveau mot de passe :";
+    cmdOK.Caption = "Valider";
+    Command1.Caption = "Quitter";
+    defaultButton = &cmdOK;
+    cancelButton = &Command1;
+
+    Width = 5160, Height = 2400;
+    for (int i = 0; i < 2; ++i) {
+        Place(lblPassWord[i], 120, 180 + 480 * i, 2040, 255);
+        Place(txtPassWord[i], 2280, 150 + 480 * i, 2640, 315);
+    }
+    Place(cmdOK, 2280, 1200, 1215, 375);
+    Place(Command1, 3705, 1200, 1215, 375);
+
+    cmdOK.on.Click = [this] { cmdOK_Click(); };
+    Command1.on.Click = [this] { Command1_Click(); };
+}
+
+void FrmPassWord::Form_Load() {
+    txtPassWord[0].SetFocus();
+}
+
+void FrmPassWord::cmdOK_Click() {
+    Platform& platform = app().platform();
+    if (txtPassWord[0].Text != StoredTeacherPassword(app())) {
+        platform.messageBox("L'ancien mot de passe saisi est faux.\r\nVeuillez le ressaisir.", vbInformation,
+                            kTitle);
+        txtPassWord[0].SetFocus();
+        return;
+    }
+    platform.setUserSetting(kPasswordSection, kPasswordKey, txtPassWord[1].Text);
+    platform.messageBox("Le nouveau mot de passe a bien été enregistré.", vbInformation, kTitle);
+    // The next teacher menu asks for the new password.
+    app().g.MotDePasseValide = false;
+    Unload();
+}
+
+void FrmPassWord::Command1_Click() {
+    Unload();
+}
 
 } // namespace ondivel

@@ -5,6 +5,7 @@
 #include "core/format.h"
 #include "core/ondivel.h"
 #include "core/platform.h"
+#include "evaluation/frm_pass.h"
 #include "meters/frm_toolbox.h"
 #include "scope/frm_full_screen.h"
 #include "scope/frm_ondivel.h"
@@ -61,11 +62,9 @@ MDIOndivel::MDIOndivel(Ondivel& app) : Form(app, "MDIOndivel") {
     addMenu(Mnu_About, "A &propos de Ondivel", 1);
 
     // Greyed until the part of the program behind them exists.
-    later_ = {&Mnu_Pilote,     &Mnu_Create,  &Mnu_Modif,       &Mnu_Kill,         &Mnu_View,
-              &Mnu_Clean,      &Mnu_Print,   &Mnu_ConfigPrint, &Mnu_ClipBoard[0], &Mnu_ClipBoard[1],
+    later_ = {&Mnu_Pilote,     &Mnu_Print,   &Mnu_ConfigPrint, &Mnu_ClipBoard[0], &Mnu_ClipBoard[1],
               &Mnu_PosWin,     &Mnu_Pref[0], &Mnu_Pref[1],     &Mnu_Pref[2],      &Mnu_Help_Contents,
-              &Mnu_Help_Index, &Mnu_Tip,     &Mnu_NewTip,      &Mnu_PassWord,     &Mnu_Web,
-              &Mnu_About};
+              &Mnu_Help_Index, &Mnu_Tip,     &Mnu_NewTip,      &Mnu_Web,          &Mnu_About};
     for (Control* item : later_)
         item->Enabled = false;
     // The calculator entry only where the desktop has a calculator.
@@ -85,6 +84,12 @@ MDIOndivel::MDIOndivel(Ondivel& app) : Form(app, "MDIOndivel") {
     for (int i = 0; i < Mnu_Pref.size(); ++i)
         Mnu_Pref[i].on.Click = [this, i] { Mnu_Pref_Click(i); };
     Mnu_Reglages.on.Click = [this] { Mnu_Reglages_Click(); };
+    Mnu_Create.on.Click = [this] { Mnu_Create_Click(); };
+    Mnu_Modif.on.Click = [this] { Mnu_Modif_Click(); };
+    Mnu_Kill.on.Click = [this] { Mnu_Kill_Click(); };
+    Mnu_View.on.Click = [this] { Mnu_View_Click(); };
+    Mnu_Clean.on.Click = [this] { Mnu_Clean_Click(); };
+    Mnu_PassWord.on.Click = [this] { Mnu_PassWord_Click(); };
 
     registerMember("ModeLibre", VarRef(&ModeLibre));
     registerMember("ModeReseau", VarRef(&ModeReseau));

@@ -1,6 +1,7 @@
 #pragma once
 // MDIOndivel, the main window: start-up sequence, title, free and evaluated modes, the whole menu
 // bar, the teacher gate, and quitting. Other windows read its public state (ModeLibre …).
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,13 @@ class MDIOndivel : public Form {
     void Mnu_ViewFullScreen_Click();
     void Mnu_Pref_Click(int index);
     void Mnu_Reglages_Click();
+    // The teacher's tools.
+    void Mnu_Create_Click();
+    void Mnu_Modif_Click();
+    void Mnu_Kill_Click();
+    void Mnu_View_Click();
+    void Mnu_Clean_Click();
+    void Mnu_PassWord_Click();
 
     // Enables a menu item, except the items whose work is not built yet: they stay greyed.
     void setMenuEnabled(Control& item, bool enabled);
@@ -112,6 +120,8 @@ class MDIOndivel : public Form {
     void reportStartUpError(int number, const std::string& description);
     void closeCalculator();
     void unloadSourcePanels();
+    // The results file that viewing and emptying work on; nullopt when the teacher cancelled.
+    std::optional<std::string> chooseResultsFile();
 
     std::vector<MenuEntry> menuTree_;
     // Menu items whose work is a later piece of the program.

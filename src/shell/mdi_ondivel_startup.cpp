@@ -6,6 +6,7 @@
 #include "core/format.h"
 #include "core/ondivel.h"
 #include "core/platform.h"
+#include "evaluation/results_location.h"
 #include "meters/frm_toolbox.h"
 #include "scope/frm_ondivel.h"
 #include "shell/frm_option.h"

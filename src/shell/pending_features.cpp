@@ -8,17 +8,12 @@
 namespace ondivel {
 
 void RegisterFileType(Ondivel&) {}
-void LocateResultsFile(Ondivel&) {}
 void ConfigureToolTips(Ondivel&, bool, int) {}
 void ReleaseToolTips(Ondivel&) {}
 void ShowTipOfTheDay(Ondivel&) {}
 void CloseHelpViewer(Ondivel&) {}
 void CloseOpenFiles(Ondivel&) {}
 void CloseEvaluationWindow(Ondivel&) {}
-
-void AskTeacherPassword(Ondivel& app) {
-    if (app.platform().userSetting(kPasswordSection, kPasswordKey, "").empty()) app.g.MotDePasseValide = true;
-}
 
 void PrintScreen(Ondivel&) {}
 void RunAutomaticSensitivities(Ondivel& app) {

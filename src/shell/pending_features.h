@@ -8,8 +8,6 @@ class Ondivel;
 // Registers the exercise-file type with the system. Nothing to do on Linux, where the MIME type
 // and the desktop entry are installed with the program.
 void RegisterFileType(Ondivel& app);
-// Finds the results root, sets ModeReseau and FichierResultat (network deposit folder included).
-void LocateResultsFile(Ondivel& app);
 // Switches the multi-line tooltips on or off, with their size setting.
 void ConfigureToolTips(Ondivel& app, bool enabled, int size);
 void ReleaseToolTips(Ondivel& app);
@@ -20,9 +18,6 @@ void CloseHelpViewer(Ondivel& app);
 void CloseOpenFiles(Ondivel& app);
 // Unloads the evaluation window frmExo.
 void CloseEvaluationWindow(Ondivel& app);
-// The password window frmPass, shown modally; sets MotDePasseValide when the right password is
-// given. Until it exists an empty stored password is taken as given.
-void AskTeacherPassword(Ondivel& app);
 void PrintScreen(Ondivel& app);
 void RunAutomaticSensitivities(Ondivel& app);
 

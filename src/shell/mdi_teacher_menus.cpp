@@ -1,0 +1,127 @@
+// The teacher's menu entries of the main window: exercise files (create, modify, delete), the
+// results files (view, empty) and the password. All but the password change pass the teacher
+// gate first.
+#include <filesystem>
+#include <fstream>
+
+#include "core/ondivel.h"
+#include "core/platform.h"
+#include "evaluation/exercise_writer.h"
+#include "evaluation/frm_corbeille.h"
+#include "evaluation/frm_create_file.h"
+#include "evaluation/frm_pass_word.h"
+#include "shell/mdi_ondivel.h"
+#include "shell/pending_features.h"
+#include "shell/program_info.h"
+#include "shell/text_file.h"
+
+namespace ondivel {
+
+namespace {
+
+constexpr const char* kLineBreak = "\r\n";
+
+// A window left open by an earlier use starts again from its design.
+bool closeForReuse(Form& window) {
+    return !window.loaded() || window.Unload();
+}
+
+std::string fileNameOf(const std::string& path) {
+    const std::u8string name = PathFromUtf8(path).filename().u8string();
+    return std::string(name.begin(), name.end());
+}
+
+std::string folderOf(const std::string& path) {
+    const std::u8string folder = PathFromUtf8(path).parent_path().u8string();
+    return std::string(folder.begin(), folder.end());
+}
+
+} // namespace
+
+void MDIOndivel::Mnu_Create_Click() {
+    if (!TeacherGate()) return;
+    FrmCreateFile& editor = app().frmCreateFile();
+    if (!closeForReuse(editor)) return;
+    editor.ShowModal();
+}
+
+void MDIOndivel::Mnu_Modif_Click() {
+    if (!TeacherGate()) return;
+    Platform& platform = app().platform();
+    FileDialogRequest request;
+    request.title = "Modifier un fichier Ondivel";
+    request.initialFolder = app().g.DossierPartage;
+    request.filter = "Fichiers Ondivel (*.ond)|*.ond";
+    request.mustExist = true;
+    const std::optional<std::string> chosen = platform.openFileDialog(request);
+    if (!chosen) return;
+    const std::optional<std::vector<std::string>> lines = LoadExerciseFile(*chosen);
+    if (!lines) {
+        platform.messageBox("Le fichier suivant ne peut pas être lu :" + std::string(kLineBreak) + *chosen,
+                            vbCritical, "Ondivel - Erreur");
+        return;
+    }
+    FrmCreateFile& editor = app().frmCreateFile();
+    if (!closeForReuse(editor)) return;
+    editor.Load();
+    editor.loadFile(*lines, *chosen);
+    editor.ShowModal();
+}
+
+void MDIOndivel::Mnu_Kill_Click() {
+    if (!TeacherGate()) return;
+    FrmCorbeille& trash = app().frmCorbeille();
+    if (!closeForReuse(trash)) return;
+    trash.ShowModal();
+}
+
+std::optional<std::string> MDIOndivel::chooseResultsFile() {
+    if (!ModeReseau) return app().g.DossierPartage + "Resultat.txt";
+    FileDialogRequest request;
+    request.title = "Fichier des réponses élèves";
+    request.initialFolder = folderOf(FichierResultat);
+    request.filter = "Fichier texte (*.txt)|*.txt";
+    request.mustExist = true;
+    return app().platform().openFileDialog(request);
+}
+
+void MDIOndivel::Mnu_View_Click() {
+    if (!TeacherGate()) return;
+    const std::optional<std::string> file = chooseResultsFile();
+    if (!file) return;
+    CloseOpenFiles(app());
+    Platform& platform = app().platform();
+    // No evaluation may have run yet: the editor opens an empty file rather than refusing.
+    std::error_code ec;
+    if (!std::filesystem::exists(PathFromUtf8(*file), ec)) platform.appendDurably(*file, "");
+    if (!platform.launch(*file))
+        platform.messageBox("Aucun éditeur de texte n'a pu ouvrir le fichier :" + std::string(kLineBreak) +
+                                *file,
+                            vbCritical, "Erreur sur le chemin d'accés");
+}
+
+void MDIOndivel::Mnu_Clean_Click() {
+    if (!TeacherGate()) return;
+    Platform& platform = app().platform();
+    if (platform.messageBox("Voulez-vous vraiment vider le fichier des réponses-élèves ?",
+                            vbYesNo | vbCritical, kProgramName) != vbYes)
+        return;
+    const std::optional<std::string> file = chooseResultsFile();
+    if (!file) return;
+    CloseOpenFiles(app());
+    {
+        std::ofstream empty(PathFromUtf8(*file), std::ios::binary | std::ios::trunc);
+        if (!empty) return;
+    }
+    platform.messageBox(ModeReseau ? "Fichier " + fileNameOf(*file) + " vidé."
+                                   : std::string("Le fichier des réponses-élèves a été vidé."),
+                        vbInformation, kProgramName);
+}
+
+void MDIOndivel::Mnu_PassWord_Click() {
+    FrmPassWord& window = app().frmPassWord();
+    if (!closeForReuse(window)) return;
+    window.ShowModal();
+}
+
+} // namespace ondivel
