@@ -5,6 +5,7 @@
 #include "core/format.h"
 #include "core/ondivel.h"
 #include "core/platform.h"
+#include "evaluation/frm_exo.h"
 #include "evaluation/frm_pass.h"
 #include "meters/frm_toolbox.h"
 #include "scope/frm_full_screen.h"
@@ -62,9 +63,9 @@ MDIOndivel::MDIOndivel(Ondivel& app) : Form(app, "MDIOndivel") {
     addMenu(Mnu_About, "A &propos de Ondivel", 1);
 
     // Greyed until the part of the program behind them exists.
-    later_ = {&Mnu_Pilote,     &Mnu_Print,   &Mnu_ConfigPrint, &Mnu_ClipBoard[0], &Mnu_ClipBoard[1],
-              &Mnu_PosWin,     &Mnu_Pref[0], &Mnu_Pref[1],     &Mnu_Pref[2],      &Mnu_Help_Contents,
-              &Mnu_Help_Index, &Mnu_Tip,     &Mnu_NewTip,      &Mnu_Web,          &Mnu_About};
+    later_ = {&Mnu_Print,   &Mnu_ConfigPrint, &Mnu_ClipBoard[0], &Mnu_ClipBoard[1],  &Mnu_PosWin,
+              &Mnu_Pref[0], &Mnu_Pref[1],     &Mnu_Pref[2],      &Mnu_Help_Contents, &Mnu_Help_Index,
+              &Mnu_Tip,     &Mnu_NewTip,      &Mnu_Web,          &Mnu_About};
     for (Control* item : later_)
         item->Enabled = false;
     // The calculator entry only where the desktop has a calculator.
@@ -73,6 +74,7 @@ MDIOndivel::MDIOndivel(Ondivel& app) : Form(app, "MDIOndivel") {
     Mnu_Reglages.Enabled = false; // until the preferences allow it
 
     Mnu_Libre.on.Click = [this] { Mnu_Libre_Click(); };
+    Mnu_Pilote.on.Click = [this] { Mnu_Pilote_Click(); };
     Mnu_End.on.Click = [this] { Mnu_End_Click(); };
     Mnu_Volt.on.Click = [this] { Mnu_Volt_Click(); };
     Mnu_Chrono.on.Click = [this] { Mnu_Chrono_Click(); };
@@ -126,7 +128,9 @@ void MDIOndivel::SetFreeMode(bool isFree) {
     if (!isFree) toolbox.chkMulti.setValue(kUnchecked); // closes the multimeter
     toolbox.chkMulti.Enabled = isFree;
     setMenuEnabled(Mnu_Libre, !isFree);
-    for (Control* item : {&Mnu_Pilote, &Mnu_Create, &Mnu_Modif, &Mnu_Kill, &Mnu_View, &Mnu_Clean, &Mnu_Volt})
+    // The harmonic generator is a source: the pupil opens none during an evaluation.
+    for (Control* item :
+         {&Mnu_Pilote, &Mnu_Create, &Mnu_Modif, &Mnu_Kill, &Mnu_View, &Mnu_Clean, &Mnu_Volt, &Mnu_Harmo})
         setMenuEnabled(*item, isFree);
     ModeLibre = isFree;
 }
@@ -147,8 +151,10 @@ void MDIOndivel::Mnu_Libre_Click() {
     FrmToolBox& toolbox = app().frmToolBox();
     for (int i = 0; i < toolbox.fraAlim.size(); ++i)
         toolbox.fraAlim[i].Enabled = true;
-    for (int i = 0; i < toolbox.optConnexion.size(); ++i)
+    for (int i = 0; i < toolbox.optConnexion.size(); ++i) {
+        toolbox.optConnexion[i].Enabled = true; // locked by the evaluation with their frames
         toolbox.optConnexion[i].setValue(0);
+    }
     toolbox.optConnexion[0].setValue(1);
     toolbox.optConnexion[11].setValue(1);
 
@@ -160,6 +166,10 @@ void MDIOndivel::Mnu_Libre_Click() {
     g.FrequenceA = g.FrequenceB = g.FrequenceCH1 = g.FrequenceCH2 = 0;
     unloadSourcePanels();
     app().RefreshDisplay();
+}
+
+void MDIOndivel::Mnu_Pilote_Click() {
+    app().frmExo().evaluation().Begin();
 }
 
 void MDIOndivel::unloadSourcePanels() {

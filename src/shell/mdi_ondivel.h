@@ -85,6 +85,7 @@ class MDIOndivel : public Form {
     std::string titleFor(bool freeMode) const;
 
     void Mnu_Libre_Click();
+    void Mnu_Pilote_Click();
     void Mnu_End_Click();
     void Mnu_Volt_Click();
     void Mnu_Chrono_Click();

@@ -6,6 +6,7 @@
 #include "core/format.h"
 #include "core/ondivel.h"
 #include "core/platform.h"
+#include "evaluation/example_exercises.h"
 #include "evaluation/results_location.h"
 #include "meters/frm_toolbox.h"
 #include "scope/frm_ondivel.h"
@@ -142,6 +143,7 @@ void MDIOndivel::locateSharedFolder() {
     const std::filesystem::path shared = PathFromUtf8(app().g.DossierPartage);
     if (!commonDocuments_.empty() && !std::filesystem::exists(shared, ec))
         std::filesystem::create_directories(shared, ec);
+    InstallExampleExercises(app().programFolder(), app().g.DossierPartage);
 }
 
 void MDIOndivel::noticeNewVersion() {

@@ -12,8 +12,6 @@ void ConfigureToolTips(Ondivel&, bool, int) {}
 void ReleaseToolTips(Ondivel&) {}
 void ShowTipOfTheDay(Ondivel&) {}
 void CloseHelpViewer(Ondivel&) {}
-void CloseOpenFiles(Ondivel&) {}
-void CloseEvaluationWindow(Ondivel&) {}
 
 void PrintScreen(Ondivel&) {}
 void RunAutomaticSensitivities(Ondivel& app) {

@@ -1,0 +1,51 @@
+#pragma once
+// The evaluated mode's flow: from the menu "Mode évalué" through the pupil's identity and the
+// choice of an exercise file to each oscillogram on show, the records, the mark and what comes
+// after it. The exercise file is read whole when the evaluation starts and checked, so that a
+// hand-edited file with a bad number stops the start with a message naming its line.
+#include <string>
+
+#include "evaluation/exercise_reader.h"
+#include "evaluation/results_file.h"
+
+namespace ondivel {
+
+class Ondivel;
+
+class Evaluation {
+  public:
+    explicit Evaluation(Ondivel& app);
+
+    // Mnu_Pilote: identity when none is known yet, an exercise file, the identity block, start.
+    void Begin();
+    // Prepares the bench, writes the file's header block and shows its first oscillogram (or the
+    // mark window for a file without any).
+    void StartEvaluation();
+    // The next oscillogram on the screen; at the end of the file the mark window. False when
+    // there was no further oscillogram.
+    bool ReadNextOscillogram();
+    // The mark window's "Fichier": another exercise file for the same pupil.
+    void NextFile();
+    // Drops the exercise file (the results file has nothing open between writes).
+    void CloseFiles();
+
+    ResultsFile& results() { return results_; }
+
+    // The results file of this run: FichierResultat, or "Resultat.txt" in the shared folder while
+    // start-up has located none.
+    std::string resultsPath() const;
+
+  private:
+    // The open dialog of exercise files; false when the user cancels.
+    bool chooseExerciseFile();
+    void prepareBench();
+    // A file that cannot be read or has a bad number: a trace in the results, a message, and back
+    // to free mode.
+    void interrupt(const std::string& problem);
+
+    Ondivel& app_;
+    ExerciseReader reader_;
+    ResultsFile results_;
+};
+
+} // namespace ondivel

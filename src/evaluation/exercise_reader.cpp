@@ -1,0 +1,197 @@
+#include "evaluation/exercise_reader.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <iterator>
+
+#include "core/win1252.h"
+#include "evaluation/exercise_line.h"
+#include "shell/text_file.h"
+#include "signal/keywords.h"
+
+namespace ondivel {
+
+namespace {
+
+// The alternator waveform sin 2πx − 0.3 sin 6πx + 0.2 sin 10πx is worth 1.5 at a quarter period:
+// the amplitude it is drawn with is the written peak divided by that.
+constexpr double kAlternatorPeakRatio = 1.5;
+
+bool isDigit(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
+
+std::string guillemets(std::string_view text) {
+    return "« " + std::string(text) + " »";
+}
+
+} // namespace
+
+std::optional<double> ParseExerciseNumber(std::string_view field) {
+    const std::string text = TrimBlanks(field);
+    if (text.empty()) return 0.0;
+    std::string clean;
+    std::size_t i = 0;
+    if (text[i] == '+' || text[i] == '-') clean += text[i++];
+    bool digits = false;
+    while (i < text.size() && isDigit(text[i])) {
+        clean += text[i++];
+        digits = true;
+    }
+    if (i < text.size() && (text[i] == '.' || text[i] == ',')) {
+        clean += '.';
+        ++i;
+        while (i < text.size() && isDigit(text[i])) {
+            clean += text[i++];
+            digits = true;
+        }
+    }
+    if (!digits) return std::nullopt;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        clean += 'e';
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) clean += text[i++];
+        const std::size_t first = i;
+        while (i < text.size() && isDigit(text[i]))
+            clean += text[i++];
+        if (i == first) return std::nullopt;
+    }
+    if (i != text.size()) return std::nullopt;
+
+    const char* begin = clean.data();
+    if (*begin == '+') ++begin; // from_chars takes no plus sign
+    double value = 0;
+    const auto res = std::from_chars(begin, clean.data() + clean.size(), value);
+    if (res.ec != std::errc() || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+std::string ProperCase(std::string_view text) {
+    std::string out = LowerKeyword(text);
+    if (out.empty()) return out;
+    auto& first = reinterpret_cast<unsigned char&>(out[0]);
+    if (first >= 'a' && first <= 'z') {
+        first = static_cast<unsigned char>(first - 32);
+    } else if (first == 0xC3 && out.size() > 1) {
+        // Latin-1 small letters à…þ (but not ÷) are C3 A0…C3 BE.
+        auto& next = reinterpret_cast<unsigned char&>(out[1]);
+        if (next >= 0xA0 && next <= 0xBE && next != 0xB7) next = static_cast<unsigned char>(next - 0x20);
+    }
+    return out;
+}
+
+std::optional<std::string> DecodeExerciseText(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) return std::nullopt;
+    if (bytes.find('\0') != std::string_view::npos) return std::nullopt;
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    if (isValidUtf8(bytes)) return std::string(bytes);
+    return cp1252ToUtf8(bytes);
+}
+
+std::vector<std::string> SplitExerciseLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            break;
+        }
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    return lines;
+}
+
+ParsedOscillogram ParseOscillogramLine(std::string_view line, int lineNumber) {
+    const OscillogramFields fields = SplitOscillogramLine(line);
+    ExerciseOscillogram osc;
+    osc.lineNumber = lineNumber;
+    for (int ch = 0; ch < 2; ++ch) {
+        const std::string channelName = ch == 0 ? "CH1" : "CH2";
+        const std::string& type = fields[static_cast<std::size_t>(3 * ch)];
+        const std::string& voltage = fields[static_cast<std::size_t>(3 * ch + 1)];
+        const std::string& frequency = fields[static_cast<std::size_t>(3 * ch + 2)];
+        const std::optional<double> volts = ParseExerciseNumber(voltage);
+        if (!volts)
+            return {std::nullopt, "la tension " + guillemets(voltage) + " de la voie " + channelName +
+                                      " n'est pas un nombre."};
+        const std::optional<double> hertz = ParseExerciseNumber(frequency);
+        if (!hertz)
+            return {std::nullopt, "la fréquence " + guillemets(frequency) + " de la voie " + channelName +
+                                      " n'est pas un nombre."};
+
+        ExerciseChannel& c = osc.channel[ch];
+        c.signal = ProperCase(type.empty() ? "Cc" : type);
+        c.amplitude = *volts;
+        c.frequency = *hertz;
+        const std::string lower = LowerKeyword(c.signal);
+        if (lower == "triangle" || lower == "triangulaire")
+            c.dutyCycle = 0.0F;
+        else if (lower == "carre" || lower == "carrée")
+            c.dutyCycle = 0.5F;
+        else if (lower == "dyn")
+            c.amplitude /= kAlternatorPeakRatio;
+    }
+    return {osc, {}};
+}
+
+bool ExerciseReader::open(const std::string& path, const std::string& title) {
+    close();
+    title_ = title;
+    std::error_code ec;
+    const std::filesystem::path file = PathFromUtf8(path);
+    std::ifstream in(file, std::ios::binary);
+    if (!std::filesystem::is_regular_file(file, ec) || !in) {
+        problem_ = "Le fichier " + guillemets(title) + " est introuvable ou ne peut pas être lu.";
+        return false;
+    }
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::optional<std::string> text = DecodeExerciseText(bytes);
+    if (!text) {
+        problem_ = "Le fichier " + guillemets(title) +
+                   " n'est pas un texte lisible : enregistrez-le en ANSI (Windows-1252) ou en UTF-8.";
+        return false;
+    }
+    lines_ = SplitExerciseLines(*text);
+    open_ = true;
+    return true;
+}
+
+void ExerciseReader::close() {
+    lines_.clear();
+    position_ = 0;
+    open_ = false;
+    problem_.clear();
+}
+
+int ExerciseReader::oscillogramCount() const {
+    int count = 0;
+    for (const std::string& line : lines_)
+        count += ClassifyExerciseLine(line) == ExerciseLineKind::Oscillogram;
+    return count;
+}
+
+std::optional<std::string> ExerciseReader::check() const {
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (ClassifyExerciseLine(lines_[i]) != ExerciseLineKind::Oscillogram) continue;
+        const ParsedOscillogram parsed = ParseOscillogramLine(lines_[i], static_cast<int>(i + 1));
+        if (!parsed.value)
+            return "Le fichier " + guillemets(title_) + ", ligne " + std::to_string(i + 1) + " : " +
+                   parsed.problem;
+    }
+    return std::nullopt;
+}
+
+std::optional<ExerciseOscillogram> ExerciseReader::next() {
+    while (position_ < lines_.size()) {
+        const std::size_t i = position_++;
+        if (ClassifyExerciseLine(lines_[i]) != ExerciseLineKind::Oscillogram) continue;
+        return ParseOscillogramLine(lines_[i], static_cast<int>(i + 1)).value;
+    }
+    return std::nullopt;
+}
+
+} // namespace ondivel

@@ -1,0 +1,274 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "evaluation/evaluation_fixture.h"
+#include "meters/frm_toolbox.h"
+#include "sources/frm_gbf.h"
+
+namespace ondivel {
+namespace {
+
+class Evaluation : public testing::EvaluationTest {};
+
+TEST_F(Evaluation, AWholeLessonIsScoredRecordedBlockByBlockAndMarked) {
+    const std::string path = exercise("lecon.ond", "'Exercice 1\n"
+                                                   "sinus/5/50/CC/2/\n"
+                                                   "\n"
+                                                   "triangle/2/100/carrée/3/1000");
+    begin(path);
+    EXPECT_EQ(identityShown, 1);
+    EXPECT_FALSE(app.mdi().ModeLibre);
+    EXPECT_EQ(app.mdi().Caption, "Ondivel v.1.0 - Mode évalué");
+    EXPECT_TRUE(exo.Visible);
+    EXPECT_EQ(exo.Caption, path + " - 2 oscillogrammes - Oscillogramme n° 1");
+    EXPECT_EQ(app.g.ExoSignalCH1, "Sinus");
+    EXPECT_EQ(app.g.ExoAmplitudeCH2, 2);
+    EXPECT_EQ(platform.durableAppends, 2) << "identity and header blocks";
+
+    answerAlternating(0, 0, "5.2", "50");
+    answerContinuous(1, "2");
+    user::click(exo.cmdNext);
+    EXPECT_EQ(exo.lblScore.Caption, "5 points sur 5 points");
+    EXPECT_EQ(exo.imgLight.Picture, FrmExo::kLightAllRight);
+    EXPECT_FALSE(exo.cmdNext.Enabled || exo.voie[0].txtUmax.Enabled || exo.voie[1].optACDC[0].Enabled);
+    // The record is on disk before the next oscillogram shows.
+    const std::string firstRecord = "Voie A : Signal : Sinus ; Ua = 5,2 ; Fa = 50,0\r\n"
+                                    "Voie B : Signal : Cc ; Ub = 2,0\r\n"
+                                    "        Score : 5\r\n" +
+                                    testing::kStars;
+    EXPECT_EQ(results(), testing::kIdentity + testing::headerFor(path) + firstRecord);
+
+    user::click(exo.cmdNextOndivel);
+    EXPECT_EQ(app.g.ExoNumeroOscillogramme, 2);
+    EXPECT_EQ(exo.voie[0].txtUmax.Text, "0");
+    EXPECT_TRUE(exo.voie[1].optACDC[0].isOn()) << "the previous kind stays chosen";
+    EXPECT_TRUE(exo.cmdNext.Enabled && !exo.cmdNextOndivel.Enabled);
+    answerAlternating(0, 2, "2", "100");
+    answerAlternating(1, 1, "3", "1200");
+    user::click(exo.cmdNext);
+    EXPECT_EQ(exo.lblScore.Caption, "10 points sur 11 points");
+    EXPECT_EQ(exo.imgLight.Picture, FrmExo::kLightWaiting);
+    EXPECT_TRUE(exo.voie[1].lblReponse[3].Visible);
+    EXPECT_EQ(exo.voie[1].lblReponse[3].Caption, "1000 Hz");
+    EXPECT_FALSE(exo.voie[1].lblReponse[2].Visible);
+
+    bool markShown = false;
+    atMark = [&] {
+        markShown = true;
+        EXPECT_EQ(note.lblNote.Caption, "Votre note est de : 18,2/20");
+        EXPECT_EQ(note.Caption, "Ondivel - Résultat pour le fichier lecon.ond");
+        user::click(note.cmdChoice[1]);
+    };
+    user::click(exo.cmdNextOndivel);
+    ASSERT_TRUE(markShown);
+    EXPECT_EQ(results(), testing::kIdentity + testing::headerFor(path) + firstRecord +
+                             "Voie A : Signal : Triangle ; Ua = 2,0 ; Fa = 100,0\r\n"
+                             "Voie B : Signal : Carre ; Ub = 3,0 ; Fb = 1200,0 (FAUX)\r\n"
+                             "        Score : 10\r\n" +
+                             testing::kStars + " -------> Note : 18,2/20\r\n");
+    EXPECT_EQ(platform.durableAppends, 5);
+    // "Mode libre" in the mark window.
+    EXPECT_TRUE(app.mdi().ModeLibre);
+    EXPECT_FALSE(exo.loaded() || note.loaded());
+    EXPECT_TRUE(app.mdi().Mnu_Pilote.Enabled);
+}
+
+TEST_F(Evaluation, TheResultsFileIsWindows1252WithCrLf) {
+    begin(exercise("a.ond", "CC/1//CC/1/"));
+    const std::string bytes = testing::readBytes(resultsPath());
+    EXPECT_NE(bytes.find("Nom \xE9l\xE8ve :Dupont\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find(std::string(72, '\xA4') + "\r\n"), std::string::npos);
+}
+
+TEST_F(Evaluation, TheBenchIsLockedWhileThePupilAnswers) {
+    FrmToolBox& toolbox = app.frmToolBox();
+    user::click(toolbox.optConnexion[FrmToolBox::kGbfA]);
+    ASSERT_TRUE(app.frmGBFA().loaded());
+    begin(exercise("a.ond", "sinus/5/50/CC/0/"));
+    EXPECT_FALSE(app.frmGBFA().loaded());
+    EXPECT_TRUE(toolbox.optConnexion[FrmToolBox::kNoneA].isOn() &&
+                toolbox.optConnexion[FrmToolBox::kNoneB].isOn());
+    EXPECT_FALSE(toolbox.fraAlim[0].Enabled || toolbox.fraAlim[1].Enabled);
+    EXPECT_FALSE(user::click(toolbox.optConnexion[FrmToolBox::kGbfB])) << "no rewiring";
+    EXPECT_FALSE(user::click(app.mdi().Mnu_Harmo)) << "no harmonic generator either";
+    EXPECT_FALSE(app.mdi().Mnu_Pilote.Enabled || app.mdi().Mnu_Volt.Enabled);
+    EXPECT_TRUE(app.g.SourceBrancheeA && app.g.SourceBrancheeB);
+
+    // The pupil closes nothing himself; "Mode libre" gives the bench back.
+    user::close(exo);
+    EXPECT_TRUE(exo.loaded());
+    ASSERT_TRUE(user::click(app.mdi().Mnu_Libre));
+    EXPECT_FALSE(exo.loaded());
+    EXPECT_TRUE(user::click(toolbox.optConnexion[FrmToolBox::kGbfB]));
+    EXPECT_TRUE(app.frmGBFB().loaded());
+    EXPECT_TRUE(app.mdi().Mnu_Harmo.Enabled);
+}
+
+TEST_F(Evaluation, FreeModeInTheMiddleKeepsTheRecordsWrittenAndAddsNoMark) {
+    const std::string path = exercise("a.ond", "CC/1//CC/1/\nCC/2//CC/2/");
+    begin(path);
+    answerContinuous(0, "1");
+    answerContinuous(1, "1");
+    user::click(exo.cmdNext);
+    user::click(exo.cmdNextOndivel);
+    user::click(app.mdi().Mnu_Libre);
+    EXPECT_TRUE(app.mdi().ModeLibre);
+    EXPECT_EQ(app.mdi().FichierExercice, "");
+    EXPECT_EQ(results(), testing::kIdentity + testing::headerFor(path) +
+                             "Voie A : Signal : Cc ; Ua = 1,0\r\nVoie B : Signal : Cc ; Ub = 1,0\r\n"
+                             "        Score : 4\r\n" +
+                             testing::kStars);
+    // A second evaluation knows the pupil already and starts afresh.
+    begin(path);
+    EXPECT_EQ(identityShown, 1);
+    EXPECT_EQ(app.g.ExoNumeroOscillogramme, 1);
+    EXPECT_EQ(app.g.ExoPoints, 0);
+}
+
+TEST_F(Evaluation, AnotherFileForTheSamePupilGetsItsOwnHeaderAndMark) {
+    const std::string first = exercise("un.ond", "CC/1//CC/1/");
+    const std::string second = exercise("deux.ond", "CC/2//CC/2/");
+    int marks = 0;
+    atMark = [&] {
+        if (++marks == 1) platform.fileAnswers.push_back(second);
+        user::click(note.cmdChoice[marks == 1 ? 0 : 1]);
+    };
+    begin(first);
+    answerContinuous(0, "1");
+    answerContinuous(1, "0");
+    user::click(exo.cmdNext);
+    user::click(exo.cmdNextOndivel); // the mark, then "Fichier"
+    EXPECT_FALSE(note.loaded());
+    EXPECT_TRUE(exo.Visible);
+    EXPECT_EQ(app.mdi().FichierExercice, second);
+    EXPECT_EQ(app.g.ExoPoints, 0);
+    EXPECT_EQ(app.g.ExoAmplitudeCH1, 2);
+    answerContinuous(0, "2");
+    answerContinuous(1, "2");
+    user::click(exo.cmdNext);
+    user::click(exo.cmdNextOndivel);
+    const std::string text = results();
+    EXPECT_EQ(text.find("Nom élève"), text.rfind("Nom élève")) << "one identity block";
+    EXPECT_NE(text.find(testing::headerFor(second)), std::string::npos);
+    EXPECT_NE(text.find(" -------> Note : 15,0/20\r\n"), std::string::npos);
+    EXPECT_TRUE(text.ends_with(" -------> Note : 20,0/20\r\n"));
+}
+
+TEST_F(Evaluation, AFileWithoutOscillogramEndsAtOnceWithoutAMark) {
+    bool shown = false;
+    atMark = [&] {
+        shown = true;
+        EXPECT_EQ(note.lblNote.Caption, "Ce fichier ne contient aucun oscillogramme : il n'y a pas de note.");
+        user::click(note.cmdChoice[1]);
+    };
+    begin(exercise("vide.ond", "'rien que des commentaires\n'fin"));
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(exo.Visible);
+    EXPECT_TRUE(app.mdi().ModeLibre);
+    EXPECT_TRUE(results().ends_with(" -------> Note : aucun oscillogramme, pas de note\r\n"));
+}
+
+TEST_F(Evaluation, ABadNumberStopsTheStartWithItsLineAndATrace) {
+    begin(exercise("faux.ond", "'titre\nsinus/5/50/CC/0/\nsinus/cinq/50/CC/0/"));
+    const std::string problem = "Le fichier « faux.ond », ligne 3 : la tension « cinq » de la voie CH1 "
+                                "n'est pas un nombre.";
+    ASSERT_FALSE(platform.messages.empty());
+    EXPECT_EQ(platform.messages.back().text,
+              problem + "\r\nL'évaluation est interrompue : retour au mode libre.");
+    EXPECT_EQ(platform.messages.back().title, "Ondivel - Erreur");
+    EXPECT_EQ(results(), testing::kIdentity + "Évaluation interrompue : " + problem + "\r\n");
+    EXPECT_TRUE(app.mdi().ModeLibre);
+    EXPECT_FALSE(exo.loaded());
+    EXPECT_TRUE(app.frmToolBox().optConnexion[1].Enabled);
+    EXPECT_EQ(app.mdi().FichierExercice, "");
+}
+
+TEST_F(Evaluation, AMissingFileOrAnotherFileGoneBadReturnsToFreeMode) {
+    begin(app.g.DossierPartage + "parti.ond");
+    EXPECT_EQ(lastMessage(), "Le fichier « parti.ond » est introuvable ou ne peut pas être lu.\r\n"
+                             "L'évaluation est interrompue : retour au mode libre.");
+    EXPECT_TRUE(app.mdi().ModeLibre);
+
+    // From the mark window the bench is already locked: the whole way back to free mode.
+    const std::string good = exercise("bon.ond", "CC/1//CC/1/");
+    const std::string bad = exercise("utf16.ond", "x");
+    testing::writeBytes(bad, std::string("\xFF\xFE"
+                                         "C\0C\0",
+                                         6));
+    atMark = [&] {
+        platform.fileAnswers.push_back(bad);
+        user::click(note.cmdChoice[0]);
+    };
+    begin(good);
+    user::click(exo.cmdNext);
+    user::click(exo.cmdNextOndivel);
+    EXPECT_TRUE(app.mdi().ModeLibre);
+    EXPECT_EQ(app.mdi().Caption, "Ondivel v.1.0 - Mode libre");
+    EXPECT_FALSE(exo.loaded() || note.loaded());
+    EXPECT_TRUE(app.frmToolBox().fraAlim[0].Enabled);
+    EXPECT_NE(results().find("Évaluation interrompue : Le fichier « utf16.ond » n'est pas un texte lisible"),
+              std::string::npos);
+}
+
+TEST_F(Evaluation, AResultsFileThatCannotBeWrittenIsToldOnceAndTheLessonGoesOn) {
+    platform.failAppends = true;
+    begin(exercise("a.ond", "CC/1//CC/1/\nCC/2//CC/2/"));
+    int told = 0;
+    for (const auto& m : platform.messages)
+        told += m.text.find("appelez le professeur") != std::string::npos;
+    EXPECT_EQ(told, 1);
+    EXPECT_EQ(platform.messages.back().title, "Ondivel - Erreur");
+    EXPECT_TRUE(exo.Visible);
+    user::click(exo.cmdNext);
+    user::click(exo.cmdNextOndivel);
+    EXPECT_EQ(app.g.ExoNumeroOscillogramme, 2);
+    EXPECT_EQ(platform.messages.size(), 1u);
+}
+
+TEST_F(Evaluation, TheIdentityMustBeCompleteAndCancelStartsNothing) {
+    platform.modalRunner = [this](Form& form) {
+        if (&form != &who) return;
+        user::type(who.txtIdent[1], "Dupont");
+        user::type(who.txtIdent[3], "2nde B");
+        user::click(who.cmdOK);
+        EXPECT_EQ(lastMessage(), "Quel est votre prénom ?");
+        EXPECT_EQ(platform.messages.back().title, "Saisie incomplète");
+        EXPECT_EQ(who.focusControl(), &who.txtIdent[2]);
+        EXPECT_TRUE(who.Visible);
+        user::click(who.cmdAnnul);
+    };
+    user::click(app.mdi().Mnu_Pilote);
+    EXPECT_TRUE(platform.dialogs.empty()) << "no file asked for";
+    EXPECT_EQ(who.identity(1), "");
+    EXPECT_TRUE(app.mdi().ModeLibre);
+}
+
+TEST_F(Evaluation, CancellingTheFileDialogLeavesNoTrace) {
+    platform.fileAnswers.push_back(std::nullopt);
+    user::click(app.mdi().Mnu_Pilote);
+    EXPECT_FALSE(std::filesystem::exists(resultsPath()));
+    EXPECT_TRUE(app.mdi().ModeLibre);
+}
+
+TEST_F(Evaluation, AnswerBoxesTakeDigitsAndACommaOnly) {
+    begin(exercise("a.ond", "sinus/5/50/sinus/5/50"));
+    Control& volts = exo.voie[0].txtUmax;
+    user::type(volts, "-1.5");
+    EXPECT_EQ(volts.Text, "1,5");
+    EXPECT_EQ(lastMessage(), "Les valeurs négatives ne sont pas autorisées.");
+    EXPECT_EQ(platform.messages.back().flags, vbCritical | vbSystemModal);
+    user::type(volts, "2x");
+    EXPECT_EQ(volts.Text, "2") << "entering the box selected its text";
+    EXPECT_EQ(lastMessage(), "Veuillez saisir un chiffre.");
+    volts.setText("");
+    volts.raise(volts.on.LostFocus);
+    EXPECT_EQ(volts.Text, "0");
+    // The frequency box and list only for an alternating voltage.
+    EXPECT_FALSE(exo.voie[1].txtFreq.Enabled || exo.voie[1].cmbSignal.Enabled);
+    user::click(exo.voie[1].optACDC[1]);
+    EXPECT_TRUE(exo.voie[1].txtFreq.Enabled && exo.voie[1].cmbSignal.Enabled);
+}
+
+} // namespace
+} // namespace ondivel
