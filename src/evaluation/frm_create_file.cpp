@@ -142,8 +142,8 @@ void FrmCreateFile::resetEntries() {
         selectKind(ch, false);
         cboAlternatif[ch].ListIndex = 0;
     }
-    for (Control* box : txtData)
-        box->Text.clear();
+    for (int i = 0; i < txtData.size(); ++i)
+        txtData[i].Text.clear();
 }
 
 ChannelEntry FrmCreateFile::entry(int channel) const {

@@ -4,6 +4,7 @@
 
 #include "app_fixture.h"
 #include "core/user_input.h"
+#include "evaluation/frm_pass.h"
 #include "meters/frm_toolbox.h"
 #include "scope/frm_full_screen.h"
 #include "scope/frm_ondivel.h"
@@ -84,13 +85,11 @@ TEST_F(MainWindowMenus, InFreeModeOnlyTheWorkingItemsCanBeChosen) {
     std::string enabled;
     for (const auto& entry : app.mdi().menuTree())
         if (entry.item->Enabled && entry.item->Caption != "-") enabled += entry.item->name() + " ";
-    EXPECT_EQ(
-        enabled,
-        "Mnu_File Mnu_Pilote Mnu_End Mnu_Edition Mnu_Copier Mnu_Affichage Mnu_Harmo Mnu_Volt Mnu_Chrono "
-        "Mnu_ViewFullScreen "
-        "Mnu_Option "
-        "Mnu_Help ");
-    EXPECT_FALSE(user::click(app.mdi().Mnu_Create));
+    EXPECT_EQ(enabled, "Mnu_File Mnu_Pilote Mnu_Create Mnu_Modif Mnu_Kill Mnu_View Mnu_Clean Mnu_End "
+                       "Mnu_Edition Mnu_Copier Mnu_Affichage Mnu_Harmo Mnu_Volt Mnu_Chrono "
+                       "Mnu_ViewFullScreen "
+                       "Mnu_Option "
+                       "Mnu_Help Mnu_PassWord ");
 }
 
 TEST_F(MainWindowMenus, EvaluatedModeSwapsTheModeItemsAndLocksTheMultimeter) {
@@ -103,7 +102,9 @@ TEST_F(MainWindowMenus, EvaluatedModeSwapsTheModeItemsAndLocksTheMultimeter) {
     EXPECT_EQ(app.frmToolBox().chkMulti.Value, kUnchecked);
     EXPECT_FALSE(app.frmToolBox().chkMulti.Enabled);
     EXPECT_FALSE(app.mdi().Mnu_Pilote.Enabled);
-    EXPECT_FALSE(app.mdi().Mnu_Harmo.Enabled); // no source panel opens during an evaluation
+    EXPECT_FALSE(app.mdi().Mnu_Harmo.Enabled);  // no source panel opens during an evaluation
+    EXPECT_FALSE(app.mdi().Mnu_Create.Enabled); // the teacher tools wait for free mode
+    EXPECT_FALSE(app.mdi().Mnu_Clean.Enabled);
 }
 
 TEST_F(MainWindowMenus, BackToFreeModeResetsTitleWiringAndBothSides) {
@@ -188,23 +189,32 @@ TEST_F(MainWindowMenus, MovingOverTheFrameNoticesACalculatorClosedByTheUser) {
     EXPECT_EQ(app.frmToolBox().chkCalc.Value, kUnchecked);
 }
 
-TEST_F(MainWindowMenus, TheTeacherGateOpensOnlyWithoutAStoredPassword) {
+TEST_F(MainWindowMenus, TheTeacherGateAsksOnceAndOpensOnlyForTheRightPassword) {
     start();
-    int modal = 0;
-    platform.modalRunner = [&](Form&) { ++modal; };
+    int asked = 0;
+    std::string typed;
+    platform.modalRunner = [&](Form& f) {
+        if (&f != &app.frmPass()) return;
+        ++asked;
+        user::type(app.frmPass().txtPassWord, typed);
+        user::click(app.frmPass().cmdOK);
+        if (app.frmPass().loaded()) user::click(app.frmPass().cmdQuit);
+    };
     platform.userSettings["Settings/Password"] = "prof";
+    typed = "Prof"; // the comparison minds the case
     app.mdi().Mnu_Pref_Click(1);
-    EXPECT_EQ(modal, 0);
+    EXPECT_EQ(asked, 1);
     EXPECT_FALSE(app.g.MotDePasseValide);
+    EXPECT_EQ(app.frmOption().sstOptions.ListIndex, 0);
 
-    platform.userSettings.clear();
+    typed = "prof";
     app.mdi().Mnu_Pref_Click(2);
-    EXPECT_EQ(modal, 1);
+    EXPECT_EQ(asked, 2);
     EXPECT_EQ(app.frmOption().sstOptions.ListIndex, 2);
     EXPECT_TRUE(app.g.MotDePasseValide);
     // Once accepted, the gate stays open for the run.
-    platform.userSettings["Settings/Password"] = "prof";
     EXPECT_TRUE(app.mdi().TeacherGate());
+    EXPECT_EQ(asked, 2);
 }
 
 } // namespace

@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/user_input.h"
+#include "evaluation/frm_create_file.h"
+#include "shell/app_fixture.h"
+
+namespace ondivel {
+namespace {
+
+using testing::readBytes;
+
+class ExerciseEditor : public testing::AppFixture {
+  protected:
+    FrmCreateFile& ed = app.frmCreateFile();
+
+    void SetUp() override {
+        start();
+        ed.Show();
+    }
+    // One channel as the teacher fills it: kind, shape (0 sine, 1 triangle, 2 square), numbers.
+    void fill(int ch, bool alternating, int shape, const std::string& volts, const std::string& hertz = "") {
+        user::click(ed.optSignal[2 * ch + (alternating ? 1 : 0)]);
+        if (alternating) user::select(ed.cboAlternatif[ch], shape);
+        user::type(ed.txtData[2 * ch], volts);
+        if (alternating) user::type(ed.txtData[2 * ch + 1], hertz);
+    }
+    std::vector<std::string> lines() const { return ed.lstListeData.List; }
+    void lesson(const std::vector<std::string>& ls) { ed.loadFile(ls, ""); }
+};
+
+TEST_F(ExerciseEditor, OpensEmptyWithBothChannelsContinuous) {
+    EXPECT_EQ(ed.Caption, "Création / Modification de fichiers Ondivel");
+    EXPECT_FALSE(ed.cmdChange.Enabled);
+    EXPECT_EQ(ed.cmdChange.Caption, "Modiifier la donnée");
+    for (int ch = 0; ch < 2; ++ch) {
+        EXPECT_TRUE(ed.optSignal[2 * ch].isOn());
+        EXPECT_FALSE(ed.cboAlternatif[ch].Enabled);
+        EXPECT_FALSE(ed.txtData[2 * ch + 1].Enabled);
+        EXPECT_EQ(ed.cboAlternatif[ch].listText(), "sinusoïdale");
+    }
+    user::click(ed.optSignal[1]);
+    EXPECT_TRUE(ed.cboAlternatif[0].Enabled);
+    EXPECT_TRUE(ed.txtData[1].Enabled);
+    EXPECT_FALSE(ed.txtData[3].Enabled); // CH2 untouched
+}
+
+TEST_F(ExerciseEditor, AddingBuildsTheCommentAndTheLineThenClearsTheEntry) {
+    user::type(ed.txtCommentaire, "Exercice 1");
+    fill(0, true, 0, "5", "50");
+    fill(1, true, 1, "2", "100");
+    ASSERT_TRUE(user::click(ed.cmdAdd));
+    EXPECT_EQ(lines(), (std::vector<std::string>{"'Exercice 1", "sinusoïdale/5/50/triangulaire/2/100"}));
+    EXPECT_EQ(ed.txtCommentaire.Text, "");
+    EXPECT_TRUE(ed.optSignal[0].isOn());
+    EXPECT_TRUE(ed.optSignal[2].isOn());
+    EXPECT_FALSE(ed.txtData[1].Enabled);
+    EXPECT_EQ(ed.cboAlternatif[1].ListIndex, 0);
+    EXPECT_EQ(ed.txtData[0].Text, "");
+    EXPECT_EQ(ed.focusControl(), &ed.txtData[0]);
+
+    // A blank comment adds no comment line; "2.5" is kept as typed.
+    user::type(ed.txtCommentaire, "   ");
+    fill(0, false, 0, "2.5");
+    fill(1, true, 2, "3", "1000");
+    user::click(ed.cmdAdd);
+    EXPECT_EQ(lines().back(), "CC/2.5//carrée/3/1000");
+    EXPECT_EQ(lines().size(), 3u);
+    EXPECT_TRUE(ed.modified());
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(ExerciseEditor, NumbersAreCheckedInBoxOrderAndReportedWithTheirLabel) {
+    fill(0, true, 0, "5", "50");
+    fill(1, false, 0, "deux");
+    user::click(ed.cmdAdd);
+    EXPECT_TRUE(lines().empty());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "La Tension maximale (en V) :  pour la voie CH2\r\n"
+                                         "n'est pas une valeur numérique.\r\n"
+                                         "Veuillez faire la correction nécessaire.");
+    EXPECT_EQ(platform.messages[0].title, "Ondivel - Erreur de saisie");
+    EXPECT_EQ(platform.messages[0].flags, vbInformation);
+    EXPECT_EQ(ed.focusControl(), &ed.txtData[2]);
+}
+
+TEST_F(ExerciseEditor, AnEmptyFrequencyIsIgnoredByAddButRefusedByChange) {
+    lesson({"sinusoïdale/5/50/CC/1/"});
+    fill(0, true, 0, "5");
+    user::click(ed.cmdAdd);
+    EXPECT_EQ(lines().size(), 1u);
+    EXPECT_TRUE(platform.messages.empty());
+
+    user::select(ed.lstListeData, 0);
+    ed.txtData[1].Text.clear();
+    user::click(ed.cmdChange);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text.rfind("La Fréquence (en Hz) :  pour la voie CH1\r\n", 0), 0u);
+    EXPECT_EQ(lines()[0], "sinusoïdale/5/50/CC/1/");
+    EXPECT_TRUE(ed.cmdChange.Enabled);
+}
+
+TEST_F(ExerciseEditor, ChoosingALineFillsTheEntryAndChangeReplacesIt) {
+    lesson({"'Séance 2", "CARRÉE/3/1000/CC/-2/", "tria/ 1,5 /20/sinus/4/10"});
+    user::select(ed.lstListeData, 1);
+    EXPECT_TRUE(ed.optSignal[1].isOn());
+    EXPECT_EQ(ed.cboAlternatif[0].listText(), "carrée");
+    EXPECT_EQ(ed.txtData[0].Text, "3");
+    EXPECT_EQ(ed.txtData[1].Text, "1000");
+    EXPECT_TRUE(ed.optSignal[2].isOn());
+    EXPECT_EQ(ed.txtData[2].Text, "-2");
+    EXPECT_FALSE(ed.txtData[3].Enabled);
+    EXPECT_TRUE(ed.cmdChange.Enabled);
+
+    ed.txtData[2].Text = "4.5";
+    user::click(ed.cmdChange);
+    EXPECT_EQ(lines()[1], "carrée/3/1000/CC/4.5/");
+    EXPECT_FALSE(ed.cmdChange.Enabled);
+
+    user::select(ed.lstListeData, 2);
+    EXPECT_EQ(ed.cboAlternatif[0].listText(), "triangulaire");
+    EXPECT_EQ(ed.txtData[0].Text, "1,5");
+    EXPECT_EQ(ed.cboAlternatif[1].listText(), "sinusoïdale");
+
+    // A comment goes to the comment box and cannot be "changed" as an oscillogram.
+    user::select(ed.lstListeData, 0);
+    EXPECT_EQ(ed.txtCommentaire.Text, "Séance 2");
+    EXPECT_EQ(ed.txtData[0].Text, "");
+    EXPECT_FALSE(ed.cmdChange.Enabled);
+}
+
+TEST_F(ExerciseEditor, RemovingAsksFirstAndTakesEverySelectedLine) {
+    lesson({"'a", "CC/1//CC/1/", "CC/2//CC/2/", "CC/3//CC/3/"});
+    user::click(ed.cmdRemove);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "Pour supprimer une donnée, vous devez au préalable le sélectionner.");
+    EXPECT_EQ(platform.messages[0].title, "Ondivel - Suppresion donnée");
+
+    user::select(ed.lstListeData, 1);
+    ed.lstListeData.Selected[3] = true; // with Ctrl
+    platform.messageAnswers = {vbNo};
+    user::click(ed.cmdRemove);
+    EXPECT_EQ(platform.messages.back().text, "Etes-vous sûr de vouloir supprimer cette donnée ?");
+    EXPECT_EQ(lines().size(), 4u);
+
+    platform.messageAnswers = {vbYes};
+    user::click(ed.cmdRemove);
+    EXPECT_EQ(lines(), (std::vector<std::string>{"'a", "CC/2//CC/2/"}));
+    EXPECT_FALSE(ed.cmdChange.Enabled);
+}
+
+TEST_F(ExerciseEditor, UpAndDownMoveTheLineAndKeepItSelected) {
+    lesson({"'a", "CC/1//CC/1/", "CC/2//CC/2/"});
+    user::select(ed.lstListeData, 0);
+    user::click(ed.cmdUp); // already first
+    EXPECT_EQ(lines()[0], "'a");
+    user::click(ed.cmdDown);
+    user::click(ed.cmdDown);
+    EXPECT_EQ(lines(), (std::vector<std::string>{"CC/1//CC/1/", "CC/2//CC/2/", "'a"}));
+    EXPECT_EQ(ed.lstListeData.ListIndex, 2);
+    user::click(ed.cmdDown); // already last
+    EXPECT_EQ(lines()[2], "'a");
+    user::click(ed.cmdUp);
+    EXPECT_EQ(lines()[1], "'a");
+    EXPECT_EQ(ed.lstListeData.Selected, (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(ed.txtCommentaire.Text, "a");
+}
+
+TEST_F(ExerciseEditor, EraseClearsTheEntryAndTheSelectionButNotTheList) {
+    lesson({"sinusoïdale/5/50/CC/1/"});
+    user::select(ed.lstListeData, 0);
+    user::click(ed.cmdErase);
+    EXPECT_EQ(lines().size(), 1u);
+    EXPECT_EQ(ed.lstListeData.ListIndex, -1);
+    EXPECT_FALSE(ed.lstListeData.Selected[0]);
+    EXPECT_TRUE(ed.optSignal[0].isOn());
+    EXPECT_EQ(ed.txtData[0].Text, "");
+    EXPECT_FALSE(ed.cmdChange.Enabled);
+    // Nothing is selected any more: removing has nothing to take.
+    user::click(ed.cmdRemove);
+    EXPECT_EQ(lines().size(), 1u);
+}
+
+TEST_F(ExerciseEditor, SavingWritesTheListAndAStrayCloseDoesNotLoseIt) {
+    fill(0, false, 0, "5");
+    fill(1, false, 0, "-2");
+    user::click(ed.cmdAdd);
+
+    // Closing with unsaved lines asks; "Non" keeps the editor open.
+    platform.messageAnswers = {vbNo};
+    user::close(ed);
+    EXPECT_TRUE(ed.loaded());
+    EXPECT_NE(platform.messages.back().text.find("Voulez-vous quitter sans enregistrer ?"),
+              std::string::npos);
+
+    platform.fileAnswers = {std::nullopt}; // cancelled: nothing written, still unsaved
+    user::click(ed.cmdSave);
+    EXPECT_TRUE(ed.modified());
+
+    const std::string file = app.g.DossierPartage + "lecon";
+    platform.fileAnswers = {file};
+    user::click(ed.cmdSave);
+    EXPECT_EQ(readBytes(file + ".ond"), "CC/5//CC/-2/\r\n");
+    EXPECT_FALSE(ed.modified());
+    const auto questions = platform.messages.size();
+    user::click(ed.cmdEnd);
+    EXPECT_FALSE(ed.loaded());
+    EXPECT_EQ(platform.messages.size(), questions);
+}
+
+TEST_F(ExerciseEditor, AnEmptyListSavesAnEmptyFile) {
+    const std::string file = app.g.DossierPartage + "vide.ond";
+    testing::writeBytes(file, "CC/1//CC/1/\r\n");
+    platform.fileAnswers = {file};
+    user::click(ed.cmdSave);
+    EXPECT_TRUE(std::filesystem::exists(file));
+    EXPECT_EQ(readBytes(file), "");
+}
+
+} // namespace
+} // namespace ondivel

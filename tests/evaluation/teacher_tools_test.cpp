@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "core/ondivel.h"
+#include "core/testing/fake_platform.h"
+#include "core/user_input.h"
+#include "evaluation/frm_corbeille.h"
+#include "evaluation/frm_create_file.h"
+#include "evaluation/frm_pass.h"
+#include "evaluation/frm_pass_word.h"
+#include "shell/mdi_ondivel.h"
+#include "shell/temp_folder.h"
+
+namespace ondivel {
+namespace {
+
+using testing::readBytes;
+using testing::writeBytes;
+
+// A desktop where opening a document may find no application for it.
+class DesktopPlatform : public FakePlatform {
+  public:
+    using FakePlatform::FakePlatform;
+    bool hasEditor = true;
+    bool launch(const std::string& target) override {
+        launched.push_back(target);
+        return hasEditor;
+    }
+};
+
+class TeacherTools : public ::testing::Test {
+  protected:
+    testing::TempFolder tmp;
+    DesktopPlatform platform{tmp.path().string()};
+    Ondivel app{platform};
+    MDIOndivel& mdi = app.mdi();
+
+    // What the teacher types in the password window (nullopt: "Annuler"), the height the window
+    // had, and what happens in the window opened after it.
+    std::optional<std::string> password = std::string();
+    std::vector<double> passHeights;
+    std::function<void(Form&)> inside = [](Form&) {};
+
+    void SetUp() override {
+        platform.modalRunner = [this](Form& f) {
+            if (&f != &app.frmPass()) return inside(f);
+            passHeights.push_back(f.Height);
+            if (!password) return (void)user::click(app.frmPass().cmdQuit);
+            user::type(app.frmPass().txtPassWord, *password);
+            user::click(app.frmPass().cmdOK);
+            if (f.loaded()) user::click(app.frmPass().cmdQuit);
+        };
+        mdi.Show();
+    }
+    std::string results() const { return app.g.DossierPartage + "Resultat.txt"; }
+};
+
+TEST_F(TeacherTools, TheEmptyDefaultPasswordOpensWithOneClickInTheTallWindow) {
+    int editorShown = 0;
+    inside = [&](Form& f) { editorShown += &f == &app.frmCreateFile(); };
+    ASSERT_TRUE(user::click(mdi.Mnu_Create));
+    EXPECT_EQ(passHeights, std::vector<double>{2955});
+    EXPECT_TRUE(app.frmPass().lblInfo.Caption.starts_with("Info : par défaut, le mot de passe est vide"));
+    EXPECT_TRUE(app.g.MotDePasseValide);
+    EXPECT_EQ(editorShown, 1);
+    user::click(mdi.Mnu_Kill); // no second question in the same run
+    EXPECT_EQ(passHeights.size(), 1u);
+}
+
+TEST_F(TeacherTools, AStoredPasswordShowsTheShortWindowAndAWrongOneKeepsTheMenuShut) {
+    platform.userSettings["Settings/Password"] = "Ohm";
+    bool trashShown = false;
+    inside = [&](Form& f) { trashShown |= &f == &app.frmCorbeille(); };
+    password = "ohm";
+    user::click(mdi.Mnu_Kill);
+    EXPECT_EQ(passHeights, std::vector<double>{2310});
+    EXPECT_FALSE(app.frmPass().lblInfo.Visible);
+    EXPECT_EQ(platform.messages.back().text, "Le mot de passe saisi est faux.\r\nVeuillez le ressaisir.");
+    EXPECT_EQ(platform.messages.back().title, "Ondivel - Mot de passe");
+    EXPECT_FALSE(trashShown);
+
+    password.reset(); // "Annuler": every teacher menu does nothing
+    platform.fileAnswers = {tmp / "x.ond"};
+    user::click(mdi.Mnu_Modif);
+    user::click(mdi.Mnu_View);
+    EXPECT_EQ(platform.fileAnswers.size(), 1u);
+    EXPECT_TRUE(platform.launched.empty());
+    EXPECT_FALSE(app.frmCreateFile().loaded());
+
+    password = "Ohm";
+    user::click(mdi.Mnu_Kill);
+    EXPECT_TRUE(trashShown);
+}
+
+TEST_F(TeacherTools, AChangedPasswordIsAskedForAgainInTheSameRun) {
+    user::click(mdi.Mnu_Create);
+    ASSERT_TRUE(app.g.MotDePasseValide);
+
+    FrmPassWord& change = app.frmPassWord();
+    inside = [&](Form& f) {
+        if (&f != &change) return;
+        user::type(change.txtPassWord[0], "faux");
+        user::type(change.txtPassWord[1], "Volt");
+        user::click(change.cmdOK);
+        EXPECT_TRUE(change.loaded());
+        change.txtPassWord[0].Text.clear();
+        user::click(change.cmdOK);
+    };
+    user::click(mdi.Mnu_PassWord);
+    EXPECT_EQ(platform.messages.at(0).text,
+              "L'ancien mot de passe saisi est faux.\r\nVeuillez le ressaisir.");
+    EXPECT_EQ(platform.messages.at(1).text, "Le nouveau mot de passe a bien été enregistré.");
+    EXPECT_EQ(platform.userSettings["Settings/Password"], "Volt");
+    EXPECT_FALSE(app.g.MotDePasseValide);
+    EXPECT_FALSE(change.loaded());
+
+    inside = [](Form&) {};
+    password = "Volt";
+    user::click(mdi.Mnu_Create);
+    EXPECT_EQ(passHeights, (std::vector<double>{2955, 2310}));
+    EXPECT_TRUE(app.g.MotDePasseValide);
+}
+
+TEST_F(TeacherTools, TheTrashTakesOnlyTheChosenExerciseFilesOneByOne) {
+    for (const char* name : {"b.ond", "a.OND", "notes.txt", "c.ond"})
+        writeBytes(app.g.DossierPartage + name, "CC/1//CC/1/\r\n");
+    FrmCorbeille& trash = app.frmCorbeille();
+    inside = [&](Form& f) {
+        if (&f != &trash) return;
+        EXPECT_EQ(trash.flbOND.List, (std::vector<std::string>{"a.OND", "b.ond", "c.ond"}));
+        user::click(trash.cmdKill);
+        EXPECT_EQ(platform.messages.back().text, "Aucun fichier n'est sélectionné");
+        EXPECT_TRUE(trash.loaded());
+        user::select(trash.flbOND, 0);
+        trash.flbOND.Selected[2] = true;
+        user::click(trash.cmdKill);
+    };
+    user::click(mdi.Mnu_Kill);
+    EXPECT_FALSE(trash.loaded());
+    EXPECT_EQ(platform.trashed,
+              (std::vector<std::string>{app.g.DossierPartage + "a.OND", app.g.DossierPartage + "c.ond"}));
+    EXPECT_TRUE(std::filesystem::exists(app.g.DossierPartage + "b.ond"));
+}
+
+TEST_F(TeacherTools, ViewingOpensTheResultsFileOrSaysWhyNot) {
+    user::click(mdi.Mnu_View);
+    ASSERT_EQ(platform.launched.size(), 1u);
+    EXPECT_EQ(platform.launched[0], results());
+    EXPECT_TRUE(std::filesystem::exists(results())); // an empty file rather than an error
+
+    platform.hasEditor = false;
+    user::click(mdi.Mnu_View);
+    EXPECT_EQ(platform.messages.back().title, "Erreur sur le chemin d'accés");
+    EXPECT_EQ(platform.messages.back().flags, vbCritical);
+}
+
+TEST_F(TeacherTools, EmptyingAsksAndThenEmptiesTheLocalFile) {
+    writeBytes(results(), "Nom élève : Curie\r\n");
+    platform.messageAnswers = {vbNo};
+    user::click(mdi.Mnu_Clean);
+    EXPECT_EQ(platform.messages.back().text, "Voulez-vous vraiment vider le fichier des réponses-élèves ?");
+    EXPECT_EQ(readBytes(results()), "Nom élève : Curie\r\n");
+
+    platform.messageAnswers = {vbYes};
+    user::click(mdi.Mnu_Clean);
+    EXPECT_EQ(readBytes(results()), "");
+    EXPECT_TRUE(std::filesystem::exists(results()));
+    EXPECT_EQ(platform.messages.back().text, "Le fichier des réponses-élèves a été vidé.");
+}
+
+TEST_F(TeacherTools, InNetworkModeTheTeacherChoosesWhichResultsFile) {
+    mdi.ModeReseau = true;
+    mdi.FichierResultat = tmp / "Dépôt/OND_eleve1_3_12_2026_9_5.txt";
+    const std::string other = tmp / "Dépôt/OND_eleve2_3_12_2026_9_7.txt";
+    writeBytes(other, "x\r\n");
+    platform.messageAnswers = {vbYes};
+    platform.fileAnswers = {other};
+    user::click(mdi.Mnu_Clean);
+    EXPECT_EQ(readBytes(other), "");
+    EXPECT_EQ(platform.messages.back().text, "Fichier OND_eleve2_3_12_2026_9_7.txt vidé.");
+
+    platform.fileAnswers = {std::nullopt}; // cancelled: silently nothing
+    const auto shown = platform.messages.size();
+    user::click(mdi.Mnu_View);
+    EXPECT_TRUE(platform.launched.empty());
+    EXPECT_EQ(platform.messages.size(), shown);
+}
+
+TEST_F(TeacherTools, ModifyingLoadsTheChosenFileAndProposesItWhenSaving) {
+    const std::string file = app.g.DossierPartage + "td.ond";
+    writeBytes(file, "'TD\r\n\r\nsinuso\xEF"
+                     "dale/5/50/CC/1/\r\n");
+    FrmCreateFile& ed = app.frmCreateFile();
+    inside = [&](Form& f) {
+        if (&f != &ed) return;
+        EXPECT_EQ(ed.lstListeData.List, (std::vector<std::string>{"'TD", "sinusoïdale/5/50/CC/1/"}));
+        user::select(ed.lstListeData, 0);
+        user::click(ed.cmdDown);
+        platform.fileAnswers = {file};
+        user::click(ed.cmdSave);
+        user::click(ed.cmdEnd);
+    };
+    platform.fileAnswers = {file};
+    user::click(mdi.Mnu_Modif);
+    EXPECT_FALSE(ed.loaded());
+    EXPECT_EQ(readBytes(file), "sinuso\xEF"
+                               "dale/5/50/CC/1/\r\n'TD\r\n");
+}
+
+} // namespace
+} // namespace ondivel
