@@ -33,7 +33,7 @@ class TestDialog : public Form {
   public:
     explicit TestDialog(Ondivel& app) : Form(app, "frmTest") {
         Caption = "Essai";
-        Width = 6120, Height = 4230; // a 400 x 250 client area
+        Width = 6120, Height = 4260; // a 400 x 250 client area
         place(fraVoie, 120, 120, 3000, 1800);
         fraVoie.Caption = "Voie &A";
         place(optKind[0], 240, 360, 2700, 285);
@@ -123,7 +123,7 @@ class DialogViewTest : public QObject {
   private slots:
     void controlsSitAtTheirDesignPlacesAndScaleWithTheZoom() {
         Fixture f;
-        // 6120 x 4230 twips less the border and caption: 400 x 250 pixels; the hint label starts
+        // 6120 x 4260 twips less the border and caption: 400 x 250 pixels; the hint label starts
         // below that and stays cut off, as in a window too short for it.
         QCOMPARE(f.view.designSize(), QSize(400, 250));
         auto* frame = f.widget<QGroupBox>(f.form.fraVoie);
@@ -156,13 +156,13 @@ class DialogViewTest : public QObject {
         Fixture f;
         f.view.setFixedSize(f.view.designSize() * 2);
         // Taller: the hint label is inside now and shown.
-        f.form.Height = 4230 + 900;
+        f.form.Height = 4260 + 900;
         f.view.syncFromModel();
         QCOMPARE(f.view.designSize(), QSize(400, 310));
         QCOMPARE(f.view.size(), QSize(800, 620));
         // A hidden control gives no room: back to the short window.
         f.form.lblHint.Visible = false;
-        f.form.Height = 4230;
+        f.form.Height = 4260;
         f.view.syncFromModel();
         QCOMPARE(f.view.size(), QSize(800, 500));
     }
@@ -218,6 +218,13 @@ class DialogViewTest : public QObject {
         f.view.syncFromModel();
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(f.form.okClicks, 2);
+        // The window hands Enter to another button: the look and the key follow.
+        f.form.defaultButton = &f.form.cmdCancel;
+        f.view.syncFromModel();
+        QVERIFY(f.widget<QPushButton>(f.form.cmdCancel)->isDefault());
+        QVERIFY(!f.widget<QPushButton>(f.form.cmdOK)->isDefault());
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(f.form.cancelClicks, 2);
     }
 
     void typedKeysGoThroughTheModelsFilter() {

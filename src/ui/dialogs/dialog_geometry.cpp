@@ -11,7 +11,7 @@ namespace {
 
 // The border and caption of a desktop window at 96 dpi, in twips.
 constexpr double kBorderTwips = 120;
-constexpr double kCaptionTwips = 480;
+constexpr double kCaptionTwips = 510;
 // Space kept right of and below the last control, in pixels.
 constexpr double kMargin = 8;
 

@@ -58,10 +58,6 @@ DialogView::DialogView(Form& form, QWidget* parent) : FormView(form, parent) {
         if (previous) setTabOrder(previous, w);
         previous = w;
     }
-    if (form.defaultButton)
-        if (auto* button = qobject_cast<QPushButton*>(widgetOf(*form.defaultButton)))
-            button->setDefault(true);
-
     shownDesign_ = designSize();
     resize(shownDesign_);
     placeAll();
@@ -157,6 +153,13 @@ void DialogView::syncFromModel() {
         followDesignSize();
         for (const Item& item : items_)
             if (item.bound) item.bound->syncFromModel();
+        if (form().defaultButton != shownDefault_) {
+            // The answer window hands Enter from one button to the other as the lesson goes.
+            for (const Control* c : {shownDefault_, static_cast<const Control*>(form().defaultButton)})
+                if (auto* button = qobject_cast<QPushButton*>(c ? widgetOf(*c) : nullptr))
+                    button->setDefault(c == form().defaultButton);
+            shownDefault_ = form().defaultButton;
+        }
         if (auto* dialog = qobject_cast<QDialog*>(window())) {
             const QString title = QString::fromStdString(form().Caption);
             if (dialog->windowTitle() != title) dialog->setWindowTitle(title);

@@ -54,6 +54,7 @@ class DialogView : public FormView {
     std::map<const Control*, QWidget*> widgets_;
     std::map<std::pair<const Control*, std::string>, QButtonGroup*> optionGroups_;
     QSize shownDesign_;
+    const Control* shownDefault_ = nullptr;
     int focusRequestsSeen_ = 0;
     bool focusPending_ = false;
     bool syncing_ = false;
