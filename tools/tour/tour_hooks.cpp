@@ -31,6 +31,8 @@ void drawModalWindow(QPixmap& picture, const QString& title, const QPixmap& cont
     for (int i = 1; i <= 8; ++i) // a soft shadow
         p.fillRect(frame.adjusted(-i, -i + 4, i, i + 4), QColor(0, 0, 0, 10));
     p.fillRect(frame, QColor(60, 64, 72));
+    p.setPen(QColor(40, 42, 48));
+    p.drawRect(frame.adjusted(0, 0, -1, -1));
     p.setPen(Qt::white);
     QFont f = p.font();
     f.setPixelSize(14);

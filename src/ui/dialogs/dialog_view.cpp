@@ -1,8 +1,10 @@
 #include "ui/dialogs/dialog_view.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -13,6 +15,7 @@
 #include "core/user_input.h"
 #include "ui/dialogs/dialog_geometry.h"
 #include "ui/dialogs/dialog_widgets.h"
+#include "ui/dialogs/text_fit.h"
 
 namespace ondivel {
 
@@ -53,7 +56,7 @@ DialogView::DialogView(Form& form, QWidget* parent) : FormView(form, parent) {
     QWidget* previous = nullptr;
     for (Control* c : drawn) {
         QWidget* w = widgets_[c];
-        items_.push_back({c, w, dynamic_cast<BoundWidget*>(w), enclosingFrame(*c, form.controls())});
+        items_.push_back({c, w, dynamic_cast<BoundWidget*>(w), enclosingFrame(*c, form.controls()), {}, {}});
         if (!(w->focusPolicy() & Qt::TabFocus)) continue;
         if (previous) setTabOrder(previous, w);
         previous = w;
@@ -117,17 +120,52 @@ void DialogView::resizeEvent(QResizeEvent*) {
 void DialogView::placeAll() {
     const QSizeF design = clientSize(form());
     if (design.isEmpty()) return;
-    const double s = std::min(width() / design.width(), height() / design.height());
+    scale_ = std::min(width() / design.width(), height() / design.height());
+    fontPixels_ = std::max(8, static_cast<int>(std::lround(kFontPixels * scale_)));
     QFont f = font();
-    const int pixels = std::max(8, static_cast<int>(std::lround(kFontPixels * s)));
-    if (f.pixelSize() != pixels) {
-        f.setPixelSize(pixels);
+    if (f.pixelSize() != fontPixels_) {
+        f.setPixelSize(fontPixels_);
         setFont(f);
     }
-    for (const Item& item : items_) {
-        QRectF r = designRect(*item.control);
-        if (item.frame) r.translate(-designRect(*item.frame).topLeft());
-        item.widget->setGeometry(QRectF(r.left() * s, r.top() * s, r.width() * s, r.height() * s).toRect());
+    for (const Item& item : items_)
+        item.widget->setGeometry(placedRect(item));
+    fitTexts(true);
+}
+
+QRect DialogView::placedRect(const Item& item) const {
+    QRectF r = designRect(*item.control);
+    if (item.frame) r.translate(-designRect(*item.frame).topLeft());
+    return QRectF(r.left() * scale_, r.top() * scale_, r.width() * scale_, r.height() * scale_).toRect();
+}
+
+double DialogView::roomBelow(const Item& item) const {
+    constexpr double kGap = 2;
+    const QRectF r = designRect(*item.control);
+    double limit =
+        item.frame ? designRect(*item.frame).bottom() - 2 * kGap : clientSize(form()).height() - kGap;
+    for (const Item& other : items_) {
+        if (&other == &item || other.frame != item.frame) continue;
+        const QRectF o = designRect(*other.control);
+        if (o.top() >= r.bottom() - 0.5 && o.left() < r.right() && o.right() > r.left())
+            limit = std::min(limit, o.top() - kGap);
+    }
+    return std::max(0.0, limit - r.bottom());
+}
+
+void DialogView::fitTexts(bool again) {
+    for (Item& item : items_) {
+        auto* label = qobject_cast<QLabel*>(item.widget);
+        auto* button = qobject_cast<QAbstractButton*>(item.widget);
+        if (!label && !button) continue;
+        const QString text = label ? label->text() : button->text();
+        const QRect placed = placedRect(item);
+        if (!again && text == item.fittedText && placed == item.fittedRect) continue;
+        item.fittedText = text;
+        item.fittedRect = placed;
+        if (label)
+            fitLabel(*label, placed, static_cast<int>(roomBelow(item) * scale_), fontPixels_);
+        else if (!text.isEmpty())
+            fitCaption(*button, fontPixels_);
     }
 }
 
@@ -153,6 +191,7 @@ void DialogView::syncFromModel() {
         followDesignSize();
         for (const Item& item : items_)
             if (item.bound) item.bound->syncFromModel();
+        fitTexts(false);
         if (form().defaultButton != shownDefault_) {
             // The answer window hands Enter from one button to the other as the lesson goes.
             for (const Control* c : {shownDefault_, static_cast<const Control*>(form().defaultButton)})

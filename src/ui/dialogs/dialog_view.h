@@ -39,12 +39,20 @@ class DialogView : public FormView {
         QWidget* widget;
         BoundWidget* bound;
         const Control* frame; // the frame it sits in, null for the window
+        // The text and rectangle its font was last fitted to.
+        QString fittedText;
+        QRect fittedRect;
     };
 
     QWidget* makeWidget(Control& c, QWidget* parent);
     // The exclusive group of the option buttons of one frame (null: the window) and model group.
     QButtonGroup* optionGroup(const Control* frame, const std::string& group);
     void placeAll();
+    // The control's design rectangle at the present scale, in its parent's coordinates.
+    QRect placedRect(const Item& item) const;
+    // Free design pixels below a label before the next control or its parent's edge.
+    double roomBelow(const Item& item) const;
+    void fitTexts(bool again);
     void followDesignSize();
     void applyFocusRequest();
     void retryFocusRequest();
@@ -54,6 +62,8 @@ class DialogView : public FormView {
     std::map<const Control*, QWidget*> widgets_;
     std::map<std::pair<const Control*, std::string>, QButtonGroup*> optionGroups_;
     QSize shownDesign_;
+    double scale_ = 1;
+    int fontPixels_ = 12;
     const Control* shownDefault_ = nullptr;
     int focusRequestsSeen_ = 0;
     bool focusPending_ = false;

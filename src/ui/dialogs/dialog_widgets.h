@@ -76,6 +76,9 @@ class DialogFrame : public QGroupBox, public BoundWidget {
     DialogFrame(Control& c, QWidget* parent);
     void syncFromModel() override;
 
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
   private:
     Control& control_;
 };
