@@ -5,9 +5,12 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 #include "core/control.h"
 #include "core/form.h"
@@ -152,21 +155,70 @@ double DialogView::roomBelow(const Item& item) const {
     return std::max(0.0, limit - r.bottom());
 }
 
+namespace {
+
+// Texts that line up share one font, so that a column of labels, a row of buttons or a group of
+// options does not mix sizes: labels by column, push buttons by row, options by group.
+using FitGroup = std::tuple<const Control*, int, double, double, std::string>;
+
+FitGroup fitGroupOf(const Control& c, const Control* frame) {
+    switch (c.kind()) {
+    case ControlKind::Label:
+        return {frame, 0, c.Left, c.Width, {}};
+    case ControlKind::CommandButton:
+        return {frame, 1, c.Top, c.Height, {}};
+    default:
+        return {frame, 2, 0, 0, c.group()};
+    }
+}
+
+} // namespace
+
 void DialogView::fitTexts(bool again) {
+    bool changed = again;
     for (Item& item : items_) {
         auto* label = qobject_cast<QLabel*>(item.widget);
         auto* button = qobject_cast<QAbstractButton*>(item.widget);
         if (!label && !button) continue;
-        const QString text = label ? label->text() : button->text();
+        const QString text = (label ? label->text() : button->text()) +
+                             (item.widget->isVisibleTo(this) ? QStringLiteral("\x01") : QString());
         const QRect placed = placedRect(item);
-        if (!again && text == item.fittedText && placed == item.fittedRect) continue;
+        if (text == item.fittedText && placed == item.fittedRect) continue;
         item.fittedText = text;
         item.fittedRect = placed;
-        if (label)
-            fitLabel(*label, placed, static_cast<int>(roomBelow(item) * scale_), fontPixels_);
-        else if (!text.isEmpty())
-            fitCaption(*button, fontPixels_);
+        changed = true;
     }
+    if (!changed) return;
+    std::map<FitGroup, int> groups;
+    std::vector<const Item*> fitted, wrappedLabels;
+    for (const Item& item : items_) {
+        const bool shown = item.widget->isVisibleTo(this);
+        const QRect placed = placedRect(item);
+        int pixels = 0;
+        if (auto* label = qobject_cast<QLabel*>(item.widget)) {
+            if (designedForOneLine(*label, placed.height(), fontPixels_))
+                pixels = lineLabelPixels(*label, placed.width(), fontPixels_);
+            if (!pixels) {
+                wrappedLabels.push_back(&item);
+                continue;
+            }
+        } else if (auto* button = qobject_cast<QAbstractButton*>(item.widget)) {
+            pixels = button->text().isEmpty() ? fontPixels_ : captionPixels(*button, fontPixels_);
+        } else {
+            continue;
+        }
+        fitted.push_back(&item);
+        auto [it, added] = groups.emplace(fitGroupOf(*item.control, item.frame), fontPixels_);
+        if (shown) it->second = std::min(it->second, pixels);
+    }
+    for (const Item* item : fitted) {
+        const QFont f = fontWithPixels(*item->widget, groups[fitGroupOf(*item->control, item->frame)]);
+        if (item->widget->font() != f) item->widget->setFont(f);
+        item->widget->setGeometry(placedRect(*item));
+    }
+    for (const Item* item : wrappedLabels)
+        fitWrappedLabel(*qobject_cast<QLabel*>(item->widget), placedRect(*item),
+                        static_cast<int>(roomBelow(*item) * scale_), fontPixels_);
 }
 
 void DialogView::followDesignSize() {

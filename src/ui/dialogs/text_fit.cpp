@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <algorithm>
@@ -13,12 +12,6 @@
 namespace ondivel {
 
 namespace {
-
-QFont withPixels(const QWidget& w, int pixels) {
-    QFont f = w.parentWidget() ? w.parentWidget()->font() : w.font();
-    f.setPixelSize(pixels);
-    return f;
-}
 
 // What a caption needs besides its text: the indicator of an option button or check box, the
 // frame and padding of a push button.
@@ -40,33 +33,39 @@ int smallestFitPixels(int basePixels) {
     return std::max(7, (basePixels * 3 + 3) / 4);
 }
 
-void fitCaption(QAbstractButton& button, int basePixels) {
+QFont fontWithPixels(const QWidget& w, int pixels) {
+    QFont f = w.parentWidget() ? w.parentWidget()->font() : w.font();
+    f.setPixelSize(pixels);
+    return f;
+}
+
+int captionPixels(const QAbstractButton& button, int basePixels) {
     const QString text = captionWithoutAccessKey(button.text().toStdString());
     const int room = button.width() - chrome(button);
     int pixels = basePixels;
     while (pixels > smallestFitPixels(basePixels) &&
-           QFontMetrics(withPixels(button, pixels)).horizontalAdvance(text) > room)
+           QFontMetrics(fontWithPixels(button, pixels)).horizontalAdvance(text) > room)
         --pixels;
-    const QFont f = withPixels(button, pixels);
-    if (button.font() != f) button.setFont(f);
+    return pixels;
 }
 
-void fitLabel(QLabel& label, const QRect& placed, int room, int basePixels) {
-    const auto needs = [&](int pixels) {
-        label.setFont(withPixels(label, pixels));
-        return label.text().isEmpty() ? 0 : label.heightForWidth(placed.width());
-    };
+bool designedForOneLine(const QLabel& label, int height, int basePixels) {
+    return height < 2 * QFontMetrics(fontWithPixels(label, basePixels)).height();
+}
+
+int lineLabelPixels(const QLabel& label, int width, int basePixels) {
+    if (label.text().contains(QLatin1Char('\n'))) return 0;
+    for (int pixels = basePixels; pixels >= smallestFitPixels(basePixels); --pixels)
+        if (QFontMetrics(fontWithPixels(label, pixels)).horizontalAdvance(label.text()) <= width)
+            return pixels;
+    return 0;
+}
+
+void fitWrappedLabel(QLabel& label, const QRect& placed, int room, int basePixels) {
     const int smallest = smallestFitPixels(basePixels);
-    const bool oneLine = placed.height() < 2 * QFontMetrics(withPixels(label, basePixels)).height();
-    int pixels = basePixels;
-    bool fitted = false;
-    if (oneLine) {
-        for (pixels = basePixels; pixels >= smallest && !fitted; --pixels)
-            fitted = needs(pixels) <= placed.height();
-    }
-    if (!fitted) {
-        for (pixels = basePixels; pixels >= smallest && !fitted; --pixels)
-            fitted = needs(pixels) <= placed.height() + room;
+    for (int pixels = basePixels; pixels >= smallest; --pixels) {
+        label.setFont(fontWithPixels(label, pixels));
+        if (label.text().isEmpty() || label.heightForWidth(placed.width()) <= placed.height() + room) break;
     }
     const int height =
         std::clamp(label.heightForWidth(placed.width()), placed.height(), placed.height() + room);
