@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -109,9 +110,13 @@ class EvaluationDialogsTest : public QObject {
         Program p;
         FrmName& name = p.app.frmName();
         bool typed = false;
+        // A window that gives itself a place goes there, in the main window's client area.
+        name.Left = 3000, name.Top = 1500;
+        const QPoint place = p.views.mainWindow().mdiArea()->viewport()->mapToGlobal(QPoint(200, 100));
         p.runModal(name, [&](QDialog& host, DialogView& view) {
             QVERIFY(host.isModal());
             QCOMPARE(host.windowTitle(), QStringLiteral("Qui êtes-vous ?"));
+            QCOMPARE(host.pos(), place);
             auto* box = qobject_cast<QLineEdit*>(view.widgetOf(name.txtIdent[1]));
             box->setFocus();
             QTest::keyClicks(box, "Dupont");
