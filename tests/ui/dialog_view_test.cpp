@@ -152,6 +152,29 @@ class DialogViewTest : public QObject {
         snapshot(f.view, "dialog_view_zoom2");
     }
 
+    void nestedFramesHoldTheControlsWhollyInsideThem() {
+        QTemporaryDir dir;
+        FakePlatform platform{dir.path().toStdString()};
+        Ondivel app{platform};
+        Form form(app, "frmNested");
+        form.Width = 6120, form.Height = 4260;
+        FormControl outer(form, ControlKind::Frame, "fraOuter"), inner(form, ControlKind::Frame, "fraInner");
+        FormControl deep(form, ControlKind::CheckBox, "chkDeep"),
+            across(form, ControlKind::TextBox, "txtAcross");
+        // Declared inner first: the view must still make the outer frame the inner one's parent.
+        place(inner, 600, 600, 2400, 1200);
+        place(outer, 300, 300, 4500, 2700);
+        place(deep, 900, 900, 1500, 300);
+        place(across, 2700, 1500, 2400, 300); // starts inside the outer frame, ends outside it
+        DialogView view(form);
+        auto* outerBox = view.widgetOf(outer);
+        QCOMPARE(view.widgetOf(inner)->parentWidget(), outerBox);
+        QCOMPARE(view.widgetOf(inner)->geometry(), QRect(20, 20, 160, 80));
+        QCOMPARE(view.widgetOf(deep)->parentWidget(), view.widgetOf(inner));
+        QCOMPARE(view.widgetOf(deep)->geometry(), QRect(20, 20, 100, 20));
+        QCOMPARE(view.widgetOf(across)->parentWidget(), &view);
+    }
+
     void theWindowFollowsTheModelsHeightAtItsZoom() {
         Fixture f;
         f.view.setFixedSize(f.view.designSize() * 2);

@@ -2,12 +2,17 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QMdiArea>
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
+#include <cmath>
 #include <iostream>
+#include <optional>
 
 #include "core/form.h"
 #include "core/ondivel.h"
+#include "core/platform.h"
 #include "ui/surface/tee_platform.h"
 #include "ui/views/form_view.h"
 #include "ui/views/main_window_view.h"
@@ -17,15 +22,19 @@ namespace ondivel::tour {
 
 namespace {
 
-// A modal window as the desktop shows it, centred over the main window: a shadow, a title bar
-// with its caption, and the window's contents.
-void drawModalWindow(QPixmap& picture, const QString& title, const QPixmap& contents) {
+// A modal window as the desktop shows it, at `place` or else centred over the main window: a
+// shadow, a title bar with its caption, and the window's contents.
+void drawModalWindow(QPixmap& picture, const QString& title, const QPixmap& contents,
+                     std::optional<QPoint> place) {
     const QSize body = contents.deviceIndependentSize().toSize();
     constexpr int kTitle = 30, kBorder = 1;
     const QSize outer(body.width() + 2 * kBorder, body.height() + kTitle + kBorder);
     const QSize whole = picture.deviceIndependentSize().toSize();
-    const QRect frame(QPoint((whole.width() - outer.width()) / 2, (whole.height() - outer.height()) / 2),
-                      outer);
+    QPoint corner((whole.width() - outer.width()) / 2, (whole.height() - outer.height()) / 2);
+    if (place)
+        corner = QPoint(std::clamp(place->x(), 0, std::max(0, whole.width() - outer.width())),
+                        std::clamp(place->y(), 0, std::max(0, whole.height() - outer.height())));
+    const QRect frame(corner, outer);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     for (int i = 1; i <= 8; ++i) // a soft shadow
@@ -77,10 +86,20 @@ void TourHooks::shot(Ondivel& app, const std::string& name) {
     QApplication::processEvents();
     QPixmap picture = views_->mainWindow().grab();
     // The scenario runs modal windows without their dialog: draw them over the main window.
-    for (Form* form : app.forms())
-        if (form->loaded() && form->Visible && form->modal())
-            drawModalWindow(picture, QString::fromStdString(form->Caption),
-                            views_->modalViewFor(*form)->grab());
+    for (Form* form : app.forms()) {
+        if (!form->loaded() || !form->Visible || !form->modal()) continue;
+        // A window that places itself (the mark beside the oscilloscope) is drawn there.
+        std::optional<QPoint> place;
+        if (form->Left != 0 || form->Top != 0) {
+            const double twips = app.platform().twipsPerPixel() / views_->zoom();
+            const QPoint inArea(static_cast<int>(std::lround(form->Left / twips)),
+                                static_cast<int>(std::lround(form->Top / twips)));
+            MainWindowView& main = views_->mainWindow();
+            place = main.mdiArea()->viewport()->mapTo(&main, inArea);
+        }
+        drawModalWindow(picture, QString::fromStdString(form->Caption), views_->modalViewFor(*form)->grab(),
+                        place);
+    }
     std::error_code ec;
     std::filesystem::create_directories(out_, ec);
     const std::filesystem::path file = out_ / (name + ".png");
