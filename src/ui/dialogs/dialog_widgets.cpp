@@ -7,21 +7,22 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTimer>
+#include <cctype>
 
 #include "core/control.h"
 #include "core/form.h"
 #include "core/ondivel.h"
 #include "core/user_input.h"
 #include "core/win1252.h"
+#include "evaluation/frm_exo.h"
 #include "ui/dialogs/text_fit.h"
 
 namespace ondivel {
 
 namespace {
 
-// Picture resources of the evaluation's answer light.
-constexpr int kPictureLightWaiting = 14;
-constexpr int kPictureLightAllRight = 15;
+constexpr int kPictureLightWaiting = FrmExo::kLightWaiting;
+constexpr int kPictureLightAllRight = FrmExo::kLightAllRight;
 
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
