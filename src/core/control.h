@@ -66,6 +66,8 @@ struct ControlProps {
     int MousePointer = 0; // 0 default, 11 hourglass, 99 custom cursor
     double SmallChange = 1, LargeChange = 1;
     int SelStart = 0, SelLength = 0;
+    // Text boxes: the character shown for each typed one (passwords); empty shows the text.
+    std::string PasswordChar;
 };
 
 struct ControlEvents {

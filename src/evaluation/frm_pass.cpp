@@ -21,6 +21,7 @@ std::string StoredTeacherPassword(Ondivel& app) {
 FrmPass::FrmPass(Ondivel& app) : Form(app, "frmPass") {
     Caption = "Ondivel - Mot de passe";
     lblPassWord.Caption = "Saisir le mot de passe :";
+    txtPassWord.PasswordChar = "*";
     cmdOK.Caption = "Valider";
     cmdQuit.Caption = "Annuler";
     lblInfo.Caption =

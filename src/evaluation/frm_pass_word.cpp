@@ -16,6 +16,7 @@ FrmPassWord::FrmPassWord(Ondivel& app) : Form(app, "frmPassWord") {
     Caption = "Changer le mot de passe";
     lblPassWord[0].Caption = "Ancien mot de passe :";
     lblPassWord[1].Caption = "Nouveau mot de passe :";
+    txtPassWord[0].PasswordChar = txtPassWord[1].PasswordChar = "*";
     cmdOK.Caption = "Valider";
     Command1.Caption = "Quitter";
     defaultButton = &cmdOK;

@@ -21,6 +21,8 @@ class ChronoView : public FormView {
 
     void syncFromModel() override;
     QSize designSize() const override;
+    // A frameless sub-window takes its size from here: the dial, not an empty box.
+    QSize sizeHint() const override { return designSize(); }
     // The dial's colour now: the title colour of the desktop, red while the alarm rings.
     QColor dialColor() const;
 
