@@ -49,6 +49,7 @@ class TestDialog : public Form {
             cmbShape.addItem(item);
         cmbShape.ListIndex = 0;
         place(txtPassWord, 240, 2100, 2000, 330);
+        txtPassWord.PasswordChar = "*";
         place(cmdOK, 2700, 3100, 1400, 375);
         cmdOK.Caption = "&Valider";
         place(cmdCancel, 4300, 3100, 1400, 375);

@@ -72,7 +72,7 @@ QString captionWithoutAccessKey(const std::string& caption) {
 }
 
 bool isPasswordBox(const Control& c) {
-    return c.kind() == ControlKind::TextBox && endsWithNoCase(c.name(), "password");
+    return c.kind() == ControlKind::TextBox && !c.PasswordChar.empty();
 }
 
 DialogButton::DialogButton(Control& c, Touched touched, QWidget* parent) : QPushButton(parent), control_(c) {

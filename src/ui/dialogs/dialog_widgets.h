@@ -24,7 +24,7 @@ using Touched = std::function<void()>;
 
 // Captions of the classic toolkit mark their access key with "&"; labels show it plainly.
 QString captionWithoutAccessKey(const std::string& caption);
-// Text boxes whose name ends in "PassWord" (any case) echo their characters as dots.
+// Text boxes with a PasswordChar hide what is typed (the desktop's own echo character).
 bool isPasswordBox(const Control& c);
 
 class DialogButton : public QPushButton, public BoundWidget {
