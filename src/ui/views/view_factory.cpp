@@ -3,6 +3,7 @@
 #include <map>
 
 #include "core/form.h"
+#include "ui/dialogs/evaluation_views.h"
 #include "ui/views/chrono_view.h"
 #include "ui/views/full_screen_view.h"
 #include "ui/views/generic_view.h"
@@ -47,6 +48,7 @@ void registerAllViews() {
     registerVoltView();
     registerTrmsView();
     registerChronoView();
+    registerEvaluationViews();
     registerOptionView();
 }
 
