@@ -107,8 +107,8 @@ QWidget* OptionView::interfaceTab() {
     FrmOption& f = options_;
     auto* page = new QWidget;
     auto* v = new QVBoxLayout(page);
-    for (Control* c : {&f.chkLoadTipsAtStartup, &f.chkToolTip, &f.chkReglage, &f.chkMultimetre,
-                       &f.chkCopySensibility}) {
+    for (Control* c :
+         {&f.chkLoadTipsAtStartup, &f.chkToolTip, &f.chkReglage, &f.chkMultimetre, &f.chkCopySensibility}) {
         QCheckBox* box = checkBox(*c, page);
         bind(*c, box, [c, box] { box->setChecked(c->Value == kChecked); });
         v->addWidget(box);
