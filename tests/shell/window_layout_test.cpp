@@ -85,7 +85,7 @@ TEST_P(DefaultLayout, EveryOpenWindowGoesToItsPlace) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Benches, DefaultLayout, ::testing::ValuesIn(kBenches),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 using DefaultLayoutWindows = AppFixture;
 
