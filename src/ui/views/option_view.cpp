@@ -200,6 +200,12 @@ QWidget* OptionView::traceBox(int trace) {
     }
     form->addRow(marker);
     list(f.lblMarque[trace], f.cbxMarque[trace], markerSymbol);
+    // The symbols are small in the dialog's font: a size larger makes them tell apart.
+    if (auto* glyphs = qobject_cast<QComboBox*>(widgetOf(f.cbxMarque[trace]))) {
+        QFont larger = glyphs->font();
+        larger.setPointSizeF(larger.pointSizeF() * 1.4);
+        glyphs->setFont(larger);
+    }
     list(f.lblWidth[trace], f.cbxWidth[trace], asIs);
     return frame;
 }
