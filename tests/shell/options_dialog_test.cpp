@@ -244,5 +244,45 @@ TEST_F(OptionsDialog, F1OpensItsHelpTopic) {
     EXPECT_TRUE(platform.helpRequests.back().ends_with("#4200"));
 }
 
+// Every preference written with a value of its own, so that two keys read into or saved from
+// each other's control would show.
+struct StoredKey {
+    const char* section;
+    const char* key;
+    const char* value;
+};
+// clang-format off
+const StoredKey kEveryPreference[] = {
+    {"Options", "Couleur fond", "255"},          {"Options", "Show Tips at Startup", "0"},
+    {"Options", "ShowToolTip", "0"},             {"Options", "Copy Sensibility", "0"},
+    {"Options", "Reglage auto", "1"},            {"Options", "ColorYa", "1"},
+    {"Options", "ColorYb", "2"},                 {"Options", "ColorGrille", "3"},
+    {"Options", "ColorScreen", "4"},             {"Options", "ColorCadre", "5"},
+    {"Options", "Multimetre college", "1"},
+    {"Impression", "Style Ligne Voie A", "1"},   {"Impression", "Style Ligne Voie B", "2"},
+    {"Impression", "Marque Voie A", "0"},        {"Impression", "Marque Voie B", "1"},
+    {"Impression", "Motif Marque Voie A", "3"},  {"Impression", "Motif Marque Voie B", "4"},
+    {"Impression", "Taille Marque Voie A", "2"}, {"Impression", "Taille Marque Voie B", "1"},
+};
+// clang-format on
+
+using StoredPreferences = AppFixture;
+
+TEST_F(StoredPreferences, EveryKeyComesBackUnchangedThroughTheWindow) {
+    for (const StoredKey& k : kEveryPreference)
+        preset(k.section, k.key, k.value);
+    start();
+    app.g.MotDePasseValide = true;
+    platform.modalRunner = [this](Form& form) {
+        if (&form == &app.frmOption()) user::click(app.frmOption().cmdOK);
+    };
+    // Wiped first, so that only what the window saves is there to read.
+    for (const StoredKey& k : kEveryPreference)
+        WriteIniValue(app.g.FichierConfig, k.section, k.key, "");
+    user::click(app.mdi().Mnu_Pref[0]);
+    for (const StoredKey& k : kEveryPreference)
+        EXPECT_EQ(ini(k.section, k.key), k.value) << k.section << " / " << k.key;
+}
+
 } // namespace
 } // namespace ondivel
