@@ -14,8 +14,12 @@
 #include "shell/pending_features.h"
 #include "shell/program_info.h"
 #include "shell/window_layout.h"
+#include "sources/frm_alim.h"
+#include "sources/frm_dyn.h"
+#include "sources/frm_edf.h"
 #include "sources/frm_gbf.h"
 #include "sources/frm_harmonique.h"
+#include "sources/frm_pile.h"
 
 namespace ondivel {
 
@@ -174,10 +178,12 @@ void MDIOndivel::Mnu_Pilote_Click() {
 }
 
 void MDIOndivel::unloadSourcePanels() {
-    // The battery, supply, alternator and mains panels join this list when they are built.
+    Ondivel& a = app();
     for (int side : {SideA, SideB}) {
-        app().frmGBF(side).Unload();
-        app().frmHarmonique(side).Unload();
+        for (Form* panel :
+             std::initializer_list<Form*>{&a.frmGBF(side), &a.frmHarmonique(side), &a.frmPile(side),
+                                          &a.frmAlim(side), &a.frmDyn(side), &a.frmEDF(side)})
+            panel->Unload();
     }
 }
 

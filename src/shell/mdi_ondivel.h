@@ -79,6 +79,8 @@ class MDIOndivel : public Form {
     void Form_MouseMove(int button, int shift, double x, double y) override;
 
     void SetFreeMode(bool isFree);
+    // Closes every source panel of both sides.
+    void unloadSourcePanels();
     // Passes the teacher password gate; false when the user did not give the password.
     bool TeacherGate();
     // "Ondivel v.1.0 - Mode libre"
@@ -121,7 +123,6 @@ class MDIOndivel : public Form {
     void locateSettingsFile();
     void reportStartUpError(int number, const std::string& description);
     void closeCalculator();
-    void unloadSourcePanels();
     // The results file that viewing and emptying work on; nullopt when the teacher cancelled.
     std::optional<std::string> chooseResultsFile();
 
