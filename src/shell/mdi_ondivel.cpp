@@ -15,8 +15,13 @@
 #include "shell/pending_features.h"
 #include "shell/printout.h"
 #include "shell/program_info.h"
+#include "shell/window_layout.h"
+#include "sources/frm_alim.h"
+#include "sources/frm_dyn.h"
+#include "sources/frm_edf.h"
 #include "sources/frm_gbf.h"
 #include "sources/frm_harmonique.h"
+#include "sources/frm_pile.h"
 
 namespace ondivel {
 
@@ -65,8 +70,7 @@ MDIOndivel::MDIOndivel(Ondivel& app) : Form(app, "MDIOndivel") {
     addMenu(Mnu_About, "A &propos de Ondivel", 1);
 
     // Greyed until the part of the program behind them exists.
-    later_ = {&Mnu_PosWin,     &Mnu_Pref[0], &Mnu_Pref[1], &Mnu_Pref[2], &Mnu_Help_Contents,
-              &Mnu_Help_Index, &Mnu_Tip,     &Mnu_NewTip,  &Mnu_Web,     &Mnu_About};
+    later_ = {&Mnu_Help_Contents, &Mnu_Help_Index, &Mnu_Tip, &Mnu_NewTip, &Mnu_Web, &Mnu_About};
     for (Control* item : later_)
         item->Enabled = false;
     // The calculator entry only where the desktop has a calculator.
@@ -85,6 +89,7 @@ MDIOndivel::MDIOndivel(Ondivel& app) : Form(app, "MDIOndivel") {
     Mnu_ConfigPrint.on.Click = [this] { Mnu_ConfigPrint_Click(); };
     for (int i = 0; i < Mnu_ClipBoard.size(); ++i)
         Mnu_ClipBoard[i].on.Click = [this, i] { Mnu_ClipBoard_Click(i); };
+    Mnu_PosWin.on.Click = [this] { Mnu_PosWin_Click(); };
     Mnu_ViewFullScreen.on.Click = [this] { Mnu_ViewFullScreen_Click(); };
     for (int i = 0; i < Mnu_Pref.size(); ++i)
         Mnu_Pref[i].on.Click = [this, i] { Mnu_Pref_Click(i); };
@@ -176,10 +181,12 @@ void MDIOndivel::Mnu_Pilote_Click() {
 }
 
 void MDIOndivel::unloadSourcePanels() {
-    // The battery, supply, alternator and mains panels join this list when they are built.
+    Ondivel& a = app();
     for (int side : {SideA, SideB}) {
-        app().frmGBF(side).Unload();
-        app().frmHarmonique(side).Unload();
+        for (Form* panel :
+             std::initializer_list<Form*>{&a.frmGBF(side), &a.frmHarmonique(side), &a.frmPile(side),
+                                          &a.frmAlim(side), &a.frmDyn(side), &a.frmEDF(side)})
+            panel->Unload();
     }
 }
 
@@ -251,6 +258,10 @@ void MDIOndivel::Mnu_ConfigPrint_Click() {
 
 void MDIOndivel::Mnu_ClipBoard_Click(int index) {
     CopyScreenToClipboard(app(), index);
+}
+
+void MDIOndivel::Mnu_PosWin_Click() {
+    DefaultWindowLayout(app());
 }
 
 void MDIOndivel::Mnu_ViewFullScreen_Click() {

@@ -2,15 +2,57 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QMdiArea>
+#include <QPainter>
 #include <QPixmap>
+#include <algorithm>
+#include <cmath>
 #include <iostream>
+#include <optional>
 
+#include "core/form.h"
 #include "core/ondivel.h"
+#include "core/platform.h"
 #include "ui/surface/tee_platform.h"
+#include "ui/views/form_view.h"
 #include "ui/views/main_window_view.h"
 #include "ui/views/view_manager.h"
 
 namespace ondivel::tour {
+
+namespace {
+
+// A modal window as the desktop shows it, at `place` or else centred over the main window: a
+// shadow, a title bar with its caption, and the window's contents.
+void drawModalWindow(QPixmap& picture, const QString& title, const QPixmap& contents,
+                     std::optional<QPoint> place) {
+    const QSize body = contents.deviceIndependentSize().toSize();
+    constexpr int kTitle = 30, kBorder = 1;
+    const QSize outer(body.width() + 2 * kBorder, body.height() + kTitle + kBorder);
+    const QSize whole = picture.deviceIndependentSize().toSize();
+    QPoint corner((whole.width() - outer.width()) / 2, (whole.height() - outer.height()) / 2);
+    if (place)
+        corner = QPoint(std::clamp(place->x(), 0, std::max(0, whole.width() - outer.width())),
+                        std::clamp(place->y(), 0, std::max(0, whole.height() - outer.height())));
+    const QRect frame(corner, outer);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int i = 1; i <= 8; ++i) // a soft shadow
+        p.fillRect(frame.adjusted(-i, -i + 4, i, i + 4), QColor(0, 0, 0, 10));
+    p.fillRect(frame, QColor(60, 64, 72));
+    p.setPen(QColor(40, 42, 48));
+    p.drawRect(frame.adjusted(0, 0, -1, -1));
+    p.setPen(Qt::white);
+    QFont f = p.font();
+    f.setPixelSize(14);
+    f.setBold(true);
+    p.setFont(f);
+    p.drawText(QRect(frame.left() + 12, frame.top(), frame.width() - 24, kTitle),
+               Qt::AlignVCenter | Qt::AlignLeft, title);
+    p.drawPixmap(frame.left() + kBorder, frame.top() + kTitle, contents);
+}
+
+} // namespace
 
 TourHooks::TourHooks(std::filesystem::path outDir) : out_(std::move(outDir)) {}
 
@@ -38,14 +80,30 @@ void TourHooks::lineDone(Ondivel&) {
     QApplication::processEvents();
 }
 
-void TourHooks::shot(Ondivel&, const std::string& name) {
+void TourHooks::shot(Ondivel& app, const std::string& name) {
     if (!views_) return;
     views_->syncNow();
     QApplication::processEvents();
+    QPixmap picture = views_->mainWindow().grab();
+    // The scenario runs modal windows without their dialog: draw them over the main window.
+    for (Form* form : app.forms()) {
+        if (!form->loaded() || !form->Visible || !form->modal()) continue;
+        // A window that places itself (the mark beside the oscilloscope) is drawn there.
+        std::optional<QPoint> place;
+        if (form->Left != 0 || form->Top != 0) {
+            const double twips = app.platform().twipsPerPixel() / views_->zoom();
+            const QPoint inArea(static_cast<int>(std::lround(form->Left / twips)),
+                                static_cast<int>(std::lround(form->Top / twips)));
+            MainWindowView& main = views_->mainWindow();
+            place = main.mdiArea()->viewport()->mapTo(&main, inArea);
+        }
+        drawModalWindow(picture, QString::fromStdString(form->Caption), views_->modalViewFor(*form)->grab(),
+                        place);
+    }
     std::error_code ec;
     std::filesystem::create_directories(out_, ec);
     const std::filesystem::path file = out_ / (name + ".png");
-    if (views_->mainWindow().grab().save(QString::fromStdString(file.string()), "PNG")) {
+    if (picture.save(QString::fromStdString(file.string()), "PNG")) {
         ++saved_;
     } else {
         ++failed_;

@@ -113,6 +113,7 @@ class FakePlatform : public Platform {
     int durableAppends = 0;
     std::vector<std::string> dialogs; // "open: title", "save: title", "folder: title", "color", "printsetup"
     std::map<std::string, std::string> userSettings; // "section/key" → value
+    std::vector<Color> colorDialogStarts;            // the colour each colour dialog started from
     // Pages printed, each drawn on a recording surface of the page's size.
     std::vector<RecordingSurface> printedPages;
     // The clipboard's picture: the lines of its background (the graticule) come first, then the

@@ -3,9 +3,11 @@
 #include <map>
 
 #include "core/form.h"
+#include "ui/dialogs/evaluation_views.h"
 #include "ui/views/chrono_view.h"
 #include "ui/views/full_screen_view.h"
 #include "ui/views/generic_view.h"
+#include "ui/views/option_view.h"
 #include "ui/views/panel_views.h"
 #include "ui/views/scope_views.h"
 #include "ui/views/source_views.h"
@@ -46,6 +48,8 @@ void registerAllViews() {
     registerVoltView();
     registerTrmsView();
     registerChronoView();
+    registerEvaluationViews();
+    registerOptionView();
 }
 
 } // namespace ondivel
