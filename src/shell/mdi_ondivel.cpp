@@ -10,6 +10,7 @@
 #include "meters/frm_toolbox.h"
 #include "scope/frm_full_screen.h"
 #include "scope/frm_ondivel.h"
+#include "shell/desktop_services.h"
 #include "shell/frm_option.h"
 #include "shell/pending_features.h"
 #include "shell/program_info.h"
@@ -63,9 +64,8 @@ MDIOndivel::MDIOndivel(Ondivel& app) : Form(app, "MDIOndivel") {
     addMenu(Mnu_About, "A &propos de Ondivel", 1);
 
     // Greyed until the part of the program behind them exists.
-    later_ = {&Mnu_Print,   &Mnu_ConfigPrint, &Mnu_ClipBoard[0], &Mnu_ClipBoard[1],  &Mnu_PosWin,
-              &Mnu_Pref[0], &Mnu_Pref[1],     &Mnu_Pref[2],      &Mnu_Help_Contents, &Mnu_Help_Index,
-              &Mnu_Tip,     &Mnu_NewTip,      &Mnu_Web,          &Mnu_About};
+    later_ = {&Mnu_Print,  &Mnu_ConfigPrint, &Mnu_ClipBoard[0], &Mnu_ClipBoard[1],
+              &Mnu_PosWin, &Mnu_Pref[0],     &Mnu_Pref[1],      &Mnu_Pref[2]};
     for (Control* item : later_)
         item->Enabled = false;
     // The calculator entry only where the desktop has a calculator.
@@ -92,6 +92,12 @@ MDIOndivel::MDIOndivel(Ondivel& app) : Form(app, "MDIOndivel") {
     Mnu_View.on.Click = [this] { Mnu_View_Click(); };
     Mnu_Clean.on.Click = [this] { Mnu_Clean_Click(); };
     Mnu_PassWord.on.Click = [this] { Mnu_PassWord_Click(); };
+    Mnu_Help_Contents.on.Click = [this] { Mnu_Help_Contents_Click(); };
+    Mnu_Help_Index.on.Click = [this] { Mnu_Help_Index_Click(); };
+    Mnu_Tip.on.Click = [this] { Mnu_Tip_Click(); };
+    Mnu_NewTip.on.Click = [this] { Mnu_NewTip_Click(); };
+    Mnu_Web.on.Click = [this] { Mnu_Web_Click(); };
+    Mnu_About.on.Click = [this] { Mnu_About_Click(); };
 
     registerMember("ModeLibre", VarRef(&ModeLibre));
     registerMember("ModeReseau", VarRef(&ModeReseau));

@@ -103,6 +103,13 @@ class MDIOndivel : public Form {
     void Mnu_View_Click();
     void Mnu_Clean_Click();
     void Mnu_PassWord_Click();
+    // The Help menu.
+    void Mnu_Help_Contents_Click();
+    void Mnu_Help_Index_Click();
+    void Mnu_Tip_Click();
+    void Mnu_NewTip_Click();
+    void Mnu_Web_Click();
+    void Mnu_About_Click();
 
     // Enables a menu item, except the items whose work is not built yet: they stay greyed.
     void setMenuEnabled(Control& item, bool enabled);
