@@ -4,6 +4,7 @@
 
 #include "core/form.h"
 #include "ui/views/chrono_view.h"
+#include "ui/views/dialog_views.h"
 #include "ui/views/full_screen_view.h"
 #include "ui/views/generic_view.h"
 #include "ui/views/panel_views.h"
@@ -46,6 +47,7 @@ void registerAllViews() {
     registerVoltView();
     registerTrmsView();
     registerChronoView();
+    registerDialogViews();
 }
 
 } // namespace ondivel
