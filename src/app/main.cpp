@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName("Ondivel");
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ondivel.svg")));
     // Lets the desktop match the windows with the installed entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("ondivel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.ondivel.Ondivel"));
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
 
     ondivel::QtPlatform platform; // also installs Qt's own French texts ("Oui", "Non", "Annuler")
