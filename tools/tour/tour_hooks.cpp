@@ -5,9 +5,12 @@
 #include <QPixmap>
 #include <iostream>
 
+#include "core/form.h"
 #include "core/ondivel.h"
 #include "ui/surface/tee_platform.h"
+#include "ui/views/form_view.h"
 #include "ui/views/main_window_view.h"
+#include "ui/views/view_factory.h"
 #include "ui/views/view_manager.h"
 
 namespace ondivel::tour {
@@ -38,14 +41,29 @@ void TourHooks::lineDone(Ondivel&) {
     QApplication::processEvents();
 }
 
-void TourHooks::shot(Ondivel&, const std::string& name) {
+QPixmap TourHooks::windowPicture(Ondivel& app, const std::string& window) const {
+    Form& form = *app.form(window);
+    if (FormView* view = views_->viewOf(form)) return view->grab();
+    // A modal window has no sub-window here: the harness runs it. A view made for the picture
+    // shows it as the desktop would.
+    std::unique_ptr<FormView> view(makeView(form));
+    view->setWindowFlag(Qt::Window);
+    view->syncFromModel();
+    view->resize(view->designSize().expandedTo(view->sizeHint()));
+    view->show();
+    QApplication::processEvents();
+    return view->grab();
+}
+
+void TourHooks::shot(Ondivel& app, const std::string& name, const std::string& window) {
     if (!views_) return;
     views_->syncNow();
     QApplication::processEvents();
     std::error_code ec;
     std::filesystem::create_directories(out_, ec);
     const std::filesystem::path file = out_ / (name + ".png");
-    if (views_->mainWindow().grab().save(QString::fromStdString(file.string()), "PNG")) {
+    const QPixmap picture = window.empty() ? views_->mainWindow().grab() : windowPicture(app, window);
+    if (picture.save(QString::fromStdString(file.string()), "PNG")) {
         ++saved_;
     } else {
         ++failed_;
