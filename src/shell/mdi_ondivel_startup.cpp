@@ -156,8 +156,8 @@ void MDIOndivel::noticeNewVersion() {
     if (!content) return;
     const std::string local =
         std::to_string(Ondivel::versionMajor()) + "." + std::to_string(Ondivel::versionMinor());
-    if (const auto notice = NewVersionNotice(RemoteVersionFromFile(*content), local,
-                                               WebSiteAddress(app().programFolder())))
+    if (const auto notice =
+            NewVersionNotice(RemoteVersionFromFile(*content), local, WebSiteAddress(app().programFolder())))
         platform.messageBox(*notice, vbInformation, "Ondivel - Nouvelle version");
 }
 

@@ -20,7 +20,8 @@ namespace {
 namespace fs = std::filesystem;
 
 fs::path helpFolder() {
-    if (const char* source = std::getenv("ONDIVEL_SOURCE_DIR")) return fs::path(source) / "resources" / "help";
+    if (const char* source = std::getenv("ONDIVEL_SOURCE_DIR"))
+        return fs::path(source) / "resources" / "help";
     return fs::path(__FILE__).parent_path().parent_path().parent_path() / "resources" / "help";
 }
 
@@ -44,7 +45,8 @@ struct HelpPages {
             links[page];
             for (std::sregex_iterator it(html.begin(), html.end(), reference), end; it != end; ++it) {
                 std::string target = (*it)[2];
-                if (target.starts_with("http:") || target.starts_with("https:") || target.starts_with("mailto:"))
+                if (target.starts_with("http:") || target.starts_with("https:") ||
+                    target.starts_with("mailto:"))
                     continue;
                 target = target.substr(0, target.find('#'));
                 if (target.empty()) continue;

@@ -32,9 +32,9 @@
 #include "ui/platform/durable_file.h"
 #include "ui/platform/folders.h"
 #include "ui/platform/launcher.h"
+#include "ui/platform/sound_player.h"
 #include "ui/platform/system_info.h"
 #include "ui/platform/tooltip_filter.h"
-#include "ui/platform/sound_player.h"
 #include "ui/surface/qt_surface.h"
 
 namespace ondivel {

@@ -17,8 +17,8 @@ QString systemInformationText(const QString& programFolder) {
     lines << QStringLiteral("Système : %1").arg(QSysInfo::prettyProductName());
     lines << QStringLiteral("Noyau : %1 %2 (%3)")
                  .arg(QSysInfo::kernelType(), QSysInfo::kernelVersion(), QSysInfo::currentCpuArchitecture());
-    lines << QStringLiteral("Qt : %1 (compilé avec %2)").arg(QString::fromLatin1(qVersion()),
-                                                              QStringLiteral(QT_VERSION_STR));
+    lines << QStringLiteral("Qt : %1 (compilé avec %2)")
+                 .arg(QString::fromLatin1(qVersion()), QStringLiteral(QT_VERSION_STR));
     lines << QStringLiteral("Plate-forme graphique : %1").arg(QGuiApplication::platformName());
     int n = 0;
     for (const QScreen* screen : QGuiApplication::screens()) {

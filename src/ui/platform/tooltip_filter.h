@@ -18,7 +18,6 @@ class ToolTipFilter : public QObject {
     // that they wrap; line breaks are kept.
     static QString wrapped(const QString& tip, int widthPixels, int textWidth);
 
-  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

@@ -156,7 +156,8 @@ AboutView::AboutView(FrmAbout& about, QWidget* parent) : DialogView(about, paren
 }
 
 void registerDialogViews() {
-    registerViewMaker("frmTip", [](Form& form) -> FormView* { return new TipView(static_cast<FrmTip&>(form)); });
+    registerViewMaker("frmTip",
+                      [](Form& form) -> FormView* { return new TipView(static_cast<FrmTip&>(form)); });
     registerViewMaker("frmAbout",
                       [](Form& form) -> FormView* { return new AboutView(static_cast<FrmAbout&>(form)); });
 }
