@@ -106,10 +106,11 @@ TEST_F(HelpPagesTest, EveryPageAndPictureIsReachableFromTheContents) {
     for (const auto& [page, targets] : pages.links)
         EXPECT_TRUE(reached.count(page)) << page << " cannot be reached from the contents";
     const fs::path images = helpFolder() / "images";
-    if (fs::is_directory(images))
-        for (const auto& entry : fs::directory_iterator(images))
-            EXPECT_TRUE(shown.count("images/" + entry.path().filename().string()))
-                << entry.path().filename() << " is shown by no page";
+    if (!fs::is_directory(images)) return;
+    for (const auto& entry : fs::directory_iterator(images)) {
+        EXPECT_TRUE(shown.count("images/" + entry.path().filename().string()))
+            << entry.path().filename() << " is shown by no page";
+    }
 }
 
 } // namespace
