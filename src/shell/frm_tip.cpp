@@ -17,7 +17,7 @@ FrmTip::FrmTip(Ondivel& app) : Form(app, "frmTip") {
     Caption = "Astuce du jour";
     lblTitle.Caption = "Le saviez-vous ?";
     chkLoadTipsAtStartup.Caption = "&Afficher les astuces au démarrage";
-    cmdNextTip.Caption = "&Astuce suivante";
+    cmdNextTip.Caption = "Astuce &suivante";
     cmdOK.Caption = "OK";
     defaultButton = &cmdOK;
     cancelButton = &cmdOK;

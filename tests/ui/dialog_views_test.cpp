@@ -1,6 +1,7 @@
 // The tip and About windows forward their buttons to the models and show what the models say;
 // the tooltip filter hides every tooltip when switched off and wraps long ones.
 #include <QCheckBox>
+#include <QDir>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -42,6 +43,7 @@ class DialogViewsTest : public QObject {
     void tipViewWalksTheTipsAndKeepsTheStartUpChoice() {
         QTemporaryDir dir;
         FakePlatform platform(dir.path().toStdString());
+        QDir().mkpath(QString::fromStdString(platform.programDir));
         std::ofstream(platform.programDir + "/TipOfDayOndivel.txt", std::ios::binary) << "Un.\r\nDeux.\r\n";
         Ondivel app(platform);
         app.g.FichierConfig = dir.filePath("conf.ini").toStdString();
@@ -51,7 +53,7 @@ class DialogViewsTest : public QObject {
         TipView view(tip);
         QVERIFY(showsText(view, "Un."));
 
-        QPushButton* next = buttonCaptioned(view, "&Astuce suivante");
+        QPushButton* next = buttonCaptioned(view, "Astuce &suivante");
         QVERIFY(next);
         next->click();
         view.syncFromModel();

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QHelpEvent>
+#include <QTextDocument>
 #include <QToolTip>
 #include <QWidget>
 
