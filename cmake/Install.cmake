@@ -55,7 +55,7 @@ set(CPACK_PACKAGE_NAME ondivel)
 set(CPACK_PACKAGE_VENDOR "Ondivel")
 set(CPACK_PACKAGE_CONTACT "Ondivel <ondivel@ondivel.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Dual-channel oscilloscope simulator for physics lessons")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Ondivel shows an analogue dual-channel oscilloscope and its bench (generators, batteries, "
     "supplies, alternator, mains, meters, stopwatch) and runs evaluated exercises written by the "
     "teacher. All its texts are in French.")
