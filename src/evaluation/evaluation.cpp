@@ -94,12 +94,7 @@ void Evaluation::StartEvaluation() {
 }
 
 void Evaluation::prepareBench() {
-    for (int side : {SideA, SideB}) {
-        for (Form* panel :
-             std::initializer_list<Form*>{&app_.frmGBF(side), &app_.frmHarmonique(side), &app_.frmPile(side),
-                                          &app_.frmAlim(side), &app_.frmDyn(side), &app_.frmEDF(side)})
-            panel->Unload();
-    }
+    app_.mdi().unloadSourcePanels();
     // No source on either channel, and no way to wire one until free mode comes back.
     FrmToolBox& toolbox = app_.frmToolBox();
     for (int i = 0; i < toolbox.optConnexion.size(); ++i)

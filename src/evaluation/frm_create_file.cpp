@@ -71,30 +71,32 @@ FrmCreateFile::FrmCreateFile(Ondivel& app) : Form(app, "frmCreateFile") {
 }
 
 void FrmCreateFile::layOut() {
-    Width = 10440, Height = 7200;
-    Place(lstListeData, 120, 120, 5520, 5280);
-    Place(cmdUp, 5760, 2040, 480, 480);
-    Place(cmdDown, 5760, 2640, 480, 480);
-    Place(fraCommentaire, 6360, 120, 3840, 1080);
-    Place(lblCommentaires, 6480, 360, 3600, 255);
-    Place(txtCommentaire, 6480, 660, 3600, 315);
+    // The list on the left, the entry frames in a right-hand column wide enough for their captions.
+    constexpr double kColumn = 6660, kColumnWidth = 4440, kInner = kColumn + 120;
+    Width = kColumn + kColumnWidth + 240, Height = 7200;
+    Place(lstListeData, 120, 120, 5820, 5280);
+    Place(cmdUp, 6060, 2040, 480, 480);
+    Place(cmdDown, 6060, 2640, 480, 480);
+    Place(fraCommentaire, kColumn, 120, kColumnWidth, 1080);
+    Place(lblCommentaires, kInner, 360, kColumnWidth - 240, 255);
+    Place(txtCommentaire, kInner, 660, kColumnWidth - 240, 315);
     for (int ch = 0; ch < 2; ++ch) {
         const double top = 1320 + 2160 * ch;
-        Place(ch == 0 ? fraCH1 : fraCH2, 6360, top, 3840, 2040);
-        Place(optSignal[2 * ch], 6480, top + 240, 1800, 255);
-        Place(optSignal[2 * ch + 1], 8280, top + 240, 1860, 255);
-        Place(cboAlternatif[ch], 6480, top + 600, 3600, 315);
+        Place(ch == 0 ? fraCH1 : fraCH2, kColumn, top, kColumnWidth, 2040);
+        Place(optSignal[2 * ch], kInner, top + 240, 2100, 255);
+        Place(optSignal[2 * ch + 1], kInner + 2160, top + 240, 2160, 255);
+        Place(cboAlternatif[ch], kInner, top + 600, kColumnWidth - 240, 315);
         for (int row = 0; row < 2; ++row) {
-            Place(lblData[2 * ch + row], 6480, top + 1080 + 420 * row, 2160, 255);
-            Place(txtData[2 * ch + row], 8700, top + 1050 + 420 * row, 1380, 315);
+            Place(lblData[2 * ch + row], kInner, top + 1080 + 420 * row, 2520, 255);
+            Place(txtData[2 * ch + row], kInner + 2640, top + 1050 + 420 * row, 1560, 315);
         }
     }
-    Place(cmdAdd, 120, 5520, 1680, 375);
-    Place(cmdChange, 1920, 5520, 1680, 375);
-    Place(cmdRemove, 3720, 5520, 1680, 375);
-    Place(cmdErase, 8400, 5640, 1800, 375);
-    Place(cmdSave, 6360, 6240, 1800, 375);
-    Place(cmdEnd, 8400, 6240, 1800, 375);
+    Place(cmdAdd, 120, 5520, 1860, 375);
+    Place(cmdChange, 2100, 5520, 1860, 375);
+    Place(cmdRemove, 4080, 5520, 1860, 375);
+    Place(cmdErase, kColumn + kColumnWidth - 2040, 5640, 2040, 375);
+    Place(cmdSave, kColumn, 6240, 2040, 375);
+    Place(cmdEnd, kColumn + kColumnWidth - 2040, 6240, 2040, 375);
 }
 
 void FrmCreateFile::resetMembers() {

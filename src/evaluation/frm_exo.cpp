@@ -117,10 +117,17 @@ FrmExo::FrmExo(Ondivel& app) : Form(app, "frmExo"), evaluation_(app) {
 }
 
 void FrmExo::Form_Load() {
-    // Under the oscilloscope, whose screen the pupil reads.
+    // Beside the oscilloscope, whose screen the pupil reads, where the default layout puts it;
+    // under it when the screen is too narrow for both side by side.
     const FrmOndivel& scope = app().frmOndivel();
-    Left = scope.Left;
-    Top = scope.Top + scope.Height;
+    const double rightEdge = scope.Left + scope.Width;
+    if (rightEdge + Width <= app().mdi().LargeurZoneTravail) {
+        Left = rightEdge;
+        Top = 0;
+    } else {
+        Left = scope.Left;
+        Top = scope.Top + scope.Height;
+    }
 }
 
 void FrmExo::Form_QueryUnload(int& cancel) {

@@ -52,9 +52,12 @@ void FrmNote::Form_Load() {
                                    : "Votre note est de : " + mark;
     app().frmExo().evaluation().results().append(
         {MarkLine(mark.empty() ? "aucun oscillogramme, pas de note" : mark)});
+    // Beside the oscilloscope, under the answer window so that the last score stays in sight.
     const FrmOndivel& scope = app().frmOndivel();
+    const FrmExo& answers = app().frmExo();
     Left = scope.Left + scope.Width;
-    Top = scope.Top;
+    const bool answersBeside = answers.loaded() && answers.Left >= Left;
+    Top = answersBeside ? answers.Top + answers.Height : scope.Top;
 }
 
 void FrmNote::Form_QueryUnload(int& cancel) {

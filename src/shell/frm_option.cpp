@@ -1,13 +1,26 @@
 #include "shell/frm_option.h"
 
 #include "core/ondivel.h"
+#include "core/platform.h"
+#include "scope/frm_ondivel.h"
+#include "scope/renderer.h"
 #include "shell/preferences.h"
 #include "shell/screen_colours.h"
 
 namespace ondivel {
 
+namespace {
+
+constexpr int kHelpTopic = 4200;
+
+} // namespace
+
 FrmOption::FrmOption(Ondivel& app) : Form(app, "frmOption") {
     Caption = "Options pour Ondivel";
+    HelpTopic = kHelpTopic;
+    KeyPreview = true;
+    defaultButton = &cmdOK;
+    cancelButton = &cmdCancel;
     for (const char* tab : {"Interface", "Oscillogrammes", "Impression"})
         sstOptions.addItem(tab);
     sstOptions.ListIndex = 0;
@@ -86,13 +99,76 @@ void FrmOption::applyMarkerChoice(int trace) {
     lblWidth[trace].Enabled = marker;
 }
 
-void FrmOption::cmdColor_Fond_Click() {}
-void FrmOption::picColor_Fond_DblClick() {}
-void FrmOption::cmdChange_Click() {}
-void FrmOption::cmdDefault_Click() {}
-void FrmOption::cmdPrint_Click() {}
-void FrmOption::cmdOK_Click() {}
-void FrmOption::cmdAppliq_Click() {}
-void FrmOption::cmdCancel_Click() {}
+int FrmOption::selectedColour() const {
+    for (int i = 0; i < optColor.size(); ++i)
+        if (optColor[i].isOn()) return i;
+    return 0;
+}
+
+void FrmOption::cmdColor_Fond_Click() {
+    if (const auto chosen = app().platform().colorDialog(picColor_Fond.BackColor))
+        picColor_Fond.BackColor = *chosen;
+}
+
+void FrmOption::picColor_Fond_DblClick() {
+    picColor_Fond.BackColor = kWhite;
+}
+
+void FrmOption::cmdChange_Click() {
+    const int i = selectedColour();
+    const auto chosen = app().platform().colorDialog(shpColor[i].FillColor);
+    if (!chosen) return;
+    shpColor[i].FillColor = *chosen;
+    ColourGlobal(app().g, i) = *chosen;
+    SetColourComponents(app().g, i, *chosen);
+    coloursPending_ = true;
+}
+
+void FrmOption::setSamples(bool forPrinting) {
+    for (int i = 0; i < shpColor.size(); ++i) {
+        const ScreenColour& c = kScreenColours[static_cast<std::size_t>(i)];
+        shpColor[i].FillColor = forPrinting ? c.forPrinting : c.byDefault;
+        SetColourComponents(app().g, i, shpColor[i].FillColor);
+    }
+    coloursPending_ = true;
+}
+
+void FrmOption::cmdDefault_Click() {
+    setSamples(false);
+}
+
+void FrmOption::cmdPrint_Click() {
+    setSamples(true);
+}
+
+void FrmOption::apply() {
+    SavePreferences(app());
+    coloursPending_ = false;
+    if (app().frmOndivel().loaded()) app().renderer().DrawGrid(app().frmOndivel());
+    app().RefreshDisplay();
+}
+
+void FrmOption::cmdAppliq_Click() {
+    apply();
+}
+
+void FrmOption::cmdOK_Click() {
+    apply();
+    Unload();
+}
+
+void FrmOption::cmdCancel_Click() {
+    Unload();
+}
+
+void FrmOption::Form_Unload(int&) {
+    if (!coloursPending_) return;
+    coloursPending_ = false;
+    RestoreSavedColours(app());
+}
+
+void FrmOption::Form_KeyDown(int keyCode, int) {
+    if (keyCode == kKeyF1) app().ShowHelpTopic(kHelpTopic);
+}
 
 } // namespace ondivel

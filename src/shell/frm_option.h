@@ -44,10 +44,11 @@ class FrmOption : public Form {
     FormControl cmdCancel{*this, ControlKind::CommandButton, "cmdCancel"};
 
     void Form_Load() override;
+    void Form_Unload(int& cancel) override;
+    void Form_KeyDown(int keyCode, int shift) override;
     void optMarqueA_Click(int index);
     void optMarqueB_Click(int index);
 
-    // Call sites of the dialog's behaviour, a later piece of work; each does nothing yet.
     void cmdColor_Fond_Click();
     void picColor_Fond_DblClick();
     void cmdChange_Click();
@@ -61,6 +62,18 @@ class FrmOption : public Form {
     ControlArray& markerOptions(int trace) { return trace == 0 ? optMarqueA : optMarqueB; }
     // Enables the glyph and size lists of a trace, and their labels, only with a marker chosen.
     void applyMarkerChoice(int trace);
+    // The index of the selected optColor button.
+    int selectedColour() const;
+
+  private:
+    // Saves, redraws the graticule and the traces with the new colours.
+    void apply();
+    // Fills the samples with a set of colours (defaults or print presets).
+    void setSamples(bool forPrinting);
+
+    // A colour or its components went to the globals before being saved: closing without
+    // applying puts the saved ones back.
+    bool coloursPending_ = false;
 };
 
 } // namespace ondivel

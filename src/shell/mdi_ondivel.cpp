@@ -14,8 +14,13 @@
 #include "shell/frm_option.h"
 #include "shell/pending_features.h"
 #include "shell/program_info.h"
+#include "shell/window_layout.h"
+#include "sources/frm_alim.h"
+#include "sources/frm_dyn.h"
+#include "sources/frm_edf.h"
 #include "sources/frm_gbf.h"
 #include "sources/frm_harmonique.h"
+#include "sources/frm_pile.h"
 
 namespace ondivel {
 
@@ -64,8 +69,7 @@ MDIOndivel::MDIOndivel(Ondivel& app) : Form(app, "MDIOndivel") {
     addMenu(Mnu_About, "A &propos de Ondivel", 1);
 
     // Greyed until the part of the program behind them exists.
-    later_ = {&Mnu_Print,  &Mnu_ConfigPrint, &Mnu_ClipBoard[0], &Mnu_ClipBoard[1],
-              &Mnu_PosWin, &Mnu_Pref[0],     &Mnu_Pref[1],      &Mnu_Pref[2]};
+    later_ = {&Mnu_Print, &Mnu_ConfigPrint, &Mnu_ClipBoard[0], &Mnu_ClipBoard[1]};
     for (Control* item : later_)
         item->Enabled = false;
     // The calculator entry only where the desktop has a calculator.
@@ -82,6 +86,7 @@ MDIOndivel::MDIOndivel(Ondivel& app) : Form(app, "MDIOndivel") {
     Mnu_Harmo.on.Click = [this] { Mnu_Harmo_Click(); };
     Mnu_Print.on.Click = [this] { Mnu_Print_Click(); };
     Mnu_ConfigPrint.on.Click = [this] { Mnu_ConfigPrint_Click(); };
+    Mnu_PosWin.on.Click = [this] { Mnu_PosWin_Click(); };
     Mnu_ViewFullScreen.on.Click = [this] { Mnu_ViewFullScreen_Click(); };
     for (int i = 0; i < Mnu_Pref.size(); ++i)
         Mnu_Pref[i].on.Click = [this, i] { Mnu_Pref_Click(i); };
@@ -179,10 +184,12 @@ void MDIOndivel::Mnu_Pilote_Click() {
 }
 
 void MDIOndivel::unloadSourcePanels() {
-    // The battery, supply, alternator and mains panels join this list when they are built.
+    Ondivel& a = app();
     for (int side : {SideA, SideB}) {
-        app().frmGBF(side).Unload();
-        app().frmHarmonique(side).Unload();
+        for (Form* panel :
+             std::initializer_list<Form*>{&a.frmGBF(side), &a.frmHarmonique(side), &a.frmPile(side),
+                                          &a.frmAlim(side), &a.frmDyn(side), &a.frmEDF(side)})
+            panel->Unload();
     }
 }
 
@@ -250,6 +257,10 @@ void MDIOndivel::Mnu_Print_Click() {
 
 void MDIOndivel::Mnu_ConfigPrint_Click() {
     app().platform().printSetupDialog();
+}
+
+void MDIOndivel::Mnu_PosWin_Click() {
+    DefaultWindowLayout(app());
 }
 
 void MDIOndivel::Mnu_ViewFullScreen_Click() {

@@ -79,6 +79,8 @@ class MDIOndivel : public Form {
     void Form_MouseMove(int button, int shift, double x, double y) override;
 
     void SetFreeMode(bool isFree);
+    // Closes every source panel of both sides.
+    void unloadSourcePanels();
     // Passes the teacher password gate; false when the user did not give the password.
     bool TeacherGate();
     // "Ondivel v.1.0 - Mode libre"
@@ -93,6 +95,7 @@ class MDIOndivel : public Form {
     void Mnu_Harmo_Click();
     void Mnu_Print_Click();
     void Mnu_ConfigPrint_Click();
+    void Mnu_PosWin_Click();
     void Mnu_ViewFullScreen_Click();
     void Mnu_Pref_Click(int index);
     void Mnu_Reglages_Click();
@@ -127,7 +130,6 @@ class MDIOndivel : public Form {
     void locateSettingsFile();
     void reportStartUpError(int number, const std::string& description);
     void closeCalculator();
-    void unloadSourcePanels();
     // The results file that viewing and emptying work on; nullopt when the teacher cancelled.
     std::optional<std::string> chooseResultsFile();
 

@@ -6,7 +6,10 @@
 
 #include "core/format.h"
 #include "core/ondivel.h"
+#include "meters/frm_multi_rms.h"
 #include "meters/frm_toolbox.h"
+#include "meters/frm_volt.h"
+#include "meters/measurement.h"
 #include "scope/frm_ondivel.h"
 #include "scope/scales.h"
 #include "shell/frm_option.h"
@@ -62,18 +65,53 @@ Color ColourFromSetting(const std::string& text) {
     return static_cast<Color>(std::clamp(std::round(Val(text)), 0.0, 16777215.0));
 }
 
+Color& ColourGlobal(Globals& g, int colourIndex) {
+    switch (colourIndex) {
+    case kColourTraceA:
+        return g.CouleurA;
+    case kColourTraceB:
+        return g.CouleurB;
+    case kColourGrid:
+        return g.CouleurGrille;
+    case kColourScreen:
+        return g.CouleurEcran;
+    default:
+        return g.CouleurCadre;
+    }
+}
+
+void SetColourComponents(Globals& g, int colourIndex, Color c) {
+    switch (colourIndex) {
+    case kColourTraceA:
+        setComponents(c, g.RougeA, g.VertA, g.BleuA);
+        break;
+    case kColourTraceB:
+        setComponents(c, g.RougeB, g.VertB, g.BleuB);
+        break;
+    case kColourScreen:
+        setComponents(c, g.RougeEcran, g.VertEcran, g.BleuEcran);
+        break;
+    default:
+        break;
+    }
+}
+
 void ApplySampleColours(Ondivel& app) {
     FrmOption& f = app.frmOption();
-    Globals& g = app.g;
-    g.CouleurA = f.shpColor[kColourTraceA].FillColor;
-    g.CouleurB = f.shpColor[kColourTraceB].FillColor;
-    g.CouleurGrille = f.shpColor[kColourGrid].FillColor;
-    g.CouleurEcran = f.shpColor[kColourScreen].FillColor;
-    g.CouleurCadre = f.shpColor[kColourFrame].FillColor;
-    setComponents(g.CouleurA, g.RougeA, g.VertA, g.BleuA);
-    setComponents(g.CouleurB, g.RougeB, g.VertB, g.BleuB);
-    setComponents(g.CouleurEcran, g.RougeEcran, g.VertEcran, g.BleuEcran);
+    for (int i = 0; i < static_cast<int>(kScreenColours.size()); ++i) {
+        ColourGlobal(app.g, i) = f.shpColor[i].FillColor;
+        SetColourComponents(app.g, i, f.shpColor[i].FillColor);
+    }
     ApplyTraceColoursToOscilloscope(app);
+}
+
+void RestoreSavedColours(Ondivel& app) {
+    FrmOption& f = app.frmOption();
+    for (int i = 0; i < static_cast<int>(kScreenColours.size()); ++i) {
+        const ScreenColour& c = kScreenColours[static_cast<std::size_t>(i)];
+        f.shpColor[i].FillColor = ColourFromSetting(app.ReadIni(kOptions, c.key, NumberText(c.byDefault)));
+    }
+    ApplySampleColours(app);
 }
 
 void LoadPreferences(Ondivel& app) {
@@ -93,11 +131,7 @@ void LoadPreferences(Ondivel& app) {
         mdi.setMenuEnabled(mdi.Mnu_Reglages, f.chkReglage.isOn());
     }
 
-    for (int i = 0; i < static_cast<int>(kScreenColours.size()); ++i) {
-        const ScreenColour& c = kScreenColours[static_cast<std::size_t>(i)];
-        f.shpColor[i].FillColor = ColourFromSetting(app.ReadIni(kOptions, c.key, NumberText(c.byDefault)));
-    }
-    ApplySampleColours(app);
+    RestoreSavedColours(app);
 
     const bool schoolVoltmeter = app.ReadIni(kOptions, "Multimetre college", "0") != "0";
     setChecked(f.chkMultimetre, schoolVoltmeter);
@@ -144,21 +178,28 @@ void SavePreferences(Ondivel& app) {
 }
 
 void ApplyTraceColoursToOscilloscope(Ondivel& app) {
+    RepaintColourSamples(app);
     // The oscilloscope applies the colours itself when it loads; an open one takes them now.
+    if (app.frmOndivel().loaded()) ApplyKnob(app, kLeftButton, KnobIntensity); // blends and redraws
+}
+
+void RepaintColourSamples(Ondivel& app) {
     FrmOndivel& scope = app.frmOndivel();
-    if (!scope.loaded()) return;
-    for (int i = 0; i < 2; ++i) {
-        scope.shpConnectCH1[i].FillColor = app.g.CouleurA;
-        scope.shpConnectCH2[i].FillColor = app.g.CouleurB;
+    if (scope.loaded()) {
+        for (int i = 0; i < 2; ++i) {
+            scope.shpConnectCH1[i].FillColor = app.g.CouleurA;
+            scope.shpConnectCH2[i].FillColor = app.g.CouleurB;
+        }
     }
     FrmToolBox& toolbox = app.frmToolBox();
     if (toolbox.loaded()) {
         toolbox.fraAlim[0].BackColor = app.g.CouleurA;
         toolbox.fraAlim[1].BackColor = app.g.CouleurB;
     }
-    ApplyKnob(app, kLeftButton, KnobIntensity); // blends with the intensity and redraws
 }
-void RepaintColourSamples(Ondivel&) {}
-void RefreshOpenMultimeter(Ondivel&) {}
+
+void RefreshOpenMultimeter(Ondivel& app) {
+    if (app.frmVolt().loaded() || app.frmMulti_RMS().loaded()) MesurerSelonOption(app);
+}
 
 } // namespace ondivel

@@ -9,6 +9,7 @@
 namespace ondivel {
 
 class Ondivel;
+struct Globals;
 
 // A colour as the settings file holds it: the decimal 0x00BBGGRR value; text that is not a
 // number reads black, values outside the 24 bits are clamped.
@@ -20,6 +21,16 @@ void SavePreferences(Ondivel& app);
 // Copies the five colours of the options window's samples into the colour globals and their
 // red, green and blue components, then applies the trace colours to the oscilloscope.
 void ApplySampleColours(Ondivel& app);
+
+// The colour global of an optColor index (CouleurA, CouleurB, CouleurGrille, CouleurEcran,
+// CouleurCadre).
+Color& ColourGlobal(Globals& g, int colourIndex);
+// The red, green and blue components kept for the trace A, trace B and screen colours; the grid
+// and frame colours have none, so nothing changes for them.
+void SetColourComponents(Globals& g, int colourIndex, Color c);
+// Puts the colours of the settings file back into the globals, the samples and the oscilloscope
+// (the options window closed without applying its changes).
+void RestoreSavedColours(Ondivel& app);
 
 // Call sites for the windows that are not built yet; each does nothing until its window exists.
 // Re-applies the intensity knob so that CouleurA and CouleurB blend the new trace colours.

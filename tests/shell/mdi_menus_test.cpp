@@ -87,8 +87,8 @@ TEST_F(MainWindowMenus, InFreeModeOnlyTheWorkingItemsCanBeChosen) {
         if (entry.item->Enabled && entry.item->Caption != "-") enabled += entry.item->name() + " ";
     EXPECT_EQ(enabled, "Mnu_File Mnu_Pilote Mnu_Create Mnu_Modif Mnu_Kill Mnu_View Mnu_Clean Mnu_End "
                        "Mnu_Edition Mnu_Copier Mnu_Affichage Mnu_Harmo Mnu_Volt Mnu_Chrono "
-                       "Mnu_ViewFullScreen "
-                       "Mnu_Option "
+                       "Mnu_PosWin Mnu_ViewFullScreen "
+                       "Mnu_Option Mnu_Pref Mnu_Pref Mnu_Pref "
                        "Mnu_Help Mnu_Help_Contents Mnu_Help_Index Mnu_Tip Mnu_NewTip Mnu_PassWord Mnu_Web "
                        "Mnu_About ");
 }

@@ -2,11 +2,18 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QMdiArea>
+#include <QPainter>
 #include <QPixmap>
+#include <algorithm>
+#include <cmath>
 #include <iostream>
+#include <optional>
+#include <vector>
 
 #include "core/form.h"
 #include "core/ondivel.h"
+#include "core/platform.h"
 #include "ui/surface/tee_platform.h"
 #include "ui/views/form_view.h"
 #include "ui/views/main_window_view.h"
@@ -14,6 +21,40 @@
 #include "ui/views/view_manager.h"
 
 namespace ondivel::tour {
+
+namespace {
+
+// A modal window as the desktop shows it, at `place` or else centred over the main window: a
+// shadow, a title bar with its caption, and the window's contents.
+void drawModalWindow(QPixmap& picture, const QString& title, const QPixmap& contents,
+                     std::optional<QPoint> place) {
+    const QSize body = contents.deviceIndependentSize().toSize();
+    constexpr int kTitle = 30, kBorder = 1;
+    const QSize outer(body.width() + 2 * kBorder, body.height() + kTitle + kBorder);
+    const QSize whole = picture.deviceIndependentSize().toSize();
+    QPoint corner((whole.width() - outer.width()) / 2, (whole.height() - outer.height()) / 2);
+    if (place)
+        corner = QPoint(std::clamp(place->x(), 0, std::max(0, whole.width() - outer.width())),
+                        std::clamp(place->y(), 0, std::max(0, whole.height() - outer.height())));
+    const QRect frame(corner, outer);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int i = 1; i <= 8; ++i) // a soft shadow
+        p.fillRect(frame.adjusted(-i, -i + 4, i, i + 4), QColor(0, 0, 0, 10));
+    p.fillRect(frame, QColor(60, 64, 72));
+    p.setPen(QColor(40, 42, 48));
+    p.drawRect(frame.adjusted(0, 0, -1, -1));
+    p.setPen(Qt::white);
+    QFont f = p.font();
+    f.setPixelSize(14);
+    f.setBold(true);
+    p.setFont(f);
+    p.drawText(QRect(frame.left() + 12, frame.top(), frame.width() - 24, kTitle),
+               Qt::AlignVCenter | Qt::AlignLeft, title);
+    p.drawPixmap(frame.left() + kBorder, frame.top() + kTitle, contents);
+}
+
+} // namespace
 
 TourHooks::TourHooks(std::filesystem::path outDir) : out_(std::move(outDir)) {}
 
@@ -43,9 +84,10 @@ void TourHooks::lineDone(Ondivel&) {
 
 QPixmap TourHooks::windowPicture(Ondivel& app, const std::string& window) const {
     Form& form = *app.form(window);
+    // The harness runs a modal window without its dialog: its view is kept aside.
+    if (form.loaded() && form.modal()) return views_->modalViewFor(form)->grab();
     if (FormView* view = views_->viewOf(form)) return view->grab();
-    // A modal window has no sub-window here: the harness runs it. A view made for the picture
-    // shows it as the desktop would.
+    // A window not open now is pictured as it would open.
     std::unique_ptr<FormView> view(makeView(form));
     view->setWindowFlag(Qt::Window);
     view->syncFromModel();
@@ -62,7 +104,22 @@ void TourHooks::shot(Ondivel& app, const std::string& name, const std::string& w
     std::error_code ec;
     std::filesystem::create_directories(out_, ec);
     const std::filesystem::path file = out_ / (name + ".png");
-    const QPixmap picture = window.empty() ? views_->mainWindow().grab() : windowPicture(app, window);
+    QPixmap picture = window.empty() ? views_->mainWindow().grab() : windowPicture(app, window);
+    // The scenario runs modal windows without their dialog: draw them over the main window.
+    for (Form* form : window.empty() ? app.forms() : std::vector<Form*>{}) {
+        if (!form->loaded() || !form->Visible || !form->modal()) continue;
+        // A window that places itself (the mark beside the oscilloscope) is drawn there.
+        std::optional<QPoint> place;
+        if (form->Left != 0 || form->Top != 0) {
+            const double twips = app.platform().twipsPerPixel() / views_->zoom();
+            const QPoint inArea(static_cast<int>(std::lround(form->Left / twips)),
+                                static_cast<int>(std::lround(form->Top / twips)));
+            MainWindowView& main = views_->mainWindow();
+            place = main.mdiArea()->viewport()->mapTo(&main, inArea);
+        }
+        drawModalWindow(picture, QString::fromStdString(form->Caption), views_->modalViewFor(*form)->grab(),
+                        place);
+    }
     if (picture.save(QString::fromStdString(file.string()), "PNG")) {
         ++saved_;
     } else {

@@ -52,8 +52,9 @@ std::optional<std::string> FakePlatform::folderDialog(const std::string& title) 
     return answer;
 }
 
-std::optional<Color> FakePlatform::colorDialog(Color) {
+std::optional<Color> FakePlatform::colorDialog(Color initial) {
     dialogs.push_back("color");
+    colorDialogStarts.push_back(initial);
     if (colorAnswers.empty()) throw UnansweredQuestion("unanswered colour dialog");
     auto answer = colorAnswers.front();
     colorAnswers.pop_front();

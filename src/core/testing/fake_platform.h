@@ -121,6 +121,7 @@ class FakePlatform : public Platform {
     int durableAppends = 0;
     std::vector<std::string> dialogs; // "open: title", "save: title", "folder: title", "color", "printsetup"
     std::map<std::string, std::string> userSettings; // "section/key" → value
+    std::vector<Color> colorDialogStarts;            // the colour each colour dialog started from
 };
 
 } // namespace ondivel

@@ -3,10 +3,12 @@
 #include <map>
 
 #include "core/form.h"
+#include "ui/dialogs/evaluation_views.h"
 #include "ui/views/chrono_view.h"
 #include "ui/views/dialog_views.h"
 #include "ui/views/full_screen_view.h"
 #include "ui/views/generic_view.h"
+#include "ui/views/option_view.h"
 #include "ui/views/panel_views.h"
 #include "ui/views/scope_views.h"
 #include "ui/views/source_views.h"
@@ -47,6 +49,8 @@ void registerAllViews() {
     registerVoltView();
     registerTrmsView();
     registerChronoView();
+    registerEvaluationViews();
+    registerOptionView();
     registerDialogViews();
 }
 

@@ -124,6 +124,16 @@ FormView* ViewManager::modalView() const {
     return modalRuns_.empty() ? nullptr : modalRuns_.back().view;
 }
 
+FormView* ViewManager::modalViewFor(Form& form) {
+    FormView*& view = modalViews_[&form];
+    if (!view) view = makeView(form);
+    view->setFixedSize(view->designSize() * zoom_);
+    for (ScreenWidget* screen : view->findChildren<ScreenWidget*>())
+        screen->setZoom(zoom_);
+    view->syncFromModel();
+    return view;
+}
+
 ViewManager::Panel& ViewManager::panelFor(Form& form) {
     Panel& panel = panels_[&form];
     if (panel.window) return panel;
@@ -272,6 +282,20 @@ void ViewManager::runModal(Form& form) {
         host.setGeometry(screen->availableGeometry());
     } else {
         view->setFixedSize(view->designSize() * zoom_);
+        // A window that gives itself a place (the mark beside the oscilloscope) goes there, in the
+        // main window's client area as the sub-windows do; the others are centred.
+        if (form.Left != 0 || form.Top != 0) {
+            const double twips = app_.platform().twipsPerPixel() / zoom_;
+            const QPoint wanted = main_->mdiArea()->viewport()->mapToGlobal(
+                QPoint(static_cast<int>(std::lround(form.Left / twips)),
+                       static_cast<int>(std::lround(form.Top / twips))));
+            host.adjustSize();
+            QScreen* screen = main_->screen() ? main_->screen() : QGuiApplication::primaryScreen();
+            const QRect area = screen->availableGeometry();
+            host.move(
+                std::clamp(wanted.x(), area.left(), std::max(area.left(), area.right() - host.width())),
+                std::clamp(wanted.y(), area.top(), std::max(area.top(), area.bottom() - host.height())));
+        }
     }
     for (ScreenWidget* screen : view->findChildren<ScreenWidget*>())
         screen->setZoom(zoom_);

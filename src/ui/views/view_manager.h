@@ -40,6 +40,9 @@ class ViewManager : public QObject {
     QMdiSubWindow* subWindowOf(const Form& form) const;
     // The view of the modal window running now, null when none.
     FormView* modalView() const;
+    // The view a modal window shows, made when needed, sized at the zoom and synced: the screenshot
+    // tool, whose scenarios run modal windows without a nested event loop, draws it for them.
+    FormView* modalViewFor(Form& form);
 
     // The screenshot tool replays scenarios on a fake clock: model timers must not tick in real time.
     void setRunModelTimers(bool run) { runTimers_ = run; }
