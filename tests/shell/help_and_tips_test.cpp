@@ -6,7 +6,9 @@
 #include "app_fixture.h"
 #include "core/user_input.h"
 #include "shell/frm_about.h"
+#include "shell/frm_option.h"
 #include "shell/frm_tip.h"
+#include "shell/preferences.h"
 #include "shell/tips.h"
 
 namespace ondivel {
@@ -184,6 +186,15 @@ TEST_F(HelpMenusTest, TooltipsFollowTheSettingAndEndWithTheProgram) {
     second.mdi().Unload();
     EXPECT_FALSE(platform.toolTipsEnabled);
     EXPECT_TRUE(platform.openWindows.empty()); // the help window went with the program
+}
+
+TEST_F(HelpMenusTest, TheOptionsSwitchTooltipsAtOnce) {
+    start();
+    ASSERT_TRUE(platform.toolTipsEnabled);
+    app.frmOption().chkToolTip.Value = kUnchecked;
+    SavePreferences(app);
+    EXPECT_FALSE(platform.toolTipsEnabled);
+    EXPECT_EQ(ini("Options", "ShowToolTip"), "0");
 }
 
 TEST_F(HelpMenusTest, AboutBoxShowsTheVersionAndTheSystemInformation) {
