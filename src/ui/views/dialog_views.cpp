@@ -45,13 +45,13 @@ QPixmap bulbPicture() {
 
 } // namespace
 
-void DialogView::syncFromModel() {
+void HelpMenuDialog::syncFromModel() {
     setWindowTitle(qs(form().Caption));
     for (const auto& sync : syncs_)
         sync();
 }
 
-QLabel* DialogView::bindLabel(Control& c) {
+QLabel* HelpMenuDialog::bindLabel(Control& c) {
     auto* label = new QLabel(this);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -62,7 +62,7 @@ QLabel* DialogView::bindLabel(Control& c) {
     return label;
 }
 
-QAbstractButton* DialogView::bindButton(Control& c) {
+QAbstractButton* HelpMenuDialog::bindButton(Control& c) {
     auto* button = new QPushButton(this);
     connect(button, &QPushButton::clicked, this, [&c] { user::click(c); });
     syncs_.push_back([button, &c] {
@@ -72,7 +72,7 @@ QAbstractButton* DialogView::bindButton(Control& c) {
     return button;
 }
 
-QAbstractButton* DialogView::bindCheckBox(Control& c) {
+QAbstractButton* HelpMenuDialog::bindCheckBox(Control& c) {
     auto* box = new QCheckBox(this);
     connect(box, &QCheckBox::clicked, this, [&c] { user::click(c); });
     syncs_.push_back([box, &c] {
@@ -83,7 +83,7 @@ QAbstractButton* DialogView::bindCheckBox(Control& c) {
     return box;
 }
 
-TipView::TipView(FrmTip& tip, QWidget* parent) : DialogView(tip, parent) {
+TipView::TipView(FrmTip& tip, QWidget* parent) : HelpMenuDialog(tip, parent) {
     auto* bulb = new QLabel(this);
     bulb->setPixmap(bulbPicture());
     bulb->setAlignment(Qt::AlignTop);
@@ -122,7 +122,7 @@ TipView::TipView(FrmTip& tip, QWidget* parent) : DialogView(tip, parent) {
     syncFromModel();
 }
 
-AboutView::AboutView(FrmAbout& about, QWidget* parent) : DialogView(about, parent) {
+AboutView::AboutView(FrmAbout& about, QWidget* parent) : HelpMenuDialog(about, parent) {
     auto* icon = new QLabel(this);
     icon->setPixmap(QIcon(QStringLiteral(":/icons/ondivel.svg")).pixmap(64, 64));
     icon->setAlignment(Qt::AlignTop);

@@ -16,8 +16,8 @@ class Control;
 class FrmAbout;
 class FrmTip;
 
-// The common part: native labels, buttons and check boxes bound to the model's controls.
-class DialogView : public FormView {
+// The common part of the two: native labels, buttons and check boxes bound to the model's controls.
+class HelpMenuDialog : public FormView {
     Q_OBJECT
   public:
     using FormView::FormView;
@@ -32,14 +32,14 @@ class DialogView : public FormView {
     std::vector<std::function<void()>> syncs_;
 };
 
-class TipView : public DialogView {
+class TipView : public HelpMenuDialog {
     Q_OBJECT
   public:
     explicit TipView(FrmTip& tip, QWidget* parent = nullptr);
     QSize designSize() const override { return {460, 240}; }
 };
 
-class AboutView : public DialogView {
+class AboutView : public HelpMenuDialog {
     Q_OBJECT
   public:
     explicit AboutView(FrmAbout& about, QWidget* parent = nullptr);
