@@ -1,5 +1,6 @@
 // Ondivel, the desktop program: the window models of the core behind Qt views.
 #include <QApplication>
+#include <QIcon>
 #include <QLocale>
 #include <QScreen>
 
@@ -13,6 +14,9 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Ondivel");
     QApplication::setOrganizationName("Ondivel");
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ondivel.svg")));
+    // Lets the desktop match the windows with the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.ondivel.Ondivel"));
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
 
     ondivel::QtPlatform platform; // also installs Qt's own French texts ("Oui", "Non", "Annuler")

@@ -19,7 +19,9 @@
 #include "scope/frm_full_screen.h"
 #include "scope/frm_ondivel.h"
 #include "scope/renderer.h"
+#include "shell/frm_about.h"
 #include "shell/frm_option.h"
+#include "shell/frm_tip.h"
 #include "shell/mdi_ondivel.h"
 #include "shell/settings_store.h"
 #include "sources/frm_alim.h"
@@ -65,6 +67,8 @@ Ondivel::Ondivel(Platform& platform) : platform_(platform) {
     frmCorbeille_ = std::make_unique<FrmCorbeille>(*this);
     frmOption_ = std::make_unique<FrmOption>(*this);
     frmFullScreen_ = std::make_unique<FrmFullScreen>(*this);
+    frmTip_ = std::make_unique<FrmTip>(*this);
+    frmAbout_ = std::make_unique<FrmAbout>(*this);
     renderer_ = std::make_unique<Renderer>(*this);
     for (Form* f : std::initializer_list<Form*>{
              mdi_.get(), frmOndivel_.get(), frmToolBox_.get(), frmGBF_[0].get(), frmGBF_[1].get(),
@@ -80,6 +84,8 @@ Ondivel::Ondivel(Platform& platform) : platform_(platform) {
         for (Form* f : std::initializer_list<Form*>{frmPile_[side].get(), frmAlim_[side].get(),
                                                     frmDyn_[side].get(), frmEDF_[side].get()})
             add(*f);
+    add(*frmTip_);
+    add(*frmAbout_);
     registerGlobals();
 }
 

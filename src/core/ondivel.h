@@ -22,6 +22,8 @@ class FrmGBF;
 class FrmHarmonique;
 class FrmOption;
 class FrmFullScreen;
+class FrmTip;
+class FrmAbout;
 class FrmPile;
 class FrmAlim;
 class FrmDyn;
@@ -78,6 +80,8 @@ class Ondivel {
     FrmCorbeille& frmCorbeille() const { return *frmCorbeille_; }
     FrmOption& frmOption() const { return *frmOption_; }
     FrmFullScreen& frmFullScreen() const { return *frmFullScreen_; }
+    FrmTip& frmTip() const { return *frmTip_; }
+    FrmAbout& frmAbout() const { return *frmAbout_; }
 
     // Every window by its name ("frmGBFA", "MDIOndivel" …); null when unknown.
     Form* form(const std::string& name) const;
@@ -143,6 +147,8 @@ class Ondivel {
     std::unique_ptr<FrmCorbeille> frmCorbeille_;
     std::unique_ptr<FrmOption> frmOption_;
     std::unique_ptr<FrmFullScreen> frmFullScreen_;
+    std::unique_ptr<FrmTip> frmTip_;
+    std::unique_ptr<FrmAbout> frmAbout_;
     std::unique_ptr<Renderer> renderer_;
     Form* active_ = nullptr;
     std::function<void()> repaint_;

@@ -90,6 +90,16 @@ class Platform {
     virtual void closeWindow(const std::string& title) = 0;
     // Whether "Calc.exe" can start a calculator here.
     virtual bool calculatorAvailable() { return false; }
+    // Tooltips on or off; long ones wrap past widthPixels.
+    virtual void configureToolTips(bool enabled, int widthPixels) { (void)enabled, (void)widthPixels; }
+    // Shows what the system is made of (for the About box); false when it cannot.
+    virtual bool showSystemInformation() { return false; }
+    // Lets the desktop open files of the extension (".ond") with a text editor. Where the type is
+    // installed with the program, there is nothing left to do.
+    virtual void registerFileType(const std::string& extension, const std::string& typeName,
+                                  const std::string& description) {
+        (void)extension, (void)typeName, (void)description;
+    }
 
     // Identity, folders, screen.
     virtual std::optional<std::string> logonName() = 0;

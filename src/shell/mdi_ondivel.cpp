@@ -1,7 +1,5 @@
 #include "shell/mdi_ondivel.h"
 
-#include <algorithm>
-
 #include "core/format.h"
 #include "core/ondivel.h"
 #include "core/platform.h"
@@ -11,6 +9,7 @@
 #include "scope/frm_full_screen.h"
 #include "scope/frm_ondivel.h"
 #include "shell/clipboard_copy.h"
+#include "shell/desktop_services.h"
 #include "shell/frm_option.h"
 #include "shell/pending_features.h"
 #include "shell/printout.h"
@@ -69,10 +68,6 @@ MDIOndivel::MDIOndivel(Ondivel& app) : Form(app, "MDIOndivel") {
     addMenu(Mnu_Web, "Visiter le site de l'auteur", 1);
     addMenu(Mnu_About, "A &propos de Ondivel", 1);
 
-    // Greyed until the part of the program behind them exists.
-    later_ = {&Mnu_Help_Contents, &Mnu_Help_Index, &Mnu_Tip, &Mnu_NewTip, &Mnu_Web, &Mnu_About};
-    for (Control* item : later_)
-        item->Enabled = false;
     // The calculator entry only where the desktop has a calculator.
     Mnu_Calc.Enabled = app.platform().calculatorAvailable();
     Mnu_Libre.Enabled = false;    // free mode at start
@@ -100,6 +95,12 @@ MDIOndivel::MDIOndivel(Ondivel& app) : Form(app, "MDIOndivel") {
     Mnu_View.on.Click = [this] { Mnu_View_Click(); };
     Mnu_Clean.on.Click = [this] { Mnu_Clean_Click(); };
     Mnu_PassWord.on.Click = [this] { Mnu_PassWord_Click(); };
+    Mnu_Help_Contents.on.Click = [this] { Mnu_Help_Contents_Click(); };
+    Mnu_Help_Index.on.Click = [this] { Mnu_Help_Index_Click(); };
+    Mnu_Tip.on.Click = [this] { Mnu_Tip_Click(); };
+    Mnu_NewTip.on.Click = [this] { Mnu_NewTip_Click(); };
+    Mnu_Web.on.Click = [this] { Mnu_Web_Click(); };
+    Mnu_About.on.Click = [this] { Mnu_About_Click(); };
 
     registerMember("ModeLibre", VarRef(&ModeLibre));
     registerMember("ModeReseau", VarRef(&ModeReseau));
@@ -118,12 +119,8 @@ void MDIOndivel::addMenu(Control& item, const char* caption, int level, const ch
     menuTree_.push_back({&item, level});
 }
 
-bool MDIOndivel::availableNow(const Control& item) const {
-    return std::find(later_.begin(), later_.end(), &item) == later_.end();
-}
-
 void MDIOndivel::setMenuEnabled(Control& item, bool enabled) {
-    item.Enabled = enabled && availableNow(item);
+    item.Enabled = enabled;
 }
 
 std::string MDIOndivel::titleFor(bool freeMode) const {

@@ -108,10 +108,16 @@ class MDIOndivel : public Form {
     void Mnu_View_Click();
     void Mnu_Clean_Click();
     void Mnu_PassWord_Click();
+    // The Help menu.
+    void Mnu_Help_Contents_Click();
+    void Mnu_Help_Index_Click();
+    void Mnu_Tip_Click();
+    void Mnu_NewTip_Click();
+    void Mnu_Web_Click();
+    void Mnu_About_Click();
 
-    // Enables a menu item, except the items whose work is not built yet: they stay greyed.
+    // Enables or greys a menu item.
     void setMenuEnabled(Control& item, bool enabled);
-    bool availableNow(const Control& item) const;
 
     // True once the program should end (the main window was closed).
     bool ended() const { return ended_; }
@@ -130,7 +136,6 @@ class MDIOndivel : public Form {
 
     std::vector<MenuEntry> menuTree_;
     // Menu items whose work is a later piece of the program.
-    std::vector<Control*> later_;
     bool ended_ = false;
     // The start-up step running, reported by the start-up error message.
     int step_ = 0;

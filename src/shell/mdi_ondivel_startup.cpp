@@ -10,7 +10,9 @@
 #include "evaluation/results_location.h"
 #include "meters/frm_toolbox.h"
 #include "scope/frm_ondivel.h"
+#include "shell/desktop_services.h"
 #include "shell/frm_option.h"
+#include "shell/frm_tip.h"
 #include "shell/mdi_ondivel.h"
 #include "shell/pending_features.h"
 #include "shell/preferences.h"
@@ -19,13 +21,13 @@
 #include "shell/startup_folders.h"
 #include "shell/text_file.h"
 #include "shell/version_notice.h"
+#include "shell/web_addresses.h"
 
 namespace ondivel {
 
 namespace {
 
 constexpr int kMinimumScreenWidth = 1023;
-constexpr int kToolTipSize = 200;
 constexpr const char* kLineBreak = "\r\n";
 
 } // namespace
@@ -82,7 +84,7 @@ void MDIOndivel::startUp() {
     LocateResultsFile(app());
 
     step_ = 13;
-    ConfigureToolTips(app(), app().ReadIni("Options", "ShowToolTip", "1") == "1", kToolTipSize);
+    ConfigureToolTips(app(), app().ReadIni("Options", "ShowToolTip", "1") == "1", kToolTipWidth);
     const std::string background = app().ReadIni("Options", "Couleur fond", "");
     BackColor = background.empty() ? kWhite : ColourFromSetting(background);
 
@@ -149,12 +151,13 @@ void MDIOndivel::locateSharedFolder() {
 void MDIOndivel::noticeNewVersion() {
     Platform& platform = app().platform();
     const std::string copy = app().g.DossierPartage + kVersionFileName;
-    if (!platform.download(kVersionFileAddress, copy)) return;
+    if (!platform.download(VersionFileAddress(app().programFolder()), copy)) return;
     const std::optional<std::string> content = ReadTextFile(copy);
     if (!content) return;
     const std::string local =
         std::to_string(Ondivel::versionMajor()) + "." + std::to_string(Ondivel::versionMinor());
-    if (const auto notice = NewVersionNotice(RemoteVersionFromFile(*content), local))
+    if (const auto notice =
+            NewVersionNotice(RemoteVersionFromFile(*content), local, WebSiteAddress(app().programFolder())))
         platform.messageBox(*notice, vbInformation, "Ondivel - Nouvelle version");
 }
 

@@ -7,12 +7,6 @@
 
 namespace ondivel {
 
-void RegisterFileType(Ondivel&) {}
-void ConfigureToolTips(Ondivel&, bool, int) {}
-void ReleaseToolTips(Ondivel&) {}
-void ShowTipOfTheDay(Ondivel&) {}
-void CloseHelpViewer(Ondivel&) {}
-
 void RunAutomaticSensitivities(Ondivel& app) {
     AutoSettings(app);
 }

@@ -5,15 +5,6 @@ namespace ondivel {
 
 class Ondivel;
 
-// Registers the exercise-file type with the system. Nothing to do on Linux, where the MIME type
-// and the desktop entry are installed with the program.
-void RegisterFileType(Ondivel& app);
-// Switches the multi-line tooltips on or off, with their size setting.
-void ConfigureToolTips(Ondivel& app, bool enabled, int size);
-void ReleaseToolTips(Ondivel& app);
-// The tip-of-the-day window, shown modally.
-void ShowTipOfTheDay(Ondivel& app);
-void CloseHelpViewer(Ondivel& app);
 // Closes the exercise and results files left open by an evaluation.
 void CloseOpenFiles(Ondivel& app);
 // Unloads the evaluation window frmExo.

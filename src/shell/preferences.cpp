@@ -12,6 +12,7 @@
 #include "meters/measurement.h"
 #include "scope/frm_ondivel.h"
 #include "scope/scales.h"
+#include "shell/desktop_services.h"
 #include "shell/frm_option.h"
 #include "shell/mdi_ondivel.h"
 #include "shell/rvb.h"
@@ -154,6 +155,7 @@ void SavePreferences(Ondivel& app) {
     app.WriteIni(kOptions, "Couleur fond", NumberText(f.picColor_Fond.BackColor));
     app.WriteIni(kOptions, "Show Tips at Startup", checkText(f.chkLoadTipsAtStartup));
     app.WriteIni(kOptions, "ShowToolTip", checkText(f.chkToolTip));
+    ConfigureToolTips(app, f.chkToolTip.isOn(), kToolTipWidth); // at once, not at the next start
     app.WriteIni(kOptions, "Copy Sensibility", checkText(f.chkCopySensibility));
     if (mdi.ModeLibre) {
         app.WriteIni(kOptions, "Reglage auto", checkText(f.chkReglage));

@@ -1,7 +1,6 @@
 #include "shell/version_notice.h"
 
 #include "core/format.h"
-#include "shell/program_info.h"
 
 namespace ondivel {
 
@@ -36,10 +35,11 @@ bool IsNewerVersion(std::string_view remote, std::string_view local) {
     return withoutDots(local) < withoutDots(remote);
 }
 
-std::optional<std::string> NewVersionNotice(std::string_view remote, std::string_view local) {
+std::optional<std::string> NewVersionNotice(std::string_view remote, std::string_view local,
+                                            std::string_view webSite) {
     if (!IsNewerVersion(remote, local)) return std::nullopt;
     return "La version " + std::string(remote) + " de Ondivel est téléchargeable gratuitement sur : \r\n" +
-           kWebSiteAddress;
+           std::string(webSite);
 }
 
 } // namespace ondivel

@@ -14,7 +14,9 @@ std::string RemoteVersionFromFile(std::string_view content);
 
 bool IsNewerVersion(std::string_view remote, std::string_view local);
 
-// The notice for a newer remote version; nullopt when the local version is not older.
-std::optional<std::string> NewVersionNotice(std::string_view remote, std::string_view local);
+// The notice for a newer remote version, naming the web site; nullopt when the local version is
+// not older.
+std::optional<std::string> NewVersionNotice(std::string_view remote, std::string_view local,
+                                            std::string_view webSite);
 
 } // namespace ondivel

@@ -90,7 +90,8 @@ TEST_F(MainWindowMenus, InFreeModeOnlyTheWorkingItemsCanBeChosen) {
                        "Mnu_Edition Mnu_Copier Mnu_ClipBoard Mnu_ClipBoard Mnu_Affichage Mnu_Harmo Mnu_Volt "
                        "Mnu_Chrono Mnu_PosWin Mnu_ViewFullScreen "
                        "Mnu_Option Mnu_Pref Mnu_Pref Mnu_Pref "
-                       "Mnu_Help Mnu_PassWord ");
+                       "Mnu_Help Mnu_Help_Contents Mnu_Help_Index Mnu_Tip Mnu_NewTip Mnu_PassWord Mnu_Web "
+                       "Mnu_About ");
 }
 
 TEST_F(MainWindowMenus, EvaluatedModeSwapsTheModeItemsAndLocksTheMultimeter) {

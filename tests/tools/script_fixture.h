@@ -35,7 +35,9 @@ class TestHooks : public ScenarioHooks {
     void applicationCreated(Ondivel& app) override {
         if (created) created(app, *platform_);
     }
-    void shot(Ondivel&, const std::string& name) override { shots.push_back(name); }
+    void shot(Ondivel&, const std::string& name, const std::string& window) override {
+        shots.push_back(window.empty() ? name : name + " " + window);
+    }
     void scenarioFinished(Ondivel& app, const Scenario&) override {
         if (finished) finished(app);
     }

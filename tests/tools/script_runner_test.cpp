@@ -119,13 +119,17 @@ TEST_F(ScriptFiles, SvgDumpsAndTheFinalScreen) {
                               "click frmOndivel.cmdPauseSpot\n"
                               "dump screen \"$ROOT/after.svg\"\n"
                               "expect exists(\"$ROOT/after.svg\") == true\n"
-                              "shot panel\n",
+                              "shot panel\n"
+                              "shot scope frmOndivel\n",
                               hooks, options);
     EXPECT_EQ(o.output, "");
     EXPECT_TRUE(slurp(dir_ / "svg" / "before.svg").starts_with("<svg"));
     // The final screen of scenario t.scn, with the line drawn after the first dump.
     EXPECT_NE(slurp(dir_ / "svg" / "t.svg").find("stroke=\"#010203\""), std::string::npos);
-    EXPECT_EQ(hooks.shots, std::vector<std::string>{"panel"});
+    EXPECT_EQ(hooks.shots, (std::vector<std::string>{"panel", "scope frmOndivel"}));
+    // A picture of a window that does not exist is an error of the scenario.
+    const Outcome wrong = runText("start\nshot x frmNothing\n", hooks, options);
+    EXPECT_NE(wrong.output.find("unknown window frmNothing"), std::string::npos) << wrong.output;
 }
 
 } // namespace

@@ -43,11 +43,12 @@ class HelpViewerTest : public QObject {
             int topic;
             const char* page;
         };
-        // A topic without a page (the meters, 3600, for now) falls back to the contents.
+        // A topic without a page falls back to the contents.
         for (const Case& c : {Case{3300, "3300.html"}, Case{3200, "3200.html"}, Case{3400, "3400.html"},
                               Case{3000, "3000.html"}, Case{3100, "3100.html"}, Case{3500, "3500.html"},
-                              Case{3700, "3700.html"}, Case{3800, "3800.html"}, Case{3600, "contents.html"},
-                              Case{0, "contents.html"}, Case{kHelpIndexTopic, "index.html"}})
+                              Case{3700, "3700.html"}, Case{3800, "3800.html"}, Case{3600, "3600.html"},
+                              Case{4000, "4000.html"}, Case{4242, "contents.html"}, Case{0, "contents.html"},
+                              Case{kHelpIndexTopic, "index.html"}})
             QCOMPARE(QFileInfo(HelpViewer::pageForTopic(pagesFolder(), c.topic)).fileName(), QString(c.page));
     }
 

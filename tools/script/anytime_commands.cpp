@@ -140,8 +140,13 @@ void runAnytimeCommand(CommandContext& c) {
     } else if (command == "dump") {
         dump(c);
     } else { // shot
-        c.expectArgs(1, 1, "shot NAME");
-        c.hooks.shot(s.app(), wordText(c.words[1]));
+        c.expectArgs(1, 2, "shot NAME [WINDOW]");
+        std::string window;
+        if (c.words.size() > 2) {
+            window = wordText(c.words[2]);
+            if (!s.app().form(window)) throw ScriptError("unknown window " + window);
+        }
+        c.hooks.shot(s.app(), wordText(c.words[1]), window);
     }
 }
 

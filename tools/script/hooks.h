@@ -33,8 +33,10 @@ class ScenarioHooks {
     virtual void applicationCreated(Ondivel& app) { (void)app; }
     // After every line that ran without error.
     virtual void lineDone(Ondivel& app) { (void)app; }
-    // `shot NAME`.
-    virtual void shot(Ondivel& app, const std::string& name) { (void)app, (void)name; }
+    // `shot NAME [WINDOW]`: the main window, or only that window (also one open modally).
+    virtual void shot(Ondivel& app, const std::string& name, const std::string& window) {
+        (void)app, (void)name, (void)window;
+    }
     // When the scenario is over, before its application is destroyed.
     virtual void scenarioFinished(Ondivel& app, const Scenario& scenario) { (void)app, (void)scenario; }
 };

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <iostream>
 #include <optional>
+#include <vector>
 
 #include "core/form.h"
 #include "core/ondivel.h"
@@ -16,6 +17,7 @@
 #include "ui/surface/tee_platform.h"
 #include "ui/views/form_view.h"
 #include "ui/views/main_window_view.h"
+#include "ui/views/view_factory.h"
 #include "ui/views/view_manager.h"
 
 namespace ondivel::tour {
@@ -80,13 +82,31 @@ void TourHooks::lineDone(Ondivel&) {
     QApplication::processEvents();
 }
 
-void TourHooks::shot(Ondivel& app, const std::string& name) {
+QPixmap TourHooks::windowPicture(Ondivel& app, const std::string& window) const {
+    Form& form = *app.form(window);
+    // The harness runs a modal window without its dialog: its view is kept aside.
+    if (form.loaded() && form.modal()) return views_->modalViewFor(form)->grab();
+    if (FormView* view = views_->viewOf(form)) return view->grab();
+    // A window not open now is pictured as it would open.
+    std::unique_ptr<FormView> view(makeView(form));
+    view->setWindowFlag(Qt::Window);
+    view->syncFromModel();
+    view->resize(view->designSize().expandedTo(view->sizeHint()));
+    view->show();
+    QApplication::processEvents();
+    return view->grab();
+}
+
+void TourHooks::shot(Ondivel& app, const std::string& name, const std::string& window) {
     if (!views_) return;
     views_->syncNow();
     QApplication::processEvents();
-    QPixmap picture = views_->mainWindow().grab();
+    std::error_code ec;
+    std::filesystem::create_directories(out_, ec);
+    const std::filesystem::path file = out_ / (name + ".png");
+    QPixmap picture = window.empty() ? views_->mainWindow().grab() : windowPicture(app, window);
     // The scenario runs modal windows without their dialog: draw them over the main window.
-    for (Form* form : app.forms()) {
+    for (Form* form : window.empty() ? app.forms() : std::vector<Form*>{}) {
         if (!form->loaded() || !form->Visible || !form->modal()) continue;
         // A window that places itself (the mark beside the oscilloscope) is drawn there.
         std::optional<QPoint> place;
@@ -100,9 +120,6 @@ void TourHooks::shot(Ondivel& app, const std::string& name) {
         drawModalWindow(picture, QString::fromStdString(form->Caption), views_->modalViewFor(*form)->grab(),
                         place);
     }
-    std::error_code ec;
-    std::filesystem::create_directories(out_, ec);
-    const std::filesystem::path file = out_ / (name + ".png");
     if (picture.save(QString::fromStdString(file.string()), "PNG")) {
         ++saved_;
     } else {

@@ -144,7 +144,8 @@ std::string FakePlatform::networkNameOf(const std::string& folder) {
     return it == networkNames.end() ? std::string() : it->second;
 }
 
-bool FakePlatform::download(const std::string&, const std::string& destination) {
+bool FakePlatform::download(const std::string& url, const std::string& destination) {
+    downloads.push_back(url);
     if (!versionFile) return false;
     std::error_code ec;
     fs::create_directories(fs::path(destination).parent_path(), ec);

@@ -55,6 +55,14 @@ class FakePlatform : public Platform {
     bool windowExists(const std::string& title) override;
     void closeWindow(const std::string& title) override;
     bool calculatorAvailable() override { return calculator; }
+    void configureToolTips(bool enabled, int widthPixels) override {
+        toolTipsEnabled = enabled;
+        toolTipWidth = widthPixels;
+    }
+    bool showSystemInformation() override {
+        ++systemInformationShown;
+        return systemInformation;
+    }
 
     std::optional<std::string> logonName() override { return logon; }
     std::string specialFolder(SpecialFolder folder) override;
@@ -95,6 +103,7 @@ class FakePlatform : public Platform {
     std::string programDir, appDataDir, documentsDir;
     int workWidth = 1280, workHeight = 800;
     bool calculator = false;
+    bool systemInformation = true;          // whether the system information can be shown
     std::optional<std::string> versionFile; // content served by download(); nullopt: it fails
     std::vector<std::string> openWindows;   // titles of foreign windows ("Calculatrice")
     // Faults: appends fail (full or unreachable disk); the trash refuses files.
@@ -108,6 +117,10 @@ class FakePlatform : public Platform {
     std::vector<std::string> launched;
     std::vector<std::string> helpRequests; // "ondivel.chm#3300": file name and topic
     std::vector<std::string> sounds;
+    std::vector<std::string> downloads; // addresses asked for
+    bool toolTipsEnabled = false;
+    int toolTipWidth = 0;
+    int systemInformationShown = 0;
     int beeps = 0;
     std::vector<std::string> trashed; // paths moved to the trash
     int durableAppends = 0;

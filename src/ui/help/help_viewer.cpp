@@ -9,6 +9,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "shell/program_info.h"
+
 namespace ondivel {
 
 namespace {
@@ -79,7 +81,7 @@ HelpViewer::HelpViewer(const QString& pagesFolder, QWidget* parent)
 }
 
 const QString& HelpViewer::windowTitleText() {
-    static const QString title = QStringLiteral("Aide d'Ondivel");
+    static const QString title = QString::fromUtf8(kHelpWindowTitle);
     return title;
 }
 

@@ -6,14 +6,12 @@
 #include <QUrl>
 #include <QWidget>
 
+#include "core/help_topics.h"
+
 class QTextBrowser;
 class QToolButton;
 
 namespace ondivel {
-
-// Topics that are not panels: the table of contents and the index of the help.
-constexpr int kHelpContentsTopic = 0;
-constexpr int kHelpIndexTopic = -1;
 
 class HelpViewer : public QWidget {
     Q_OBJECT

@@ -35,6 +35,8 @@
 #include "ui/platform/folders.h"
 #include "ui/platform/launcher.h"
 #include "ui/platform/sound_player.h"
+#include "ui/platform/system_info.h"
+#include "ui/platform/tooltip_filter.h"
 #include "ui/surface/painter_surface.h"
 #include "ui/surface/qt_surface.h"
 
@@ -82,6 +84,7 @@ struct QtPlatform::Impl {
     Launcher launcher;
     std::unique_ptr<HelpViewer> help;
     std::unique_ptr<QPrinter> printer;
+    std::unique_ptr<ToolTipFilter> toolTips;
 };
 
 QtPlatform::QtPlatform() : d_(std::make_unique<Impl>()) {
@@ -206,6 +209,20 @@ void QtPlatform::showHelp(const std::string& helpFile, int topic) {
     const QString pages = QFileInfo(q(helpFile)).dir().filePath(QStringLiteral("help"));
     if (!d_->help || d_->help->pagesFolder() != pages) d_->help = std::make_unique<HelpViewer>(pages);
     d_->help->showTopic(topic);
+}
+
+void QtPlatform::configureToolTips(bool enabled, int widthPixels) {
+    if (!d_->toolTips) {
+        if (!QCoreApplication::instance()) return;
+        d_->toolTips = std::make_unique<ToolTipFilter>();
+        QCoreApplication::instance()->installEventFilter(d_->toolTips.get());
+    }
+    d_->toolTips->configure(enabled, widthPixels);
+}
+
+bool QtPlatform::showSystemInformation() {
+    showSystemInformationDialog(q(programFolder()), dialogParent());
+    return true;
 }
 
 bool QtPlatform::windowExists(const std::string& title) {

@@ -42,6 +42,8 @@ class QtPlatform : public Platform {
     bool windowExists(const std::string& title) override;
     void closeWindow(const std::string& title) override;
     bool calculatorAvailable() override;
+    void configureToolTips(bool enabled, int widthPixels) override;
+    bool showSystemInformation() override;
     std::optional<std::string> logonName() override;
     std::string specialFolder(SpecialFolder folder) override;
     std::string programFolder() override;

@@ -5,6 +5,7 @@
 #include "core/form.h"
 #include "ui/dialogs/evaluation_views.h"
 #include "ui/views/chrono_view.h"
+#include "ui/views/dialog_views.h"
 #include "ui/views/full_screen_view.h"
 #include "ui/views/generic_view.h"
 #include "ui/views/option_view.h"
@@ -50,6 +51,7 @@ void registerAllViews() {
     registerChronoView();
     registerEvaluationViews();
     registerOptionView();
+    registerDialogViews();
 }
 
 } // namespace ondivel

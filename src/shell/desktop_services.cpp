@@ -1,0 +1,26 @@
+#include "shell/desktop_services.h"
+
+#include "core/ondivel.h"
+#include "core/platform.h"
+#include "shell/program_info.h"
+
+namespace ondivel {
+
+void ConfigureToolTips(Ondivel& app, bool enabled, int width) {
+    app.platform().configureToolTips(enabled, width);
+}
+
+void ReleaseToolTips(Ondivel& app) {
+    app.platform().configureToolTips(false, kToolTipWidth);
+}
+
+void CloseHelpViewer(Ondivel& app) {
+    Platform& platform = app.platform();
+    if (platform.windowExists(kHelpWindowTitle)) platform.closeWindow(kHelpWindowTitle);
+}
+
+void RegisterFileType(Ondivel& app) {
+    app.platform().registerFileType(".ond", "Ondivel_File", "Fichier Ondivel");
+}
+
+} // namespace ondivel

@@ -1,0 +1,45 @@
+// The main window's Help menu: the help pages, the tips, the maker's web site and the About box.
+#include "core/help_topics.h"
+#include "core/ondivel.h"
+#include "core/platform.h"
+#include "shell/frm_about.h"
+#include "shell/frm_tip.h"
+#include "shell/mdi_ondivel.h"
+#include "shell/program_info.h"
+#include "shell/tips.h"
+#include "shell/web_addresses.h"
+
+namespace ondivel {
+
+void MDIOndivel::Mnu_Help_Contents_Click() {
+    app().ShowHelpTopic(kHelpContentsTopic);
+}
+
+void MDIOndivel::Mnu_Help_Index_Click() {
+    app().ShowHelpTopic(kHelpIndexTopic);
+}
+
+void MDIOndivel::Mnu_Tip_Click() {
+    app().frmTip().ShowModal();
+}
+
+void MDIOndivel::Mnu_NewTip_Click() {
+    if (!TeacherGate()) return;
+    Platform& platform = app().platform();
+    // The shipped list may sit in a read-only folder: the teacher edits the shared copy.
+    const std::string file = EditableTipsFile(app());
+    if (file.empty() || !platform.launch(file))
+        platform.messageBox(std::string("Aucun éditeur de texte n'a pu ouvrir le fichier :") + "\r\n" +
+                                (file.empty() ? app().g.DossierPartage + kTipsFileName : file),
+                            vbCritical, "Erreur sur le chemin d'accés");
+}
+
+void MDIOndivel::Mnu_Web_Click() {
+    app().platform().launch(WebSiteAddress(app().programFolder()));
+}
+
+void MDIOndivel::Mnu_About_Click() {
+    app().frmAbout().ShowModal();
+}
+
+} // namespace ondivel

@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "app_fixture.h"
+#include "core/user_input.h"
+#include "shell/frm_about.h"
+#include "shell/frm_option.h"
+#include "shell/frm_tip.h"
+#include "shell/preferences.h"
+#include "shell/tips.h"
+
+namespace ondivel {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::AppFixture;
+
+void writeFile(const fs::path& path, const std::string& bytes) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+TEST(TipsFile, OneTipPerNonBlankLineWhateverTheLineEnds) {
+    // clang-format off
+    const struct { const char* text; std::vector<std::string> tips; } cases[] = {
+        {"", {}},
+        {"\r\n\r\n  \r\n", {}},
+        {"Un.\r\nDeux.\r\n", {"Un.", "Deux."}},
+        {"Un.\nDeux.", {"Un.", "Deux."}},                 // LF only, no final line end
+        {"  Un.  \r\n\r\n\tDeux.\r\n", {"Un.", "Deux."}},  // blanks and empty lines around
+        {"Période : 1 ms.\r\n", {"Période : 1 ms."}},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(TipsFromText(c.text), c.tips) << c.text;
+}
+
+class TipsTest : public AppFixture {
+  protected:
+    fs::path shipped() const { return fs::path(platform.programDir) / kTipsFileName; }
+    fs::path shared() const { return fs::path(app.g.DossierPartage) / kTipsFileName; }
+    void shipTips(const std::string& text) { writeFile(shipped(), text); }
+};
+
+TEST_F(TipsTest, StartUpShowsATipOnlyWhenTheSettingAllowsAndThereAreTips) {
+    shipTips("Un.\r\nDeux.\r\nTrois.\r\n");
+    platform.randomValues = {0.99};
+    start();
+    ASSERT_TRUE(app.frmTip().Visible);
+    EXPECT_EQ(app.frmTip().lblTipText.Caption, "Trois.");
+    EXPECT_EQ(app.frmTip().chkLoadTipsAtStartup.Value, kChecked);
+}
+
+TEST_F(TipsTest, StartUpKeepsTheWindowClosedWhenTheTeacherTurnedItOff) {
+    shipTips("Un.\r\n");
+    preset("Options", "Show Tips at Startup", "0");
+    start();
+    EXPECT_FALSE(app.frmTip().loaded());
+}
+
+TEST_F(TipsTest, StartUpWithoutATipsFileOpensNoEmptyWindow) {
+    start();
+    EXPECT_FALSE(app.frmTip().loaded());
+    EXPECT_EQ(ini("Options", "Show Tips at Startup"), "1");
+}
+
+TEST_F(TipsTest, NextTipWalksThroughTheListAndWrapsAround) {
+    shipTips("Un.\r\nDeux.\r\nTrois.\r\n");
+    preset("Options", "Show Tips at Startup", "0");
+    start();
+    platform.randomValues = {0.5};
+    user::click(app.mdi().Mnu_Tip);
+    FrmTip& tip = app.frmTip();
+    EXPECT_EQ(tip.lblTipText.Caption, "Deux.");
+    user::click(tip.cmdNextTip);
+    EXPECT_EQ(tip.lblTipText.Caption, "Trois.");
+    user::click(tip.cmdNextTip);
+    EXPECT_EQ(tip.lblTipText.Caption, "Un.");
+    EXPECT_FALSE(tip.chkLoadTipsAtStartup.Value == kChecked); // the setting said "0"
+}
+
+TEST_F(TipsTest, TheCheckBoxDecidesTheNextStartUp) {
+    shipTips("Un.\r\nDeux.\r\n");
+    start();
+    FrmTip& tip = app.frmTip();
+    ASSERT_TRUE(tip.Visible);
+    user::click(tip.chkLoadTipsAtStartup); // off
+    user::click(tip.cmdOK);
+    EXPECT_FALSE(tip.loaded());
+    EXPECT_EQ(ini("Options", "Show Tips at Startup"), "0");
+
+    user::click(app.mdi().Mnu_Tip);
+    user::click(tip.chkLoadTipsAtStartup); // on again
+    user::click(tip.cmdOK);
+    EXPECT_EQ(ini("Options", "Show Tips at Startup"), "1");
+}
+
+TEST_F(TipsTest, ASingleTipLeavesNoNextButton) {
+    shipTips("Seule astuce.\r\n");
+    start();
+    EXPECT_FALSE(app.frmTip().cmdNextTip.Enabled);
+}
+
+TEST_F(TipsTest, AddingATipNeedsTheTeacherPassword) {
+    shipTips("Un.\r\n");
+    preset("Options", "Show Tips at Startup", "0");
+    start();
+    user::click(app.mdi().Mnu_NewTip); // the password window closes without a password
+    EXPECT_TRUE(platform.launched.empty());
+    EXPECT_FALSE(fs::exists(shared()));
+}
+
+TEST_F(TipsTest, TheTeacherEditsASharedCopyThatThenTakesPrecedence) {
+    shipTips("Livrée.\r\n");
+    preset("Options", "Show Tips at Startup", "0");
+    start();
+    app.g.MotDePasseValide = true;
+    user::click(app.mdi().Mnu_NewTip);
+    ASSERT_EQ(platform.launched.size(), 1u);
+    EXPECT_EQ(fs::path(platform.launched.back()), shared());
+    ASSERT_TRUE(fs::exists(shared()));
+
+    writeFile(shared(), "Livrée.\r\nDu professeur.\r\n");
+    platform.randomValues = {0.9};
+    user::click(app.mdi().Mnu_Tip);
+    EXPECT_EQ(app.frmTip().lblTipText.Caption, "Du professeur.");
+    // The shipped file is untouched; a second edit opens the same copy without copying again.
+    user::click(app.frmTip().cmdOK);
+    user::click(app.mdi().Mnu_NewTip);
+    EXPECT_EQ(testing::readBytes(shipped().string()), "Livrée.\r\n");
+    EXPECT_EQ(testing::readBytes(shared().string()), "Livrée.\r\nDu professeur.\r\n");
+}
+
+TEST_F(TipsTest, WithoutAnyTipsFileTheTeacherStartsAnEmptyList) {
+    preset("Options", "Show Tips at Startup", "0");
+    start();
+    app.g.MotDePasseValide = true;
+    user::click(app.mdi().Mnu_NewTip);
+    ASSERT_EQ(platform.launched.size(), 1u);
+    EXPECT_TRUE(fs::exists(shared()));
+    EXPECT_EQ(fs::file_size(shared()), 0u);
+}
+
+using HelpMenusTest = AppFixture;
+
+TEST_F(HelpMenusTest, TheHelpMenuIsAvailableAndOpensContentsAndIndex) {
+    start();
+    for (Control* item : {&app.mdi().Mnu_Help_Contents, &app.mdi().Mnu_Help_Index, &app.mdi().Mnu_Tip,
+                          &app.mdi().Mnu_NewTip, &app.mdi().Mnu_Web, &app.mdi().Mnu_About})
+        EXPECT_TRUE(item->Enabled) << item->name();
+    user::click(app.mdi().Mnu_Help_Contents);
+    user::click(app.mdi().Mnu_Help_Index);
+    EXPECT_EQ(platform.helpRequests, (std::vector<std::string>{"ondivel.chm#0", "ondivel.chm#-1"}));
+}
+
+TEST_F(HelpMenusTest, WebAddressesComeFromTheInstallationSettings) {
+    platform.versionFile = "version=9.9";
+    start();
+    user::click(app.mdi().Mnu_Web);
+    EXPECT_EQ(platform.launched.back(), "https://ondivel.example/");
+    EXPECT_EQ(platform.downloads.back(), "https://ondivel.example/version.txt");
+
+    writeFile(fs::path(platform.programDir) / "Ondivel-web.ini",
+              "[Web]\r\nSite=https://lycee.example/ondivel/\r\nVersion=https://lycee.example/v.txt\r\n");
+    Ondivel second(platform);
+    second.mdi().Show();
+    user::click(second.mdi().Mnu_Web);
+    EXPECT_EQ(platform.launched.back(), "https://lycee.example/ondivel/");
+    EXPECT_EQ(platform.downloads.back(), "https://lycee.example/v.txt");
+    EXPECT_NE(platform.messages.back().text.find("https://lycee.example/ondivel/"), std::string::npos);
+}
+
+TEST_F(HelpMenusTest, TooltipsFollowTheSettingAndEndWithTheProgram) {
+    preset("Options", "ShowToolTip", "0");
+    start();
+    EXPECT_FALSE(platform.toolTipsEnabled);
+
+    Ondivel second(platform);
+    preset("Options", "ShowToolTip", "");
+    second.mdi().Show();
+    EXPECT_TRUE(platform.toolTipsEnabled);
+    EXPECT_EQ(platform.toolTipWidth, 200);
+    platform.openWindows.push_back("Aide d'Ondivel");
+    second.mdi().Unload();
+    EXPECT_FALSE(platform.toolTipsEnabled);
+    EXPECT_TRUE(platform.openWindows.empty()); // the help window went with the program
+}
+
+TEST_F(HelpMenusTest, TheOptionsSwitchTooltipsAtOnce) {
+    start();
+    ASSERT_TRUE(platform.toolTipsEnabled);
+    app.frmOption().chkToolTip.Value = kUnchecked;
+    SavePreferences(app);
+    EXPECT_FALSE(platform.toolTipsEnabled);
+    EXPECT_EQ(ini("Options", "ShowToolTip"), "0");
+}
+
+TEST_F(HelpMenusTest, AboutBoxShowsTheVersionAndTheSystemInformation) {
+    start();
+    user::click(app.mdi().Mnu_About);
+    FrmAbout& about = app.frmAbout();
+    EXPECT_EQ(about.lblVersion.Caption, "Version " + std::to_string(Ondivel::versionMajor()) + "." +
+                                            std::to_string(Ondivel::versionMinor()));
+    EXPECT_EQ(about.lblWeb.Caption, "https://ondivel.example/");
+    const std::size_t before = platform.messages.size();
+    user::click(about.cmdSysInfo);
+    EXPECT_EQ(platform.systemInformationShown, 1);
+    EXPECT_EQ(platform.messages.size(), before);
+
+    platform.systemInformation = false;
+    user::click(about.cmdSysInfo);
+    ASSERT_EQ(platform.messages.size(), before + 1);
+    EXPECT_EQ(platform.messages.back().text,
+              "Les informations système ne sont pas disponibles actuellement.");
+    user::click(about.cmdOK);
+    EXPECT_FALSE(about.loaded());
+}
+
+} // namespace
+} // namespace ondivel
