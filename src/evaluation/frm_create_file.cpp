@@ -29,6 +29,7 @@ std::string lowerAscii(std::string text) {
 } // namespace
 
 FrmCreateFile::FrmCreateFile(Ondivel& app) : Form(app, "frmCreateFile") {
+    HelpTopic = 4000; // the teacher's page, with the file format
     Caption = "Création / Modification de fichiers Ondivel";
     fraCommentaire.Caption = "Commentaires : ";
     lblCommentaires.Caption = "Ajouter un commentaire : ";
@@ -102,6 +103,10 @@ void FrmCreateFile::layOut() {
 void FrmCreateFile::resetMembers() {
     modified_ = false;
     path_.clear();
+}
+
+void FrmCreateFile::Form_KeyDown(int keyCode, int) {
+    if (keyCode == kKeyF1) app().ShowHelpTopic(HelpTopic);
 }
 
 void FrmCreateFile::Form_Load() {

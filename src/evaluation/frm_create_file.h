@@ -38,6 +38,7 @@ class FrmCreateFile : public Form {
     FormControl cmdEnd{*this, ControlKind::CommandButton, "cmdEnd"};
 
     void Form_Load() override;
+    void Form_KeyDown(int keyCode, int shift) override;
     void Form_QueryUnload(int& cancel) override;
 
     void optSignal_Click(int index);

@@ -85,6 +85,7 @@ FrmExo::Voie::Voie(Form& form, int index)
 }
 
 FrmExo::FrmExo(Ondivel& app) : Form(app, "frmExo"), evaluation_(app) {
+    HelpTopic = 3900; // the page that explains the evaluated mode to the pupil
     Caption = "Mode évalué";
     using dialog::place;
     place(imgLight, kFrameLeft, kBottomRow - 60, 480, 480);
@@ -114,6 +115,10 @@ FrmExo::FrmExo(Ondivel& app) : Form(app, "frmExo"), evaluation_(app) {
     }
     cmdNext.on.Click = [this] { cmdNext_Click(); };
     cmdNextOndivel.on.Click = [this] { cmdNextOndivel_Click(); };
+}
+
+void FrmExo::Form_KeyDown(int keyCode, int) {
+    if (keyCode == kKeyF1) app().ShowHelpTopic(HelpTopic);
 }
 
 void FrmExo::Form_Load() {

@@ -37,6 +37,7 @@ class FrmExo : public Form {
     static constexpr int kLightWaiting = 14, kLightAllRight = 15;
 
     void Form_Load() override;
+    void Form_KeyDown(int keyCode, int shift) override;
     void Form_QueryUnload(int& cancel) override;
     void optACDC_Click(int channel, int index);
     void cmdNext_Click();

@@ -92,7 +92,10 @@ class TestDialog : public Form {
     FormControl txtName{*this, ControlKind::TextBox, "txtName"};
     FormControl lblHint{*this, ControlKind::Label, "lblHint"};
     int keyPresses = 0, changes = 0, gotFocus = 0, lostFocus = 0, listClicks = 0, okClicks = 0,
-        cancelClicks = 0;
+        cancelClicks = 0, helpKeys = 0;
+    void Form_KeyDown(int keyCode, int) override {
+        if (keyCode == kKeyF1) ++helpKeys;
+    }
 };
 
 struct Fixture {
@@ -249,6 +252,9 @@ class DialogViewTest : public QObject {
         QVERIFY(!f.widget<QPushButton>(f.form.cmdOK)->isDefault());
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(f.form.cancelClicks, 2);
+        // F1 from a text box reaches the window, which opens its help page.
+        QTest::keyClick(box, Qt::Key_F1);
+        QCOMPARE(f.form.helpKeys, 1);
     }
 
     void typedKeysGoThroughTheModelsFilter() {

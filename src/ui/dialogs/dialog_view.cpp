@@ -295,6 +295,12 @@ void DialogView::retryFocusRequest() {
 }
 
 void DialogView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        event->accept();
+        user::key(form(), kKeyF1, 0);
+        touched();
+        return;
+    }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const bool escape = event->key() == Qt::Key_Escape;
     Control* button = enter ? form().defaultButton : escape ? form().cancelButton : nullptr;
