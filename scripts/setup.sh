@@ -3,6 +3,7 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build ccache clang-format googletest libgtest-dev libgmock-dev libbenchmark-dev
+          xvfb xauth xclip
           desktop-file-utils appstream dpkg-dev fakeroot
           qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev fonts-dejavu-core)
 
