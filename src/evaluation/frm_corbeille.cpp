@@ -5,7 +5,7 @@
 
 #include "core/ondivel.h"
 #include "core/platform.h"
-#include "evaluation/dialog_layout.h"
+#include "evaluation/dialog_kit.h"
 #include "shell/program_info.h"
 #include "shell/text_file.h"
 
@@ -43,11 +43,11 @@ FrmCorbeille::FrmCorbeille(Ondivel& app) : Form(app, "frmCorbeille") {
     cancelButton = &cmdCancel;
 
     Width = 6960, Height = 4560;
-    Place(lblInfo, 120, 120, 2760, 1455);
-    Place(flbOND, 3000, 120, 3720, 3000);
-    Place(lblNota, 120, 1800, 2760, 1335);
-    Place(cmdKill, 4080, 3360, 1215, 375);
-    Place(cmdCancel, 5505, 3360, 1215, 375);
+    dialog::place(lblInfo, 120, 120, 2760, 1455);
+    dialog::place(flbOND, 3000, 120, 3720, 3000);
+    dialog::place(lblNota, 120, 1800, 2760, 1335);
+    dialog::place(cmdKill, 4080, 3360, 1215, 375);
+    dialog::place(cmdCancel, 5505, 3360, 1215, 375);
 
     cmdKill.on.Click = [this] { cmdKill_Click(); };
     cmdCancel.on.Click = [this] { cmdCancel_Click(); };

@@ -5,7 +5,7 @@
 #include "core/format.h"
 #include "core/ondivel.h"
 #include "core/platform.h"
-#include "evaluation/dialog_layout.h"
+#include "evaluation/dialog_kit.h"
 #include "evaluation/exercise_line.h"
 #include "evaluation/numeric_entry.h"
 #include "shell/program_info.h"
@@ -75,29 +75,29 @@ void FrmCreateFile::layOut() {
     // The list on the left, the entry frames in a right-hand column wide enough for their captions.
     constexpr double kColumn = 6660, kColumnWidth = 4440, kInner = kColumn + 120;
     Width = kColumn + kColumnWidth + 240, Height = 7200;
-    Place(lstListeData, 120, 120, 5820, 5280);
-    Place(cmdUp, 6060, 2040, 480, 480);
-    Place(cmdDown, 6060, 2640, 480, 480);
-    Place(fraCommentaire, kColumn, 120, kColumnWidth, 1080);
-    Place(lblCommentaires, kInner, 360, kColumnWidth - 240, 255);
-    Place(txtCommentaire, kInner, 660, kColumnWidth - 240, 315);
+    dialog::place(lstListeData, 120, 120, 5820, 5280);
+    dialog::place(cmdUp, 6060, 2040, 480, 480);
+    dialog::place(cmdDown, 6060, 2640, 480, 480);
+    dialog::place(fraCommentaire, kColumn, 120, kColumnWidth, 1080);
+    dialog::place(lblCommentaires, kInner, 360, kColumnWidth - 240, 255);
+    dialog::place(txtCommentaire, kInner, 660, kColumnWidth - 240, 315);
     for (int ch = 0; ch < 2; ++ch) {
         const double top = 1320 + 2160 * ch;
-        Place(ch == 0 ? fraCH1 : fraCH2, kColumn, top, kColumnWidth, 2040);
-        Place(optSignal[2 * ch], kInner, top + 240, 2100, 255);
-        Place(optSignal[2 * ch + 1], kInner + 2160, top + 240, 2160, 255);
-        Place(cboAlternatif[ch], kInner, top + 600, kColumnWidth - 240, 315);
+        dialog::place(ch == 0 ? fraCH1 : fraCH2, kColumn, top, kColumnWidth, 2040);
+        dialog::place(optSignal[2 * ch], kInner, top + 240, 2100, 255);
+        dialog::place(optSignal[2 * ch + 1], kInner + 2160, top + 240, 2160, 255);
+        dialog::place(cboAlternatif[ch], kInner, top + 600, kColumnWidth - 240, 315);
         for (int row = 0; row < 2; ++row) {
-            Place(lblData[2 * ch + row], kInner, top + 1080 + 420 * row, 2520, 255);
-            Place(txtData[2 * ch + row], kInner + 2640, top + 1050 + 420 * row, 1560, 315);
+            dialog::place(lblData[2 * ch + row], kInner, top + 1080 + 420 * row, 2520, 255);
+            dialog::place(txtData[2 * ch + row], kInner + 2640, top + 1050 + 420 * row, 1560, 315);
         }
     }
-    Place(cmdAdd, 120, 5520, 1860, 375);
-    Place(cmdChange, 2100, 5520, 1860, 375);
-    Place(cmdRemove, 4080, 5520, 1860, 375);
-    Place(cmdErase, kColumn + kColumnWidth - 2040, 5640, 2040, 375);
-    Place(cmdSave, kColumn, 6240, 2040, 375);
-    Place(cmdEnd, kColumn + kColumnWidth - 2040, 6240, 2040, 375);
+    dialog::place(cmdAdd, 120, 5520, 1860, 375);
+    dialog::place(cmdChange, 2100, 5520, 1860, 375);
+    dialog::place(cmdRemove, 4080, 5520, 1860, 375);
+    dialog::place(cmdErase, kColumn + kColumnWidth - 2040, 5640, 2040, 375);
+    dialog::place(cmdSave, kColumn, 6240, 2040, 375);
+    dialog::place(cmdEnd, kColumn + kColumnWidth - 2040, 6240, 2040, 375);
 }
 
 void FrmCreateFile::resetMembers() {

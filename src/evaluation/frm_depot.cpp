@@ -2,7 +2,7 @@
 
 #include "core/ondivel.h"
 #include "core/platform.h"
-#include "evaluation/dialog_layout.h"
+#include "evaluation/dialog_kit.h"
 #include "evaluation/exercise_line.h"
 
 namespace ondivel {
@@ -19,9 +19,9 @@ FrmDepot::FrmDepot(Ondivel& app) : Form(app, "frmDepot") {
     defaultButton = &cmdOK;
 
     Width = 5520, Height = 2970;
-    Place(lblInfo, 120, 120, 5160, 1215);
-    Place(txtDepot, 120, 1500, 3600, 315);
-    Place(cmdOK, 4065, 1470, 1215, 375);
+    dialog::place(lblInfo, 120, 120, 5160, 1215);
+    dialog::place(txtDepot, 120, 1500, 3600, 315);
+    dialog::place(cmdOK, 4065, 1470, 1215, 375);
 
     cmdOK.on.Click = [this] { cmdOK_Click(); };
 }

@@ -2,7 +2,7 @@
 
 #include "core/ondivel.h"
 #include "core/platform.h"
-#include "evaluation/dialog_layout.h"
+#include "evaluation/dialog_kit.h"
 #include "shell/program_info.h"
 
 namespace ondivel {
@@ -32,12 +32,12 @@ FrmPass::FrmPass(Ondivel& app) : Form(app, "frmPass") {
     cancelButton = &cmdQuit;
 
     Width = 4800, Height = kTallHeight;
-    Place(lblPassWord, 120, 120, 4440, 255);
-    Place(txtPassWord, 120, 420, 4440, 315);
-    Place(cmdOK, 1980, 900, 1215, 375);
-    Place(cmdQuit, 3345, 900, 1215, 375);
+    dialog::place(lblPassWord, 120, 120, 4440, 255);
+    dialog::place(txtPassWord, 120, 420, 4440, 315);
+    dialog::place(cmdOK, 1980, 900, 1215, 375);
+    dialog::place(cmdQuit, 3345, 900, 1215, 375);
     // Below the buttons, so that the short window simply leaves it out.
-    Place(lblInfo, 120, 1440, 4440, 960);
+    dialog::place(lblInfo, 120, 1440, 4440, 960);
 
     cmdOK.on.Click = [this] { cmdOK_Click(); };
     cmdQuit.on.Click = [this] { cmdQuit_Click(); };

@@ -2,7 +2,7 @@
 
 #include "core/ondivel.h"
 #include "core/platform.h"
-#include "evaluation/dialog_layout.h"
+#include "evaluation/dialog_kit.h"
 #include "evaluation/frm_pass.h"
 #include "shell/program_info.h"
 
@@ -24,11 +24,11 @@ FrmPassWord::FrmPassWord(Ondivel& app) : Form(app, "frmPassWord") {
 
     Width = 5160, Height = 2400;
     for (int i = 0; i < 2; ++i) {
-        Place(lblPassWord[i], 120, 180 + 480 * i, 2040, 255);
-        Place(txtPassWord[i], 2280, 150 + 480 * i, 2640, 315);
+        dialog::place(lblPassWord[i], 120, 180 + 480 * i, 2040, 255);
+        dialog::place(txtPassWord[i], 2280, 150 + 480 * i, 2640, 315);
     }
-    Place(cmdOK, 2280, 1200, 1215, 375);
-    Place(Command1, 3705, 1200, 1215, 375);
+    dialog::place(cmdOK, 2280, 1200, 1215, 375);
+    dialog::place(Command1, 3705, 1200, 1215, 375);
 
     cmdOK.on.Click = [this] { cmdOK_Click(); };
     Command1.on.Click = [this] { Command1_Click(); };

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "ui/surface/marker_glyph.h"
+#include "ui/surface/qt_drawing.h"
 
 namespace ondivel {
 
@@ -15,26 +16,6 @@ namespace {
 
 // A pen of width 1 is this many inches on paper (about 0.17 mm): thin, yet not a hairline.
 constexpr double kPenInches = 1.0 / 150;
-
-QColor toQColor(Color c) {
-    return QColor(redOf(c), greenOf(c), blueOf(c));
-}
-
-Qt::PenStyle toPenStyle(LineStyle style) {
-    switch (style) {
-    case LineStyle::Dash:
-        return Qt::DashLine;
-    case LineStyle::Dot:
-        return Qt::DotLine;
-    case LineStyle::DashDot:
-        return Qt::DashDotLine;
-    case LineStyle::DashDotDot:
-        return Qt::DashDotDotLine;
-    case LineStyle::Solid:
-        break;
-    }
-    return Qt::SolidLine;
-}
 
 } // namespace
 

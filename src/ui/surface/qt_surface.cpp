@@ -7,6 +7,7 @@
 #include <cmath>
 #include <vector>
 
+#include "ui/surface/qt_drawing.h"
 #include "ui/surface/tee_surface.h"
 
 namespace ondivel {
@@ -14,26 +15,6 @@ namespace ondivel {
 namespace {
 
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
-
-QColor toQColor(Color c) {
-    return QColor(redOf(c), greenOf(c), blueOf(c));
-}
-
-Qt::PenStyle toPenStyle(LineStyle style) {
-    switch (style) {
-    case LineStyle::Dash:
-        return Qt::DashLine;
-    case LineStyle::Dot:
-        return Qt::DotLine;
-    case LineStyle::DashDot:
-        return Qt::DashDotLine;
-    case LineStyle::DashDotDot:
-        return Qt::DashDotDotLine;
-    case LineStyle::Solid:
-        break;
-    }
-    return Qt::SolidLine;
-}
 
 QStringList textLines(const std::string& text) {
     QString s = QString::fromStdString(text);

@@ -11,6 +11,7 @@
 #include "core/ondivel.h"
 #include "core/user_input.h"
 #include "scope/renderer.h"
+#include "ui/surface/qt_drawing.h"
 #include "ui/surface/qt_surface.h"
 
 namespace ondivel {
@@ -26,10 +27,6 @@ int buttonMask(Qt::MouseButtons buttons) {
     if (buttons & Qt::RightButton) mask |= kRightButton;
     if (buttons & Qt::MiddleButton) mask |= 4;
     return mask;
-}
-
-QColor toQColor(Color c) {
-    return QColor(redOf(c), greenOf(c), blueOf(c));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "core/color.h"
+#include "ui/surface/qt_drawing.h"
 
 class QWidget;
 
@@ -18,11 +19,6 @@ class BoundWidget {
     // Reads the control again (value, caption, colour, visibility, enabled state, tooltip).
     virtual void syncFromModel() = 0;
 };
-
-// The model's 0x00BBGGRR colours as Qt colours.
-inline QColor toQColor(Color c) {
-    return QColor(redOf(c), greenOf(c), blueOf(c));
-}
 
 // Model texts may hold CR LF line breaks; Qt wants LF.
 QString modelText(const std::string& text);
