@@ -33,8 +33,7 @@ class FirstPaintReport : public QObject {
         QTimer::singleShot(0, this, [this] {
             const auto now = std::chrono::steady_clock::now().time_since_epoch();
             if (FILE* f = std::fopen(path_.constData(), "w")) {
-                std::fprintf(f, "%lld\n",
-                             static_cast<long long>(std::chrono::nanoseconds(now).count()));
+                std::fprintf(f, "%lld\n", static_cast<long long>(std::chrono::nanoseconds(now).count()));
                 std::fclose(f);
             }
         });
