@@ -41,9 +41,16 @@ BenchSession::BenchSession() {
     if (const QScreen* screen = QApplication::primaryScreen())
         views_->mainWindow().setGeometry(screen->availableGeometry());
     views_->mainWindow().showMaximized();
-    // A first start shows the tip of the day modally: the user reads it and clicks OK.
-    QTimer::singleShot(200, [this] { user::click(app_->frmTip().cmdOK); });
+    // A first start shows the tip of the day modally, whenever the start-up reaches it: the user
+    // reads it and clicks OK.
+    QTimer tipReader;
+    QObject::connect(&tipReader, &QTimer::timeout, [this] {
+        FrmTip& tip = app_->frmTip();
+        if (tip.loaded() && tip.Visible) user::click(tip.cmdOK);
+    });
+    tipReader.start(100);
     app_->mdi().Show();
+    tipReader.stop();
     views_->syncNow();
 }
 

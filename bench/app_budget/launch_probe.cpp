@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
+#include <iterator>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -96,7 +97,9 @@ Launch measureLaunch(const std::string& program, const std::string& platform,
     long long painted = 0;
     while (!readReport(report, painted)) {
         if (waitpid(pid, nullptr, WNOHANG) == pid) {
-            result.error = program + " ended before its first paint (output in " + log.string() + ")";
+            std::ifstream output(log);
+            result.error = program + " ended before its first paint; it said:\n" +
+                           std::string(std::istreambuf_iterator<char>(output), {});
             return result;
         }
         if (std::chrono::duration<double>(Clock::now() - start).count() > timeoutSeconds) {

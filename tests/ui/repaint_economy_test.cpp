@@ -85,7 +85,20 @@ struct Program {
         user::drag(scope.Potentio[5], static_cast<double>(it - list.begin()));
         views.syncNow();
         QVERIFY(QTest::qWaitForWindowExposed(&views.mainWindow()));
-        QTest::qWait(300); // the pictures of the set-up are painted
+        settle();
+    }
+    // Waits until the pictures of the set-up are painted: 200 ms without a panel's paint, the
+    // screen aside (the sweep repaints it all the time).
+    static void settle() {
+        PaintCounter paints;
+        for (int i = 0; i < 30; ++i) {
+            paints.reset();
+            QTest::qWait(200);
+            bool quiet = true;
+            for (const auto& [widget, count] : paints.counts)
+                quiet = quiet && qobject_cast<ScreenWidget*>(widget);
+            if (quiet) return;
+        }
     }
     FormView& generatorView() { return *views.viewOf(app.frmGBFA()); }
 };
