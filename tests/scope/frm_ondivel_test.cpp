@@ -36,21 +36,13 @@ TEST_F(FrontPanel, LoadResetsTheSidesAndOpensSwitchedOffBesideTheToolbox) {
     EXPECT_EQ(scope().shpConnectCH2[1].FillColor, 4227072U);
 }
 
-TEST_F(FrontPanel, ModesWrapAndOnlyNextIntoXYRestartsTheFigure) {
+// How modes wrap and when XY restarts is the xy_phase_and_timer scenario's.
+TEST_F(FrontPanel, OneLightPerModeAndCouplingAndNoneWhileOff) {
     scope().Show();
     user::click(scope().chkOn);
     ASSERT_EQ(lights(), "001000|100100");
     user::click(scope().cmdVoie[1]);
-    user::click(scope().cmdVoie[1]);
-    user::click(scope().cmdVoie[1]); // DUAL → ADD → XY → CH1
-    EXPECT_EQ(scope().modeIndex(), ModeCH1);
-    scope().PhaseXY = 6000;
-    user::click(scope().cmdVoie[0]); // CH1 → XY backwards
-    EXPECT_EQ(scope().modeIndex(), ModeXY);
-    EXPECT_DOUBLE_EQ(scope().PhaseXY, 6000);
-    user::click(scope().cmdVoie[0]);
-    user::click(scope().cmdVoie[1]); // ADD → XY forwards
-    EXPECT_DOUBLE_EQ(scope().PhaseXY, 0);
+    user::click(scope().cmdVoie[1]); // DUAL → ADD → XY
     user::click(scope().cmdACDC[0]);
     EXPECT_EQ(lights(), "000010|010100");
     user::click(scope().chkOn);
