@@ -59,114 +59,56 @@ class AutoSettingsBench : public Bench {
         for (int i = 0; i < options.size(); ++i)
             options[i].Value = i == optionA || i == optionB;
     }
-
-    double knob(int index) { return scope().Potentio[index].Value; }
 };
 
-TEST_F(AutoSettingsBench, OneKilohertzSineFillsTwoAndAHalfDivisionsAndTenPeriods) {
-    wire(FrmToolBox::kGbfA, FrmToolBox::kNoneB);
-    source(SideA, "Sinus", 5, 1000);
+// One bench per row: the toolbox choice of each side, what the sources deliver, and the scales
+// the automatic setting must choose. 5 mV/div and 0.5 s/div are the scales it started from.
+struct AutoCase {
+    const char* name;
+    int optionA, optionB;
+    const char* signalA;
+    double amplitudeA, frequencyA;
+    const char* signalB;
+    double amplitudeB, frequencyB;
+    double sensitivityA, sensitivityB, timeBase;
+};
+
+// clang-format off
+const AutoCase kAutoCases[] = {
+    // Batteries: 9 / 4 = 2.25 and 1.5 / 4 = 0.375; nothing periodic leaves the time base.
+    {"Batteries",     5, 8,   "Cc", 0, 0,           "Cc", 0, 0,       5, 0.5, 0.5},
+    {"SameBatteries", 4, 7,   "Cc", 0, 0,           "Cc", 0, 0,       2, 2, 0.5},
+    // A supply counts by its magnitude: 12 / 4 = 3.
+    {"NegativeSupply", FrmToolBox::kNoneA, 9, "", 0, 0, "Cc", -12, 0, 0.005, 5, 0.5},
+    // 169.7 / 4 ≈ 42.4 and 1 / 60 / 10 ≈ 1.67 ms.
+    {"SixtyHertzMains", 12, FrmToolBox::kNoneB, "Sinus", 169.7, 60, "", 0, 0, 50, 0.005, 0.002},
+    // The alternator peaks at 1.5 times its amplitude: 8 × 1.5 / 4 = 3, not 2 V/div.
+    {"Alternator", FrmToolBox::kNoneA, 15, "", 0, 0, "Dyn", 8, 20, 0.005, 5, 0.005},
+    {"Harmonics", FrmToolBox::kHarmonicA, FrmToolBox::kNoneB, "harmo", 1, 500, "", 0, 0, 0.5, 0.005, 0.0002},
+    // The slower of two periodic sources decides, whichever side it is on.
+    {"SlowGeneratorOnB", 12, FrmToolBox::kGbfB, "Sinus", 325.3, 50, "Sinus", 5, 10, 100, 2, 0.01},
+    {"StoppedGenerator", FrmToolBox::kGbfA, FrmToolBox::kNoneB, "Sinus", 0, 0, "", 0, 0, 0.005, 0.005, 1e-6},
+    {"NothingWired", FrmToolBox::kNoneA, FrmToolBox::kNoneB, "", 0, 0, "", 0, 0, 0.005, 0.005, 0.5},
+};
+// clang-format on
+
+class AutoSettingsCases : public AutoSettingsBench, public ::testing::WithParamInterface<AutoCase> {};
+
+TEST_P(AutoSettingsCases, ChooseEachWiredChannelsScaleAndTheTimeBaseAndCentreTheTraces) {
+    const AutoCase& c = GetParam();
+    wire(c.optionA, c.optionB);
+    if (*c.signalA) source(SideA, c.signalA, c.amplitudeA, c.frequencyA);
+    if (*c.signalB) source(SideB, c.signalB, c.amplitudeB, c.frequencyB);
     AutoSettings(app);
-
-    EXPECT_EQ(app.g.SensibiliteCH1, 2);
-    EXPECT_EQ(scope().cboSensibiliteVerticaleA.listText(), "2 V/div");
-    EXPECT_EQ(app.g.BaseTemps, 0.0001);
-    EXPECT_EQ(scope().cboBaseTemps.listText(), "0.1 ms/div");
-    EXPECT_EQ(knob(KnobTimeBase), 11);
-    EXPECT_EQ(knob(KnobSensitivityCH1), 5);
-
-    // The unwired channel keeps its scale although its knob shows the starting position.
-    EXPECT_EQ(app.g.SensibiliteCH2, 0.005);
-    EXPECT_EQ(knob(KnobSensitivityCH2), 4);
-
-    // Traces centred, position knobs untouched.
-    EXPECT_EQ(app.g.PositionH, 0);
+    EXPECT_EQ(app.g.SensibiliteCH1, c.sensitivityA);
+    EXPECT_EQ(app.g.SensibiliteCH2, c.sensitivityB);
+    EXPECT_EQ(app.g.BaseTemps, c.timeBase);
     EXPECT_EQ(app.g.PositionCH1, 0);
     EXPECT_EQ(app.g.PositionCH2, 0);
-    EXPECT_EQ(knob(KnobPositionH), 1000);
-    EXPECT_EQ(knob(KnobPositionCH2), 1300);
 }
 
-TEST_F(AutoSettingsBench, BatteriesSetTheirSensitivityAndLeaveTheTimeBaseAlone) {
-    wire(5, 8); // 9 V on CH1, 1.5 V on CH2
-    AutoSettings(app);
-    EXPECT_EQ(app.g.SensibiliteCH1, 5);   // 9 / 4 = 2.25
-    EXPECT_EQ(app.g.SensibiliteCH2, 0.5); // 1.5 / 4 = 0.375
-    EXPECT_EQ(app.g.BaseTemps, 0.5);      // nothing periodic
-    EXPECT_EQ(knob(KnobTimeBase), 7);
-
-    wire(4, 7); // 4.5 V on both: 1.125 needs 2 V/div
-    AutoSettings(app);
-    EXPECT_EQ(app.g.SensibiliteCH1, 2);
-    EXPECT_EQ(app.g.SensibiliteCH2, 2);
-}
-
-TEST_F(AutoSettingsBench, SupplyUsesItsMagnitudeWhateverItsPolarity) {
-    wire(FrmToolBox::kNoneA, 9);
-    source(SideB, "Cc", -12, 0);
-    AutoSettings(app);
-    EXPECT_EQ(app.g.SensibiliteCH2, 5); // 12 / 4 = 3
-    EXPECT_EQ(app.g.SensibiliteCH1, 0.005);
-    EXPECT_EQ(app.g.BaseTemps, 0.5);
-}
-
-TEST_F(AutoSettingsBench, SixtyHertzMainsFitsFiftyVoltsAndTwoMillisecondsPerDivision) {
-    wire(12, FrmToolBox::kNoneB);
-    source(SideA, "Sinus", 169.7, 60);
-    AutoSettings(app);
-    EXPECT_EQ(app.g.SensibiliteCH1, 50); // 169.7 / 4 ≈ 42.4
-    EXPECT_EQ(app.g.BaseTemps, 0.002);   // 1 / 60 / 10 ≈ 1.67 ms
-}
-
-TEST_F(AutoSettingsBench, AlternatorPeakIsHalfAsHighAgainAsItsAmplitude) {
-    wire(FrmToolBox::kNoneA, 15);
-    source(SideB, "Dyn", 8, 20);
-    AutoSettings(app);
-    EXPECT_EQ(app.g.SensibiliteCH2, 5); // 8 × 1.5 / 4 = 3, not 2 V/div
-    EXPECT_EQ(app.g.BaseTemps, 0.005);  // 1 / 20 / 10
-}
-
-TEST_F(AutoSettingsBench, HarmonicGeneratorIsReadLikeTheFunctionGenerator) {
-    wire(FrmToolBox::kHarmonicA, FrmToolBox::kNoneB);
-    source(SideA, "harmo", 1, 500);
-    AutoSettings(app);
-    EXPECT_EQ(app.g.SensibiliteCH1, 0.5); // 0.25 V/div needed
-    EXPECT_EQ(app.g.BaseTemps, 0.0002);   // 1 / 500 / 10
-}
-
-TEST_F(AutoSettingsBench, TheSlowerOfTwoPeriodicSourcesDecidesTheTimeBase) {
-    // Mains at 50 Hz on CH1, a 300 Hz generator on CH2: the mains wins although it comes first.
-    wire(12, FrmToolBox::kGbfB);
-    source(SideA, "Sinus", 325.3, 50);
-    source(SideB, "Sinus", 5, 300);
-    AutoSettings(app);
-    EXPECT_EQ(app.g.BaseTemps, 0.002);
-    EXPECT_EQ(app.g.SensibiliteCH1, 100); // 81.3 V/div needed
-    EXPECT_EQ(app.g.SensibiliteCH2, 2);   // 1.25
-
-    // A 10 Hz generator on CH2 is now the slower one.
-    source(SideB, "Sinus", 5, 10);
-    AutoSettings(app);
-    EXPECT_EQ(app.g.BaseTemps, 0.01);
-}
-
-TEST_F(AutoSettingsBench, StoppedGeneratorGetsTheFastestSweep) {
-    wire(FrmToolBox::kGbfA, FrmToolBox::kNoneB);
-    source(SideA, "Sinus", 0, 0);
-    AutoSettings(app);
-    EXPECT_EQ(app.g.SensibiliteCH1, 0.005);
-    EXPECT_EQ(app.g.BaseTemps, 1e-6);
-}
-
-TEST_F(AutoSettingsBench, NothingWiredOnlyCentresTheTraces) {
-    wire(FrmToolBox::kNoneA, FrmToolBox::kNoneB);
-    AutoSettings(app);
-    EXPECT_EQ(app.g.SensibiliteCH1, 0.005);
-    EXPECT_EQ(app.g.SensibiliteCH2, 0.005);
-    EXPECT_EQ(app.g.BaseTemps, 0.5);
-    EXPECT_EQ(app.g.PositionCH1, 0);
-    EXPECT_EQ(knob(KnobSensitivityCH1), 4);
-}
+INSTANTIATE_TEST_SUITE_P(Benches, AutoSettingsCases, ::testing::ValuesIn(kAutoCases),
+                         [](const auto& p) { return std::string(p.param.name); });
 
 } // namespace
 } // namespace ondivel::testing

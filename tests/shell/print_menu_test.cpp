@@ -12,27 +12,16 @@ using testing::AppFixture;
 
 using PrintMenus = AppFixture;
 
-TEST_F(PrintMenus, PrintingAsksFirstAndReportsAMissingPrinter) {
+TEST_F(PrintMenus, AMissingPrinterIsReportedAndNothingIsPrinted) {
     start();
-    MDIOndivel& mdi = app.mdi();
-    platform.messageAnswers = {vbNo, vbYes, vbYes};
-    user::click(mdi.Mnu_Print);
-    ASSERT_EQ(platform.messages.size(), 1U);
-    EXPECT_EQ(platform.messages[0].text, "Voulez-vous imprimer les oscillogrammes ?");
-    EXPECT_EQ(platform.messages[0].flags, vbYesNo | vbQuestion);
-    EXPECT_EQ(platform.messages[0].title, "Ondivel");
-    EXPECT_TRUE(platform.printedPages.empty());
-
-    user::click(mdi.Mnu_Print);
-    EXPECT_EQ(platform.printedPages.size(), 1U);
-    EXPECT_EQ(platform.messages.size(), 2U);
-
+    platform.messageAnswers = {vbYes};
     platform.noPrinter = true;
-    user::click(mdi.Mnu_Print);
-    ASSERT_EQ(platform.messages.size(), 4U);
-    EXPECT_EQ(platform.messages[3].title, "Ondivel - Erreur");
-    EXPECT_EQ(platform.messages[3].flags, vbExclamation);
-    EXPECT_EQ(platform.printedPages.size(), 1U);
+    user::click(app.mdi().Mnu_Print);
+    ASSERT_EQ(platform.messages.size(), 2U);
+    EXPECT_EQ(platform.messages[0].flags, vbYesNo | vbQuestion);
+    EXPECT_EQ(platform.messages[1].title, "Ondivel - Erreur");
+    EXPECT_EQ(platform.messages[1].flags, vbExclamation);
+    EXPECT_TRUE(platform.printedPages.empty());
 }
 
 TEST_F(PrintMenus, PrinterSetUpOnlyOpensItsDialog) {

@@ -119,19 +119,12 @@ TEST_F(Printout, WithoutSettingsBothTracesAreSolidWithSmallDiamondsThatInterleav
         EXPECT_EQ(l.style, l.y1 == 250 || l.y1 == -250 ? LineStyle::Dot : LineStyle::Solid);
 }
 
-TEST_F(Printout, NothingLeavesTheScreenAndASwitchedOffScopePrintsTheBareGraticule) {
+TEST_F(Printout, NothingLeavesTheScreen) {
     source(SideA, "Cc", 20, 0); // 10 divisions up
     const RecordingSurface& high = print();
     for (const auto& l : linesIn(high, ch1()))
         EXPECT_LE(std::max(l.y1, l.y2), 400);
     EXPECT_EQ(markers(high, ch1()).size(), 2U); // the legend's only
-
-    user::click(scope().chkOn);
-    const RecordingSurface& off = print();
-    app.renderer().DrawGrid(scope());
-    EXPECT_EQ(off.countLines(), grid().countLines());
-    EXPECT_EQ(off.joinedTexts().find("Voie"), std::string::npos);
-    EXPECT_NE(off.joinedTexts().find("Ondivel v.1.0"), std::string::npos);
 }
 
 TEST_F(Printout, AddAndXYPrintOneTraceWithOneLegend) {
@@ -151,14 +144,6 @@ TEST_F(Printout, AddAndXYPrintOneTraceWithOneLegend) {
     // CH1 sweeps across ±1 division while CH2 holds the spot 1 division up.
     EXPECT_NEAR(*xy.minX(ch1()), -500, 1e-9); // the legend's sample line starts at the left edge
     EXPECT_NEAR(*xy.yAt(ch1(), 50), 100, 1e-6);
-}
-
-TEST_F(Printout, SignalTypesAreNamedInFrench) {
-    EXPECT_EQ(SignalTypeName("CARRÉE"), "tension carrée");
-    EXPECT_EQ(SignalTypeName("triangulaire"), "tension triangulaire");
-    EXPECT_EQ(SignalTypeName("Dyn"), "tension d'alternateur");
-    EXPECT_EQ(SignalTypeName("harmo"), "somme d'harmoniques");
-    EXPECT_EQ(SignalTypeName(""), "aucun signal");
 }
 
 } // namespace

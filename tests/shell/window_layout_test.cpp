@@ -42,7 +42,6 @@ struct Bench {
 // 262.5 to the right of the edge, its bottom level with the oscilloscope's (7800 - 3600 = 4200).
 // clang-format off
 const Bench kBenches[] = {
-    {"NothingOpen",             0, 11, "",  false, {{"frmOndivel", 720, 0}}},
     {"GeneratorsOnBothSides",   1, 10, "",  false, {{"frmOndivel", 720, 0}, {"frmGBFA", kRightEdge, 0},
                                                     {"frmGBFB", kRightEdge, 4935}}},
     {"SupplyAndBattery",        2, 8,  "",  false, {{"frmAlimA", kRightEdge, 0}, {"frmPileB", kRightEdge, 4935}}},

@@ -48,26 +48,6 @@ TEST_F(XY, SampleRateIsFiveHundredPerSlowerPeriodWithAFloor) {
     EXPECT_DOUBLE_EQ(XYSampleRate(0, 1000), 50000);
 }
 
-TEST_F(XY, EqualSinesInPhaseDrawTheDiagonalThroughThePositionsAndMinusCH2Mirrors) {
-    wire("Sinus", 2, 1000, "Sinus", 2, 1000);
-    app.g.PositionCH1 = 50;
-    app.g.PositionCH2 = -30;
-    auto lines = frame(0);
-    ASSERT_EQ(lines.size(), 1000U); // 1001 samples, no segment into the first one
-    for (const auto& l : lines) {
-        ASSERT_NEAR(l.x2 - 50, l.y2 + 30, 1e-9);
-        EXPECT_EQ(l.color, app.g.CouleurA);
-    }
-    // Four whole periods: the crests (2 V on 2 V/div, one division) are reached both ways, to
-    // within the sample one sample number off the crest: 100·(1 − cos(2π/500)) < 0.02.
-    EXPECT_NEAR(*screen().maxX(app.g.CouleurA), 150, 0.02);
-    EXPECT_NEAR(*screen().minX(app.g.CouleurA), -50, 0.02);
-
-    user::click(scope().cmdVoie[2]);
-    for (const auto& l : frame(0))
-        ASSERT_NEAR(l.x2 - 50, -(l.y2 + 30), 1e-9);
-}
-
 TEST_F(XY, OctaveMakesAFigureOfEightThatStaysStill) {
     wire("Sinus", 2, 1000, "Sinus", 2, 2000);
     const auto first = frame(0);
@@ -199,17 +179,6 @@ TEST_F(XY, EvaluatedModeKeepsTheExerciseFrequencies) {
     app.RefreshDisplay();
     frame(0);
     EXPECT_DOUBLE_EQ(app.g.FrequenceCH1, 250);
-}
-
-TEST_F(XY, TimerAdvancesTwoThousandSamplesAndDrawsEachTick) {
-    wire("Sinus", 2, 50, "Sinus", 2, 60);
-    Control& timer = scope().tmrXY;
-    ASSERT_TRUE(timer.timerRunning());
-    timer.raise(timer.on.Timer);
-    const auto afterOne = screen().lines();
-    EXPECT_TRUE(sameFigure(afterOne, frame(2000)));
-    timer.raise(timer.on.Timer);
-    EXPECT_DOUBLE_EQ(scope().PhaseXY, 4000);
 }
 
 } // namespace

@@ -15,7 +15,6 @@ struct ReadoutCase {
 class FrequencyReadout : public ::testing::TestWithParam<ReadoutCase> {};
 
 TEST_P(FrequencyReadout, ShowsFourDigitsWithADecimalComma) {
-    if (!testing::formatterReady()) GTEST_SKIP() << "number patterns not available yet";
     EXPECT_EQ(FrequencyReadoutText(GetParam().multiplier, GetParam().frequency), GetParam().text);
 }
 
@@ -38,7 +37,6 @@ TEST(FrequencyReadoutText, NothingForAMultiplierThatIsNotARange) {
 class AfficherFrequence : public testing::BenchTest {};
 
 TEST_F(AfficherFrequence, EachSideWritesItsOwnLabelFromItsOwnGlobals) {
-    if (!testing::formatterReady()) GTEST_SKIP() << "number patterns not available yet";
     gbfA.lblFreq.Caption = "A";
     g.GammeB = 10;
     g.FrequenceB = 6;

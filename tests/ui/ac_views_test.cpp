@@ -1,10 +1,6 @@
 // The alternator and mains socket views: mouse and keys reach the models, the views follow them.
-// Snapshots for a look: ONDIVEL_UI_SNAPSHOTS=/tmp/shots build/tests/ui_ac_views_test
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/ondivel.h"
-#include "core/testing/fake_platform.h"
 #include "core/user_input.h"
 #include "meters/frm_toolbox.h"
 #include "sources/frm_dyn.h"
@@ -15,33 +11,19 @@
 #include "ui/widgets/knob_widget.h"
 #include "ui/widgets/model_button.h"
 #include "ui/widgets/terminal_widget.h"
+#include "ui_bench.h"
 
 using namespace ondivel;
+using uitest::snapshot;
 
 namespace {
 
 constexpr int kMainsA = 12, kAlternatorA = 14;
 
 // A fresh bench with one panel of side A opened from the toolbox.
-struct Bench {
-    QTemporaryDir dir;
-    FakePlatform platform{dir.path().toStdString()};
-    Ondivel app{platform};
-
-    explicit Bench(int option) {
-        app.g.FichierConfig = (dir.path() + "/ConfOND_eleve1.ini").toStdString();
-        app.g.CouleurA = 65535;
-        FrmToolBox& toolbox = app.frmToolBox();
-        toolbox.Show();
-        toolbox.optConnexion[FrmToolBox::kNoneA].setValue(1);
-        user::click(toolbox.optConnexion[option]);
-    }
+struct Bench : uitest::PanelBench {
+    explicit Bench(int option) { choose(option); }
 };
-
-void snapshot(QWidget& w, const char* name) {
-    const QByteArray dir = qgetenv("ONDIVEL_UI_SNAPSHOTS");
-    if (!dir.isEmpty()) w.grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
-}
 
 // The pointer passing over a widget with no button held.
 void hover(QWidget* w, QPointF at) {
@@ -81,25 +63,6 @@ class AcViewsTest : public QObject {
         view.syncFromModel();
         QCOMPARE(view.readout()->shownText(), QStringLiteral("2510"));
         snapshot(view, "alternator_2510");
-    }
-
-    void alternatorTerminalsPlugTheCable() {
-        Bench b(kAlternatorA);
-        FrmDyn& dyn = b.app.frmDyn(SideA);
-        AlternatorView view(dyn);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        QTest::mouseClick(view.terminal(0), Qt::LeftButton);
-        QTest::mouseClick(view.terminal(1), Qt::LeftButton);
-        QVERIFY(b.app.g.SourceBrancheeA);
-        view.syncFromModel();
-        QVERIFY(view.terminal(0)->plugged() && view.terminal(1)->plugged());
-        snapshot(view, "alternator_plugged");
-        QTest::mouseClick(view.terminal(0), Qt::LeftButton);
-        QVERIFY(!b.app.g.SourceBrancheeA);
-
-        QTest::keyClick(&view, Qt::Key_F1);
-        QCOMPARE(b.platform.helpRequests.back(), std::string("ondivel.chm#3800"));
     }
 
     void mainsRegionAndPlugsReachTheModel() {

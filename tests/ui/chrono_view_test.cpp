@@ -1,6 +1,5 @@
 // The stopwatch view: its keys reach the model, the dial follows the alarm, and inside a
 // sub-window the window is clipped to the dial.
-// Snapshots for a look: ONDIVEL_UI_SNAPSHOTS=/tmp/shots build/tests/ui_chrono_view_test
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
@@ -13,8 +12,10 @@
 #include "meters/frm_toolbox.h"
 #include "ui/views/chrono_view.h"
 #include "ui/widgets/model_button.h"
+#include "ui_bench.h"
 
 using namespace ondivel;
+using uitest::snapshot;
 
 namespace {
 
@@ -30,11 +31,6 @@ struct Bench {
         user::click(app.frmToolBox().chkClock);
     }
 };
-
-void snapshot(QWidget& w, const char* name) {
-    const QByteArray dir = qgetenv("ONDIVEL_UI_SNAPSHOTS");
-    if (!dir.isEmpty()) w.grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
-}
 
 ModelButton* buttonOf(QWidget& view, const Control& control) {
     for (auto* b : view.findChildren<ModelButton*>())

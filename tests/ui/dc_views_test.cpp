@@ -1,10 +1,6 @@
 // The battery and supply panel views: clicks and drags reach the models and the views follow them.
-// Snapshots for a look: ONDIVEL_UI_SNAPSHOTS=/tmp/shots build/tests/ui_dc_views_test
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/ondivel.h"
-#include "core/testing/fake_platform.h"
 #include "core/user_input.h"
 #include "meters/frm_toolbox.h"
 #include "sources/frm_alim.h"
@@ -16,35 +12,20 @@
 #include "ui/widgets/model_button.h"
 #include "ui/widgets/polarity_switch.h"
 #include "ui/widgets/terminal_widget.h"
+#include "ui_bench.h"
 
 using namespace ondivel;
+using uitest::snapshot;
 
 namespace {
 
 // A fresh bench with the toolbox shown and nothing wired.
-struct Bench {
-    QTemporaryDir dir;
-    FakePlatform platform{dir.path().toStdString()};
-    Ondivel app{platform};
-    FrmToolBox& toolbox = app.frmToolBox();
-
-    Bench() {
-        app.g.FichierConfig = (dir.path() + "/ConfOND_eleve1.ini").toStdString();
-        app.g.CouleurA = 65535;
-        toolbox.Show();
-        toolbox.optConnexion[FrmToolBox::kNoneA].setValue(1);
-    }
+struct Bench : uitest::PanelBench {
     FrmAlim& supply(double random) {
-        platform.randomValues = {random};
-        user::click(toolbox.optConnexion[2]);
+        choose(2, random);
         return app.frmAlim(SideA);
     }
 };
-
-void snapshot(QWidget& w, const char* name) {
-    const QByteArray dir = qgetenv("ONDIVEL_UI_SNAPSHOTS");
-    if (!dir.isEmpty()) w.grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
-}
 
 void show(QWidget& w) {
     w.show();

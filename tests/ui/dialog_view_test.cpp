@@ -1,7 +1,6 @@
 // The dialog view of a window model: controls at their design places, the keyboard of a desktop
 // dialog (Tab order, Enter, Escape), the text boxes' key filter, the model's focus requests and
 // the round trip of a multi-selection list.
-// Snapshots for a look: ONDIVEL_UI_SNAPSHOTS=/tmp/shots build/tests/ui_dialog_view_test
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
@@ -16,8 +15,10 @@
 #include "core/ondivel.h"
 #include "core/testing/fake_platform.h"
 #include "ui/dialogs/dialog_view.h"
+#include "ui_bench.h"
 
 using namespace ondivel;
+using uitest::snapshot;
 
 namespace {
 
@@ -114,11 +115,6 @@ struct Fixture {
     }
     template <typename W> W* widget(const Control& c) { return qobject_cast<W*>(view.widgetOf(c)); }
 };
-
-void snapshot(QWidget& w, const char* name) {
-    const QByteArray dir = qgetenv("ONDIVEL_UI_SNAPSHOTS");
-    if (!dir.isEmpty()) w.grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
-}
 
 } // namespace
 

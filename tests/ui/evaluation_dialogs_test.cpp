@@ -1,7 +1,6 @@
 // The windows of the evaluated mode and the teacher tools on the desktop: each is a dialog view
 // whose controls lie inside the window and whose texts fit their places, and the modal ones run
 // as real modal dialogs through the view manager.
-// Snapshots for a look: ONDIVEL_UI_SNAPSHOTS=/tmp/shots build/tests/ui_evaluation_dialogs_test
 #include <QAbstractButton>
 #include <QDialog>
 #include <QLabel>
@@ -24,8 +23,10 @@
 #include "ui/views/main_window_view.h"
 #include "ui/views/view_factory.h"
 #include "ui/views/view_manager.h"
+#include "ui_bench.h"
 
 using namespace ondivel;
+using uitest::snapshot;
 
 namespace {
 
@@ -65,11 +66,6 @@ struct Program {
         QVERIFY2(guard.isActive(), "the modal window had to be closed by force");
     }
 };
-
-void snapshot(QWidget& w, const QString& name) {
-    const QByteArray dir = qgetenv("ONDIVEL_UI_SNAPSHOTS");
-    if (!dir.isEmpty()) w.grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
-}
 
 } // namespace
 

@@ -1,10 +1,6 @@
 // The generator panel view: clicks reach the model and the view follows it.
-// Snapshots for a look: ONDIVEL_UI_SNAPSHOTS=/tmp/shots build/tests/ui_generator_view_test
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/ondivel.h"
-#include "core/testing/fake_platform.h"
 #include "core/user_input.h"
 #include "meters/frm_toolbox.h"
 #include "sources/frm_gbf.h"
@@ -13,33 +9,18 @@
 #include "ui/widgets/knob_widget.h"
 #include "ui/widgets/model_button.h"
 #include "ui/widgets/terminal_widget.h"
+#include "ui_bench.h"
 
 using namespace ondivel;
+using uitest::snapshot;
 
 namespace {
 
 // A fresh bench with generator A opened from the toolbox, drawing 650 Hz and 6 V.
-struct Bench {
-    QTemporaryDir dir;
-    FakePlatform platform{dir.path().toStdString()};
-    Ondivel app{platform};
+struct Bench : uitest::PanelBench {
     FrmGBF& gbf = app.frmGBFA();
-
-    Bench() {
-        app.g.FichierConfig = (dir.path() + "/ConfOND_eleve1.ini").toStdString();
-        app.g.CouleurA = 65535;
-        FrmToolBox& toolbox = app.frmToolBox();
-        toolbox.Show();
-        toolbox.optConnexion[FrmToolBox::kNoneA].setValue(1);
-        platform.randomValues = {0.5, 0.5};
-        user::click(toolbox.optConnexion[FrmToolBox::kGbfA]);
-    }
+    Bench() { choose(FrmToolBox::kGbfA); }
 };
-
-void snapshot(QWidget& w, const char* name) {
-    const QByteArray dir = qgetenv("ONDIVEL_UI_SNAPSHOTS");
-    if (!dir.isEmpty()) w.grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
-}
 
 } // namespace
 
@@ -81,24 +62,6 @@ class GeneratorViewTest : public QObject {
         user::click(b.gbf.chkOn);
         view.syncFromModel();
         QCOMPARE(view.readout()->shownText(), QString());
-    }
-
-    void terminalClicksPlugAndUnplugTheCables() {
-        Bench b;
-        GeneratorView view(b.gbf);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        QTest::mouseClick(view.powerButton(), Qt::LeftButton);
-        QTest::mouseClick(view.terminal(0), Qt::LeftButton);
-        QTest::mouseClick(view.terminal(1), Qt::LeftButton);
-        QVERIFY(b.app.g.SourceBrancheeA);
-        view.syncFromModel();
-        QVERIFY(view.terminal(0)->plugged() && view.terminal(1)->plugged());
-        snapshot(view, "generator_on");
-        // A click on the plug pulls it out.
-        QTest::mouseClick(view.terminal(1), Qt::LeftButton);
-        QVERIFY(!b.gbf.imgFiche[1].Visible);
-        QVERIFY(!b.app.g.SourceBrancheeA);
     }
 
     void theViewKeepsItsProportionsWhenZoomed() {

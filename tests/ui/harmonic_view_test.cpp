@@ -1,10 +1,6 @@
 // The harmonic generator view: user moves reach the model, and the view follows the model.
-// Snapshots for a look: ONDIVEL_UI_SNAPSHOTS=/tmp/shots build/tests/ui_harmonic_view_test
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/ondivel.h"
-#include "core/testing/fake_platform.h"
 #include "core/user_input.h"
 #include "meters/frm_toolbox.h"
 #include "sources/frm_harmonique.h"
@@ -14,33 +10,18 @@
 #include "ui/widgets/model_button.h"
 #include "ui/widgets/model_slider.h"
 #include "ui/widgets/terminal_widget.h"
+#include "ui_bench.h"
 
 using namespace ondivel;
+using uitest::snapshot;
 
 namespace {
 
 // A fresh bench with harmonic generator A opened from the toolbox, drawing 650 Hz and 6 V.
-struct Bench {
-    QTemporaryDir dir;
-    FakePlatform platform{dir.path().toStdString()};
-    Ondivel app{platform};
+struct Bench : uitest::PanelBench {
     FrmHarmonique& panel = app.frmHarmoniqueA();
-
-    Bench() {
-        app.g.FichierConfig = (dir.path() + "/ConfOND_eleve1.ini").toStdString();
-        app.g.CouleurA = 65535;
-        FrmToolBox& toolbox = app.frmToolBox();
-        toolbox.Show();
-        toolbox.optConnexion[FrmToolBox::kNoneA].setValue(1);
-        platform.randomValues = {0.5, 0.5};
-        user::click(toolbox.optConnexion[FrmToolBox::kHarmonicA]);
-    }
+    Bench() { choose(FrmToolBox::kHarmonicA); }
 };
-
-void snapshot(QWidget& w, const char* name) {
-    const QByteArray dir = qgetenv("ONDIVEL_UI_SNAPSHOTS");
-    if (!dir.isEmpty()) w.grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
-}
 
 } // namespace
 

@@ -1,5 +1,4 @@
 // The options window view: its tabs, boxes, samples and lists reach the model and follow it.
-// Snapshots for a look: ONDIVEL_UI_SNAPSHOTS=/tmp/shots build/tests/ui_option_view_test
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
@@ -14,8 +13,10 @@
 #include "shell/mdi_ondivel.h"
 #include "ui/views/option_view.h"
 #include "ui/widgets/colour_swatch.h"
+#include "ui_bench.h"
 
 using namespace ondivel;
+using uitest::snapshot;
 
 namespace {
 
@@ -28,11 +29,6 @@ struct Bench {
 
     Bench() { app.mdi().Show(); }
 };
-
-void snapshot(QWidget& w, const char* name) {
-    const QByteArray dir = qgetenv("ONDIVEL_UI_SNAPSHOTS");
-    if (!dir.isEmpty()) w.grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
-}
 
 template <typename W> W* widget(const OptionView& view, const Control& c) {
     auto* w = qobject_cast<W*>(view.widgetOf(c));

@@ -1,6 +1,5 @@
 // The oscilloscope front panel: its buttons, knobs and terminals reach the model, its lamps and
 // scale displays follow it, and its screen shows the traces.
-// Snapshots for a look: ONDIVEL_UI_SNAPSHOTS=/tmp/shots build/tests/ui_oscilloscope_view_test
 #include <QtTest>
 
 #include "core/ondivel.h"
@@ -15,8 +14,10 @@
 #include "ui/widgets/lamp_widget.h"
 #include "ui/widgets/model_button.h"
 #include "ui/widgets/terminal_widget.h"
+#include "ui_bench.h"
 
 using namespace ondivel;
+using uitest::snapshot;
 
 namespace {
 
@@ -89,11 +90,6 @@ void wireSources(Ondivel& app) {
     g.AmplitudeB = 2;
     g.FrequenceB = 500;
     app.RefreshDisplay();
-}
-
-void snapshot(QWidget& w, const char* name) {
-    const QByteArray dir = qgetenv("ONDIVEL_UI_SNAPSHOTS");
-    if (!dir.isEmpty()) w.grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
 }
 
 } // namespace
@@ -198,22 +194,6 @@ class OscilloscopeViewTest : public QObject {
         QCOMPARE(ch1.valueText(), QStringLiteral("0,00 div"));
         QCOMPARE(b.app.g.PositionCH1, 0.0);
         QCOMPARE(ch2.valueText(), QStringLiteral("+7,00 div"));
-    }
-
-    void terminalClicksPlugTheCablesAndAChannelNeedsTheGround() {
-        Bench b;
-        Shown s(b.scope);
-        s.click(s.view.powerButton());
-        s.click(s.view.terminal(0));
-        QVERIFY(s.view.terminal(0)->plugged());
-        QVERIFY(!b.app.g.EntreeBrancheeCH1);
-        s.click(s.view.terminal(2));
-        QVERIFY(s.view.terminal(2)->plugged());
-        QVERIFY(b.app.g.EntreeBrancheeCH1);
-        QVERIFY(!b.app.g.EntreeBrancheeCH2);
-        // A click on a plug pulls it out.
-        s.click(s.view.terminal(0));
-        QVERIFY(!s.view.terminal(0)->plugged());
     }
 
     void theScreenShowsBothTracesInTheirColours() {

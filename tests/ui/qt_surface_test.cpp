@@ -39,16 +39,24 @@ QList<int> paintedColumns(const QImage& img, int y, Color back) {
     return cols;
 }
 
+// A cleared black picture of one pixel per unit in the screen scale.
+struct BlackScreen {
+    QtSurface s{QSize(1005, 805)};
+    BlackScreen() {
+        screenScale(s);
+        s.setBackColor(kBlackBack);
+        s.clear();
+    }
+};
+
 } // namespace
 
 class QtSurfaceTest : public QObject {
     Q_OBJECT
   private slots:
     void axisLinesLandOnTheirPixelRowsAndColumns() {
-        QtSurface s(QSize(1005, 805));
-        screenScale(s);
-        s.setBackColor(kBlackBack);
-        s.clear();
+        BlackScreen screen;
+        QtSurface& s = screen.s;
         s.line(-500, 0, 500, 0, kRed);      // the horizontal axis: row 400
         s.line(100, 400, 100, -400, kRed);  // one division right of centre: column 600
         s.line(-500, 300, -400, 300, kRed); // y points up: three divisions up is row 100
@@ -61,10 +69,8 @@ class QtSurfaceTest : public QObject {
     }
 
     void wideLinesAreCentredAndScaleWithThePixelRatio() {
-        QtSurface s(QSize(1005, 805));
-        screenScale(s);
-        s.setBackColor(kBlackBack);
-        s.clear();
+        BlackScreen screen;
+        QtSurface& s = screen.s;
         s.setDrawWidth(3);
         s.line(-500, -100, 500, -100, kRed); // row 500, one row either side
         QCOMPARE(paintedRows(s.image(), 250, kBlackBack), QList<int>({499, 500, 501}));
@@ -78,10 +84,8 @@ class QtSurfaceTest : public QObject {
     }
 
     void dottedLinesHaveGapsAndSolidOnesNone() {
-        QtSurface s(QSize(1005, 805));
-        screenScale(s);
-        s.setBackColor(kBlackBack);
-        s.clear();
+        BlackScreen screen;
+        QtSurface& s = screen.s;
         s.setDrawStyle(LineStyle::Dot);
         s.line(-500, 250, 500, 250, kRed); // row 150
         s.setDrawStyle(LineStyle::Solid);
@@ -93,10 +97,8 @@ class QtSurfaceTest : public QObject {
     }
 
     void slantedTracesAreAntialiased() {
-        QtSurface s(QSize(1005, 805));
-        screenScale(s);
-        s.setBackColor(kBlackBack);
-        s.clear();
+        BlackScreen screen;
+        QtSurface& s = screen.s;
         s.line(-400, -300, 400, 300, kRed);
         bool partial = false;
         const QImage& img = s.image();
@@ -149,10 +151,8 @@ class QtSurfaceTest : public QObject {
     }
 
     void textExtentsAreInUserUnitsAndPrintStaysInsideThem() {
-        QtSurface s(QSize(1005, 805));
-        screenScale(s);
-        s.setBackColor(kBlackBack);
-        s.clear();
+        BlackScreen screen;
+        QtSurface& s = screen.s;
         s.setFont("Arial", 12);
         const double w1 = s.textWidth("MMMM"), w2 = s.textWidth("MMMMMMMM");
         QVERIFY(w1 > 10);

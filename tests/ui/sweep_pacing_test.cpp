@@ -14,8 +14,10 @@
 #include "ui/views/form_view.h"
 #include "ui/views/main_window_view.h"
 #include "ui/views/view_manager.h"
+#include "ui_bench.h"
 
 using namespace ondivel;
+using uitest::snapshot;
 
 namespace {
 
@@ -56,11 +58,6 @@ struct Program {
         QCOMPARE(scope().tmrSpot.Interval, 1);
     }
 };
-
-void snapshot(QWidget& w, const QString& name) {
-    const QByteArray dir = qgetenv("ONDIVEL_UI_SNAPSHOTS");
-    if (!dir.isEmpty()) w.grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
-}
 
 } // namespace
 

@@ -1,36 +1,27 @@
 // The TRMS multimeter view: the selector, keys and terminals reach the model and the display
-// follows it. Snapshots for a look: ONDIVEL_UI_SNAPSHOTS=/tmp/shots build/tests/ui_trms_view_test
-#include <QTemporaryDir>
+// follows it.
 #include <QtTest>
 #include <cmath>
 #include <numbers>
 
-#include "core/ondivel.h"
-#include "core/testing/fake_platform.h"
 #include "core/user_input.h"
 #include "meters/frm_multi_rms.h"
 #include "meters/frm_toolbox.h"
 #include "sources/frm_gbf.h"
 #include "ui/views/trms_view.h"
+#include "ui_bench.h"
 
 using namespace ondivel;
+using uitest::snapshot;
 
 namespace {
 
 // A 12 V peak sine from the generator on CH1, the meter shown and nothing else wired.
-struct Bench {
-    QTemporaryDir dir;
-    FakePlatform platform{dir.path().toStdString()};
-    Ondivel app{platform};
-    FrmToolBox& toolbox = app.frmToolBox();
+struct Bench : uitest::PanelBench {
     FrmMultiRMS& meter = app.frmMulti_RMS();
 
     Bench() {
-        app.g.FichierConfig = (dir.path() + "/ConfOND_eleve1.ini").toStdString();
-        toolbox.Show();
-        toolbox.optConnexion[FrmToolBox::kNoneB].setValue(1);
-        platform.randomValues = {0.5, 0.5};
-        user::click(toolbox.optConnexion[FrmToolBox::kGbfA]);
+        choose(FrmToolBox::kGbfA);
         FrmGBF& gbf = app.frmGBF(SideA);
         user::click(gbf.chkOn);
         user::click(gbf.imgBorne[0]);
@@ -40,11 +31,6 @@ struct Bench {
         meter.Show();
     }
 };
-
-void snapshot(QWidget& w, const char* name) {
-    const QByteArray dir = qgetenv("ONDIVEL_UI_SNAPSHOTS");
-    if (!dir.isEmpty()) w.grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
-}
 
 // Presses, drags and releases the left button on the selector at an angle from 12 o'clock.
 void turn(QWidget* selector, double degrees) {

@@ -1,6 +1,5 @@
 // The school voltmeter view: plugs and selector worked with the mouse reach the model, and the
 // display follows the reading.
-// Snapshots for a look: ONDIVEL_UI_SNAPSHOTS=/tmp/shots build/tests/ui_volt_view_test
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
@@ -13,8 +12,10 @@
 #include "scope/frm_ondivel.h"
 #include "shell/mdi_ondivel.h"
 #include "ui/views/volt_view.h"
+#include "ui_bench.h"
 
 using namespace ondivel;
+using uitest::snapshot;
 
 namespace {
 
@@ -40,11 +41,6 @@ struct Bench {
         user::click(toolbox.chkMulti);
     }
 };
-
-void snapshot(QWidget& w, const char* name) {
-    const QByteArray dir = qgetenv("ONDIVEL_UI_SNAPSHOTS");
-    if (!dir.isEmpty()) w.grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
-}
 
 // A point of the dial widget at `degrees` clockwise from 12 o'clock, near the knob's rim.
 QPoint onDial(QWidget* dial, double degrees) {

@@ -1,6 +1,5 @@
 // The bound widgets and the toolbox view: where clicks go, what the widgets show of the model,
 // and that program-side syncs never reach the model as user events.
-// Snapshots for a look: ONDIVEL_UI_SNAPSHOTS=/tmp/shots build/tests/ui_widgets_test
 #include <QTemporaryDir>
 #include <QtTest>
 #include <string>
@@ -19,8 +18,10 @@
 #include "ui/widgets/model_label.h"
 #include "ui/widgets/model_slider.h"
 #include "ui/widgets/terminal_widget.h"
+#include "ui_bench.h"
 
 using namespace ondivel;
+using uitest::snapshot;
 
 namespace {
 
@@ -30,11 +31,6 @@ struct Bench {
     Ondivel app{platform};
     Bench() { app.g.FichierConfig = (dir.path() + "/ConfOND_eleve1.ini").toStdString(); }
 };
-
-void snapshot(QWidget& w, const char* name) {
-    const QByteArray dir = qgetenv("ONDIVEL_UI_SNAPSHOTS");
-    if (!dir.isEmpty()) w.grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
-}
 
 QColor centre(QWidget& w) {
     return w.grab().toImage().pixelColor(w.width() / 2, w.height() / 2);
