@@ -44,6 +44,10 @@ std::vector<ColumnSpan> ColumnSpansOf(std::span<const DeviceLine> chain, int col
     const std::size_t count = static_cast<std::size_t>(last - first) + 1;
     std::vector<double> top(count, std::numeric_limits<double>::infinity());
     std::vector<double> bottom(count, -std::numeric_limits<double>::infinity());
+    // The highest and the lowest flat pieces of each column, and their lengths.
+    std::vector<double> flatTop(count, std::numeric_limits<double>::infinity()), flatTopLength(count, 0);
+    std::vector<double> flatBottom(count, -std::numeric_limits<double>::infinity()),
+        flatBottomLength(count, 0);
 
     for (const DeviceLine& l : chain) {
         // A line that ends on a column's left edge only touches that column: it inks nothing there.
@@ -59,16 +63,36 @@ std::vector<ColumnSpan> ColumnSpansOf(std::span<const DeviceLine> chain, int col
             const auto i = static_cast<std::size_t>(c - first);
             top[i] = std::min({top[i], ya, yb});
             bottom[i] = std::max({bottom[i], ya, yb});
+            if (l.y1 == l.y2 && l.x2 > l.x1) {
+                const double length = std::min(l.x2, c + 1) - std::max(l.x1, c);
+                if (ya < flatTop[i]) {
+                    flatTop[i] = ya;
+                    flatTopLength[i] = 0;
+                }
+                if (ya == flatTop[i]) flatTopLength[i] += length;
+                if (ya > flatBottom[i]) {
+                    flatBottom[i] = ya;
+                    flatBottomLength[i] = 0;
+                }
+                if (ya == flatBottom[i]) flatBottomLength[i] += length;
+            }
         }
     }
     spans.reserve(count);
-    for (std::size_t i = 0; i < count; ++i)
-        if (top[i] <= bottom[i]) spans.push_back({firstColumn + static_cast<int>(i), top[i], bottom[i]});
+    // Flat pieces within this of the end count as running along it.
+    constexpr double kFlatSlack = 0.5;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!(top[i] <= bottom[i])) continue;
+        ColumnSpan s{firstColumn + static_cast<int>(i), top[i], bottom[i]};
+        if (flatTop[i] <= top[i] + kFlatSlack) s.topShare = std::min(1.0, flatTopLength[i]);
+        if (flatBottom[i] >= bottom[i] - kFlatSlack) s.bottomShare = std::min(1.0, flatBottomLength[i]);
+        spans.push_back(s);
+    }
     return spans;
 }
 
-ReducedLines ReduceDenseChains(std::span<const DeviceLine> lines, int columns, double linesPerColumn,
-                               std::size_t minLines) {
+ReducedLines ReduceDenseChains(std::span<const DeviceLine> lines, int columns, double keptEnds,
+                               double linesPerColumn, std::size_t minLines) {
     ReducedLines out;
     std::size_t i = 0;
     while (i < lines.size()) {
@@ -84,8 +108,17 @@ ReducedLines ReduceDenseChains(std::span<const DeviceLine> lines, int columns, d
         const double crossed = std::floor(chain.back().x2) - std::floor(chain.front().x1) + 1;
         const auto n = static_cast<double>(chain.size());
         if (chain.size() >= minLines && n > linesPerColumn * crossed) {
-            const std::vector<ColumnSpan> spans = ColumnSpansOf(chain, columns);
+            // Chains run left to right, so the kept ends are a head and a tail of the chain.
+            std::size_t head = 0, tail = chain.size();
+            while (head < tail && chain[head].x1 < chain.front().x1 + keptEnds)
+                ++head;
+            while (tail > head && chain[tail - 1].x2 > chain.back().x2 - keptEnds)
+                --tail;
+            out.lines.insert(out.lines.end(), chain.begin(),
+                             chain.begin() + static_cast<std::ptrdiff_t>(head));
+            const std::vector<ColumnSpan> spans = ColumnSpansOf(chain.subspan(head, tail - head), columns);
             out.spans.insert(out.spans.end(), spans.begin(), spans.end());
+            out.lines.insert(out.lines.end(), chain.begin() + static_cast<std::ptrdiff_t>(tail), chain.end());
         } else {
             out.lines.insert(out.lines.end(), chain.begin(), chain.end());
         }

@@ -13,10 +13,14 @@ struct DeviceLine {
     double x1, y1, x2, y2;
 };
 
-// The rows a trace reaches in one pixel column: top <= bottom (device y grows downwards).
+// The rows a trace reaches in one pixel column: top <= bottom (device y grows downwards). The
+// shares tell how much of the column's width the trace runs flat along its top and its bottom:
+// a wide pen inks the rows beyond the span only there, fully where a flat piece spans the whole
+// column (1 also when no flat piece reaches the end: a crest is inked around its highest point).
 struct ColumnSpan {
     int column;
     double top, bottom;
+    double topShare = 1, bottomShare = 1;
 };
 
 struct ReducedLines {
@@ -26,10 +30,11 @@ struct ReducedLines {
 
 // Splits `lines` into chains (each line starts where the previous one ended and runs left to right
 // or straight up or down) and replaces each chain that has at least `minLines` lines and more than
-// `linesPerColumn` lines per column it crosses by its spans. Columns outside [0, columns) are
-// dropped from the spans; lines are kept whatever their position.
-ReducedLines ReduceDenseChains(std::span<const DeviceLine> lines, int columns, double linesPerColumn = 2,
-                               std::size_t minLines = 64);
+// `linesPerColumn` lines per column it crosses by its spans. The lines within `keptEnds` pixels of
+// either end of a chain stay lines: a wide pen's flat ends are not a column's to draw. Columns
+// outside [0, columns) are dropped from the spans; lines are kept whatever their position.
+ReducedLines ReduceDenseChains(std::span<const DeviceLine> lines, int columns, double keptEnds = 0,
+                               double linesPerColumn = 2, std::size_t minLines = 64);
 
 // The spans of one chain, in columns [0, columns); exposed for the tests.
 std::vector<ColumnSpan> ColumnSpansOf(std::span<const DeviceLine> chain, int columns);

@@ -66,6 +66,9 @@ TEST(ColumnSpans, AFastSquareWaveFillsEveryColumnBetweenItsLevels) {
     for (const ColumnSpan& s : reduced.spans) {
         EXPECT_DOUBLE_EQ(s.top, 100) << s.column;
         EXPECT_DOUBLE_EQ(s.bottom, 300) << s.column;
+        // High for 30 % of each period, low for the rest: flat along 0.3 and 0.7 of the column.
+        EXPECT_NEAR(s.topShare, 0.3, 1e-9) << s.column;
+        EXPECT_NEAR(s.bottomShare, 0.7, 1e-9) << s.column;
     }
     EXPECT_EQ(reduced.spans.front().column, 0);
     EXPECT_EQ(reduced.spans.back().column, 1899);
@@ -83,6 +86,8 @@ TEST(ColumnSpans, ADenseSineKeepsItsEnvelopeColumnByColumn) {
     // Column 100 is the steepest descent, from x = 100 to 101.
     EXPECT_NEAR(reduced.spans[100].top, f(100), 1e-4);
     EXPECT_NEAR(reduced.spans[100].bottom, f(101), 1e-4);
+    // Nothing runs flat: a wide pen inks fully around the crest.
+    EXPECT_EQ(reduced.spans[50].topShare, 1);
 }
 
 TEST(ColumnSpans, SparseTracesAndShortChainsAreLeftAsTheyCame) {
@@ -141,6 +146,19 @@ TEST(ColumnSpans, ABreakInTheTraceStartsANewChain) {
     EXPECT_DOUBLE_EQ(reduced.spans[99].bottom, 200);
     EXPECT_EQ(reduced.spans[100].column, 200);
     EXPECT_DOUBLE_EQ(reduced.spans[100].top, 300);
+}
+
+TEST(ColumnSpans, TheEndsOfAChainStayLinesForAWidePen) {
+    // Three pixels kept at either end of a square wave from x = 0 to 100, four periods a pixel:
+    // twelve periods at each end (48 lines) are drawn as lines, columns 3 to 96 as spans.
+    const auto lines = squareWave(100, 0.25, 100, 200);
+    const ReducedLines reduced = ReduceDenseChains(lines, 1920, 3);
+    ASSERT_EQ(reduced.lines.size(), 96u);
+    EXPECT_DOUBLE_EQ(reduced.lines[47].x2, 3);  // the head ends where the spans begin
+    EXPECT_DOUBLE_EQ(reduced.lines[48].x1, 97); // and the tail begins where they end
+    ASSERT_EQ(reduced.spans.size(), 94u);
+    EXPECT_EQ(reduced.spans.front().column, 3);
+    EXPECT_EQ(reduced.spans.back().column, 96);
 }
 
 TEST(ColumnSpans, ColumnsOffThePictureAreDroppedAndBrokenNumbersKept) {

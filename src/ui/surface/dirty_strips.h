@@ -1,6 +1,6 @@
 #pragma once
 // Which pixels of a picture were drawn on since it last showed its bare background, kept as a few
-// ranges of rows for each strip of 16 columns. Clearing copies back only those rectangles: a DUAL
+// ranges of rows for each strip of 8 columns. Clearing copies back only those rectangles: a DUAL
 // picture at full HD touches a small part of its 8 MB, and copying all of it at every refresh
 // would cost more than drawing the traces. Two traces far apart in a strip keep separate ranges,
 // so the screen between them is not copied for nothing.
@@ -13,7 +13,7 @@ namespace ondivel {
 
 class DirtyStrips {
   public:
-    static constexpr int kStripWidth = 16;
+    static constexpr int kStripWidth = 8;
 
     void reset(int width, int height) {
         width_ = std::max(0, width);

@@ -69,14 +69,14 @@ struct QtSurface::Impl {
         ReducedLines reduced;
         // Dashes must run on along the trace, so only solid pens give up their segments.
         if (!naive && pendingPen.style == LineStyle::Solid) {
-            reduced = ReduceDenseChains(pending, target.width());
+            reduced = ReduceDenseChains(pending, target.width(), w);
             PaintColumnSpans(target, reduced.spans, w, color.rgba(), dirty);
             lines = reduced.lines;
         }
         if (!lines.empty()) {
             std::vector<QLineF> snapped;
             snapped.reserve(lines.size());
-            const double margin = w / 2.0 + 1.5; // antialiased fringe and the snapping's half pixel
+            const double margin = w / 2.0 + 1; // the antialiased fringe
             for (const DeviceLine& l : lines) {
                 QPointF a(l.x1, l.y1), b(l.x2, l.y2);
                 if (a.y() == b.y()) a.ry() = b.ry() = snapToPixels(a.y(), w);
@@ -102,9 +102,12 @@ struct QtSurface::Impl {
 
     double penWidth(int width) const { return std::max(1.0, std::round(std::max(1, width) * dpr)); }
 
-    QPointF map(double x, double y) const {
-        const double w = image.width(), h = image.height();
-        return {(x - left) / (right - left) * w, (y - top) / (bottom - top) * h};
+    QPointF map(double x, double y) const { return {(x - left) * xPixels, (y - top) * yPixels}; }
+    // Device pixels per user unit, kept up to date with the scale and the size.
+    double xPixels = 1, yPixels = 1;
+    void updateMapping() {
+        xPixels = image.width() / (right - left);
+        yPixels = image.height() / (bottom - top);
     }
 
     // The bare picture is rebuilt only when the colour, the background or the size changes.
@@ -172,6 +175,7 @@ void QtSurface::resizePixels(QSize pixels, qreal devicePixelRatio) {
     d_->pending.clear();
     d_->image = QImage(pixels.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
     d_->dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    d_->updateMapping();
     d_->forgetBare();
     d_->dirty.reset(d_->image.width(), d_->image.height());
     d_->updateFontSize(d_->fontPoints);
@@ -206,6 +210,7 @@ void QtSurface::setScale(double left, double top, double right, double bottom) {
     d_->top = top;
     d_->right = right;
     d_->bottom = bottom;
+    d_->updateMapping();
 }
 
 void QtSurface::clear() {

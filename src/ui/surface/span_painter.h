@@ -1,7 +1,9 @@
 #pragma once
 // Dense traces painted as their column spans (see core/column_spans.h), straight into the
 // picture's pixels and row by row: the same rows and columns as thousands of antialiased segments
-// would ink, thirty times faster. The ends sit on whole pixels, like the ends of snapped lines.
+// would ink, thirty times faster. The rows the trace runs through are solid; the rows a wide pen
+// adds above and below take the colour as far as the trace runs flat there, as the antialiased
+// flat pieces would.
 #include <QImage>
 #include <QRgb>
 #include <cmath>
@@ -21,7 +23,8 @@ inline double snapToPixels(double c, int width) {
 
 // Paints each span with a pen `width` pixels wide in an opaque colour: the columns the pen would
 // cover around the span's column, the rows from its snapped top to its snapped bottom, widened by
-// half the pen at each end. Marks what it paints in `dirty`. The picture is 32 bits a pixel.
+// half the pen at each end (at the span's flat shares). Marks what it paints in `dirty`. The
+// picture is 32 bits a pixel, premultiplied.
 void PaintColumnSpans(QImage& image, std::span<const ColumnSpan> spans, int width, QRgb color,
                       DirtyStrips& dirty);
 
