@@ -205,6 +205,13 @@ class QuickPaintingTest : public QObject {
             s->densest();
         quick.app.RefreshDisplay();
         quick.screen().image();
+        // The dense traces again, CH1 smaller: its spans no longer cover what they covered.
+        for (Scope* s : {&quick, &naive}) {
+            s->app.g.AmplitudeA = 2;
+            s->app.RefreshDisplay();
+        }
+        QCOMPARE(quick.screen().image().size(), kFullHd);
+        QCOMPARE(differingPixels(quick.screen().image(), naive.screen().image(), 48), 0);
         for (Scope* s : {&quick, &naive}) {
             s->dual();
             user::drag(s->app.frmOndivel().Potentio[KnobTimeBase], -6);

@@ -44,8 +44,11 @@ struct QtSurface::Impl {
     QImage background; // as copied from the other surface
     // The background colour under the background scaled to the picture: what clear() shows.
     QImage bare;
-    // Where the picture differs from `bare`; everything when bareShown is false.
-    mutable DirtyStrips dirty;
+    // Where the picture differs from `bare`; everything when bareShown is false. A clear does
+    // not copy the bare picture back at once: what was drawn becomes `stale`, restored before
+    // the next painting except where that painting covers it solidly anyway (a dense trace
+    // redrawn in place, which would otherwise be copied and filled again at every refresh).
+    mutable DirtyStrips dirty, stale;
     bool bareShown = false;
     bool naive = false;
     bool persistent = false;
@@ -60,8 +63,37 @@ struct QtSurface::Impl {
     mutable std::vector<DeviceLine> pending;
     mutable PenKey pendingPen{0, 1, LineStyle::Solid};
 
+    // Copies the bare picture back over the stale rectangles, but for the rows `cover` will
+    // paint solid in every column of a rectangle.
+    void settle(const SpanInk* cover = nullptr) const {
+        if (stale.empty()) return;
+        QImage& target = const_cast<QImage&>(image);
+        const uchar* from = bare.constBits();
+        uchar* to = target.bits();
+        const qsizetype line = target.bytesPerLine();
+        auto copy = [&](int x0, int y0, int x1, int y1) {
+            const auto bytes = static_cast<std::size_t>(x1 - x0) * sizeof(QRgb);
+            for (int y = y0; y < y1; ++y)
+                std::memcpy(to + y * line + x0 * qsizetype(sizeof(QRgb)),
+                            from + y * line + x0 * qsizetype(sizeof(QRgb)), bytes);
+        };
+        stale.forEach([&](int x0, int y0, int x1, int y1) {
+            const auto [solidTop, solidBottom] = cover ? cover->solidRows(x0, x1) : std::pair{0, 0};
+            if (solidTop >= solidBottom || solidBottom <= y0 || y1 <= solidTop) {
+                copy(x0, y0, x1, y1);
+                return;
+            }
+            copy(x0, y0, x1, std::max(y0, solidTop));
+            copy(x0, std::min(y1, solidBottom), x1, y1);
+        });
+        stale.clear();
+    }
+
     void flush() const {
-        if (pending.empty()) return;
+        if (pending.empty()) {
+            settle();
+            return;
+        }
         QImage& target = const_cast<QImage&>(image);
         const int w = static_cast<int>(penWidth(pendingPen.width));
         const QColor color = toQColor(pendingPen.color);
@@ -70,8 +102,12 @@ struct QtSurface::Impl {
         // Dashes must run on along the trace, so only solid pens give up their segments.
         if (!naive && pendingPen.style == LineStyle::Solid) {
             reduced = ReduceDenseChains(pending, target.width(), w);
-            PaintColumnSpans(target, reduced.spans, w, color.rgba(), dirty);
+            const SpanInk ink(reduced.spans, w, target.size());
+            settle(&ink);
+            ink.paint(target, color.rgba(), dirty);
             lines = reduced.lines;
+        } else {
+            settle();
         }
         if (!lines.empty()) {
             std::vector<QLineF> snapped;
@@ -137,19 +173,13 @@ struct QtSurface::Impl {
             image.fill(toQColor(backColor));
             QPainter p(&image);
             p.drawImage(0, 0, bare);
+            stale.reset(image.width(), image.height());
         } else if (!bareShown) {
             image = bare; // shared until the first drawing detaches it
-        } else if (!dirty.empty()) {
-            // Only what was drawn since: the rest still shows the bare picture.
-            const uchar* from = bare.constBits();
-            uchar* to = image.bits();
-            const qsizetype line = image.bytesPerLine();
-            dirty.forEach([&](int x0, int y0, int x1, int y1) {
-                const auto bytes = static_cast<std::size_t>(x1 - x0) * sizeof(QRgb);
-                for (int y = y0; y < y1; ++y)
-                    std::memcpy(to + y * line + x0 * qsizetype(sizeof(QRgb)),
-                                from + y * line + x0 * qsizetype(sizeof(QRgb)), bytes);
-            });
+            stale.reset(image.width(), image.height());
+        } else {
+            // What was drawn since is restored by the next painting, or by image().
+            dirty.forEach([&](int x0, int y0, int x1, int y1) { stale.addRect(x0, y0, x1, y1); });
         }
         dirty.reset(image.width(), image.height());
         bareShown = true;
@@ -178,6 +208,7 @@ void QtSurface::resizePixels(QSize pixels, qreal devicePixelRatio) {
     d_->updateMapping();
     d_->forgetBare();
     d_->dirty.reset(d_->image.width(), d_->image.height());
+    d_->stale.reset(d_->image.width(), d_->image.height());
     d_->updateFontSize(d_->fontPoints);
     d_->image.fill(toQColor(d_->backColor));
     ++d_->generation;
@@ -288,7 +319,7 @@ double QtSurface::textHeight(const std::string& text) const {
 }
 
 void QtSurface::print(double x, double y, const std::string& text, Color color) {
-    d_->flush();
+    d_->flush(); // and the background restored under the text
     const QFontMetricsF fm(d_->font);
     QPainter p(&d_->image);
     p.setRenderHint(QPainter::TextAntialiasing, true);

@@ -1,8 +1,6 @@
 #include "ui/surface/span_painter.h"
 
 #include <algorithm>
-#include <climits>
-#include <vector>
 
 namespace ondivel {
 
@@ -21,51 +19,31 @@ void blend(QRgb& pixel, QRgb color, double alpha) {
                   mix(qBlue(color), qBlue(pixel)), mix(255, qAlpha(pixel)));
 }
 
-// What a wide pen inks in one pixel column of a band: every row of [coreTop, coreBottom), where
-// the trace itself runs; the rows up to inkTop and down to inkBottom only where the trace runs
-// flat, so they take the colour at the flat share of the column.
-struct ColumnInk {
-    int inkTop = INT_MAX, coreTop = INT_MAX, coreBottom = INT_MIN, inkBottom = INT_MIN;
-    double topAlpha = 0, bottomAlpha = 0;
-};
-
 } // namespace
 
-void PaintColumnSpans(QImage& image, std::span<const ColumnSpan> spans, int width, QRgb color,
-                      DirtyStrips& dirty) {
-    if (spans.empty()) return; // without touching the pixels, which would detach a shared picture
+SpanInk::SpanInk(std::span<const ColumnSpan> spans, int width, QSize picture)
+    : picture_(picture), solidTop_(static_cast<std::size_t>(std::max(0, picture.width())), INT_MAX),
+      solidBottom_(static_cast<std::size_t>(std::max(0, picture.width())), INT_MIN) {
     const int w = std::max(1, width);
     const int before = (w - 1) / 2; // pen columns left of the span's own
-    const int pictureWidth = image.width(), pictureHeight = image.height();
     const double half = w / 2.0;
-    uchar* const bits = image.bits();
-    const qsizetype bytesPerLine = image.bytesPerLine();
-    auto pixel = [&](int x, int y) -> QRgb& { return reinterpret_cast<QRgb*>(bits + y * bytesPerLine)[x]; };
-    std::vector<ColumnInk> ink;
-    struct Run {
-        int x, length, top, bottom;
-    };
-    std::vector<Run> runs;
-
-    // A band is a run of spans in consecutive columns; neighbouring spans share their boundary
-    // heights, so the pen's ink in each column of a band is one range of rows.
+    const int height = picture.height();
     std::size_t i = 0;
     while (i < spans.size()) {
         std::size_t end = i + 1;
         while (end < spans.size() && spans[end].column == spans[end - 1].column + 1)
             ++end;
-        const int x0 = spans[i].column - before, x1 = spans[end - 1].column - before + w;
-        ink.assign(static_cast<std::size_t>(x1 - x0), ColumnInk{});
+        Band band{spans[i].column - before, {}};
+        band.ink.resize(static_cast<std::size_t>(spans[end - 1].column - spans[i].column + w));
         for (std::size_t k = i; k < end; ++k) {
             const ColumnSpan& s = spans[k];
-            const int inkTop = rowOf(snapToPixels(s.top, w) - half, pictureHeight);
-            const int inkBottom = rowOf(snapToPixels(s.bottom, w) + half, pictureHeight);
-            const int coreTop = std::clamp(rowOf(std::floor(s.top), pictureHeight), inkTop, inkBottom);
-            const int coreBottom =
-                std::clamp(rowOf(std::floor(s.bottom) + 1, pictureHeight), inkTop, inkBottom);
-            const auto first = static_cast<std::size_t>(s.column - before - x0);
+            const int inkTop = rowOf(snapToPixels(s.top, w) - half, height);
+            const int inkBottom = rowOf(snapToPixels(s.bottom, w) + half, height);
+            const int coreTop = std::clamp(rowOf(std::floor(s.top), height), inkTop, inkBottom);
+            const int coreBottom = std::clamp(rowOf(std::floor(s.bottom) + 1, height), inkTop, inkBottom);
+            const auto first = static_cast<std::size_t>(s.column - before - band.x0);
             for (std::size_t c = first; c < first + static_cast<std::size_t>(w); ++c) {
-                ColumnInk& column = ink[c];
+                ColumnInk& column = band.ink[c];
                 if (coreTop < column.coreTop) column.topAlpha = 0;
                 if (coreTop <= column.coreTop) column.topAlpha = std::max(column.topAlpha, s.topShare);
                 if (coreBottom > column.coreBottom) column.bottomAlpha = 0;
@@ -77,13 +55,55 @@ void PaintColumnSpans(QImage& image, std::span<const ColumnSpan> spans, int widt
                 column.inkBottom = std::max(column.inkBottom, inkBottom);
             }
         }
+        // The solid rows of each picture column; where bands overlap without touching, one
+        // band's rows are enough: solidRows() may claim less than is painted, never more.
+        const int left = std::max(band.x0, 0);
+        const int right = std::min(band.x0 + static_cast<int>(band.ink.size()), picture.width());
+        for (int x = left; x < right; ++x) {
+            const ColumnInk& column = band.ink[static_cast<std::size_t>(x - band.x0)];
+            int& top = solidTop_[static_cast<std::size_t>(x)];
+            int& bottom = solidBottom_[static_cast<std::size_t>(x)];
+            if (top >= bottom) {
+                top = column.coreTop;
+                bottom = column.coreBottom;
+            } else if (column.coreTop <= bottom && top <= column.coreBottom) {
+                top = std::min(top, column.coreTop);
+                bottom = std::max(bottom, column.coreBottom);
+            }
+        }
+        bands_.push_back(std::move(band));
+        i = end;
+    }
+}
+
+std::pair<int, int> SpanInk::solidRows(int x0, int x1) const {
+    int top = INT_MIN, bottom = INT_MAX;
+    for (int x = std::max(x0, 0); x < std::min(x1, picture_.width()); ++x) {
+        top = std::max(top, solidTop_[static_cast<std::size_t>(x)]);
+        bottom = std::min(bottom, solidBottom_[static_cast<std::size_t>(x)]);
+    }
+    return {std::max(top, 0), std::min(bottom, picture_.height())};
+}
+
+void SpanInk::paint(QImage& image, QRgb color, DirtyStrips& dirty) const {
+    if (bands_.empty() || image.size() != picture_) return; // untouched: a shared picture stays shared
+    const int pictureWidth = image.width(), pictureHeight = image.height();
+    uchar* const bits = image.bits();
+    const qsizetype bytesPerLine = image.bytesPerLine();
+    auto pixel = [&](int x, int y) -> QRgb& { return reinterpret_cast<QRgb*>(bits + y * bytesPerLine)[x]; };
+    struct Run {
+        int x, length, top, bottom;
+    };
+    std::vector<Run> runs;
+    for (const Band& band : bands_) {
         // Neighbouring columns with the same rows make one run, filled a row at a time: a fast
         // square wave is a single rectangle.
         runs.clear();
         int rowMin = INT_MAX, rowMax = INT_MIN;
-        const int left = std::max(x0, 0), right = std::min(x1, pictureWidth);
+        const int left = std::max(band.x0, 0);
+        const int right = std::min(band.x0 + static_cast<int>(band.ink.size()), pictureWidth);
         for (int x = left; x < right; ++x) {
-            const ColumnInk& column = ink[static_cast<std::size_t>(x - x0)];
+            const ColumnInk& column = band.ink[static_cast<std::size_t>(x - band.x0)];
             const int t = std::max(column.coreTop, 0), b = std::min(column.coreBottom, pictureHeight);
             if (t >= b) continue;
             rowMin = std::min(rowMin, t);
@@ -100,14 +120,13 @@ void PaintColumnSpans(QImage& image, std::span<const ColumnSpan> spans, int widt
                 if (r.top <= y && y < r.bottom) std::fill_n(row + r.x, r.length, color);
         }
         for (int x = left; x < right; ++x) {
-            const ColumnInk& column = ink[static_cast<std::size_t>(x - x0)];
+            const ColumnInk& column = band.ink[static_cast<std::size_t>(x - band.x0)];
             for (int y = std::max(column.inkTop, 0); y < std::min(column.coreTop, pictureHeight); ++y)
                 blend(pixel(x, y), color, column.topAlpha);
             for (int y = std::max(column.coreBottom, 0); y < std::min(column.inkBottom, pictureHeight); ++y)
                 blend(pixel(x, y), color, column.bottomAlpha);
             dirty.addRect(x, column.inkTop, x + 1, column.inkBottom);
         }
-        i = end;
     }
 }
 
