@@ -89,11 +89,9 @@ struct QtSurface::Impl {
         stale.clear();
     }
 
+    // Paints the waiting lines; stale parts are restored under them (see settle).
     void flush() const {
-        if (pending.empty()) {
-            settle();
-            return;
-        }
+        if (pending.empty()) return;
         QImage& target = const_cast<QImage&>(image);
         const int w = static_cast<int>(penWidth(pendingPen.width));
         const QColor color = toQColor(pendingPen.color);
@@ -223,6 +221,7 @@ qreal QtSurface::devicePixelRatio() const {
 
 const QImage& QtSurface::image() const {
     d_->flush();
+    d_->settle();
     return d_->image;
 }
 
@@ -269,6 +268,7 @@ void QtSurface::setBackgroundFrom(const Surface& source) {
 
 void QtSurface::setNaivePainting(bool on) {
     d_->flush();
+    d_->settle();
     d_->naive = on;
     d_->forgetBare();
 }
@@ -319,7 +319,8 @@ double QtSurface::textHeight(const std::string& text) const {
 }
 
 void QtSurface::print(double x, double y, const std::string& text, Color color) {
-    d_->flush(); // and the background restored under the text
+    d_->flush();
+    d_->settle(); // the background under the text
     const QFontMetricsF fm(d_->font);
     QPainter p(&d_->image);
     p.setRenderHint(QPainter::TextAntialiasing, true);
