@@ -149,16 +149,17 @@ TEST(ColumnSpans, ABreakInTheTraceStartsANewChain) {
 }
 
 TEST(ColumnSpans, TheEndsOfAChainStayLinesForAWidePen) {
-    // Three pixels kept at either end of a square wave from x = 0 to 100, four periods a pixel:
-    // twelve periods at each end (48 lines) are drawn as lines, columns 3 to 96 as spans.
+    // Three pixels kept at either end of a square wave from x = 0 to 100, four periods a pixel.
+    // The head is every line starting left of x = 3: twelve periods, 48 lines. The tail is every
+    // line ending right of x = 97: all of the last twelve periods but the rise at x = 97, 47 lines.
     const auto lines = squareWave(100, 0.25, 100, 200);
     const ReducedLines reduced = ReduceDenseChains(lines, 1920, 3);
-    ASSERT_EQ(reduced.lines.size(), 96u);
+    ASSERT_EQ(reduced.lines.size(), 95u);
     EXPECT_DOUBLE_EQ(reduced.lines[47].x2, 3);  // the head ends where the spans begin
     EXPECT_DOUBLE_EQ(reduced.lines[48].x1, 97); // and the tail begins where they end
-    ASSERT_EQ(reduced.spans.size(), 94u);
+    ASSERT_EQ(reduced.spans.size(), 95u);
     EXPECT_EQ(reduced.spans.front().column, 3);
-    EXPECT_EQ(reduced.spans.back().column, 96);
+    EXPECT_EQ(reduced.spans.back().column, 97);
 }
 
 TEST(ColumnSpans, ColumnsOffThePictureAreDroppedAndBrokenNumbersKept) {
