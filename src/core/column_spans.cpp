@@ -61,8 +61,8 @@ std::vector<ColumnSpan> ColumnSpansOf(std::span<const DeviceLine> chain, int col
                 yb = heightAt(l, std::min(l.x2, c + 1));
             }
             const auto i = static_cast<std::size_t>(c - first);
-            top[i] = std::min({top[i], ya, yb});
-            bottom[i] = std::max({bottom[i], ya, yb});
+            top[i] = std::min(top[i], std::min(ya, yb));
+            bottom[i] = std::max(bottom[i], std::max(ya, yb));
             if (l.y1 == l.y2 && l.x2 > l.x1) {
                 const double length = std::min(l.x2, c + 1) - std::max(l.x1, c);
                 if (ya < flatTop[i]) {

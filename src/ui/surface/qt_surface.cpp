@@ -99,7 +99,9 @@ struct QtSurface::Impl {
         ReducedLines reduced;
         // Dashes must run on along the trace, so only solid pens give up their segments.
         if (!naive && pendingPen.style == LineStyle::Solid) {
-            reduced = ReduceDenseChains(pending, target.width(), w);
+            // Half a pen at either end stays lines: the spans' ink then never reaches past the
+            // trace's ends, where a flat-capped pen stops.
+            reduced = ReduceDenseChains(pending, target.width(), w / 2);
             const SpanInk ink(reduced.spans, w, target.size());
             settle(&ink);
             ink.paint(target, color.rgba(), dirty);
