@@ -3,12 +3,49 @@
 #include <QIcon>
 #include <QLocale>
 #include <QScreen>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <memory>
 
 #include "core/ondivel.h"
 #include "shell/mdi_ondivel.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/views/main_window_view.h"
 #include "ui/views/view_manager.h"
+
+namespace {
+
+// For the launch-time measure: when ONDIVEL_FIRST_PAINT_FILE names a file, the first paint of the
+// main window writes the steady clock's reading (nanoseconds) to it, once that paint is done.
+class FirstPaintReport : public QObject {
+  public:
+    FirstPaintReport(QWidget& window, QByteArray path) : window_(window), path_(std::move(path)) {
+        qApp->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Paint || !watched->isWidgetType() ||
+            static_cast<QWidget*>(watched)->window() != &window_)
+            return false;
+        qApp->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] {
+            const auto now = std::chrono::steady_clock::now().time_since_epoch();
+            if (FILE* f = std::fopen(path_.constData(), "w")) {
+                std::fprintf(f, "%lld\n", static_cast<long long>(std::chrono::nanoseconds(now).count()));
+                std::fclose(f);
+            }
+        });
+        return false;
+    }
+
+  private:
+    QWidget& window_;
+    QByteArray path_;
+};
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -25,6 +62,10 @@ int main(int argc, char** argv) {
     platform.setModalRunner(views.modalRunner());
     QObject::connect(&views, &ondivel::ViewManager::programEnded, &application, &QApplication::quit,
                      Qt::QueuedConnection);
+
+    std::unique_ptr<FirstPaintReport> firstPaint;
+    if (const QByteArray path = qgetenv("ONDIVEL_FIRST_PAINT_FILE"); !path.isEmpty())
+        firstPaint = std::make_unique<FirstPaintReport>(views.mainWindow(), path);
 
     // The whole work area, also where no window manager maximizes windows.
     if (const QScreen* screen = QApplication::primaryScreen())

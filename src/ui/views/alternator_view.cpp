@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QtMath>
+#include <cstdint>
 #include <functional>
 
 #include "core/control.h"
@@ -14,6 +15,7 @@
 #include "ui/widgets/digital_readout.h"
 #include "ui/widgets/knob_widget.h"
 #include "ui/widgets/model_label.h"
+#include "ui/widgets/paint_key.h"
 #include "ui/widgets/terminal_widget.h"
 
 namespace ondivel {
@@ -34,7 +36,7 @@ class DynamoPicture : public QWidget, public BoundWidget {
     }
     void syncFromModel() override {
         syncCommon(*this, image_);
-        update();
+        updateWhenChanged(*this, painted_, PaintKey() << image_ << speed_());
     }
 
   protected:
@@ -104,6 +106,7 @@ class DynamoPicture : public QWidget, public BoundWidget {
   private:
     Control& image_;
     std::function<double()> speed_;
+    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
 };
 
 QString number(double v, int decimals) {
@@ -181,7 +184,7 @@ void AlternatorView::syncFromModel() {
     readout_->syncFromModel();
     for (BoundWidget* w : bound_)
         w->syncFromModel();
-    update();
+    updateWhenChanged(*this, painted_, PaintKey() << dyn_);
 }
 
 void AlternatorView::resizeEvent(QResizeEvent*) {

@@ -2,6 +2,7 @@
 // The panel of a bicycle alternator (frmDynA or frmDynB): the dynamo pressed against a wheel whose
 // motion marks grow with the speed, the speed read-out, the speed knob and the small "FIN" knob,
 // and the two output terminals with their colour marks.
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -39,6 +40,7 @@ class AlternatorView : public FormView {
     template <class W> W* add(W* widget, QRectF designRect);
 
     FrmDyn& dyn_;
+    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
     PanelLayout layout_;
     // The digits of lblVitesse, which the seven-segment display shows without the unit.
     std::unique_ptr<Control> digits_;

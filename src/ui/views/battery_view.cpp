@@ -3,11 +3,13 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <cmath>
+#include <cstdint>
 
 #include "core/user_input.h"
 #include "sources/frm_pile.h"
 #include "ui/views/panel_views.h"
 #include "ui/views/view_factory.h"
+#include "ui/widgets/paint_key.h"
 #include "ui/widgets/polarity_switch.h"
 
 namespace ondivel {
@@ -153,7 +155,7 @@ class BatteryPicture : public QWidget, public BoundWidget {
                               : image_.Picture == kPictureBattery9 ? QStringLiteral("9 V")
                                                                    : QStringLiteral("4,5 V");
         setAccessibleDescription(volts);
-        update();
+        updateWhenChanged(*this, painted_, PaintKey() << image_);
     }
     // The widget covers the whole client area in design pixels `design`.
     void setDesign(QSizeF design) { design_ = design; }
@@ -185,6 +187,7 @@ class BatteryPicture : public QWidget, public BoundWidget {
   private:
     Control& image_;
     QSizeF design_{1, 1};
+    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
 };
 
 } // namespace
@@ -215,7 +218,7 @@ QSize BatteryView::designSize() const {
 void BatteryView::syncFromModel() {
     for (BoundWidget* w : bound_)
         w->syncFromModel();
-    update();
+    updateWhenChanged(*this, painted_, PaintKey() << pile_);
 }
 
 void BatteryView::resizeEvent(QResizeEvent*) {

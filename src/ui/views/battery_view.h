@@ -2,6 +2,7 @@
 // The battery panel (frmPileA or frmPileB): the battery of the chosen voltage drawn as the real
 // thing, with its + and − marked, beside the polarity switch that says which terminal goes to
 // the channel.
+#include <cstdint>
 #include <vector>
 
 #include "ui/views/form_view.h"
@@ -31,6 +32,7 @@ class BatteryView : public FormView {
 
   private:
     FrmPile& pile_;
+    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
     PanelLayout layout_;
     std::vector<BoundWidget*> bound_;
     PolaritySwitch* switch_ = nullptr;

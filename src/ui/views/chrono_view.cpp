@@ -14,6 +14,7 @@
 #include "ui/views/view_factory.h"
 #include "ui/widgets/model_button.h"
 #include "ui/widgets/model_slider.h"
+#include "ui/widgets/paint_key.h"
 
 namespace ondivel {
 
@@ -98,7 +99,7 @@ void ChronoView::syncFromModel() {
     for (BoundWidget* w : bound_)
         w->syncFromModel();
     setAccessibleDescription(QString::fromStdString(chrono_.lblTime.Caption));
-    update();
+    updateWhenChanged(*this, painted_, PaintKey() << chrono_);
 }
 
 QRectF ChronoView::designRect(const QRectF& r) const {

@@ -4,6 +4,7 @@
 // and the close key. Inside a frameless sub-window it clips the window to the dial and lets the
 // dial drag the window; elsewhere it simply paints the round face.
 #include <QPoint>
+#include <cstdint>
 #include <vector>
 
 #include "ui/views/form_view.h"
@@ -41,6 +42,7 @@ class ChronoView : public FormView {
     QRectF designRect(const QRectF& r) const;
 
     FrmChrono& chrono_;
+    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
     PanelLayout layout_;
     std::vector<BoundWidget*> bound_;
     QPoint dragOffset_;

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QPainter>
+#include <cstdint>
 
 #include "sources/frm_gbf.h"
 #include "ui/widgets/digital_readout.h"
@@ -15,6 +16,7 @@
 #include "ui/widgets/terminal_widget.h"
 
 #include "core/user_input.h"
+#include "ui/widgets/paint_key.h"
 
 namespace ondivel {
 
@@ -43,7 +45,7 @@ class WavePicture : public QWidget, public BoundWidget {
     WavePicture(Control& image, QWidget* parent) : QWidget(parent), image_(image) { syncFromModel(); }
     void syncFromModel() override {
         syncCommon(*this, image_);
-        update();
+        updateWhenChanged(*this, painted_, PaintKey() << image_);
     }
 
   protected:
@@ -55,6 +57,7 @@ class WavePicture : public QWidget, public BoundWidget {
 
   private:
     Control& image_;
+    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
 };
 
 QString number(double v) {
@@ -147,7 +150,7 @@ QSize GeneratorView::designSize() const {
 void GeneratorView::syncFromModel() {
     for (BoundWidget* w : bound_)
         w->syncFromModel();
-    update();
+    updateWhenChanged(*this, painted_, PaintKey() << gbf_);
 }
 
 void GeneratorView::resizeEvent(QResizeEvent*) {

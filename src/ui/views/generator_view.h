@@ -2,6 +2,7 @@
 // The front panel of a function generator (frmGBFA or frmGBFB): heading, read-out with its unit
 // and waveform pictogram, power switch and lamp, range and waveform buttons with their lamps, the
 // four knobs with their fine sliders, and the two output terminals with their colour marks.
+#include <cstdint>
 #include <vector>
 
 #include "ui/views/form_view.h"
@@ -40,6 +41,7 @@ class GeneratorView : public FormView {
     template <class W> W* add(W* widget, QRectF designRect);
 
     FrmGBF& gbf_;
+    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
     PanelLayout layout_;
     std::vector<BoundWidget*> bound_;
     std::vector<KnobWidget*> knobs_;

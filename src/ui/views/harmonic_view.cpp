@@ -16,6 +16,7 @@
 #include "ui/widgets/model_button.h"
 #include "ui/widgets/model_label.h"
 #include "ui/widgets/model_slider.h"
+#include "ui/widgets/paint_key.h"
 #include "ui/widgets/terminal_widget.h"
 
 namespace ondivel {
@@ -179,7 +180,7 @@ void HarmonicView::syncFromModel() {
         w->syncFromModel();
     // syncCommon shows every bound widget again: the tab decides which columns stay.
     showTab(panel_.sstHarmo.ListIndex);
-    update();
+    updateWhenChanged(*this, painted_, PaintKey() << panel_);
 }
 
 void HarmonicView::resizeEvent(QResizeEvent*) {

@@ -4,6 +4,7 @@
 // slider, terminals), the two tabs of ten harmonic columns, the mean value and the ready-made
 // spectra.
 #include <QTabBar>
+#include <cstdint>
 #include <vector>
 
 #include "ui/views/form_view.h"
@@ -53,6 +54,7 @@ class HarmonicView : public FormView {
     void showTab(int tab);
 
     FrmHarmonique& panel_;
+    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
     PanelLayout layout_;
     std::vector<BoundWidget*> bound_;
     // Every widget of harmonic column i, shown only on its tab.

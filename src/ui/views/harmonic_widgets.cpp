@@ -6,6 +6,7 @@
 
 #include "core/control.h"
 #include "core/user_input.h"
+#include "ui/widgets/paint_key.h"
 
 namespace ondivel {
 
@@ -42,7 +43,7 @@ LevelBar::LevelBar(Control& bar, Qt::Orientation orientation, QWidget* parent)
 
 void LevelBar::syncFromModel() {
     syncCommon(*this, bar_);
-    update();
+    updateWhenChanged(*this, painted_, PaintKey() << bar_);
 }
 
 double LevelBar::fill() const {

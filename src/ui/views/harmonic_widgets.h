@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QSlider>
 #include <QWidget>
+#include <cstdint>
 
 #include "ui/widgets/bound_widget.h"
 
@@ -38,6 +39,7 @@ class LevelBar : public QWidget, public BoundWidget {
 
   private:
     Control& bar_;
+    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
     Qt::Orientation orientation_;
 };
 

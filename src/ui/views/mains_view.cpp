@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <cstdint>
 
 #include "core/user_input.h"
 #include "sources/frm_edf.h"
@@ -11,6 +12,7 @@
 #include "ui/views/view_factory.h"
 #include "ui/widgets/model_button.h"
 #include "ui/widgets/model_label.h"
+#include "ui/widgets/paint_key.h"
 #include "ui/widgets/terminal_widget.h"
 
 namespace ondivel {
@@ -34,7 +36,7 @@ class LogoPicture : public QWidget, public BoundWidget {
     LogoPicture(Control& image, QWidget* parent) : QWidget(parent), image_(image) { syncFromModel(); }
     void syncFromModel() override {
         syncCommon(*this, image_);
-        update();
+        updateWhenChanged(*this, painted_, PaintKey() << image_);
     }
 
   protected:
@@ -64,6 +66,7 @@ class LogoPicture : public QWidget, public BoundWidget {
 
   private:
     Control& image_;
+    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
 };
 
 } // namespace
@@ -123,7 +126,7 @@ void MainsView::syncFromModel() {
     setCursor(shape);
     for (TerminalWidget* t : terminals_)
         t->setCursor(shape);
-    update();
+    updateWhenChanged(*this, painted_, PaintKey() << edf_);
 }
 
 bool MainsView::eventFilter(QObject* watched, QEvent* event) {

@@ -2,6 +2,7 @@
 // The panel of a mains socket (frmEDFA or frmEDFB): the world frame with its three regions, a wall
 // socket plate with the "Neutre", "Terre" and "Phase" terminals and their plugs, and the blinking
 // lightning logo. The pointer turns into a hand over the terminals, as the model says.
+#include <cstdint>
 #include <vector>
 
 #include "ui/views/form_view.h"
@@ -37,6 +38,7 @@ class MainsView : public FormView {
     template <class W> W* add(W* widget, QRectF designRect);
 
     FrmEDF& edf_;
+    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
     PanelLayout layout_;
     std::vector<BoundWidget*> bound_;
     std::vector<ModelButton*> world_;

@@ -14,6 +14,7 @@
 #include "ui/widgets/lamp_widget.h"
 #include "ui/widgets/model_button.h"
 #include "ui/widgets/model_label.h"
+#include "ui/widgets/paint_key.h"
 #include "ui/widgets/terminal_widget.h"
 
 namespace ondivel {
@@ -120,7 +121,7 @@ void SupplyView::syncFromModel() {
     voltage_->syncFromModel();
     for (BoundWidget* w : bound_)
         w->syncFromModel();
-    update();
+    updateWhenChanged(*this, painted_, PaintKey() << alim_);
 }
 
 void SupplyView::resizeEvent(QResizeEvent*) {

@@ -3,6 +3,7 @@
 // heading, the red voltage display with its sign and the current display, the TENSION, FIN and
 // COURANT knobs with their scales, the power switch and lamp, and the NEG, POS and COM terminals
 // ringed with the channel's colour.
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -44,6 +45,7 @@ class SupplyView : public FormView {
     template <class W> W* add(W* widget, QRectF designRect);
 
     FrmAlim& alim_;
+    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
     PanelLayout layout_;
     // What the voltage display shows: the read-out with the sign before it while lblSigne shows.
     std::unique_ptr<Control> signedText_;

@@ -6,6 +6,7 @@
 #include "core/user_input.h"
 #include "meters/frm_toolbox.h"
 #include "ui/widgets/model_button.h"
+#include "ui/widgets/paint_key.h"
 #include "ui/widgets/pictograms.h"
 
 namespace ondivel {
@@ -66,7 +67,7 @@ QSize ToolboxView::designSize() const {
 void ToolboxView::syncFromModel() {
     for (BoundWidget* w : bound_)
         w->syncFromModel();
-    update();
+    updateWhenChanged(*this, painted_, PaintKey() << toolbox_);
 }
 
 void ToolboxView::resizeEvent(QResizeEvent*) {

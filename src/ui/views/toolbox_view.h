@@ -2,6 +2,7 @@
 // The toolbox window (frmToolBox): two frames in the channels' trace colours with nine picture
 // buttons each (no source, generator, supply, three batteries, mains, alternator, harmonics),
 // then the meter, stopwatch and calculator boxes. Everything sits where the model places it.
+#include <cstdint>
 #include <vector>
 
 #include "ui/views/form_view.h"
@@ -30,6 +31,7 @@ class ToolboxView : public FormView {
 
   private:
     FrmToolBox& toolbox_;
+    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
     PanelLayout layout_;
     std::vector<BoundWidget*> bound_;
     std::vector<ModelButton*> connections_;

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 #include "core/color.h"
@@ -13,6 +14,7 @@
 #include "ui/views/view_factory.h"
 #include "ui/widgets/bound_widget.h"
 #include "ui/widgets/model_button.h"
+#include "ui/widgets/paint_key.h"
 #include "ui/widgets/terminal_widget.h"
 
 namespace ondivel {
@@ -48,7 +50,7 @@ class TrmsDisplay : public QWidget, public BoundWidget {
     void syncFromModel() override {
         setAccessibleDescription(meter_.lblValueError.Visible ? QStringLiteral("1.")
                                                               : qs(meter_.lblValue.Caption));
-        update();
+        updateWhenChanged(*this, painted_, PaintKey() << meter_);
     }
 
   protected:
@@ -99,6 +101,7 @@ class TrmsDisplay : public QWidget, public BoundWidget {
 
   private:
     FrmMultiRMS& meter_;
+    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
 };
 
 // The rotary selector: a ribbed black knob with a white pointer, the function captions around
@@ -112,7 +115,7 @@ class TrmsSelector : public QWidget, public BoundWidget {
     void syncFromModel() override {
         setToolTip(qs(meter_.imgSelecteur.ToolTipText));
         setAccessibleDescription(qs(meter_.lblFonction[meter_.app().g.PositionSelecteur & 7].Caption));
-        update();
+        updateWhenChanged(*this, painted_, PaintKey() << meter_ << meter_.pointerAngle());
     }
 
   protected:
@@ -177,6 +180,7 @@ class TrmsSelector : public QWidget, public BoundWidget {
     }
 
     FrmMultiRMS& meter_;
+    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
 };
 
 } // namespace
@@ -231,7 +235,7 @@ QSize TrmsView::designSize() const {
 void TrmsView::syncFromModel() {
     for (BoundWidget* w : bound_)
         w->syncFromModel();
-    update();
+    updateWhenChanged(*this, painted_, PaintKey() << meter_ << meter_.pointerAngle());
 }
 
 void TrmsView::resizeEvent(QResizeEvent*) {

@@ -2,6 +2,7 @@
 // The TRUE RMS multimeter (frmMulti_RMS): a grey liquid-crystal display with its indicators and
 // bargraph, the MIN/MAX, RANGE and AC/DC keys, the eight-position rotary selector, the channel
 // buttons and the four terminals with their plugs.
+#include <cstdint>
 #include <vector>
 
 #include "ui/views/form_view.h"
@@ -33,6 +34,7 @@ class TrmsView : public FormView {
 
   private:
     FrmMultiRMS& meter_;
+    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
     PanelLayout layout_;
     std::vector<BoundWidget*> bound_;
     QWidget* display_ = nullptr;

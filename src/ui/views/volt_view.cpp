@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 #include "core/ondivel.h"
@@ -11,6 +12,7 @@
 #include "meters/frm_volt.h"
 #include "ui/views/view_factory.h"
 #include "ui/widgets/model_button.h"
+#include "ui/widgets/paint_key.h"
 #include "ui/widgets/terminal_widget.h"
 
 namespace ondivel {
@@ -86,7 +88,7 @@ class SelectorDial : public QWidget, public BoundWidget {
     void syncFromModel() override {
         syncCommon(*this, volt_.imgSelecteur);
         setVisible(true);
-        update();
+        updateWhenChanged(*this, painted_, PaintKey() << volt_ << volt_.AngleSelecteur);
     }
 
   protected:
@@ -164,6 +166,7 @@ class SelectorDial : public QWidget, public BoundWidget {
 
     FrmVolt& volt_;
     QRectF area_;
+    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
 };
 
 } // namespace
@@ -213,7 +216,7 @@ QSize VoltView::designSize() const {
 void VoltView::syncFromModel() {
     for (BoundWidget* w : bound_)
         w->syncFromModel();
-    update();
+    updateWhenChanged(*this, painted_, PaintKey() << volt_ << volt_.AngleSelecteur);
 }
 
 void VoltView::resizeEvent(QResizeEvent*) {

@@ -2,6 +2,7 @@
 // The school voltmeter (frmVolt) drawn as a handheld meter: the grey liquid-crystal display at
 // the top, the rotary selector with its range captions, the four terminals and the two channel
 // buttons. It paints the model and forwards the user's gestures; the model decides everything.
+#include <cstdint>
 #include <vector>
 
 #include "ui/views/form_view.h"
@@ -33,6 +34,7 @@ class VoltView : public FormView {
 
   private:
     FrmVolt& volt_;
+    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
     PanelLayout layout_;
     std::vector<BoundWidget*> bound_;
     QWidget* display_ = nullptr;

@@ -15,6 +15,7 @@
 #include "core/control.h"
 #include "core/user_input.h"
 #include "ui/widgets/knob_geometry.h"
+#include "ui/widgets/paint_key.h"
 
 namespace ondivel {
 
@@ -103,7 +104,7 @@ void KnobWidget::syncFromModel() {
         QAccessibleValueChangeEvent change(this, knob_.Value);
         QAccessible::updateAccessibility(&change);
     }
-    update();
+    updateWhenChanged(*this, painted_, PaintKey() << knob_);
 }
 
 void KnobWidget::turnTo(double target) {

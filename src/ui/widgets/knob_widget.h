@@ -6,6 +6,7 @@
 // Page Up/Down ten steps, Home/End to the ends; each is a short drag, so the panels see it alike.
 #include <QAbstractSlider>
 #include <QPixmap>
+#include <cstdint>
 #include <functional>
 
 #include "ui/widgets/bound_widget.h"
@@ -47,6 +48,7 @@ class KnobWidget : public QAbstractSlider, public BoundWidget {
     const QPixmap& face();
 
     Control& knob_;
+    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
     Formatter formatter_;
     int dragButton_ = 0;
     double lastY_ = 0;

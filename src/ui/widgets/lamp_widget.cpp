@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/control.h"
+#include "ui/widgets/paint_key.h"
 
 namespace ondivel {
 
@@ -58,7 +59,7 @@ LampWidget::LampWidget(Control& shape, QWidget* parent) : QWidget(parent), shape
 
 void LampWidget::syncFromModel() {
     syncCommon(*this, shape_);
-    update();
+    updateWhenChanged(*this, painted_, PaintKey() << shape_);
 }
 
 void LampWidget::paintEvent(QPaintEvent*) {
@@ -79,7 +80,7 @@ bool PowerLampWidget::lit() const {
 
 void PowerLampWidget::syncFromModel() {
     syncCommon(*this, image_);
-    update();
+    updateWhenChanged(*this, painted_, PaintKey() << image_);
 }
 
 void PowerLampWidget::paintEvent(QPaintEvent*) {

@@ -4,6 +4,7 @@
 // painted with the trace colours). PowerLampWidget is an instrument's power lamp, lit while its
 // image control shows the "on" picture.
 #include <QWidget>
+#include <cstdint>
 
 #include "ui/widgets/bound_widget.h"
 
@@ -23,6 +24,7 @@ class LampWidget : public QWidget, public BoundWidget {
 
   private:
     Control& shape_;
+    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
 };
 
 class PowerLampWidget : public QWidget, public BoundWidget {
@@ -39,6 +41,7 @@ class PowerLampWidget : public QWidget, public BoundWidget {
 
   private:
     Control& image_;
+    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
     int litPicture_;
 };
 

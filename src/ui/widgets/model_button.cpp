@@ -5,6 +5,7 @@
 
 #include "core/control.h"
 #include "core/user_input.h"
+#include "ui/widgets/paint_key.h"
 
 namespace ondivel {
 
@@ -37,7 +38,7 @@ void ModelButton::syncFromModel() {
     const QString caption = modelText(control_.Caption);
     if (text() != caption) setText(caption);
     setAccessibleName(caption.isEmpty() ? modelText(control_.ToolTipText) : caption);
-    update();
+    updateWhenChanged(*this, painted_, PaintKey() << control_);
 }
 
 QSize ModelButton::sizeHint() const {

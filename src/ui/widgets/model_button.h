@@ -4,6 +4,7 @@
 // pictogram instead of, or above, its caption. A click (mouse, Space) goes to user::click.
 // SwitchButton is the large power push button of the instruments, captioned "On" / "Off".
 #include <QAbstractButton>
+#include <cstdint>
 #include <functional>
 
 #include "ui/widgets/bound_widget.h"
@@ -36,6 +37,7 @@ class ModelButton : public QAbstractButton, public BoundWidget {
 
   private:
     Control& control_;
+    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
     Pictogram pictogram_;
     bool captionShown_ = false;
 };

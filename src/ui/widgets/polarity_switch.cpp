@@ -6,6 +6,7 @@
 
 #include "core/control.h"
 #include "core/user_input.h"
+#include "ui/widgets/paint_key.h"
 
 namespace ondivel {
 
@@ -25,7 +26,7 @@ void PolaritySwitch::syncFromModel() {
     const int pos = position();
     const QString described = pos < 0 ? QString() : modelText(options_[pos]->Caption);
     if (accessibleDescription() != described) setAccessibleDescription(described);
-    update();
+    updateWhenChanged(*this, painted_, PaintKey() << *options_[0] << *options_[1]);
 }
 
 void PolaritySwitch::choose(int index) {

@@ -4,6 +4,7 @@
 // captioned with its option's text. A click on the upper or lower half, Up/Down or Space chooses
 // through user::click.
 #include <QAbstractButton>
+#include <cstdint>
 
 #include "ui/widgets/bound_widget.h"
 
@@ -28,6 +29,7 @@ class PolaritySwitch : public QAbstractButton, public BoundWidget {
   private:
     void choose(int index);
     Control* options_[2];
+    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
 };
 
 } // namespace ondivel

@@ -7,6 +7,7 @@
 
 #include "core/control.h"
 #include "core/user_input.h"
+#include "ui/widgets/paint_key.h"
 
 namespace ondivel {
 
@@ -28,7 +29,10 @@ void TerminalWidget::syncFromModel() {
     const QString tip =
         modelText(plugged() && !plug_.ToolTipText.empty() ? plug_.ToolTipText : terminal_.ToolTipText);
     if (toolTip() != tip) setToolTip(tip);
-    update();
+    PaintKey key;
+    key << terminal_ << plug_;
+    if (mark_) key << *mark_;
+    updateWhenChanged(*this, painted_, key);
 }
 
 void TerminalWidget::mouseReleaseEvent(QMouseEvent* event) {

@@ -3,6 +3,7 @@
 // is visible. A click reaches the plug when it is in place, else the terminal, as the classic
 // panels layered them; the window models toggle the plug.
 #include <QWidget>
+#include <cstdint>
 
 #include "ui/widgets/bound_widget.h"
 
@@ -28,6 +29,7 @@ class TerminalWidget : public QWidget, public BoundWidget {
     Control& terminal_;
     Control& plug_;
     Control* mark_;
+    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
     QColor plugColor_;
 };
 
