@@ -1,13 +1,14 @@
 #pragma once
-// The two scenes every refresh benchmark draws, on the platform the benchmark chooses: a typical
-// DUAL picture (a 1 kHz sine and a 700 Hz square) and the heaviest one the knobs allow (120 kHz
-// squares on both channels at 5 ms/div, about 24 000 segments each).
+// The scenes the refresh benchmarks draw, on the platform the benchmark chooses: a typical DUAL
+// picture (a 1 kHz sine and a 700 Hz square), the heaviest one the knobs allow (120 kHz squares on
+// both channels at 5 ms/div, about 24 000 segments each) and an XY figure (1001 samples a frame).
 #include "core/ondivel.h"
 #include "core/testing/fake_platform.h"
 #include "core/user_input.h"
 #include "meters/frm_toolbox.h"
 #include "scope/frm_ondivel.h"
 #include "scope/scales.h"
+#include "signal/xy_display.h"
 #include "sources/frm_gbf.h"
 
 namespace ondivel {
@@ -33,9 +34,32 @@ class BenchScene {
         user::drag(app.frmOndivel().Potentio[KnobTimeBase], 6); // 5 ms/div
     }
 
+    // Sources set the way their panels would, then XY through the next-mode button
+    // (DUAL → ADD → XY): a 1 kHz sine on CH1 against `keywordB` at 2 kHz on CH2.
+    void xyFigure(const char* keywordB = "Sinus") {
+        Globals& g = app.g;
+        g.SignalA = "Sinus";
+        g.AmplitudeA = 4;
+        g.FrequenceA = 1000;
+        g.SignalB = keywordB;
+        g.AmplitudeB = 4;
+        g.FrequenceB = 2000;
+        g.SourceBrancheeA = g.SourceBrancheeB = true;
+        user::click(app.frmOndivel().cmdVoie[1]);
+        user::click(app.frmOndivel().cmdVoie[1]);
+    }
+
+    // One tick of tmrXY: the next frame of the figure.
+    void nextXYFrame() {
+        xyPhase_ += 2000;
+        DrawXY(app, xyPhase_);
+    }
+
     Ondivel app;
 
   private:
+    double xyPhase_ = 0;
+
     // A generator wired and switched on, at a 30 % duty cycle, without going through its panel.
     void square(int side, double amplitude, double frequency) {
         source(side, "Carre", amplitude, frequency);

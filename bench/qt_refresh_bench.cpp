@@ -1,12 +1,20 @@
-// RefreshDisplay painted into the desktop program's QtSurface at the panel's size and at full HD,
-// beside the same pictures into a RecordingSurface, so the cost of painting can be quoted as a
-// ratio: a typical DUAL picture (a sine and a square) and the heaviest one the knobs allow
-// (120 kHz squares on both channels at 5 ms/div).
+// The scenes painted into the desktop program's QtSurface, each twice in the same run: the quick
+// way the program paints (dense traces reduced to one span per pixel column, only the parts drawn
+// on restored at each clear) and the naive way (every segment through one antialiased drawLines,
+// the whole background at each clear). A summary at the end gives each scene's naive/quick ratio,
+// which holds on a busy machine better than the milliseconds do. Each iteration ends by taking
+// the picture, as the screen widget does when it paints, so that the last run of lines is painted.
+//
+//   build/bench/qt_refresh_bench                                  # every scene and size
+//   build/bench/qt_refresh_bench --benchmark_filter=WorstCase --benchmark_repetitions=5
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
 #include <QSize>
+#include <cstdio>
 #include <filesystem>
+#include <map>
+#include <string>
 
 #include "bench_scene.h"
 #include "ui/surface/qt_surface.h"
@@ -18,54 +26,113 @@ using namespace ondivel;
 // The scripted platform, except that pictures are QtSurfaces of one size (none: recording).
 class PaintingPlatform : public FakePlatform {
   public:
-    PaintingPlatform(const std::string& root, QSize pixels) : FakePlatform(root), pixels_(pixels) {}
+    PaintingPlatform(const std::string& root, QSize pixels, bool naive)
+        : FakePlatform(root), pixels_(pixels), naive_(naive) {}
     std::unique_ptr<Surface> createSurface(int widthPixels, int heightPixels) override {
         if (pixels_.isEmpty()) return FakePlatform::createSurface(widthPixels, heightPixels);
-        return std::make_unique<QtSurface>(pixels_);
+        auto surface = std::make_unique<QtSurface>(pixels_);
+        surface->setNaivePainting(naive_);
+        return surface;
     }
 
   private:
     QSize pixels_;
+    bool naive_;
 };
 
-// A fresh platform per benchmark: the surfaces take its size.
+// A fresh platform per benchmark: the surfaces take its size and its way of painting.
 struct Bench {
     PaintingPlatform platform;
     BenchScene scene{platform};
-    explicit Bench(QSize pixels)
-        : platform((std::filesystem::temp_directory_path() / "ondivel-qt-bench").string(), pixels) {}
+    QtSurface* screen;
+    explicit Bench(const benchmark::State& state)
+        : platform((std::filesystem::temp_directory_path() / "ondivel-qt-bench").string(),
+                   QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))),
+                   state.range(2) != 0),
+          screen(qtSurfaceOf(&scene.app.frmOndivel().screen())) {}
+    // What the screen widget does before showing the picture.
+    void show() {
+        if (screen) benchmark::DoNotOptimize(screen->image().constBits());
+    }
 };
 
-// state.range(0) × state.range(1) pixels; 0 × 0 records instead of painting.
-QSize pixelsOf(const benchmark::State& state) {
-    return QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+// w × h pixels painted quickly (naive 0) or naively (naive 1); 0 × 0 records instead of painting.
+void sizes(benchmark::internal::Benchmark* b) {
+    b->ArgNames({"w", "h", "naive"});
+    b->Args({0, 0, 0});
+    for (auto [w, h] : {std::pair{1000, 800}, std::pair{1920, 1080}})
+        for (int naive : {0, 1})
+            b->Args({w, h, naive});
 }
 
 void BM_DualSineAndSquare(benchmark::State& state) {
-    Bench bench(pixelsOf(state));
+    Bench bench(state);
     bench.scene.dualSineAndSquare();
-    for (auto _ : state)
+    for (auto _ : state) {
         bench.scene.app.RefreshDisplay();
+        bench.show();
+    }
 }
-BENCHMARK(BM_DualSineAndSquare)
-    ->ArgNames({"w", "h"})
-    ->Args({0, 0})
-    ->Args({1000, 800})
-    ->Args({1920, 1080})
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DualSineAndSquare)->Apply(sizes)->Unit(benchmark::kMicrosecond);
 
 void BM_WorstCaseSquares(benchmark::State& state) {
-    Bench bench(pixelsOf(state));
+    Bench bench(state);
     bench.scene.worstCaseSquares();
-    for (auto _ : state)
+    for (auto _ : state) {
         bench.scene.app.RefreshDisplay();
+        bench.show();
+    }
 }
-BENCHMARK(BM_WorstCaseSquares)
-    ->ArgNames({"w", "h"})
-    ->Args({0, 0})
-    ->Args({1000, 800})
-    ->Args({1920, 1080})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WorstCaseSquares)->Apply(sizes)->Unit(benchmark::kMicrosecond);
+
+// One tick of tmrXY (interval 1 ms): a frame of 1001 samples on a cleared screen.
+void BM_XYFrame(benchmark::State& state) {
+    Bench bench(state);
+    bench.scene.xyFigure();
+    for (auto _ : state) {
+        bench.scene.nextXYFrame();
+        bench.show();
+    }
+}
+BENCHMARK(BM_XYFrame)->Apply(sizes)->Unit(benchmark::kMicrosecond);
+
+// The console table, then each painted scene's quick and naive CPU times side by side. With
+// repetitions, each takes its fastest run: the one the other processes disturbed least.
+class RatioReporter : public benchmark::ConsoleReporter {
+  public:
+    RatioReporter() : ConsoleReporter(OO_Tabular) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
+            const std::string name = run.benchmark_name();
+            const double ms =
+                run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e3;
+            auto [it, added] = fastest_.try_emplace(name, ms);
+            if (!added && ms < it->second) it->second = ms;
+        }
+    }
+
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        const std::string quick = "/naive:0", naive = "/naive:1";
+        std::printf("\n%-44s %12s %12s %8s\n", "CPU time", "quick (ms)", "naive (ms)", "ratio");
+        for (const auto& [name, ms] : fastest_) {
+            const auto at = name.find(quick);
+            if (at == std::string::npos) continue;
+            std::string naiveName = name;
+            naiveName.replace(at, quick.size(), naive);
+            const auto other = fastest_.find(naiveName);
+            if (other == fastest_.end() || ms <= 0) continue;
+            std::printf("%-44s %12.3f %12.3f %7.1fx\n", name.substr(0, at).c_str(), ms, other->second,
+                        other->second / ms);
+        }
+    }
+
+  private:
+    std::map<std::string, double> fastest_;
+};
 
 } // namespace
 
@@ -74,7 +141,8 @@ int main(int argc, char** argv) {
     QGuiApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
 }

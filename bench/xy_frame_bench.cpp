@@ -5,7 +5,6 @@
 
 #include "bench_scene.h"
 #include "core/recording_surface.h"
-#include "signal/xy_display.h"
 
 namespace {
 
@@ -16,28 +15,11 @@ FakePlatform& platform() {
     return p;
 }
 
-// Sources set the way their panels would, then XY through the next-mode button (DUAL → ADD → XY).
-void intoXY(BenchScene& scene, const char* keywordB) {
-    Globals& g = scene.app.g;
-    g.SignalA = "Sinus";
-    g.AmplitudeA = 4;
-    g.FrequenceA = 1000;
-    g.SignalB = keywordB;
-    g.AmplitudeB = 4;
-    g.FrequenceB = 2000;
-    g.SourceBrancheeA = g.SourceBrancheeB = true;
-    user::click(scene.app.frmOndivel().cmdVoie[1]);
-    user::click(scene.app.frmOndivel().cmdVoie[1]);
-}
-
 void runFrames(benchmark::State& state, const char* keywordB) {
     BenchScene scene(platform());
-    intoXY(scene, keywordB);
-    double phase = 0;
-    for (auto _ : state) {
-        phase += 2000;
-        DrawXY(scene.app, phase);
-    }
+    scene.xyFigure(keywordB);
+    for (auto _ : state)
+        scene.nextXYFrame();
     state.counters["segments"] = static_cast<double>(
         static_cast<const RecordingSurface&>(scene.app.frmOndivel().screen()).countLines());
 }

@@ -5,9 +5,13 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <span>
 #include <vector>
 
+#include "core/column_spans.h"
 #include "ui/surface/qt_drawing.h"
+#include "ui/surface/span_painter.h"
 #include "ui/surface/tee_surface.h"
 
 namespace ondivel {
@@ -37,8 +41,16 @@ struct QtSurface::Impl {
     qreal dpr = 1.0;
     double left = 0, top = 0, right = 1, bottom = 1;
     Color backColor = kWhite;
-    QImage background; // as copied; scaledBackground matches the picture's size
-    mutable QImage scaledBackground;
+    QImage background; // as copied from the other surface
+    // The background colour under the background scaled to the picture: what clear() shows.
+    QImage bare;
+    // Where the picture differs from `bare`; everything when bareShown is false. A clear does
+    // not copy the bare picture back at once: what was drawn becomes `stale`, restored before
+    // the next painting except where that painting covers it solidly anyway (a dense trace
+    // redrawn in place, which would otherwise be copied and filled again at every refresh).
+    mutable DirtyStrips dirty, stale;
+    bool bareShown = false;
+    bool naive = false;
     bool persistent = false;
     int drawWidth = 1;
     LineStyle drawStyle = LineStyle::Solid;
@@ -46,52 +58,131 @@ struct QtSurface::Impl {
     int pointer = 0;
     quint64 generation = 0;
 
-    // Lines wait here until the pen changes or someone looks at the picture: one drawLines a run.
-    mutable std::vector<QLineF> pending;
+    // Lines wait here, in unsnapped device pixels, until the pen changes or someone looks at the
+    // picture: one painting a run, so that a dense trace can be seen whole and reduced.
+    mutable std::vector<DeviceLine> pending;
     mutable PenKey pendingPen{0, 1, LineStyle::Solid};
 
+    // Copies the bare picture back over the stale rectangles, but for the rows `cover` will
+    // paint solid in every column of a rectangle.
+    void settle(const SpanInk* cover = nullptr) const {
+        if (stale.empty()) return;
+        QImage& target = const_cast<QImage&>(image);
+        const uchar* from = bare.constBits();
+        uchar* to = target.bits();
+        const qsizetype line = target.bytesPerLine();
+        auto copy = [&](int x0, int y0, int x1, int y1) {
+            const auto bytes = static_cast<std::size_t>(x1 - x0) * sizeof(QRgb);
+            for (int y = y0; y < y1; ++y)
+                std::memcpy(to + y * line + x0 * qsizetype(sizeof(QRgb)),
+                            from + y * line + x0 * qsizetype(sizeof(QRgb)), bytes);
+        };
+        stale.forEach([&](int x0, int y0, int x1, int y1) {
+            const auto [solidTop, solidBottom] = cover ? cover->solidRows(x0, x1) : std::pair{0, 0};
+            if (solidTop >= solidBottom || solidBottom <= y0 || y1 <= solidTop) {
+                copy(x0, y0, x1, y1);
+                return;
+            }
+            copy(x0, y0, x1, std::max(y0, solidTop));
+            copy(x0, std::min(y1, solidBottom), x1, y1);
+        });
+        stale.clear();
+    }
+
+    // Paints the waiting lines; stale parts are restored under them (see settle).
     void flush() const {
         if (pending.empty()) return;
         QImage& target = const_cast<QImage&>(image);
-        QPainter p(&target);
-        p.setRenderHint(QPainter::Antialiasing, true);
-        QPen pen(toQColor(pendingPen.color));
-        pen.setWidthF(penWidth(pendingPen.width));
-        pen.setCosmetic(true);
-        pen.setCapStyle(Qt::FlatCap);
-        pen.setJoinStyle(Qt::BevelJoin);
-        pen.setStyle(toPenStyle(pendingPen.style));
-        p.setPen(pen);
-        p.drawLines(pending.data(), static_cast<int>(pending.size()));
+        const int w = static_cast<int>(penWidth(pendingPen.width));
+        const QColor color = toQColor(pendingPen.color);
+        std::span<const DeviceLine> lines = pending;
+        ReducedLines reduced;
+        // Dashes must run on along the trace, so only solid pens give up their segments.
+        if (!naive && pendingPen.style == LineStyle::Solid) {
+            // Half a pen at either end stays lines: the spans' ink then never reaches past the
+            // trace's ends, where a flat-capped pen stops.
+            reduced = ReduceDenseChains(pending, target.width(), w / 2);
+            const SpanInk ink(reduced.spans, w, target.size());
+            settle(&ink);
+            ink.paint(target, color.rgba(), dirty);
+            lines = reduced.lines;
+        } else {
+            settle();
+        }
+        if (!lines.empty()) {
+            std::vector<QLineF> snapped;
+            snapped.reserve(lines.size());
+            const double margin = w / 2.0 + 1; // the antialiased fringe
+            for (const DeviceLine& l : lines) {
+                QPointF a(l.x1, l.y1), b(l.x2, l.y2);
+                if (a.y() == b.y()) a.ry() = b.ry() = snapToPixels(a.y(), w);
+                if (a.x() == b.x()) a.rx() = b.rx() = snapToPixels(a.x(), w);
+                snapped.emplace_back(a, b);
+                dirty.addLine(a.x(), a.y(), b.x(), b.y(), margin);
+            }
+            QPainter p(&target);
+            p.setRenderHint(QPainter::Antialiasing, true);
+            // Cosmetic: widths in device pixels whatever the scale. Wide pens still go through
+            // drawLines with flat caps, which the raster engine strokes fastest.
+            QPen pen(color);
+            pen.setWidthF(w);
+            pen.setCosmetic(true);
+            pen.setCapStyle(Qt::FlatCap);
+            pen.setJoinStyle(Qt::BevelJoin);
+            pen.setStyle(toPenStyle(pendingPen.style));
+            p.setPen(pen);
+            p.drawLines(snapped.data(), static_cast<int>(snapped.size()));
+        }
         pending.clear();
     }
 
     double penWidth(int width) const { return std::max(1.0, std::round(std::max(1, width) * dpr)); }
 
-    QPointF map(double x, double y) const {
-        const double w = image.width(), h = image.height();
-        return {(x - left) / (right - left) * w, (y - top) / (bottom - top) * h};
+    QPointF map(double x, double y) const { return {(x - left) * xPixels, (y - top) * yPixels}; }
+    // Device pixels per user unit, kept up to date with the scale and the size.
+    double xPixels = 1, yPixels = 1;
+    void updateMapping() {
+        xPixels = image.width() / (right - left);
+        yPixels = image.height() / (bottom - top);
     }
 
-    // Lines along an axis sit on whole pixels so the graticule stays sharp; slanted traces keep
-    // their sub-pixel positions for antialiasing.
-    double snap(double c, int width) const {
-        const double w = penWidth(width);
-        constexpr double kSlack = 1e-6; // 500 / 805 * 805 must still be pixel 500
-        return static_cast<int>(w) % 2 == 1 ? std::floor(c + kSlack) + 0.5 : std::round(c);
+    // The bare picture is rebuilt only when the colour, the background or the size changes.
+    void forgetBare() {
+        bare = QImage();
+        bareShown = false;
     }
 
     void paintBackground() {
         pending.clear();
-        image.fill(toQColor(backColor));
-        if (background.isNull()) return;
-        if (scaledBackground.size() != image.size())
-            scaledBackground =
-                background.size() == image.size()
-                    ? background
-                    : background.scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        QPainter p(&image);
-        p.drawImage(0, 0, scaledBackground);
+        if (bare.isNull()) {
+            bare = QImage(image.size(), QImage::Format_ARGB32_Premultiplied);
+            bare.fill(toQColor(backColor));
+            if (!background.isNull()) {
+                QPainter p(&bare);
+                if (background.size() == bare.size())
+                    p.drawImage(0, 0, background);
+                else
+                    p.drawImage(
+                        0, 0,
+                        background.scaled(bare.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            }
+            bareShown = false;
+        }
+        if (naive) {
+            // As a plain QPainter user would: the colour, then the whole background over it.
+            image.fill(toQColor(backColor));
+            QPainter p(&image);
+            p.drawImage(0, 0, bare);
+            stale.reset(image.width(), image.height());
+        } else if (!bareShown) {
+            image = bare; // shared until the first drawing detaches it
+            stale.reset(image.width(), image.height());
+        } else {
+            // What was drawn since is restored by the next painting, or by image().
+            dirty.forEach([&](int x0, int y0, int x1, int y1) { stale.addRect(x0, y0, x1, y1); });
+        }
+        dirty.reset(image.width(), image.height());
+        bareShown = true;
     }
 
     void updateFontSize(double points) {
@@ -114,7 +205,10 @@ void QtSurface::resizePixels(QSize pixels, qreal devicePixelRatio) {
     d_->pending.clear();
     d_->image = QImage(pixels.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
     d_->dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
-    d_->scaledBackground = QImage();
+    d_->updateMapping();
+    d_->forgetBare();
+    d_->dirty.reset(d_->image.width(), d_->image.height());
+    d_->stale.reset(d_->image.width(), d_->image.height());
     d_->updateFontSize(d_->fontPoints);
     d_->image.fill(toQColor(d_->backColor));
     ++d_->generation;
@@ -129,6 +223,7 @@ qreal QtSurface::devicePixelRatio() const {
 
 const QImage& QtSurface::image() const {
     d_->flush();
+    d_->settle();
     return d_->image;
 }
 
@@ -147,6 +242,7 @@ void QtSurface::setScale(double left, double top, double right, double bottom) {
     d_->top = top;
     d_->right = right;
     d_->bottom = bottom;
+    d_->updateMapping();
 }
 
 void QtSurface::clear() {
@@ -155,16 +251,28 @@ void QtSurface::clear() {
 }
 
 void QtSurface::setBackColor(Color c) {
+    if (c != d_->backColor) d_->forgetBare();
     d_->backColor = c;
 }
 
 void QtSurface::setBackgroundFrom(const Surface& source) {
     const QImage* picture = surfaceImage(&source);
     if (!picture || &source == this) return;
-    d_->background = *picture; // implicitly shared: the graticule is not copied pixel by pixel
-    d_->scaledBackground = QImage();
+    // Every refresh takes the graticule again; only a changed one costs a new bare picture.
+    // (Any change to the source's image detaches it from our shared copy and so changes its key.)
+    if (picture->cacheKey() != d_->background.cacheKey() || d_->naive) {
+        d_->background = *picture; // implicitly shared: the graticule is not copied pixel by pixel
+        d_->forgetBare();
+    }
     d_->paintBackground();
     ++d_->generation;
+}
+
+void QtSurface::setNaivePainting(bool on) {
+    d_->flush();
+    d_->settle();
+    d_->naive = on;
+    d_->forgetBare();
 }
 
 void QtSurface::setPersistent(bool on) {
@@ -185,10 +293,8 @@ void QtSurface::line(double x1, double y1, double x2, double y2, Color color) {
         d_->flush();
         d_->pendingPen = pen;
     }
-    QPointF a = d_->map(x1, y1), b = d_->map(x2, y2);
-    if (a.y() == b.y()) a.ry() = b.ry() = d_->snap(a.y(), pen.width);
-    if (a.x() == b.x()) a.rx() = b.rx() = d_->snap(a.x(), pen.width);
-    d_->pending.emplace_back(a, b);
+    const QPointF a = d_->map(x1, y1), b = d_->map(x2, y2);
+    d_->pending.push_back({a.x(), a.y(), b.x(), b.y()});
     ++d_->generation;
 }
 
@@ -216,6 +322,7 @@ double QtSurface::textHeight(const std::string& text) const {
 
 void QtSurface::print(double x, double y, const std::string& text, Color color) {
     d_->flush();
+    d_->settle(); // the background under the text
     const QFontMetricsF fm(d_->font);
     QPainter p(&d_->image);
     p.setRenderHint(QPainter::TextAntialiasing, true);
@@ -224,6 +331,10 @@ void QtSurface::print(double x, double y, const std::string& text, Color color) 
     QPointF at = d_->map(x, y);
     for (const QString& l : textLines(text)) {
         p.drawText(QPointF(at.x(), at.y() + fm.ascent()), l);
+        // Glyphs may overhang their advance a little on either side.
+        const double overhang = fm.height() / 2;
+        d_->dirty.addRect(at.x() - overhang, at.y() - 1, at.x() + fm.horizontalAdvance(l) + overhang,
+                          at.y() + fm.height() + 1);
         at.ry() += fm.height();
     }
     ++d_->generation;

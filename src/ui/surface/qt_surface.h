@@ -25,6 +25,11 @@ class QtSurface : public Surface {
     const QImage& image() const;
     quint64 generation() const;
 
+    // Paints every segment as an antialiased line and the whole background at each clear, as a
+    // plain QPainter user would: the reference that the benchmarks and the picture tests hold the
+    // quick painting to. Off by default.
+    void setNaivePainting(bool on);
+
     // User coordinates to device pixels (continuous: pixel i covers [i, i+1)).
     QPointF toDevice(double x, double y) const;
 

@@ -1,0 +1,133 @@
+#include "ui/surface/span_painter.h"
+
+#include <algorithm>
+
+namespace ondivel {
+
+namespace {
+
+// A snapped row, kept within a pixel of the picture so that wild heights cannot overflow an int.
+int rowOf(double y, int height) {
+    return static_cast<int>(std::clamp(std::round(y), -1.0, static_cast<double>(height) + 1));
+}
+
+// `color` over the pixel at `alpha` (0 to 1), as an antialiased edge covering that much of it.
+void blend(QRgb& pixel, QRgb color, double alpha) {
+    const int a = static_cast<int>(std::lround(std::clamp(alpha, 0.0, 1.0) * 255));
+    auto mix = [a](int src, int dst) { return (src * a + dst * (255 - a) + 127) / 255; };
+    pixel = qRgba(mix(qRed(color), qRed(pixel)), mix(qGreen(color), qGreen(pixel)),
+                  mix(qBlue(color), qBlue(pixel)), mix(255, qAlpha(pixel)));
+}
+
+} // namespace
+
+SpanInk::SpanInk(std::span<const ColumnSpan> spans, int width, QSize picture)
+    : picture_(picture), solidTop_(static_cast<std::size_t>(std::max(0, picture.width())), INT_MAX),
+      solidBottom_(static_cast<std::size_t>(std::max(0, picture.width())), INT_MIN) {
+    const int w = std::max(1, width);
+    const int before = (w - 1) / 2; // pen columns left of the span's own
+    const double half = w / 2.0;
+    const int height = picture.height();
+    std::size_t i = 0;
+    while (i < spans.size()) {
+        std::size_t end = i + 1;
+        while (end < spans.size() && spans[end].column == spans[end - 1].column + 1)
+            ++end;
+        Band band{spans[i].column - before, {}};
+        band.ink.resize(static_cast<std::size_t>(spans[end - 1].column - spans[i].column + w));
+        for (std::size_t k = i; k < end; ++k) {
+            const ColumnSpan& s = spans[k];
+            const int inkTop = rowOf(snapToPixels(s.top, w) - half, height);
+            const int inkBottom = rowOf(snapToPixels(s.bottom, w) + half, height);
+            const int coreTop = std::clamp(rowOf(std::floor(s.top), height), inkTop, inkBottom);
+            const int coreBottom = std::clamp(rowOf(std::floor(s.bottom) + 1, height), inkTop, inkBottom);
+            const auto first = static_cast<std::size_t>(s.column - before - band.x0);
+            for (std::size_t c = first; c < first + static_cast<std::size_t>(w); ++c) {
+                ColumnInk& column = band.ink[c];
+                if (coreTop < column.coreTop) column.topAlpha = 0;
+                if (coreTop <= column.coreTop) column.topAlpha = std::max(column.topAlpha, s.topShare);
+                if (coreBottom > column.coreBottom) column.bottomAlpha = 0;
+                if (coreBottom >= column.coreBottom)
+                    column.bottomAlpha = std::max(column.bottomAlpha, s.bottomShare);
+                column.inkTop = std::min(column.inkTop, inkTop);
+                column.coreTop = std::min(column.coreTop, coreTop);
+                column.coreBottom = std::max(column.coreBottom, coreBottom);
+                column.inkBottom = std::max(column.inkBottom, inkBottom);
+            }
+        }
+        // The solid rows of each picture column; where bands overlap without touching, one
+        // band's rows are enough: solidRows() may claim less than is painted, never more.
+        const int left = std::max(band.x0, 0);
+        const int right = std::min(band.x0 + static_cast<int>(band.ink.size()), picture.width());
+        for (int x = left; x < right; ++x) {
+            const ColumnInk& column = band.ink[static_cast<std::size_t>(x - band.x0)];
+            int& top = solidTop_[static_cast<std::size_t>(x)];
+            int& bottom = solidBottom_[static_cast<std::size_t>(x)];
+            if (top >= bottom) {
+                top = column.coreTop;
+                bottom = column.coreBottom;
+            } else if (column.coreTop <= bottom && top <= column.coreBottom) {
+                top = std::min(top, column.coreTop);
+                bottom = std::max(bottom, column.coreBottom);
+            }
+        }
+        bands_.push_back(std::move(band));
+        i = end;
+    }
+}
+
+std::pair<int, int> SpanInk::solidRows(int x0, int x1) const {
+    int top = INT_MIN, bottom = INT_MAX;
+    for (int x = std::max(x0, 0); x < std::min(x1, picture_.width()); ++x) {
+        top = std::max(top, solidTop_[static_cast<std::size_t>(x)]);
+        bottom = std::min(bottom, solidBottom_[static_cast<std::size_t>(x)]);
+    }
+    return {std::max(top, 0), std::min(bottom, picture_.height())};
+}
+
+void SpanInk::paint(QImage& image, QRgb color, DirtyStrips& dirty) const {
+    if (bands_.empty() || image.size() != picture_) return; // untouched: a shared picture stays shared
+    const int pictureWidth = image.width(), pictureHeight = image.height();
+    uchar* const bits = image.bits();
+    const qsizetype bytesPerLine = image.bytesPerLine();
+    auto pixel = [&](int x, int y) -> QRgb& { return reinterpret_cast<QRgb*>(bits + y * bytesPerLine)[x]; };
+    struct Run {
+        int x, length, top, bottom;
+    };
+    std::vector<Run> runs;
+    for (const Band& band : bands_) {
+        // Neighbouring columns with the same rows make one run, filled a row at a time: a fast
+        // square wave is a single rectangle.
+        runs.clear();
+        int rowMin = INT_MAX, rowMax = INT_MIN;
+        const int left = std::max(band.x0, 0);
+        const int right = std::min(band.x0 + static_cast<int>(band.ink.size()), pictureWidth);
+        for (int x = left; x < right; ++x) {
+            const ColumnInk& column = band.ink[static_cast<std::size_t>(x - band.x0)];
+            const int t = std::max(column.coreTop, 0), b = std::min(column.coreBottom, pictureHeight);
+            if (t >= b) continue;
+            rowMin = std::min(rowMin, t);
+            rowMax = std::max(rowMax, b);
+            if (!runs.empty() && runs.back().x + runs.back().length == x && runs.back().top == t &&
+                runs.back().bottom == b)
+                ++runs.back().length;
+            else
+                runs.push_back({x, 1, t, b});
+        }
+        for (int y = rowMin; y < rowMax; ++y) {
+            QRgb* row = &pixel(0, y);
+            for (const Run& r : runs)
+                if (r.top <= y && y < r.bottom) std::fill_n(row + r.x, r.length, color);
+        }
+        for (int x = left; x < right; ++x) {
+            const ColumnInk& column = band.ink[static_cast<std::size_t>(x - band.x0)];
+            for (int y = std::max(column.inkTop, 0); y < std::min(column.coreTop, pictureHeight); ++y)
+                blend(pixel(x, y), color, column.topAlpha);
+            for (int y = std::max(column.coreBottom, 0); y < std::min(column.inkBottom, pictureHeight); ++y)
+                blend(pixel(x, y), color, column.bottomAlpha);
+            dirty.addRect(x, column.inkTop, x + 1, column.inkBottom);
+        }
+    }
+}
+
+} // namespace ondivel

@@ -1,0 +1,240 @@
+// The screen painted the quick way looks like the same segments painted naively (every segment an
+// antialiased line, the whole background at each clear): the densest picture the knobs allow
+// shows the same ink column by column, and sparse, dashed and XY pictures come out pixel for pixel
+// the same, even after other pictures were drawn and cleared away before them.
+#include <QTemporaryDir>
+#include <QtTest>
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "core/ondivel.h"
+#include "core/testing/fake_platform.h"
+#include "core/user_input.h"
+#include "meters/frm_toolbox.h"
+#include "scope/frm_ondivel.h"
+#include "scope/scales.h"
+#include "signal/xy_display.h"
+#include "sources/frm_gbf.h"
+#include "ui/surface/qt_surface.h"
+
+using namespace ondivel;
+
+namespace {
+
+const QSize kFullHd(1920, 1080);
+
+// The scripted platform with full-HD QtSurfaces for the pictures.
+class PaintingPlatform : public FakePlatform {
+  public:
+    using FakePlatform::FakePlatform;
+    std::unique_ptr<Surface> createSurface(int, int) override { return std::make_unique<QtSurface>(kFullHd); }
+};
+
+// The oscilloscope on, both channels plugged, sources set the way their panels would.
+struct Scope {
+    QTemporaryDir dir;
+    PaintingPlatform platform{dir.path().toStdString()};
+    Ondivel app{platform};
+
+    Scope() {
+        FrmOndivel& scope = app.frmOndivel();
+        scope.Show();
+        user::click(scope.chkOn);
+        for (int plug : {0, 1, 2})
+            user::click(scope.imgBorne[plug]);
+    }
+
+    QtSurface& screen() { return *qtSurfaceOf(&app.frmOndivel().screen()); }
+    const QImage& graticule() { return qtSurfaceOf(&app.frmOndivel().grid())->image(); }
+
+    // A square wave from a generator at a 30 % duty cycle, wired without its panel.
+    void square(int side, double amplitude, double frequency) {
+        source(side, "Carre", amplitude, frequency);
+        app.frmToolBox().optConnexion[side == SideA ? 1 : 10].Value = 1;
+        FrmGBF& gbf = app.frmGBF(side);
+        gbf.chkOn.Caption = "Off";
+        gbf.Potentio[2].Max = 100;
+        gbf.Potentio[2].Value = 30;
+        gbf.Potentio[3].Max = 200;
+        gbf.Potentio[3].Value = 100;
+        gbf.shpSignal[1].FillColor = kLampOn;
+    }
+
+    void source(int side, const char* keyword, double amplitude, double frequency) {
+        Globals& g = app.g;
+        (side == SideA ? g.SignalA : g.SignalB) = keyword;
+        (side == SideA ? g.AmplitudeA : g.AmplitudeB) = amplitude;
+        (side == SideA ? g.FrequenceA : g.FrequenceB) = frequency;
+        (side == SideA ? g.SourceBrancheeA : g.SourceBrancheeB) = true;
+    }
+
+    // 120 kHz squares on both channels at 5 ms/div: 6000 periods, 24 000 segments a channel.
+    void densest(double frequency = 120000) {
+        square(SideA, 5, frequency);
+        square(SideB, 5, frequency);
+        user::drag(app.frmOndivel().Potentio[KnobTimeBase], 6);
+    }
+
+    // A 1 kHz sine on CH1 and a 700 Hz square on CH2 at the default time base.
+    void dual() {
+        source(SideA, "Sinus", 5, 1000);
+        square(SideB, 3, 700);
+    }
+
+    void traceWidth(int pixels) {
+        app.g.EpaisseurTrace = static_cast<std::int16_t>(pixels);
+        app.frmOndivel().screen().setDrawWidth(pixels);
+    }
+
+    // The picture after a complete refresh, painted naively or quickly.
+    QImage refreshed(bool naive) {
+        screen().setNaivePainting(naive);
+        app.RefreshDisplay();
+        return screen().image().copy();
+    }
+};
+
+bool same(QRgb a, QRgb b) {
+    return (a & 0xFFFFFF) == (b & 0xFFFFFF);
+}
+
+// For each column, the first and last rows that differ from the bare graticule, or -1 when none.
+std::vector<std::pair<int, int>> inkRows(const QImage& picture, const QImage& bare) {
+    std::vector<std::pair<int, int>> rows(static_cast<std::size_t>(picture.width()), {-1, -1});
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto* p = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        const auto* b = reinterpret_cast<const QRgb*>(bare.constScanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            if (!same(p[x], b[x])) {
+                auto& [first, last] = rows[static_cast<std::size_t>(x)];
+                if (first < 0) first = y;
+                last = y;
+            }
+    }
+    return rows;
+}
+
+// Pixels whose colour differs by more than `tolerance` in some component.
+int differingPixels(const QImage& a, const QImage& b, int tolerance) {
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* ra = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* rb = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x)
+            if (std::abs(qRed(ra[x]) - qRed(rb[x])) > tolerance ||
+                std::abs(qGreen(ra[x]) - qGreen(rb[x])) > tolerance ||
+                std::abs(qBlue(ra[x]) - qBlue(rb[x])) > tolerance)
+                ++count;
+    }
+    return count;
+}
+
+} // namespace
+
+class QuickPaintingTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void theDensestPictureInksTheSameRowsInEveryColumn_data() {
+        QTest::addColumn<int>("width");
+        QTest::newRow("thin trace") << 1;
+        QTest::newRow("default focus, three pixels") << 3;
+        QTest::newRow("wide trace") << 6;
+    }
+    void theDensestPictureInksTheSameRowsInEveryColumn() {
+        QFETCH(int, width);
+        Scope s;
+        s.traceWidth(width);
+        s.densest();
+        const QImage naive = s.refreshed(true);
+        const QImage quick = s.refreshed(false);
+        const QImage bare = s.graticule();
+        QCOMPARE(quick.size(), kFullHd);
+
+        const auto naiveRows = inkRows(naive, bare), quickRows = inkRows(quick, bare);
+        int inkedColumns = 0;
+        for (int x = 0; x < kFullHd.width(); ++x) {
+            const auto [naiveTop, naiveBottom] = naiveRows[static_cast<std::size_t>(x)];
+            const auto [quickTop, quickBottom] = quickRows[static_cast<std::size_t>(x)];
+            // Ink in one picture and not in the other would be a column lost or invented.
+            QVERIFY2((naiveTop < 0) == (quickTop < 0), qPrintable(QStringLiteral("column %1").arg(x)));
+            if (naiveTop < 0) continue;
+            ++inkedColumns;
+            QVERIFY2(std::abs(naiveTop - quickTop) <= 1 && std::abs(naiveBottom - quickBottom) <= 1,
+                     qPrintable(QStringLiteral("column %1: naive %2-%3, quick %4-%5")
+                                    .arg(x)
+                                    .arg(naiveTop)
+                                    .arg(naiveBottom)
+                                    .arg(quickTop)
+                                    .arg(quickBottom)));
+        }
+        QVERIFY(inkedColumns > 1800); // the traces run across the screen
+
+        // Inside the traces both pictures are the solid colours, and the rows a wide pen adds
+        // above and below take the colour as far as the naive picture's flat pieces cover them:
+        // nowhere a fifth of full intensity apart, but for a few pixels at the traces' ends.
+        const int differing = differingPixels(naive, quick, 48);
+        QVERIFY2(differing <= 4 * width, qPrintable(QString::number(differing)));
+    }
+
+    void sparseDashedAndXYPicturesArePaintedAsBefore() {
+        Scope s;
+        s.dual();
+        QCOMPARE(s.refreshed(false), s.refreshed(true));
+
+        // Dashes run on along the trace: a dense dashed trace keeps its segments (24 kHz: still
+        // two and a half segments a column, and fewer to paint naively).
+        s.densest(24000);
+        s.app.g.StyleTraceCH1 = static_cast<std::int16_t>(LineStyle::Dash);
+        s.app.g.StyleTraceCH2 = static_cast<std::int16_t>(LineStyle::DashDot);
+        QCOMPARE(s.refreshed(false), s.refreshed(true));
+        s.app.g.StyleTraceCH1 = s.app.g.StyleTraceCH2 = 0;
+
+        // An XY figure turns back on itself: it is no trace to reduce.
+        s.source(SideA, "Sinus", 4, 1000);
+        s.source(SideB, "Sinus", 4, 2000);
+        user::click(s.app.frmOndivel().cmdVoie[1]);
+        user::click(s.app.frmOndivel().cmdVoie[1]); // DUAL → ADD → XY
+        s.screen().setNaivePainting(true);
+        DrawXY(s.app, 2000);
+        const QImage naive = s.screen().image().copy();
+        s.screen().setNaivePainting(false);
+        DrawXY(s.app, 2000);
+        QCOMPARE(s.screen().image(), naive);
+    }
+
+    void aClearLeavesNothingOfThePreviousPicture() {
+        // Painted quickly one after the other: the dense squares, the DUAL picture, the bare
+        // graticule of a switched-off scope. Each must equal a naive painting of it alone.
+        Scope quick, naive;
+        naive.screen().setNaivePainting(true);
+        for (Scope* s : {&quick, &naive})
+            s->densest();
+        quick.app.RefreshDisplay();
+        quick.screen().image();
+        // The dense traces again, CH1 smaller: its spans no longer cover what they covered.
+        for (Scope* s : {&quick, &naive}) {
+            s->app.g.AmplitudeA = 2;
+            s->app.RefreshDisplay();
+        }
+        QCOMPARE(quick.screen().image().size(), kFullHd);
+        QCOMPARE(differingPixels(quick.screen().image(), naive.screen().image(), 48), 0);
+        for (Scope* s : {&quick, &naive}) {
+            s->dual();
+            user::drag(s->app.frmOndivel().Potentio[KnobTimeBase], -6);
+            s->app.RefreshDisplay();
+        }
+        QCOMPARE(quick.screen().image(), naive.screen().image());
+
+        for (Scope* s : {&quick, &naive}) {
+            user::click(s->app.frmOndivel().chkOn); // off: the bare graticule
+            s->app.RefreshDisplay();
+        }
+        QCOMPARE(quick.screen().image(), naive.screen().image());
+        QCOMPARE(quick.screen().image(), quick.graticule());
+    }
+};
+
+QTEST_MAIN(QuickPaintingTest)
+#include "quick_painting_test.moc"
