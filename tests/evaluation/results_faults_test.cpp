@@ -61,8 +61,8 @@ TEST_F(ResultsFaults, ADiskFullForAWhileLosesNoAnswerAndIsToldOnce) {
     answerEvery([&](int n) { platform.failAppends = platform.failAppends || n == 2; });
     EXPECT_EQ(toldToCallTheTeacher(), 1) << "records 2 and 3 both failed";
     EXPECT_EQ(platform.messages.back().text,
-              "Vos réponses n'ont pas pu être enregistrées dans le fichier des résultats :\r\n" + resultsPath() +
-                  "\r\n\r\nVous pouvez continuer, mais appelez le professeur.");
+              "Vos réponses n'ont pas pu être enregistrées dans le fichier des résultats :\r\n" +
+                  resultsPath() + "\r\n\r\nVous pouvez continuer, mais appelez le professeur.");
     EXPECT_EQ(results().find("Ub = 2,0"), std::string::npos);
     platform.failAppends = false;
     finish();
@@ -95,9 +95,10 @@ TEST_F(ResultsFaults, QuittingWithAnswersStillUnwrittenAsksFirst) {
     user::click(exo.cmdNext);
 
     EXPECT_FALSE(quit({vbNo}));
-    EXPECT_EQ(platform.messages.back().text,
-              "Des réponses n'ont pas pu être enregistrées dans le fichier des résultats :\r\n" + resultsPath() +
-                  "\r\n\r\nElles seront perdues si vous quittez maintenant. Voulez-vous quitter quand même ?");
+    EXPECT_EQ(
+        platform.messages.back().text,
+        "Des réponses n'ont pas pu être enregistrées dans le fichier des résultats :\r\n" + resultsPath() +
+            "\r\n\r\nElles seront perdues si vous quittez maintenant. Voulez-vous quitter quand même ?");
     EXPECT_EQ(platform.messages.back().title, "Ondivel - Erreur");
     // The lesson is still going: the pupil can carry on.
     EXPECT_TRUE(exo.Visible);

@@ -55,8 +55,9 @@ TEST_F(ResourceFaults, ASharedFolderThatCannotBeMadeIsNamedToTheTeacher) {
     user::click(app.mdi().Mnu_NewTip);
     EXPECT_TRUE(platform.launched.empty());
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, "Le fichier suivant ne peut pas être créé :\r\n" + app.g.DossierPartage +
-                                             kTipsFileName + "\r\nVérifiez que le dossier partagé est accessible.");
+    EXPECT_EQ(platform.messages[0].text, "Le fichier suivant ne peut pas être créé :\r\n" +
+                                             app.g.DossierPartage + kTipsFileName +
+                                             "\r\nVérifiez que le dossier partagé est accessible.");
     EXPECT_EQ(platform.messages[0].title, "Erreur sur le chemin d'accés");
 }
 
