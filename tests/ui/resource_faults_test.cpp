@@ -41,8 +41,8 @@ class ResourceFaultsTest : public QObject {
         QVERIFY(viewer && viewer->isVisible());
         const QString contents = QDir(empty_.filePath("help")).filePath("contents.html");
         QCOMPARE(viewer->browser()->toPlainText(),
-                 "Aide introuvable\nLe fichier suivant est introuvable :\n" + QDir::toNativeSeparators(contents) +
-                     "\nVeuillez réinstaller Ondivel.");
+                 "Aide introuvable\nLe fichier suivant est introuvable :\n" +
+                     QDir::toNativeSeparators(contents) + "\nVeuillez réinstaller Ondivel.");
         // The window's own buttons lead to the same notice, never to an empty page.
         viewer->findChild<QToolButton*>("index")->click();
         QVERIFY(viewer->browser()->toPlainText().contains("index.html"));
