@@ -24,6 +24,7 @@
 #include "shell/frm_tip.h"
 #include "shell/mdi_ondivel.h"
 #include "shell/settings_store.h"
+#include "shell/unsaved_settings.h"
 #include "sources/frm_alim.h"
 #include "sources/frm_dyn.h"
 #include "sources/frm_edf.h"
@@ -70,6 +71,7 @@ Ondivel::Ondivel(Platform& platform) : platform_(platform) {
     frmTip_ = std::make_unique<FrmTip>(*this);
     frmAbout_ = std::make_unique<FrmAbout>(*this);
     renderer_ = std::make_unique<Renderer>(*this);
+    unsavedSettings_ = std::make_unique<UnsavedSettings>();
     for (Form* f : std::initializer_list<Form*>{
              mdi_.get(), frmOndivel_.get(), frmToolBox_.get(), frmGBF_[0].get(), frmGBF_[1].get(),
              frmHarmonique_[0].get(), frmHarmonique_[1].get(), frmOption_.get(), frmFullScreen_.get()})
@@ -112,11 +114,14 @@ void Ondivel::RefreshDisplay() {
 
 std::string Ondivel::ReadIni(const std::string& section, const std::string& key,
                              const std::string& def) const {
+    if (const auto unsaved = unsavedSettings_->value(g.FichierConfig, section, key))
+        return IniValueOrDefault(unsaved, def);
     return ReadIniValue(g.FichierConfig, section, key, def);
 }
 
 void Ondivel::WriteIni(const std::string& section, const std::string& key, const std::string& value) const {
-    WriteIniValue(g.FichierConfig, section, key, value);
+    if (g.FichierConfig.empty()) return; // no settings file before start-up locates it
+    unsavedSettings_->write(g.FichierConfig, section, key, value);
 }
 
 std::string Ondivel::programFolder() const {

@@ -39,6 +39,7 @@ class FrmPass;
 class FrmPassWord;
 class FrmDepot;
 class FrmCorbeille;
+class UnsavedSettings;
 
 enum Side { SideA = 0, SideB = 1 };
 
@@ -96,7 +97,8 @@ class Ondivel {
     Renderer& renderer() const { return *renderer_; }
     void RefreshDisplay();
 
-    // The settings file FichierConfig, through the private-profile store.
+    // The settings file FichierConfig, through the private-profile store. Values the file refused
+    // are kept and read back until a later write saves them.
     std::string ReadIni(const std::string& section, const std::string& key, const std::string& def) const;
     void WriteIni(const std::string& section, const std::string& key, const std::string& value) const;
 
@@ -150,6 +152,7 @@ class Ondivel {
     std::unique_ptr<FrmTip> frmTip_;
     std::unique_ptr<FrmAbout> frmAbout_;
     std::unique_ptr<Renderer> renderer_;
+    std::unique_ptr<UnsavedSettings> unsavedSettings_;
     Form* active_ = nullptr;
     std::function<void()> repaint_;
 };

@@ -146,6 +146,7 @@ void Evaluation::NextFile() {
 
 void Evaluation::CloseFiles() {
     reader_.close();
+    results_.flush(); // a folder back since the last block takes what waited for it
 }
 
 void Evaluation::interrupt(const std::string& problem) {
@@ -163,6 +164,18 @@ void Evaluation::interrupt(const std::string& problem) {
 // The main window's calls when it returns to free mode or closes.
 void CloseOpenFiles(Ondivel& app) {
     app.frmExo().evaluation().CloseFiles();
+}
+
+bool ConfirmQuitWithUnwrittenResults(Ondivel& app) {
+    ResultsFile& results = app.frmExo().evaluation().results();
+    if (results.flush()) return true;
+    const int answer = app.platform().messageBox(
+        "Des réponses n'ont pas pu être enregistrées dans le fichier des résultats :\r\n" + results.path() +
+            "\r\n\r\nElles seront perdues si vous quittez maintenant. Voulez-vous quitter quand même ?",
+        vbYesNo | vbExclamation, "Ondivel - Erreur");
+    if (answer != vbYes) return false;
+    results.discardUnwritten(); // asked once: the closing that follows does not ask again
+    return true;
 }
 
 void CloseEvaluationWindow(Ondivel& app) {

@@ -15,7 +15,8 @@ bool ResultsFile::append(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines)
         text += line + "\r\n";
-    if (platform_.appendDurably(path_, utf8ToCp1252(text))) return true;
+    waiting_ += utf8ToCp1252(text);
+    if (flush()) return true;
     if (!failureShown_) {
         failureShown_ = true;
         platform_.messageBox(
@@ -24,6 +25,13 @@ bool ResultsFile::append(const std::vector<std::string>& lines) {
             vbCritical, "Ondivel - Erreur");
     }
     return false;
+}
+
+bool ResultsFile::flush() {
+    if (waiting_.empty()) return true;
+    if (!platform_.appendDurably(path_, waiting_)) return false;
+    waiting_.clear();
+    return true;
 }
 
 std::vector<std::string> IdentityBlock(const std::string& name, const std::string& firstName,

@@ -45,7 +45,7 @@ FrmChrono::FrmChrono(Ondivel& app) : Form(app, "frmChrono") {
 }
 
 void FrmChrono::resetMembers() {
-    startCount_ = 0;
+    startCount_ = lastCount_ = 0;
     accumulated_ = 0;
     BackColor = kActiveTitle;
 }
@@ -72,8 +72,15 @@ void FrmChrono::Form_Unload(int&) {
 
 double FrmChrono::elapsedSeconds() {
     if (!running()) return accumulated_;
-    const double counted = static_cast<double>(app().platform().counterValue() - startCount_);
-    return accumulated_ + counted / frequency_;
+    const std::int64_t now = app().platform().counterValue();
+    if (now < lastCount_) {
+        // The counter went back (clock reset, resume from suspend): keep what was measured up
+        // to the last reading and count on from now, so the time never runs backwards.
+        accumulated_ += static_cast<double>(lastCount_ - startCount_) / frequency_;
+        startCount_ = now;
+    }
+    lastCount_ = now;
+    return accumulated_ + static_cast<double>(now - startCount_) / frequency_;
 }
 
 std::string FrmChrono::timeText(double seconds) {
@@ -83,7 +90,7 @@ std::string FrmChrono::timeText(double seconds) {
 
 void FrmChrono::chkStart_Stop_Click() {
     if (lblStop.Caption == "STOP") {
-        startCount_ = app().platform().counterValue();
+        startCount_ = lastCount_ = app().platform().counterValue();
         tmrChrono.Enabled = true;
         lblOnOff.Visible = true;
         chkStart_Stop.ToolTipText = kSuspendTip;

@@ -44,6 +44,7 @@ class FrmChrono : public Form {
     static std::string timeText(double seconds);
 
     std::int64_t startCount_ = 0;
+    std::int64_t lastCount_ = 0; // the counter's last reading while running
     double accumulated_ = 0;
     double frequency_ = 1;
 };

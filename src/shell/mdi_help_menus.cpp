@@ -28,9 +28,13 @@ void MDIOndivel::Mnu_NewTip_Click() {
     Platform& platform = app().platform();
     // The shipped list may sit in a read-only folder: the teacher edits the shared copy.
     const std::string file = EditableTipsFile(app());
-    if (file.empty() || !platform.launch(file))
-        platform.messageBox(std::string("Aucun éditeur de texte n'a pu ouvrir le fichier :") + "\r\n" +
-                                (file.empty() ? app().g.DossierPartage + kTipsFileName : file),
+    if (file.empty())
+        platform.messageBox(std::string("Le fichier suivant ne peut pas être créé :") + "\r\n" +
+                                app().g.DossierPartage + kTipsFileName + "\r\n" +
+                                "Vérifiez que le dossier partagé est accessible.",
+                            vbCritical, "Erreur sur le chemin d'accés");
+    else if (!platform.launch(file))
+        platform.messageBox(std::string("Aucun éditeur de texte n'a pu ouvrir le fichier :") + "\r\n" + file,
                             vbCritical, "Erreur sur le chemin d'accés");
 }
 

@@ -193,6 +193,7 @@ void MDIOndivel::Mnu_End_Click() {
     const int answer = platform.messageBox("Voulez-vous quitter ce programme ?",
                                            vbYesNo | vbQuestion | vbMsgBoxSetForeground, kProgramName);
     if (answer != vbYes) return;
+    if (!ConfirmQuitWithUnwrittenResults(app())) return;
     CloseOpenFiles(app());
     FrmOndivel& scope = app().frmOndivel();
     app().WriteIni("Interface", "Intensity", NumberText(scope.Potentio[1].Value));
@@ -208,7 +209,11 @@ void MDIOndivel::closeCalculator() {
     if (platform.windowExists(kCalculatorTitle)) platform.closeWindow(kCalculatorTitle);
 }
 
-void MDIOndivel::Form_QueryUnload(int&) {
+void MDIOndivel::Form_QueryUnload(int& cancel) {
+    if (!ConfirmQuitWithUnwrittenResults(app())) {
+        cancel = 1;
+        return;
+    }
     CloseHelpViewer(app());
     if (Mnu_Calc.Checked) closeCalculator();
     CloseOpenFiles(app());

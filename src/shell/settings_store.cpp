@@ -27,7 +27,7 @@ std::string cutToCharacters(const std::string& utf8, std::size_t count) {
 }
 
 // Writes the whole file beside the old one, then swaps it in: a crash leaves either file whole.
-void replaceAtomically(const fs::path& target, const std::string& bytes) {
+bool replaceAtomically(const fs::path& target, const std::string& bytes) {
     std::error_code ec;
     if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
     std::random_device seed;
@@ -35,56 +35,67 @@ void replaceAtomically(const fs::path& target, const std::string& bytes) {
     temp += ".~" + std::to_string(seed() % 1000000) + ".tmp";
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return;
+        if (!out) return false;
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
         if (!out) {
             out.close();
             fs::remove(temp, ec);
-            return;
+            return false;
         }
     }
     if (fs::exists(target, ec)) fs::permissions(temp, fs::status(target, ec).permissions(), ec);
     fs::rename(temp, target, ec);
-    if (ec) fs::remove(temp, ec);
+    if (!ec) return true;
+    fs::remove(temp, ec);
+    return false;
 }
 
 } // namespace
+
+std::string IniValueOrDefault(const std::optional<std::string>& value, const std::string& def) {
+    if (!value || value->empty()) return def;
+    return cutToCharacters(*value, kMaxValueLength);
+}
 
 std::string ReadIniValue(const std::string& file, const std::string& section, const std::string& key,
                          const std::string& def) {
     const std::optional<std::string> text = ReadTextFile(file);
     if (!text) return def;
-    const std::optional<std::string> value = IniDocument::parse(*text).value(section, key);
-    if (!value || value->empty()) return def;
-    return cutToCharacters(*value, kMaxValueLength);
+    return IniValueOrDefault(IniDocument::parse(*text).value(section, key), def);
 }
 
-void WriteIniValue(const std::string& file, const std::string& section, const std::string& key,
-                   const std::string& value) {
+bool WriteIniValues(const std::string& file, const std::vector<IniSetting>& settings) {
     try {
         fs::path target = PathFromUtf8(file);
-        if (target.empty()) return;
+        if (target.empty()) return false;
         std::error_code ec;
         if (fs::is_symlink(target, ec)) {
             target = fs::canonical(target, ec); // write through to the linked file
-            if (ec) return;
+            if (ec) return false;
         }
         const bool exists = fs::exists(target, ec);
         std::optional<std::string> text = exists ? ReadTextFile(target) : std::string();
-        if (!text) return;
+        if (!text) return false;
         if (exists) {
             // An existing file that cannot be written keeps its values, even where the folder
             // would let a new file replace it.
             std::ofstream probe(target, std::ios::binary | std::ios::app);
-            if (!probe) return;
+            if (!probe) return false;
         }
         IniDocument doc = IniDocument::parse(*text);
-        if (!doc.set(section, key, value)) return;
-        replaceAtomically(target, utf8ToCp1252(doc.text()));
+        bool changed = false;
+        for (const IniSetting& s : settings)
+            changed = doc.set(s.section, s.key, s.value) || changed;
+        return !changed || replaceAtomically(target, utf8ToCp1252(doc.text()));
     } catch (const std::exception&) {
-        // Settings writes never interrupt the program.
+        return false; // settings writes never interrupt the program
     }
+}
+
+bool WriteIniValue(const std::string& file, const std::string& section, const std::string& key,
+                   const std::string& value) {
+    return WriteIniValues(file, {{section, key, value}});
 }
 
 } // namespace ondivel

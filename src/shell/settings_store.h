@@ -2,7 +2,9 @@
 // The private-profile settings file: sections in brackets, key=value lines, CR LF line ends,
 // Windows-1252 text, names compared without regard to case; comments, blank lines and the order
 // of lines are kept when a value is rewritten. Names and values are UTF-8 in the program.
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace ondivel {
 
@@ -10,9 +12,19 @@ namespace ondivel {
 // value is empty. Values are cut at 254 characters, as the classic 255-character buffer does.
 std::string ReadIniValue(const std::string& file, const std::string& section, const std::string& key,
                          const std::string& def);
-// Writes key=value in section, creating the file, the section or the key as needed. Failures are
-// silent: an unwritable file keeps its old values.
-void WriteIniValue(const std::string& file, const std::string& section, const std::string& key,
+// Writes key=value in section, creating the file, the section or the key as needed. Failures
+// show nothing: an unwritable file keeps its old values, and the result is false. A name that
+// cannot be written on one line is refused, which is no failure of the file.
+bool WriteIniValue(const std::string& file, const std::string& section, const std::string& key,
                    const std::string& value);
+
+struct IniSetting {
+    std::string section, key, value;
+};
+// Several values in one rewrite of the file, in order; false when the file could not be written.
+bool WriteIniValues(const std::string& file, const std::vector<IniSetting>& settings);
+
+// A value as ReadIniValue hands it back: def when missing or empty, else cut at 254 characters.
+std::string IniValueOrDefault(const std::optional<std::string>& value, const std::string& def);
 
 } // namespace ondivel

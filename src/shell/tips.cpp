@@ -60,6 +60,8 @@ std::string EditableTipsFile(Ondivel& app) {
     const std::string shared = sharedCopy(app);
     if (shared.empty() || exists(shared)) return shared;
     std::error_code ec;
+    // The shared folder, made at start-up, may have been removed since.
+    fs::create_directories(PathFromUtf8(shared).parent_path(), ec);
     const std::string shipped = shippedFile(app);
     if (exists(shipped)) fs::copy_file(PathFromUtf8(shipped), PathFromUtf8(shared), ec);
     // The teacher starts an empty list where the program came without one.

@@ -114,8 +114,21 @@ QUrl HelpViewer::currentPage() const {
 }
 
 void HelpViewer::open(const QString& page) {
-    const QUrl url = QUrl::fromLocalFile(QFileInfo(page).absoluteFilePath());
+    const QFileInfo file(page);
+    if (!file.isFile()) {
+        // A copy of the program without its help pages: say which file is missing rather than
+        // show an empty window.
+        browser_->setHtml(missingPageText(file.absoluteFilePath()));
+        return;
+    }
+    const QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
     if (browser_->source() != url) browser_->setSource(url);
+}
+
+QString HelpViewer::missingPageText(const QString& page) {
+    return QStringLiteral("<h2>Aide introuvable</h2><p>Le fichier suivant est introuvable :<br>%1</p>"
+                          "<p>Veuillez réinstaller Ondivel.</p>")
+        .arg(QDir::toNativeSeparators(page).toHtmlEscaped());
 }
 
 void HelpViewer::updateButtons() {

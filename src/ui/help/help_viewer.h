@@ -21,6 +21,8 @@ class HelpViewer : public QWidget {
     static const QString& windowTitleText();
     // The page of a topic in the folder; the contents page when the topic has none.
     static QString pageForTopic(const QString& pagesFolder, int topic);
+    // What the window shows in place of a page that is not there.
+    static QString missingPageText(const QString& page);
 
     // Shows the window at the topic's page and brings it to the front.
     void showTopic(int topic);
