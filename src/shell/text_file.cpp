@@ -16,12 +16,15 @@ std::optional<std::string> ReadTextFile(const std::filesystem::path& file) {
     if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;
     std::ifstream in(file, std::ios::binary);
     if (!in) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (bytes.starts_with("\xEF\xBB\xBF")) return bytes.substr(3);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string_view text = bytes;
+    // A byte-order mark does not vouch for what follows: an editor may have appended
+    // Windows-1252 text to a file that began as UTF-8.
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     // Plain ASCII reads the same either way; other well-formed UTF-8 is almost never
     // Windows-1252 text by accident.
-    if (isValidUtf8(bytes)) return bytes;
-    return cp1252ToUtf8(bytes);
+    if (isValidUtf8(text)) return std::string(text);
+    return cp1252ToUtf8(text);
 }
 
 std::optional<std::string> ReadTextFile(const std::string& utf8Path) {
