@@ -22,20 +22,22 @@ struct Name {
     std::string section, key;
 };
 
-// A few keys of the program's own, accented ones included, and the first names the file itself
-// holds, so that lookups and rewrites also land on keys that exist.
+// A few keys of the program's own, accented ones included, and the first section and keys the
+// file itself holds, so that lookups and rewrites also land on keys that exist. Few names: each
+// lookup folds the case of every line.
 std::vector<Name> namesToTry(std::string_view text) {
     std::vector<Name> names{{"Options", "Couleur fond"}, {"Réseau", "Dossier Dépôt"}, {"Interface", "Zoom"}};
     std::vector<std::string> sections, keys;
     std::size_t start = 0;
-    while (start < text.size() && sections.size() + keys.size() < 6) {
+    while (start < text.size() && (sections.empty() || keys.size() < 2)) {
         std::size_t end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos) end = text.size();
         const std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.front() == '[')
-            sections.emplace_back(line.substr(1, line.find(']') - 1));
-        else if (const std::size_t eq = line.find('='); eq != std::string_view::npos)
+        if (!line.empty() && line.front() == '[') {
+            if (sections.empty()) sections.emplace_back(line.substr(1, line.find(']') - 1));
+        } else if (const std::size_t eq = line.find('='); eq != std::string_view::npos && keys.size() < 2) {
             keys.emplace_back(line.substr(0, eq));
+        }
         start = end + 1;
     }
     for (const std::string& s : sections)
@@ -83,8 +85,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(expected->starts_with(read) && !read.empty(), "the value read is not the file's value");
 
     // Rewriting one key in memory keeps the other names' values and reads back.
-    for (const std::string_view v : {"4227072", " padded ", "\"quoted\"", "two\r\nlines", "é"}) {
-        IniDocument edited = IniDocument::parse(*text);
+    for (const std::string_view v : {"4227072", " \"padded\" ", "two\r\nlines"}) {
+        IniDocument edited = doc;
         if (!edited.set(probe.section, probe.key, v)) continue;
         const IniDocument reread = IniDocument::parse(edited.text());
         if (plain(v))
