@@ -31,5 +31,20 @@ TEST(SettingsFuzzRegressions, ByteOrderMarkBeforeWindows1252Text) {
     EXPECT_TRUE(fuzzed->ends_with("ü"));
 }
 
+// A byte-order mark saved twice, the second one as Windows-1252 text ("ï»¿"): the rewrite turned
+// that text back into a mark, so the section behind it appeared only at the next read, and the
+// value just written under the same section name, at the end of the file, was not found there.
+TEST(SettingsFuzzRegressions, ByteOrderMarkSavedTwice) {
+    TempFolder tmp;
+    const std::string ini = tmp / "ConfOND_eleve1.ini";
+    writeBytes(ini, "\xEF\xBB\xBF\xEF\xBB\xBF[R\xC9SEAU]\r\n");
+    WriteIniValue(ini, "Réseau", "Dossier Dépôt", "Salle é");
+    EXPECT_EQ(ReadIniValue(ini, "Réseau", "Dossier Dépôt", ""), "Salle é");
+
+    // The same mark, read from a UTF-8 file, is dropped too.
+    writeBytes(ini, "\xEF\xBB\xBF\u00EF\u00BB\u00BF[Options]\r\nColorYa=255\r\n");
+    EXPECT_EQ(ReadTextFile(ini), "[Options]\r\nColorYa=255\r\n");
+}
+
 } // namespace
 } // namespace ondivel
