@@ -17,7 +17,7 @@ cmake --build "$build_dir" -j "$(nproc)"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # The settings and exercise targets write a scratch file per input: keep that off the disk.
-[ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 
 # Seeds from the project's own files, rebuilt each time; the corpus that grows beside them is kept.
 seeds="$build_dir/seeds"
@@ -28,7 +28,7 @@ cp tests/scenarios/*.scn "$seeds/scenario/"
 cp resources/exercises/*.ond "$seeds/exercise/"
 find tests resources -name '*.ini' -exec cp {} "$seeds/settings/" \;
 for t in "${targets[@]}"; do
-    [ -d "fuzz/seeds/$t" ] && cp fuzz/seeds/"$t"/* "$seeds/$t/"
+    if [ -d "fuzz/seeds/$t" ]; then find "fuzz/seeds/$t" -type f -exec cp {} "$seeds/$t/" \;; fi
     mkdir -p "$build_dir/corpus/$t" "$build_dir/findings/$t" "$build_dir/logs"
 done
 
