@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, when they are missing.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build ccache clang-format googletest libgtest-dev libgmock-dev libbenchmark-dev
+packages=(g++ cmake ninja-build ccache clang clang-format libclang-rt-14-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth xclip
           desktop-file-utils appstream dpkg-dev fakeroot
           qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev fonts-dejavu-core)

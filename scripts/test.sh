@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets everything up, builds with warnings as errors, and runs the whole test suite.
+# Sets everything up, builds with warnings as errors, and runs the whole test suite, then (not with
+# --sanitize) fuzzes the file readers for a minute each.
 #   scripts/test.sh              normal build in build/
 #   scripts/test.sh --sanitize   address and undefined-behaviour sanitizers in build-sanitize/
 set -euo pipefail
@@ -20,3 +21,5 @@ BUILD_DIR="$build_dir" scripts/build.sh -DONDIVEL_WERROR=ON -DONDIVEL_SANITIZE="
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
+# A minute of fuzzing per reader; the sanitizer build has no fuzz targets of its own.
+if [ "$sanitize" = OFF ]; then scripts/fuzz.sh; fi

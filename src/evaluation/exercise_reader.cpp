@@ -6,7 +6,6 @@
 #include <fstream>
 #include <iterator>
 
-#include "core/win1252.h"
 #include "evaluation/exercise_line.h"
 #include "shell/text_file.h"
 #include "signal/keywords.h"
@@ -85,9 +84,8 @@ std::string ProperCase(std::string_view text) {
 std::optional<std::string> DecodeExerciseText(std::string_view bytes) {
     if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) return std::nullopt;
     if (bytes.find('\0') != std::string_view::npos) return std::nullopt;
-    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
-    if (isValidUtf8(bytes)) return std::string(bytes);
-    return cp1252ToUtf8(bytes);
+    // The same decoding as the editor's, so that both see the same first line.
+    return DecodeText(bytes);
 }
 
 std::vector<std::string> SplitExerciseLines(std::string_view text) {

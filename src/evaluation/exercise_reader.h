@@ -38,8 +38,8 @@ std::optional<double> ParseExerciseNumber(std::string_view field);
 // Lower case, then the first letter in upper case ("CARRÉE" → "Carrée"); UTF-8.
 std::string ProperCase(std::string_view text);
 
-// The file's bytes as UTF-8 text: kept when they are well-formed UTF-8 (a byte-order mark
-// dropped), else decoded from Windows-1252. nullopt for text no teacher's editor writes in these
+// The file's bytes as UTF-8 text, decoded as every text file is (DecodeText: UTF-8 or
+// Windows-1252, byte-order marks dropped). nullopt for text no teacher's editor writes in these
 // encodings (UTF-16, or bytes with NULs).
 std::optional<std::string> DecodeExerciseText(std::string_view bytes);
 
