@@ -32,8 +32,10 @@ constexpr double kKnobStart[kScopeKnobCount] = {12, 5, 900, 700, 700, 8, 5, 5};
 
 const char* const kModeNames[6] = {"CH1", "CH2", "DUAL", "ADD", "XY", "-CH2"};
 
+// A hand-edited file may hold any number ("1e300", "nan"): out of int's range is just "not a mode".
 int settingNumber(const Ondivel& app, const char* key, const char* def) {
-    return static_cast<int>(Val(app.ReadIni("Interface", key, def)));
+    const double value = Val(app.ReadIni("Interface", key, def));
+    return value >= -1000 && value <= 1000 ? static_cast<int>(value) : -1;
 }
 } // namespace
 
