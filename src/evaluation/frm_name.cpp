@@ -17,6 +17,7 @@ constexpr const char* kQuestions[] = {"Quel est votre nom ?", "Quel est votre pr
 } // namespace
 
 FrmName::FrmName(Ondivel& app) : Form(app, "frmName") {
+    HelpTopic = 3900; // the evaluated mode, seen from the pupil's side
     Caption = "Qui êtes-vous ?";
     using namespace dialog;
     for (int i = 1; i <= 3; ++i) {
@@ -47,6 +48,10 @@ FrmName::FrmName(Ondivel& app) : Form(app, "frmName") {
 
 std::string FrmName::identity(int index) const {
     return loaded() ? TrimBlanks(txtIdent[index].Text) : std::string();
+}
+
+void FrmName::Form_KeyDown(int keyCode, int) {
+    if (keyCode == kKeyF1) app().ShowHelpTopic(HelpTopic);
 }
 
 void FrmName::cmdOK_Click() {

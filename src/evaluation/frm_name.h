@@ -22,6 +22,7 @@ class FrmName : public Form {
     void cmdAnnul_Click();
     void cmdEnd_Click();
     void txtIdent_GotFocus(int index);
+    void Form_KeyDown(int keyCode, int shift) override;
 
     // The typed identity, blanks around it dropped; "" when the window is not loaded.
     std::string identity(int index) const;

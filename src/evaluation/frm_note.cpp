@@ -19,6 +19,7 @@ const char* const kQuestionEnds[] = {"... ouvrir un nouveau fichier de données 
 } // namespace
 
 FrmNote::FrmNote(Ondivel& app) : Form(app, "frmNote") {
+    HelpTopic = 3900; // the evaluated mode, seen from the pupil's side
     using namespace dialog;
     place(lblNote, kMargin, kMargin, kClientWidth - 2 * kMargin, 375);
     place(lblQuestion, kMargin, kMargin + 375 + kMargin + kLabelDrop, kClientWidth - 2 * kMargin,
@@ -58,6 +59,10 @@ void FrmNote::Form_Load() {
     Left = scope.Left + scope.Width;
     const bool answersBeside = answers.loaded() && answers.Left >= Left;
     Top = answersBeside ? answers.Top + answers.Height : scope.Top;
+}
+
+void FrmNote::Form_KeyDown(int keyCode, int) {
+    if (keyCode == kKeyF1) app().ShowHelpTopic(HelpTopic);
 }
 
 void FrmNote::Form_QueryUnload(int& cancel) {

@@ -17,6 +17,7 @@ class FrmNote : public Form {
 
     void Form_Load() override;
     void Form_QueryUnload(int& cancel) override;
+    void Form_KeyDown(int keyCode, int shift) override;
     void cmdChoice_Click(int index);
 
     // The mark of ExoPoints out of ExoPointsMax, "#0.0" with a decimal comma; "" when no point was

@@ -26,7 +26,6 @@ class ResultsFile {
     bool append(const std::vector<std::string>& lines);
     // Tries again to write the blocks still waiting; true when none is left.
     bool flush();
-    bool hasUnwritten() const { return !waiting_.empty(); }
     void discardUnwritten() { waiting_.clear(); }
 
   private:
