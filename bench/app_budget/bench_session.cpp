@@ -83,6 +83,14 @@ bool BenchSession::setTimeBase(const std::string& setting) {
     return scope.cboBaseTemps.listText() == setting;
 }
 
+bool BenchSession::switchToXY() {
+    FrmOndivel& scope = app_->frmOndivel();
+    for (int step = 0; step < 6 && scope.modeIndex() != ModeXY; ++step)
+        user::click(scope.cmdVoie[1]);
+    views_->syncNow();
+    return scope.modeIndex() == ModeXY && scope.tmrXY.timerRunning();
+}
+
 bool BenchSession::sweepRunning() const {
     return app_->frmOndivel().tmrSpot.timerRunning();
 }

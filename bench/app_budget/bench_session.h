@@ -24,6 +24,8 @@ class BenchSession {
     void wireGeneratorOnCh1();
     // Turns the time-base knob to a setting of its list ("1 ms/div", "0.1 s/div" …).
     bool setTimeBase(const std::string& setting);
+    // Steps the mode with the panel's right arrow until XY; false when it never comes.
+    bool switchToXY();
     // True while the beam spot is drawn progressively, tick after tick.
     bool sweepRunning() const;
 
