@@ -16,7 +16,7 @@
 #include <map>
 #include <string>
 
-#include "bench_scene.h"
+#include "core/testing/bench_scene.h"
 #include "ui/surface/qt_surface.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "bench_scene.h"
 #include "core/recording_surface.h"
+#include "core/testing/bench_scene.h"
 #include "scope/renderer.h"
 #include "signal/spectrum.h"
 

@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
-#include "bench_scene.h"
 #include "core/recording_surface.h"
+#include "core/testing/bench_scene.h"
 
 namespace {
 

@@ -260,5 +260,43 @@ INSTANTIATE_TEST_SUITE_P(Rows, SweepStep, ::testing::Values(
 ));
 // clang-format on
 
+// The beam spot under a clock that jumps: forward by a day (a suspended computer) or back and
+// forth (a clock set by the network). The spot never runs backwards, leaves the frame in one
+// step and sweeps on at its usual speed, without catching up on the missed time.
+TEST_F(Sweep, ClockJumpADayForwardRestartsTheSweepAtTheLeftEdgeInOneStep) {
+    source(SideA, "Cc", 2, 0);
+    timeBase(5);
+    const double start = spot();
+    platform.advanceSeconds(0.01);
+    tick();
+    ASSERT_NEAR(spot(), start + 100, 1e-6);
+    platform.advanceSeconds(86400);
+    tick();
+    EXPECT_DOUBLE_EQ(spot(), -500);
+    // The piece of that tick was the usual one (four divisions at most), drawn before the jump.
+    EXPECT_NEAR(*screen().minX(ch1()), start + 100, 1e-6);
+    EXPECT_LE(*screen().maxX(ch1()), start + 500 + 1e-6);
+    platform.advanceSeconds(0.02);
+    tick();
+    EXPECT_NEAR(spot(), -300, 1e-6);
+}
+
+TEST_F(Sweep, ClockJumpAClockSteppingBackAndForthOnlyEverMovesTheSpotOnByTheForwardSteps) {
+    source(SideA, "Cc", 2, 0);
+    timeBase(5);
+    const double start = spot();
+    double previous = start;
+    for (int i = 0; i < 20; ++i) {
+        platform.advanceSeconds(-0.003);
+        tick();
+        EXPECT_DOUBLE_EQ(spot(), previous) << "step " << i;
+        platform.advanceSeconds(0.002);
+        tick();
+        EXPECT_NEAR(spot(), previous + 20, 1e-6) << "step " << i;
+        previous = spot();
+    }
+    EXPECT_NEAR(spot(), start + 20 * 20, 1e-6);
+}
+
 } // namespace
 } // namespace ondivel

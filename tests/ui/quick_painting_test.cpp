@@ -10,13 +10,12 @@
 #include <vector>
 
 #include "core/ondivel.h"
+#include "core/testing/bench_scene.h"
 #include "core/testing/fake_platform.h"
 #include "core/user_input.h"
-#include "meters/frm_toolbox.h"
 #include "scope/frm_ondivel.h"
 #include "scope/scales.h"
 #include "signal/xy_display.h"
-#include "sources/frm_gbf.h"
 #include "ui/surface/qt_surface.h"
 
 using namespace ondivel;
@@ -36,52 +35,11 @@ class PaintingPlatform : public FakePlatform {
 struct Scope {
     QTemporaryDir dir;
     PaintingPlatform platform{dir.path().toStdString()};
-    Ondivel app{platform};
-
-    Scope() {
-        FrmOndivel& scope = app.frmOndivel();
-        scope.Show();
-        user::click(scope.chkOn);
-        for (int plug : {0, 1, 2})
-            user::click(scope.imgBorne[plug]);
-    }
+    BenchScene scene{platform};
+    Ondivel& app = scene.app;
 
     QtSurface& screen() { return *qtSurfaceOf(&app.frmOndivel().screen()); }
     const QImage& graticule() { return qtSurfaceOf(&app.frmOndivel().grid())->image(); }
-
-    // A square wave from a generator at a 30 % duty cycle, wired without its panel.
-    void square(int side, double amplitude, double frequency) {
-        source(side, "Carre", amplitude, frequency);
-        app.frmToolBox().optConnexion[side == SideA ? 1 : 10].Value = 1;
-        FrmGBF& gbf = app.frmGBF(side);
-        gbf.chkOn.Caption = "Off";
-        gbf.Potentio[2].Max = 100;
-        gbf.Potentio[2].Value = 30;
-        gbf.Potentio[3].Max = 200;
-        gbf.Potentio[3].Value = 100;
-        gbf.shpSignal[1].FillColor = kLampOn;
-    }
-
-    void source(int side, const char* keyword, double amplitude, double frequency) {
-        Globals& g = app.g;
-        (side == SideA ? g.SignalA : g.SignalB) = keyword;
-        (side == SideA ? g.AmplitudeA : g.AmplitudeB) = amplitude;
-        (side == SideA ? g.FrequenceA : g.FrequenceB) = frequency;
-        (side == SideA ? g.SourceBrancheeA : g.SourceBrancheeB) = true;
-    }
-
-    // 120 kHz squares on both channels at 5 ms/div: 6000 periods, 24 000 segments a channel.
-    void densest(double frequency = 120000) {
-        square(SideA, 5, frequency);
-        square(SideB, 5, frequency);
-        user::drag(app.frmOndivel().Potentio[KnobTimeBase], 6);
-    }
-
-    // A 1 kHz sine on CH1 and a 700 Hz square on CH2 at the default time base.
-    void dual() {
-        source(SideA, "Sinus", 5, 1000);
-        square(SideB, 3, 700);
-    }
 
     void traceWidth(int pixels) {
         app.g.EpaisseurTrace = static_cast<std::int16_t>(pixels);
@@ -146,7 +104,7 @@ class QuickPaintingTest : public QObject {
         QFETCH(int, width);
         Scope s;
         s.traceWidth(width);
-        s.densest();
+        s.scene.worstCaseSquares();
         const QImage naive = s.refreshed(true);
         const QImage quick = s.refreshed(false);
         const QImage bare = s.graticule();
@@ -180,22 +138,19 @@ class QuickPaintingTest : public QObject {
 
     void sparseDashedAndXYPicturesArePaintedAsBefore() {
         Scope s;
-        s.dual();
+        s.scene.dualSineAndSquare();
         QCOMPARE(s.refreshed(false), s.refreshed(true));
 
         // Dashes run on along the trace: a dense dashed trace keeps its segments (24 kHz: still
         // two and a half segments a column, and fewer to paint naively).
-        s.densest(24000);
+        s.scene.worstCaseSquares(24000);
         s.app.g.StyleTraceCH1 = static_cast<std::int16_t>(LineStyle::Dash);
         s.app.g.StyleTraceCH2 = static_cast<std::int16_t>(LineStyle::DashDot);
         QCOMPARE(s.refreshed(false), s.refreshed(true));
         s.app.g.StyleTraceCH1 = s.app.g.StyleTraceCH2 = 0;
 
         // An XY figure turns back on itself: it is no trace to reduce.
-        s.source(SideA, "Sinus", 4, 1000);
-        s.source(SideB, "Sinus", 4, 2000);
-        user::click(s.app.frmOndivel().cmdVoie[1]);
-        user::click(s.app.frmOndivel().cmdVoie[1]); // DUAL → ADD → XY
+        s.scene.xyFigure();
         s.screen().setNaivePainting(true);
         DrawXY(s.app, 2000);
         const QImage naive = s.screen().image().copy();
@@ -210,7 +165,7 @@ class QuickPaintingTest : public QObject {
         Scope quick, naive;
         naive.screen().setNaivePainting(true);
         for (Scope* s : {&quick, &naive})
-            s->densest();
+            s->scene.worstCaseSquares();
         quick.app.RefreshDisplay();
         quick.screen().image();
         // The dense traces again, CH1 smaller: its spans no longer cover what they covered.
@@ -221,7 +176,7 @@ class QuickPaintingTest : public QObject {
         QCOMPARE(quick.screen().image().size(), kFullHd);
         QCOMPARE(differingPixels(quick.screen().image(), naive.screen().image(), 48), 0);
         for (Scope* s : {&quick, &naive}) {
-            s->dual();
+            s->scene.dualSineAndSquare();
             user::drag(s->app.frmOndivel().Potentio[KnobTimeBase], -6);
             s->app.RefreshDisplay();
         }

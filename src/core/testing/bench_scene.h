@@ -1,7 +1,7 @@
 #pragma once
-// The scenes the refresh benchmarks draw, on the platform the benchmark chooses: a typical DUAL
-// picture (a 1 kHz sine and a 700 Hz square), the heaviest one the knobs allow (120 kHz squares on
-// both channels at 5 ms/div, about 24 000 segments each) and an XY figure (1001 samples a frame).
+// The scenes the refresh benchmarks and the painting tests draw, on the platform the benchmark chooses: a
+// typical DUAL picture (a 1 kHz sine and a 700 Hz square), the heaviest one the knobs allow (120 kHz squares
+// on both channels at 5 ms/div, about 24 000 segments each) and an XY figure (1001 samples a frame).
 #include "core/ondivel.h"
 #include "core/testing/fake_platform.h"
 #include "core/user_input.h"
@@ -28,23 +28,18 @@ class BenchScene {
         square(SideB, 3, 700);
     }
 
-    void worstCaseSquares() {
-        square(SideA, 5, 120000);
-        square(SideB, 5, 120000);
+    // 120 kHz by default: 6000 periods at 5 ms/div, 24 000 segments a channel.
+    void worstCaseSquares(double frequency = 120000) {
+        square(SideA, 5, frequency);
+        square(SideB, 5, frequency);
         user::drag(app.frmOndivel().Potentio[KnobTimeBase], 6); // 5 ms/div
     }
 
     // Sources set the way their panels would, then XY through the next-mode button
     // (DUAL → ADD → XY): a 1 kHz sine on CH1 against `keywordB` at 2 kHz on CH2.
     void xyFigure(const char* keywordB = "Sinus") {
-        Globals& g = app.g;
-        g.SignalA = "Sinus";
-        g.AmplitudeA = 4;
-        g.FrequenceA = 1000;
-        g.SignalB = keywordB;
-        g.AmplitudeB = 4;
-        g.FrequenceB = 2000;
-        g.SourceBrancheeA = g.SourceBrancheeB = true;
+        source(SideA, "Sinus", 4, 1000);
+        source(SideB, keywordB, 4, 2000);
         user::click(app.frmOndivel().cmdVoie[1]);
         user::click(app.frmOndivel().cmdVoie[1]);
     }
@@ -56,9 +51,6 @@ class BenchScene {
     }
 
     Ondivel app;
-
-  private:
-    double xyPhase_ = 0;
 
     // A generator wired and switched on, at a 30 % duty cycle, without going through its panel.
     void square(int side, double amplitude, double frequency) {
@@ -80,6 +72,9 @@ class BenchScene {
         (side == SideA ? g.FrequenceA : g.FrequenceB) = frequency;
         (side == SideA ? g.SourceBrancheeA : g.SourceBrancheeB) = true;
     }
+
+  private:
+    double xyPhase_ = 0;
 };
 
 } // namespace ondivel
