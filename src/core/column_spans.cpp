@@ -24,12 +24,6 @@ bool finite(const DeviceLine& l) {
     return std::isfinite(l.x1) && std::isfinite(l.y1) && std::isfinite(l.x2) && std::isfinite(l.y2);
 }
 
-// Height of the line at abscissa x, for x within its extent.
-double heightAt(const DeviceLine& l, double x) {
-    if (l.x2 == l.x1) return l.y1;
-    return l.y1 + (l.y2 - l.y1) * (x - l.x1) / (l.x2 - l.x1);
-}
-
 } // namespace
 
 std::vector<ColumnSpan> ColumnSpansOf(std::span<const DeviceLine> chain, int columns) {
@@ -40,41 +34,47 @@ std::vector<ColumnSpan> ColumnSpansOf(std::span<const DeviceLine> chain, int col
     const double lastTouched = end.x2 > end.x1 ? std::ceil(end.x2) - 1 : std::floor(end.x2);
     const double last = std::min(static_cast<double>(columns - 1), lastTouched);
     if (!(first <= last)) return spans;
-    const int firstColumn = static_cast<int>(first);
-    const std::size_t count = static_cast<std::size_t>(last - first) + 1;
-    std::vector<double> top(count, std::numeric_limits<double>::infinity());
-    std::vector<double> bottom(count, -std::numeric_limits<double>::infinity());
-    // The highest and the lowest flat pieces of each column, and their lengths.
-    std::vector<double> flatTop(count, std::numeric_limits<double>::infinity()), flatTopLength(count, 0);
-    std::vector<double> flatBottom(count, -std::numeric_limits<double>::infinity()),
-        flatBottomLength(count, 0);
+    const int firstColumn = static_cast<int>(first), lastColumn = static_cast<int>(last);
+    const std::size_t count = static_cast<std::size_t>(lastColumn - firstColumn) + 1;
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    // What a column has seen: its highest and lowest points, and its highest and lowest flat
+    // pieces with their lengths. One record a column keeps a dense trace's work in the cache.
+    struct Column {
+        double top = kInf, bottom = -kInf;
+        double flatTop = kInf, flatTopLength = 0, flatBottom = -kInf, flatBottomLength = 0;
+    };
+    std::vector<Column> seen(count);
 
     for (const DeviceLine& l : chain) {
         // A line that ends on a column's left edge only touches that column: it inks nothing there.
-        const double from = std::max(first, std::floor(l.x1));
-        const double to = std::min(last, l.x2 > l.x1 ? std::ceil(l.x2) - 1 : std::floor(l.x2));
-        for (double c = from; c <= to; ++c) {
+        const double lineFirst = std::max(first, std::floor(l.x1));
+        const double lineLast = std::min(last, l.x2 > l.x1 ? std::ceil(l.x2) - 1 : std::floor(l.x2));
+        if (!(lineFirst <= lineLast)) continue;
+        const int from = static_cast<int>(lineFirst), to = static_cast<int>(lineLast);
+        const bool flat = l.y1 == l.y2 && l.x2 > l.x1;
+        const double slope = l.x2 != l.x1 ? (l.y2 - l.y1) / (l.x2 - l.x1) : 0;
+        for (int c = from; c <= to; ++c) {
+            Column& column = seen[static_cast<std::size_t>(c - firstColumn)];
             // The piece of the line inside [c, c + 1]; a vertical line is its own piece.
             double ya = l.y1, yb = l.y2;
-            if (l.x2 != l.x1) {
-                ya = heightAt(l, std::max(l.x1, c));
-                yb = heightAt(l, std::min(l.x2, c + 1));
+            if (l.x2 != l.x1 && !flat) {
+                ya = l.y1 + slope * (std::max(l.x1, double(c)) - l.x1);
+                yb = l.y1 + slope * (std::min(l.x2, double(c + 1)) - l.x1);
             }
-            const auto i = static_cast<std::size_t>(c - first);
-            top[i] = std::min(top[i], std::min(ya, yb));
-            bottom[i] = std::max(bottom[i], std::max(ya, yb));
-            if (l.y1 == l.y2 && l.x2 > l.x1) {
-                const double length = std::min(l.x2, c + 1) - std::max(l.x1, c);
-                if (ya < flatTop[i]) {
-                    flatTop[i] = ya;
-                    flatTopLength[i] = 0;
+            column.top = std::min(column.top, std::min(ya, yb));
+            column.bottom = std::max(column.bottom, std::max(ya, yb));
+            if (flat) {
+                const double length = std::min(l.x2, double(c + 1)) - std::max(l.x1, double(c));
+                if (ya < column.flatTop) {
+                    column.flatTop = ya;
+                    column.flatTopLength = 0;
                 }
-                if (ya == flatTop[i]) flatTopLength[i] += length;
-                if (ya > flatBottom[i]) {
-                    flatBottom[i] = ya;
-                    flatBottomLength[i] = 0;
+                if (ya == column.flatTop) column.flatTopLength += length;
+                if (ya > column.flatBottom) {
+                    column.flatBottom = ya;
+                    column.flatBottomLength = 0;
                 }
-                if (ya == flatBottom[i]) flatBottomLength[i] += length;
+                if (ya == column.flatBottom) column.flatBottomLength += length;
             }
         }
     }
@@ -82,10 +82,12 @@ std::vector<ColumnSpan> ColumnSpansOf(std::span<const DeviceLine> chain, int col
     // Flat pieces within this of the end count as running along it.
     constexpr double kFlatSlack = 0.5;
     for (std::size_t i = 0; i < count; ++i) {
-        if (!(top[i] <= bottom[i])) continue;
-        ColumnSpan s{firstColumn + static_cast<int>(i), top[i], bottom[i]};
-        if (flatTop[i] <= top[i] + kFlatSlack) s.topShare = std::min(1.0, flatTopLength[i]);
-        if (flatBottom[i] >= bottom[i] - kFlatSlack) s.bottomShare = std::min(1.0, flatBottomLength[i]);
+        const Column& column = seen[i];
+        if (!(column.top <= column.bottom)) continue;
+        ColumnSpan s{firstColumn + static_cast<int>(i), column.top, column.bottom};
+        if (column.flatTop <= column.top + kFlatSlack) s.topShare = std::min(1.0, column.flatTopLength);
+        if (column.flatBottom >= column.bottom - kFlatSlack)
+            s.bottomShare = std::min(1.0, column.flatBottomLength);
         spans.push_back(s);
     }
     return spans;

@@ -1,9 +1,10 @@
 #pragma once
 // Which pixels of a picture were drawn on since it last showed its bare background, kept as a few
-// ranges of rows for each strip of 8 columns. Clearing copies back only those rectangles: a DUAL
+// ranges of rows for each strip of eight columns. Clearing copies back only those rectangles: a DUAL
 // picture at full HD touches a small part of its 8 MB, and copying all of it at every refresh
 // would cost more than drawing the traces. Two traces far apart in a strip keep separate ranges,
-// so the screen between them is not copied for nothing.
+// so the screen between them is not copied for nothing. (Narrower strips gain nothing: memory is
+// read and written a cache line of sixteen pixels at a time.)
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -19,13 +20,14 @@ class DirtyStrips {
         width_ = std::max(0, width);
         height_ = std::max(0, height);
         strips_.assign(static_cast<std::size_t>((width_ + kStripWidth - 1) / kStripWidth), Strip{});
+        any_ = false;
     }
 
-    void clear() { reset(width_, height_); }
-
-    bool empty() const {
-        return std::all_of(strips_.begin(), strips_.end(), [](const Strip& s) { return s.count == 0; });
+    void clear() {
+        if (any_) reset(width_, height_);
     }
+
+    bool empty() const { return !any_; }
 
     // The rectangle [x0, x1) × [y0, y1) in device pixels, widened to whole pixels.
     void addRect(double x0, double y0, double x1, double y1) {
@@ -34,7 +36,7 @@ class DirtyStrips {
         if (top >= bottom) return; // above or below the picture
         const int first = stripOf(x0), last = stripOf(std::nextafter(x1, x0));
         for (int s = first; s <= last; ++s)
-            strips_[static_cast<std::size_t>(s)].add(top, bottom);
+            addRows(s, top, bottom);
     }
 
     // Every pixel within `margin` (at least one) of the segment, strip by strip, so that a long
@@ -47,18 +49,35 @@ class DirtyStrips {
         if (!std::isfinite(x1) || !std::isfinite(x2) || !std::isfinite(y1) || !std::isfinite(y2)) return;
         const double from = std::max(x1 - margin, 0.0),
                      to = std::min(x2 + margin, static_cast<double>(width_));
-        for (double left = from; left < to;) {
-            const double right = std::min(to, (std::floor(left / kStripWidth) + 1) * kStripWidth);
-            // The segment's heights over [left - margin, right + margin], clipped to its ends.
-            const double ya = x1 == x2 ? y1 : heightAt(x1, y1, x2, y2, std::clamp(left - margin, x1, x2));
-            const double yb = x1 == x2 ? y2 : heightAt(x1, y1, x2, y2, std::clamp(right + margin, x1, x2));
-            addRect(left, std::min(ya, yb) - margin, right, std::max(ya, yb) + margin);
-            left = right;
+        if (!(from < to) || strips_.empty()) return;
+        const double slope = x1 == x2 ? 0 : (y2 - y1) / (x2 - x1);
+        const int first = stripOf(from), last = stripOf(std::nextafter(to, from));
+        for (int s = first; s <= last; ++s) {
+            // The segment's heights over the strip widened by the margin, clipped to its ends.
+            const double left = s * kStripWidth - margin, right = (s + 1) * kStripWidth + margin;
+            double ya = y1, yb = y2;
+            if (x1 != x2) {
+                ya = y1 + slope * (std::clamp(left, x1, x2) - x1);
+                yb = y1 + slope * (std::clamp(right, x1, x2) - x1);
+            }
+            const int top = clampRow(std::floor(std::min(ya, yb) - margin));
+            const int bottom = clampRow(std::ceil(std::max(ya, yb) + margin));
+            if (top < bottom) addRows(s, top, bottom);
         }
+    }
+
+    // Everything `other` (of the same size) marks, added to this.
+    void addAll(const DirtyStrips& other) {
+        if (!any_ && other.width_ == width_ && other.height_ == height_) {
+            *this = other;
+            return;
+        }
+        other.forEach([&](int x0, int y0, int x1, int y1) { addRect(x0, y0, x1, y1); });
     }
 
     // f(x0, y0, x1, y1) for each dirty rectangle, ends excluded; the rectangles do not overlap.
     template <class F> void forEach(F f) const {
+        if (!any_) return;
         for (std::size_t s = 0; s < strips_.size(); ++s) {
             const int x0 = static_cast<int>(s) * kStripWidth, x1 = std::min(width_, x0 + kStripWidth);
             const Strip& strip = strips_[s];
@@ -90,6 +109,8 @@ class DirtyStrips {
             for (int i = 0; i < count; ++i) {
                 const Rows& r = rows[static_cast<std::size_t>(i)];
                 if (top <= r.bottom + kJoinGap && r.top <= bottom + kJoinGap) {
+                    // Already inside: the usual case of a trace redrawn where it was.
+                    if (r.top <= top && bottom <= r.bottom) return;
                     into = i;
                     break;
                 }
@@ -128,6 +149,10 @@ class DirtyStrips {
         }
     };
 
+    void addRows(int strip, int top, int bottom) {
+        strips_[static_cast<std::size_t>(strip)].add(top, bottom);
+        any_ = true;
+    }
     int stripOf(double x) const {
         const double s = std::floor(x / kStripWidth);
         return static_cast<int>(std::clamp(s, 0.0, static_cast<double>(strips_.size() - 1)));
@@ -135,11 +160,9 @@ class DirtyStrips {
     int clampRow(double y) const {
         return static_cast<int>(std::clamp(y, 0.0, static_cast<double>(height_)));
     }
-    static double heightAt(double x1, double y1, double x2, double y2, double x) {
-        return y1 + (y2 - y1) * (x - x1) / (x2 - x1);
-    }
 
     int width_ = 0, height_ = 0;
+    bool any_ = false;
     std::vector<Strip> strips_;
 };
 

@@ -5,11 +5,11 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <span>
 #include <vector>
 
 #include "core/column_spans.h"
+#include "core/repeated_lines.h"
 #include "ui/surface/qt_drawing.h"
 #include "ui/surface/span_painter.h"
 #include "ui/surface/tee_surface.h"
@@ -68,14 +68,14 @@ struct QtSurface::Impl {
     void settle(const SpanInk* cover = nullptr) const {
         if (stale.empty()) return;
         QImage& target = const_cast<QImage&>(image);
-        const uchar* from = bare.constBits();
-        uchar* to = target.bits();
-        const qsizetype line = target.bytesPerLine();
+        const auto* from = reinterpret_cast<const QRgb*>(bare.constBits());
+        auto* to = reinterpret_cast<QRgb*>(target.bits());
+        const qsizetype line = target.bytesPerLine() / qsizetype(sizeof(QRgb));
+        // A strip's row is a few pixels: plain assignments rather than a call to memcpy each.
         auto copy = [&](int x0, int y0, int x1, int y1) {
-            const auto bytes = static_cast<std::size_t>(x1 - x0) * sizeof(QRgb);
-            for (int y = y0; y < y1; ++y)
-                std::memcpy(to + y * line + x0 * qsizetype(sizeof(QRgb)),
-                            from + y * line + x0 * qsizetype(sizeof(QRgb)), bytes);
+            for (qsizetype at = y0 * line; at < y1 * line; at += line)
+                for (qsizetype x = at + x0; x < at + x1; ++x)
+                    to[x] = from[x];
         };
         stale.forEach([&](int x0, int y0, int x1, int y1) {
             const auto [solidTop, solidBottom] = cover ? cover->solidRows(x0, x1) : std::pair{0, 0};
@@ -102,6 +102,7 @@ struct QtSurface::Impl {
             // Half a pen at either end stays lines: the spans' ink then never reaches past the
             // trace's ends, where a flat-capped pen stops.
             reduced = ReduceDenseChains(pending, target.width(), w / 2);
+            DropRepeatedLines(reduced.lines);
             const SpanInk ink(reduced.spans, w, target.size());
             settle(&ink);
             ink.paint(target, color.rgba(), dirty);
@@ -179,7 +180,7 @@ struct QtSurface::Impl {
             stale.reset(image.width(), image.height());
         } else {
             // What was drawn since is restored by the next painting, or by image().
-            dirty.forEach([&](int x0, int y0, int x1, int y1) { stale.addRect(x0, y0, x1, y1); });
+            stale.addAll(dirty);
         }
         dirty.reset(image.width(), image.height());
         bareShown = true;
