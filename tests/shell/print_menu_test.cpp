@@ -24,16 +24,6 @@ TEST_F(PrintMenus, AMissingPrinterIsReportedAndNothingIsPrinted) {
     EXPECT_TRUE(platform.printedPages.empty());
 }
 
-TEST_F(PrintMenus, PrinterSetUpOnlyOpensItsDialog) {
-    start();
-    const std::size_t before = platform.dialogs.size();
-    user::click(app.mdi().Mnu_ConfigPrint);
-    ASSERT_EQ(platform.dialogs.size(), before + 1);
-    EXPECT_EQ(platform.dialogs.back(), "printsetup");
-    EXPECT_TRUE(platform.messages.empty());
-    EXPECT_TRUE(platform.printedPages.empty());
-}
-
 // Regression: the signature stayed on the live screen and piled up copy after copy.
 TEST_F(PrintMenus, TheSignatureGoesOnTheCopyNotOnTheLiveScreen) {
     start();
