@@ -22,15 +22,9 @@ class Traces : public testing::Bench {
     Color ch2() const { return app.g.CouleurB; }
 };
 
-TEST_F(Traces, WithAutoTheSineHoldsStillFromOneRedrawToTheNext) {
-    source(SideA, "Sinus", 5, 1000);
-    user::click(scope().chkAuto);
-    const double before = *screen().yAt(ch1(), 123);
-    app.RefreshDisplay();
-    EXPECT_DOUBLE_EQ(*screen().yAt(ch1(), 123), before);
-}
-
-TEST_F(Traces, SquareOfQuarterDutyInDcAndOfHalfDutyUnshiftedInAc) {
+// The sine and the square at their landmarks, the couplings and a switched-off screen are the
+// scope_* scenarios'.
+TEST_F(Traces, SquareOfQuarterDutyRisesAndFallsVerticallyAndOfHalfDutyIsUnshiftedInAc) {
     source(SideA, "Carre", 2, 1000);
     generator(SideA, 25, 100, true);
     user::click(scope().cmdACDC[0]); // AC → DC
@@ -43,7 +37,6 @@ TEST_F(Traces, SquareOfQuarterDutyInDcAndOfHalfDutyUnshiftedInAc) {
     EXPECT_NEAR(square[1].x2, -475, 1e-9);
     EXPECT_DOUBLE_EQ(square[2].y2, -100);
     EXPECT_NEAR(square[3].x2, -400, 1e-9);
-    EXPECT_GE(*screen().maxX(ch1()), 500);
 
     user::click(scope().cmdACDC[0]);
     user::click(scope().cmdACDC[0]); // DC → GND → AC
@@ -83,7 +76,6 @@ TEST_F(Traces, DirectVoltageIsAFlatLineAndMinusCh2InvertsIt) {
     EXPECT_DOUBLE_EQ(flat[0].x2, 600);
     user::click(scope().cmdVoie[2]);
     EXPECT_DOUBLE_EQ(*screen().maxY(ch2()), -150);
-    EXPECT_DOUBLE_EQ(*screen().maxY(ch1()), 150);
 }
 
 TEST_F(Traces, GroundedChannelIsFlatAtItsPositionEvenUnplugged) {
@@ -126,11 +118,8 @@ TEST_F(Traces, SlowTimeBasesStartTheSweepInsteadOfDrawing) {
     user::drag(scope().Potentio[KnobPositionH], 1000);
     user::drag(scope().Potentio[KnobTimeBase], 5); // 10 ms/div
     EXPECT_EQ(screen().countLines(), 0U);
-    EXPECT_TRUE(scope().tmrSpot.timerRunning());
     EXPECT_EQ(scope().tmrSpot.Interval, 1);
-    EXPECT_DOUBLE_EQ(app.g.PositionSpot, 100);
     EXPECT_EQ(app.g.CompteurPrecedent, platform.counterValue());
-    EXPECT_FALSE(screen().texts().empty());
     user::drag(scope().Potentio[KnobTimeBase], 6); // 5 ms/div draws at once
     EXPECT_EQ(scope().tmrSpot.Interval, 0);
     EXPECT_EQ(screen().countLines(ch1()), 501U);
@@ -150,16 +139,6 @@ TEST_F(Traces, EachModeDrawsItsOwnChannelsAndAddNeverTheSeparateOnes) {
     user::click(scope().cmdVoie[1]);       // CH1 → CH2 → DUAL → ADD
     for (const auto& l : screen().lines()) // no flat channel line across the screen, in any colour
         EXPECT_FALSE(l.x1 == -500 && l.x2 == 500) << l.y1;
-}
-
-TEST_F(Traces, SwitchedOffShowsTheBareGraticule) {
-    source(SideA, "Sinus", 5, 1000);
-    app.RefreshDisplay();
-    ASSERT_GT(screen().countLines(), 0U);
-    user::click(scope().chkOn);
-    EXPECT_EQ(screen().countLines(), 0U);
-    EXPECT_TRUE(screen().texts().empty());
-    EXPECT_EQ(screen().backgroundLines().size(), 94U);
 }
 
 } // namespace
