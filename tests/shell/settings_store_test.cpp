@@ -34,19 +34,13 @@ TEST_F(SettingsStore, MissingFileFolderSectionOrKeyGiveTheDefault) {
     EXPECT_EQ(ReadIniValue(tmp.path().string(), "Options", "ColorYa", "1"), "1"); // a folder
 }
 
-TEST_F(SettingsStore, FirstWriteCreatesFoldersAndFileWithCrLfAndWindows1252) {
-    WriteIniValue(ini, "Réseau", "Dossier Dépôt", "Dépôt");
-    EXPECT_EQ(readBytes(ini), "[R\xE9seau]\r\nDossier D\xE9p\xF4t=D\xE9p\xF4t\r\n");
-    EXPECT_EQ(read("Réseau", "Dossier Dépôt"), "Dépôt");
-}
-
-TEST_F(SettingsStore, NewKeysJoinTheEndOfTheirSectionAndNewSectionsTheEndOfTheFile) {
+TEST_F(SettingsStore, TheFirstWriteMakesTheFoldersAndNewKeysJoinTheEndOfTheirSection) {
     WriteIniValue(ini, "Options", "ColorYa", "65535");
-    WriteIniValue(ini, "Interface", "Focus", "12");
+    WriteIniValue(ini, "Réseau", "Dossier Dépôt", "Dépôt");
     WriteIniValue(ini, "Options", "ColorYb", "4227072");
-    WriteIniValue(ini, "Interface", "Intensity", "5");
+    WriteIniValue(ini, "Réseau", "Focus", "12");
     EXPECT_EQ(readBytes(ini), "[Options]\r\nColorYa=65535\r\nColorYb=4227072\r\n"
-                              "[Interface]\r\nFocus=12\r\nIntensity=5\r\n");
+                              "[R\xE9seau]\r\nDossier D\xE9p\xF4t=D\xE9p\xF4t\r\nFocus=12\r\n");
 }
 
 TEST_F(SettingsStore, RewriteKeepsCommentsBlankLinesOrderAndTheKeySpellingOfTheFile) {
