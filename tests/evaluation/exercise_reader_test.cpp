@@ -148,17 +148,6 @@ TEST_F(Reader, CountsAndHandsOutOnlyOscillogramLines) {
     EXPECT_FALSE(reader.next()) << "the end stays the end";
 }
 
-TEST_F(Reader, ReadsWindows1252WithCrLfAndUtf8WithLf) {
-    ASSERT_TRUE(reader.open(file("CARR\xC9"
-                                 "E/4/200/CC/2/\r\n"),
-                            "exo.ond"));
-    EXPECT_EQ(reader.next()->channel[0].signal, "Carrée");
-    ASSERT_TRUE(reader.open(file("sinusoïdale/5/50/triangulaire/2/100\n"), "exo.ond"));
-    const ExerciseOscillogram osc = *reader.next();
-    EXPECT_EQ(osc.channel[0].signal, "Sinusoïdale");
-    EXPECT_EQ(osc.channel[1].signal, "Triangulaire");
-}
-
 TEST_F(Reader, ReportsTheFileAndLineOfTheFirstBadNumber) {
     ASSERT_TRUE(reader.open(file("'titre\r\nsinus/5/50/CC/0/\r\nsinus/5/cinquante/CC/0/\r\nCC/x//CC/0/\r\n"),
                             "exo.ond"));
