@@ -135,28 +135,23 @@ class SweepHeights : public Sweep {
 };
 
 TEST_F(SweepHeights, PeriodicWaveformsAtTheirLandmarks) {
-    channel(0, "Sinus", 5, 1, 0, 2); // (5 + 1) V at the crest
-    EXPECT_NEAR(ValueAtX(app, 0, kQuarter), 300, 1e-9);
-    EXPECT_NEAR(ValueAtX(app, 0, kThreeQuarters), -200, 1e-9);
-
-    channel(0, "sinusoïdale", 2, 0, 50, 1);
-    EXPECT_NEAR(ValueAtX(app, 0, kQuarter), 250, 1e-9);
-
-    // The sweep's square is 50 % and ignores the offset and the 25 % duty cycle.
-    channel(0, "CARRE", 5, 1, 0, 2);
-    EXPECT_DOUBLE_EQ(ValueAtX(app, 0, kQuarter + 20), 250);
-    EXPECT_DOUBLE_EQ(ValueAtX(app, 0, kThreeQuarters), -250);
-    EXPECT_DOUBLE_EQ(ValueAtX(app, 0, kHalf), 0);
-
-    // The symmetric triangle keeps its offset.
-    channel(0, "triangulaire", 4, 1, 0, 2);
-    EXPECT_NEAR(ValueAtX(app, 0, kQuarter), 250, 1e-9);
-    EXPECT_NEAR(ValueAtX(app, 0, kThreeQuarters), -150, 1e-9);
-    EXPECT_NEAR(ValueAtX(app, 0, kStart), 50, 1e-9);
-
-    // The alternator peaks at 1.5 A a quarter period in, with no offset.
-    channel(0, "Dyn", 2, 1, 0, 1);
-    EXPECT_NEAR(ValueAtX(app, 0, kQuarter), 300, 1e-9);
+    // The sweep's square is 50 % and ignores the offset and the 25 % duty cycle; the symmetric
+    // triangle keeps its offset; the alternator peaks at 1.5 A a quarter period in, with no offset.
+    // clang-format off
+    const struct { const char* keyword; double amplitude, offset, position, sensitivity, x, y; } rows[] = {
+        {"Sinus", 5, 1, 0, 2, kQuarter, 300},             {"Sinus", 5, 1, 0, 2, kThreeQuarters, -200},
+        {"sinusoïdale", 2, 0, 50, 1, kQuarter, 250},
+        {"CARRE", 5, 1, 0, 2, kQuarter + 20, 250},        {"CARRE", 5, 1, 0, 2, kThreeQuarters, -250},
+        {"CARRE", 5, 1, 0, 2, kHalf, 0},
+        {"triangulaire", 4, 1, 0, 2, kQuarter, 250},      {"triangulaire", 4, 1, 0, 2, kThreeQuarters, -150},
+        {"triangulaire", 4, 1, 0, 2, kStart, 50},
+        {"Dyn", 2, 1, 0, 1, kQuarter, 300},
+    };
+    // clang-format on
+    for (const auto& r : rows) {
+        channel(0, r.keyword, r.amplitude, r.offset, r.position, r.sensitivity);
+        EXPECT_NEAR(ValueAtX(app, 0, r.x), r.y, 1e-9) << r.keyword << " at " << r.x;
+    }
 }
 
 TEST_F(SweepHeights, DirectVoltageGroundInversionAndTheUnsweptHarmonicSum) {
