@@ -35,6 +35,15 @@ template <class F> std::vector<DeviceLine> sampled(int count, double step, F f) 
     return lines;
 }
 
+// The same lines moved `dx` pixels to the right.
+std::vector<DeviceLine> shifted(std::vector<DeviceLine> lines, double dx) {
+    for (DeviceLine& l : lines) {
+        l.x1 += dx;
+        l.x2 += dx;
+    }
+    return lines;
+}
+
 TEST(ColumnSpans, ASlantedLineKeepsItsHeightsAtTheColumnEdges) {
     // Two rows down per column: column 3 runs from x = 3 (row 6) to x = 4 (row 8).
     const std::vector<DeviceLine> line{{0, 0, 10, 20}};
@@ -134,12 +143,8 @@ TEST(ColumnSpans, ABreakInTheTraceStartsANewChain) {
     // Two dense square waves one after the other on different levels, with a jump between them
     // (the sweep's piece wrapping round the right edge is drawn this way).
     auto lines = squareWave(100, 0.25, 100, 200);
-    const auto second = squareWave(100, 0.25, 300, 400);
-    for (DeviceLine l : second) {
-        l.x1 += 200;
-        l.x2 += 200;
+    for (const DeviceLine& l : shifted(squareWave(100, 0.25, 300, 400), 200))
         lines.push_back(l);
-    }
     const ReducedLines reduced = ReduceDenseChains(lines, 1920);
     ASSERT_EQ(reduced.spans.size(), 200u); // no span bridges columns 100 to 199
     EXPECT_EQ(reduced.spans[99].column, 99);
@@ -165,23 +170,13 @@ TEST(ColumnSpans, TheEndsOfAChainStayLinesForAWidePen) {
 TEST(ColumnSpans, ColumnsOffThePictureAreDroppedAndBrokenNumbersKept) {
     // The trace moved half off the picture by the horizontal position.
     const auto lines = squareWave(400, 0.25, 100, 200);
-    std::vector<DeviceLine> shifted;
-    for (DeviceLine l : lines) {
-        l.x1 -= 300;
-        l.x2 -= 300;
-        shifted.push_back(l);
-    }
-    ReducedLines reduced = ReduceDenseChains(shifted, 1920);
+    ReducedLines reduced = ReduceDenseChains(shifted(lines, -300), 1920);
     ASSERT_EQ(reduced.spans.size(), 100u);
     EXPECT_EQ(reduced.spans.front().column, 0);
     EXPECT_TRUE(reduced.lines.empty());
 
     // Entirely to the right of a picture 50 columns wide (the trace runs from x = 300 to 700).
-    for (DeviceLine& l : shifted) {
-        l.x1 += 600;
-        l.x2 += 600;
-    }
-    reduced = ReduceDenseChains(shifted, 50);
+    reduced = ReduceDenseChains(shifted(lines, 300), 50);
     EXPECT_TRUE(reduced.spans.empty());
     EXPECT_TRUE(reduced.lines.empty());
 

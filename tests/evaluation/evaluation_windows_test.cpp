@@ -57,10 +57,7 @@ TEST_F(EvaluationWindows, EveryControlHasItsOwnPlaceInsideItsWindow) {
     }
 }
 
-TEST_F(EvaluationWindows, EnterAndEscapeHaveTheirButtons) {
-    EXPECT_EQ(app.frmName().defaultButton, &app.frmName().cmdOK);
-    EXPECT_EQ(app.frmName().cancelButton, &app.frmName().cmdAnnul);
-    // In the answer window Enter validates, then moves on.
+TEST_F(EvaluationWindows, InTheAnswerWindowEnterValidatesThenMovesOn) {
     FrmExo& exo = app.frmExo();
     EXPECT_EQ(exo.defaultButton, &exo.cmdNext);
     exo.Load();

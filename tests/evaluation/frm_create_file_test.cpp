@@ -31,42 +31,24 @@ class ExerciseEditor : public testing::AppFixture {
     void lesson(const std::vector<std::string>& ls) { ed.loadFile(ls, ""); }
 };
 
-TEST_F(ExerciseEditor, OpensEmptyWithBothChannelsContinuous) {
-    for (int ch = 0; ch < 2; ++ch) {
-        EXPECT_TRUE(ed.optSignal[2 * ch].isOn());
-        EXPECT_FALSE(ed.cboAlternatif[ch].Enabled);
-        EXPECT_FALSE(ed.txtData[2 * ch + 1].Enabled);
-        EXPECT_EQ(ed.cboAlternatif[ch].listText(), "sinusoïdale");
-    }
-    user::click(ed.optSignal[1]);
-    EXPECT_TRUE(ed.cboAlternatif[0].Enabled);
-    EXPECT_TRUE(ed.txtData[1].Enabled);
-    EXPECT_FALSE(ed.txtData[3].Enabled); // CH2 untouched
-}
-
-TEST_F(ExerciseEditor, AddingBuildsTheCommentAndTheLineThenClearsTheEntry) {
-    user::type(ed.txtCommentaire, "Exercice 1");
+// Building a lesson, changing, moving and removing a line and saving are the editor_*
+// scenarios'.
+TEST_F(ExerciseEditor, AddingClearsTheEntryAndABlankCommentAddsNoLine) {
     fill(0, true, 0, "5", "50");
     fill(1, true, 1, "2", "100");
     ASSERT_TRUE(user::click(ed.cmdAdd));
-    EXPECT_EQ(ed.txtCommentaire.Text, "");
     EXPECT_TRUE(ed.optSignal[0].isOn());
-    EXPECT_TRUE(ed.optSignal[2].isOn());
-    EXPECT_FALSE(ed.txtData[1].Enabled);
     EXPECT_EQ(ed.cboAlternatif[1].ListIndex, 0);
     EXPECT_EQ(ed.txtData[0].Text, "");
     EXPECT_EQ(ed.focusControl(), &ed.txtData[0]);
 
-    // A blank comment adds no comment line; "2.5" is kept as typed.
     user::type(ed.txtCommentaire, "   ");
     fill(0, false, 0, "2.5");
     fill(1, true, 2, "3", "1000");
     user::click(ed.cmdAdd);
-    EXPECT_EQ(lines().back(), "CC/2.5//carrée/3/1000");
-    EXPECT_EQ(lines().size(), 3u);
-    EXPECT_EQ(lines()[0], "'Exercice 1");
+    EXPECT_EQ(lines(),
+              (std::vector<std::string>{"sinusoïdale/5/50/triangulaire/2/100", "CC/2.5//carrée/3/1000"}));
     EXPECT_TRUE(ed.modified());
-    EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(ExerciseEditor, NumbersAreCheckedInBoxOrderAndReportedWithTheirLabel) {
@@ -78,7 +60,6 @@ TEST_F(ExerciseEditor, NumbersAreCheckedInBoxOrderAndReportedWithTheirLabel) {
     EXPECT_EQ(platform.messages[0].text, "La Tension maximale (en V) :  pour la voie CH2\r\n"
                                          "n'est pas une valeur numérique.\r\n"
                                          "Veuillez faire la correction nécessaire.");
-    EXPECT_EQ(platform.messages[0].title, "Ondivel - Erreur de saisie");
     EXPECT_EQ(platform.messages[0].flags, vbInformation);
     EXPECT_EQ(ed.focusControl(), &ed.txtData[2]);
 }
@@ -99,19 +80,12 @@ TEST_F(ExerciseEditor, AnEmptyFrequencyIsIgnoredByAddButRefusedByChange) {
     EXPECT_TRUE(ed.cmdChange.Enabled);
 }
 
-TEST_F(ExerciseEditor, ChoosingALineFillsTheEntryAndChangeReplacesIt) {
+TEST_F(ExerciseEditor, ChoosingALineFillsTheEntryWhateverTheCaseOrAbbreviationAndACommentIsNoOscillogram) {
     lesson({"'Séance 2", "CARRÉE/3/1000/CC/-2/", "tria/ 1,5 /20/sinus/4/10"});
     user::select(ed.lstListeData, 1);
     EXPECT_EQ(ed.cboAlternatif[0].listText(), "carrée");
     EXPECT_TRUE(ed.optSignal[2].isOn());
-    EXPECT_EQ(ed.txtData[2].Text, "-2");
     EXPECT_FALSE(ed.txtData[3].Enabled);
-    EXPECT_TRUE(ed.cmdChange.Enabled);
-
-    ed.txtData[2].Text = "4.5";
-    user::click(ed.cmdChange);
-    EXPECT_EQ(lines()[1], "carrée/3/1000/CC/4.5/");
-    EXPECT_FALSE(ed.cmdChange.Enabled);
 
     user::select(ed.lstListeData, 2);
     EXPECT_EQ(ed.cboAlternatif[0].listText(), "triangulaire");
@@ -137,7 +111,6 @@ TEST_F(ExerciseEditor, RemovingAsksFirstAndTakesEverySelectedLine) {
     ed.lstListeData.Selected[3] = true; // with Ctrl
     platform.messageAnswers = {vbNo};
     user::click(ed.cmdRemove);
-    EXPECT_EQ(platform.messages.back().text, "Etes-vous sûr de vouloir supprimer cette donnée ?");
     EXPECT_EQ(lines().size(), 4u);
 
     platform.messageAnswers = {vbYes};
@@ -146,7 +119,7 @@ TEST_F(ExerciseEditor, RemovingAsksFirstAndTakesEverySelectedLine) {
     EXPECT_FALSE(ed.cmdChange.Enabled);
 }
 
-TEST_F(ExerciseEditor, UpAndDownMoveTheLineAndKeepItSelected) {
+TEST_F(ExerciseEditor, UpAndDownStopAtTheEnds) {
     lesson({"'a", "CC/1//CC/1/", "CC/2//CC/2/"});
     user::select(ed.lstListeData, 0);
     user::click(ed.cmdUp); // already first
@@ -157,9 +130,6 @@ TEST_F(ExerciseEditor, UpAndDownMoveTheLineAndKeepItSelected) {
     EXPECT_EQ(ed.lstListeData.ListIndex, 2);
     user::click(ed.cmdDown); // already last
     EXPECT_EQ(lines()[2], "'a");
-    user::click(ed.cmdUp);
-    EXPECT_EQ(lines()[1], "'a");
-    EXPECT_EQ(ed.lstListeData.Selected, (std::vector<bool>{false, true, false}));
     EXPECT_EQ(ed.txtCommentaire.Text, "a");
 }
 
@@ -196,15 +166,6 @@ TEST_F(ExerciseEditor, ACancelledSaveKeepsTheLessonUnsaved) {
     user::click(ed.cmdEnd);
     EXPECT_FALSE(ed.loaded());
     EXPECT_EQ(platform.messages.size(), questions);
-}
-
-TEST_F(ExerciseEditor, AnEmptyListSavesAnEmptyFile) {
-    const std::string file = app.g.DossierPartage + "vide.ond";
-    testing::writeBytes(file, "CC/1//CC/1/\r\n");
-    platform.fileAnswers = {file};
-    user::click(ed.cmdSave);
-    EXPECT_TRUE(std::filesystem::exists(file));
-    EXPECT_EQ(readBytes(file), "");
 }
 
 } // namespace

@@ -46,6 +46,16 @@ class ResultsFaults : public testing::EvaluationTest {
         finish();
         return results();
     }
+    // The first record of a lesson validated while the results folder is away.
+    fs::path leaveTheFirstAnswerUnwritten() {
+        const fs::path folder = fs::path(resultsPath()).parent_path();
+        begin(exercise("a.ond", kLesson));
+        answerContinuous(0, "1");
+        answerContinuous(1, "1");
+        fs::rename(folder, folder.string() + ".away");
+        user::click(exo.cmdNext);
+        return folder;
+    }
     // "Quitter", answering yes, then the further answers.
     bool quit(std::initializer_list<int> further = {}) {
         platform.messageAnswers.push_back(vbYes);
@@ -87,12 +97,7 @@ TEST_F(ResultsFaults, AResultsFolderThatGoesAwayGetsEveryAnswerWhenItComesBack) 
 }
 
 TEST_F(ResultsFaults, QuittingWithAnswersStillUnwrittenAsksFirst) {
-    const fs::path folder = fs::path(resultsPath()).parent_path();
-    begin(exercise("a.ond", kLesson));
-    answerContinuous(0, "1");
-    answerContinuous(1, "1");
-    fs::rename(folder, folder.string() + ".away");
-    user::click(exo.cmdNext);
+    const fs::path folder = leaveTheFirstAnswerUnwritten();
 
     EXPECT_FALSE(quit({vbNo}));
     EXPECT_EQ(
@@ -113,12 +118,7 @@ TEST_F(ResultsFaults, QuittingWithAnswersStillUnwrittenAsksFirst) {
 }
 
 TEST_F(ResultsFaults, QuittingAllTheSameIsAskedOnlyOnce) {
-    const fs::path folder = fs::path(resultsPath()).parent_path();
-    begin(exercise("a.ond", kLesson));
-    fs::rename(folder, folder.string() + ".away");
-    answerContinuous(0, "1");
-    answerContinuous(1, "1");
-    user::click(exo.cmdNext);
+    leaveTheFirstAnswerUnwritten();
     const std::size_t shown = platform.messages.size();
     EXPECT_TRUE(quit({vbYes}));
     EXPECT_EQ(platform.messages.size(), shown + 2);

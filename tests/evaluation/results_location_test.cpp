@@ -42,15 +42,7 @@ TEST(ResultsLocation, APointedResultsFileGivesTheDocumentsFolderBeforeTheAuthorF
 
 using ResultsAtStartUp = AppFixture;
 
-TEST_F(ResultsAtStartUp, LocallyEveryEvaluationSharesOneFileInTheDocumentsFolder) {
-    start();
-    EXPECT_FALSE(app.mdi().ModeReseau);
-    EXPECT_EQ(fs::path(app.mdi().FichierResultat),
-              tmp.path() / "documents" / "Marvane" / "Ondivel" / "Resultat.txt");
-    EXPECT_EQ(fs::path(app.g.DossierPartage + "Resultat.txt"), fs::path(app.mdi().FichierResultat));
-    EXPECT_FALSE(app.g.DossierDocumentsCommuns.empty());
-}
-
+// The local results file in the shared folder is the eval_* scenarios'.
 TEST_F(ResultsAtStartUp, OnAShareTheDepositFolderIsAskedOnceAndEachPupilGetsAFile) {
     platform.networkNames[platform.programDir] = "//serveur/ecole/program";
     int asked = 0;

@@ -2,6 +2,7 @@
 
 #include "../sources/bench_setup.h"
 #include "scope/frm_ondivel.h"
+#include "shell/settings_store.h"
 
 namespace ondivel::testing {
 namespace {
@@ -53,19 +54,15 @@ TEST_F(TrmsTest, SelectorBandsIncludeTheirLimitsAndWrapAroundTheTop) {
     EXPECT_LE(meter.pointerAngle(), 115);
 }
 
-TEST_F(TrmsTest, TrueRmsOfASinePicksTheSmallestRangeAboveIt) {
+// The 60 V range, manual ranges and the MIN/MAX memories are the trms_* scenarios'.
+TEST_F(TrmsTest, TrueRmsPicksTheSmallestRangeAboveAndAddsTheOffset) {
     turnTo(95);
     signal("Sinus", 0.5);
     EXPECT_EQ(meter.lblGamme.Caption, "600 mV");
     EXPECT_EQ(reading(), "353,6");
     EXPECT_EQ(meter.lblUnite.Caption, "mV");
     signal("Triangle", 3 * std::sqrt(3.0));
-    EXPECT_EQ(meter.lblGamme.Caption, "6 V");
     EXPECT_EQ(reading(), "3,000");
-}
-
-TEST_F(TrmsTest, TrueRmsAddsTheOffsetToTheRmsAndTheDirectPositionsShowItAlone) {
-    turnTo(95);
     // Any other generator waveform has the offset for its mean: √(4.5 + 4).
     signal("Sinus", 3, 2);
     EXPECT_EQ(reading(), "2,915");
@@ -88,7 +85,7 @@ TEST_F(TrmsTest, AnyMissingConnectionReadsZero) {
     user::click(meter.imgFiche[3]);
     EXPECT_EQ(reading(), "000,0");
     user::click(meter.imgBorne[3]);
-    g.EntreeBrancheeCH1 = false;
+    g.EntreeBrancheeCH1 = false; // the oscilloscope's plug out
     meter.Rafraichir();
     EXPECT_EQ(reading(), "000,0");
     g.EntreeBrancheeCH1 = true;
@@ -119,23 +116,6 @@ TEST_F(TrmsTest, KeysDoNothingWhileOff) {
     EXPECT_EQ(meter.memory(), FrmMultiRMS::Memory::Off);
     EXPECT_EQ(ini("AUTO"), "?");
     EXPECT_FALSE(meter.lblValue.Visible);
-}
-
-TEST_F(TrmsTest, MinMaxShowsTheSignalsExtremes) {
-    turnTo(95);
-    signal("Sinus", 4, 1);
-    user::click(meter.cmdBouton[0]);
-    EXPECT_TRUE(meter.lblMinMax[1].Visible && !meter.lblMinMax[0].Visible);
-    EXPECT_EQ(ini("MAX"), "1");
-    EXPECT_EQ(reading(), "5,000");
-    user::click(meter.cmdBouton[0]);
-    EXPECT_TRUE(meter.lblMinMax[0].Visible && !meter.lblMinMax[1].Visible);
-    EXPECT_EQ(ini("MIN"), "1");
-    EXPECT_EQ(ini("MAX"), "0");
-    EXPECT_EQ(reading(), "-3,000");
-    user::click(meter.cmdBouton[0]);
-    EXPECT_FALSE(meter.lblMinMax[0].Visible || meter.lblMinMax[1].Visible || meter.lblMinMax[2].Visible);
-    EXPECT_EQ(ini("MIN"), "0");
 }
 
 TEST_F(TrmsTest, SettingsAndPositionComeBackAtTheNextLoad) {

@@ -7,27 +7,9 @@
 namespace ondivel {
 namespace {
 
+// Wiring one channel without touching the other and the toolbox's look are the toolbox_*
+// scenarios'.
 class ToolBox : public testing::BenchTest {};
-
-TEST_F(ToolBox, TheGeneratorForCh1OpensItsPanelAndNoSupplyForCh2ClosesSideB) {
-    FrmGBF& b = openGbf(SideB, 0.9, 0.9);
-    // Loading a harmonic panel takes its side's source away: open it before wiring the GBF.
-    app.frmHarmoniqueB().Show();
-    switchOnAndPlug(b);
-    FrmGBF& a = openGbf(SideA);
-    EXPECT_TRUE(a.Visible);
-    EXPECT_EQ(app.activeForm(), &a);
-    EXPECT_EQ(g.SignalA, "Sinus");
-    EXPECT_TRUE(b.loaded() && g.SourceBrancheeB) << "CH2 untouched by a CH1 choice";
-
-    switchOnAndPlug(a);
-    user::click(toolbox.optConnexion[FrmToolBox::kNoneB]);
-    EXPECT_FALSE(b.loaded() || app.frmHarmoniqueB().loaded());
-    EXPECT_EQ(g.SignalB, "Cc");
-    EXPECT_FALSE(g.AmplitudeB || g.FrequenceB || g.SourceBrancheeB);
-    EXPECT_TRUE(a.loaded() && g.SourceBrancheeA && toolbox.optConnexion[FrmToolBox::kGbfA].isOn());
-    EXPECT_DOUBLE_EQ(g.FrequenceA, 650);
-}
 
 TEST_F(ToolBox, EveryChoiceSetsTheKeywordOfItsOwnChannelOnly) {
     struct Case {
@@ -52,7 +34,7 @@ TEST_F(ToolBox, EveryChoiceSetsTheKeywordOfItsOwnChannelOnly) {
     }
 }
 
-TEST_F(ToolBox, AnotherSourceForCh1ClosesTheSideAPanelsAndKeepsItsChoice) {
+TEST_F(ToolBox, AnotherSourceClosesTheSidesPanelsHarmonicOnesIncludedAndKeepsItsChoice) {
     FrmGBF& a = openGbf(SideA);
     switchOnAndPlug(a);
     toolbox.optConnexion[4].setValue(1); // "Pile 4,5 V"
@@ -64,25 +46,50 @@ TEST_F(ToolBox, AnotherSourceForCh1ClosesTheSideAPanelsAndKeepsItsChoice) {
     EXPECT_TRUE(app.frmHarmoniqueA().Visible);
     user::click(toolbox.optConnexion[FrmToolBox::kGbfA]);
     EXPECT_FALSE(app.frmHarmoniqueA().loaded());
-    EXPECT_TRUE(a.loaded());
+    EXPECT_EQ(app.activeForm(), &a);
+
+    // Loading a harmonic panel takes its side's source away: open it before wiring the GBF.
+    app.frmHarmoniqueB().Show();
+    switchOnAndPlug(openGbf(SideB));
+    user::click(toolbox.optConnexion[FrmToolBox::kNoneB]);
+    EXPECT_FALSE(app.frmGBFB().loaded() || app.frmHarmoniqueB().loaded());
 }
 
-TEST_F(ToolBox, LoadsAtTheTopLeftWithTheTraceColours) {
-    toolbox.Left = 3000;
-    user::close(toolbox);
-    g.CouleurA = 255;
-    toolbox.Show();
-    EXPECT_DOUBLE_EQ(toolbox.Left, 0);
-    EXPECT_EQ(toolbox.fraAlim[0].BackColor, 255u);
-}
-
-TEST_F(ToolBox, TheCalculatorBoxStartsAndClosesTheCalculator) {
-    toolbox.chkCalc.setValue(kChecked);
-    EXPECT_TRUE(app.mdi().Mnu_Calc.Checked);
+// The main window's menu item is set up with the program: each case needs a program of its own.
+TEST_F(ToolBox, TheCalculatorBoxAndMenuStartAndCloseTheCalculator) {
+    platform.calculator = true;
+    Ondivel other(platform);
+    FrmToolBox& box = other.frmToolBox();
+    box.Show();
+    box.chkCalc.setValue(kChecked);
+    EXPECT_TRUE(other.mdi().Mnu_Calc.Checked);
     EXPECT_EQ(platform.launched, std::vector<std::string>{"Calc.exe"});
     platform.openWindows.push_back("Calculatrice");
-    toolbox.chkCalc.setValue(kUnchecked);
-    EXPECT_FALSE(app.mdi().Mnu_Calc.Checked || platform.windowExists("Calculatrice"));
+    box.chkCalc.setValue(kUnchecked);
+    EXPECT_FALSE(other.mdi().Mnu_Calc.Checked || platform.windowExists("Calculatrice"));
+
+    ASSERT_TRUE(user::click(other.mdi().Mnu_Calc));
+    EXPECT_EQ(box.chkCalc.Value, kChecked);
+    EXPECT_EQ(platform.launched.size(), 2u);
+}
+
+TEST_F(ToolBox, TheCalculatorIsOfferedExactlyWhereTheDesktopHasOne) {
+    for (const bool available : {false, true}) {
+        platform.calculator = available;
+        platform.launched.clear();
+        Ondivel other(platform);
+        FrmToolBox& box = other.frmToolBox();
+        box.Show();
+        EXPECT_EQ(box.chkCalc.Enabled, available);
+        EXPECT_EQ(other.mdi().Mnu_Calc.Enabled, available);
+        EXPECT_EQ(user::click(box.chkCalc), available);
+        EXPECT_EQ(platform.launched.size(), available ? 1u : 0u);
+        // The desktop may gain or lose its calculator between two sessions of the toolbox.
+        user::close(box);
+        platform.calculator = !available;
+        box.Show();
+        EXPECT_EQ(box.chkCalc.Enabled, !available);
+    }
 }
 
 } // namespace

@@ -9,24 +9,18 @@
 namespace ondivel::testing {
 namespace {
 
-TEST(ValeurEfficace, FollowsEachWaveformWhateverTheCase) {
-    EXPECT_NEAR(*ValeurEfficace(12, "Sinus"), 8.4853, 1e-4);
-    EXPECT_NEAR(*ValeurEfficace(12, "SINUSOÏDALE"), 8.4853, 1e-4);
-    EXPECT_DOUBLE_EQ(*ValeurEfficace(5, "Carre"), 5);
-    EXPECT_DOUBLE_EQ(*ValeurEfficace(5, "carrée"), 5);
-    EXPECT_NEAR(*ValeurEfficace(3, "Triangle"), 1.7321, 1e-4);
-    EXPECT_NEAR(*ValeurEfficace(3, "triangulaire"), 1.7321, 1e-4);
-    EXPECT_NEAR(*ValeurEfficace(10, "Dyn"), 7.517, 1e-9);
-}
-
-TEST(ValeurEfficace, KeepsTheSignOfADirectVoltage) {
-    EXPECT_DOUBLE_EQ(*ValeurEfficace(-4.5, "Cc"), -4.5);
-}
-
-TEST(ValeurEfficace, IsEmptyForTheHarmonicSumAndUnknownWords) {
-    EXPECT_FALSE(ValeurEfficace(5, "harmo").has_value());
-    EXPECT_FALSE(ValeurEfficace(5, "").has_value());
-    EXPECT_FALSE(ValeurEfficace(5, "sinu").has_value());
+TEST(ValeurEfficace, FollowsEachWaveformWhateverTheCaseAndKeepsTheSignOfADirectVoltage) {
+    // clang-format off
+    const struct { double peak; const char* keyword; double rms; } cases[] = {
+        {12, "Sinus", 8.48528}, {12, "SINUSOÏDALE", 8.48528}, {5, "Carre", 5}, {5, "carrée", 5},
+        {3, "Triangle", 1.73205}, {3, "triangulaire", 1.73205}, {10, "Dyn", 7.517}, {-4.5, "Cc", -4.5},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_NEAR(ValeurEfficace(c.peak, c.keyword).value_or(-99), c.rms, 1e-5) << c.keyword;
+    // The harmonic sum and unknown words have none.
+    for (const char* keyword : {"harmo", "", "sinu"})
+        EXPECT_FALSE(ValeurEfficace(5, keyword).has_value()) << keyword;
 }
 
 class PeakTest : public BenchTest {};

@@ -1,10 +1,8 @@
 #pragma once
 // A bench with the school voltmeter chosen in the settings and shown from the toolbox.
 #include "../sources/bench_setup.h"
-#include "meters/frm_multi_rms.h"
 #include "meters/frm_volt.h"
 #include "scope/frm_ondivel.h"
-#include "sources/frm_edf.h"
 #include "sources/frm_pile.h"
 
 namespace ondivel::testing {
@@ -31,16 +29,6 @@ class VoltBench : public BenchTest {
     void batteryOnCh1() {
         cableScopeCh1();
         user::click(toolbox.optConnexion[5]);
-        plugMeter();
-    }
-    // A 50 Hz sine of the given peak on CH1 from the mains panel, every cable in place.
-    void sineOnCh1(double peak) {
-        cableScopeCh1();
-        user::click(toolbox.optConnexion[12]);
-        user::click(app.frmEDF(SideA).imgBorne[0]);
-        user::click(app.frmEDF(SideA).imgBorne[1]);
-        g.AmplitudeA = peak;
-        g.FrequenceA = 50;
         plugMeter();
     }
     void turnTo(int position) { user::rotate(volt.imgSelecteur, FrmVolt::PositionAngle(position)); }

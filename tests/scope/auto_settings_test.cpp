@@ -8,30 +8,21 @@
 namespace ondivel::testing {
 namespace {
 
-TEST(AutoScaleChoice, SensitivityIsTheSmallestScaleHoldingTheNeededVoltsPerDivision) {
-    EXPECT_EQ(SensitivityKnobFor(0), 13);      // nothing to show: finest scale
-    EXPECT_EQ(SensitivityKnobFor(0.005), 13);  // a boundary keeps the finer scale
-    EXPECT_EQ(SensitivityKnobFor(0.0051), 12); // just above needs 10 mV/div
-    EXPECT_EQ(SensitivityKnobFor(0.375), 7);   // 1.5 V battery: 0.5 V/div
-    EXPECT_EQ(SensitivityKnobFor(1.25), 5);    // 5 V peak: 2 V/div
-    EXPECT_EQ(SensitivityKnobFor(2), 5);
-    EXPECT_EQ(SensitivityKnobFor(2.25), 4); // 9 V battery: 5 V/div
-    EXPECT_EQ(SensitivityKnobFor(50), 1);
-    EXPECT_EQ(SensitivityKnobFor(81.3), 0); // European mains: 100 V/div
-    EXPECT_EQ(SensitivityKnobFor(1e6), 0);
-    EXPECT_EQ(SensitivityKnobFor(-0.1), 0); // a negative amplitude falls outside every range
-}
-
-TEST(AutoScaleChoice, TimeBaseIsTheSmallestSweepHoldingTheNeededSecondsPerDivision) {
-    EXPECT_EQ(TimeBaseKnobFor(0), 17);
-    EXPECT_EQ(TimeBaseKnobFor(1e-6), 17);
-    EXPECT_EQ(TimeBaseKnobFor(1.1e-6), 16);
-    EXPECT_EQ(TimeBaseKnobFor(1e-4), 11);    // 1 kHz over ten divisions: 0.1 ms/div
-    EXPECT_EQ(TimeBaseKnobFor(3.33e-4), 9);  // 300 Hz: 0.5 ms/div
-    EXPECT_EQ(TimeBaseKnobFor(1.667e-3), 7); // 60 Hz: 2 ms/div
-    EXPECT_EQ(TimeBaseKnobFor(0.2), 1);
-    EXPECT_EQ(TimeBaseKnobFor(0.25), 0); // slower than the slowest listed range
-    EXPECT_EQ(TimeBaseKnobFor(-1), 0);
+TEST(AutoScaleChoice, TheSmallestScaleHoldingTheNeededValuePerDivisionWithBoundariesKeptFiner) {
+    // clang-format off
+    const struct { double volts; int knob; } sensitivities[] = {
+        {0, 13}, {0.005, 13}, {0.0051, 12}, {0.375, 7}, {1.25, 5}, {2, 5}, {2.25, 4}, {50, 1},
+        {81.3, 0}, {1e6, 0}, {-0.1, 0}, // a negative amplitude falls outside every range
+    };
+    const struct { double seconds; int knob; } timeBases[] = {
+        {0, 17}, {1e-6, 17}, {1.1e-6, 16}, {1e-4, 11}, {3.33e-4, 9}, {1.667e-3, 7}, {0.2, 1},
+        {0.25, 0}, {-1, 0}, // slower than the slowest listed range
+    };
+    // clang-format on
+    for (const auto& c : sensitivities)
+        EXPECT_EQ(SensitivityKnobFor(c.volts), c.knob) << c.volts;
+    for (const auto& c : timeBases)
+        EXPECT_EQ(TimeBaseKnobFor(c.seconds), c.knob) << c.seconds;
 }
 
 // The scope on screen with scales deliberately far from anything the automatic setting would

@@ -4,8 +4,6 @@
 // do not depend on the source panels.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <random>
 #include <string>
 
 #include "core/ondivel.h"
@@ -16,27 +14,15 @@
 #include "scope/frm_full_screen.h"
 #include "scope/frm_ondivel.h"
 #include "shell/mdi_ondivel.h"
+#include "shell/temp_folder.h"
 #include "sources/frm_gbf.h"
 #include "sources/frm_harmonique.h"
 
 namespace ondivel::testing {
 
-inline std::filesystem::path freshTempFolder() {
-    std::random_device seed;
-    const auto folder =
-        std::filesystem::temp_directory_path() /
-        ("ondivel-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
-         std::to_string(seed()));
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
 class Bench : public ::testing::Test {
   protected:
-    Bench() : root(freshTempFolder()), platform(root.string()), app(platform) {
-        app.g.FichierConfig = (root / "ConfOND_eleve1.ini").string();
-    }
-    ~Bench() override { std::filesystem::remove_all(root); }
+    Bench() { app.g.FichierConfig = tmp / "ConfOND_eleve1.ini"; }
 
     FrmOndivel& scope() { return app.frmOndivel(); }
     RecordingSurface& screen() { return static_cast<RecordingSurface&>(scope().screen()); }
@@ -85,15 +71,9 @@ class Bench : public ::testing::Test {
         h.sldX0.Value = 0;
     }
 
-    // Whether the settings file can be written and read back on this build.
-    bool settingsStoreWorks() {
-        app.WriteIni("Probe", "Key", "1");
-        return app.ReadIni("Probe", "Key", "") == "1";
-    }
-
-    std::filesystem::path root;
-    FakePlatform platform;
-    Ondivel app;
+    TempFolder tmp;
+    FakePlatform platform{tmp.path().string()};
+    Ondivel app{platform};
 };
 
 } // namespace ondivel::testing

@@ -44,6 +44,7 @@ class TipsTest : public AppFixture {
     void shipTips(const std::string& text) { writeFile(shipped(), text); }
 };
 
+// The tip window at start-up, the next tip and the About box are the tour_help_menu scenario's.
 TEST_F(TipsTest, StartUpOpensNoTipWindowWhenTurnedOffOrWithoutTips) {
     shipTips("Un.\r\n");
     preset("Options", "Show Tips at Startup", "0");
@@ -57,8 +58,8 @@ TEST_F(TipsTest, StartUpOpensNoTipWindowWhenTurnedOffOrWithoutTips) {
     EXPECT_FALSE(second.frmTip().loaded());
 }
 
-TEST_F(TipsTest, NextTipWalksThroughTheListAndWrapsAround) {
-    shipTips("Un.\r\nDeux.\r\nTrois.\r\n");
+TEST_F(TipsTest, NextTipWrapsAroundAndASingleTipHasNoNextButton) {
+    shipTips("Un.\r\nDeux.\r\n");
     preset("Options", "Show Tips at Startup", "0");
     start();
     platform.randomValues = {0.5};
@@ -66,19 +67,12 @@ TEST_F(TipsTest, NextTipWalksThroughTheListAndWrapsAround) {
     FrmTip& tip = app.frmTip();
     EXPECT_EQ(tip.lblTipText.Caption, "Deux.");
     user::click(tip.cmdNextTip);
-    EXPECT_EQ(tip.lblTipText.Caption, "Trois.");
-    user::click(tip.cmdNextTip);
     EXPECT_EQ(tip.lblTipText.Caption, "Un.");
-    EXPECT_FALSE(tip.chkLoadTipsAtStartup.Value == kChecked); // the setting said "0"
-    user::click(tip.chkLoadTipsAtStartup);
     user::click(tip.cmdOK);
-    EXPECT_EQ(ini("Options", "Show Tips at Startup"), "1");
-}
 
-TEST_F(TipsTest, ASingleTipLeavesNoNextButton) {
     shipTips("Seule astuce.\r\n");
-    start();
-    EXPECT_FALSE(app.frmTip().cmdNextTip.Enabled);
+    user::click(app.mdi().Mnu_Tip);
+    EXPECT_FALSE(tip.cmdNextTip.Enabled);
 }
 
 TEST_F(TipsTest, AddingATipNeedsTheTeacherPassword) {
@@ -125,65 +119,39 @@ using HelpMenusTest = AppFixture;
 
 TEST_F(HelpMenusTest, WebAddressesComeFromTheInstallationSettings) {
     platform.versionFile = "version=9.9";
-    start();
-    user::click(app.mdi().Mnu_Web);
-    EXPECT_EQ(platform.launched.back(), "https://ondivel.example/");
-    EXPECT_EQ(platform.downloads.back(), "https://ondivel.example/version.txt");
-
     writeFile(fs::path(platform.programDir) / "Ondivel-web.ini",
               "[Web]\r\nSite=https://lycee.example/ondivel/\r\nVersion=https://lycee.example/v.txt\r\n");
-    Ondivel second(platform);
-    second.mdi().Show();
-    user::click(second.mdi().Mnu_Web);
+    start();
+    user::click(app.mdi().Mnu_Web);
     EXPECT_EQ(platform.launched.back(), "https://lycee.example/ondivel/");
     EXPECT_EQ(platform.downloads.back(), "https://lycee.example/v.txt");
     EXPECT_NE(platform.messages.back().text.find("https://lycee.example/ondivel/"), std::string::npos);
 }
 
-TEST_F(HelpMenusTest, TooltipsFollowTheSettingAndEndWithTheProgram) {
+TEST_F(HelpMenusTest, TooltipsFollowTheSettingAtOnceAndEndWithTheProgram) {
     preset("Options", "ShowToolTip", "0");
     start();
     EXPECT_FALSE(platform.toolTipsEnabled);
-
-    Ondivel second(platform);
-    preset("Options", "ShowToolTip", "");
-    second.mdi().Show();
+    app.frmOption().chkToolTip.Value = kChecked;
+    SavePreferences(app);
     EXPECT_TRUE(platform.toolTipsEnabled);
     EXPECT_EQ(platform.toolTipWidth, 200);
+
     platform.openWindows.push_back("Aide d'Ondivel");
-    second.mdi().Unload();
+    app.mdi().Unload();
     EXPECT_FALSE(platform.toolTipsEnabled);
     EXPECT_TRUE(platform.openWindows.empty()); // the help window went with the program
 }
 
-TEST_F(HelpMenusTest, TheOptionsSwitchTooltipsAtOnce) {
-    start();
-    ASSERT_TRUE(platform.toolTipsEnabled);
-    app.frmOption().chkToolTip.Value = kUnchecked;
-    SavePreferences(app);
-    EXPECT_FALSE(platform.toolTipsEnabled);
-    EXPECT_EQ(ini("Options", "ShowToolTip"), "0");
-}
-
-TEST_F(HelpMenusTest, AboutBoxShowsTheVersionAndTheSystemInformation) {
+TEST_F(HelpMenusTest, AboutBoxSaysWhenTheSystemInformationIsMissing) {
     start();
     user::click(app.mdi().Mnu_About);
     FrmAbout& about = app.frmAbout();
-    EXPECT_EQ(about.lblVersion.Caption, "Version " + std::to_string(Ondivel::versionMajor()) + "." +
-                                            std::to_string(Ondivel::versionMinor()));
     EXPECT_EQ(about.lblWeb.Caption, "https://ondivel.example/");
-    const std::size_t before = platform.messages.size();
-    user::click(about.cmdSysInfo);
-    EXPECT_EQ(platform.systemInformationShown, 1);
-    EXPECT_EQ(platform.messages.size(), before);
-
     platform.systemInformation = false;
     user::click(about.cmdSysInfo);
-    ASSERT_EQ(platform.messages.size(), before + 1);
     EXPECT_EQ(platform.messages.back().text,
               "Les informations système ne sont pas disponibles actuellement.");
-    user::click(about.cmdOK);
-    EXPECT_FALSE(about.loaded());
 }
 
 } // namespace

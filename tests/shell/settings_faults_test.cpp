@@ -52,12 +52,10 @@ class SettingsFaults : public testing::AppFixture {
 };
 
 TEST_F(SettingsFaults, AnUnreachableFolderKeepsTheChoicesInMemoryUntilTheFileCanBeWrittenAgain) {
+    // Silence and the stopwatch reopened where the user left it are fault_settings_unwritable's.
     blockFolder();
     moveAndCloseStopwatch(1234);
-    EXPECT_TRUE(platform.messages.empty());
-    // Reopened, the stopwatch comes back where the user left it, not at the place on disk.
     user::click(app.frmToolBox().chkClock);
-    EXPECT_EQ(app.frmChrono().Left, 1234);
     moveAndCloseStopwatch(2345); // the later choice replaces the waiting one
 
     unblockFolder();

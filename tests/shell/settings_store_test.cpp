@@ -3,7 +3,9 @@
 #include <filesystem>
 #include <string>
 
+#include "core/win1252.h"
 #include "shell/settings_store.h"
+#include "shell/text_file.h"
 #include "temp_folder.h"
 
 namespace ondivel {
@@ -32,19 +34,13 @@ TEST_F(SettingsStore, MissingFileFolderSectionOrKeyGiveTheDefault) {
     EXPECT_EQ(ReadIniValue(tmp.path().string(), "Options", "ColorYa", "1"), "1"); // a folder
 }
 
-TEST_F(SettingsStore, FirstWriteCreatesFoldersAndFileWithCrLfAndWindows1252) {
-    WriteIniValue(ini, "Réseau", "Dossier Dépôt", "Dépôt");
-    EXPECT_EQ(readBytes(ini), "[R\xE9seau]\r\nDossier D\xE9p\xF4t=D\xE9p\xF4t\r\n");
-    EXPECT_EQ(read("Réseau", "Dossier Dépôt"), "Dépôt");
-}
-
-TEST_F(SettingsStore, NewKeysJoinTheEndOfTheirSectionAndNewSectionsTheEndOfTheFile) {
+TEST_F(SettingsStore, TheFirstWriteMakesTheFoldersAndNewKeysJoinTheEndOfTheirSection) {
     WriteIniValue(ini, "Options", "ColorYa", "65535");
-    WriteIniValue(ini, "Interface", "Focus", "12");
+    WriteIniValue(ini, "Réseau", "Dossier Dépôt", "Dépôt");
     WriteIniValue(ini, "Options", "ColorYb", "4227072");
-    WriteIniValue(ini, "Interface", "Intensity", "5");
+    WriteIniValue(ini, "Réseau", "Focus", "12");
     EXPECT_EQ(readBytes(ini), "[Options]\r\nColorYa=65535\r\nColorYb=4227072\r\n"
-                              "[Interface]\r\nFocus=12\r\nIntensity=5\r\n");
+                              "[R\xE9seau]\r\nDossier D\xE9p\xF4t=D\xE9p\xF4t\r\nFocus=12\r\n");
 }
 
 TEST_F(SettingsStore, RewriteKeepsCommentsBlankLinesOrderAndTheKeySpellingOfTheFile) {
@@ -177,6 +173,35 @@ TEST_F(SettingsStore, NamesThatWouldNotReadBackAreNotWrittenAndLineBreaksInValue
     EXPECT_FALSE(std::filesystem::exists(ini));
     WriteIniValue(ini, "Options", "Note", "first\r\nsecond");
     EXPECT_EQ(readBytes(ini), "[Options]\r\nNote=first  second\r\n");
+}
+
+// Fuzz regression: a UTF-8 byte-order mark followed by Windows-1252 bytes came back as text that
+// was not UTF-8: the mark was trusted, so "é" reached the program as the lone byte E9.
+TEST_F(SettingsStore, FuzzRegressionByteOrderMarkBeforeWindows1252Text) {
+    writeBytes(ini, "\xEF\xBB\xBF[R\xC9SEAU]\r\nDOSSIER D\xC9P\xD4T=Salle \xE9\r\n");
+    const std::optional<std::string> text = ReadTextFile(ini);
+    ASSERT_TRUE(text);
+    EXPECT_TRUE(isValidUtf8(*text));
+    EXPECT_EQ(read("Réseau", "Dossier Dépôt"), "Salle é");
+
+    // The fuzzer's own input: a mark, a broken section line, NULs and a lone "ü" at the end.
+    writeBytes(ini, std::string("\xEF\xBB\xBFSEAU]\r\nDOSSIER D'\xC9P\0\0\0\0\0\0\0#ur\r\n\xFC", 35));
+    const std::optional<std::string> fuzzed = ReadTextFile(ini);
+    ASSERT_TRUE(fuzzed);
+    EXPECT_TRUE(isValidUtf8(*fuzzed));
+    EXPECT_TRUE(fuzzed->ends_with("ü"));
+}
+
+// Fuzz regression: a byte-order mark saved twice, the second one as Windows-1252 text ("ï»¿"): the
+// rewrite turned that text back into a mark, so the section behind it appeared only at the next
+// read, and the value just written under the same section name, at the end, was not found there.
+TEST_F(SettingsStore, FuzzRegressionByteOrderMarkSavedTwice) {
+    writeBytes(ini, "\xEF\xBB\xBF\xEF\xBB\xBF[R\xC9SEAU]\r\n");
+    WriteIniValue(ini, "Réseau", "Dossier Dépôt", "Salle é");
+    EXPECT_EQ(read("Réseau", "Dossier Dépôt"), "Salle é");
+    // The same mark, read from a UTF-8 file, is dropped too.
+    writeBytes(ini, "\xEF\xBB\xBF\u00EF\u00BB\u00BF[Options]\r\nColorYa=255\r\n");
+    EXPECT_EQ(ReadTextFile(ini), "[Options]\r\nColorYa=255\r\n");
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
 namespace ondivel::testing {
@@ -16,7 +17,9 @@ class TempFolder {
         std::string name = std::string(info->test_suite_name()) + "-" + info->name();
         for (char& c : name)
             if (c == '/') c = '_';
-        path_ = std::filesystem::temp_directory_path() / ("ondivel-test-" + name);
+        // A random suffix keeps apart the same test run at once from two build folders.
+        path_ = std::filesystem::temp_directory_path() /
+                ("ondivel-test-" + name + "-" + std::to_string(std::random_device{}()));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }

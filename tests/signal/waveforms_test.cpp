@@ -38,11 +38,9 @@ TEST(SquareTriangleValue, TriangleAndSawtooth) {
 }
 
 TEST(SquareValue, HalfDutyWithZeroOnTheEdges) {
-    EXPECT_DOUBLE_EQ(SquareValue(0.25e-3, 1000, 3), 3);
-    EXPECT_DOUBLE_EQ(SquareValue(0.75e-3, 1000, 3), -3);
-    EXPECT_DOUBLE_EQ(SquareValue(0.5e-3, 1000, 3), 0);
-    EXPECT_DOUBLE_EQ(SquareValue(0, 1000, 3), 0);
-    EXPECT_DOUBLE_EQ(SquareValue(-0.25e-3, 1000, 3), -3);
+    const double t[] = {0.25e-3, 0.75e-3, 0.5e-3, 0, -0.25e-3}, v[] = {3, -3, 0, 0, -3};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_DOUBLE_EQ(SquareValue(t[i], 1000, 3), v[i]) << t[i];
     EXPECT_DOUBLE_EQ(SquareValue(0.3, 0, 3), 0);
 }
 
@@ -68,14 +66,15 @@ TEST(AlternatorValue, HarmonicsAddUpToOneAndAHalfAtTheQuarterPeriod) {
 }
 
 TEST(WaveformKeywords, CapitalsAndLongFormsAreRecognised) {
-    EXPECT_EQ(WaveformOf("Cc"), Waveform::Dc);
-    EXPECT_EQ(WaveformOf("SINUSOÏDALE"), Waveform::Sine);
-    EXPECT_EQ(WaveformOf("CARRÉE"), Waveform::Square);
-    EXPECT_EQ(WaveformOf("Triangulaire"), Waveform::Triangle);
-    EXPECT_EQ(WaveformOf("Dyn"), Waveform::Alternator);
-    EXPECT_EQ(WaveformOf("HARMO"), Waveform::Harmonic);
-    EXPECT_EQ(WaveformOf(""), Waveform::None);
-    EXPECT_EQ(WaveformOf("sinusoide"), Waveform::None);
+    // clang-format off
+    const struct { const char* keyword; Waveform waveform; } cases[] = {
+        {"Cc", Waveform::Dc}, {"SINUSOÏDALE", Waveform::Sine}, {"CARRÉE", Waveform::Square},
+        {"Triangulaire", Waveform::Triangle}, {"Dyn", Waveform::Alternator}, {"HARMO", Waveform::Harmonic},
+        {"", Waveform::None}, {"sinusoide", Waveform::None},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(WaveformOf(c.keyword), c.waveform) << c.keyword;
 }
 
 } // namespace

@@ -144,26 +144,21 @@ TEST_F(XY, TriangleAndSquareFollowTheDutyCycleOfTheirGenerators) {
     EXPECT_EQ(high, 62); // samples 2 … 124
 }
 
-TEST_F(XY, EachFrameStartsFromTheGraticuleAndEndsWithTheOverlay) {
+// The figure on screen and its overlay are the xy_* scenarios'.
+TEST_F(XY, EachFrameReplacesTheLastOnTheScreenInUseAndASwitchedOffScreenStaysBare) {
     wire("Sinus", 2, 1000, "Sinus", 2, 1000);
     frame(0);
     frame(2000);
     EXPECT_EQ(screen().lines().size(), 1000U);
-    EXPECT_EQ(screen().joinedTexts(), "XY|CH1|2 V|CH2|2 V|1 ms");
     EXPECT_EQ(screen().backgroundLines().size(), grid().lines().size());
-}
 
-TEST_F(XY, FullScreenViewTakesTheFrame) {
-    wire("Sinus", 2, 1000, "Sinus", 2, 1000);
     screen().clear();
     app.mdi().Mnu_ViewFullScreen.Checked = true;
     DrawXY(app, 0);
     EXPECT_EQ(fullScreen().lines().size(), 1000U);
     EXPECT_EQ(screen().lines().size(), 0U);
-}
 
-TEST_F(XY, SwitchedOffScreenStaysBare) {
-    source(SideA, "Cc", 1.5, 0);
+    app.mdi().Mnu_ViewFullScreen.Checked = false;
     user::click(scope().chkOn);
     frame(0);
     EXPECT_EQ(screen().lines().size(), 0U);

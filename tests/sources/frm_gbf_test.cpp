@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/user_input.h"
-#include "scope/frm_ondivel.h"
 #include "sources/bench_setup.h"
+#include "sources/frequency_readout.h"
 
 namespace ondivel {
 namespace {
@@ -15,64 +15,38 @@ int litLamp(const ControlArray& lamps) {
     return lit;
 }
 
+// Knobs, sliders, plugs and the read-out at ordinary values are the gbf_* scenarios'.
 class GbfPanel : public testing::BenchTest {};
 
-TEST_F(GbfPanel, StartsOffWithRandomValuesFrequencyFirstTruncated) {
+TEST_F(GbfPanel, RandomStartValuesAtTheirExtremesAreTruncatedFrequencyFirst) {
     struct Case {
         double r1, r2, frequency, amplitude;
     };
-    for (const Case c :
-         {Case{0, 0.99999, 100, 11.999}, Case{0.99999, 0.0001, 1199, 0.001}, Case{0.5, 0.5, 650, 6}}) {
+    for (const Case c : {Case{0, 0.99999, 100, 11.999}, Case{0.99999, 0.0001, 1199, 0.001}}) {
         SCOPED_TRACE(c.r1);
         FrmGBF& gbf = openGbf(SideA, c.r1, c.r2);
         EXPECT_DOUBLE_EQ(g.FrequenceA, c.frequency);
         EXPECT_DOUBLE_EQ(g.AmplitudeA, c.amplitude);
-        EXPECT_DOUBLE_EQ(gbf.Potentio[0].Value, c.frequency);
         EXPECT_NEAR(gbf.Potentio[1].Value, c.amplitude * 1000, 1e-9);
-        if (c.r1 != 0.5) user::close(gbf);
+        user::close(gbf);
     }
-    EXPECT_FALSE(g.SourceBrancheeA || gbfA.imgFiche[0].Visible || gbfA.lblFreq.Visible);
-    EXPECT_EQ(litLamp(gbfA.shpFreq), -1);
 }
 
-TEST_F(GbfPanel, TheSlowestRangeEndsAt1Point2Hertz) {
-    FrmGBF& gbf = openGbf(SideA);
-    user::click(gbf.optGamme[5]); // "1"
-    user::drag(gbf.Potentio[0], 1200);
-    EXPECT_DOUBLE_EQ(g.FrequenceA, 1.2);
-    EXPECT_EQ(gbf.lblUnite.Caption, "Hz");
-}
-
-TEST_F(GbfPanel, OneLampLightsForTheRangeAndTheWaveformChosenWhileOn) {
+TEST_F(GbfPanel, OneLampForTheRangeAndTheWaveformAndTheSlowestRangeEndsAt1Point2Hertz) {
     FrmGBF& gbf = openGbf(SideA);
     user::click(gbf.optGamme[3]);
     user::click(gbf.optSignal[2]);
     EXPECT_EQ(litLamp(gbf.shpSignal), -1);
     user::click(gbf.chkOn);
-    EXPECT_EQ(litLamp(gbf.shpFreq), 3);
-    EXPECT_EQ(litLamp(gbf.shpSignal), 2);
     user::click(gbf.optGamme[1]);
     user::click(gbf.optSignal[1]);
     EXPECT_EQ(litLamp(gbf.shpFreq), 1);
     EXPECT_EQ(litLamp(gbf.shpSignal), 1);
-    EXPECT_EQ(g.SignalA, "Carre");
-}
 
-TEST_F(GbfPanel, SideBDrivesOnlyTheSideBGlobals) {
-    openGbf(SideA, 0.5, 0.5);
-    FrmGBF& b = openGbf(SideB, 0, 0);
-    switchOnAndPlug(b);
-    user::drag(b.Potentio[0], 300);
-    user::click(b.optGamme[3]);
-    user::click(b.optSignal[1]);
-    EXPECT_TRUE(g.SourceBrancheeB);
-    EXPECT_DOUBLE_EQ(g.FrequenceB, 30);
-    EXPECT_EQ(g.SignalB, "Carre");
-    EXPECT_EQ(b.lblFreq.Caption, "030,0");
-    EXPECT_EQ(b.shpBorne[0].FillColor, g.CouleurB);
-    EXPECT_FALSE(g.SourceBrancheeA);
-    EXPECT_DOUBLE_EQ(g.FrequenceA, 650);
-    EXPECT_EQ(g.SignalA, "Sinus");
+    user::click(gbf.optGamme[5]); // "1"
+    user::drag(gbf.Potentio[0], 1200);
+    EXPECT_DOUBLE_EQ(g.FrequenceA, 1.2);
+    EXPECT_EQ(gbf.lblUnite.Caption, "Hz");
 }
 
 TEST_F(GbfPanel, AnEvaluationFreezesTheScreenForRangeAndWaveformOnly) {
@@ -88,16 +62,46 @@ TEST_F(GbfPanel, AnEvaluationFreezesTheScreenForRangeAndWaveformOnly) {
 
     user::drag(gbf.Potentio[0], 500);
     EXPECT_EQ(g.SignalCH1, "Triangle") << "a knob must still refresh";
+    user::key(gbf, 113); // F2: only F1 opens the help
+    EXPECT_TRUE(platform.helpRequests.empty());
 }
 
-TEST_F(GbfPanel, OpensBesideTheOscilloscopeAndAnswersOnlyF1) {
-    app.frmOndivel().Left = 720;
-    app.frmOndivel().Width = 9000;
-    FrmGBF& a = openGbf(SideA);
-    EXPECT_DOUBLE_EQ(a.Left, 9720);
-    EXPECT_DOUBLE_EQ(a.Top, 0);
-    user::key(a, 113);
-    EXPECT_TRUE(platform.helpRequests.empty());
+struct ReadoutCase {
+    double multiplier, frequency;
+    const char* text;
+};
+
+class FrequencyReadout : public ::testing::TestWithParam<ReadoutCase> {};
+
+TEST_P(FrequencyReadout, ShowsFourDigitsWithADecimalComma) {
+    EXPECT_EQ(FrequencyReadoutText(GetParam().multiplier, GetParam().frequency), GetParam().text);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(EveryRange, FrequencyReadout, ::testing::Values(
+    ReadoutCase{100000, 120000, "120,0"},  // kHz ranges: full scale 1.2 × the multiplier
+    ReadoutCase{10000,  5432.1, "05,43"},
+    ReadoutCase{1000,   650,    "0,650"},
+    ReadoutCase{100,    60,     "060,0"},  // Hz ranges
+    ReadoutCase{100,    0.25,   "000,3"},  // halves round away from zero
+    ReadoutCase{10,     6,      "06,00"},
+    ReadoutCase{1,      -0.01,  "-0,010"})); // a fine slider below a knob at 0
+// clang-format on
+
+TEST(FrequencyReadoutText, NothingForAMultiplierThatIsNotARange) {
+    EXPECT_FALSE(FrequencyReadoutText(0, 650));
+    EXPECT_FALSE(FrequencyReadoutText(1100, 650));
+}
+
+class AfficherFrequence : public testing::BenchTest {};
+
+TEST_F(AfficherFrequence, EachSideWritesItsOwnLabelFromItsOwnGlobals) {
+    gbfA.lblFreq.Caption = "A";
+    g.GammeB = 10;
+    g.FrequenceB = 6;
+    AfficherFrequenceB(gbfB);
+    EXPECT_EQ(gbfB.lblFreq.Caption, "06,00");
+    EXPECT_EQ(gbfA.lblFreq.Caption, "A");
 }
 
 } // namespace

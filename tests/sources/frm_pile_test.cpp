@@ -10,81 +10,58 @@
 namespace ondivel {
 namespace {
 
-class PilePanel : public testing::BenchTest {
-  protected:
-    FrmPile& choose(int option) {
-        user::click(toolbox.optConnexion[option]);
-        return app.frmPile(FrmToolBox::isSideA(option) ? SideA : SideB);
-    }
-};
+// The voltages on screen and closing a battery are the pile_* scenarios'.
+class PilePanel : public testing::BenchTest {};
 
-TEST_F(PilePanel, EachToolboxChoiceDeliversItsVoltageWithoutCables) {
-    struct Case {
-        int option, side;
-        double volts;
-    };
+TEST_F(PilePanel, EachBatteryHasItsPictureInTheMiddleAndNoFrequency) {
     std::set<int> pictures;
-    for (const Case c : {Case{3, SideA, 1.5}, Case{4, SideA, 4.5}, Case{5, SideA, 9}, Case{8, SideB, 1.5},
-                         Case{7, SideB, 4.5}, Case{6, SideB, 9}}) {
-        SCOPED_TRACE(c.option);
-        g.FrequenceA = g.FrequenceB = 50;
-        FrmPile& pile = choose(c.option);
-        EXPECT_TRUE(pile.loaded());
-        const bool a = c.side == SideA;
-        EXPECT_DOUBLE_EQ(a ? g.AmplitudeA : g.AmplitudeB, c.volts);
-        EXPECT_DOUBLE_EQ(a ? g.FrequenceA : g.FrequenceB, 0);
-        EXPECT_TRUE(a ? g.SourceBrancheeA : g.SourceBrancheeB);
-        EXPECT_EQ(a ? g.SignalA : g.SignalB, "Cc");
-        // The picture sits in the middle of the client area (the window less its 510-twip frame).
+    for (int option : {3, 4, 5}) {
+        SCOPED_TRACE(option);
+        g.FrequenceA = 50;
+        user::click(toolbox.optConnexion[option]);
+        const FrmPile& pile = app.frmPile(SideA);
+        EXPECT_DOUBLE_EQ(g.FrequenceA, 0);
+        // The client area is the window less its 510-twip frame.
         EXPECT_DOUBLE_EQ(pile.imgPile.Top, 3000 - 510 - pile.imgPile.Top - pile.imgPile.Height);
-        if (a) pictures.insert(pile.imgPile.Picture);
+        pictures.insert(pile.imgPile.Picture);
     }
-    EXPECT_EQ(pictures.size(), 3u) << "each battery has its own picture";
-    EXPECT_EQ(app.frmPile(SideB).optPolarite[1].Caption, "Borne négative sur voie CH2");
+    EXPECT_EQ(pictures.size(), 3u);
 }
 
 TEST_F(PilePanel, ReversedPolarityNegatesOnceAndSurvivesReactivation) {
-    FrmPile& pile = choose(4);
+    user::click(toolbox.optConnexion[4]);
+    FrmPile& pile = app.frmPile(SideA);
     user::click(pile.optPolarite[1]);
+    user::click(pile.optPolarite[1]); // already selected: nothing changes
     EXPECT_DOUBLE_EQ(g.AmplitudeA, -4.5);
-    // Clicking the button already selected changes nothing.
-    user::click(pile.optPolarite[1]);
-    EXPECT_DOUBLE_EQ(g.AmplitudeA, -4.5);
-
     // The user works on the oscilloscope, then comes back: the switch still says reversed.
     app.activate(app.frmOndivel());
     user::clickForm(pile);
     EXPECT_DOUBLE_EQ(g.AmplitudeA, -4.5);
-
     // Back to positive from an inactive panel: activation then the click, never twice negated.
     app.activate(app.frmOndivel());
     user::click(pile.optPolarite[0]);
     EXPECT_DOUBLE_EQ(g.AmplitudeA, 4.5);
-    EXPECT_DOUBLE_EQ(g.AmplitudeB, 0) << "side B is untouched";
 }
 
-TEST_F(PilePanel, ChangingBatteryKeepsTheNewChoiceAndStartsPositive) {
-    FrmPile& pile = choose(3);
-    user::click(pile.optPolarite[1]);
-    choose(5);
-    // Regression: the closing 1.5 V panel must not hand CH1 back while the toolbox rewires it.
-    EXPECT_TRUE(toolbox.optConnexion[5].isOn());
-    EXPECT_TRUE(pile.loaded());
-    EXPECT_DOUBLE_EQ(g.AmplitudeA, 9);
-    EXPECT_TRUE(pile.optPolarite[0].isOn());
-
-    // Another kind of source closes the battery without touching the toolbox's new choice.
+TEST_F(PilePanel, AnotherKindOfSourceClosesTheBatteryAndKeepsTheNewChoice) {
+    user::click(toolbox.optConnexion[3]);
     user::click(toolbox.optConnexion[FrmToolBox::kGbfA]);
-    EXPECT_FALSE(pile.loaded());
+    EXPECT_FALSE(app.frmPile(SideA).loaded());
     EXPECT_TRUE(toolbox.optConnexion[FrmToolBox::kGbfA].isOn());
 }
 
-TEST_F(PilePanel, OpensBesideTheOscilloscope) {
-    app.frmOndivel().Left = 600;
+TEST_F(PilePanel, EverySourcePanelOpensFirstBesideTheOscilloscope) {
+    app.frmOndivel().Left = 720;
     app.frmOndivel().Width = 9000;
-    FrmPile& a = choose(3);
-    EXPECT_DOUBLE_EQ(a.Left, 9600);
-    EXPECT_DOUBLE_EQ(a.Top, 0);
+    for (auto [option, window] :
+         {std::pair{1, "frmGBFA"}, {2, "frmAlimA"}, {3, "frmPileA"}, {16, "frmHarmoniqueA"}}) {
+        user::click(toolbox.optConnexion[option]);
+        const Form* form = app.form(window);
+        ASSERT_TRUE(form && form->loaded()) << window;
+        EXPECT_DOUBLE_EQ(form->Left, 9720) << window;
+        EXPECT_DOUBLE_EQ(form->Top, 0) << window;
+    }
 }
 
 } // namespace

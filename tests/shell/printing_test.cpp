@@ -1,3 +1,4 @@
+// Printing: what the printed page holds, the copies to the clipboard and a missing printer.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -5,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app_fixture.h"
 #include "scope/bench_fixture.h"
 #include "scope/renderer.h"
 #include "shell/mdi_ondivel.h"
@@ -93,10 +95,7 @@ TEST_F(Printout, EachTraceHasItsStyleMarkersAndLegend) {
     EXPECT_NEAR(a[1].x + w / 2, -450, 1e-9);
     EXPECT_NEAR(a[1].y - h / 2, 250 * std::sin(std::numbers::pi / 4), 1e-6);
 
-    const std::string texts = page.joinedTexts();
-    EXPECT_NE(texts.find("Voie CH1 : tension sinusoïdale - Marque : |o"), std::string::npos) << texts;
-    EXPECT_NE(texts.find("|Voie CH2 : tension continue|"), std::string::npos) << texts;
-    EXPECT_NE(texts.find("Ondivel v.1.0"), std::string::npos) << texts;
+    // The legend's words are the print_sine_with_markers scenario's.
     for (const auto& t : page.texts())
         if (t.font != "Wingdings") {
             EXPECT_EQ(t.font, "Arial");
@@ -144,6 +143,35 @@ TEST_F(Printout, AddAndXYPrintOneTraceWithOneLegend) {
     // CH1 sweeps across ±1 division while CH2 holds the spot 1 division up.
     EXPECT_NEAR(*xy.minX(ch1()), -500, 1e-9); // the legend's sample line starts at the left edge
     EXPECT_NEAR(*xy.yAt(ch1(), 50), 100, 1e-6);
+}
+
+using PrintMenus = testing::AppFixture;
+
+TEST_F(PrintMenus, AMissingPrinterIsReportedAndNothingIsPrinted) {
+    start();
+    platform.messageAnswers = {vbYes};
+    platform.noPrinter = true;
+    user::click(app.mdi().Mnu_Print);
+    ASSERT_EQ(platform.messages.size(), 2U);
+    EXPECT_EQ(platform.messages[0].flags, vbYesNo | vbQuestion);
+    EXPECT_EQ(platform.messages[1].title, "Ondivel - Erreur");
+    EXPECT_EQ(platform.messages[1].flags, vbExclamation);
+    EXPECT_TRUE(platform.printedPages.empty());
+}
+
+// Regression: the signature stayed on the live screen and piled up copy after copy.
+TEST_F(PrintMenus, TheSignatureGoesOnTheCopyNotOnTheLiveScreen) {
+    start();
+    const auto& screen = static_cast<const RecordingSurface&>(app.frmOndivel().screen());
+    for (int copy = 0; copy < 2; ++copy) {
+        user::click(app.mdi().Mnu_ClipBoard[copy]);
+        ASSERT_TRUE(platform.clipboard.has_value());
+        const std::string texts = platform.clipboard->joinedTexts();
+        EXPECT_NE(texts.find("Ondivel v.1.0"), std::string::npos) << texts;
+        EXPECT_EQ(texts.find("Ondivel v.1.0"), texts.rfind("Ondivel v.1.0")) << texts;
+        EXPECT_EQ(screen.joinedTexts().find("Ondivel"), std::string::npos);
+    }
+    EXPECT_EQ(platform.clipboardCopies, 2);
 }
 
 } // namespace
