@@ -11,4 +11,11 @@ Color GreyLevel(Color c) {
     return static_cast<Color>(GreyValue(c)) * 65793u;
 }
 
+Color InkOnPaper(Color c) {
+    const int grey = GreyValue(c);
+    if (grey <= kPaperInkGrey) return c;
+    auto darken = [grey](int v) { return v * kPaperInkGrey / grey; };
+    return RGB(darken(redOf(c)), darken(greenOf(c)), darken(blueOf(c)));
+}
+
 } // namespace ondivel

@@ -9,5 +9,9 @@ namespace ondivel {
 int GreyValue(Color c);
 // The grey colour: GreyValue(c) × 65793 (0x010101).
 Color GreyLevel(Color c);
+// The colour a trace is printed in on white paper: its own, darkened in proportion when it is
+// lighter than grey level kPaperInkGrey (the screen's yellow would hardly show on paper).
+inline constexpr int kPaperInkGrey = 150;
+Color InkOnPaper(Color c);
 
 } // namespace ondivel

@@ -10,6 +10,7 @@
 #include "core/surface.h"
 #include "scope/frm_ondivel.h"
 #include "scope/renderer.h"
+#include "shell/grey_level.h"
 #include "shell/print_style.h"
 #include "shell/program_info.h"
 #include "signal/channel_assembly.h"
@@ -235,7 +236,9 @@ void DrawPrintout(Ondivel& app, Surface& page) {
     page.setScale(kPageLeft, kPageTop, kPageRight, kPageBottom);
     DrawGraticule(page, g.CouleurGrille, g.CouleurCadre);
 
-    const std::vector<PrintedTrace> traces = tracesInUse(app);
+    std::vector<PrintedTrace> traces = tracesInUse(app);
+    for (PrintedTrace& trace : traces)
+        trace.color = InkOnPaper(trace.color);
     const PrintStyle styles[2] = {ReadPrintStyle(app, 0), ReadPrintStyle(app, 1)};
     for (const PrintedTrace& trace : traces)
         drawTrace(page, trace, styles[trace.styleOf]);

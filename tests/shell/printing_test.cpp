@@ -10,6 +10,7 @@
 #include "scope/bench_fixture.h"
 #include "scope/renderer.h"
 #include "shell/mdi_ondivel.h"
+#include "shell/grey_level.h"
 #include "shell/printout.h"
 
 namespace ondivel {
@@ -41,8 +42,9 @@ class Printout : public testing::Bench {
             if (l.color == c) out.push_back(l);
         return out;
     }
-    Color ch1() const { return app.g.CouleurA; }
-    Color ch2() const { return app.g.CouleurB; }
+    // The traces' colours on paper (the screen's yellow is darkened there).
+    Color ch1() const { return InkOnPaper(app.g.CouleurA); }
+    Color ch2() const { return InkOnPaper(app.g.CouleurB); }
 };
 
 TEST_F(Printout, TracesFollowTheScreenWithSquareMeanAndInversion) {
@@ -53,8 +55,8 @@ TEST_F(Printout, TracesFollowTheScreenWithSquareMeanAndInversion) {
     const RecordingSurface& page = print();
     // Away from the square's edges, where the screen draws vertical steps and the page samples.
     for (double x : {-497.0, -490.0, -440.0, -251.0, 12.0, 60.0, 333.0, 497.0}) {
-        EXPECT_NEAR(*page.yAt(ch1(), x), *screen().yAt(ch1(), x), 1e-6) << x;
-        EXPECT_NEAR(*page.yAt(ch2(), x), *screen().yAt(ch2(), x), 1e-6) << x;
+        EXPECT_NEAR(*page.yAt(ch1(), x), *screen().yAt(app.g.CouleurA, x), 1e-6) << x;
+        EXPECT_NEAR(*page.yAt(ch2(), x), *screen().yAt(app.g.CouleurB, x), 1e-6) << x;
     }
     // The mean of ±2 V at 25 % is −1 V; without it the square runs from 3 V down to −1 V, that is
     // 150 and −50 units, and inverted −150 for the first quarter period, then 50.
