@@ -99,10 +99,7 @@ class TestDialog : public Form {
     }
 };
 
-struct Fixture {
-    QTemporaryDir dir;
-    FakePlatform platform{dir.path().toStdString()};
-    Ondivel app{platform};
+struct Fixture : uitest::PanelBench {
     TestDialog form{app};
     DialogView view{form};
 
@@ -146,17 +143,25 @@ class DialogViewTest : public QObject {
         QCOMPARE(f.view.font().pixelSize(), 2 * fontAtOne);
 
         QCOMPARE(f.widget<QLineEdit>(f.form.txtPassWord)->echoMode(), QLineEdit::Password);
-        QCOMPARE(f.widget<QLineEdit>(f.form.txtName)->echoMode(), QLineEdit::Normal);
         QCOMPARE(f.widget<QPushButton>(f.form.cmdOK)->text(), QStringLiteral("&Valider"));
         QVERIFY(f.widget<QPushButton>(f.form.cmdOK)->isDefault());
         snapshot(f.view, "dialog_view_zoom2");
+
+        // The window follows the model's height at its zoom: taller, the hint label is inside
+        // and shown; a hidden control gives no room.
+        f.form.Height = 4260 + 900;
+        f.view.syncFromModel();
+        QCOMPARE(f.view.designSize(), QSize(400, 310));
+        QCOMPARE(f.view.size(), QSize(800, 620));
+        f.form.lblHint.Visible = false;
+        f.form.Height = 4260;
+        f.view.syncFromModel();
+        QCOMPARE(f.view.size(), QSize(800, 500));
     }
 
     void nestedFramesHoldTheControlsWhollyInsideThem() {
-        QTemporaryDir dir;
-        FakePlatform platform{dir.path().toStdString()};
-        Ondivel app{platform};
-        Form form(app, "frmNested");
+        uitest::PanelBench b;
+        Form form(b.app, "frmNested");
         form.Width = 6120, form.Height = 4260;
         FormControl outer(form, ControlKind::Frame, "fraOuter"), inner(form, ControlKind::Frame, "fraInner");
         FormControl deep(form, ControlKind::CheckBox, "chkDeep"),
@@ -175,42 +180,22 @@ class DialogViewTest : public QObject {
         QCOMPARE(view.widgetOf(across)->parentWidget(), &view);
     }
 
-    void theWindowFollowsTheModelsHeightAtItsZoom() {
-        Fixture f;
-        f.view.setFixedSize(f.view.designSize() * 2);
-        // Taller: the hint label is inside now and shown.
-        f.form.Height = 4260 + 900;
-        f.view.syncFromModel();
-        QCOMPARE(f.view.designSize(), QSize(400, 310));
-        QCOMPARE(f.view.size(), QSize(800, 620));
-        // A hidden control gives no room: back to the short window.
-        f.form.lblHint.Visible = false;
-        f.form.Height = 4260;
-        f.view.syncFromModel();
-        QCOMPARE(f.view.size(), QSize(800, 500));
-    }
-
-    void optionButtonsFollowTheModelEvenWhenItClearsThemAll() {
+    void optionButtonsAndTabFollowTheModel() {
         Fixture f;
         QVERIFY(f.showActive());
         auto* dc = f.widget<QRadioButton>(f.form.optKind[0]);
         auto* ac = f.widget<QRadioButton>(f.form.optKind[1]);
         QTest::mouseClick(ac, Qt::LeftButton);
-        QCOMPARE(f.form.optKind[1].Value, 1.0);
-        QCOMPARE(f.form.optKind[0].Value, 0.0);
-        // Arrow keys move the choice inside the frame.
+        QVERIFY(f.form.optKind[1].Value == 1 && f.form.optKind[0].Value == 0);
+        // Arrow keys move the choice inside the frame; the model may clear them all.
         ac->setFocus();
         QTest::keyClick(ac, Qt::Key_Up);
-        QCOMPARE(f.form.optKind[0].Value, 1.0);
-        QCOMPARE(f.form.optKind[1].Value, 0.0);
+        QVERIFY(f.form.optKind[0].Value == 1 && f.form.optKind[1].Value == 0);
         f.form.optKind[0].setValue(0);
         f.view.syncFromModel();
         QVERIFY(!dc->isChecked() && !ac->isChecked());
-    }
 
-    void tabFollowsTheControlOrder() {
-        Fixture f;
-        QVERIFY(f.showActive());
+        // Tab follows the control order, not the places.
         f.view.widgetOf(f.form.txtUmax)->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), f.view.widgetOf(f.form.txtUmax));
         const std::vector<const Control*> order = {&f.form.lstLines, &f.form.cmbShape,  &f.form.txtPassWord,
@@ -299,10 +284,8 @@ class DialogViewTest : public QObject {
         QTRY_COMPARE(QApplication::focusWidget(), f.view.widgetOf(f.form.txtName));
 
         // A request made while the window had no view yet is met when it shows.
-        QTemporaryDir dir;
-        FakePlatform platform{dir.path().toStdString()};
-        Ondivel app{platform};
-        TestDialog form{app};
+        uitest::PanelBench b;
+        TestDialog form{b.app};
         form.Show();
         form.txtUmax.SetFocus();
         DialogView view(form);

@@ -41,20 +41,6 @@ template <typename W> W* widget(const OptionView& view, const Control& c) {
 class OptionViewTest : public QObject {
     Q_OBJECT
   private slots:
-    void opensOnTheModelsTabAndTellsTheModelAboutTabChanges() {
-        Bench b;
-        b.f.sstOptions.ListIndex = 2;
-        OptionView view(b.f);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        QCOMPARE(view.tabs()->count(), 3);
-        QCOMPARE(view.tabs()->tabText(1), QStringLiteral("Oscillogrammes"));
-        QCOMPARE(view.tabs()->currentIndex(), 2);
-        snapshot(view, "options_print");
-        view.tabs()->setCurrentIndex(1);
-        QCOMPARE(b.f.sstOptions.ListIndex, 1);
-    }
-
     void checkBoxesAndButtonsWorkWithTheMouseAndTheKeyboard() {
         Bench b;
         OptionView view(b.f);
@@ -74,6 +60,17 @@ class OptionViewTest : public QObject {
         // The access keys of the model's captions are Qt's mnemonics.
         QCOMPARE(tips->text(), QStringLiteral("&Afficher les astuces au démarrage"));
         QVERIFY(widget<QPushButton>(view, b.f.cmdOK)->isDefault());
+
+        // The background sample resets on a double-click or Delete, without a colour dialog.
+        b.f.picColor_Fond.BackColor = RGB(9, 9, 9);
+        auto* sample = widget<ColourSwatch>(view, b.f.picColor_Fond);
+        QTest::mouseDClick(sample, Qt::LeftButton);
+        QCOMPARE(b.f.picColor_Fond.BackColor, Color(kWhite));
+        b.f.picColor_Fond.BackColor = RGB(9, 9, 9);
+        sample->setFocus();
+        QTest::keyClick(sample, Qt::Key_Delete);
+        QCOMPARE(b.f.picColor_Fond.BackColor, Color(kWhite));
+        QVERIFY(b.platform.colorAnswers.empty());
     }
 
     void colourSamplesShowTheModelAndSelectTheirColour() {
@@ -100,35 +97,21 @@ class OptionViewTest : public QObject {
         QCOMPARE(widget<ColourSwatch>(view, b.f.shpColor[2])->colour(), Color(8421504));
     }
 
-    void theBackgroundSampleResetsOnADoubleClickOrDelete() {
-        Bench b;
-        b.f.picColor_Fond.BackColor = RGB(9, 9, 9);
-        OptionView view(b.f);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        auto* sample = widget<ColourSwatch>(view, b.f.picColor_Fond);
-        QTest::mouseDClick(sample, Qt::LeftButton);
-        QCOMPARE(b.f.picColor_Fond.BackColor, Color(kWhite));
-        b.f.picColor_Fond.BackColor = RGB(9, 9, 9);
-        sample->setFocus();
-        QTest::keyClick(sample, Qt::Key_Delete);
-        QCOMPARE(b.f.picColor_Fond.BackColor, Color(kWhite));
-        QVERIFY(b.platform.colorAnswers.empty()); // no colour dialog was asked for
-    }
-
-    void noMarkerGreysTheListsAndMarkersShowAsSymbols() {
+    void opensOnTheModelsTabWhereNoMarkerGreysTheListsAndMarkersShowAsSymbols() {
         Bench b;
         b.f.sstOptions.ListIndex = 2;
         OptionView view(b.f);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QCOMPARE(view.tabs()->count(), 3);
+        QCOMPARE(view.tabs()->tabText(1), QStringLiteral("Oscillogrammes"));
+        QCOMPARE(view.tabs()->currentIndex(), 2);
+        snapshot(view, "options_print");
         auto* glyphs = widget<QComboBox>(view, b.f.cbxMarque[0]);
-        QCOMPARE(glyphs->count(), 5);
-        const QStringList expected{QStringLiteral("\u25C6"), QStringLiteral("\u25CF"),
-                                   QStringLiteral("\u25A1"), QStringLiteral("\u29EB"),
-                                   QStringLiteral("\u25A0")};
-        for (int i = 0; i < 5; ++i)
-            QCOMPARE(glyphs->itemText(i), expected[i]);
+        QStringList items;
+        for (int i = 0; i < glyphs->count(); ++i)
+            items << glyphs->itemText(i);
+        QCOMPARE(items, QStringList({"\u25C6", "\u25CF", "\u25A1", "\u29EB", "\u25A0"}));
         QVERIFY(glyphs->isEnabled());
 
         auto* none = widget<QRadioButton>(view, b.f.optMarqueA[0]);
@@ -143,6 +126,8 @@ class OptionViewTest : public QObject {
         style->setFocus();
         QTest::keyClick(style, Qt::Key_Down);
         QCOMPARE(b.f.cbxStyle[1].ListIndex, 1);
+        view.tabs()->setCurrentIndex(1); // the model hears of tab changes
+        QCOMPARE(b.f.sstOptions.ListIndex, 1);
     }
 };
 

@@ -1,5 +1,6 @@
 // The oscilloscope front panel: its buttons, knobs and terminals reach the model, its lamps and
-// scale displays follow it, and its screen shows the traces.
+// scale displays follow it, and its screen shows the traces. Its F1 key is tried with the main
+// window.
 #include <QtTest>
 
 #include "core/ondivel.h"
@@ -68,16 +69,6 @@ int pixelsOf(const QImage& img, Color c) {
     return n;
 }
 
-void drag(QWidget& w, int pixelsUp) {
-    const QPoint start(w.width() / 2, w.height() / 2);
-    const QPoint end(start.x(), start.y() - pixelsUp);
-    QTest::mousePress(&w, Qt::LeftButton, {}, start);
-    QMouseEvent move(QEvent::MouseMove, QPointF(end), w.mapToGlobal(QPointF(end)), Qt::NoButton,
-                     Qt::LeftButton, {});
-    QApplication::sendEvent(&w, &move);
-    QTest::mouseRelease(&w, Qt::LeftButton, {}, end);
-}
-
 // Source A, a 1 kHz sine of 3 V peak, and source B, a 500 Hz square of 2 V peak, both wired;
 // the globals the source panels would set.
 void wireSources(Ondivel& app) {
@@ -97,7 +88,7 @@ void wireSources(Ondivel& app) {
 class OscilloscopeViewTest : public QObject {
     Q_OBJECT
   private slots:
-    void thePowerSwitchLightsTheStoredModeAndCouplings() {
+    void thePowerSwitchModeAndCouplingButtonsLightTheirLamps() {
         Bench b;
         Shown s(b.scope);
         snapshot(s.view, "scope_off");
@@ -112,15 +103,7 @@ class OscilloscopeViewTest : public QObject {
         QVERIFY(!glowsGreen(*s.view.modeLamp(kInvertLight)));
         QVERIFY(b.scope.couplingLit(0, Coupling::AC) && b.scope.couplingLit(1, Coupling::AC));
 
-        s.click(s.view.powerButton());
-        QVERIFY(!glowsGreen(*s.view.modeLamp(ModeDUAL)));
-        QVERIFY(!s.view.powerButton()->pressedIn());
-    }
-
-    void modeAndCouplingButtonsMoveTheirLamps() {
-        Bench b;
-        Shown s(b.scope);
-        s.click(s.view.powerButton());
+        // Mode and coupling buttons move their lamps.
         s.click(s.view.modeButton(1));
         QVERIFY(glowsGreen(*s.view.modeLamp(ModeADD)));
         QVERIFY(!glowsGreen(*s.view.modeLamp(ModeDUAL)));
@@ -136,6 +119,10 @@ class OscilloscopeViewTest : public QObject {
         s.click(s.view.couplingButton(1));
         QVERIFY(b.scope.couplingLit(1, Coupling::DC));
         QVERIFY(b.scope.couplingLit(0, Coupling::AC));
+
+        s.click(s.view.powerButton());
+        QVERIFY(!glowsGreen(*s.view.modeLamp(ModeCH2)));
+        QVERIFY(!s.view.powerButton()->pressedIn());
     }
 
     void scaleKnobsTurnTheirDisplays() {
@@ -147,7 +134,7 @@ class OscilloscopeViewTest : public QObject {
         QCOMPARE(s.view.knob(KnobSensitivityCH2)->valueText(), QStringLiteral("2 V/div"));
 
         KnobWidget& timeBase = *s.view.knob(KnobTimeBase);
-        drag(timeBase, 30);
+        uitest::dragUp(&timeBase, 30);
         s.view.syncFromModel();
         const QString dragged = s.view.scaleDisplay(0)->shownText();
         QVERIFY(dragged != QStringLiteral("1 ms/div"));
@@ -173,47 +160,24 @@ class OscilloscopeViewTest : public QObject {
         QCOMPARE(s.view.scaleDisplay(2)->shownText(), QStringLiteral("2 V/div"));
         // Position knobs speak in divisions from the centre.
         QCOMPARE(s.view.knob(KnobPositionCH1)->valueText(), QStringLiteral("0,00 div"));
-    }
 
-    void doubleClickingAPositionKnobRecentresOnlyItsChannel() {
-        Bench b;
-        Shown s(b.scope);
-        KnobWidget& ch1 = *s.view.knob(KnobPositionCH1);
-        KnobWidget& ch2 = *s.view.knob(KnobPositionCH2);
-        // End of the 1400-unit scale: seven divisions up.
-        ch1.setFocus();
-        QTest::keyClick(&ch1, Qt::Key_End);
-        ch2.setFocus();
-        QTest::keyClick(&ch2, Qt::Key_End);
+        // Double-clicking a position knob recentres its channel only.
+        KnobWidget& pos1 = *s.view.knob(KnobPositionCH1);
+        KnobWidget& pos2 = *s.view.knob(KnobPositionCH2);
+        for (KnobWidget* k : {&pos1, &pos2}) { // end of the 1400-unit scale: seven divisions up
+            k->setFocus();
+            QTest::keyClick(k, Qt::Key_End);
+        }
         s.view.syncFromModel();
-        QCOMPARE(ch1.valueText(), QStringLiteral("+7,00 div"));
-        QCOMPARE(b.app.g.PositionCH1, 700.0);
-
-        QTest::mouseDClick(&ch1, Qt::LeftButton, {}, ch1.rect().center());
+        QCOMPARE(pos1.valueText(), QStringLiteral("+7,00 div"));
+        QTest::mouseDClick(&pos1, Qt::LeftButton, {}, pos1.rect().center());
         s.view.syncFromModel();
-        QCOMPARE(ch1.valueText(), QStringLiteral("0,00 div"));
+        QCOMPARE(pos1.valueText(), QStringLiteral("0,00 div"));
         QCOMPARE(b.app.g.PositionCH1, 0.0);
-        QCOMPARE(ch2.valueText(), QStringLiteral("+7,00 div"));
+        QCOMPARE(pos2.valueText(), QStringLiteral("+7,00 div"));
     }
 
-    void theScreenShowsBothTracesInTheirColours() {
-        Bench b;
-        Shown s(b.scope);
-        const QImage dark = s.view.screen()->grab().toImage();
-        QCOMPARE(pixelsOf(dark, b.app.g.CouleurA), 0);
-
-        s.click(s.view.powerButton());
-        for (int i = 0; i < 3; ++i)
-            s.click(s.view.terminal(i));
-        wireSources(b.app);
-        s.view.syncFromModel();
-        const QImage lit = s.view.screen()->grab().toImage();
-        QVERIFY(pixelsOf(lit, b.app.g.CouleurA) > 300);
-        QVERIFY(pixelsOf(lit, b.app.g.CouleurB) > 300);
-        snapshot(s.view, "scope_dual");
-    }
-
-    void thePanelScalesWithTheZoomAndTheScreenDominates() {
+    void theScreenDominatesThePanelAndShowsBothTracesInTheirColours() {
         Bench b;
         Shown s(b.scope, 1.5);
         QCOMPARE(s.view.designSize(), QSize(700, 520));
@@ -223,26 +187,20 @@ class OscilloscopeViewTest : public QObject {
         // Five by four like the screen's coordinates, so divisions stay square.
         QVERIFY(std::abs(screen.width() * 4 - screen.height() * 5) <= 8);
         QCOMPARE(s.view.knob(KnobTimeBase)->width(), 75);
+        QCOMPARE(screen.toolTip(),
+                 QStringLiteral("Double-cliquez sur l'écran pour afficher en plein écran."));
+        QCOMPARE(s.view.powerButton()->toolTip(), QStringLiteral("Bouton Marche/Arrêt"));
+        QCOMPARE(pixelsOf(screen.grab().toImage(), b.app.g.CouleurA), 0);
 
         s.click(s.view.powerButton());
         for (int i = 0; i < 3; ++i)
             s.click(s.view.terminal(i));
         wireSources(b.app);
         s.view.syncFromModel();
+        const QImage lit = screen.grab().toImage();
+        QVERIFY(pixelsOf(lit, b.app.g.CouleurA) > 300);
+        QVERIFY(pixelsOf(lit, b.app.g.CouleurB) > 300);
         snapshot(s.view, "scope_dual_zoom15");
-    }
-
-    void helpKeyAndTooltipsComeFromTheModel() {
-        Bench b;
-        Shown s(b.scope);
-        s.view.setFocus();
-        QTest::keyClick(&s.view, Qt::Key_F1);
-        QCOMPARE(b.platform.helpRequests.size(), std::size_t(1));
-        QVERIFY(b.platform.helpRequests[0].find("3300") != std::string::npos);
-
-        QCOMPARE(s.view.screen()->toolTip(),
-                 QStringLiteral("Double-cliquez sur l'écran pour afficher en plein écran."));
-        QCOMPARE(s.view.powerButton()->toolTip(), QStringLiteral("Bouton Marche/Arrêt"));
     }
 };
 

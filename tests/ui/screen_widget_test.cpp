@@ -111,7 +111,7 @@ class ScreenWidgetTest : public QObject {
         QVERIFY(near(img.pixelColor(250, 400), b.app.g.CouleurGrille));
     }
 
-    void mouseMovesGiveTheReadoutInScreenUnits() {
+    void mouseEventsGiveTheReadoutThePointerAndTheFullScreen() {
         Bench b;
         user::click(b.app.frmOndivel().chkOn);
         ScreenWidget w(b.app.frmOndivel());
@@ -129,15 +129,17 @@ class ScreenWidgetTest : public QObject {
         const QImage shot = w.grab().toImage();
         const QPointF corner = w.toWidget({readout.Left, readout.Top});
         QVERIFY(near(shot.pixelColor(corner.toPoint() + QPoint(4, 4)), readout.BackColor));
-    }
 
-    void doubleClickOpensTheFullScreenViewAndAClickClosesIt() {
-        Bench b;
-        user::click(b.app.frmOndivel().chkOn);
-        ScreenWidget front(b.app.frmOndivel());
-        front.resize(500, 400);
-        front.show();
-        QTest::mouseDClick(&front, Qt::LeftButton, {}, QPoint(250, 200));
+        // The model's custom pointer is a cross-hair.
+        b.app.frmOndivel().MousePointer = 99;
+        w.syncFromModel();
+        QCOMPARE(w.cursor().shape(), Qt::BitmapCursor);
+        b.app.frmOndivel().MousePointer = 0;
+        w.syncFromModel();
+        QCOMPARE(w.cursor().shape(), Qt::ArrowCursor);
+
+        // A double-click opens the full-screen view, a click there closes it.
+        QTest::mouseDClick(&w, Qt::LeftButton, {}, QPoint(250, 200));
         QVERIFY(b.app.mdi().Mnu_ViewFullScreen.Checked);
         QVERIFY(b.app.frmFullScreen().loaded());
 
@@ -147,17 +149,6 @@ class ScreenWidgetTest : public QObject {
         QTest::mouseClick(&full, Qt::LeftButton, {}, QPoint(300, 200));
         QVERIFY(!b.app.mdi().Mnu_ViewFullScreen.Checked);
         QVERIFY(!b.app.frmFullScreen().loaded());
-    }
-
-    void theModelsCustomPointerIsACrossHair() {
-        Bench b;
-        ScreenWidget w(b.app.frmOndivel());
-        b.app.frmOndivel().MousePointer = 99;
-        w.syncFromModel();
-        QCOMPARE(w.cursor().shape(), Qt::BitmapCursor);
-        b.app.frmOndivel().MousePointer = 0;
-        w.syncFromModel();
-        QCOMPARE(w.cursor().shape(), Qt::ArrowCursor);
     }
 };
 

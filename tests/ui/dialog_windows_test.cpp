@@ -1,13 +1,17 @@
-// The windows of the evaluated mode and the teacher tools on the desktop: each is a dialog view
-// whose controls lie inside the window and whose texts fit their places, and the modal ones run
-// as real modal dialogs through the view manager.
+// The program's dialog windows on the desktop. Those of the evaluated mode and the teacher tools
+// are dialog views whose controls lie inside the window and whose texts fit their places, and the
+// modal ones run as real modal dialogs through the view manager; the tip and About windows forward
+// their buttons to the models and show what the models say.
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QTimer>
 #include <QtTest>
+#include <fstream>
 #include <functional>
 
 #include "core/control.h"
@@ -15,11 +19,15 @@
 #include "core/ondivel.h"
 #include "evaluation/frm_name.h"
 #include "evaluation/frm_pass.h"
+#include "shell/frm_about.h"
+#include "shell/frm_tip.h"
 #include "shell/mdi_ondivel.h"
 #include "shell/program_info.h"
+#include "shell/settings_store.h"
 #include "ui/dialogs/dialog_view.h"
 #include "ui/dialogs/dialog_widgets.h"
 #include "ui/surface/tee_platform.h"
+#include "ui/views/dialog_views.h"
 #include "ui/views/main_window_view.h"
 #include "ui/views/view_factory.h"
 #include "ui/views/view_manager.h"
@@ -67,9 +75,21 @@ struct Program {
     }
 };
 
+QPushButton* buttonCaptioned(QWidget& view, const QString& caption) {
+    for (QPushButton* b : view.findChildren<QPushButton*>())
+        if (b->text() == caption) return b;
+    return nullptr;
+}
+
+bool showsText(QWidget& view, const QString& text) {
+    for (QLabel* l : view.findChildren<QLabel*>())
+        if (l->text() == text) return true;
+    return false;
+}
+
 } // namespace
 
-class EvaluationDialogsTest : public QObject {
+class DialogWindowsTest : public QObject {
     Q_OBJECT
   private slots:
     void everyWindowIsADialogWhoseControlsAndTextsFit() {
@@ -160,7 +180,39 @@ class EvaluationDialogsTest : public QObject {
         // whose bottom is at 160 pixels, and a margin of 8.
         QCOMPARE(tall - small, 168 - 120);
     }
+
+    void theTipWindowWalksTheTipsAndAboutAsksForTheSystemInformation() {
+        uitest::PanelBench b;
+        QDir().mkpath(QString::fromStdString(b.platform.programDir));
+        std::ofstream(b.platform.programDir + "/TipOfDayOndivel.txt", std::ios::binary) << "Un.\r\nDeux.\r\n";
+        b.platform.randomValues = {0.0};
+        FrmTip& tip = b.app.frmTip();
+        tip.Show();
+        TipView view(tip);
+        QVERIFY(showsText(view, "Un."));
+        buttonCaptioned(view, "Astuce &suivante")->click();
+        view.syncFromModel();
+        QVERIFY(showsText(view, "Deux."));
+        auto* box = view.findChild<QCheckBox*>();
+        QVERIFY(box && box->isChecked());
+        box->click();
+        view.syncFromModel();
+        QVERIFY(!box->isChecked());
+        buttonCaptioned(view, "OK")->click();
+        QVERIFY(!tip.loaded());
+        QCOMPARE(ReadIniValue(b.app.g.FichierConfig, "Options", "Show Tips at Startup", ""),
+                 std::string("0"));
+
+        FrmAbout& about = b.app.frmAbout();
+        about.Show();
+        AboutView aboutView(about);
+        QVERIFY(showsText(
+            aboutView,
+            QStringLiteral("Version %1.%2").arg(Ondivel::versionMajor()).arg(Ondivel::versionMinor())));
+        buttonCaptioned(aboutView, "&Infos système...")->click();
+        QCOMPARE(b.platform.systemInformationShown, 1);
+    }
 };
 
-QTEST_MAIN(EvaluationDialogsTest)
-#include "evaluation_dialogs_test.moc"
+QTEST_MAIN(DialogWindowsTest)
+#include "dialog_windows_test.moc"
