@@ -22,8 +22,9 @@ using uitest::snapshot;
 
 namespace {
 
-void place(Control& c, double left, double top, double width, double height) {
+void place(Control& c, double left, double top, double width, double height, const char* caption = "") {
     c.Left = left, c.Top = top, c.Width = width, c.Height = height;
+    c.Caption = caption;
 }
 
 // A small answer window: a frame with two kind options and a number box that refuses letters
@@ -35,12 +36,9 @@ class TestDialog : public Form {
     explicit TestDialog(Ondivel& app) : Form(app, "frmTest") {
         Caption = "Essai";
         Width = 6120, Height = 4260; // a 400 x 250 client area
-        place(fraVoie, 120, 120, 3000, 1800);
-        fraVoie.Caption = "Voie &A";
-        place(optKind[0], 240, 360, 2700, 285);
-        optKind[0].Caption = "Tension continue";
-        place(optKind[1], 240, 700, 2700, 285);
-        optKind[1].Caption = "Tension alternative";
+        place(fraVoie, 120, 120, 3000, 1800, "Voie &A");
+        place(optKind[0], 240, 360, 2700, 285, "Tension continue");
+        place(optKind[1], 240, 700, 2700, 285, "Tension alternative");
         place(txtUmax, 240, 1200, 1200, 330);
         place(lstLines, 3300, 120, 2550, 1500);
         for (const char* line : {"'Exercice 1", "sinus/5/50/CC/1/", "carre/2/100/CC/0/", "CC/3//CC/-2/"})
@@ -51,13 +49,10 @@ class TestDialog : public Form {
         cmbShape.ListIndex = 0;
         place(txtPassWord, 240, 2100, 2000, 330);
         txtPassWord.PasswordChar = "*";
-        place(cmdOK, 2700, 3100, 1400, 375);
-        cmdOK.Caption = "&Valider";
-        place(cmdCancel, 4300, 3100, 1400, 375);
-        cmdCancel.Caption = "&Annuler";
+        place(cmdOK, 2700, 3100, 1400, 375, "&Valider");
+        place(cmdCancel, 4300, 3100, 1400, 375, "&Annuler");
         place(txtName, 240, 2600, 2000, 330);
-        place(lblHint, 240, 3900, 5000, 400);
-        lblHint.Caption = "Info : tout en bas";
+        place(lblHint, 240, 3900, 5000, 400, "Info : tout en bas");
         defaultButton = &cmdOK;
         cancelButton = &cmdCancel;
 
@@ -136,8 +131,7 @@ class DialogViewTest : public QObject {
 
         const int fontAtOne = f.view.font().pixelSize();
         f.view.setFixedSize(f.view.designSize() * 2);
-        f.view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+        QVERIFY(uitest::exposed(f.view));
         QCOMPARE(f.view.widgetOf(f.form.cmdOK)->geometry(), QRect(360, 413, 187, 50));
         QCOMPARE(dc->geometry(), QRect(16, 32, 360, 38));
         QCOMPARE(f.view.font().pixelSize(), 2 * fontAtOne);

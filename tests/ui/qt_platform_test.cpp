@@ -95,38 +95,20 @@ class QtPlatformTest : public QObject {
         qputenv("USERNAME", username);
     }
 
-    void messageBoxesAreFrenchWithTheAskedButtonsAndIcon() {
-        struct Case {
-            int flags;
-            QStringList buttons; // sorted
-            QMessageBox::Icon icon;
-            const char* byDefault;
-            int closed; // the answer when closed without a button
-        };
-        const Case cases[] = {
-            {vbYesNo | vbQuestion, {"Non", "Oui"}, QMessageBox::Question, "Oui", vbNo},
-            // 256: the second button is the default.
-            {vbYesNoCancel | vbExclamation | 256,
-             {"Annuler", "Non", "Oui"},
-             QMessageBox::Warning,
-             "Non",
-             vbCancel},
-            {vbInformation, {"OK"}, QMessageBox::Information, "OK", vbOK},
-            {vbCritical, {"OK"}, QMessageBox::Critical, "OK", vbOK},
-            {vbOKCancel, {"Annuler", "OK"}, QMessageBox::NoIcon, "OK", vbCancel},
-        };
-        for (const Case& c : cases) {
-            const auto box = buildMessageBox("?", c.flags, "");
-            QStringList texts;
-            for (const QAbstractButton* b : box->buttons())
-                texts << b->text();
-            texts.sort();
-            QCOMPARE(texts, c.buttons);
-            QCOMPARE(box->icon(), c.icon);
-            QCOMPARE(box->defaultButton()->text(), QString(c.byDefault));
-            QCOMPARE(box->windowTitle(), QString("Ondivel")); // an empty title is the program's name
-            QCOMPARE(messageBoxAnswer(*box, nullptr), c.closed);
-        }
+    void messageBoxesAreFrenchAndAnswerWhatWasClicked() {
+        // Closed without a button, a box answers No when it has no Cancel; 256 makes the second
+        // button the default; an empty title is the program's name.
+        const auto yesNo = buildMessageBox("?", vbYesNo | vbQuestion, "");
+        QCOMPARE(yesNo->icon(), QMessageBox::Question);
+        QCOMPARE(yesNo->defaultButton()->text(), QString("Oui"));
+        QCOMPARE(yesNo->windowTitle(), QString("Ondivel"));
+        QCOMPARE(messageBoxAnswer(*yesNo, nullptr), int(vbNo));
+        const auto three =
+            buildMessageBox("?", vbYesNoCancel | vbExclamation | 256, "Ondivel - Mot de passe");
+        QCOMPARE(three->buttons().size(), 3);
+        QCOMPARE(three->defaultButton()->text(), QString("Non"));
+        QCOMPARE(messageBoxAnswer(*three, nullptr), int(vbCancel));
+
         QtPlatform platform;
         for (auto [flags, press, answer] : {std::tuple{vbYesNo | vbQuestion, "Non", vbNo},
                                             {vbYesNoCancel | vbMsgBoxSetForeground, "Oui", vbYes},

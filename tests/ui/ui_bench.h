@@ -44,11 +44,16 @@ inline void snapshot(QWidget& w, const QString& name) {
     if (!dir.isEmpty()) w.grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
 }
 
+// Shows a widget; whether it was exposed.
+inline bool exposed(QWidget& w) {
+    w.show();
+    return QTest::qWaitForWindowExposed(&w);
+}
+
 // Shows a view at `zoom` times its design size; whether it was exposed.
 template <class View> bool shown(View& view, double zoom = 1) {
     view.resize(view.designSize() * zoom);
-    view.show();
-    return QTest::qWaitForWindowExposed(&view);
+    return exposed(view);
 }
 
 // Presses at `from`, moves to `to` with the button held, and releases there.

@@ -28,9 +28,6 @@ QColor centre(QWidget& w) {
 // A knob of 0..max (600 of the generator's 1200 by default) that logs its events with the value
 // seen, on a 60-pixel widget.
 struct LoggedKnob {
-    QTemporaryDir dir;
-    FakePlatform platform{dir.path().toStdString()};
-    Ondivel app{platform};
     Control knob{ControlKind::Knob, "Potentio", 0};
     std::vector<std::string> log;
     std::unique_ptr<KnobWidget> w;
