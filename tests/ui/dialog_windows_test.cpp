@@ -29,7 +29,6 @@
 #include "shell/frm_tip.h"
 #include "shell/mdi_ondivel.h"
 #include "shell/program_info.h"
-#include "shell/settings_store.h"
 #include "ui/dialogs/dialog_view.h"
 #include "ui/dialogs/dialog_widgets.h"
 #include "ui/surface/tee_platform.h"
@@ -220,11 +219,10 @@ class DialogWindowsTest : public QObject {
         QVERIFY(box && box->isChecked());
         box->click();
         view.syncFromModel();
+        QCOMPARE(tip.chkLoadTipsAtStartup.Value, kUnchecked);
         QVERIFY(!box->isChecked());
         buttonCaptioned(view, "OK")->click();
         QVERIFY(!tip.loaded());
-        QCOMPARE(ReadIniValue(b.app.g.FichierConfig, "Options", "Show Tips at Startup", ""),
-                 std::string("0"));
 
         FrmAbout& about = b.app.frmAbout();
         about.Show();
