@@ -73,13 +73,17 @@ struct Program {
         app.mdi().Show();
         views.syncNow();
     }
-    // The oscilloscope on in CH1 with its cables, a generator on and wired to CH1, at `timeBase`;
-    // returns once the panels are painted.
-    void bench(const std::string& timeBase) {
-        uitest::clickAll({&scope.chkOn, &scope.cmdVoie[0], &scope.cmdVoie[0], &scope.imgBorne[0],
-                          &scope.imgBorne[2], &app.frmToolBox().optConnexion[1]});
-        uitest::clickAll({&app.frmGBFA().chkOn, &app.frmGBFA().imgBorne[0], &app.frmGBFA().imgBorne[1]});
+    // The oscilloscope on in CH1 at `timeBase`: the spot starts its sweep from the left.
+    void sweepAt(const std::string& timeBase) {
+        uitest::clickAll({&scope.chkOn, &scope.cmdVoie[0], &scope.cmdVoie[0]});
         timeBaseAt(timeBase);
+    }
+    // Besides, its cables in and a generator on and wired to CH1; returns once the panels are
+    // painted.
+    void bench(const std::string& timeBase) {
+        uitest::clickAll({&scope.imgBorne[0], &scope.imgBorne[2], &app.frmToolBox().optConnexion[1]});
+        uitest::clickAll({&app.frmGBFA().chkOn, &app.frmGBFA().imgBorne[0], &app.frmGBFA().imgBorne[1]});
+        sweepAt(timeBase);
         views.syncNow();
         QVERIFY(QTest::qWaitForWindowExposed(&views.mainWindow()));
         // 200 ms without a panel's paint, the screen aside (the sweep repaints it all the time).
@@ -112,10 +116,9 @@ class FramePacingTest : public QObject {
             ++ticks;
             sweep();
         };
-        p.bench("10 ms/div");
+        p.sweepAt("10 ms/div");
         QVERIFY(p.scope.tmrSpot.timerRunning());
         QCOMPARE(p.scope.tmrSpot.Interval, 1);
-        ticks = 0;
         const int syncsBefore = p.views.syncCount();
         QElapsedTimer elapsed;
         elapsed.start();
@@ -137,7 +140,7 @@ class FramePacingTest : public QObject {
 
     void theSpotMovesAtRealSpeedAndTheProgramAnswers() {
         Program p;
-        p.bench("0.1 s/div"); // 1000 units a second
+        p.sweepAt("0.1 s/div"); // 1000 units a second: no wrap to the left within the second
         const double start = p.app.g.PositionSpot;
         QElapsedTimer elapsed;
         elapsed.start();
@@ -159,22 +162,24 @@ class FramePacingTest : public QObject {
         QVERIFY2(travelled <= expected + 1 && travelled >= expected - 200,
                  qPrintable(QString("%1 units in %2 ms").arg(travelled).arg(expected)));
 
-        // The sweeping spot repaints the screen alone: the panels, knobs, buttons and terminals
-        // around it stay as they were.
-        {
-            PaintCounter paints;
-            QTest::qWait(600);
-            const auto [screen, others] = paints.screenAndOthers();
-            QVERIFY2(screen >= 5, qPrintable(QString("%1 screen paints").arg(screen)));
-            QCOMPARE(others, 0);
-        }
-
         // A click still reaches the model and stops the spot.
         user::click(p.scope.cmdPauseSpot);
         QVERIFY(!p.scope.tmrSpot.timerRunning());
         const double held = p.app.g.PositionSpot;
         QTest::qWait(60);
         QCOMPARE(p.app.g.PositionSpot, held);
+    }
+
+    // The panels, knobs, buttons and terminals around the sweeping spot stay as they were.
+    void theSweepingSpotRepaintsTheScreenAlone() {
+        Program p;
+        p.bench("0.1 s/div");
+        PaintCounter paints;
+        QTest::qWait(600);
+        const auto [screen, others] = paints.screenAndOthers();
+        // About sixty frames a second; a loaded machine gives fewer.
+        QVERIFY2(screen >= 5, qPrintable(QString("%1 screen paints").arg(screen)));
+        QCOMPARE(others, 0);
     }
 
     void aStillBenchPaintsNothingButAChangeAWidgetShowsRepaintsIt() {

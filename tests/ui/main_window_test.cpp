@@ -123,7 +123,7 @@ class MainWindowTest : public QObject {
         QVERIFY(!generator->isVisible());
     }
 
-    void keysReachTheModelWithWindowsCodes() {
+    void keysReachTheModelWithWindowsCodesAndZoomThePanels() {
         QCOMPARE(ViewManager::windowsKeyCode(Qt::Key_F12), 123);
         QCOMPARE(ViewManager::shiftMask(Qt::ShiftModifier | Qt::ControlModifier), 3);
         Program p;
@@ -132,10 +132,8 @@ class MainWindowTest : public QObject {
         QTest::keyClick(view, Qt::Key_F1);
         QCOMPARE(p.platform.helpRequests.size(), std::size_t(1));
         QVERIFY(p.platform.helpRequests.back().ends_with("#3300"));
-    }
 
-    void zoomScalesThePanelsAndIsSaved() {
-        Program p;
+        // Ctrl++ and Ctrl+0 zoom every panel; the zoom is saved.
         QMdiSubWindow* sub = p.views.subWindowOf(p.app.frmOndivel());
         const QSize before = p.views.viewOf(p.app.frmOndivel())->size();
         QTest::keyClick(&p.window(), Qt::Key_Plus, Qt::ControlModifier);
