@@ -11,45 +11,38 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(ScriptOutput, OneFailLinePerFailedExpectationAndTheCountOfAll) {
-    const Outcome o = runText("start\n"
-                              "set FrequenceA 1000\n"
-                              "expect FrequenceA == 1000\n"
-                              "\n"
-                              "# a comment\n"
-                              "expect FrequenceA > 5000\n"
-                              "set SignalA \"Sinus\"\n"
-                              "expect SignalA == \"Carre\"\n"
-                              "expect SignalA contains \"in\"\n");
-    EXPECT_EQ(o.output, "FAIL t.scn:6: FrequenceA > 5000 \u2014 got 1000\n"
-                        "FAIL t.scn:8: SignalA == \"Carre\" \u2014 got \"Sinus\"\n");
-    EXPECT_EQ(o.passed, 2);
-    EXPECT_EQ(o.failed, 2);
-}
-
-TEST(ScriptOutput, AnErrorCountsOnceAndEndsOnlyItsScenario) {
-    const Outcome o = runText("expect 1 == 1\n"
-                              "frobnicate now\n"
-                              "expect 1 == 2\n");
-    EXPECT_EQ(o.output, "ERROR t.scn:2: unknown command frobnicate\n");
-    EXPECT_EQ(o.passed, 1);
-    EXPECT_EQ(o.failed, 1);
-}
-
-TEST(ScriptOutput, PrintShowsValuesAsChecksSeeThem) {
-    const Outcome o = runText("start\n"
-                              "set CouleurA 65535\n"
-                              "print CouleurA\n"
-                              "set EntreeBrancheeCH1 false\n"
-                              "print EntreeBrancheeCH1\n"
-                              "set frmOndivel.lblPositionCurseur.Caption \"x = \\\"1,5\\\"\"\n"
-                              "print frmOndivel.lblPositionCurseur.Caption\n"
-                              "print msg.last\n");
-    EXPECT_EQ(o.output, "t.scn:3: CouleurA = 65535\n"
-                        "t.scn:5: EntreeBrancheeCH1 = false\n"
-                        "t.scn:7: frmOndivel.lblPositionCurseur.Caption = \"x = \\\"1,5\\\"\"\n"
-                        "t.scn:8: msg.last = no message box yet\n");
-    EXPECT_EQ(o.failed, 0);
+TEST(ScriptOutput, FailErrorAndPrintLinesAndTheCounts) {
+    struct Case {
+        const char* scenario;
+        const char* output;
+        int passed, failed;
+    };
+    const Case cases[] = {
+        // One FAIL line per failed expectation; blank lines and comments count in the numbering.
+        {"start\nset FrequenceA 1000\nexpect FrequenceA == 1000\n\n# a comment\nexpect FrequenceA > 5000\n"
+         "set SignalA \"Sinus\"\nexpect SignalA == \"Carre\"\nexpect SignalA contains \"in\"\n",
+         "FAIL t.scn:6: FrequenceA > 5000 \u2014 got 1000\n"
+         "FAIL t.scn:8: SignalA == \"Carre\" \u2014 got \"Sinus\"\n",
+         2, 2},
+        // An error counts once and ends only its scenario.
+        {"expect 1 == 1\nfrobnicate now\nexpect 1 == 2\n", "ERROR t.scn:2: unknown command frobnicate\n", 1,
+         1},
+        // Print shows values as checks see them.
+        {"start\nset CouleurA 65535\nprint CouleurA\nset EntreeBrancheeCH1 false\nprint EntreeBrancheeCH1\n"
+         "set frmOndivel.lblPositionCurseur.Caption \"x = \\\"1,5\\\"\"\n"
+         "print frmOndivel.lblPositionCurseur.Caption\nprint msg.last\n",
+         "t.scn:3: CouleurA = 65535\n"
+         "t.scn:5: EntreeBrancheeCH1 = false\n"
+         "t.scn:7: frmOndivel.lblPositionCurseur.Caption = \"x = \\\"1,5\\\"\"\n"
+         "t.scn:8: msg.last = no message box yet\n",
+         0, 0},
+    };
+    for (const Case& c : cases) {
+        const Outcome o = runText(c.scenario);
+        EXPECT_EQ(o.output, c.output) << c.scenario;
+        EXPECT_EQ(o.passed, c.passed) << c.scenario;
+        EXPECT_EQ(o.failed, c.failed) << c.scenario;
+    }
 }
 
 class ScriptFiles : public ::testing::Test {

@@ -22,8 +22,9 @@ using uitest::snapshot;
 
 namespace {
 
-void place(Control& c, double left, double top, double width, double height) {
+void place(Control& c, double left, double top, double width, double height, const char* caption = "") {
     c.Left = left, c.Top = top, c.Width = width, c.Height = height;
+    c.Caption = caption;
 }
 
 // A small answer window: a frame with two kind options and a number box that refuses letters
@@ -35,12 +36,9 @@ class TestDialog : public Form {
     explicit TestDialog(Ondivel& app) : Form(app, "frmTest") {
         Caption = "Essai";
         Width = 6120, Height = 4260; // a 400 x 250 client area
-        place(fraVoie, 120, 120, 3000, 1800);
-        fraVoie.Caption = "Voie &A";
-        place(optKind[0], 240, 360, 2700, 285);
-        optKind[0].Caption = "Tension continue";
-        place(optKind[1], 240, 700, 2700, 285);
-        optKind[1].Caption = "Tension alternative";
+        place(fraVoie, 120, 120, 3000, 1800, "Voie &A");
+        place(optKind[0], 240, 360, 2700, 285, "Tension continue");
+        place(optKind[1], 240, 700, 2700, 285, "Tension alternative");
         place(txtUmax, 240, 1200, 1200, 330);
         place(lstLines, 3300, 120, 2550, 1500);
         for (const char* line : {"'Exercice 1", "sinus/5/50/CC/1/", "carre/2/100/CC/0/", "CC/3//CC/-2/"})
@@ -51,13 +49,10 @@ class TestDialog : public Form {
         cmbShape.ListIndex = 0;
         place(txtPassWord, 240, 2100, 2000, 330);
         txtPassWord.PasswordChar = "*";
-        place(cmdOK, 2700, 3100, 1400, 375);
-        cmdOK.Caption = "&Valider";
-        place(cmdCancel, 4300, 3100, 1400, 375);
-        cmdCancel.Caption = "&Annuler";
+        place(cmdOK, 2700, 3100, 1400, 375, "&Valider");
+        place(cmdCancel, 4300, 3100, 1400, 375, "&Annuler");
         place(txtName, 240, 2600, 2000, 330);
-        place(lblHint, 240, 3900, 5000, 400);
-        lblHint.Caption = "Info : tout en bas";
+        place(lblHint, 240, 3900, 5000, 400, "Info : tout en bas");
         defaultButton = &cmdOK;
         cancelButton = &cmdCancel;
 
@@ -99,10 +94,7 @@ class TestDialog : public Form {
     }
 };
 
-struct Fixture {
-    QTemporaryDir dir;
-    FakePlatform platform{dir.path().toStdString()};
-    Ondivel app{platform};
+struct Fixture : uitest::PanelBench {
     TestDialog form{app};
     DialogView view{form};
 
@@ -139,24 +131,31 @@ class DialogViewTest : public QObject {
 
         const int fontAtOne = f.view.font().pixelSize();
         f.view.setFixedSize(f.view.designSize() * 2);
-        f.view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+        QVERIFY(uitest::exposed(f.view));
         QCOMPARE(f.view.widgetOf(f.form.cmdOK)->geometry(), QRect(360, 413, 187, 50));
         QCOMPARE(dc->geometry(), QRect(16, 32, 360, 38));
         QCOMPARE(f.view.font().pixelSize(), 2 * fontAtOne);
 
         QCOMPARE(f.widget<QLineEdit>(f.form.txtPassWord)->echoMode(), QLineEdit::Password);
-        QCOMPARE(f.widget<QLineEdit>(f.form.txtName)->echoMode(), QLineEdit::Normal);
         QCOMPARE(f.widget<QPushButton>(f.form.cmdOK)->text(), QStringLiteral("&Valider"));
         QVERIFY(f.widget<QPushButton>(f.form.cmdOK)->isDefault());
         snapshot(f.view, "dialog_view_zoom2");
+
+        // The window follows the model's height at its zoom: taller, the hint label is inside
+        // and shown; a hidden control gives no room.
+        f.form.Height = 4260 + 900;
+        f.view.syncFromModel();
+        QCOMPARE(f.view.designSize(), QSize(400, 310));
+        QCOMPARE(f.view.size(), QSize(800, 620));
+        f.form.lblHint.Visible = false;
+        f.form.Height = 4260;
+        f.view.syncFromModel();
+        QCOMPARE(f.view.size(), QSize(800, 500));
     }
 
     void nestedFramesHoldTheControlsWhollyInsideThem() {
-        QTemporaryDir dir;
-        FakePlatform platform{dir.path().toStdString()};
-        Ondivel app{platform};
-        Form form(app, "frmNested");
+        uitest::PanelBench b;
+        Form form(b.app, "frmNested");
         form.Width = 6120, form.Height = 4260;
         FormControl outer(form, ControlKind::Frame, "fraOuter"), inner(form, ControlKind::Frame, "fraInner");
         FormControl deep(form, ControlKind::CheckBox, "chkDeep"),
@@ -175,42 +174,22 @@ class DialogViewTest : public QObject {
         QCOMPARE(view.widgetOf(across)->parentWidget(), &view);
     }
 
-    void theWindowFollowsTheModelsHeightAtItsZoom() {
-        Fixture f;
-        f.view.setFixedSize(f.view.designSize() * 2);
-        // Taller: the hint label is inside now and shown.
-        f.form.Height = 4260 + 900;
-        f.view.syncFromModel();
-        QCOMPARE(f.view.designSize(), QSize(400, 310));
-        QCOMPARE(f.view.size(), QSize(800, 620));
-        // A hidden control gives no room: back to the short window.
-        f.form.lblHint.Visible = false;
-        f.form.Height = 4260;
-        f.view.syncFromModel();
-        QCOMPARE(f.view.size(), QSize(800, 500));
-    }
-
-    void optionButtonsFollowTheModelEvenWhenItClearsThemAll() {
+    void optionButtonsAndTabFollowTheModel() {
         Fixture f;
         QVERIFY(f.showActive());
         auto* dc = f.widget<QRadioButton>(f.form.optKind[0]);
         auto* ac = f.widget<QRadioButton>(f.form.optKind[1]);
         QTest::mouseClick(ac, Qt::LeftButton);
-        QCOMPARE(f.form.optKind[1].Value, 1.0);
-        QCOMPARE(f.form.optKind[0].Value, 0.0);
-        // Arrow keys move the choice inside the frame.
+        QVERIFY(f.form.optKind[1].Value == 1 && f.form.optKind[0].Value == 0);
+        // Arrow keys move the choice inside the frame; the model may clear them all.
         ac->setFocus();
         QTest::keyClick(ac, Qt::Key_Up);
-        QCOMPARE(f.form.optKind[0].Value, 1.0);
-        QCOMPARE(f.form.optKind[1].Value, 0.0);
+        QVERIFY(f.form.optKind[0].Value == 1 && f.form.optKind[1].Value == 0);
         f.form.optKind[0].setValue(0);
         f.view.syncFromModel();
         QVERIFY(!dc->isChecked() && !ac->isChecked());
-    }
 
-    void tabFollowsTheControlOrder() {
-        Fixture f;
-        QVERIFY(f.showActive());
+        // Tab follows the control order, not the places.
         f.view.widgetOf(f.form.txtUmax)->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), f.view.widgetOf(f.form.txtUmax));
         const std::vector<const Control*> order = {&f.form.lstLines, &f.form.cmbShape,  &f.form.txtPassWord,
@@ -299,10 +278,8 @@ class DialogViewTest : public QObject {
         QTRY_COMPARE(QApplication::focusWidget(), f.view.widgetOf(f.form.txtName));
 
         // A request made while the window had no view yet is met when it shows.
-        QTemporaryDir dir;
-        FakePlatform platform{dir.path().toStdString()};
-        Ondivel app{platform};
-        TestDialog form{app};
+        uitest::PanelBench b;
+        TestDialog form{b.app};
         form.Show();
         form.txtUmax.SetFocus();
         DialogView view(form);

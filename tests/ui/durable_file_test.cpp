@@ -1,12 +1,14 @@
-// Results files shared by several programs: two pupils' programs appending at the same moment
-// must interleave whole blocks of lines, and a program killed in the middle of an evaluation must
-// leave every block it wrote before intact.
+// Results files shared by several programs: two pupils' programs appending at the same moment must
+// interleave whole blocks of lines, and a program killed, or a disk filling up, in the middle of an
+// evaluation must leave every block written before intact, with no torn half-block.
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,7 +18,7 @@ using namespace ondivel;
 
 namespace {
 
-// One oscillogram's record as the evaluation writes it: several lines in one append.
+// One oscillogram's record as the evaluation writes it: four lines in one append.
 std::string block(char writer, int n) {
     std::ostringstream out;
     out << writer << n << " Voie A : Signal : Sinus ; Ua = 5,0 ; Fa = 50,0\r\n";
@@ -26,7 +28,7 @@ std::string block(char writer, int n) {
     return out.str();
 }
 
-// Runs `body` in a child process and returns its exit status (or the signal that ended it).
+// Runs `body` in a child process.
 template <typename Body> pid_t spawn(Body body) {
     const pid_t pid = ::fork();
     if (pid == 0) {
@@ -36,11 +38,20 @@ template <typename Body> pid_t spawn(Body body) {
     return pid;
 }
 
-std::vector<std::string> linesOf(const std::string& path) {
+bool exitedCleanly(pid_t pid) {
+    int status = 0;
+    return ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+std::string contentOf(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> linesOf(const std::string& path) {
+    std::istringstream in(contentOf(path));
     std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line))
+    for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     return lines;
 }
@@ -49,53 +60,48 @@ std::vector<std::string> linesOf(const std::string& path) {
 
 class DurableFileTest : public QObject {
     Q_OBJECT
+    QTemporaryDir dir_;
+    std::string path_;
+
   private slots:
+    void init() { path_ = dir_.filePath(QTest::currentTestFunction()).toStdString(); }
+
     void twoProgramsInterleaveWholeBlocks() {
-        QTemporaryDir dir;
-        const std::string path = dir.filePath("OND_dozavi_3_12_2026_9_5.txt").toStdString();
         constexpr int kBlocks = 400;
         pid_t writers[2];
         for (int w = 0; w < 2; ++w) {
             const char id = static_cast<char>('a' + w);
             writers[w] = spawn([&] {
                 for (int n = 0; n < kBlocks; ++n)
-                    if (!appendDurablyToFile(path, block(id, n))) ::_exit(1);
+                    if (!appendDurablyToFile(path_, block(id, n))) ::_exit(1);
             });
             QVERIFY(writers[w] > 0);
         }
-        for (pid_t pid : writers) {
-            int status = 0;
-            QCOMPARE(::waitpid(pid, &status, 0), pid);
-            QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        }
+        for (pid_t pid : writers)
+            QVERIFY(exitedCleanly(pid));
 
-        const std::vector<std::string> lines = linesOf(path);
+        const std::vector<std::string> lines = linesOf(path_);
         QCOMPARE(static_cast<int>(lines.size()), 2 * kBlocks * 4);
         std::map<char, int> next{{'a', 0}, {'b', 0}};
         for (std::size_t i = 0; i < lines.size(); i += 4) {
             const char id = lines[i][0];
             QVERIFY(next.count(id));
             // The four lines of a block follow each other, whole, in the writer's own order.
-            std::istringstream expected(block(id, next[id]));
-            for (std::size_t k = 0; k < 4; ++k) {
-                std::string want;
-                std::getline(expected, want);
-                QCOMPARE(lines[i + k], want);
-            }
-            ++next[id];
+            std::string expected;
+            for (std::size_t k = 0; k < 4; ++k)
+                expected += lines[i + k] + "\n";
+            QCOMPARE(expected, block(id, next[id]++));
         }
         QCOMPARE(next['a'], kBlocks);
         QCOMPARE(next['b'], kBlocks);
     }
 
     void aProgramKilledMidEvaluationKeepsItsEarlierRecords() {
-        QTemporaryDir dir;
-        const std::string path = dir.filePath("Resultat.txt").toStdString();
         int ready[2];
         QCOMPARE(::pipe(ready), 0);
         const pid_t pid = spawn([&] {
             for (int n = 0; n < 25; ++n)
-                appendDurablyToFile(path, block('a', n));
+                appendDurablyToFile(path_, block('a', n));
             const char done = 1;
             (void)!::write(ready[1], &done, 1);
             for (;;)
@@ -109,14 +115,27 @@ class DurableFileTest : public QObject {
         QVERIFY(WIFSIGNALED(status));
         ::close(ready[0]);
         ::close(ready[1]);
-
-        const std::vector<std::string> lines = linesOf(path);
-        QCOMPARE(static_cast<int>(lines.size()), 25 * 4);
-        QVERIFY(lines.back().find(std::string(52, '*')) != std::string::npos);
+        std::string expected;
+        for (int n = 0; n < 25; ++n)
+            expected += block('a', n);
+        QCOMPARE(contentOf(path_), expected);
     }
 
-    void anUnwritablePlaceIsReported() {
-        QVERIFY(!appendDurablyToFile("/nonexistent-folder/Resultat.txt", block('a', 0)));
+    // The full disk is a file-size limit set in a child process.
+    void aDiskFullMidBlockLeavesTheEarlierRecordsExactly() {
+        const std::string earlier = block('a', 0), next = block('a', 1);
+        QVERIFY(appendDurablyToFile(path_, earlier));
+        QVERIFY(!exitedCleanly(spawn([&] {
+            std::signal(SIGXFSZ, SIG_IGN); // the write fails with EFBIG instead of ending the process
+            const rlimit room{earlier.size() + 20, earlier.size() + 20};
+            ::setrlimit(RLIMIT_FSIZE, &room);
+            ::_exit(appendDurablyToFile(path_, next) ? 0 : 1);
+        })));
+        QCOMPARE(contentOf(path_), earlier);
+        // Written again once there is room, the block lands whole.
+        QVERIFY(appendDurablyToFile(path_, next));
+        QCOMPARE(contentOf(path_), earlier + next);
+        QVERIFY(!appendDurablyToFile("/nonexistent-folder/Resultat.txt", next));
     }
 };
 

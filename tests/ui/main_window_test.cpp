@@ -1,14 +1,12 @@
 // The main window and the view manager: menus built from the model, menu choices and closing
 // going to the model, panels mirrored as sub-windows, model timers, coalesced repaints, keys and
 // the zoom.
-#include <QElapsedTimer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QtTest>
 
 #include "core/ondivel.h"
-#include "core/user_input.h"
 #include "scope/frm_ondivel.h"
 #include "shell/mdi_ondivel.h"
 #include "sources/frm_gbf.h"
@@ -45,12 +43,6 @@ QStringList titles(const QList<QAction*>& actions) {
     return out;
 }
 
-int indexOf(const Control& list, const std::string& text) {
-    for (std::size_t i = 0; i < list.List.size(); ++i)
-        if (list.List[i] == text) return static_cast<int>(i);
-    return -1;
-}
-
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -73,10 +65,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(p.action(p.app.mdi().Mnu_Pref[0])->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
         QCOMPARE(p.action(p.app.mdi().Mnu_Reglages)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
         QVERIFY(p.window().windowTitle().endsWith("Mode libre"));
-    }
 
-    void menuStatesFollowTheModelAfterAChoice() {
-        Program p;
+        // After a choice the states follow the model.
         QAction* fullScreen = p.action(p.app.mdi().Mnu_ViewFullScreen);
         QVERIFY(!fullScreen->isChecked());
         fullScreen->trigger(); // the scripted platform returns from the modal view at once
@@ -89,7 +79,7 @@ class MainWindowTest : public QObject {
         QVERIFY(!p.action(p.app.mdi().Mnu_Volt)->isEnabled());
     }
 
-    void quittingAsksTheModel() {
+    void quittingAsksTheModelAndClosingTheWindowEnds() {
         Program p;
         QSignalSpy ended(&p.views, &ViewManager::programEnded);
         p.platform.messageAnswers = {vbNo};
@@ -100,17 +90,7 @@ class MainWindowTest : public QObject {
         QVERIFY(p.app.mdi().loaded());
         QVERIFY(p.window().isVisible());
         QCOMPARE(ended.count(), 0);
-
-        p.platform.messageAnswers = {vbYes};
-        p.action(p.app.mdi().Mnu_End)->trigger();
-        p.views.syncNow();
-        QVERIFY(p.app.mdi().ended());
-        QCOMPARE(ended.count(), 1);
-    }
-
-    void closingTheWindowEndsTheProgram() {
-        Program p;
-        QSignalSpy ended(&p.views, &ViewManager::programEnded);
+        // Closing the window ends the program without a question.
         QVERIFY(p.window().close());
         p.views.syncNow();
         QVERIFY(p.app.mdi().ended());
@@ -143,54 +123,17 @@ class MainWindowTest : public QObject {
         QVERIFY(!generator->isVisible());
     }
 
-    void modelTimersRunWhileEnabledAndRepaintsAreCoalesced() {
-        Program p;
-        FrmOndivel& scope = p.app.frmOndivel();
-        int ticks = 0;
-        const auto sweep = scope.tmrSpot.on.Timer;
-        scope.tmrSpot.on.Timer = [&] {
-            ++ticks;
-            sweep();
-        };
-        user::click(scope.chkOn);
-        // The time-base knob stands on the index of its list.
-        user::drag(scope.Potentio[5], indexOf(scope.cboBaseTemps, "10 ms/div"));
-        QVERIFY(scope.tmrSpot.timerRunning());
-        const int syncsBefore = p.views.syncCount();
-        QElapsedTimer elapsed;
-        elapsed.start();
-        // A 1 ms timer: forty ticks come quickly even on a loaded machine.
-        QTRY_VERIFY_WITH_TIMEOUT(ticks >= 40, 5000);
-        // At most about sixty repaints a second however fast the model ticks.
-        const qint64 window = elapsed.elapsed();
-        QVERIFY2(p.views.syncCount() - syncsBefore <= window / 16 + 3,
-                 qPrintable(QString("%1 syncs in %2 ms").arg(p.views.syncCount() - syncsBefore).arg(window)));
-
-        user::drag(scope.Potentio[5], indexOf(scope.cboBaseTemps, "1 ms/div"));
-        p.views.syncNow();
-        const int stopped = ticks;
-        QTest::qWait(50);
-        QCOMPARE(ticks, stopped);
-    }
-
-    void keysReachTheModelWithWindowsCodes() {
-        QCOMPARE(ViewManager::windowsKeyCode(Qt::Key_F1), 112);
+    void keysReachTheModelWithWindowsCodesAndZoomThePanels() {
         QCOMPARE(ViewManager::windowsKeyCode(Qt::Key_F12), 123);
-        QCOMPARE(ViewManager::windowsKeyCode(Qt::Key_A), 65);
-        QCOMPARE(ViewManager::windowsKeyCode(Qt::Key_Escape), 27);
-        QCOMPARE(ViewManager::windowsKeyCode(Qt::Key_Left), 37);
         QCOMPARE(ViewManager::shiftMask(Qt::ShiftModifier | Qt::ControlModifier), 3);
-
         Program p;
         FormView* view = p.views.viewOf(p.app.frmOndivel());
         QVERIFY(view);
         QTest::keyClick(view, Qt::Key_F1);
         QCOMPARE(p.platform.helpRequests.size(), std::size_t(1));
         QVERIFY(p.platform.helpRequests.back().ends_with("#3300"));
-    }
 
-    void zoomScalesThePanelsAndIsSaved() {
-        Program p;
+        // Ctrl++ and Ctrl+0 zoom every panel; the zoom is saved.
         QMdiSubWindow* sub = p.views.subWindowOf(p.app.frmOndivel());
         const QSize before = p.views.viewOf(p.app.frmOndivel())->size();
         QTest::keyClick(&p.window(), Qt::Key_Plus, Qt::ControlModifier);

@@ -1,10 +1,8 @@
-// Printing and the clipboard on the desktop: the printout drawn at the printer's resolution into
-// a PDF file, the marker glyphs painted as shapes, the screen picture put on the clipboard.
+// Printing and the grey copy on the desktop: the printout drawn at the printer's resolution into
+// a PDF file, the marker glyphs painted as shapes, the grey screen picture put on the clipboard.
 // A look at the page: ONDIVEL_UI_SNAPSHOTS=/tmp/shots build/tests/ui_print_test, then
 // pdftoppm -png -r 60 /tmp/shots/printout.pdf /tmp/shots/printout
-#include <QClipboard>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -12,7 +10,6 @@
 #include <QtTest>
 
 #include "core/ondivel.h"
-#include "core/testing/fake_platform.h"
 #include "core/user_input.h"
 #include "scope/frm_ondivel.h"
 #include "scope/renderer.h"
@@ -20,40 +17,12 @@
 #include "shell/printout.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/surface/painter_surface.h"
-#include "ui/surface/qt_surface.h"
 #include "ui/surface/tee_platform.h"
+#include "ui_bench.h"
 
 using namespace ondivel;
 
 namespace {
-
-// The oscilloscope on in DUAL with a sine on CH1 and a triangle on CH2, as set by their panels.
-struct Bench {
-    QTemporaryDir dir;
-    FakePlatform platform{dir.path().toStdString()};
-    Ondivel app{platform};
-
-    Bench() {
-        app.g.FichierConfig = (dir.path() + "/ConfOND_eleve1.ini").toStdString();
-        FrmOndivel& scope = app.frmOndivel();
-        scope.Show();
-        user::click(scope.chkOn);
-        for (int plug : {0, 1, 2})
-            user::click(scope.imgBorne[plug]);
-        Globals& g = app.g;
-        g.SignalA = "Sinus";
-        g.AmplitudeA = 5;
-        g.FrequenceA = 250;
-        g.SourceBrancheeA = true;
-        g.SignalB = "Cc";
-        g.AmplitudeB = -3;
-        g.SourceBrancheeB = true;
-        app.WriteIni("Impression", "Style Ligne Voie B", "1");
-        app.WriteIni("Impression", "Motif Marque Voie B", "1");
-        app.WriteIni("Impression", "Taille Marque Voie B", "4");
-        app.RefreshDisplay();
-    }
-};
 
 // A scripted platform whose clipboard keeps the painted picture, as the desktop's would.
 struct PaintedClipboard : TeePlatform {
@@ -62,6 +31,33 @@ struct PaintedClipboard : TeePlatform {
     void setClipboardImage(const Surface& picture) override {
         TeePlatform::setClipboardImage(picture);
         if (const QImage* painted = surfaceImage(&picture)) image = *painted;
+    }
+};
+
+// The oscilloscope on in DUAL with a sine on CH1 and a dashed CH2 line with disc markers on paper,
+// as set by their panels.
+struct Bench {
+    QTemporaryDir dir;
+    PaintedClipboard platform{dir.path().toStdString()};
+    Ondivel app{platform};
+
+    Bench() {
+        app.g.FichierConfig = (dir.path() + "/ConfOND_eleve1.ini").toStdString();
+        FrmOndivel& scope = app.frmOndivel();
+        scope.Show();
+        uitest::clickAll({&scope.chkOn, &scope.imgBorne[0], &scope.imgBorne[1], &scope.imgBorne[2]});
+        Globals& g = app.g;
+        g.SignalA = "Sinus";
+        g.AmplitudeA = 5;
+        g.FrequenceA = 250;
+        g.SignalB = "Cc";
+        g.AmplitudeB = -3;
+        g.SourceBrancheeA = g.SourceBrancheeB = true;
+        for (auto [key, value] : {std::pair{"Style Ligne Voie B", "1"},
+                                  {"Motif Marque Voie B", "1"},
+                                  {"Taille Marque Voie B", "4"}})
+            app.WriteIni("Impression", key, value);
+        app.RefreshDisplay();
     }
 };
 
@@ -146,45 +142,17 @@ class PrintTest : public QObject {
     // The grey copy as painted: grey levels only, on white, signed; the screen is in colour again
     // afterwards.
     void greyCopyHoldsOnlyGreysAndTheScreenComesBack() {
-        QTemporaryDir dir;
-        PaintedClipboard platform(dir.path().toStdString());
-        Ondivel app(platform);
-        app.g.FichierConfig = (dir.path() + "/ConfOND_eleve1.ini").toStdString();
-        FrmOndivel& scope = app.frmOndivel();
-        scope.Show();
-        user::click(scope.chkOn);
-        for (int plug : {0, 1, 2})
-            user::click(scope.imgBorne[plug]);
-        app.g.SignalA = "Sinus";
-        app.g.AmplitudeA = 5;
-        app.g.FrequenceA = 1000;
-        app.g.SourceBrancheeA = true;
-        app.RefreshDisplay();
-
-        CopyScreenToClipboard(app, 1);
+        Bench bench;
+        PaintedClipboard& platform = bench.platform;
+        CopyScreenToClipboard(bench.app, 1);
         QVERIFY(!platform.image.isNull());
         QVERIFY(onlyGreys(platform.image));
         QCOMPARE(platform.image.pixelColor(2, 2), QColor(Qt::white));
         const QByteArray shots = qgetenv("ONDIVEL_UI_SNAPSHOTS");
         if (!shots.isEmpty()) platform.image.save(QString::fromUtf8(shots) + "/clipboard_grey.png");
-        const QImage* after = surfaceImage(&scope.screen());
+        const QImage* after = surfaceImage(&bench.app.frmOndivel().screen());
         QVERIFY(after);
         QVERIFY(!onlyGreys(*after));
-    }
-
-    void copiesTheScreenPictureToTheClipboard() {
-        QtSurface screen(QSize(400, 320));
-        screen.setScale(kScreenLeft, kScreenTop, kScreenRight, kScreenBottom);
-        screen.setBackColor(RGB(0, 0, 255));
-        screen.clear();
-        screen.line(-500, 0, 500, 0, RGB(255, 0, 0));
-        QtPlatform qt;
-        qt.clearClipboard();
-        qt.setClipboardImage(screen);
-        const QImage copied = QGuiApplication::clipboard()->image();
-        QCOMPARE(copied.size(), QSize(400, 320));
-        QCOMPARE(copied.pixelColor(10, 10), QColor(0, 0, 255));
-        QCOMPARE(copied.pixelColor(QPoint(200, screen.toDevice(0, 0).toPoint().y())), QColor(255, 0, 0));
     }
 };
 

@@ -1,15 +1,15 @@
-// The desktop platform: where it finds folders, how it asks questions, its clock, its store,
-// the programs it starts and the files it fetches. Runs offscreen; never touches the real home
-// folder (QSettings and every override point at temporary folders).
+// The desktop platform: where it finds folders, how it asks questions, its clock, its store, the
+// programs it starts, the sounds it plays and the files it fetches. Runs offscreen; never touches
+// the real home folder (QSettings and every override point at temporary folders).
 #include <QAbstractButton>
 #include <QColorDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHelpEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -18,10 +18,13 @@
 #include "core/form.h"
 #include "core/ondivel.h"
 #include "core/testing/fake_platform.h"
+#include "scope/scales.h"
 #include "ui/platform/dialog_texts.h"
 #include "ui/platform/folders.h"
 #include "ui/platform/launcher.h"
 #include "ui/platform/qt_platform.h"
+#include "ui/platform/system_info.h"
+#include "ui/platform/tooltip_filter.h"
 
 using namespace ondivel;
 
@@ -37,19 +40,6 @@ void pressWhenShown(const QString& text) {
     });
 }
 
-QStringList buttonTexts(const QMessageBox& box) {
-    QStringList texts;
-    for (const QAbstractButton* b : box.buttons())
-        texts << b->text();
-    texts.sort();
-    return texts;
-}
-
-class PlainForm : public Form {
-  public:
-    using Form::Form;
-};
-
 } // namespace
 
 class QtPlatformTest : public QObject {
@@ -64,7 +54,7 @@ class QtPlatformTest : public QObject {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, tmp_.filePath("settings"));
     }
 
-    void programFolderPrefersOverrideThenInstallThenSources() {
+    void foldersPreferOverridesThenInstallThenSources() {
         QDir root(tmp_.filePath("install"));
         QVERIFY(root.mkpath("bin") && root.mkpath("share/ondivel"));
         const QString bin = root.filePath("bin");
@@ -72,25 +62,23 @@ class QtPlatformTest : public QObject {
         QCOMPARE(resolveProgramFolder("  ", bin, "/src/resources"), root.filePath("share/ondivel"));
         QCOMPARE(resolveProgramFolder("", tmp_.filePath("elsewhere"), "/src/resources/"),
                  QString("/src/resources"));
+        QCOMPARE(resolveSharedFolder("", "/home/eleve/Documents/"), QString("/home/eleve/Documents"));
+        QCOMPARE(resolveSharedFolder("", ""), QString());
+        const QString info = systemInformationText("/opt/ondivel");
+        QVERIFY(info.contains("Système : ") && info.contains(QString::fromLatin1(qVersion())));
+        QVERIFY(info.contains("Dossier du programme : /opt/ondivel"));
 
         // Run from the build tree (no share folder beside it) the program reads the source resources.
         QtPlatform platform;
         QCOMPARE(QString::fromStdString(platform.programFolder()), sourceResourcesFolder());
-        QVERIFY(QFile::exists(sourceResourcesFolder() + "/Button Click.wav"));
         qputenv("ONDIVEL_PROGRAM_DIR", tmp_.path().toUtf8() + "/");
-        QCOMPARE(QString::fromStdString(platform.programFolder()), tmp_.path());
-    }
-
-    void sharedFoldersFollowOverrides() {
-        QtPlatform platform;
         qputenv("ONDIVEL_APPDATA_DIR", tmp_.filePath("appdata/").toUtf8());
         qputenv("ONDIVEL_DOCUMENTS_DIR", tmp_.filePath("documents").toUtf8());
+        QCOMPARE(QString::fromStdString(platform.programFolder()), tmp_.path());
         QCOMPARE(platform.specialFolder(SpecialFolder::CommonAppData),
                  tmp_.filePath("appdata").toStdString());
         QCOMPARE(platform.specialFolder(SpecialFolder::CommonDocuments),
                  tmp_.filePath("documents").toStdString());
-        QCOMPARE(resolveSharedFolder("", "/home/eleve/Documents/"), QString("/home/eleve/Documents"));
-        QCOMPARE(resolveSharedFolder("", ""), QString());
     }
 
     void logonNameFallsBackToUsernameThenNothing() {
@@ -107,36 +95,47 @@ class QtPlatformTest : public QObject {
         qputenv("USERNAME", username);
     }
 
-    void messageBoxesAreFrenchWithTheAskedButtonsAndIcon() {
-        auto yesNo = buildMessageBox("Voulez-vous quitter ce programme ?", vbYesNo | vbQuestion, "Ondivel");
-        QCOMPARE(buttonTexts(*yesNo), QStringList({"Non", "Oui"}));
+    void messageBoxesAreFrenchAndAnswerWhatWasClicked() {
+        // Closed without a button, a box answers No when it has no Cancel; 256 makes the second
+        // button the default; an empty title is the program's name.
+        const auto yesNo = buildMessageBox("?", vbYesNo | vbQuestion, "");
         QCOMPARE(yesNo->icon(), QMessageBox::Question);
         QCOMPARE(yesNo->defaultButton()->text(), QString("Oui"));
-        QCOMPARE(messageBoxAnswer(*yesNo, nullptr), int(vbNo)); // closed without a button
-
-        auto three = buildMessageBox("?", vbYesNoCancel | vbExclamation | 256, "");
-        QCOMPARE(buttonTexts(*three), QStringList({"Annuler", "Non", "Oui"}));
-        QCOMPARE(three->icon(), QMessageBox::Warning);
-        QCOMPARE(three->defaultButton()->text(), QString("Non")); // second button is the default
-        QCOMPARE(three->windowTitle(), QString("Ondivel"));
+        QCOMPARE(yesNo->windowTitle(), QString("Ondivel"));
+        QCOMPARE(messageBoxAnswer(*yesNo, nullptr), int(vbNo));
+        const auto three =
+            buildMessageBox("?", vbYesNoCancel | vbExclamation | 256, "Ondivel - Mot de passe");
+        QCOMPARE(three->buttons().size(), 3);
+        QCOMPARE(three->defaultButton()->text(), QString("Non"));
         QCOMPARE(messageBoxAnswer(*three, nullptr), int(vbCancel));
 
-        auto info =
-            buildMessageBox("Le mot de passe saisi est faux.", vbInformation, "Ondivel - Mot de passe");
-        QCOMPARE(buttonTexts(*info), QStringList({"OK"}));
-        QCOMPARE(info->icon(), QMessageBox::Information);
-        QCOMPARE(buildMessageBox("x", vbCritical, "t")->icon(), QMessageBox::Critical);
-        QCOMPARE(buildMessageBox("x", vbOKCancel, "t")->icon(), QMessageBox::NoIcon);
+        QtPlatform platform;
+        for (auto [flags, press, answer] : {std::tuple{vbYesNo | vbQuestion, "Non", vbNo},
+                                            {vbYesNoCancel | vbMsgBoxSetForeground, "Oui", vbYes},
+                                            {vbOKCancel, "Annuler", vbCancel}}) {
+            pressWhenShown(press);
+            QCOMPARE(platform.messageBox("Voulez-vous imprimer ?", flags, "Ondivel"), int(answer));
+        }
     }
 
-    void messageBoxReturnsTheClickedAnswer() {
-        QtPlatform platform;
-        pressWhenShown("Non");
-        QCOMPARE(platform.messageBox("Voulez-vous imprimer ?", vbYesNo | vbQuestion, "Ondivel"), int(vbNo));
-        pressWhenShown("Oui");
-        QCOMPARE(platform.messageBox("?", vbYesNoCancel | vbMsgBoxSetForeground, "Ondivel"), int(vbYes));
-        pressWhenShown("Annuler");
-        QCOMPARE(platform.messageBox("?", vbOKCancel, "Ondivel"), int(vbCancel));
+    void tooltipsWrapWhenLongAndAllGoWhenSwitchedOff() {
+        QCOMPARE(ToolTipFilter::wrapped("Court", 200, 40), QString("Court"));
+        const QString wrapped =
+            ToolTipFilter::wrapped("Une phrase <longue> & large\nsur deux lignes", 200, 420);
+        QVERIFY(wrapped.startsWith("<table width=\"200\">"));
+        QVERIFY(wrapped.contains("&lt;longue&gt; &amp; large<br>sur deux lignes"));
+        // A tip already written in rich text is the author's layout.
+        QCOMPARE(ToolTipFilter::wrapped("<b>Gras</b>", 200, 900), QString("<b>Gras</b>"));
+
+        ToolTipFilter filter;
+        QWidget widget;
+        widget.setToolTip("Pour allumer l'oscilloscope.");
+        widget.installEventFilter(&filter);
+        QHelpEvent event(QEvent::ToolTip, QPoint(1, 1), QPoint(1, 1));
+        filter.configure(false, 200);
+        QVERIFY(filter.eventFilter(&widget, &event));
+        filter.configure(true, 200);
+        QVERIFY(!filter.eventFilter(&widget, &event)); // short: Qt shows it as it is
     }
 
     void fileFiltersBecomeQtNameFilters() {
@@ -156,7 +155,6 @@ class QtPlatformTest : public QObject {
         });
         // Red 10, green 20, blue 30 is 0x1E140A in the program's colours.
         QCOMPARE(platform.colorDialog(0x1E140A).value_or(0), Color(0x1E140A));
-        QCOMPARE(QColorDialog::customColor(0), QColor(0, 0, 0));
         QCOMPARE(QColorDialog::customColor(1), QColor(15, 15, 15));
         QCOMPARE(QColorDialog::customColor(15), QColor(225, 225, 225));
     }
@@ -174,19 +172,14 @@ class QtPlatformTest : public QObject {
         QVERIFY(!QDir(tmp_.filePath("settings")).isEmpty());
     }
 
-    void clockCountsNanosecondsForward() {
+    void clockCountsNanosecondsForwardAndRandomSpreads() {
         QtPlatform platform;
-        QCOMPARE(platform.counterFrequency(), std::int64_t(1'000'000'000));
         const std::int64_t start = platform.counterValue();
         QThread::msleep(30);
         const std::int64_t elapsed = platform.counterValue() - start;
         QVERIFY2(elapsed >= 30'000'000 && elapsed < 2'000'000'000, qPrintable(QString::number(elapsed)));
-        std::int64_t previous = platform.counterValue();
-        for (int i = 0; i < 1000; ++i) {
-            const std::int64_t now = platform.counterValue();
-            QVERIFY(now >= previous);
-            previous = now;
-        }
+        for (std::int64_t i = 0, previous = 0, now = 0; i < 1000; ++i, previous = now)
+            QVERIFY((now = platform.counterValue()) >= previous);
         const double wall = platform.wallClockSeconds();
         QVERIFY(wall >= 0 && wall < 86400);
         double low = 1, high = 0;
@@ -200,42 +193,43 @@ class QtPlatformTest : public QObject {
 
     void launchedProgramsAreFoundAndClosedByTitle() {
         Launcher launcher({"no-such-calculator-here", "sleep 30"});
+        QVERIFY(launcher.calculatorAvailable());
         QVERIFY(!launcher.windowExists("Calculatrice"));
         QVERIFY(launcher.launch("Calc.exe"));
         QVERIFY(launcher.windowExists("Calculatrice"));
         launcher.closeWindow("Calculatrice");
         QVERIFY(!launcher.windowExists("Calculatrice"));
-
         QVERIFY(launcher.launch("sleep 30"));
         QVERIFY(launcher.windowExists("sleep"));
         launcher.closeWindow("sleep");
         QTRY_VERIFY(!launcher.windowExists("sleep"));
-
         // A program that ended by itself no longer has a window.
         QVERIFY(launcher.launch("sleep 0.05"));
         QTRY_VERIFY_WITH_TIMEOUT(!launcher.windowExists("sleep"), 3000);
+
+        Launcher none({"no-such-calculator-here"});
+        QVERIFY(!none.calculatorAvailable());
+        for (const QString& command : {QString("Calc.exe"), QString("no-such-program-here --flag"),
+                                       "NotePad.exe " + tmp_.filePath("absent.txt"), QString("   ")})
+            QVERIFY2(!none.launch(command), qPrintable(command));
+        QVERIFY(!none.windowExists("Calculatrice"));
     }
 
-    void launchFailsWithoutAProgramToStart() {
-        Launcher noCalculator({"no-such-calculator-here"});
-        QVERIFY(!noCalculator.calculatorAvailable());
-        QVERIFY(Launcher({"no-such-calculator-here", "sleep 30"}).calculatorAvailable());
-        QVERIFY(!noCalculator.launch("Calc.exe"));
-        QVERIFY(!noCalculator.windowExists("Calculatrice"));
-        QVERIFY(!noCalculator.launch("no-such-program-here --flag"));
-        QVERIFY(!noCalculator.launch("NotePad.exe " + tmp_.filePath("absent.txt")));
-        QVERIFY(!noCalculator.launch("   "));
-    }
-
-    void soundNeverBlocksAndNeedsAFile() {
+    void soundNeverBlocksAndAMissingOneIsSimplyNotHeard() {
         QtPlatform platform;
-        QVERIFY(!platform.playSound(tmp_.filePath("absent.wav").toStdString()));
         const std::string click = (sourceResourcesFolder() + "/Button Click.wav").toStdString();
         QElapsedTimer timer;
         timer.start();
         for (int i = 0; i < 5; ++i)
             QVERIFY(platform.playSound(click)); // each one cuts the previous
         QVERIFY2(timer.elapsed() < 500, "playing a click must not wait for it to end");
+
+        // Installed without its click sound: nothing is heard and nothing is asked.
+        qputenv("ONDIVEL_PROGRAM_DIR", tmp_.filePath("empty").toUtf8());
+        Ondivel app(platform);
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(!PlayClick(app, ClickSoundPath(app)));
+        QVERIFY(!QApplication::activeModalWidget());
     }
 
     void downloadWritesTheFileOrFailsSilently() {
@@ -250,7 +244,6 @@ class QtPlatformTest : public QObject {
         QFile got(copy);
         QVERIFY(got.open(QIODevice::ReadOnly));
         QCOMPARE(got.readAll(), QByteArray("Version=4.10\r\n"));
-
         const QString none = tmp_.filePath("none.txt");
         QVERIFY(!platform.download("http://127.0.0.1:1/version.txt", none.toStdString()));
         QVERIFY(!QFile::exists(none));
@@ -259,19 +252,16 @@ class QtPlatformTest : public QObject {
     void showModalReturnsWhenTheFormCloses() {
         FakePlatform fake(tmp_.filePath("fake").toStdString());
         Ondivel app(fake);
-        PlainForm form(app, "frmEssai");
+        Form form(app, "frmEssai");
         QtPlatform platform;
-
         form.Show();
         QTimer::singleShot(30, [&] { form.Hide(); });
         platform.showModal(form);
         QVERIFY(!form.Visible);
-
         form.Show();
         QTimer::singleShot(30, [&] { form.Unload(); });
         platform.showModal(form);
         QVERIFY(!form.loaded());
-
         Form* ran = nullptr;
         platform.setModalRunner([&](Form& f) { ran = &f; });
         form.Show();

@@ -120,13 +120,9 @@ class QuickPaintingTest : public QObject {
             QVERIFY2((naiveTop < 0) == (quickTop < 0), qPrintable(QStringLiteral("column %1").arg(x)));
             if (naiveTop < 0) continue;
             ++inkedColumns;
+            const QString where = QStringLiteral("column %1: naive %2-%3, quick %4-%5");
             QVERIFY2(std::abs(naiveTop - quickTop) <= 1 && std::abs(naiveBottom - quickBottom) <= 1,
-                     qPrintable(QStringLiteral("column %1: naive %2-%3, quick %4-%5")
-                                    .arg(x)
-                                    .arg(naiveTop)
-                                    .arg(naiveBottom)
-                                    .arg(quickTop)
-                                    .arg(quickBottom)));
+                     qPrintable(where.arg(x).arg(naiveTop).arg(naiveBottom).arg(quickTop).arg(quickBottom)));
         }
         QVERIFY(inkedColumns > 1800); // the traces run across the screen
 

@@ -1,9 +1,10 @@
 #pragma once
 // What the widget tests share: a fresh program on the fake platform over a temporary folder, with
-// the toolbox shown and nothing wired, and pictures of the views for a look
-// (ONDIVEL_UI_SNAPSHOTS=/tmp/shots build/tests/ui_<name>).
+// the toolbox shown and nothing wired; showing a view at a zoom; mouse drags; and pictures of the
+// views for a look (ONDIVEL_UI_SNAPSHOTS=/tmp/shots build/tests/ui_<name>).
 #include <QTemporaryDir>
 #include <QtTest>
+#include <initializer_list>
 
 #include "core/ondivel.h"
 #include "core/testing/fake_platform.h"
@@ -32,9 +33,43 @@ struct PanelBench {
     }
 };
 
+// The user's clicks on each control in turn.
+inline void clickAll(std::initializer_list<Control*> controls) {
+    for (Control* c : controls)
+        user::click(*c);
+}
+
 inline void snapshot(QWidget& w, const QString& name) {
     const QByteArray dir = qgetenv("ONDIVEL_UI_SNAPSHOTS");
     if (!dir.isEmpty()) w.grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
+}
+
+// Shows a widget; whether it was exposed.
+inline bool exposed(QWidget& w) {
+    w.show();
+    return QTest::qWaitForWindowExposed(&w);
+}
+
+// Shows a view at `zoom` times its design size; whether it was exposed.
+template <class View> bool shown(View& view, double zoom = 1) {
+    view.resize(view.designSize() * zoom);
+    return exposed(view);
+}
+
+// Presses at `from`, moves to `to` with the button held, and releases there.
+inline void drag(QWidget* w, QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton,
+                 Qt::KeyboardModifiers mods = {}) {
+    QTest::mousePress(w, button, mods, from);
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), w->mapToGlobal(QPointF(to)), Qt::NoButton, button, mods);
+    QApplication::sendEvent(w, &move);
+    QTest::mouseRelease(w, button, mods, to);
+}
+
+// A drag from the centre, `pixelsUp` straight up.
+inline void dragUp(QWidget* w, int pixelsUp, Qt::MouseButton button = Qt::LeftButton,
+                   Qt::KeyboardModifiers mods = {}) {
+    const QPoint c(w->width() / 2, w->height() / 2);
+    drag(w, c, c - QPoint(0, pixelsUp), button, mods);
 }
 
 } // namespace ondivel::uitest
