@@ -9,8 +9,8 @@
 #include "app_fixture.h"
 #include "scope/bench_fixture.h"
 #include "scope/renderer.h"
-#include "shell/mdi_ondivel.h"
 #include "shell/grey_level.h"
+#include "shell/mdi_ondivel.h"
 #include "shell/printout.h"
 
 namespace ondivel {

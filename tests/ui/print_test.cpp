@@ -14,6 +14,7 @@
 #include "scope/frm_ondivel.h"
 #include "scope/renderer.h"
 #include "shell/clipboard_copy.h"
+#include "shell/grey_level.h"
 #include "shell/printout.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/surface/painter_surface.h"
@@ -113,14 +114,14 @@ class PrintTest : public QObject {
 
         // −3 V at 2 V/div: 1.5 divisions down, drawn dashed in the CH2 colour; a disc marker of
         // 16 points at x = −474 (the 13th sample) covers its centre and spreads above and below the line.
-        const QColor ch2 = qcolor(bench.app.g.CouleurB);
+        const QColor ch2 = qcolor(InkOnPaper(bench.app.g.CouleurB));
         const QPointF disc = page.toDevice(-474, -150);
         QCOMPARE(image.pixelColor(disc.toPoint()), ch2);
         QCOMPARE(image.pixelColor((disc + QPointF(0, -5)).toPoint()), ch2);
         QCOMPARE(image.pixelColor((disc + QPointF(0, 5)).toPoint()), ch2);
         // The sine's crest, 2.5 divisions up, a quarter period (100 units) from the left edge.
         const QPointF crest = page.toDevice(-400, 250);
-        const QColor ch1 = qcolor(bench.app.g.CouleurA);
+        const QColor ch1 = qcolor(InkOnPaper(bench.app.g.CouleurA)); // the yellow darkened on paper
         bool found = false;
         for (int dy = -2; dy <= 2 && !found; ++dy)
             found = image.pixelColor(crest.toPoint() + QPoint(0, dy)) == ch1;

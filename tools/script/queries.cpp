@@ -13,6 +13,7 @@
 #include "script/evaluator.h"
 #include "script/script_error.h"
 #include "script/session.h"
+#include "shell/grey_level.h"
 #include "shell/settings_store.h"
 
 namespace ondivel::script {
@@ -92,7 +93,7 @@ Value Evaluator::query(const Expr& e) {
         if (!s) return Value::none(printed ? "nothing printed yet" : "no picture on the clipboard");
         if (!printed && e.name.size() == 2 && !e.name[1].called && e.name[1].name == "back")
             return {static_cast<double>(s->backColor()), {}};
-        return surfaceQuery(*s, e, 1);
+        return surfaceQuery(*s, e, 1, printed);
     }
     // screen.…, grid.…, full.… and full.screen.…, full.grid.…
     noArgs(head);
@@ -187,8 +188,10 @@ const RecordingSurface& Evaluator::recorded(const std::string& which) const {
     return *rec;
 }
 
-Value Evaluator::surfaceQuery(const RecordingSurface& s, const Expr& e, std::size_t first) {
+Value Evaluator::surfaceQuery(const RecordingSurface& s, const Expr& e, std::size_t first, bool onPaper) {
     const std::string owner = nameText(e.name, first);
+    // On paper a trace takes its printing colour: printed.maxY(CouleurA) is CH1's printed trace.
+    auto traceColor = [&](const Expr& arg) { return onPaper ? InkOnPaper(color(arg)) : color(arg); };
     const std::string form =
         owner + ".lines, .lines(C), .minX(C), .maxX(C), .minY(C), .maxY(C), .yAt(C, X) or .texts";
     if (e.name.size() != first + 1) throw ScriptError("write " + form);
@@ -200,12 +203,12 @@ Value Evaluator::surfaceQuery(const RecordingSurface& s, const Expr& e, std::siz
     if (q.name == "lines") {
         if (!q.called) return count(s.countLines());
         arity(q, 1, owner + ".lines(C)");
-        return count(s.countLines(color(q.args[0])));
+        return count(s.countLines(traceColor(q.args[0])));
     }
     std::optional<double> v;
     if (q.name == "yAt") {
         arity(q, 2, owner + ".yAt(C, X)");
-        const Color c = color(q.args[0]);
+        const Color c = traceColor(q.args[0]);
         const double x = number(q.args[1]);
         v = s.yAt(c, x);
         if (!v)
@@ -215,7 +218,7 @@ Value Evaluator::surfaceQuery(const RecordingSurface& s, const Expr& e, std::siz
     if (q.name != "minX" && q.name != "maxX" && q.name != "minY" && q.name != "maxY")
         throw ScriptError("write " + form);
     arity(q, 1, owner + "." + q.name + "(C)");
-    const Color c = color(q.args[0]);
+    const Color c = traceColor(q.args[0]);
     if (q.name == "minX")
         v = s.minX(c);
     else if (q.name == "maxX")
