@@ -2,28 +2,24 @@
 // The front panel of a function generator (frmGBFA or frmGBFB): heading, read-out with its unit
 // and waveform pictogram, power switch and lamp, range and waveform buttons with their lamps, the
 // four knobs with their fine sliders, and the two output terminals with their colour marks.
-#include <cstdint>
 #include <vector>
 
-#include "ui/views/form_view.h"
-#include "ui/widgets/panel_layout.h"
+#include "ui/views/panel_view.h"
 
 namespace ondivel {
 
-class BoundWidget;
 class FrmGBF;
 class KnobWidget;
 class DigitalReadout;
 class TerminalWidget;
 class ModelButton;
 
-class GeneratorView : public FormView {
+class GeneratorView : public PanelView {
     Q_OBJECT
   public:
     explicit GeneratorView(FrmGBF& gbf, QWidget* parent = nullptr);
 
     void syncFromModel() override;
-    QSize designSize() const override;
 
     // The parts the tests and the tour tool reach.
     KnobWidget* knob(int index) const { return knobs_[static_cast<std::size_t>(index)]; }
@@ -34,16 +30,9 @@ class GeneratorView : public FormView {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    template <class W> W* add(W* widget, QRectF designRect);
-
     FrmGBF& gbf_;
-    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
-    PanelLayout layout_;
-    std::vector<BoundWidget*> bound_;
     std::vector<KnobWidget*> knobs_;
     std::vector<ModelButton*> ranges_;
     std::vector<TerminalWidget*> terminals_;

@@ -1,6 +1,5 @@
 #include "ui/views/harmonic_view.h"
 
-#include <QKeyEvent>
 #include <QLocale>
 #include <QPainter>
 
@@ -8,6 +7,7 @@
 #include "sources/frm_gbf.h"
 #include "sources/frm_harmonique.h"
 #include "ui/views/harmonic_widgets.h"
+#include "ui/views/panel_painting.h"
 #include "ui/views/panel_views.h"
 #include "ui/views/view_factory.h"
 #include "ui/widgets/digital_readout.h"
@@ -23,7 +23,6 @@ namespace ondivel {
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15;
 constexpr int kColumnsPerTab = 10;
 
 constexpr QRectF kRangeFrame(6, 74, 263, 60);
@@ -34,9 +33,6 @@ constexpr double kColumnWidth = 62;
 constexpr double kColumnTop = 166;
 constexpr double kTerminalLeft = 420;
 
-const QColor kFace(206, 211, 216);
-const QColor kHeading(34, 52, 86);
-const QColor kInk(30, 30, 40);
 
 QString number(double v) {
     return QLocale(QLocale::French).toString(v, 'g', 6);
@@ -52,17 +48,9 @@ void registerHarmonicViews() {
     registerViewMaker("frmHarmoniqueB", maker);
 }
 
-template <class W> W* HarmonicView::add(W* widget, QRectF designRect) {
-    layout_.place(widget, designRect);
-    if constexpr (std::is_base_of_v<BoundWidget, W>) bound_.push_back(widget);
-    return widget;
-}
-
 HarmonicView::HarmonicView(FrmHarmonique& panel, QWidget* parent)
-    : FormView(panel, parent), panel_(panel),
-      layout_(QSizeF(panel.Width / kTwipsPerPixel, panel.Height / kTwipsPerPixel)) {
-    setFocusPolicy(Qt::ClickFocus);
-    setWindowTitle(QString::fromStdString(panel.Caption));
+    : PanelView(panel, parent), panel_(panel) {
+    scaleFontWithZoom();
     QFont bold;
     bold.setBold(true);
 
@@ -106,7 +94,7 @@ HarmonicView::HarmonicView(FrmHarmonique& panel, QWidget* parent)
         tabs_->addTab(QString::fromStdString(caption));
     tabs_->setDrawBase(false);
     tabs_->setExpanding(false);
-    layout_.place(tabs_, QRectF(12, 140, 400, 21));
+    place(tabs_, QRectF(12, 140, 400, 21));
     connect(tabs_, &QTabBar::currentChanged, this, [this](int tab) {
         if (tab < 0 || tab == panel_.sstHarmo.ListIndex) return;
         user::select(panel_.sstHarmo, tab);
@@ -160,11 +148,6 @@ HarmonicView::HarmonicView(FrmHarmonique& panel, QWidget* parent)
     showTab(panel.sstHarmo.ListIndex);
 }
 
-QSize HarmonicView::designSize() const {
-    return QSize(static_cast<int>(panel_.Width / kTwipsPerPixel),
-                 static_cast<int>(panel_.Height / kTwipsPerPixel));
-}
-
 void HarmonicView::showTab(int tab) {
     for (int i = 0; i < static_cast<int>(columns_.size()); ++i)
         for (QWidget* w : columns_[static_cast<std::size_t>(i)])
@@ -176,62 +159,21 @@ void HarmonicView::showTab(int tab) {
 }
 
 void HarmonicView::syncFromModel() {
-    for (BoundWidget* w : bound_)
-        w->syncFromModel();
+    syncPanel(PaintKey() << panel_);
     // syncCommon shows every bound widget again: the tab decides which columns stay.
     showTab(panel_.sstHarmo.ListIndex);
-    updateWhenChanged(*this, painted_, PaintKey() << panel_);
-}
-
-void HarmonicView::resizeEvent(QResizeEvent*) {
-    const double s = layout_.apply(size());
-    QFont f = font();
-    f.setPixelSize(std::max(6, static_cast<int>(9 * s)));
-    setFont(f);
-}
-
-void HarmonicView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        user::key(panel_, kKeyF1, 0);
-        syncFromModel();
-        return;
-    }
-    FormView::keyPressEvent(event);
 }
 
 void HarmonicView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(rect(), kFace.darker(115));
-    const double s = layout_.scaleFor(size());
-    p.scale(s, s);
-    const QRectF face(0, 0, designSize().width(), designSize().height());
-    QLinearGradient brushed(face.topLeft(), face.bottomRight());
-    brushed.setColorAt(0, kFace.lighter(108));
-    brushed.setColorAt(1, kFace.darker(106));
-    p.fillRect(face, brushed);
-    p.fillRect(QRectF(0, 0, face.width(), 21), kHeading);
-
-    QFont caption = font();
-    caption.setPixelSize(8);
-    p.setFont(caption);
-    const QFontMetricsF metrics(caption);
-    const Control* frames[3] = {&panel_.fraGamme, &panel_.fraX0, &panel_.fraSignalParticulier};
-    const QRectF rects[3] = {kRangeFrame, kMeanFrame, kPresetFrame};
-    p.setBrush(Qt::NoBrush);
-    for (int i = 0; i < 3; ++i) {
-        p.setPen(QPen(QColor(70, 74, 82), 0.8));
-        p.drawRoundedRect(rects[i].adjusted(0, 5, 0, 0), 3, 3);
-        const QString text = QString::fromStdString(frames[i]->Caption);
-        const QRectF label(rects[i].left() + 6, rects[i].top(), metrics.horizontalAdvance(text) + 6, 10);
-        p.fillRect(label, kFace);
-        p.setPen(kInk);
-        p.drawText(label, Qt::AlignCenter, text);
-    }
+    paintPanelFace(p, *this, zoom(), designSize());
+    paintEngravedFrame(p, kRangeFrame, QString::fromStdString(panel_.fraGamme.Caption));
+    paintEngravedFrame(p, kMeanFrame, QString::fromStdString(panel_.fraX0.Caption));
+    paintEngravedFrame(p, kPresetFrame, QString::fromStdString(panel_.fraSignalParticulier.Caption));
 
     // The tab page: a recessed plate with one engraved frame per harmonic column.
     p.setPen(QPen(QColor(70, 74, 82), 0.8));
-    p.setBrush(kFace.lighter(104));
+    p.setBrush(kPanelFace.lighter(104));
     p.drawRoundedRect(kTabFrame, 3, 3);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(150, 155, 162), 0.6));
@@ -239,10 +181,10 @@ void HarmonicView::paintEvent(QPaintEvent*) {
         p.drawRoundedRect(
             QRectF(kTabFrame.left() + 4 + c * kColumnWidth + 1, kColumnTop - 2, kColumnWidth - 2, 188), 2, 2);
 
-    QFont small = caption;
+    QFont small = p.font();
     small.setBold(true);
     p.setFont(small);
-    p.setPen(kInk);
+    p.setPen(kPanelInk);
     p.drawText(QRectF(kTerminalLeft + 50, 50, 38, 12), Qt::AlignCenter, QStringLiteral("COM"));
 }
 

@@ -4,16 +4,13 @@
 // slider, terminals), the two tabs of ten harmonic columns, the mean value and the ready-made
 // spectra.
 #include <QTabBar>
-#include <cstdint>
 #include <vector>
 
-#include "ui/views/form_view.h"
-#include "ui/widgets/panel_layout.h"
+#include "ui/views/panel_view.h"
 
 namespace ondivel {
 
 class AmplitudeSlider;
-class BoundWidget;
 class DigitalReadout;
 class FrmHarmonique;
 class KnobWidget;
@@ -22,13 +19,12 @@ class ModelButton;
 class ModelSlider;
 class TerminalWidget;
 
-class HarmonicView : public FormView {
+class HarmonicView : public PanelView {
     Q_OBJECT
   public:
     explicit HarmonicView(FrmHarmonique& panel, QWidget* parent = nullptr);
 
     void syncFromModel() override;
-    QSize designSize() const override;
 
     // The parts the tests and the tour tool reach.
     ModelButton* powerButton() const { return power_; }
@@ -46,17 +42,11 @@ class HarmonicView : public FormView {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    template <class W> W* add(W* widget, QRectF designRect);
     void showTab(int tab);
 
     FrmHarmonique& panel_;
-    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
-    PanelLayout layout_;
-    std::vector<BoundWidget*> bound_;
     // Every widget of harmonic column i, shown only on its tab.
     std::vector<std::vector<QWidget*>> columns_;
     std::vector<AmplitudeSlider*> amplitudes_;
