@@ -25,8 +25,7 @@ void configureKnob(Control& knob, double max, double value) {
 
 } // namespace
 
-FrmGBF::FrmGBF(Ondivel& app, int side)
-    : GeneratorPanel(app, side, kGbf) {
+FrmGBF::FrmGBF(Ondivel& app, int side) : GeneratorPanel(app, side, kGbf) {
     Caption = side == SideB ? "GBF - Voie CH2" : "GBF - Voie CH1";
     Width = 4125;
     Height = 4935;

@@ -10,9 +10,10 @@ namespace ondivel {
 
 namespace {
 
-// No topic of its own in the help file: the panel opens 3700, the meters' neighbour (3600).
-constexpr GeneratorKind kHarmo{"frmHarmonique", "Harmo", "Générateur", 3700, FrmToolBox::kHarmonicA,
-                               FrmToolBox::kHarmonicB};
+// No topic of its own in the help file: the panel opens the meters' page, its nearest neighbour.
+constexpr int kHelpTopic = 3700; // the meters have 3600
+constexpr GeneratorKind kHarmo{
+    "frmHarmonique", "Harmo", "Générateur", kHelpTopic, FrmToolBox::kHarmonicA, FrmToolBox::kHarmonicB};
 constexpr int kFullScale = 1000;     // slider steps of 100 %
 constexpr int kQuarterTurnDown = -2; // −180°
 
@@ -52,8 +53,7 @@ std::string percentText(double steps) {
 
 } // namespace
 
-FrmHarmonique::FrmHarmonique(Ondivel& app, int side)
-    : GeneratorPanel(app, side, kHarmo) {
+FrmHarmonique::FrmHarmonique(Ondivel& app, int side) : GeneratorPanel(app, side, kHarmo) {
     Caption = side == SideB ? "Générateur d'harmoniques - Voie CH2" : "Générateur d'harmoniques - Voie CH1";
     Width = 9600;
     Height = 7050;

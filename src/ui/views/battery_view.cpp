@@ -190,10 +190,10 @@ class BatteryPicture : public QWidget, public BoundWidget {
 
 } // namespace
 
-BatteryView::BatteryView(FrmPile& pile, QWidget* parent)
-    : PanelView(pile, parent, kFrameTwips), pile_(pile) {
+BatteryView::BatteryView(FrmPile& pile, QWidget* parent) : PanelView(pile, parent, kFrameTwips), pile_(pile) {
     const QSizeF design(designSize());
-    auto* picture = add(new BatteryPicture(pile.imgPile, this), QRectF(0, 0, design.width() * 0.56, design.height()));
+    auto* picture =
+        add(new BatteryPicture(pile.imgPile, this), QRectF(0, 0, design.width() * 0.56, design.height()));
     picture->setDesign(QSizeF(design.width() * 0.56, design.height()));
 
     const Control& first = pile.optPolarite[0];

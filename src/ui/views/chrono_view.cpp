@@ -55,8 +55,7 @@ void drawBell(QPainter& p, const QRectF& r, const QColor& ink) {
 
 } // namespace
 
-ChronoView::ChronoView(FrmChrono& chrono, QWidget* parent)
-    : PanelView(chrono, parent), chrono_(chrono) {
+ChronoView::ChronoView(FrmChrono& chrono, QWidget* parent) : PanelView(chrono, parent), chrono_(chrono) {
     setAccessibleName(QString::fromStdString(chrono.Caption));
 
     auto* start = add(new ModelButton(chrono.chkStart_Stop, this), kStartKey);

@@ -59,8 +59,7 @@ QString number(double v) {
 
 } // namespace
 
-GeneratorView::GeneratorView(FrmGBF& gbf, QWidget* parent)
-    : PanelView(gbf, parent), gbf_(gbf) {
+GeneratorView::GeneratorView(FrmGBF& gbf, QWidget* parent) : PanelView(gbf, parent), gbf_(gbf) {
     scaleFontWithZoom();
 
     auto* title = add(new ModelLabel(gbf.lblTitre, this), QRectF(0, 3, 275, 16));

@@ -33,7 +33,6 @@ constexpr double kColumnWidth = 62;
 constexpr double kColumnTop = 166;
 constexpr double kTerminalLeft = 420;
 
-
 QString number(double v) {
     return QLocale(QLocale::French).toString(v, 'g', 6);
 }
@@ -48,8 +47,7 @@ void registerHarmonicViews() {
     registerViewMaker("frmHarmoniqueB", maker);
 }
 
-HarmonicView::HarmonicView(FrmHarmonique& panel, QWidget* parent)
-    : PanelView(panel, parent), panel_(panel) {
+HarmonicView::HarmonicView(FrmHarmonique& panel, QWidget* parent) : PanelView(panel, parent), panel_(panel) {
     scaleFontWithZoom();
     QFont bold;
     bold.setBold(true);

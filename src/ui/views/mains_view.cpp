@@ -68,8 +68,7 @@ class LogoPicture : public QWidget, public BoundWidget {
 
 } // namespace
 
-MainsView::MainsView(FrmEDF& edf, QWidget* parent)
-    : PanelView(edf, parent), edf_(edf) {
+MainsView::MainsView(FrmEDF& edf, QWidget* parent) : PanelView(edf, parent), edf_(edf) {
     scaleFontWithZoom();
     setMouseTracking(true);
     QFont bold;

@@ -186,7 +186,8 @@ class TrmsSelector : public QWidget, public BoundWidget {
 TrmsView::TrmsView(FrmMultiRMS& meter, QWidget* parent)
     : PanelView(meter, parent, kFrameTwips), meter_(meter) {
     const QSizeF d(designSize());
-    display_ = add(new TrmsDisplay(meter, this), QRectF(d.width() * 0.08, 40, d.width() * 0.84, d.height() * 0.22));
+    display_ =
+        add(new TrmsDisplay(meter, this), QRectF(d.width() * 0.08, 40, d.width() * 0.84, d.height() * 0.22));
 
     const double keysTop = 48 + d.height() * 0.22;
     Control* keys[3] = {&meter.cmdBouton[0], &meter.cmdBouton[1], &meter.chkACDC};

@@ -185,8 +185,9 @@ VoltView::VoltView(FrmVolt& volt, QWidget* parent) : PanelView(volt, parent, kFr
     const QColor plugColours[4] = {QColor(200, 30, 30), QColor(200, 30, 30), QColor(200, 30, 30),
                                    QColor(25, 25, 25)};
     for (int i = 0; i < 4; ++i)
-        terminals_[i] = add(new TerminalWidget(volt.imgBorne[i], volt.imgFiche[i], nullptr, plugColours[i], this),
-                            px(volt.imgBorne[i]));
+        terminals_[i] =
+            add(new TerminalWidget(volt.imgBorne[i], volt.imgFiche[i], nullptr, plugColours[i], this),
+                px(volt.imgBorne[i]));
     for (int i = 0; i < 2; ++i)
         add(new ModelButton(volt.optVoie[i], this), px(volt.optVoie[i]));
     resize(designSize());
