@@ -5,23 +5,20 @@
 #include <cstdint>
 
 #include "sources/frm_gbf.h"
-#include "ui/widgets/digital_readout.h"
+#include "ui/views/panel_painting.h"
 #include "ui/widgets/knob_widget.h"
 #include "ui/widgets/lamp_widget.h"
 #include "ui/widgets/model_button.h"
 #include "ui/widgets/model_label.h"
 #include "ui/widgets/model_slider.h"
+#include "ui/widgets/paint_key.h"
 #include "ui/widgets/pictograms.h"
 #include "ui/widgets/terminal_widget.h"
-
-#include "ui/views/panel_painting.h"
-#include "ui/widgets/paint_key.h"
 
 namespace ondivel {
 
 namespace {
 
-constexpr QRectF kRangeFrame(6, 74, 263, 60);
 constexpr QRectF kWaveFrame(6, 140, 160, 60);
 constexpr double kKnobColumn = 66;
 constexpr double kKnobRowTop = 206;
@@ -59,30 +56,9 @@ QString number(double v) {
 
 } // namespace
 
-GeneratorView::GeneratorView(FrmGBF& gbf, QWidget* parent) : PanelView(gbf, parent), gbf_(gbf) {
-    scaleFontWithZoom();
-
-    auto* title = add(new ModelLabel(gbf.lblTitre, this), QRectF(0, 3, 275, 16));
-    QFont bold;
-    bold.setBold(true);
-    title->setFont(bold);
-    title->setStyleSheet(QStringLiteral("color: white;"));
-
-    readout_ = add(new DigitalReadout(gbf.lblFreq, 5, this), QRectF(10, 26, 128, 40));
-    auto* unit = add(new ModelLabel(gbf.lblUnite, this), QRectF(140, 26, 34, 18));
-    unit->setFont(bold);
+GeneratorView::GeneratorView(FrmGBF& gbf, QWidget* parent) : GeneratorPanelView(gbf, parent), gbf_(gbf) {
+    addGeneratorTop();
     add(new WavePicture(gbf.imgSignal, this), QRectF(142, 46, 30, 18));
-
-    add(new ModelLabel(gbf.lblPower, this), QRectF(196, 24, 70, 12));
-    power_ = add(new SwitchButton(gbf.chkOn, this), QRectF(200, 38, 34, 30));
-    add(new PowerLampWidget(gbf.imgOn, kPictureLampOn, this), QRectF(242, 45, 16, 16));
-
-    for (int i = 0; i < 6; ++i) {
-        const double x = kRangeFrame.left() + 6 + i * 42;
-        add(new LampWidget(gbf.shpFreq[i], this), QRectF(x + 13, kRangeFrame.top() + 14, 12, 12));
-        ranges_.push_back(
-            add(new ModelButton(gbf.optGamme[i], this), QRectF(x, kRangeFrame.top() + 30, 38, 22)));
-    }
     constexpr Pictogram kWaves[3] = {Pictogram::Sine, Pictogram::Square, Pictogram::Triangle};
     for (int i = 0; i < 3; ++i) {
         const double x = kWaveFrame.left() + 6 + i * 52;
@@ -100,16 +76,13 @@ GeneratorView::GeneratorView(FrmGBF& gbf, QWidget* parent) : PanelView(gbf, pare
                 QRectF(182 + i * 46, 152, 38, 52)));
 
     const KnobWidget::Formatter formats[4] = {
-        [&gbf](double v) {
-            const double g = gbf.side() == SideB ? gbf.app().g.GammeB : gbf.app().g.GammeA;
-            const double hz = v * g / 1000;
-            return hz >= 1000 ? number(hz / 1000) + QStringLiteral(" kHz")
-                              : number(hz) + QStringLiteral(" Hz");
-        },
+        [this](double v) { return frequencyText(v); },
         [](double v) { return number(v / 1000) + QStringLiteral(" V"); },
         [](double v) { return number(v) + QStringLiteral(" %"); },
         [&gbf](double v) { return number((v - gbf.Potentio[3].Max / 2) / 10) + QStringLiteral(" V"); },
     };
+    QFont bold;
+    bold.setBold(true);
     for (int i = 0; i < 4; ++i) {
         const double x = 6 + i * kKnobColumn;
         auto* name = add(new ModelLabel(gbf.lblPotentio[i], this), QRectF(x, kKnobRowTop, kKnobColumn, 12));

@@ -1,18 +1,14 @@
 #include "ui/views/harmonic_view.h"
 
-#include <QLocale>
 #include <QPainter>
 
 #include "core/user_input.h"
-#include "sources/frm_gbf.h"
 #include "sources/frm_harmonique.h"
 #include "ui/views/harmonic_widgets.h"
 #include "ui/views/panel_painting.h"
 #include "ui/views/panel_views.h"
 #include "ui/views/view_factory.h"
-#include "ui/widgets/digital_readout.h"
 #include "ui/widgets/knob_widget.h"
-#include "ui/widgets/lamp_widget.h"
 #include "ui/widgets/model_button.h"
 #include "ui/widgets/model_label.h"
 #include "ui/widgets/model_slider.h"
@@ -25,17 +21,12 @@ namespace {
 
 constexpr int kColumnsPerTab = 10;
 
-constexpr QRectF kRangeFrame(6, 74, 263, 60);
 constexpr QRectF kTabFrame(6, 160, 628, 196);
 constexpr QRectF kMeanFrame(6, 362, 628, 42);
 constexpr QRectF kPresetFrame(6, 410, 628, 54);
 constexpr double kColumnWidth = 62;
 constexpr double kColumnTop = 166;
 constexpr double kTerminalLeft = 420;
-
-QString number(double v) {
-    return QLocale(QLocale::French).toString(v, 'g', 6);
-}
 
 } // namespace
 
@@ -47,36 +38,16 @@ void registerHarmonicViews() {
     registerViewMaker("frmHarmoniqueB", maker);
 }
 
-HarmonicView::HarmonicView(FrmHarmonique& panel, QWidget* parent) : PanelView(panel, parent), panel_(panel) {
-    scaleFontWithZoom();
+HarmonicView::HarmonicView(FrmHarmonique& panel, QWidget* parent)
+    : GeneratorPanelView(panel, parent), panel_(panel) {
     QFont bold;
     bold.setBold(true);
-
-    auto* title = add(new ModelLabel(panel.lblTitre, this), QRectF(0, 3, 640, 16));
-    title->setFont(bold);
-    title->setStyleSheet(QStringLiteral("color: white;"));
-
     // The generator top, laid out as on the function generator.
-    readout_ = add(new DigitalReadout(panel.lblFreq, 5, this), QRectF(10, 26, 128, 40));
-    auto* unit = add(new ModelLabel(panel.lblUnite, this), QRectF(140, 26, 34, 18));
-    unit->setFont(bold);
-    add(new ModelLabel(panel.lblPower, this), QRectF(196, 24, 70, 12));
-    power_ = add(new SwitchButton(panel.chkOn, this), QRectF(200, 38, 34, 30));
-    add(new PowerLampWidget(panel.imgOn, kPictureLampOn, this), QRectF(242, 45, 16, 16));
-    for (int i = 0; i < 6; ++i) {
-        const double x = kRangeFrame.left() + 6 + i * 42;
-        add(new LampWidget(panel.shpFreq[i], this), QRectF(x + 13, kRangeFrame.top() + 14, 12, 12));
-        ranges_.push_back(
-            add(new ModelButton(panel.optGamme[i], this), QRectF(x, kRangeFrame.top() + 30, 38, 22)));
-    }
+    addGeneratorTop();
     auto* knobName = add(new ModelLabel(panel.lblPotentio, this), QRectF(290, 30, 90, 12));
     knobName->setFont(bold);
     knob_ = add(new KnobWidget(panel.Potentio[0], this), QRectF(305, 44, 60, 60));
-    knob_->setFormatter([&panel](double v) {
-        const double g = panel.side() == SideB ? panel.app().g.GammeB : panel.app().g.GammeA;
-        const double hz = v * g / 1000;
-        return hz >= 1000 ? number(hz / 1000) + QStringLiteral(" kHz") : number(hz) + QStringLiteral(" Hz");
-    });
+    knob_->setFormatter([this](double v) { return frequencyText(v); });
     knob_->setAccessibleName(QStringLiteral("FREQ"));
     add(new ModelSlider(panel.sldReglage, 2, this), QRectF(294, 108, 82, 24));
 

@@ -6,12 +6,11 @@
 #include <QTabBar>
 #include <vector>
 
-#include "ui/views/panel_view.h"
+#include "ui/views/generator_panel_view.h"
 
 namespace ondivel {
 
 class AmplitudeSlider;
-class DigitalReadout;
 class FrmHarmonique;
 class KnobWidget;
 class LevelBar;
@@ -19,7 +18,7 @@ class ModelButton;
 class ModelSlider;
 class TerminalWidget;
 
-class HarmonicView : public PanelView {
+class HarmonicView : public GeneratorPanelView {
     Q_OBJECT
   public:
     explicit HarmonicView(FrmHarmonique& panel, QWidget* parent = nullptr);
@@ -27,9 +26,7 @@ class HarmonicView : public PanelView {
     void syncFromModel() override;
 
     // The parts the tests and the tour tool reach.
-    ModelButton* powerButton() const { return power_; }
     ModelButton* presetButton(int index) const { return presets_[static_cast<std::size_t>(index)]; }
-    ModelButton* rangeButton(int index) const { return ranges_[static_cast<std::size_t>(index)]; }
     AmplitudeSlider* amplitudeSlider(int order) const {
         return amplitudes_[static_cast<std::size_t>(order - 1)];
     }
@@ -37,7 +34,6 @@ class HarmonicView : public PanelView {
     LevelBar* amplitudeBar(int order) const { return bars_[static_cast<std::size_t>(order - 1)]; }
     QTabBar* tabs() const { return tabs_; }
     KnobWidget* knob() const { return knob_; }
-    DigitalReadout* readout() const { return readout_; }
     TerminalWidget* terminal(int index) const { return terminals_[static_cast<std::size_t>(index)]; }
 
   protected:
@@ -53,12 +49,9 @@ class HarmonicView : public PanelView {
     std::vector<ModelSlider*> phases_;
     std::vector<LevelBar*> bars_;
     std::vector<ModelButton*> presets_;
-    std::vector<ModelButton*> ranges_;
     std::vector<TerminalWidget*> terminals_;
     QTabBar* tabs_ = nullptr;
-    ModelButton* power_ = nullptr;
     KnobWidget* knob_ = nullptr;
-    DigitalReadout* readout_ = nullptr;
 };
 
 } // namespace ondivel
