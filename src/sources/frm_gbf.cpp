@@ -76,6 +76,7 @@ void FrmGBF::Form_Load() {
     for (int i = 0; i < 3; ++i)
         optSignal[i].Picture = kWavePictures[i];
     loadPosition();
+    sourceBranchee() = false;
     markTerminals();
     for (int i = 0; i < 3; ++i)
         optSignal[i].ToolTipText = "Forme du signal";

@@ -126,6 +126,7 @@ void FrmHarmonique::refreshUnlessUpdating() {
 
 void FrmHarmonique::Form_Load() {
     loadPosition();
+    sourceBranchee() = false;
     updating = true;
     for (int i = 0; i < kHarmonics; ++i) {
         pgbAmpli[i].Min = 0;

@@ -1,9 +1,6 @@
 #include "sources/generator_panel.h"
 
-#include "core/format.h"
 #include "core/platform.h"
-#include "meters/frm_toolbox.h"
-#include "scope/frm_ondivel.h"
 #include "shell/mdi_ondivel.h"
 #include "sources/frequency_readout.h"
 
@@ -13,16 +10,11 @@ namespace {
 
 constexpr const char* kRangeCaptions[6] = {"100k", "10k", "1k", "100", "10", "1"};
 
-std::string sideLetter(int side) {
-    return side == SideB ? "B" : "A";
-}
-
 } // namespace
 
 GeneratorPanel::GeneratorPanel(Ondivel& app, int side, const GeneratorKind& kind)
-    : Form(app, kind.form + sideLetter(side)),
-      lblFreq(*this, ControlKind::Label, "lblFreq" + sideLetter(side)), kind_(kind), side_(side) {
-    HelpTopic = kind.helpTopic;
+    : SidePanel(app, side, kind.form, kind.settings, kind.helpTopic, kind.toolboxA, kind.toolboxB),
+      lblFreq(*this, ControlKind::Label, side == SideB ? "lblFreqB" : "lblFreqA"), kind_(kind) {
     lblPower.Caption = "Power";
     chkOn.Caption = "On";
     chkOn.ToolTipText = "Bouton Marche/Arrêt";
@@ -51,42 +43,16 @@ GeneratorPanel::GeneratorPanel(Ondivel& app, int side, const GeneratorKind& kind
     }
 }
 
-double& GeneratorPanel::gamme() const {
-    return side_ == SideB ? app().g.GammeB : app().g.GammeA;
-}
-double& GeneratorPanel::frequence() const {
-    return side_ == SideB ? app().g.FrequenceB : app().g.FrequenceA;
-}
-double& GeneratorPanel::amplitude() const {
-    return side_ == SideB ? app().g.AmplitudeB : app().g.AmplitudeA;
-}
-bool& GeneratorPanel::sourceBranchee() const {
-    return side_ == SideB ? app().g.SourceBrancheeB : app().g.SourceBrancheeA;
-}
-
-std::string GeneratorPanel::shortName() const {
-    return kind_.settings + sideLetter(side_);
-}
-
 void GeneratorPanel::showReadout() {
-    if (side_ == SideB)
+    if (side() == SideB)
         AfficherFrequenceB(*this);
     else
         AfficherFrequenceA(*this);
 }
 
-void GeneratorPanel::loadPosition() {
-    KeyPreview = true;
-    const Form& scope = app().frmOndivel();
-    Left = Val(app().ReadIni("Interface", "PosX " + shortName(), NumberText(scope.Left + scope.Width)));
-    Top = Val(app().ReadIni("Interface", "PosY " + shortName(), side_ == SideB ? "4935" : "0"));
-    sourceBranchee() = false;
-}
-
 void GeneratorPanel::markTerminals() {
-    const Color mark = side_ == SideB ? app().g.CouleurB : app().g.CouleurA;
     for (int i = 0; i < 2; ++i)
-        shpBorne[i].FillColor = mark;
+        shpBorne[i].FillColor = channelColour();
     imgBorne[0].ToolTipText = "Cliquer ici pour mettre en place la fiche de connexion";
     imgBorne[1].ToolTipText = "Cliquer ici pour mettre en place la fiche de connexion sur la borne COM";
     for (int i = 0; i < 6; ++i)
@@ -107,20 +73,6 @@ void GeneratorPanel::drawFrequencyAndAmplitude(Control& knob) {
     knob.Min = 0;
     showReadout();
     amplitude() = static_cast<int>(platform.random() * 12000) / 1000.0;
-}
-
-void GeneratorPanel::Form_KeyDown(int keyCode, int) {
-    if (keyCode == kKeyF1) app().ShowHelpTopic(kind_.helpTopic);
-}
-
-void GeneratorPanel::Form_Unload(int&) {
-    app().WriteIni("Interface", "PosX " + shortName(), NumberText(Left));
-    app().WriteIni("Interface", "PosY " + shortName(), NumberText(Top));
-    // Hand the channel back to "Aucune alimentation" when the toolbox still wires this panel.
-    FrmToolBox& toolbox = app().frmToolBox();
-    const int wired = side_ == SideB ? kind_.toolboxB : kind_.toolboxA;
-    const int none = side_ == SideB ? FrmToolBox::kNoneB : FrmToolBox::kNoneA;
-    if (toolbox.optConnexion[wired].isOn()) toolbox.optConnexion[none].setValue(1);
 }
 
 void GeneratorPanel::chkOn_Click() {

@@ -2,10 +2,7 @@
 // What the function generator and the harmonic generator share: the power switch and its lamp,
 // six frequency ranges with their lamps, the frequency read-out and two output terminals, and the
 // globals of their side that these drive (range, frequency, amplitude, source plugged in).
-#include <string>
-
-#include "core/form.h"
-#include "core/ondivel.h"
+#include "sources/side_panel.h"
 
 namespace ondivel {
 
@@ -24,13 +21,11 @@ struct GeneratorKind {
     const char* settings; // "GBF": the settings keys' suffix, before the side's letter
     const char* lamp;     // "GBF": the lamp's tooltip reads "GBF allumé" or "GBF éteint"
     int helpTopic;
-    int toolboxA, toolboxB; // the toolbox buttons that wire this kind of panel on each side
+    int toolboxA, toolboxB; // the toolbox options that wire this kind of panel on each side
 };
 
-class GeneratorPanel : public Form {
+class GeneratorPanel : public SidePanel {
   public:
-    int side() const { return side_; }
-
     // Range multipliers of optGamme(0..5).
     static constexpr double kRanges[6] = {100000, 10000, 1000, 100, 10, 1};
 
@@ -49,8 +44,6 @@ class GeneratorPanel : public Form {
     FormControl lblTitre{*this, ControlKind::Label, "lblTitre"};
     FormControl lblPower{*this, ControlKind::Label, "lblPower"};
 
-    void Form_KeyDown(int keyCode, int shift) override;
-    void Form_Unload(int& cancel) override;
     void chkOn_Click();
     void optGamme_Click(int index);
     void imgBorne_Click(int index);
@@ -62,14 +55,7 @@ class GeneratorPanel : public Form {
   protected:
     GeneratorPanel(Ondivel& app, int side, const GeneratorKind& kind);
 
-    double& gamme() const;
-    double& frequence() const;
-    double& amplitude() const;
-    bool& sourceBranchee() const;
-
     void showReadout();
-    // The panel's place from the settings, unplugged.
-    void loadPosition();
     // The channel's colour on the terminals, and the tips of the terminals and the ranges.
     void markTerminals();
     // The 1k range, as the panel opens.
@@ -84,11 +70,8 @@ class GeneratorPanel : public Form {
 
   private:
     bool plugsIn() const { return imgFiche[0].Visible && imgFiche[1].Visible; }
-    // "GBFA" or "GBFB", the suffix of the settings keys.
-    std::string shortName() const;
 
     GeneratorKind kind_;
-    int side_;
 };
 
 } // namespace ondivel
