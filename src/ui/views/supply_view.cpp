@@ -45,7 +45,6 @@ ModelLabel* engraved(ModelLabel* label, int pixelSize, bool bold) {
 SupplyView::SupplyView(FrmAlim& alim, QWidget* parent)
     : PanelView(alim, parent), alim_(alim),
       signedText_(std::make_unique<Control>(ControlKind::Label, "lblAffichageSigne")) {
-
     engraved(add(new ModelLabel(alim.lblTitre, this), QRectF(0, 3, 250, 18)), 11, true)
         ->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     add(new LampWidget(alim.shpConnection[3], this), QRectF(276, 5, 14, 14));
