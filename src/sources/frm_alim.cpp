@@ -15,12 +15,6 @@ constexpr int kHelpTopic = 3000;
 // "Alimentation stabilisée" in the toolbox, per side.
 constexpr int kSupplyA = 2, kSupplyB = 9;
 
-void configureKnob(Control& knob, double max, double value) {
-    knob.Max = max;
-    knob.Value = value;
-    knob.Min = 0;
-}
-
 } // namespace
 
 FrmAlim::FrmAlim(Ondivel& app, int side)

@@ -11,12 +11,6 @@ constexpr double kPi = 3.14159265358979;
 // Toolbox options that wire the alternator to CH1 and CH2.
 constexpr int kAlternatorA = 14, kAlternatorB = 15;
 
-void configureKnob(Control& knob, double max, double value) {
-    knob.Max = max;
-    knob.Value = value;
-    knob.Min = 0;
-}
-
 } // namespace
 
 FrmDyn::FrmDyn(Ondivel& app, int side)

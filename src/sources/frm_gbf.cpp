@@ -16,13 +16,6 @@ constexpr int kAmplitudeKnob = 1;
 constexpr int kDutyKnob = 2;
 constexpr int kOffsetKnob = 3;
 
-// The knob configuration order of the knob component: Max, Value, then Min.
-void configureKnob(Control& knob, double max, double value) {
-    knob.Max = max;
-    knob.Value = value;
-    knob.Min = 0;
-}
-
 } // namespace
 
 FrmGBF::FrmGBF(Ondivel& app, int side) : GeneratorPanel(app, side, kGbf) {

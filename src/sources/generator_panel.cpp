@@ -67,10 +67,7 @@ void GeneratorPanel::selectFirstRange() {
 void GeneratorPanel::drawFrequencyAndAmplitude(Control& knob) {
     Platform& platform = app().platform();
     frequence() = static_cast<int>(platform.random() * 1100 + 100);
-    // The knob takes Max, then Value, then Min.
-    knob.Max = 1200;
-    knob.Value = frequence();
-    knob.Min = 0;
+    configureKnob(knob, 1200, frequence());
     showReadout();
     amplitude() = static_cast<int>(platform.random() * 12000) / 1000.0;
 }

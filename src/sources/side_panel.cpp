@@ -44,6 +44,12 @@ void SidePanel::loadPosition(const char* topB) {
     Top = Val(app().ReadIni("Interface", "PosY " + settings_, side_ == SideB ? topB : "0"));
 }
 
+void SidePanel::configureKnob(Control& knob, double max, double value) {
+    knob.Max = max;
+    knob.Value = value;
+    knob.Min = 0;
+}
+
 void SidePanel::Form_KeyDown(int keyCode, int) {
     if (keyCode == kKeyF1) app().ShowHelpTopic(HelpTopic);
 }

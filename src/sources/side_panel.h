@@ -36,6 +36,8 @@ class SidePanel : public Form {
 
     // The panel's place from the settings; on side B it opens `topB` twips down by default.
     void loadPosition(const char* topB = "4935");
+    // Sets a knob from 0 to `max` at `value`, in the order the knob component takes them.
+    static void configureKnob(Control& knob, double max, double value);
 
   private:
     std::string settings_;
