@@ -6,6 +6,7 @@
 
 #include "core/form.h"
 #include "core/ondivel.h"
+#include "core/shared_properties.h"
 
 namespace ondivel {
 
@@ -100,7 +101,6 @@ ScriptValue Control::property(const std::string& prop, int listItem) const {
     }
     if (prop == "Min") return Min;
     if (prop == "Max") return Max;
-    if (prop == "Caption") return Caption;
     if (prop == "Text") return kind_ == ControlKind::ComboBox && Text.empty() ? listText() : Text;
     if (prop == "ToolTipText") return ToolTipText;
     if (prop == "Shortcut") return Shortcut;
@@ -108,7 +108,6 @@ ScriptValue Control::property(const std::string& prop, int listItem) const {
     if (prop == "Enabled") return Enabled;
     if (prop == "Checked") return Checked;
     if (prop == "FillColor") return static_cast<double>(FillColor);
-    if (prop == "BackColor") return static_cast<double>(BackColor);
     if (prop == "ForeColor") return static_cast<double>(ForeColor);
     if (prop == "Interval") return static_cast<double>(Interval);
     if (prop == "ListIndex") return static_cast<double>(ListIndex);
@@ -120,16 +119,12 @@ ScriptValue Control::property(const std::string& prop, int listItem) const {
         if (prop == "List") return List[static_cast<std::size_t>(listItem)];
         return static_cast<bool>(Selected[static_cast<std::size_t>(listItem)]);
     }
-    if (prop == "Left") return Left;
-    if (prop == "Top") return Top;
-    if (prop == "Width") return Width;
-    if (prop == "Height") return Height;
     if (prop == "Picture") return static_cast<double>(Picture);
-    if (prop == "MousePointer") return static_cast<double>(MousePointer);
     if (prop == "SmallChange") return SmallChange;
     if (prop == "LargeChange") return LargeChange;
     if (prop == "SelStart") return static_cast<double>(SelStart);
     if (prop == "SelLength") return static_cast<double>(SelLength);
+    if (auto shared = sharedProperty(*this, prop)) return *shared;
     throw std::invalid_argument("unknown property " + path() + "." + prop);
 }
 
@@ -144,8 +139,6 @@ void Control::setProperty(const std::string& prop, const ScriptValue& v) {
         Min = toNumber(v);
     else if (prop == "Max")
         Max = toNumber(v);
-    else if (prop == "Caption")
-        Caption = toText(v);
     else if (prop == "ToolTipText")
         ToolTipText = toText(v);
     else if (prop == "Visible")
@@ -156,29 +149,17 @@ void Control::setProperty(const std::string& prop, const ScriptValue& v) {
         Checked = toBool(v);
     else if (prop == "FillColor")
         FillColor = static_cast<Color>(toNumber(v));
-    else if (prop == "BackColor")
-        BackColor = static_cast<Color>(toNumber(v));
     else if (prop == "ForeColor")
         ForeColor = static_cast<Color>(toNumber(v));
     else if (prop == "Interval")
         Interval = static_cast<int>(toNumber(v));
-    else if (prop == "Left")
-        Left = toNumber(v);
-    else if (prop == "Top")
-        Top = toNumber(v);
-    else if (prop == "Width")
-        Width = toNumber(v);
-    else if (prop == "Height")
-        Height = toNumber(v);
     else if (prop == "Picture")
         Picture = static_cast<int>(toNumber(v));
-    else if (prop == "MousePointer")
-        MousePointer = static_cast<int>(toNumber(v));
     else if (prop == "SelStart")
         SelStart = static_cast<int>(toNumber(v));
     else if (prop == "SelLength")
         SelLength = static_cast<int>(toNumber(v));
-    else
+    else if (!setSharedProperty(*this, prop, v))
         throw std::invalid_argument("cannot set " + path() + "." + prop);
     if (owner_) owner_->app().requestRepaint();
 }

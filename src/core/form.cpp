@@ -4,6 +4,7 @@
 
 #include "core/ondivel.h"
 #include "core/platform.h"
+#include "core/shared_properties.h"
 
 namespace ondivel {
 
@@ -93,13 +94,7 @@ bool Form::Unload() {
 ScriptValue Form::property(const std::string& prop) const {
     if (prop == "Visible") return Visible;
     if (prop == "Loaded") return loaded_;
-    if (prop == "Caption") return Caption;
-    if (prop == "Left") return Left;
-    if (prop == "Top") return Top;
-    if (prop == "Width") return Width;
-    if (prop == "Height") return Height;
-    if (prop == "BackColor") return static_cast<double>(BackColor);
-    if (prop == "MousePointer") return static_cast<double>(MousePointer);
+    if (auto shared = sharedProperty(*this, prop)) return *shared;
     if (auto m = member(prop); m.valid()) return m.get();
     throw std::invalid_argument("unknown property " + name_ + "." + prop);
 }
@@ -110,24 +105,11 @@ void Form::setProperty(const std::string& prop, const ScriptValue& v) {
             Show();
         else
             Hide();
-    } else if (prop == "Caption")
-        Caption = toText(v);
-    else if (prop == "Left")
-        Left = toNumber(v);
-    else if (prop == "Top")
-        Top = toNumber(v);
-    else if (prop == "Width")
-        Width = toNumber(v);
-    else if (prop == "Height")
-        Height = toNumber(v);
-    else if (prop == "BackColor")
-        BackColor = static_cast<Color>(toNumber(v));
-    else if (prop == "MousePointer")
-        MousePointer = static_cast<int>(toNumber(v));
-    else if (auto m = member(prop); m.valid())
+    } else if (!setSharedProperty(*this, prop, v)) {
+        auto m = member(prop);
+        if (!m.valid()) throw std::invalid_argument("unknown property " + name_ + "." + prop);
         m.set(v);
-    else
-        throw std::invalid_argument("unknown property " + name_ + "." + prop);
+    }
     app_.requestRepaint();
 }
 

@@ -5,8 +5,6 @@
 
 #include "core/format.h"
 #include "core/platform.h"
-#include "meters/frm_toolbox.h"
-#include "scope/frm_ondivel.h"
 #include "sources/voltage_readout.h"
 
 namespace ondivel {
@@ -15,23 +13,15 @@ namespace {
 
 constexpr int kHelpTopic = 3000;
 // "Alimentation stabilisée" in the toolbox, per side.
-constexpr int kSupplyOption[2] = {2, 9};
-
-void configureKnob(Control& knob, double max, double value) {
-    knob.Max = max;
-    knob.Value = value;
-    knob.Min = 0;
-}
+constexpr int kSupplyA = 2, kSupplyB = 9;
 
 } // namespace
 
 FrmAlim::FrmAlim(Ondivel& app, int side)
-    : Form(app, side == SideB ? "frmAlimB" : "frmAlimA"),
+    : SidePanel(app, side, "frmAlim", "Alim", kHelpTopic, kSupplyA, kSupplyB),
       shpConnection(*this, ControlKind::Shape, side == SideB ? "shpConnectionAlimB" : "shpConnectionAlimA",
-                    4),
-      side_(side) {
+                    4) {
     Caption = side == SideB ? "Alimentation stabilisée - Voie CH2" : "Alimentation stabilisée - Voie CH1";
-    HelpTopic = kHelpTopic;
     Width = 4500;
     Height = 3900;
 
@@ -70,58 +60,33 @@ FrmAlim::FrmAlim(Ondivel& app, int side)
     }
 }
 
-double& FrmAlim::amplitude() const {
-    return side_ == SideB ? app().g.AmplitudeB : app().g.AmplitudeA;
-}
-bool& FrmAlim::sourceBranchee() const {
-    return side_ == SideB ? app().g.SourceBrancheeB : app().g.SourceBrancheeA;
-}
-
 bool FrmAlim::delivers() const {
     return isOn() && imgFiche[kPlugCom].Visible && (imgFiche[kPlugNeg].Visible || imgFiche[kPlugPos].Visible);
 }
 
 void FrmAlim::showReadout() {
-    if (side_ == SideB)
+    if (side() == SideB)
         AfficherTensionB(*this);
     else
         AfficherTensionA(*this);
 }
 
 void FrmAlim::Form_Load() {
-    KeyPreview = true;
-    const Form& scope = app().frmOndivel();
-    Left = Val(app().ReadIni("Interface", "PosX " + shortName(), NumberText(scope.Left + scope.Width)));
-    Top = Val(app().ReadIni("Interface", "PosY " + shortName(), side_ == SideB ? "4935" : "0"));
-
+    loadPosition();
     chkOnOff.ToolTipText = "Bouton Marche/Arrêt";
     for (int i = 0; i < 3; ++i)
         imgBorne[i].ToolTipText = "Cliquer ici pour mettre en place la fiche de connexion";
-    const Color mark = side_ == SideB ? app().g.CouleurB : app().g.CouleurA;
     for (int i = 0; i < 4; ++i)
-        shpConnection[i].FillColor = mark;
+        shpConnection[i].FillColor = channelColour();
 
     sourceBranchee() = false;
-    (side_ == SideB ? app().g.FrequenceB : app().g.FrequenceA) = 0;
+    frequence() = 0;
     // A random start voltage, shown by the knob at once and by the read-out only later.
     amplitude() = app().platform().random() * 300 / 10;
     configureKnob(Potentio[kVoltageKnob], 3000, 100 * amplitude());
     configureKnob(Potentio[kFineKnob], 20, 10);
     Potentio[kCurrentKnob].Min = 0;
     app().RefreshDisplay();
-}
-
-void FrmAlim::Form_KeyDown(int keyCode, int) {
-    if (keyCode == kKeyF1) app().ShowHelpTopic(kHelpTopic);
-}
-
-void FrmAlim::Form_Unload(int&) {
-    app().WriteIni("Interface", "PosX " + shortName(), NumberText(Left));
-    app().WriteIni("Interface", "PosY " + shortName(), NumberText(Top));
-    FrmToolBox& toolbox = app().frmToolBox();
-    const int none = side_ == SideB ? FrmToolBox::kNoneB : FrmToolBox::kNoneA;
-    if (toolbox.optConnexion[kSupplyOption[side_ == SideB ? 1 : 0]].isOn())
-        toolbox.optConnexion[none].setValue(1);
 }
 
 void FrmAlim::chkOnOff_Click() {

@@ -2,10 +2,7 @@
 // frmAlimA / frmAlimB, the stabilised DC supply of side A or B: 0 to 30 V with a coarse and a fine
 // knob, a digital read-out with its sign, and NEG, POS and COM terminals. Opened from the toolbox;
 // it delivers only while on with the common plug and one signal plug in place.
-#include <string>
-
-#include "core/form.h"
-#include "core/ondivel.h"
+#include "sources/side_panel.h"
 
 namespace ondivel {
 
@@ -15,10 +12,9 @@ enum AlimPicture : int {
     kPictureAlimLampOn = 2,
 };
 
-class FrmAlim : public Form {
+class FrmAlim : public SidePanel {
   public:
     FrmAlim(Ondivel& app, int side);
-    int side() const { return side_; }
 
     FormControl chkOnOff{*this, ControlKind::CheckBox, "chkOnOff"};
     FormControl imgOn{*this, ControlKind::Image, "imgOn"};
@@ -37,8 +33,6 @@ class FrmAlim : public Form {
     ControlArray lblEchelle{*this, ControlKind::Label, "lblEchelle", 3};
 
     void Form_Load() override;
-    void Form_KeyDown(int keyCode, int shift) override;
-    void Form_Unload(int& cancel) override;
     void chkOnOff_Click();
     void imgBorne_Click(int index);
     void imgFiche_Click(int index);
@@ -52,15 +46,9 @@ class FrmAlim : public Form {
     static constexpr int kVoltageKnob = 0, kFineKnob = 1, kCurrentKnob = 2;
 
   private:
-    double& amplitude() const;
-    bool& sourceBranchee() const;
     // On, the common plug in, and the signal plug on NEG or POS.
     bool delivers() const;
     void showReadout();
-    // "AlimA" or "AlimB", the suffix of the settings keys.
-    std::string shortName() const { return side_ == SideB ? "AlimB" : "AlimA"; }
-
-    int side_;
 };
 
 } // namespace ondivel

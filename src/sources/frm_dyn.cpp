@@ -1,8 +1,6 @@
 #include "sources/frm_dyn.h"
 
 #include "core/format.h"
-#include "meters/frm_toolbox.h"
-#include "scope/frm_ondivel.h"
 
 namespace ondivel {
 
@@ -13,17 +11,11 @@ constexpr double kPi = 3.14159265358979;
 // Toolbox options that wire the alternator to CH1 and CH2.
 constexpr int kAlternatorA = 14, kAlternatorB = 15;
 
-void configureKnob(Control& knob, double max, double value) {
-    knob.Max = max;
-    knob.Value = value;
-    knob.Min = 0;
-}
-
 } // namespace
 
-FrmDyn::FrmDyn(Ondivel& app, int side) : Form(app, side == SideB ? "frmDynB" : "frmDynA"), side_(side) {
+FrmDyn::FrmDyn(Ondivel& app, int side)
+    : SidePanel(app, side, "frmDyn", "Dyn", kHelpTopic, kAlternatorA, kAlternatorB) {
     Caption = side == SideB ? "Alternateur de bicyclette - Voie CH2" : "Alternateur de bicyclette - Voie CH1";
-    HelpTopic = kHelpTopic;
     Width = 4200;
     Height = 4200;
 
@@ -51,16 +43,6 @@ FrmDyn::FrmDyn(Ondivel& app, int side) : Form(app, side == SideB ? "frmDynB" : "
     }
 }
 
-double& FrmDyn::frequence() const {
-    return side_ == SideB ? app().g.FrequenceB : app().g.FrequenceA;
-}
-double& FrmDyn::amplitude() const {
-    return side_ == SideB ? app().g.AmplitudeB : app().g.AmplitudeA;
-}
-bool& FrmDyn::sourceBranchee() const {
-    return side_ == SideB ? app().g.SourceBrancheeB : app().g.SourceBrancheeA;
-}
-
 double FrmDyn::speed() const {
     return Potentio[kSpeedKnob].Value - (Potentio[kFineKnob].Max / 2 - Potentio[kFineKnob].Value) / 10;
 }
@@ -75,15 +57,10 @@ void FrmDyn::applySpeed() {
 }
 
 void FrmDyn::Form_Load() {
-    KeyPreview = true;
-    const Form& scope = app().frmOndivel();
-    Left = Val(app().ReadIni("Interface", "PosX " + shortName(), NumberText(scope.Left + scope.Width)));
-    Top = Val(app().ReadIni("Interface", "PosY " + shortName(), side_ == SideB ? "4935" : "0"));
-
+    loadPosition();
     sourceBranchee() = false;
-    const Color mark = side_ == SideB ? app().g.CouleurB : app().g.CouleurA;
     for (int i = 0; i < 2; ++i)
-        shpBorne[i].FillColor = mark;
+        shpBorne[i].FillColor = channelColour();
 
     configureKnob(Potentio[kSpeedKnob], 2500, 1000);
     configureKnob(Potentio[kFineKnob], 200, 100);
@@ -94,19 +71,6 @@ void FrmDyn::Form_Load() {
         "Click droit pour un réglage fin.";
     imgBorne[0].ToolTipText = "Cliquer ici pour mettre en place la fiche de connexion";
     imgBorne[1].ToolTipText = "Cliquer ici pour mettre en place la fiche de connexion sur la borne COM";
-}
-
-void FrmDyn::Form_KeyDown(int keyCode, int) {
-    if (keyCode == kKeyF1) app().ShowHelpTopic(kHelpTopic);
-}
-
-void FrmDyn::Form_Unload(int&) {
-    app().WriteIni("Interface", "PosX " + shortName(), NumberText(Left));
-    app().WriteIni("Interface", "PosY " + shortName(), NumberText(Top));
-    FrmToolBox& toolbox = app().frmToolBox();
-    const int wired = side_ == SideB ? kAlternatorB : kAlternatorA;
-    const int none = side_ == SideB ? FrmToolBox::kNoneB : FrmToolBox::kNoneA;
-    if (toolbox.optConnexion[wired].isOn()) toolbox.optConnexion[none].setValue(1);
 }
 
 void FrmDyn::Potentio_MouseDown(int index, int, int, double, double) {

@@ -2,17 +2,13 @@
 // frmDynA / frmDynB, the bicycle alternator of side A or B: the wheel speed set with a coarse and a
 // fine knob gives the frequency and the voltage. Opened from the toolbox, which has already set
 // the side's keyword to "Dyn".
-#include <string>
-
-#include "core/form.h"
-#include "core/ondivel.h"
+#include "sources/side_panel.h"
 
 namespace ondivel {
 
-class FrmDyn : public Form {
+class FrmDyn : public SidePanel {
   public:
     FrmDyn(Ondivel& app, int side);
-    int side() const { return side_; }
 
     ControlArray Potentio{*this, ControlKind::Knob, "Potentio", 2};
     FormControl lblVitesse{*this, ControlKind::Label, "lblVitesse"};
@@ -26,8 +22,6 @@ class FrmDyn : public Form {
     FormControl lblCom{*this, ControlKind::Label, "lblCom"};
 
     void Form_Load() override;
-    void Form_KeyDown(int keyCode, int shift) override;
-    void Form_Unload(int& cancel) override;
     void imgBorne_Click(int index);
     void imgFiche_Click(int index);
     void Potentio_DblClick(int index);
@@ -44,15 +38,8 @@ class FrmDyn : public Form {
     static constexpr int kFineKnob = 1;
 
   private:
-    double& frequence() const;
-    double& amplitude() const;
-    bool& sourceBranchee() const;
     // Read-out, frequency and amplitude from the speed.
     void applySpeed();
-    // "DynA" or "DynB", the suffix of the settings keys.
-    std::string shortName() const { return side_ == SideB ? "DynB" : "DynA"; }
-
-    int side_;
 };
 
 } // namespace ondivel

@@ -1,9 +1,5 @@
 #include "sources/frm_edf.h"
 
-#include "core/format.h"
-#include "meters/frm_toolbox.h"
-#include "scope/frm_ondivel.h"
-
 namespace ondivel {
 
 namespace {
@@ -15,9 +11,8 @@ constexpr double kWidth = 4550, kHeight = 4035;
 
 } // namespace
 
-FrmEDF::FrmEDF(Ondivel& app, int side) : Form(app, side == SideB ? "frmEDFB" : "frmEDFA"), side_(side) {
+FrmEDF::FrmEDF(Ondivel& app, int side) : SidePanel(app, side, "frmEDF", "EDF", kHelpTopic, kMainsA, kMainsB) {
     Caption = side == SideB ? "Prise du secteur - Voie CH2" : "Prise du secteur - Voie CH1";
-    HelpTopic = kHelpTopic;
     Width = kWidth;
     Height = kHeight;
 
@@ -55,16 +50,6 @@ FrmEDF::FrmEDF(Ondivel& app, int side) : Form(app, side == SideB ? "frmEDFB" : "
     Timer1.on.Timer = [this] { Timer1_Timer(); };
 }
 
-double& FrmEDF::frequence() const {
-    return side_ == SideB ? app().g.FrequenceB : app().g.FrequenceA;
-}
-double& FrmEDF::amplitude() const {
-    return side_ == SideB ? app().g.AmplitudeB : app().g.AmplitudeA;
-}
-bool& FrmEDF::sourceBranchee() const {
-    return side_ == SideB ? app().g.SourceBrancheeB : app().g.SourceBrancheeA;
-}
-
 int FrmEDF::selectedWorld() const {
     for (int i = 0; i < 3; ++i)
         if (optWorld[i].isOn()) return i;
@@ -72,33 +57,17 @@ int FrmEDF::selectedWorld() const {
 }
 
 void FrmEDF::Form_Load() {
-    KeyPreview = true;
     Width = kWidth;
     Height = kHeight;
-    const Form& scope = app().frmOndivel();
-    Left = Val(app().ReadIni("Interface", "PosX " + shortName(), NumberText(scope.Left + scope.Width)));
-    Top = Val(app().ReadIni("Interface", "PosY " + shortName(), side_ == SideB ? "4935" : "0"));
+    loadPosition();
     // Nothing comes out of the socket until the plugs are in.
     sourceBranchee() = false;
     amplitude() = 0;
     frequence() = 50;
 }
 
-void FrmEDF::Form_KeyDown(int keyCode, int) {
-    if (keyCode == kKeyF1) app().ShowHelpTopic(kHelpTopic);
-}
-
 void FrmEDF::Form_MouseMove(int, int, double, double) {
     MousePointer = kDefaultPointer;
-}
-
-void FrmEDF::Form_Unload(int&) {
-    app().WriteIni("Interface", "PosX " + shortName(), NumberText(Left));
-    app().WriteIni("Interface", "PosY " + shortName(), NumberText(Top));
-    FrmToolBox& toolbox = app().frmToolBox();
-    const int wired = side_ == SideB ? kMainsB : kMainsA;
-    const int none = side_ == SideB ? FrmToolBox::kNoneB : FrmToolBox::kNoneA;
-    if (toolbox.optConnexion[wired].isOn()) toolbox.optConnexion[none].setValue(1);
 }
 
 void FrmEDF::optWorld_Click(int index) {

@@ -2,17 +2,13 @@
 // frmEDFA / frmEDFB, the mains socket of side A or B: phase, neutral and earth terminals whose
 // voltage and frequency depend on the part of the world chosen, and a blinking logo. Opened from
 // the toolbox, which has already set the side's keyword to "Sinus".
-#include <string>
-
-#include "core/form.h"
-#include "core/ondivel.h"
+#include "sources/side_panel.h"
 
 namespace ondivel {
 
-class FrmEDF : public Form {
+class FrmEDF : public SidePanel {
   public:
     FrmEDF(Ondivel& app, int side);
-    int side() const { return side_; }
 
     FormControl fraWorld{*this, ControlKind::Frame, "fraWorld"};
     ControlArray optWorld{*this, ControlKind::OptionButton, "optWorld", 3};
@@ -25,9 +21,7 @@ class FrmEDF : public Form {
     FormControl Timer1{*this, ControlKind::Timer, "Timer1"};
 
     void Form_Load() override;
-    void Form_KeyDown(int keyCode, int shift) override;
     void Form_MouseMove(int button, int shift, double x, double y) override;
-    void Form_Unload(int& cancel) override;
     void imgBorne_Click(int index);
     void imgBorne_MouseMove(int index, int button, int shift, double x, double y);
     // Side B only.
@@ -52,15 +46,8 @@ class FrmEDF : public Form {
     static constexpr int kDefaultPointer = 0, kHandPointer = 99;
 
   private:
-    double& frequence() const;
-    double& amplitude() const;
-    bool& sourceBranchee() const;
     int selectedWorld() const;
     bool plugged(int index) const { return imgFiche[index].Visible; }
-    // "EDFA" or "EDFB", the suffix of the settings keys.
-    std::string shortName() const { return side_ == SideB ? "EDFB" : "EDFA"; }
-
-    int side_;
 };
 
 } // namespace ondivel

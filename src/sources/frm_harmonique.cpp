@@ -3,20 +3,17 @@
 #include <cmath>
 
 #include "core/format.h"
-#include "core/platform.h"
 #include "meters/frm_toolbox.h"
-#include "scope/frm_ondivel.h"
 #include "shell/mdi_ondivel.h"
-#include "sources/frequency_readout.h"
-#include "sources/frm_gbf.h"
 
 namespace ondivel {
 
 namespace {
 
-constexpr const char* kRangeCaptions[6] = {"100k", "10k", "1k", "100", "10", "1"};
 // No topic of its own in the help file: the panel opens the meters' page, its nearest neighbour.
-constexpr int kHelpTopic = 3700;     // the meters have 3600
+constexpr int kHelpTopic = 3700; // the meters have 3600
+constexpr GeneratorKind kHarmo{
+    "frmHarmonique", "Harmo", "Générateur", kHelpTopic, FrmToolBox::kHarmonicA, FrmToolBox::kHarmonicB};
 constexpr int kFullScale = 1000;     // slider steps of 100 %
 constexpr int kQuarterTurnDown = -2; // −180°
 
@@ -56,38 +53,18 @@ std::string percentText(double steps) {
 
 } // namespace
 
-FrmHarmonique::FrmHarmonique(Ondivel& app, int side)
-    : Form(app, side == SideB ? "frmHarmoniqueB" : "frmHarmoniqueA"),
-      lblFreq(*this, ControlKind::Label, side == SideB ? "lblFreqB" : "lblFreqA"), side_(side) {
+FrmHarmonique::FrmHarmonique(Ondivel& app, int side) : GeneratorPanel(app, side, kHarmo) {
     Caption = side == SideB ? "Générateur d'harmoniques - Voie CH2" : "Générateur d'harmoniques - Voie CH1";
-    HelpTopic = kHelpTopic;
     Width = 9600;
     Height = 7050;
 
     lblTitre.Caption = "GENERATEUR D'HARMONIQUES";
-    lblPower.Caption = "Power";
     lblPotentio.Caption = "FREQ";
-    chkOn.Caption = "On";
-    chkOn.ToolTipText = "Bouton Marche/Arrêt";
-    imgOn.Picture = kPictureLampOff;
-    imgOn.ToolTipText = "Générateur éteint";
-    fraGamme.Caption = "Gamme de fréquence ";
-    for (int i = 0; i < 6; ++i) {
-        optGamme[i].Caption = kRangeCaptions[i];
-        shpFreq[i].FillColor = kLampOff;
-    }
     sldReglage.Min = -10;
     sldReglage.Max = 10;
     sldReglage.Value = 0;
     sldReglage.SmallChange = 1;
     sldReglage.LargeChange = 5;
-    // The read-out and its unit show only while the generator is on; the plugs are out.
-    lblFreq.Caption = "0.000";
-    lblUnite.Caption = "kHz";
-    lblFreq.Visible = false;
-    lblUnite.Visible = false;
-    for (int i = 0; i < 2; ++i)
-        imgFiche[i].Visible = false;
 
     // The waveform synthesis reads these sliders whether or not the panel was ever opened, so
     // their design-time values are the pure fundamental at full scale with no mean value.
@@ -125,15 +102,8 @@ FrmHarmonique::FrmHarmonique(Ondivel& app, int side)
     for (int i = 0; i < kPresets; ++i)
         optSignal[i].Caption = presets[i];
 
-    chkOn.on.Click = [this] { chkOn_Click(); };
-    for (int i = 0; i < 6; ++i)
-        optGamme[i].on.Click = [this, i] { optGamme_Click(i); };
     for (int i = 0; i < kPresets; ++i)
         optSignal[i].on.Click = [this, i] { optSignal_Click(i); };
-    for (int i = 0; i < 2; ++i) {
-        imgBorne[i].on.Click = [this, i] { imgBorne_Click(i); };
-        imgFiche[i].on.Click = [this, i] { imgFiche_Click(i); };
-    }
     Potentio[0].on.MouseMove = [this](int b, int s, double x, double y) {
         Potentio_MouseMove(0, b, s, x, y);
     };
@@ -150,38 +120,13 @@ FrmHarmonique::FrmHarmonique(Ondivel& app, int side)
     sldX0.on.Scroll = [this] { sldX0_Scroll(); };
 }
 
-double& FrmHarmonique::gamme() const {
-    return side_ == SideB ? app().g.GammeB : app().g.GammeA;
-}
-double& FrmHarmonique::frequence() const {
-    return side_ == SideB ? app().g.FrequenceB : app().g.FrequenceA;
-}
-double& FrmHarmonique::amplitude() const {
-    return side_ == SideB ? app().g.AmplitudeB : app().g.AmplitudeA;
-}
-bool& FrmHarmonique::sourceBranchee() const {
-    return side_ == SideB ? app().g.SourceBrancheeB : app().g.SourceBrancheeA;
-}
-
-void FrmHarmonique::showReadout() {
-    if (side_ == SideB)
-        AfficherFrequenceB(*this);
-    else
-        AfficherFrequenceA(*this);
-}
-
 void FrmHarmonique::refreshUnlessUpdating() {
     if (app().mdi().ModeLibre && !updating) app().RefreshDisplay();
 }
 
 void FrmHarmonique::Form_Load() {
-    KeyPreview = true;
-    const Form& scope = app().frmOndivel();
-    Left = Val(app().ReadIni("Interface", "PosX " + shortName(), NumberText(scope.Left + scope.Width)));
-    Top = Val(app().ReadIni("Interface", "PosY " + shortName(), side_ == SideB ? "4935" : "0"));
-
+    loadPosition();
     sourceBranchee() = false;
-
     updating = true;
     for (int i = 0; i < kHarmonics; ++i) {
         pgbAmpli[i].Min = 0;
@@ -197,84 +142,18 @@ void FrmHarmonique::Form_Load() {
     pgbX0.Min = 0;
     pgbX0.Max = 200;
 
-    const Color mark = side_ == SideB ? app().g.CouleurB : app().g.CouleurA;
-    for (int i = 0; i < 2; ++i)
-        shpBorne[i].FillColor = mark;
-    imgBorne[0].ToolTipText = "Cliquer ici pour mettre en place la fiche de connexion";
-    imgBorne[1].ToolTipText = "Cliquer ici pour mettre en place la fiche de connexion sur la borne COM";
-    for (int i = 0; i < 6; ++i)
-        optGamme[i].ToolTipText = "Choisir une gamme de fréquence";
+    markTerminals();
     Potentio[0].ToolTipText = "Pour permettre le réglage de la fréquence du signal.";
 
-    gamme() = 1000;
-    optGamme[2].setValue(1);
-
-    Platform& platform = app().platform();
-    frequence() = static_cast<int>(platform.random() * 1100 + 100);
-    Control& knob = Potentio[0];
-    knob.Max = 1200;
-    knob.Value = frequence();
-    knob.Min = 0;
-    showReadout();
-    amplitude() = static_cast<int>(platform.random() * 12000) / 1000.0;
+    selectFirstRange();
+    drawFrequencyAndAmplitude(Potentio[0]);
 
     sstHarmo.ListIndex = 0;
     updating = false;
     if (app().mdi().ModeLibre) app().RefreshDisplay();
 }
 
-void FrmHarmonique::Form_KeyDown(int keyCode, int) {
-    if (keyCode == kKeyF1) app().ShowHelpTopic(kHelpTopic);
-}
-
-void FrmHarmonique::Form_Unload(int&) {
-    app().WriteIni("Interface", "PosX " + shortName(), NumberText(Left));
-    app().WriteIni("Interface", "PosY " + shortName(), NumberText(Top));
-    // Hand the channel back to "Aucune alimentation" when the toolbox still wires this panel.
-    FrmToolBox& toolbox = app().frmToolBox();
-    const int wired = side_ == SideB ? FrmToolBox::kHarmonicB : FrmToolBox::kHarmonicA;
-    const int none = side_ == SideB ? FrmToolBox::kNoneB : FrmToolBox::kNoneA;
-    if (toolbox.optConnexion[wired].isOn()) toolbox.optConnexion[none].setValue(1);
-}
-
-void FrmHarmonique::chkOn_Click() {
-    const bool on = chkOn.Value == kChecked;
-    chkOn.Caption = on ? "Off" : "On";
-    imgOn.Picture = on ? kPictureLampOn : kPictureLampOff;
-    imgOn.ToolTipText = on ? "Générateur allumé" : "Générateur éteint";
-    lblFreq.Visible = on;
-    lblUnite.Visible = on;
-    for (int i = 0; i < 6; ++i)
-        shpFreq[i].FillColor = kLampOff;
-    if (on) {
-        for (int i = 0; i < 6; ++i) {
-            if (optGamme[i].isOn()) {
-                shpFreq[i].FillColor = kLampOn;
-                break;
-            }
-        }
-    }
-    sourceBranchee() = on && plugsIn();
-    app().RefreshDisplay();
-}
-
-void FrmHarmonique::optGamme_Click(int index) {
-    // A selection raised before the panel set its first range must not divide by zero.
-    if (gamme() == 0) return;
-    const double old = gamme();
-    for (int i = 0; i < 6; ++i)
-        shpFreq[i].FillColor = kLampOff;
-    if (isOn()) shpFreq[index].FillColor = kLampOn;
-    gamme() = kRanges[index];
-    lblUnite.Caption = index <= 2 ? "kHz" : "Hz";
-    // The knob stays where it is: the frequency follows the range, at the new resolution.
-    frequence() = frequence() * gamme() / old;
-    roundFrequencyToRange();
-    showReadout();
-    if (app().mdi().ModeLibre) app().RefreshDisplay();
-}
-
-void FrmHarmonique::roundFrequencyToRange() {
+void FrmHarmonique::roundFrequency() {
     // One knob step is a thousandth of the range: the read-out's last digit. The top range
     // shows tenths of kilohertz only and keeps its frequency as it is.
     const double range = gamme();
@@ -284,7 +163,7 @@ void FrmHarmonique::roundFrequencyToRange() {
 
 void FrmHarmonique::frequencyFromControls() {
     frequence() = (Potentio[0].Value + sldReglage.Value) * gamme() / 1000;
-    roundFrequencyToRange();
+    roundFrequency();
     showReadout();
     if (app().mdi().ModeLibre) app().RefreshDisplay();
 }
@@ -355,16 +234,6 @@ void FrmHarmonique::optSignal_Click(int index) {
     }
     updating = false;
     if (app().mdi().ModeLibre) app().RefreshDisplay();
-}
-
-void FrmHarmonique::imgBorne_Click(int index) {
-    imgFiche[index].Visible = !imgFiche[index].Visible;
-    sourceBranchee() = plugsIn() && isOn();
-    app().RefreshDisplay();
-}
-
-void FrmHarmonique::imgFiche_Click(int index) {
-    imgBorne_Click(index);
 }
 
 } // namespace ondivel

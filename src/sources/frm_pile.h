@@ -1,8 +1,7 @@
 #pragma once
 // frmPileA / frmPileB, the battery of side A (CH1) or side B (CH2): 1.5 V, 4.5 V or 9 V as chosen
 // in the toolbox, with a polarity switch. A battery needs no switch and no cable.
-#include "core/form.h"
-#include "core/ondivel.h"
+#include "sources/side_panel.h"
 
 namespace ondivel {
 
@@ -13,29 +12,25 @@ enum PilePicture : int {
     kPictureBattery9 = 3,
 };
 
-class FrmPile : public Form {
+class FrmPile : public SidePanel {
   public:
     FrmPile(Ondivel& app, int side);
-    int side() const { return side_; }
 
     FormControl imgPile{*this, ControlKind::Image, "imgPile"};
     ControlArray optPolarite{*this, ControlKind::OptionButton, "optPolarite", 2};
 
     void Form_Load() override;
     void Form_Activate() override;
-    void Form_KeyDown(int keyCode, int shift) override;
-    void Form_Unload(int& cancel) override;
     void optPolarite_Click(int index);
 
     // The nominal voltage of the battery shown, 0 before the first activation.
     double nominal() const { return nominal_; }
 
   private:
-    double& amplitude() const;
-    // "PileA" or "PileB", the suffix of the settings keys.
-    const char* shortName() const { return side_ == SideB ? "PileB" : "PileA"; }
+    // Closed by the user, the battery hands its channel back. Closed by the toolbox for another
+    // battery, the toolbox already shows the new choice and must keep it.
+    int wiredOption() const override { return wiredOption_; }
 
-    int side_;
     double nominal_ = 0;
     // The toolbox option this panel shows, -1 before the first activation.
     int wiredOption_ = -1;

@@ -1,6 +1,5 @@
 #include "ui/views/alternator_view.h"
 
-#include <QKeyEvent>
 #include <QLocale>
 #include <QPainter>
 #include <QtMath>
@@ -8,8 +7,8 @@
 #include <functional>
 
 #include "core/control.h"
-#include "core/user_input.h"
 #include "sources/frm_dyn.h"
+#include "ui/views/panel_painting.h"
 #include "ui/views/panel_views.h"
 #include "ui/views/view_factory.h"
 #include "ui/widgets/digital_readout.h"
@@ -21,10 +20,6 @@
 namespace ondivel {
 
 namespace {
-
-constexpr double kTwipsPerPixel = 15;
-const QColor kFace(206, 211, 216);
-const QColor kHeading(34, 52, 86);
 
 // The wheel and the dynamo pressed on its tyre, bound to imgDyn. Arcs of motion behind the tyre
 // lengthen with the speed, so a stopped wheel shows none.
@@ -117,18 +112,10 @@ QString number(double v, int decimals) {
 
 } // namespace
 
-template <class W> W* AlternatorView::add(W* widget, QRectF designRect) {
-    layout_.place(widget, designRect);
-    if constexpr (std::is_base_of_v<BoundWidget, W>) bound_.push_back(widget);
-    return widget;
-}
-
 AlternatorView::AlternatorView(FrmDyn& dyn, QWidget* parent)
-    : FormView(dyn, parent), dyn_(dyn),
-      layout_(QSizeF(dyn.Width / kTwipsPerPixel, dyn.Height / kTwipsPerPixel)),
+    : PanelView(dyn, parent), dyn_(dyn),
       digits_(std::make_unique<Control>(ControlKind::Label, "lblVitesseDigits")) {
-    setFocusPolicy(Qt::ClickFocus);
-    setWindowTitle(QString::fromStdString(dyn.Caption));
+    scaleFontWithZoom();
     QFont bold;
     bold.setBold(true);
 
@@ -139,7 +126,7 @@ AlternatorView::AlternatorView(FrmDyn& dyn, QWidget* parent)
     auto* caption = add(new ModelLabel(dyn.lblTitreVitesse, this), QRectF(176, 30, 100, 28));
     caption->setWordWrap(true);
     readout_ = new DigitalReadout(*digits_, 4, this);
-    layout_.place(readout_, QRectF(178, 62, 96, 36));
+    place(readout_, QRectF(178, 62, 96, 36));
     // The unit the caption of lblVitesse carries after its digits.
     auto* unit = add(new QLabel(QStringLiteral("tours/min"), this), QRectF(178, 100, 96, 14));
     unit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -171,56 +158,18 @@ AlternatorView::AlternatorView(FrmDyn& dyn, QWidget* parent)
 
 AlternatorView::~AlternatorView() = default;
 
-QSize AlternatorView::designSize() const {
-    return QSize(static_cast<int>(dyn_.Width / kTwipsPerPixel),
-                 static_cast<int>(dyn_.Height / kTwipsPerPixel));
-}
-
 void AlternatorView::syncFromModel() {
     // "1000 tours/min" -> "1000" on the display.
     const std::string& text = dyn_.lblVitesse.Caption;
     digits_->Caption = text.substr(0, text.find(' '));
     digits_->Visible = dyn_.lblVitesse.Visible;
     readout_->syncFromModel();
-    for (BoundWidget* w : bound_)
-        w->syncFromModel();
-    updateWhenChanged(*this, painted_, PaintKey() << dyn_);
-}
-
-void AlternatorView::resizeEvent(QResizeEvent*) {
-    const double s = layout_.apply(size());
-    QFont f = font();
-    f.setPixelSize(std::max(6, static_cast<int>(9 * s)));
-    setFont(f);
-}
-
-void AlternatorView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        user::key(dyn_, kKeyF1, 0);
-        syncFromModel();
-        return;
-    }
-    FormView::keyPressEvent(event);
+    syncPanel(PaintKey() << dyn_);
 }
 
 void AlternatorView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(rect(), kFace.darker(115));
-    const double s = layout_.scaleFor(size());
-    p.scale(s, s);
-    const QRectF face(0, 0, designSize().width(), designSize().height());
-    QLinearGradient brushed(face.topLeft(), face.bottomRight());
-    brushed.setColorAt(0, kFace.lighter(108));
-    brushed.setColorAt(1, kFace.darker(106));
-    p.fillRect(face, brushed);
-    p.fillRect(QRectF(0, 0, face.width(), 21), kHeading);
-    QFont heading = font();
-    heading.setPixelSize(10);
-    heading.setBold(true);
-    p.setFont(heading);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(0, 0, face.width(), 21), Qt::AlignCenter, QStringLiteral("ALTERNATEUR DE BICYCLETTE"));
+    paintPanelFace(p, *this, zoom(), designSize(), QStringLiteral("ALTERNATEUR DE BICYCLETTE"));
     // The terminals' engraved box.
     p.setPen(QPen(QColor(70, 74, 82), 0.8));
     p.setBrush(Qt::NoBrush);

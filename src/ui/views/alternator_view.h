@@ -2,30 +2,26 @@
 // The panel of a bicycle alternator (frmDynA or frmDynB): the dynamo pressed against a wheel whose
 // motion marks grow with the speed, the speed read-out, the speed knob and the small "FIN" knob,
 // and the two output terminals with their colour marks.
-#include <cstdint>
 #include <memory>
 #include <vector>
 
-#include "ui/views/form_view.h"
-#include "ui/widgets/panel_layout.h"
+#include "ui/views/panel_view.h"
 
 namespace ondivel {
 
-class BoundWidget;
 class Control;
 class DigitalReadout;
 class FrmDyn;
 class KnobWidget;
 class TerminalWidget;
 
-class AlternatorView : public FormView {
+class AlternatorView : public PanelView {
     Q_OBJECT
   public:
     explicit AlternatorView(FrmDyn& dyn, QWidget* parent = nullptr);
     ~AlternatorView() override;
 
     void syncFromModel() override;
-    QSize designSize() const override;
 
     KnobWidget* knob(int index) const { return knobs_[static_cast<std::size_t>(index)]; }
     TerminalWidget* terminal(int index) const { return terminals_[static_cast<std::size_t>(index)]; }
@@ -33,18 +29,11 @@ class AlternatorView : public FormView {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    template <class W> W* add(W* widget, QRectF designRect);
-
     FrmDyn& dyn_;
-    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
-    PanelLayout layout_;
     // The digits of lblVitesse, which the seven-segment display shows without the unit.
     std::unique_ptr<Control> digits_;
-    std::vector<BoundWidget*> bound_;
     std::vector<KnobWidget*> knobs_;
     std::vector<TerminalWidget*> terminals_;
     DigitalReadout* readout_ = nullptr;

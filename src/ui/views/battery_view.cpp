@@ -1,11 +1,9 @@
 #include "ui/views/battery_view.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 #include <cmath>
 #include <cstdint>
 
-#include "core/user_input.h"
 #include "sources/frm_pile.h"
 #include "ui/views/panel_views.h"
 #include "ui/views/view_factory.h"
@@ -17,7 +15,7 @@ namespace ondivel {
 namespace {
 
 constexpr double kTwipsPerPixel = 15;
-// The frame and title bar the model counts in its height.
+// The frame and title bar the model counts in its height: the view is the client area.
 constexpr double kFrameTwips = 510;
 
 const QColor kBench(226, 222, 212);
@@ -192,46 +190,21 @@ class BatteryPicture : public QWidget, public BoundWidget {
 
 } // namespace
 
-BatteryView::BatteryView(FrmPile& pile, QWidget* parent)
-    : FormView(pile, parent), pile_(pile), layout_(QSizeF(designSize())) {
-    setFocusPolicy(Qt::ClickFocus);
-    setWindowTitle(QString::fromStdString(pile.Caption));
+BatteryView::BatteryView(FrmPile& pile, QWidget* parent) : PanelView(pile, parent, kFrameTwips), pile_(pile) {
     const QSizeF design(designSize());
-    auto* picture = new BatteryPicture(pile.imgPile, this);
+    auto* picture =
+        add(new BatteryPicture(pile.imgPile, this), QRectF(0, 0, design.width() * 0.56, design.height()));
     picture->setDesign(QSizeF(design.width() * 0.56, design.height()));
-    layout_.place(picture, QRectF(0, 0, design.width() * 0.56, design.height()));
-    bound_.push_back(picture);
 
     const Control& first = pile.optPolarite[0];
     const double x = first.Left / kTwipsPerPixel;
-    switch_ = new PolaritySwitch(pile.optPolarite[0], pile.optPolarite[1], this);
-    layout_.place(switch_, QRectF(x - 8, 12, design.width() - x + 4, design.height() - 24));
-    bound_.push_back(switch_);
+    switch_ = add(new PolaritySwitch(pile.optPolarite[0], pile.optPolarite[1], this),
+                  QRectF(x - 8, 12, design.width() - x + 4, design.height() - 24));
     resize(designSize());
 }
 
-QSize BatteryView::designSize() const {
-    return QSize(static_cast<int>(pile_.Width / kTwipsPerPixel),
-                 static_cast<int>((pile_.Height - kFrameTwips) / kTwipsPerPixel));
-}
-
 void BatteryView::syncFromModel() {
-    for (BoundWidget* w : bound_)
-        w->syncFromModel();
-    updateWhenChanged(*this, painted_, PaintKey() << pile_);
-}
-
-void BatteryView::resizeEvent(QResizeEvent*) {
-    layout_.apply(size());
-}
-
-void BatteryView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        user::key(pile_, kKeyF1, 0);
-        syncFromModel();
-        return;
-    }
-    FormView::keyPressEvent(event);
+    syncPanel(PaintKey() << pile_);
 }
 
 void BatteryView::paintEvent(QPaintEvent*) {

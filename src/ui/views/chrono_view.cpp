@@ -1,7 +1,6 @@
 #include "ui/views/chrono_view.h"
 
 #include <QAccessible>
-#include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPainter>
@@ -9,7 +8,6 @@
 #include <QRegion>
 #include <algorithm>
 
-#include "core/user_input.h"
 #include "meters/frm_chrono.h"
 #include "ui/views/view_factory.h"
 #include "ui/widgets/model_button.h"
@@ -20,7 +18,6 @@ namespace ondivel {
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15;
 constexpr double kDesign = 240; // the dial's diameter in design pixels
 
 const QRectF kScreen(38, 58, 164, 52);
@@ -58,35 +55,22 @@ void drawBell(QPainter& p, const QRectF& r, const QColor& ink) {
 
 } // namespace
 
-ChronoView::ChronoView(FrmChrono& chrono, QWidget* parent)
-    : FormView(chrono, parent), chrono_(chrono), layout_(QSizeF(kDesign, kDesign)) {
-    setFocusPolicy(Qt::ClickFocus);
-    setWindowTitle(QString::fromStdString(chrono.Caption));
+ChronoView::ChronoView(FrmChrono& chrono, QWidget* parent) : PanelView(chrono, parent), chrono_(chrono) {
     setAccessibleName(QString::fromStdString(chrono.Caption));
 
-    auto* start = new ModelButton(chrono.chkStart_Stop, this);
+    auto* start = add(new ModelButton(chrono.chkStart_Stop, this), kStartKey);
     start->setPictogram([this](QPainter& p, const QRectF& r, const QColor& ink) {
         drawKeyText(p, r, QString::fromStdString(chrono_.lblStop.Caption), ink);
     });
     start->setAccessibleName(QStringLiteral("Marche / arrêt"));
-    auto* reset = new ModelButton(chrono.cmdRAZ, this);
-    auto* alarm = new ModelButton(chrono.chkAlarme, this);
+    add(new ModelButton(chrono.cmdRAZ, this), kResetKey);
+    auto* alarm = add(new ModelButton(chrono.chkAlarme, this), kAlarmKey);
     alarm->setPictogram(drawBell);
     alarm->setAccessibleName(QStringLiteral("Alarme"));
-    auto* slider = new ModelSlider(chrono.sldAlarme, 1, this);
+    auto* slider = add(new ModelSlider(chrono.sldAlarme, 1, this), kSlider);
     slider->setAccessibleName(QStringLiteral("Intervalle de l'alarme"));
-    auto* end = new ModelButton(chrono.cmdEnd, this);
-    const std::pair<QWidget*, QRectF> places[] = {
-        {start, kStartKey}, {reset, kResetKey}, {alarm, kAlarmKey}, {slider, kSlider}, {end, kEndKey}};
-    for (const auto& [w, r] : places)
-        layout_.place(w, r);
-    bound_ = {start, reset, alarm, slider, end};
+    add(new ModelButton(chrono.cmdEnd, this), kEndKey);
     resize(designSize());
-}
-
-QSize ChronoView::designSize() const {
-    return QSize(static_cast<int>(chrono_.Width / kTwipsPerPixel),
-                 static_cast<int>(chrono_.Height / kTwipsPerPixel));
 }
 
 QColor ChronoView::dialColor() const {
@@ -96,14 +80,12 @@ QColor ChronoView::dialColor() const {
 }
 
 void ChronoView::syncFromModel() {
-    for (BoundWidget* w : bound_)
-        w->syncFromModel();
     setAccessibleDescription(QString::fromStdString(chrono_.lblTime.Caption));
-    updateWhenChanged(*this, painted_, PaintKey() << chrono_);
+    syncPanel(PaintKey() << chrono_);
 }
 
 QRectF ChronoView::designRect(const QRectF& r) const {
-    const double s = layout_.scaleFor(size());
+    const double s = zoom();
     return QRectF(r.left() * s, r.top() * s, r.width() * s, r.height() * s);
 }
 
@@ -137,17 +119,9 @@ void ChronoView::shapeWindow() {
     window->setMask(QRegion(face, QRegion::Ellipse));
 }
 
-void ChronoView::resizeEvent(QResizeEvent*) {
-    layout_.apply(size());
+void ChronoView::resizeEvent(QResizeEvent* event) {
+    PanelView::resizeEvent(event);
     shapeWindowLater();
-}
-
-void ChronoView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        user::key(chrono_, kKeyF1, 0);
-        return;
-    }
-    FormView::keyPressEvent(event);
 }
 
 // The dial carries the frameless window.
@@ -167,7 +141,7 @@ void ChronoView::mouseMoveEvent(QMouseEvent* event) {
 void ChronoView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const double s = layout_.scaleFor(size());
+    const double s = zoom();
     const QRectF outer(0, 0, kDesign * s, kDesign * s);
     const QPointF c = outer.center();
 

@@ -4,24 +4,19 @@
 // and the close key. Inside a frameless sub-window it clips the window to the dial and lets the
 // dial drag the window; elsewhere it simply paints the round face.
 #include <QPoint>
-#include <cstdint>
-#include <vector>
 
-#include "ui/views/form_view.h"
-#include "ui/widgets/panel_layout.h"
+#include "ui/views/panel_view.h"
 
 namespace ondivel {
 
-class BoundWidget;
 class FrmChrono;
 
-class ChronoView : public FormView {
+class ChronoView : public PanelView {
     Q_OBJECT
   public:
     explicit ChronoView(FrmChrono& chrono, QWidget* parent = nullptr);
 
     void syncFromModel() override;
-    QSize designSize() const override;
     // A frameless sub-window takes its size from here: the dial, not an empty box.
     QSize sizeHint() const override { return designSize(); }
     // The dial's colour now: the title colour of the desktop, red while the alarm rings.
@@ -32,7 +27,6 @@ class ChronoView : public FormView {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
@@ -42,9 +36,6 @@ class ChronoView : public FormView {
     QRectF designRect(const QRectF& r) const;
 
     FrmChrono& chrono_;
-    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
-    PanelLayout layout_;
-    std::vector<BoundWidget*> bound_;
     QPoint dragOffset_;
     bool dragging_ = false;
 };

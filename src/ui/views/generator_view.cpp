@@ -1,37 +1,27 @@
 #include "ui/views/generator_view.h"
 
-#include <QKeyEvent>
 #include <QLocale>
 #include <QPainter>
 #include <cstdint>
 
 #include "sources/frm_gbf.h"
-#include "ui/widgets/digital_readout.h"
+#include "ui/views/panel_painting.h"
 #include "ui/widgets/knob_widget.h"
 #include "ui/widgets/lamp_widget.h"
 #include "ui/widgets/model_button.h"
 #include "ui/widgets/model_label.h"
 #include "ui/widgets/model_slider.h"
+#include "ui/widgets/paint_key.h"
 #include "ui/widgets/pictograms.h"
 #include "ui/widgets/terminal_widget.h"
-
-#include "core/user_input.h"
-#include "ui/widgets/paint_key.h"
 
 namespace ondivel {
 
 namespace {
 
-// Design size in pixels: the window model's 4125 × 4935 twips at 15 twips a pixel.
-constexpr double kTwipsPerPixel = 15;
-
-constexpr QRectF kRangeFrame(6, 74, 263, 60);
 constexpr QRectF kWaveFrame(6, 140, 160, 60);
 constexpr double kKnobColumn = 66;
 constexpr double kKnobRowTop = 206;
-
-const QColor kFace(206, 211, 216);
-const QColor kHeading(34, 52, 86);
 
 Pictogram waveOfPicture(int picture) {
     return picture == kPictureSquare     ? Pictogram::Square
@@ -66,39 +56,9 @@ QString number(double v) {
 
 } // namespace
 
-template <class W> W* GeneratorView::add(W* widget, QRectF designRect) {
-    layout_.place(widget, designRect);
-    if constexpr (std::is_base_of_v<BoundWidget, W>) bound_.push_back(widget);
-    return widget;
-}
-
-GeneratorView::GeneratorView(FrmGBF& gbf, QWidget* parent)
-    : FormView(gbf, parent), gbf_(gbf),
-      layout_(QSizeF(gbf.Width / kTwipsPerPixel, gbf.Height / kTwipsPerPixel)) {
-    setFocusPolicy(Qt::ClickFocus);
-    setWindowTitle(QString::fromStdString(gbf.Caption));
-
-    auto* title = add(new ModelLabel(gbf.lblTitre, this), QRectF(0, 3, 275, 16));
-    QFont bold;
-    bold.setBold(true);
-    title->setFont(bold);
-    title->setStyleSheet(QStringLiteral("color: white;"));
-
-    readout_ = add(new DigitalReadout(gbf.lblFreq, 5, this), QRectF(10, 26, 128, 40));
-    auto* unit = add(new ModelLabel(gbf.lblUnite, this), QRectF(140, 26, 34, 18));
-    unit->setFont(bold);
+GeneratorView::GeneratorView(FrmGBF& gbf, QWidget* parent) : GeneratorPanelView(gbf, parent), gbf_(gbf) {
+    addGeneratorTop();
     add(new WavePicture(gbf.imgSignal, this), QRectF(142, 46, 30, 18));
-
-    add(new ModelLabel(gbf.lblPower, this), QRectF(196, 24, 70, 12));
-    power_ = add(new SwitchButton(gbf.chkOn, this), QRectF(200, 38, 34, 30));
-    add(new PowerLampWidget(gbf.imgOn, kPictureLampOn, this), QRectF(242, 45, 16, 16));
-
-    for (int i = 0; i < 6; ++i) {
-        const double x = kRangeFrame.left() + 6 + i * 42;
-        add(new LampWidget(gbf.shpFreq[i], this), QRectF(x + 13, kRangeFrame.top() + 14, 12, 12));
-        ranges_.push_back(
-            add(new ModelButton(gbf.optGamme[i], this), QRectF(x, kRangeFrame.top() + 30, 38, 22)));
-    }
     constexpr Pictogram kWaves[3] = {Pictogram::Sine, Pictogram::Square, Pictogram::Triangle};
     for (int i = 0; i < 3; ++i) {
         const double x = kWaveFrame.left() + 6 + i * 52;
@@ -116,16 +76,13 @@ GeneratorView::GeneratorView(FrmGBF& gbf, QWidget* parent)
                 QRectF(182 + i * 46, 152, 38, 52)));
 
     const KnobWidget::Formatter formats[4] = {
-        [&gbf](double v) {
-            const double g = gbf.side() == SideB ? gbf.app().g.GammeB : gbf.app().g.GammeA;
-            const double hz = v * g / 1000;
-            return hz >= 1000 ? number(hz / 1000) + QStringLiteral(" kHz")
-                              : number(hz) + QStringLiteral(" Hz");
-        },
+        [this](double v) { return frequencyText(v); },
         [](double v) { return number(v / 1000) + QStringLiteral(" V"); },
         [](double v) { return number(v) + QStringLiteral(" %"); },
         [&gbf](double v) { return number((v - gbf.Potentio[3].Max / 2) / 10) + QStringLiteral(" V"); },
     };
+    QFont bold;
+    bold.setBold(true);
     for (int i = 0; i < 4; ++i) {
         const double x = 6 + i * kKnobColumn;
         auto* name = add(new ModelLabel(gbf.lblPotentio[i], this), QRectF(x, kKnobRowTop, kKnobColumn, 12));
@@ -142,70 +99,20 @@ GeneratorView::GeneratorView(FrmGBF& gbf, QWidget* parent)
     resize(designSize());
 }
 
-QSize GeneratorView::designSize() const {
-    return QSize(static_cast<int>(gbf_.Width / kTwipsPerPixel),
-                 static_cast<int>(gbf_.Height / kTwipsPerPixel));
-}
-
 void GeneratorView::syncFromModel() {
-    for (BoundWidget* w : bound_)
-        w->syncFromModel();
-    updateWhenChanged(*this, painted_, PaintKey() << gbf_);
-}
-
-void GeneratorView::resizeEvent(QResizeEvent*) {
-    const double s = layout_.apply(size());
-    QFont f = font();
-    f.setPixelSize(std::max(6, static_cast<int>(9 * s)));
-    setFont(f);
-}
-
-void GeneratorView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        user::key(gbf_, kKeyF1, 0);
-        syncFromModel();
-        return;
-    }
-    FormView::keyPressEvent(event);
+    syncPanel(PaintKey() << gbf_);
 }
 
 void GeneratorView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(rect(), kFace.darker(115));
-    const double s = layout_.scaleFor(size());
-    p.scale(s, s);
-    const QRectF face(0, 0, designSize().width(), designSize().height());
-
-    QLinearGradient brushed(face.topLeft(), face.bottomRight());
-    brushed.setColorAt(0, kFace.lighter(108));
-    brushed.setColorAt(1, kFace.darker(106));
-    p.fillRect(face, brushed);
-    p.fillRect(QRectF(0, 0, face.width(), 21), kHeading);
-    p.fillRect(QRectF(0, kKnobRowTop - 4, face.width(), 1), QColor(150, 155, 162));
-
-    // Engraved frames; their captions sit in a gap of the line. Painted in design units.
-    QFont caption = font();
-    caption.setPixelSize(8);
-    p.setFont(caption);
-    const QFontMetricsF metrics(caption);
-    const Control* frames[2] = {&gbf_.fraGamme, &gbf_.fraSignal};
-    const QRectF rects[2] = {kRangeFrame, kWaveFrame};
-    p.setBrush(Qt::NoBrush);
-    for (int i = 0; i < 2; ++i) {
-        p.setPen(QPen(QColor(70, 74, 82), 0.8));
-        p.drawRoundedRect(rects[i].adjusted(0, 5, 0, 0), 3, 3);
-        const QString text = QString::fromStdString(frames[i]->Caption);
-        const QRectF label(rects[i].left() + 6, rects[i].top(), metrics.horizontalAdvance(text) + 6, 10);
-        p.fillRect(label, kFace);
-        p.setPen(QColor(30, 30, 40));
-        p.drawText(label, Qt::AlignCenter, text);
-    }
-    QFont small = caption;
-    small.setPixelSize(8);
+    paintPanelFace(p, *this, zoom(), designSize());
+    p.fillRect(QRectF(0, kKnobRowTop - 4, designSize().width(), 1), QColor(150, 155, 162));
+    paintEngravedFrame(p, kRangeFrame, QString::fromStdString(gbf_.fraGamme.Caption));
+    paintEngravedFrame(p, kWaveFrame, QString::fromStdString(gbf_.fraSignal.Caption));
+    QFont small = p.font();
     small.setBold(true);
     p.setFont(small);
-    p.setPen(QColor(30, 30, 40));
+    p.setPen(kPanelInk);
     p.drawText(QRectF(182 + 46, 140, 38, 12), Qt::AlignCenter, QStringLiteral("COM"));
 }
 

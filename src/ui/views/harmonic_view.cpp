@@ -1,18 +1,14 @@
 #include "ui/views/harmonic_view.h"
 
-#include <QKeyEvent>
-#include <QLocale>
 #include <QPainter>
 
 #include "core/user_input.h"
-#include "sources/frm_gbf.h"
 #include "sources/frm_harmonique.h"
 #include "ui/views/harmonic_widgets.h"
+#include "ui/views/panel_painting.h"
 #include "ui/views/panel_views.h"
 #include "ui/views/view_factory.h"
-#include "ui/widgets/digital_readout.h"
 #include "ui/widgets/knob_widget.h"
-#include "ui/widgets/lamp_widget.h"
 #include "ui/widgets/model_button.h"
 #include "ui/widgets/model_label.h"
 #include "ui/widgets/model_slider.h"
@@ -23,24 +19,14 @@ namespace ondivel {
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15;
 constexpr int kColumnsPerTab = 10;
 
-constexpr QRectF kRangeFrame(6, 74, 263, 60);
 constexpr QRectF kTabFrame(6, 160, 628, 196);
 constexpr QRectF kMeanFrame(6, 362, 628, 42);
 constexpr QRectF kPresetFrame(6, 410, 628, 54);
 constexpr double kColumnWidth = 62;
 constexpr double kColumnTop = 166;
 constexpr double kTerminalLeft = 420;
-
-const QColor kFace(206, 211, 216);
-const QColor kHeading(34, 52, 86);
-const QColor kInk(30, 30, 40);
-
-QString number(double v) {
-    return QLocale(QLocale::French).toString(v, 'g', 6);
-}
 
 } // namespace
 
@@ -52,45 +38,16 @@ void registerHarmonicViews() {
     registerViewMaker("frmHarmoniqueB", maker);
 }
 
-template <class W> W* HarmonicView::add(W* widget, QRectF designRect) {
-    layout_.place(widget, designRect);
-    if constexpr (std::is_base_of_v<BoundWidget, W>) bound_.push_back(widget);
-    return widget;
-}
-
 HarmonicView::HarmonicView(FrmHarmonique& panel, QWidget* parent)
-    : FormView(panel, parent), panel_(panel),
-      layout_(QSizeF(panel.Width / kTwipsPerPixel, panel.Height / kTwipsPerPixel)) {
-    setFocusPolicy(Qt::ClickFocus);
-    setWindowTitle(QString::fromStdString(panel.Caption));
+    : GeneratorPanelView(panel, parent), panel_(panel) {
     QFont bold;
     bold.setBold(true);
-
-    auto* title = add(new ModelLabel(panel.lblTitre, this), QRectF(0, 3, 640, 16));
-    title->setFont(bold);
-    title->setStyleSheet(QStringLiteral("color: white;"));
-
     // The generator top, laid out as on the function generator.
-    readout_ = add(new DigitalReadout(panel.lblFreq, 5, this), QRectF(10, 26, 128, 40));
-    auto* unit = add(new ModelLabel(panel.lblUnite, this), QRectF(140, 26, 34, 18));
-    unit->setFont(bold);
-    add(new ModelLabel(panel.lblPower, this), QRectF(196, 24, 70, 12));
-    power_ = add(new SwitchButton(panel.chkOn, this), QRectF(200, 38, 34, 30));
-    add(new PowerLampWidget(panel.imgOn, kPictureLampOn, this), QRectF(242, 45, 16, 16));
-    for (int i = 0; i < 6; ++i) {
-        const double x = kRangeFrame.left() + 6 + i * 42;
-        add(new LampWidget(panel.shpFreq[i], this), QRectF(x + 13, kRangeFrame.top() + 14, 12, 12));
-        ranges_.push_back(
-            add(new ModelButton(panel.optGamme[i], this), QRectF(x, kRangeFrame.top() + 30, 38, 22)));
-    }
+    addGeneratorTop();
     auto* knobName = add(new ModelLabel(panel.lblPotentio, this), QRectF(290, 30, 90, 12));
     knobName->setFont(bold);
     knob_ = add(new KnobWidget(panel.Potentio[0], this), QRectF(305, 44, 60, 60));
-    knob_->setFormatter([&panel](double v) {
-        const double g = panel.side() == SideB ? panel.app().g.GammeB : panel.app().g.GammeA;
-        const double hz = v * g / 1000;
-        return hz >= 1000 ? number(hz / 1000) + QStringLiteral(" kHz") : number(hz) + QStringLiteral(" Hz");
-    });
+    knob_->setFormatter([this](double v) { return frequencyText(v); });
     knob_->setAccessibleName(QStringLiteral("FREQ"));
     add(new ModelSlider(panel.sldReglage, 2, this), QRectF(294, 108, 82, 24));
 
@@ -106,7 +63,7 @@ HarmonicView::HarmonicView(FrmHarmonique& panel, QWidget* parent)
         tabs_->addTab(QString::fromStdString(caption));
     tabs_->setDrawBase(false);
     tabs_->setExpanding(false);
-    layout_.place(tabs_, QRectF(12, 140, 400, 21));
+    place(tabs_, QRectF(12, 140, 400, 21));
     connect(tabs_, &QTabBar::currentChanged, this, [this](int tab) {
         if (tab < 0 || tab == panel_.sstHarmo.ListIndex) return;
         user::select(panel_.sstHarmo, tab);
@@ -160,11 +117,6 @@ HarmonicView::HarmonicView(FrmHarmonique& panel, QWidget* parent)
     showTab(panel.sstHarmo.ListIndex);
 }
 
-QSize HarmonicView::designSize() const {
-    return QSize(static_cast<int>(panel_.Width / kTwipsPerPixel),
-                 static_cast<int>(panel_.Height / kTwipsPerPixel));
-}
-
 void HarmonicView::showTab(int tab) {
     for (int i = 0; i < static_cast<int>(columns_.size()); ++i)
         for (QWidget* w : columns_[static_cast<std::size_t>(i)])
@@ -176,62 +128,21 @@ void HarmonicView::showTab(int tab) {
 }
 
 void HarmonicView::syncFromModel() {
-    for (BoundWidget* w : bound_)
-        w->syncFromModel();
+    syncPanel(PaintKey() << panel_);
     // syncCommon shows every bound widget again: the tab decides which columns stay.
     showTab(panel_.sstHarmo.ListIndex);
-    updateWhenChanged(*this, painted_, PaintKey() << panel_);
-}
-
-void HarmonicView::resizeEvent(QResizeEvent*) {
-    const double s = layout_.apply(size());
-    QFont f = font();
-    f.setPixelSize(std::max(6, static_cast<int>(9 * s)));
-    setFont(f);
-}
-
-void HarmonicView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        user::key(panel_, kKeyF1, 0);
-        syncFromModel();
-        return;
-    }
-    FormView::keyPressEvent(event);
 }
 
 void HarmonicView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(rect(), kFace.darker(115));
-    const double s = layout_.scaleFor(size());
-    p.scale(s, s);
-    const QRectF face(0, 0, designSize().width(), designSize().height());
-    QLinearGradient brushed(face.topLeft(), face.bottomRight());
-    brushed.setColorAt(0, kFace.lighter(108));
-    brushed.setColorAt(1, kFace.darker(106));
-    p.fillRect(face, brushed);
-    p.fillRect(QRectF(0, 0, face.width(), 21), kHeading);
-
-    QFont caption = font();
-    caption.setPixelSize(8);
-    p.setFont(caption);
-    const QFontMetricsF metrics(caption);
-    const Control* frames[3] = {&panel_.fraGamme, &panel_.fraX0, &panel_.fraSignalParticulier};
-    const QRectF rects[3] = {kRangeFrame, kMeanFrame, kPresetFrame};
-    p.setBrush(Qt::NoBrush);
-    for (int i = 0; i < 3; ++i) {
-        p.setPen(QPen(QColor(70, 74, 82), 0.8));
-        p.drawRoundedRect(rects[i].adjusted(0, 5, 0, 0), 3, 3);
-        const QString text = QString::fromStdString(frames[i]->Caption);
-        const QRectF label(rects[i].left() + 6, rects[i].top(), metrics.horizontalAdvance(text) + 6, 10);
-        p.fillRect(label, kFace);
-        p.setPen(kInk);
-        p.drawText(label, Qt::AlignCenter, text);
-    }
+    paintPanelFace(p, *this, zoom(), designSize());
+    paintEngravedFrame(p, kRangeFrame, QString::fromStdString(panel_.fraGamme.Caption));
+    paintEngravedFrame(p, kMeanFrame, QString::fromStdString(panel_.fraX0.Caption));
+    paintEngravedFrame(p, kPresetFrame, QString::fromStdString(panel_.fraSignalParticulier.Caption));
 
     // The tab page: a recessed plate with one engraved frame per harmonic column.
     p.setPen(QPen(QColor(70, 74, 82), 0.8));
-    p.setBrush(kFace.lighter(104));
+    p.setBrush(kPanelFace.lighter(104));
     p.drawRoundedRect(kTabFrame, 3, 3);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(150, 155, 162), 0.6));
@@ -239,10 +150,10 @@ void HarmonicView::paintEvent(QPaintEvent*) {
         p.drawRoundedRect(
             QRectF(kTabFrame.left() + 4 + c * kColumnWidth + 1, kColumnTop - 2, kColumnWidth - 2, 188), 2, 2);
 
-    QFont small = caption;
+    QFont small = p.font();
     small.setBold(true);
     p.setFont(small);
-    p.setPen(kInk);
+    p.setPen(kPanelInk);
     p.drawText(QRectF(kTerminalLeft + 50, 50, 38, 12), Qt::AlignCenter, QStringLiteral("COM"));
 }
 

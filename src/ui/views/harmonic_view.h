@@ -4,17 +4,13 @@
 // slider, terminals), the two tabs of ten harmonic columns, the mean value and the ready-made
 // spectra.
 #include <QTabBar>
-#include <cstdint>
 #include <vector>
 
-#include "ui/views/form_view.h"
-#include "ui/widgets/panel_layout.h"
+#include "ui/views/generator_panel_view.h"
 
 namespace ondivel {
 
 class AmplitudeSlider;
-class BoundWidget;
-class DigitalReadout;
 class FrmHarmonique;
 class KnobWidget;
 class LevelBar;
@@ -22,18 +18,15 @@ class ModelButton;
 class ModelSlider;
 class TerminalWidget;
 
-class HarmonicView : public FormView {
+class HarmonicView : public GeneratorPanelView {
     Q_OBJECT
   public:
     explicit HarmonicView(FrmHarmonique& panel, QWidget* parent = nullptr);
 
     void syncFromModel() override;
-    QSize designSize() const override;
 
     // The parts the tests and the tour tool reach.
-    ModelButton* powerButton() const { return power_; }
     ModelButton* presetButton(int index) const { return presets_[static_cast<std::size_t>(index)]; }
-    ModelButton* rangeButton(int index) const { return ranges_[static_cast<std::size_t>(index)]; }
     AmplitudeSlider* amplitudeSlider(int order) const {
         return amplitudes_[static_cast<std::size_t>(order - 1)];
     }
@@ -41,34 +34,24 @@ class HarmonicView : public FormView {
     LevelBar* amplitudeBar(int order) const { return bars_[static_cast<std::size_t>(order - 1)]; }
     QTabBar* tabs() const { return tabs_; }
     KnobWidget* knob() const { return knob_; }
-    DigitalReadout* readout() const { return readout_; }
     TerminalWidget* terminal(int index) const { return terminals_[static_cast<std::size_t>(index)]; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    template <class W> W* add(W* widget, QRectF designRect);
     void showTab(int tab);
 
     FrmHarmonique& panel_;
-    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
-    PanelLayout layout_;
-    std::vector<BoundWidget*> bound_;
     // Every widget of harmonic column i, shown only on its tab.
     std::vector<std::vector<QWidget*>> columns_;
     std::vector<AmplitudeSlider*> amplitudes_;
     std::vector<ModelSlider*> phases_;
     std::vector<LevelBar*> bars_;
     std::vector<ModelButton*> presets_;
-    std::vector<ModelButton*> ranges_;
     std::vector<TerminalWidget*> terminals_;
     QTabBar* tabs_ = nullptr;
-    ModelButton* power_ = nullptr;
     KnobWidget* knob_ = nullptr;
-    DigitalReadout* readout_ = nullptr;
 };
 
 } // namespace ondivel

@@ -1,6 +1,5 @@
 #include "ui/views/mains_view.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -8,6 +7,7 @@
 
 #include "core/user_input.h"
 #include "sources/frm_edf.h"
+#include "ui/views/panel_painting.h"
 #include "ui/views/panel_views.h"
 #include "ui/views/view_factory.h"
 #include "ui/widgets/model_button.h"
@@ -19,9 +19,6 @@ namespace ondivel {
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15;
-const QColor kFace(206, 211, 216);
-const QColor kHeading(34, 52, 86);
 constexpr QRectF kWorldFrame(6, 26, 291, 54);
 constexpr QRectF kPlate(46, 88, 211, 174);
 
@@ -71,18 +68,9 @@ class LogoPicture : public QWidget, public BoundWidget {
 
 } // namespace
 
-template <class W> W* MainsView::add(W* widget, QRectF designRect) {
-    layout_.place(widget, designRect);
-    if constexpr (std::is_base_of_v<BoundWidget, W>) bound_.push_back(widget);
-    return widget;
-}
-
-MainsView::MainsView(FrmEDF& edf, QWidget* parent)
-    : FormView(edf, parent), edf_(edf),
-      layout_(QSizeF(edf.Width / kTwipsPerPixel, edf.Height / kTwipsPerPixel)) {
-    setFocusPolicy(Qt::ClickFocus);
+MainsView::MainsView(FrmEDF& edf, QWidget* parent) : PanelView(edf, parent), edf_(edf) {
+    scaleFontWithZoom();
     setMouseTracking(true);
-    setWindowTitle(QString::fromStdString(edf.Caption));
     QFont bold;
     bold.setBold(true);
 
@@ -113,20 +101,13 @@ MainsView::MainsView(FrmEDF& edf, QWidget* parent)
     resize(designSize());
 }
 
-QSize MainsView::designSize() const {
-    return QSize(static_cast<int>(edf_.Width / kTwipsPerPixel),
-                 static_cast<int>(edf_.Height / kTwipsPerPixel));
-}
-
 void MainsView::syncFromModel() {
-    for (BoundWidget* w : bound_)
-        w->syncFromModel();
     const Qt::CursorShape shape =
         edf_.MousePointer == FrmEDF::kHandPointer ? Qt::PointingHandCursor : Qt::ArrowCursor;
     setCursor(shape);
     for (TerminalWidget* t : terminals_)
         t->setCursor(shape);
-    updateWhenChanged(*this, painted_, PaintKey() << edf_);
+    syncPanel(PaintKey() << edf_);
 }
 
 bool MainsView::eventFilter(QObject* watched, QEvent* event) {
@@ -152,54 +133,10 @@ void MainsView::mouseMoveEvent(QMouseEvent* event) {
     FormView::mouseMoveEvent(event);
 }
 
-void MainsView::resizeEvent(QResizeEvent*) {
-    const double s = layout_.apply(size());
-    QFont f = font();
-    f.setPixelSize(std::max(6, static_cast<int>(9 * s)));
-    setFont(f);
-}
-
-void MainsView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        user::key(edf_, kKeyF1, 0);
-        syncFromModel();
-        return;
-    }
-    FormView::keyPressEvent(event);
-}
-
 void MainsView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(rect(), kFace.darker(115));
-    const double s = layout_.scaleFor(size());
-    p.scale(s, s);
-    const QRectF face(0, 0, designSize().width(), designSize().height());
-    QLinearGradient wall(face.topLeft(), face.bottomRight());
-    wall.setColorAt(0, kFace.lighter(108));
-    wall.setColorAt(1, kFace.darker(106));
-    p.fillRect(face, wall);
-    p.fillRect(QRectF(0, 0, face.width(), 21), kHeading);
-    QFont heading = font();
-    heading.setPixelSize(10);
-    heading.setBold(true);
-    p.setFont(heading);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(0, 0, face.width(), 21), Qt::AlignCenter, QStringLiteral("PRISE DU SECTEUR"));
-
-    // The world frame, its caption in a gap of the engraved line.
-    QFont caption = font();
-    caption.setPixelSize(8);
-    p.setFont(caption);
-    p.setPen(QPen(QColor(70, 74, 82), 0.8));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(kWorldFrame.adjusted(0, 5, 0, 0), 3, 3);
-    const QString text = QString::fromStdString(edf_.fraWorld.Caption);
-    const QRectF label(kWorldFrame.left() + 6, kWorldFrame.top(),
-                       QFontMetricsF(caption).horizontalAdvance(text) + 6, 10);
-    p.fillRect(label, kFace);
-    p.setPen(QColor(30, 30, 40));
-    p.drawText(label, Qt::AlignCenter, text);
+    paintPanelFace(p, *this, zoom(), designSize(), QStringLiteral("PRISE DU SECTEUR"));
+    paintEngravedFrame(p, kWorldFrame, QString::fromStdString(edf_.fraWorld.Caption));
 
     // The socket plate: a shadow, the ivory plate, then the round recess of the outlet.
     p.setPen(Qt::NoPen);

@@ -1,13 +1,11 @@
 #include "ui/views/oscilloscope_view.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
 
-#include "core/user_input.h"
 #include "scope/frm_ondivel.h"
 #include "scope/scales.h"
 #include "ui/views/screen_widget.h"
@@ -22,7 +20,6 @@ namespace ondivel {
 namespace {
 
 // Design size in pixels: the window model's twips at 15 twips a pixel.
-constexpr double kTwipsPerPixel = 15;
 
 // The screen, 5:4 like its user coordinates, inside its bezel.
 constexpr QRectF kScreen(24, 22, 470, 376);
@@ -148,20 +145,11 @@ void ScaleDisplay::paintEvent(QPaintEvent*) {
     p.drawText(r, Qt::AlignCenter, shown_);
 }
 
-template <class W> W* OscilloscopeView::add(W* widget, QRectF designRect) {
-    layout_.place(widget, designRect);
-    if constexpr (std::is_base_of_v<BoundWidget, W>) bound_.push_back(widget);
-    return widget;
-}
-
 OscilloscopeView::OscilloscopeView(FrmOndivel& scope, QWidget* parent)
-    : FormView(scope, parent), scope_(scope),
-      layout_(QSizeF(scope.Width / kTwipsPerPixel, scope.Height / kTwipsPerPixel)), knobs_(8, nullptr) {
-    setFocusPolicy(Qt::ClickFocus);
-    setWindowTitle(QString::fromStdString(scope.Caption));
+    : PanelView(scope, parent), scope_(scope), knobs_(8, nullptr) {
 
     screen_ = new ScreenWidget(scope, this);
-    layout_.place(screen_, kScreen);
+    place(screen_, kScreen);
 
     for (int channel = 0; channel < 2; ++channel)
         addVerticalChannel(channel);
@@ -313,21 +301,16 @@ void OscilloscopeView::addLowerControls() {
     }
 }
 
-QSize OscilloscopeView::designSize() const {
-    return QSize(static_cast<int>(scope_.Width / kTwipsPerPixel),
-                 static_cast<int>(scope_.Height / kTwipsPerPixel));
-}
-
 void OscilloscopeView::syncFromModel() {
-    for (BoundWidget* w : bound_)
-        w->syncFromModel();
+    syncBound();
     const QString tip = modelText(scope_.picEcran.ToolTipText);
     if (screen_->toolTip() != tip) screen_->setToolTip(tip);
     screen_->syncFromModel();
 }
 
-void OscilloscopeView::resizeEvent(QResizeEvent*) {
-    const double s = layout_.apply(size());
+void OscilloscopeView::resizeEvent(QResizeEvent* event) {
+    PanelView::resizeEvent(event);
+    const double s = zoom();
     QFont f = font();
     f.setPixelSize(std::max(6, static_cast<int>(std::lround(9 * s))));
     setFont(f);
@@ -338,15 +321,6 @@ void OscilloscopeView::resizeEvent(QResizeEvent*) {
         w->setFont(large);
     }
     screen_->setZoom(s);
-}
-
-void OscilloscopeView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        user::key(scope_, kKeyF1, 0);
-        syncFromModel();
-        return;
-    }
-    FormView::keyPressEvent(event);
 }
 
 void OscilloscopeView::paintFrame(QPainter& p, const QRectF& r, const QString& caption) const {
@@ -370,7 +344,7 @@ void OscilloscopeView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), kTrim);
-    const double s = layout_.scaleFor(size());
+    const double s = zoom();
     p.scale(s, s);
     const QRectF face(0, 0, designSize().width(), designSize().height());
 

@@ -6,9 +6,8 @@
 #include <QWidget>
 #include <vector>
 
-#include "ui/views/form_view.h"
+#include "ui/views/panel_view.h"
 #include "ui/widgets/bound_widget.h"
-#include "ui/widgets/panel_layout.h"
 
 namespace ondivel {
 
@@ -36,13 +35,12 @@ class ScaleDisplay : public QWidget, public BoundWidget {
     QString shown_;
 };
 
-class OscilloscopeView : public FormView {
+class OscilloscopeView : public PanelView {
     Q_OBJECT
   public:
     explicit OscilloscopeView(FrmOndivel& scope, QWidget* parent = nullptr);
 
     void syncFromModel() override;
-    QSize designSize() const override;
 
     // The parts the tests and the tour tool reach.
     ScreenWidget* screen() const { return screen_; }
@@ -60,10 +58,8 @@ class OscilloscopeView : public FormView {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    template <class W> W* add(W* widget, QRectF designRect);
     void addVerticalChannel(int channel);
     void addHorizontalSection();
     void addModeSection();
@@ -71,8 +67,6 @@ class OscilloscopeView : public FormView {
     void paintFrame(QPainter& p, const QRectF& r, const QString& caption) const;
 
     FrmOndivel& scope_;
-    PanelLayout layout_;
-    std::vector<BoundWidget*> bound_;
     std::vector<KnobWidget*> knobs_;
     std::vector<ModelButton*> modeButtons_;
     std::vector<ModelButton*> couplingButtons_;

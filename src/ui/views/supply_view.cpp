@@ -1,11 +1,9 @@
 #include "ui/views/supply_view.h"
 
-#include <QKeyEvent>
 #include <QLocale>
 #include <QPainter>
 
 #include "core/control.h"
-#include "core/user_input.h"
 #include "sources/frm_alim.h"
 #include "ui/views/panel_views.h"
 #include "ui/views/view_factory.h"
@@ -20,8 +18,6 @@
 namespace ondivel {
 
 namespace {
-
-constexpr double kTwipsPerPixel = 15;
 
 const QColor kCase(38, 40, 44);
 const QColor kPlate(58, 61, 66);
@@ -46,25 +42,15 @@ ModelLabel* engraved(ModelLabel* label, int pixelSize, bool bold) {
 
 } // namespace
 
-template <class W> W* SupplyView::add(W* widget, QRectF designRect) {
-    layout_.place(widget, designRect);
-    if constexpr (std::is_base_of_v<BoundWidget, W>) bound_.push_back(widget);
-    return widget;
-}
-
 SupplyView::SupplyView(FrmAlim& alim, QWidget* parent)
-    : FormView(alim, parent), alim_(alim),
-      layout_(QSizeF(alim.Width / kTwipsPerPixel, alim.Height / kTwipsPerPixel)),
+    : PanelView(alim, parent), alim_(alim),
       signedText_(std::make_unique<Control>(ControlKind::Label, "lblAffichageSigne")) {
-    setFocusPolicy(Qt::ClickFocus);
-    setWindowTitle(QString::fromStdString(alim.Caption));
-
     engraved(add(new ModelLabel(alim.lblTitre, this), QRectF(0, 3, 250, 18)), 11, true)
         ->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     add(new LampWidget(alim.shpConnection[3], this), QRectF(276, 5, 14, 14));
 
     voltage_ = new DigitalReadout(*signedText_, 4, this);
-    layout_.place(voltage_, QRectF(kDisplayBand.left() + 8, kDisplayBand.top() + 6, 132, 46));
+    place(voltage_, QRectF(kDisplayBand.left() + 8, kDisplayBand.top() + 6, 132, 46));
     current_ = add(new DigitalReadout(alim.lblLEDCourant, 3, this),
                    QRectF(kDisplayBand.left() + 172, kDisplayBand.top() + 10, 84, 38));
 
@@ -109,39 +95,19 @@ SupplyView::SupplyView(FrmAlim& alim, QWidget* parent)
 
 SupplyView::~SupplyView() = default;
 
-QSize SupplyView::designSize() const {
-    return QSize(static_cast<int>(alim_.Width / kTwipsPerPixel),
-                 static_cast<int>(alim_.Height / kTwipsPerPixel));
-}
-
 void SupplyView::syncFromModel() {
     const bool negative = alim_.lblSigne.Visible;
     signedText_->Caption = (negative ? alim_.lblSigne.Caption : std::string()) + alim_.lblAffichage.Caption;
     signedText_->Visible = alim_.lblAffichage.Visible;
     voltage_->syncFromModel();
-    for (BoundWidget* w : bound_)
-        w->syncFromModel();
-    updateWhenChanged(*this, painted_, PaintKey() << alim_);
-}
-
-void SupplyView::resizeEvent(QResizeEvent*) {
-    layout_.apply(size());
-}
-
-void SupplyView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        user::key(alim_, kKeyF1, 0);
-        syncFromModel();
-        return;
-    }
-    FormView::keyPressEvent(event);
+    syncPanel(PaintKey() << alim_);
 }
 
 void SupplyView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), kCase.darker(130));
-    const double s = layout_.scaleFor(size());
+    const double s = zoom();
     p.scale(s, s);
     const QSizeF design = designSize();
     const QRectF face(QPointF(0, 0), design);

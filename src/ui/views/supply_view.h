@@ -3,16 +3,13 @@
 // heading, the red voltage display with its sign and the current display, the TENSION, FIN and
 // COURANT knobs with their scales, the power switch and lamp, and the NEG, POS and COM terminals
 // ringed with the channel's colour.
-#include <cstdint>
 #include <memory>
 #include <vector>
 
-#include "ui/views/form_view.h"
-#include "ui/widgets/panel_layout.h"
+#include "ui/views/panel_view.h"
 
 namespace ondivel {
 
-class BoundWidget;
 class Control;
 class DigitalReadout;
 class FrmAlim;
@@ -20,14 +17,13 @@ class KnobWidget;
 class ModelButton;
 class TerminalWidget;
 
-class SupplyView : public FormView {
+class SupplyView : public PanelView {
     Q_OBJECT
   public:
     explicit SupplyView(FrmAlim& alim, QWidget* parent = nullptr);
     ~SupplyView() override;
 
     void syncFromModel() override;
-    QSize designSize() const override;
 
     // The parts the tests and the tour tool reach.
     KnobWidget* knob(int index) const { return knobs_[static_cast<std::size_t>(index)]; }
@@ -38,18 +34,11 @@ class SupplyView : public FormView {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    template <class W> W* add(W* widget, QRectF designRect);
-
     FrmAlim& alim_;
-    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
-    PanelLayout layout_;
     // What the voltage display shows: the read-out with the sign before it while lblSigne shows.
     std::unique_ptr<Control> signedText_;
-    std::vector<BoundWidget*> bound_;
     std::vector<KnobWidget*> knobs_;
     std::vector<TerminalWidget*> terminals_;
     ModelButton* power_ = nullptr;

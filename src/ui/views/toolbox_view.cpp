@@ -1,9 +1,7 @@
 #include "ui/views/toolbox_view.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 
-#include "core/user_input.h"
 #include "meters/frm_toolbox.h"
 #include "ui/widgets/model_button.h"
 #include "ui/widgets/paint_key.h"
@@ -34,59 +32,31 @@ ModelButton::Pictogram drawer(Pictogram which) {
 } // namespace
 
 ToolboxView::ToolboxView(FrmToolBox& toolbox, QWidget* parent)
-    : FormView(toolbox, parent), toolbox_(toolbox),
-      layout_(QSizeF(toolbox.Width / kTwipsPerPixel, toolbox.Height / kTwipsPerPixel)) {
-    setFocusPolicy(Qt::ClickFocus);
-    setWindowTitle(QString::fromStdString(toolbox.Caption));
+    : PanelView(toolbox, parent), toolbox_(toolbox) {
     for (int i = 0; i < toolbox.optConnexion.size(); ++i) {
         Control& c = toolbox.optConnexion[i];
-        auto* b = new ModelButton(c, this);
+        auto* b = add(new ModelButton(c, this), designRect(c));
         const int kind = c.Picture - kFirstSourcePicture;
         if (kind >= 0 && kind < 9) b->setPictogram(drawer(kSourcePictograms[kind]));
-        layout_.place(b, designRect(c));
-        bound_.push_back(b);
         connections_.push_back(b);
     }
     const std::pair<Control*, Pictogram> boxes[3] = {{&toolbox.chkMulti, Pictogram::Meter},
                                                      {&toolbox.chkClock, Pictogram::Stopwatch},
                                                      {&toolbox.chkCalc, Pictogram::Calculator}};
-    for (const auto& [c, picture] : boxes) {
-        auto* b = new ModelButton(*c, this);
-        b->setPictogram(drawer(picture));
-        layout_.place(b, designRect(*c));
-        bound_.push_back(b);
-    }
+    for (const auto& [c, picture] : boxes)
+        add(new ModelButton(*c, this), designRect(*c))->setPictogram(drawer(picture));
     resize(designSize());
 }
 
-QSize ToolboxView::designSize() const {
-    return QSize(static_cast<int>(toolbox_.Width / kTwipsPerPixel),
-                 static_cast<int>(toolbox_.Height / kTwipsPerPixel));
-}
-
 void ToolboxView::syncFromModel() {
-    for (BoundWidget* w : bound_)
-        w->syncFromModel();
-    updateWhenChanged(*this, painted_, PaintKey() << toolbox_);
-}
-
-void ToolboxView::resizeEvent(QResizeEvent*) {
-    layout_.apply(size());
-}
-
-void ToolboxView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        user::key(toolbox_, kKeyF1, 0);
-        return;
-    }
-    FormView::keyPressEvent(event);
+    syncPanel(PaintKey() << toolbox_);
 }
 
 void ToolboxView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), QColor(196, 200, 206));
-    const double s = layout_.scaleFor(size());
+    const double s = zoom();
     p.scale(s, s);
     QFont f = font();
     f.setPixelSize(10);

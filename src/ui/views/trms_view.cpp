@@ -1,6 +1,5 @@
 #include "ui/views/trms_view.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
@@ -21,7 +20,6 @@ namespace ondivel {
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15;
 constexpr double kFrameTwips = 510;
 const QColor kInk(30, 32, 28);
 const QColor kCase(236, 190, 40);
@@ -186,75 +184,40 @@ class TrmsSelector : public QWidget, public BoundWidget {
 } // namespace
 
 TrmsView::TrmsView(FrmMultiRMS& meter, QWidget* parent)
-    : FormView(meter, parent), meter_(meter), layout_(QSizeF(designSize())) {
-    setFocusPolicy(Qt::ClickFocus);
-    setWindowTitle(qs(meter.Caption));
+    : PanelView(meter, parent, kFrameTwips), meter_(meter) {
     const QSizeF d(designSize());
-    auto* display = new TrmsDisplay(meter, this);
-    layout_.place(display, QRectF(d.width() * 0.08, 40, d.width() * 0.84, d.height() * 0.22));
-    bound_.push_back(display);
-    display_ = display;
+    display_ =
+        add(new TrmsDisplay(meter, this), QRectF(d.width() * 0.08, 40, d.width() * 0.84, d.height() * 0.22));
 
     const double keysTop = 48 + d.height() * 0.22;
     Control* keys[3] = {&meter.cmdBouton[0], &meter.cmdBouton[1], &meter.chkACDC};
-    for (int i = 0; i < 3; ++i) {
-        auto* b = new ModelButton(*keys[i], this);
-        layout_.place(b, QRectF(d.width() * (0.08 + 0.29 * i), keysTop, d.width() * 0.26, 28));
-        bound_.push_back(b);
-        keys_[i] = b;
-    }
-    auto* selector = new TrmsSelector(meter, this);
+    for (int i = 0; i < 3; ++i)
+        keys_[i] = add(new ModelButton(*keys[i], this),
+                       QRectF(d.width() * (0.08 + 0.29 * i), keysTop, d.width() * 0.26, 28));
     const double dial = d.width() * 0.52;
-    layout_.place(selector, QRectF((d.width() - dial) / 2, keysTop + 32, dial, dial));
-    bound_.push_back(selector);
-    selector_ = selector;
+    selector_ = add(new TrmsSelector(meter, this), QRectF((d.width() - dial) / 2, keysTop + 32, dial, dial));
 
     const double channelsTop = keysTop + 34 + dial;
-    for (int i = 0; i < 2; ++i) {
-        auto* b = new ModelButton(meter.optVoie[i], this);
-        layout_.place(b, QRectF(d.width() * (0.1 + 0.42 * i), channelsTop, d.width() * 0.38, 26));
-        bound_.push_back(b);
-    }
+    for (int i = 0; i < 2; ++i)
+        add(new ModelButton(meter.optVoie[i], this),
+            QRectF(d.width() * (0.1 + 0.42 * i), channelsTop, d.width() * 0.38, 26));
     const QColor plugs[4] = {QColor(200, 30, 30), QColor(200, 30, 30), QColor(200, 30, 30),
                              QColor(30, 30, 30)};
-    for (int i = 0; i < 4; ++i) {
-        auto* t = new TerminalWidget(meter.imgBorne[i], meter.imgFiche[i], nullptr, plugs[i], this);
-        layout_.place(t, QRectF(d.width() * (0.13 + 0.21 * i), channelsTop + 42, 32, 42));
-        bound_.push_back(t);
-        terminals_[i] = t;
-    }
+    for (int i = 0; i < 4; ++i)
+        terminals_[i] = add(new TerminalWidget(meter.imgBorne[i], meter.imgFiche[i], nullptr, plugs[i], this),
+                            QRectF(d.width() * (0.13 + 0.21 * i), channelsTop + 42, 32, 42));
     resize(designSize());
     syncFromModel();
 }
 
-QSize TrmsView::designSize() const {
-    return QSize(static_cast<int>(meter_.Width / kTwipsPerPixel),
-                 static_cast<int>((meter_.Height - kFrameTwips) / kTwipsPerPixel));
-}
-
 void TrmsView::syncFromModel() {
-    for (BoundWidget* w : bound_)
-        w->syncFromModel();
-    updateWhenChanged(*this, painted_, PaintKey() << meter_ << meter_.pointerAngle());
-}
-
-void TrmsView::resizeEvent(QResizeEvent*) {
-    layout_.apply(size());
-}
-
-void TrmsView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        user::key(meter_, kKeyF1, 0);
-        syncFromModel();
-        return;
-    }
-    FormView::keyPressEvent(event);
+    syncPanel(PaintKey() << meter_ << meter_.pointerAngle());
 }
 
 void TrmsView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const double s = layout_.scaleFor(size());
+    const double s = zoom();
     const QRectF body = QRectF(rect()).adjusted(3, 3, -3, -3);
     QLinearGradient shell(body.topLeft(), body.bottomLeft());
     shell.setColorAt(0, kCase.lighter(112));

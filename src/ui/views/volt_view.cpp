@@ -1,6 +1,5 @@
 #include "ui/views/volt_view.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
@@ -171,71 +170,37 @@ class SelectorDial : public QWidget, public BoundWidget {
 
 } // namespace
 
-VoltView::VoltView(FrmVolt& volt, QWidget* parent)
-    : FormView(volt, parent), volt_(volt), layout_(QSizeF(designSize())) {
-    setFocusPolicy(Qt::ClickFocus);
-    setWindowTitle(QString::fromStdString(volt.Caption));
+VoltView::VoltView(FrmVolt& volt, QWidget* parent) : PanelView(volt, parent, kFrameTwips), volt_(volt) {
     auto px = [](const Control& c) {
         return QRectF(c.Left / kTwipsPerPixel, c.Top / kTwipsPerPixel, c.Width / kTwipsPerPixel,
                       c.Height / kTwipsPerPixel);
     };
-    auto* display = new MeterDisplay(volt, this);
-    layout_.place(display, px(volt.lblSigne).united(px(volt.lblValue)));
-    bound_.push_back(display);
-    display_ = display;
+    display_ = add(new MeterDisplay(volt, this), px(volt.lblSigne).united(px(volt.lblValue)));
 
     QRectF dialArea = px(volt.imgSelecteur);
     for (int i = 0; i < volt.lblCal.size(); ++i)
         dialArea = dialArea.united(px(volt.lblCal[i]));
-    auto* dial = new SelectorDial(volt, dialArea, this);
-    layout_.place(dial, dialArea);
-    bound_.push_back(dial);
-    dial_ = dial;
+    dial_ = add(new SelectorDial(volt, dialArea, this), dialArea);
 
     const QColor plugColours[4] = {QColor(200, 30, 30), QColor(200, 30, 30), QColor(200, 30, 30),
                                    QColor(25, 25, 25)};
-    for (int i = 0; i < 4; ++i) {
-        auto* t = new TerminalWidget(volt.imgBorne[i], volt.imgFiche[i], nullptr, plugColours[i], this);
-        layout_.place(t, px(volt.imgBorne[i]));
-        bound_.push_back(t);
-        terminals_[i] = t;
-    }
-    for (int i = 0; i < 2; ++i) {
-        auto* b = new ModelButton(volt.optVoie[i], this);
-        layout_.place(b, px(volt.optVoie[i]));
-        bound_.push_back(b);
-    }
+    for (int i = 0; i < 4; ++i)
+        terminals_[i] =
+            add(new TerminalWidget(volt.imgBorne[i], volt.imgFiche[i], nullptr, plugColours[i], this),
+                px(volt.imgBorne[i]));
+    for (int i = 0; i < 2; ++i)
+        add(new ModelButton(volt.optVoie[i], this), px(volt.optVoie[i]));
     resize(designSize());
 }
 
-QSize VoltView::designSize() const {
-    return QSize(static_cast<int>(volt_.Width / kTwipsPerPixel),
-                 static_cast<int>((volt_.Height - kFrameTwips) / kTwipsPerPixel));
-}
-
 void VoltView::syncFromModel() {
-    for (BoundWidget* w : bound_)
-        w->syncFromModel();
-    updateWhenChanged(*this, painted_, PaintKey() << volt_ << volt_.AngleSelecteur);
-}
-
-void VoltView::resizeEvent(QResizeEvent*) {
-    layout_.apply(size());
-}
-
-void VoltView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        user::key(volt_, kKeyF1, 0);
-        syncFromModel();
-        return;
-    }
-    FormView::keyPressEvent(event);
+    syncPanel(PaintKey() << volt_ << volt_.AngleSelecteur);
 }
 
 void VoltView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const double s = layout_.scaleFor(size());
+    const double s = zoom();
     // The yellow rubber holster around the dark face.
     p.fillRect(rect(), kCase);
     p.setPen(Qt::NoPen);

@@ -2,24 +2,18 @@
 // The school voltmeter (frmVolt) drawn as a handheld meter: the grey liquid-crystal display at
 // the top, the rotary selector with its range captions, the four terminals and the two channel
 // buttons. It paints the model and forwards the user's gestures; the model decides everything.
-#include <cstdint>
-#include <vector>
-
-#include "ui/views/form_view.h"
-#include "ui/widgets/panel_layout.h"
+#include "ui/views/panel_view.h"
 
 namespace ondivel {
 
-class BoundWidget;
 class FrmVolt;
 
-class VoltView : public FormView {
+class VoltView : public PanelView {
     Q_OBJECT
   public:
     explicit VoltView(FrmVolt& volt, QWidget* parent = nullptr);
 
     void syncFromModel() override;
-    QSize designSize() const override;
 
     // The display (its accessible description is the reading with its unit), the selector and
     // the terminals V, mA, 10A and COM.
@@ -29,14 +23,9 @@ class VoltView : public FormView {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     FrmVolt& volt_;
-    std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
-    PanelLayout layout_;
-    std::vector<BoundWidget*> bound_;
     QWidget* display_ = nullptr;
     QWidget* dial_ = nullptr;
     QWidget* terminals_[4] = {};
