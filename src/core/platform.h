@@ -85,6 +85,9 @@ class Platform {
 
     // Programs, documents, help.
     virtual bool launch(const std::string& programOrFileOrUrl) = 0;
+    // Opens a plain file in the desktop's text editor, the path as one argument: never runs it,
+    // whatever its mode or first line. False when it is not a plain file or no editor started.
+    virtual bool openTextFile(const std::string& path) = 0;
     virtual void showHelp(const std::string& helpFile, int topic) = 0;
     virtual bool windowExists(const std::string& title) = 0;
     virtual void closeWindow(const std::string& title) = 0;

@@ -12,6 +12,8 @@
 #include "scope/scales.h"
 #include "scope/sweep.h"
 #include "shell/mdi_ondivel.h"
+#include "shell/preferences.h"
+#include "shell/screen_colours.h"
 #include "signal/xy_display.h"
 
 namespace ondivel {
@@ -209,6 +211,12 @@ void FrmOndivel::Form_Load() {
     g.CouleurEcran = static_cast<Color>(Val(a.ReadIni("Options", "ColorScreen", "10135975")));
     g.CouleurA = static_cast<Color>(Val(a.ReadIni("Options", "ColorYa", "65535")));
     g.CouleurB = static_cast<Color>(Val(a.ReadIni("Options", "ColorYb", "4227072")));
+    // The colours just read are at full brightness: the saved intensity dims them before the
+    // first drawing, as turning the knob would.
+    SetColourComponents(g, kColourScreen, g.CouleurEcran);
+    SetColourComponents(g, kColourTraceA, g.CouleurA);
+    SetColourComponents(g, kColourTraceB, g.CouleurB);
+    BlendTraceColours(g);
     for (int i = 0; i < 2; ++i) {
         shpConnectCH1[i].FillColor = g.CouleurA;
         shpConnectCH2[i].FillColor = g.CouleurB;

@@ -51,6 +51,14 @@ int blend(int trace, int screen, double factor) {
 }
 } // namespace
 
+void BlendTraceColours(Globals& g) {
+    const double f = g.FacteurIntensite;
+    g.CouleurA =
+        RGB(blend(g.RougeA, g.RougeEcran, f), blend(g.VertA, g.VertEcran, f), blend(g.BleuA, g.BleuEcran, f));
+    g.CouleurB =
+        RGB(blend(g.RougeB, g.RougeEcran, f), blend(g.VertB, g.VertEcran, f), blend(g.BleuB, g.BleuEcran, f));
+}
+
 void ApplyKnob(Ondivel& app, int button, int index) {
     if (button != kLeftButton) return;
     FrmOndivel& scope = app.frmOndivel();
@@ -64,15 +72,10 @@ void ApplyKnob(Ondivel& app, int button, int index) {
             scope.screen().setDrawWidth(g.EpaisseurTrace);
             app.renderer().targetScreen().setDrawWidth(g.EpaisseurTrace); // the full-screen view's too
             break;
-        case KnobIntensity: {
-            const double f = 1 - std::exp(-v);
-            g.FacteurIntensite = f;
-            g.CouleurA = RGB(blend(g.RougeA, g.RougeEcran, f), blend(g.VertA, g.VertEcran, f),
-                             blend(g.BleuA, g.BleuEcran, f));
-            g.CouleurB = RGB(blend(g.RougeB, g.RougeEcran, f), blend(g.VertB, g.VertEcran, f),
-                             blend(g.BleuB, g.BleuEcran, f));
+        case KnobIntensity:
+            g.FacteurIntensite = 1 - std::exp(-v);
+            BlendTraceColours(g);
             break;
-        }
         case KnobPositionH:
             g.PositionH = v - half;
             break;

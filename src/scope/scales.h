@@ -9,6 +9,7 @@
 namespace ondivel {
 
 class Ondivel;
+struct Globals;
 
 struct ScaleEntry {
     const char* label; // the list text exactly
@@ -43,6 +44,9 @@ inline constexpr int kScopeKnobCount = 8;
 // Applies the current Value of frmOndivel's knob `index`, then refreshes the display. Does
 // nothing at all unless `button` is 1 (the left button alone).
 void ApplyKnob(Ondivel& app, int button, int index);
+// CouleurA and CouleurB from the full-brightness trace colours, blended towards the screen colour
+// by FacteurIntensite.
+void BlendTraceColours(Globals& g);
 
 // Plays a wave file asynchronously; true when the sound could be started.
 bool PlayClick(Ondivel& app, const std::string& waveFile);

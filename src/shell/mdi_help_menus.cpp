@@ -33,7 +33,7 @@ void MDIOndivel::Mnu_NewTip_Click() {
                                 app().g.DossierPartage + kTipsFileName + "\r\n" +
                                 "Vérifiez que le dossier partagé est accessible.",
                             vbCritical, "Erreur sur le chemin d'accés");
-    else if (!platform.launch(file))
+    else if (!platform.openTextFile(file))
         platform.messageBox(std::string("Aucun éditeur de texte n'a pu ouvrir le fichier :") + "\r\n" + file,
                             vbCritical, "Erreur sur le chemin d'accés");
 }

@@ -2,7 +2,6 @@
 // results files (view, empty) and the password. All but the password change pass the teacher
 // gate first.
 #include <filesystem>
-#include <fstream>
 
 #include "core/ondivel.h"
 #include "core/platform.h"
@@ -10,6 +9,7 @@
 #include "evaluation/frm_corbeille.h"
 #include "evaluation/frm_create_file.h"
 #include "evaluation/frm_pass_word.h"
+#include "shell/durable_append.h"
 #include "shell/mdi_ondivel.h"
 #include "shell/pending_features.h"
 #include "shell/program_info.h"
@@ -29,6 +29,13 @@ bool closeForReuse(Form& window) {
 std::string fileNameOf(const std::string& path) {
     const std::u8string name = PathFromUtf8(path).filename().u8string();
     return std::string(name.begin(), name.end());
+}
+
+// A pupil may have put a link, a folder or a pipe where the results file was.
+std::string notAPlainFile(const std::string& what, const std::string& path) {
+    return "Le fichier suivant n'a pas été " + what +
+           " : ce n'est pas un fichier ordinaire (lien symbolique, dossier ou périphérique)." + kLineBreak +
+           path;
 }
 
 std::string folderOf(const std::string& path) {
@@ -93,8 +100,14 @@ void MDIOndivel::Mnu_View_Click() {
     Platform& platform = app().platform();
     // No evaluation may have run yet: the editor opens an empty file rather than refusing.
     std::error_code ec;
-    if (!std::filesystem::exists(PathFromUtf8(*file), ec)) platform.appendDurably(*file, "");
-    if (!platform.launch(*file))
+    const std::filesystem::file_status status = std::filesystem::symlink_status(PathFromUtf8(*file), ec);
+    if (!std::filesystem::exists(status))
+        platform.appendDurably(*file, "");
+    else if (!std::filesystem::is_regular_file(status)) {
+        platform.messageBox(notAPlainFile("ouvert", *file), vbCritical, kProgramName);
+        return;
+    }
+    if (!platform.openTextFile(*file))
         platform.messageBox("Aucun éditeur de texte n'a pu ouvrir le fichier :" + std::string(kLineBreak) +
                                 *file,
                             vbCritical, "Erreur sur le chemin d'accés");
@@ -109,10 +122,13 @@ void MDIOndivel::Mnu_Clean_Click() {
     const std::optional<std::string> file = chooseResultsFile();
     if (!file) return;
     CloseOpenFiles(app());
-    {
-        std::ofstream empty(PathFromUtf8(*file), std::ios::binary | std::ios::trunc);
-        if (!empty) return;
+    // A shared folder lets pupils replace the file: a link to a teacher's file is never followed.
+    const EmptyFileResult emptied = emptyPlainFile(*file);
+    if (emptied == EmptyFileResult::NotAPlainFile) {
+        platform.messageBox(notAPlainFile("vidé", *file), vbCritical, kProgramName);
+        return;
     }
+    if (emptied == EmptyFileResult::Failed) return;
     platform.messageBox(ModeReseau ? "Fichier " + fileNameOf(*file) + " vidé."
                                    : std::string("Le fichier des réponses-élèves a été vidé."),
                         vbInformation, kProgramName);

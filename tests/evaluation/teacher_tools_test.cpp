@@ -24,9 +24,8 @@ class DesktopPlatform : public FakePlatform {
   public:
     using FakePlatform::FakePlatform;
     bool hasEditor = true;
-    bool launch(const std::string& target) override {
-        launched.push_back(target);
-        return hasEditor;
+    bool openTextFile(const std::string& path) override {
+        return FakePlatform::openTextFile(path) && hasEditor;
     }
 };
 
@@ -124,6 +123,29 @@ TEST_F(TeacherTools, InNetworkModeTheTeacherChoosesWhichResultsFile) {
     user::click(mdi.Mnu_View);
     EXPECT_TRUE(platform.launched.empty());
     EXPECT_EQ(platform.messages.size(), shown);
+}
+
+// The results folder is shared with the pupils: one of them replaced the results file by a link to
+// a teacher's file. Emptying leaves that file whole and says why; viewing does not open it.
+TEST_F(TeacherTools, AResultsFileReplacedByALinkIsNeitherEmptiedNorOpened) {
+    const std::string teachers = tmp / "prof/bulletins.txt";
+    writeBytes(teachers, "notes du trimestre\r\n");
+    std::filesystem::create_symlink(teachers, results());
+    platform.messageAnswers = {vbYes};
+    user::click(mdi.Mnu_Clean);
+    EXPECT_EQ(readBytes(teachers), "notes du trimestre\r\n");
+    EXPECT_EQ(platform.messages.back().text,
+              "Le fichier suivant n'a pas été vidé : ce n'est pas un fichier ordinaire "
+              "(lien symbolique, dossier ou périphérique).\r\n" +
+                  results());
+    EXPECT_EQ(platform.messages.back().flags, vbCritical);
+
+    user::click(mdi.Mnu_View);
+    EXPECT_TRUE(platform.launched.empty());
+    EXPECT_EQ(platform.messages.back().text,
+              "Le fichier suivant n'a pas été ouvert : ce n'est pas un fichier ordinaire "
+              "(lien symbolique, dossier ou périphérique).\r\n" +
+                  results());
 }
 
 } // namespace

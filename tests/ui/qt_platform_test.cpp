@@ -22,13 +22,31 @@
 #include "ui/platform/dialog_texts.h"
 #include "ui/platform/folders.h"
 #include "ui/platform/launcher.h"
+#include "ui/platform/network_folder.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/platform/system_info.h"
+#include "ui/platform/text_editor.h"
 #include "ui/platform/tooltip_filter.h"
 
 using namespace ondivel;
 
 namespace {
+
+void writeText(const QString& path, const QString& text) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text.toUtf8());
+}
+
+void writeExecutable(const QString& path, const QString& text) {
+    writeText(path, text);
+    QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+QString readText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
 
 // Presses the button with that text on the first modal box that opens.
 void pressWhenShown(const QString& text) {
@@ -198,21 +216,95 @@ class QtPlatformTest : public QObject {
         QVERIFY(launcher.launch("Calc.exe"));
         QVERIFY(launcher.windowExists("Calculatrice"));
         launcher.closeWindow("Calculatrice");
-        QVERIFY(!launcher.windowExists("Calculatrice"));
-        QVERIFY(launcher.launch("sleep 30"));
-        QVERIFY(launcher.windowExists("sleep"));
-        launcher.closeWindow("sleep");
-        QTRY_VERIFY(!launcher.windowExists("sleep"));
+        QTRY_VERIFY(!launcher.windowExists("Calculatrice"));
         // A program that ended by itself no longer has a window.
-        QVERIFY(launcher.launch("sleep 0.05"));
-        QTRY_VERIFY_WITH_TIMEOUT(!launcher.windowExists("sleep"), 3000);
+        Launcher brief({"sleep 0.05"});
+        QVERIFY(brief.launch("Calc.exe"));
+        QTRY_VERIFY_WITH_TIMEOUT(!brief.windowExists("Calculatrice"), 3000);
 
-        Launcher none({"no-such-calculator-here"});
+        Launcher none({"no-such-calculator-here"}, {"no-such-editor-here"});
         QVERIFY(!none.calculatorAvailable());
         for (const QString& command : {QString("Calc.exe"), QString("no-such-program-here --flag"),
                                        "NotePad.exe " + tmp_.filePath("absent.txt"), QString("   ")})
             QVERIFY2(!none.launch(command), qPrintable(command));
         QVERIFY(!none.windowExists("Calculatrice"));
+    }
+
+    // Results and tips files sit where pupils write. Replaced by a script, a link or a name made
+    // of shell words, the file still only reaches a text editor, as one argument.
+    void aTextFileOnlyEverReachesTheEditorAsOneArgument() {
+        const QString dir = tmp_.filePath("editor");
+        QVERIFY(QDir().mkpath(dir));
+        qputenv("XDG_CONFIG_HOME", (dir + "/config").toUtf8());
+        qputenv("XDG_DATA_HOME", (dir + "/data").toUtf8());
+        qputenv("XDG_CONFIG_DIRS", (dir + "/none").toUtf8());
+        qputenv("XDG_DATA_DIRS", (dir + "/none").toUtf8());
+        const QString seen = dir + "/arguments", ran = dir + "/ran";
+        const QString editor = dir + "/fake-editor";
+        writeExecutable(editor,
+                        "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" + seen + "'\n");
+        const QString results = dir + "/Resultat $(touch ran); x.txt";
+        writeExecutable(results, "#!/bin/sh\ntouch '" + ran + "'\n");
+
+        Launcher launcher({}, {"no-such-editor-here", editor});
+        QVERIFY(launcher.launch(results));
+        QTRY_COMPARE(readText(seen), results + "\n");
+        QVERIFY(launcher.launch("NotePad.exe " + results));
+        QVERIFY(!QFile::exists(ran));
+        QVERIFY(!QFile::exists(dir + "/ran"));
+
+        // The desktop's default for text/plain comes first, its Exec line read as the rules say.
+        QFile::remove(seen);
+        QVERIFY(QDir().mkpath(dir + "/data/applications"));
+        writeText(dir + "/data/applications/fake.desktop",
+                  "[Desktop Entry]\nType=Application\nName=Fake\nExec=\"" + editor + "\" --new %F\n");
+        QVERIFY(QDir().mkpath(dir + "/config"));
+        writeText(dir + "/config/mimeapps.list",
+                  "[Default Applications]\ntext/plain=missing.desktop;fake.desktop;\n");
+        Launcher preferred({}, {"no-such-editor-here"});
+        QVERIFY(preferred.openTextFile(results));
+        QTRY_COMPARE(readText(seen), "--new\n" + results + "\n");
+
+        // A link, a folder or a pipe is not opened at all.
+        const QString link = dir + "/lien.txt";
+        QVERIFY(QFile::link(results, link));
+        QVERIFY(!preferred.openTextFile(link));
+        QVERIFY(!preferred.openTextFile(dir));
+        QVERIFY(!preferred.launch("file://" + results));
+        for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_DIRS"})
+            qunsetenv(name);
+    }
+
+    // A program folder on the school's file server turns network mode on: by its name, or by the
+    // file system under it.
+    void aProgramFolderOnAServerIsANetworkFolder() {
+        qputenv("ONDIVEL_PROGRAM_DIR", "//serveur/ecole/ondivel/");
+        QtPlatform platform;
+        QCOMPARE(platform.programFolder(), std::string("//serveur/ecole/ondivel"));
+        QCOMPARE(platform.networkNameOf(platform.programFolder()), std::string("//serveur/ecole/ondivel"));
+        QCOMPARE(networkNameOfFolder("\\\\serveur\\ecole"), QString("\\\\serveur\\ecole"));
+        QCOMPARE(networkNameOfFolder(tmp_.path()), QString());
+        QCOMPARE(networkNameOfFolder(tmp_.filePath("absent")), QString());
+        for (long long type : {0x6969LL, 0x517BLL, 0xFF534D42LL, 0xFE534D42LL})
+            QVERIFY(isNetworkFileSystemType(type));
+        for (long long type : {0xEF53LL, 0x01021994LL, 0x58465342LL, 0x65735546LL}) // ext4, tmpfs, xfs, fuse
+            QVERIFY(!isNetworkFileSystemType(type));
+        qunsetenv("ONDIVEL_PROGRAM_DIR");
+    }
+
+    void desktopExecLinesBecomeArguments() {
+        const QString file = "/tmp/a b/Resultat.txt";
+        const QList<std::pair<QString, QStringList>> cases{
+            {"gedit %U", {"gedit", "file:///tmp/a%20b/Resultat.txt"}},
+            {"kate -b %F", {"kate", "-b", file}},
+            {"\"/opt/my editor/ed\" --x=%%1 %f %i %c", {"/opt/my editor/ed", "--x=%1", file}},
+            {"mousepad", {"mousepad", file}},
+            {"sh -c \"echo \\\\$HOME\" %f", {"sh", "-c", "echo $HOME", file}},
+            {"ed \"unclosed %f", {}},
+            {"", {}},
+        };
+        for (const auto& [exec, expected] : cases)
+            QCOMPARE(commandForDesktopExec(exec, file), expected);
     }
 
     void soundNeverBlocksAndAMissingOneIsSimplyNotHeard() {

@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 
 bool isSetUpCommand(const std::string& word) {
     static const std::set<std::string> names{"user",    "ini",  "password", "workarea",
-                                             "version", "file", "start"};
+                                             "version", "file", "network",  "start"};
     return names.count(word) != 0;
 }
 
@@ -85,6 +85,10 @@ void runSetUpCommand(CommandContext& c) {
             p.versionFile.reset();
         else
             p.versionFile = s.expand(wordText(c.words[1]));
+    } else if (command == "network") {
+        c.expectArgs(0, 0, "network");
+        // The name a mounted share of the school's file server would report.
+        p.networkNames[p.programDir] = "//serveur/ondivel";
     } else if (command == "file") {
         writeFile(c);
     } else { // start

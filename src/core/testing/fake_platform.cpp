@@ -5,6 +5,7 @@
 
 #include "core/form.h"
 #include "core/recording_surface.h"
+#include "shell/durable_append.h"
 
 namespace ondivel {
 
@@ -87,6 +88,12 @@ bool FakePlatform::launch(const std::string& target) {
     return true;
 }
 
+bool FakePlatform::openTextFile(const std::string& path) {
+    launched.push_back(path);
+    std::error_code ec;
+    return fs::is_regular_file(fs::symlink_status(path, ec));
+}
+
 void FakePlatform::showHelp(const std::string& helpFile, int topic) {
     helpRequests.push_back(fs::path(helpFile).filename().string() + "#" + std::to_string(topic));
 }
@@ -122,11 +129,8 @@ void FakePlatform::setUserSetting(const std::string& section, const std::string&
 }
 
 bool FakePlatform::appendDurably(const std::string& path, const std::string& bytes) {
-    if (failAppends) return false;
-    std::ofstream out(path, std::ios::binary | std::ios::app);
-    out << bytes;
-    out.flush();
-    if (!out) return false;
+    // The program's own durable append, so that the scenarios exercise the shipped write path.
+    if (failAppends || !appendDurablyToFile(path, bytes)) return false;
     ++durableAppends;
     return true;
 }

@@ -51,6 +51,7 @@ class FakePlatform : public Platform {
     void beep() override { ++beeps; }
 
     bool launch(const std::string& target) override;
+    bool openTextFile(const std::string& path) override;
     void showHelp(const std::string& helpFile, int topic) override;
     bool windowExists(const std::string& title) override;
     void closeWindow(const std::string& title) override;

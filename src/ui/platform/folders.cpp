@@ -8,7 +8,10 @@ namespace ondivel {
 namespace {
 
 QString withoutTrailingSeparator(QString path) {
+    // "//server/share" names a file server; cleaning would make it the local "/server/share".
+    const bool serverPath = path.startsWith("//") && !path.startsWith("///");
     path = QDir::cleanPath(path);
+    if (serverPath) path.prepend('/');
     while (path.size() > 1 && (path.endsWith('/') || path.endsWith('\\')))
         path.chop(1);
     return path;

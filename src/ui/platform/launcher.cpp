@@ -1,5 +1,7 @@
 #include "ui/platform/launcher.h"
 
+#include "ui/platform/text_editor.h"
+
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
@@ -16,8 +18,9 @@ namespace ondivel {
 
 namespace {
 
+// Web pages and mail only: a "file:" address would hand a local file to the desktop's "open".
 bool isAddress(const QString& target) {
-    static const QStringList schemes{"http:", "https:", "mailto:", "ftp:", "file:"};
+    static const QStringList schemes{"http:", "https:", "mailto:"};
     for (const QString& s : schemes)
         if (target.startsWith(s, Qt::CaseInsensitive)) return true;
     return target.startsWith("www.", Qt::CaseInsensitive);
@@ -56,11 +59,16 @@ void endProcess(qint64 pid) {
 
 } // namespace
 
-Launcher::Launcher(QStringList calculators) : calculators_(std::move(calculators)) {}
+Launcher::Launcher(QStringList calculators, QStringList editors)
+    : calculators_(std::move(calculators)), editors_(std::move(editors)) {}
 Launcher::~Launcher() = default;
 
 QStringList Launcher::defaultCalculators() {
     return {"gnome-calculator", "kcalc", "galculator", "mate-calc", "qalculate-gtk", "xcalc"};
+}
+
+QStringList Launcher::defaultEditors() {
+    return defaultTextEditors();
 }
 
 const QString& Launcher::calculatorTitle() {
@@ -93,15 +101,18 @@ bool Launcher::launch(const QString& rawTarget) {
         return false;
     }
     if (program.compare("notepad.exe", Qt::CaseInsensitive) == 0 ||
-        program.compare("notepad", Qt::CaseInsensitive) == 0) {
-        const QString file = unquoted(target.mid(target.indexOf(words.first()) + words.first().size()));
-        if (file.isEmpty() || !QFileInfo::exists(file)) return false;
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
-    }
-    const QFileInfo whole(unquoted(target));
-    if (whole.exists() && !whole.isExecutable())
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(whole.absoluteFilePath()));
-    return startProgram(target, QFileInfo(words.value(0)).completeBaseName());
+        program.compare("notepad", Qt::CaseInsensitive) == 0)
+        return openTextFile(unquoted(target.mid(target.indexOf(words.first()) + words.first().size())));
+    return openTextFile(unquoted(target));
+}
+
+bool Launcher::openTextFile(const QString& path) {
+    // A link could lead the teacher's editor to a file the pupil chose; a pipe would freeze it.
+    const QFileInfo file(path);
+    if (path.isEmpty() || file.isSymLink() || !file.isFile()) return false;
+    const QStringList command = textEditorCommand(file.absoluteFilePath(), editors_);
+    if (command.isEmpty()) return false;
+    return QProcess::startDetached(command.first(), command.mid(1));
 }
 
 bool Launcher::startProgram(const QString& commandLine, const QString& title) {

@@ -29,11 +29,12 @@
 #include <QTranslator>
 
 #include "core/form.h"
+#include "shell/durable_append.h"
 #include "ui/help/help_viewer.h"
 #include "ui/platform/dialog_texts.h"
-#include "ui/platform/durable_file.h"
 #include "ui/platform/folders.h"
 #include "ui/platform/launcher.h"
+#include "ui/platform/network_folder.h"
 #include "ui/platform/sound_player.h"
 #include "ui/platform/system_info.h"
 #include "ui/platform/tooltip_filter.h"
@@ -204,6 +205,10 @@ bool QtPlatform::launch(const std::string& programOrFileOrUrl) {
     return d_->launcher.launch(q(programOrFileOrUrl));
 }
 
+bool QtPlatform::openTextFile(const std::string& path) {
+    return d_->launcher.openTextFile(q(path));
+}
+
 void QtPlatform::showHelp(const std::string& helpFile, int topic) {
     // The pages live in the "help" folder beside the file the program names.
     const QString pages = QFileInfo(q(helpFile)).dir().filePath(QStringLiteral("help"));
@@ -296,6 +301,10 @@ bool QtPlatform::appendDurably(const std::string& path, const std::string& bytes
 bool QtPlatform::moveToTrash(const std::string& path) {
     QFile file(q(path));
     return file.moveToTrash();
+}
+
+std::string QtPlatform::networkNameOf(const std::string& folder) {
+    return networkNameOfFolder(q(folder)).toStdString();
 }
 
 bool QtPlatform::download(const std::string& url, const std::string& destination) {

@@ -38,6 +38,7 @@ class QtPlatform : public Platform {
     bool playSound(const std::string& waveFile) override;
     void beep() override;
     bool launch(const std::string& programOrFileOrUrl) override;
+    bool openTextFile(const std::string& path) override;
     void showHelp(const std::string& helpFile, int topic) override;
     bool windowExists(const std::string& title) override;
     void closeWindow(const std::string& title) override;
@@ -54,6 +55,7 @@ class QtPlatform : public Platform {
                         const std::string& value) override;
     bool appendDurably(const std::string& path, const std::string& bytes) override;
     bool moveToTrash(const std::string& path) override;
+    std::string networkNameOf(const std::string& folder) override;
     bool download(const std::string& url, const std::string& destination) override;
     bool printPage(const std::function<void(Surface&)>& drawPage) override;
     void clearClipboard() override;
