@@ -75,8 +75,9 @@ bool appendDurablyToFile(const std::string& path, const std::string& bytes) {
 
 EmptyFileResult emptyPlainFile(const std::string& path) {
     const int fd = ::open(PathFromUtf8(path).c_str(), kSafeOpenFlags | O_CREAT, kCreateMode);
-    if (fd < 0) return errno == ELOOP || errno == ENXIO || errno == EISDIR ? EmptyFileResult::NotAPlainFile
-                                                                           : EmptyFileResult::Failed;
+    if (fd < 0)
+        return errno == ELOOP || errno == ENXIO || errno == EISDIR ? EmptyFileResult::NotAPlainFile
+                                                                   : EmptyFileResult::Failed;
     EmptyFileResult result = EmptyFileResult::Emptied;
     if (!isPlainFile(fd))
         result = EmptyFileResult::NotAPlainFile;
@@ -105,9 +106,9 @@ int openPlainFile(const std::string& path, int extraFlags) {
 bool appendDurablyToFile(const std::string& path, const std::string& bytes) {
     const int fd = openPlainFile(path, _O_APPEND);
     if (fd < 0) return false;
-    const bool ok = ::_write(fd, bytes.data(), static_cast<unsigned>(bytes.size())) ==
-                        static_cast<int>(bytes.size()) &&
-                    ::_commit(fd) == 0;
+    const bool ok =
+        ::_write(fd, bytes.data(), static_cast<unsigned>(bytes.size())) == static_cast<int>(bytes.size()) &&
+        ::_commit(fd) == 0;
     return ::_close(fd) == 0 && ok;
 }
 
