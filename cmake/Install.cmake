@@ -119,4 +119,15 @@ if(BUILD_TESTING AND ONDIVEL_BUILD_TESTS AND TARGET ondivel)
         COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DAPP_ID=${ONDIVEL_APP_ID}
                 -DDESKTOP_FILE_VALIDATE=${ONDIVEL_DESKTOP_FILE_VALIDATE} -DAPPSTREAMCLI=${ONDIVEL_APPSTREAMCLI}
                 -P ${PROJECT_SOURCE_DIR}/cmake/CheckInstall.cmake)
+    # Both install the build tree; the lock keeps them from writing its install manifest at once.
+    set_tests_properties(install.desktop_integration PROPERTIES RESOURCE_LOCK ondivel_install)
+    # The Debian package: its Depends and lintian. The sanitizer build's program is no package.
+    if(NOT ONDIVEL_SANITIZE)
+        find_program(ONDIVEL_LINTIAN lintian)
+        add_test(NAME install.debian_package
+            COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DCPACK=${CMAKE_CPACK_COMMAND}
+                    -DLINTIAN=${ONDIVEL_LINTIAN} -P ${PROJECT_SOURCE_DIR}/cmake/CheckPackage.cmake)
+        set_tests_properties(install.debian_package PROPERTIES RESOURCE_LOCK ondivel_install
+                             SKIP_REGULAR_EXPRESSION "package check skipped")
+    endif()
 endif()
