@@ -2,6 +2,7 @@
 # Installs the build into a scratch prefix, checks that every file the desktop needs is there and
 # validates the desktop entry and the AppStream description. Missing tools fail: run
 # scripts/setup.sh.
+cmake_minimum_required(VERSION 3.25)
 set(prefix ${BUILD_DIR}/install-check)
 file(REMOVE_RECURSE ${prefix})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix}
@@ -21,7 +22,10 @@ set(expected
     share/mime/packages/${APP_ID}.xml
     share/icons/hicolor/scalable/apps/${APP_ID}.svg
     share/icons/hicolor/48x48/apps/${APP_ID}.png
-    share/icons/hicolor/256x256/apps/${APP_ID}.png)
+    share/icons/hicolor/256x256/apps/${APP_ID}.png
+    share/man/man1/ondivel.1.gz
+    share/doc/ondivel/copyright
+    share/doc/ondivel/changelog.Debian.gz)
 foreach(file ${expected})
     if(NOT EXISTS "${prefix}/${file}")
         message(FATAL_ERROR "not installed: ${file}")
@@ -32,6 +36,27 @@ if(NOT exercises)
     message(FATAL_ERROR "no example exercise installed")
 endif()
 
+# Each file type the program installs is one its desktop entry offers to open, and one its
+# AppStream description says it provides.
+file(READ ${prefix}/share/mime/packages/${APP_ID}.xml mime_xml)
+file(READ ${prefix}/share/metainfo/${APP_ID}.metainfo.xml metainfo)
+file(READ ${prefix}/share/applications/${APP_ID}.desktop desktop_entry)
+string(REGEX MATCH "\nMimeType=[^\n]*" desktop_types "${desktop_entry}")
+string(REGEX REPLACE "^\nMimeType=" "" desktop_types "${desktop_types}")
+string(REGEX MATCHALL "<mime-type type=\"[^\"]+\"" mime_types "${mime_xml}")
+if(NOT mime_types)
+    message(FATAL_ERROR "no MIME type in share/mime/packages/${APP_ID}.xml")
+endif()
+foreach(entry ${mime_types})
+    string(REGEX REPLACE "^<mime-type type=\"|\"$" "" type "${entry}")
+    if(NOT type IN_LIST desktop_types)
+        message(FATAL_ERROR "the desktop entry's MimeType= does not list ${type}")
+    endif()
+    if(NOT metainfo MATCHES "<mediatype>${type}</mediatype>")
+        message(FATAL_ERROR "the AppStream description does not provide ${type}")
+    endif()
+endforeach()
+
 foreach(tool DESKTOP_FILE_VALIDATE APPSTREAMCLI)
     if(NOT ${tool})
         message(FATAL_ERROR "${tool} not found: run scripts/setup.sh")
@@ -39,7 +64,7 @@ foreach(tool DESKTOP_FILE_VALIDATE APPSTREAMCLI)
 endforeach()
 execute_process(COMMAND ${DESKTOP_FILE_VALIDATE} ${prefix}/share/applications/${APP_ID}.desktop
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
-if(NOT status EQUAL 0 OR out MATCHES "error")
+if(NOT status EQUAL 0 OR out MATCHES "error|warning")
     message(FATAL_ERROR "desktop-file-validate: ${out}")
 endif()
 execute_process(COMMAND ${APPSTREAMCLI} validate --no-net --pedantic ${prefix}/share/metainfo/${APP_ID}.metainfo.xml
