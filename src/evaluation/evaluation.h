@@ -2,7 +2,8 @@
 // The evaluated mode's flow: from the menu "Mode évalué" through the pupil's identity and the
 // choice of an exercise file to each oscillogram on show, the records, the mark and what comes
 // after it. The exercise file is read whole when the evaluation starts and checked, so that a
-// hand-edited file with a bad number stops the start with a message naming its line.
+// hand-edited file with a bad line (a number that is not one, an unknown type word …) stops the
+// start with a message naming its line.
 #include <string>
 
 #include "evaluation/exercise_reader.h"
@@ -39,8 +40,8 @@ class Evaluation {
     // The open dialog of exercise files; false when the user cancels.
     bool chooseExerciseFile();
     void prepareBench();
-    // A file that cannot be read or has a bad number: a trace in the results, a message, and back
-    // to free mode.
+    // A file that cannot be read or has a bad line: a trace in the results, a message, and back
+    // to free mode. The problem quotes no more than the start of a field (QuoteField).
     void interrupt(const std::string& problem);
 
     Ondivel& app_;

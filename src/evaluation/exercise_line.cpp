@@ -1,6 +1,18 @@
 #include "evaluation/exercise_line.h"
 
+#include "signal/keywords.h"
+
 namespace ondivel {
+
+namespace {
+
+constexpr std::size_t kQuotedCharacters = 40;
+
+bool isContinuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+} // namespace
 
 ExerciseLineKind ClassifyExerciseLine(std::string_view line) {
     if (line.empty()) return ExerciseLineKind::Empty;
@@ -30,6 +42,24 @@ OscillogramFields SplitOscillogramLine(std::string_view line) {
         start = slash + 1;
     }
     return fields;
+}
+
+bool IsExerciseTypeWord(std::string_view field) {
+    const std::string word = LowerKeyword(field);
+    for (const char* known :
+         {"cc", "sinus", "sinusoïdale", "triangle", "triangulaire", "carre", "carrée", "dyn"})
+        if (word == known) return true;
+    return false;
+}
+
+std::string QuoteField(std::string_view field) {
+    std::size_t end = 0;
+    for (std::size_t count = 0; end < field.size() && count < kQuotedCharacters; ++count) {
+        ++end;
+        while (end < field.size() && isContinuation(field[end]))
+            ++end;
+    }
+    return "« " + std::string(field.substr(0, end)) + (end < field.size() ? "…" : "") + " »";
 }
 
 } // namespace ondivel

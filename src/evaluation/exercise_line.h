@@ -22,4 +22,14 @@ OscillogramFields SplitOscillogramLine(std::string_view line);
 // Blanks (spaces and tabs) removed from both ends.
 std::string TrimBlanks(std::string_view text);
 
+// Whether a type field names a signal the oscilloscope can draw: "CC", "sinusoïdale" or
+// "sinus", "triangulaire" or "triangle", "carrée" or "carre", "dyn", in any case. An empty field
+// is not a word (the caller reads it as "CC").
+bool IsExerciseTypeWord(std::string_view field);
+
+// A field as a message quotes it: "« text »", cut to its first 40 characters followed by "…",
+// so that a runaway field in a hand-edited file cannot flood a message box or the results file.
+// UTF-8 in and out.
+std::string QuoteField(std::string_view field);
+
 } // namespace ondivel

@@ -34,8 +34,14 @@ std::optional<double> ParseExerciseNumber(std::string_view field) {
     std::string clean;
     std::size_t i = 0;
     if (text[i] == '+' || text[i] == '-') clean += text[i++];
+    // Where the first significant digit stands against the decimal point, to tell a number too
+    // large for a double from one too small when the conversion gives up.
+    long long magnitude = 0;
+    bool significant = false;
     bool digits = false;
     while (i < text.size() && isDigit(text[i])) {
+        significant = significant || text[i] != '0';
+        if (significant) ++magnitude;
         clean += text[i++];
         digits = true;
     }
@@ -43,19 +49,29 @@ std::optional<double> ParseExerciseNumber(std::string_view field) {
         clean += '.';
         ++i;
         while (i < text.size() && isDigit(text[i])) {
+            if (!significant && text[i] == '0') --magnitude;
+            significant = significant || text[i] != '0';
             clean += text[i++];
             digits = true;
         }
     }
     if (!digits) return std::nullopt;
+    long long exponent = 0;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         clean += 'e';
         ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) clean += text[i++];
-        const std::size_t first = i;
-        while (i < text.size() && isDigit(text[i]))
+        bool negative = false;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+            negative = text[i] == '-';
             clean += text[i++];
+        }
+        const std::size_t first = i;
+        while (i < text.size() && isDigit(text[i])) {
+            if (exponent < 100'000'000'000'000'000LL) exponent = exponent * 10 + (text[i] - '0');
+            clean += text[i++];
+        }
         if (i == first) return std::nullopt;
+        if (negative) exponent = -exponent;
     }
     if (i != text.size()) return std::nullopt;
 
@@ -63,7 +79,13 @@ std::optional<double> ParseExerciseNumber(std::string_view field) {
     if (*begin == '+') ++begin; // from_chars takes no plus sign
     double value = 0;
     const auto res = std::from_chars(begin, clean.data() + clean.size(), value);
-    if (res.ec != std::errc() || !std::isfinite(value)) return std::nullopt;
+    if (res.ec == std::errc::result_out_of_range) {
+        // A well-formed number beyond what a double holds: infinite when large, which the line
+        // refuses by name, and 0 when tiny, which it is for any instrument.
+        const double sign = clean.front() == '-' ? -1.0 : 1.0;
+        return magnitude + exponent > 0 ? sign * HUGE_VAL : sign * 0.0;
+    }
+    if (res.ec != std::errc()) return std::nullopt;
     return value;
 }
 
@@ -104,22 +126,41 @@ std::vector<std::string> SplitExerciseLines(std::string_view text) {
 }
 
 ParsedOscillogram ParseOscillogramLine(std::string_view line, int lineNumber) {
+    // A line of blanks is two 0 V continuous channels; any other line without a separator is a
+    // line written with the wrong separator, which would otherwise read as one long type word.
+    if (line.find('/') == std::string_view::npos && !TrimBlanks(line).empty())
+        return {std::nullopt,
+                "la ligne " + QuoteField(TrimBlanks(line)) +
+                    " ne contient aucun « / » : ses six champs doivent être séparés par des « / »."};
     const OscillogramFields fields = SplitOscillogramLine(line);
     ExerciseOscillogram osc;
     osc.lineNumber = lineNumber;
     for (int ch = 0; ch < 2; ++ch) {
-        const std::string channelName = ch == 0 ? "CH1" : "CH2";
+        const std::string ofChannel = std::string(" de la voie ") + (ch == 0 ? "CH1" : "CH2");
         const std::string& type = fields[static_cast<std::size_t>(3 * ch)];
         const std::string& voltage = fields[static_cast<std::size_t>(3 * ch + 1)];
         const std::string& frequency = fields[static_cast<std::size_t>(3 * ch + 2)];
+        // Only words the screen can draw: a look-alike would show no trace yet earn the type point.
+        if (!type.empty() && !IsExerciseTypeWord(type))
+            return {std::nullopt,
+                    "le type " + QuoteField(type) + ofChannel +
+                        " n'est pas reconnu : écrivez CC, sinusoïdale, triangulaire, carrée ou dyn."};
         const std::optional<double> volts = ParseExerciseNumber(voltage);
         if (!volts)
-            return {std::nullopt, "la tension " + guillemets(voltage) + " de la voie " + channelName +
-                                      " n'est pas un nombre."};
+            return {std::nullopt, "la tension " + QuoteField(voltage) + ofChannel + " n'est pas un nombre."};
+        if (!std::isfinite(*volts))
+            return {std::nullopt,
+                    "la tension " + QuoteField(voltage) + ofChannel + " est un nombre trop grand."};
         const std::optional<double> hertz = ParseExerciseNumber(frequency);
         if (!hertz)
-            return {std::nullopt, "la fréquence " + guillemets(frequency) + " de la voie " + channelName +
-                                      " n'est pas un nombre."};
+            return {std::nullopt,
+                    "la fréquence " + QuoteField(frequency) + ofChannel + " n'est pas un nombre."};
+        if (!std::isfinite(*hertz))
+            return {std::nullopt,
+                    "la fréquence " + QuoteField(frequency) + ofChannel + " est un nombre trop grand."};
+        // A pupil cannot type a minus sign: the answer could never be right.
+        if (*hertz < 0)
+            return {std::nullopt, "la fréquence " + QuoteField(frequency) + ofChannel + " est négative."};
 
         ExerciseChannel& c = osc.channel[ch];
         c.signal = ProperCase(type.empty() ? "Cc" : type);

@@ -24,7 +24,8 @@ struct ExerciseOscillogram {
 };
 
 // The parsed line, or what is wrong with it in French ("la tension « abc » de la voie CH1 n'est
-// pas un nombre").
+// pas un nombre"): a line without any "/", a type word the screen cannot draw, a number that is
+// not one or is too large for a double, a negative frequency. Fields are quoted by QuoteField.
 struct ParsedOscillogram {
     std::optional<ExerciseOscillogram> value;
     std::string problem;
@@ -32,7 +33,8 @@ struct ParsedOscillogram {
 ParsedOscillogram ParseOscillogramLine(std::string_view line, int lineNumber);
 
 // A voltage or frequency field: "." or "," as decimal separator, an optional sign and exponent;
-// the empty field is 0. nullopt for anything else ("abc", "5 V", "2.5.1").
+// the empty field is 0. nullopt for anything else ("abc", "5 V", "2.5.1"). A number beyond the
+// range of a double reads as infinite (the caller refuses it), a tiny one as 0.
 std::optional<double> ParseExerciseNumber(std::string_view field);
 
 // Lower case, then the first letter in upper case ("CARRÉE" → "Carrée"); UTF-8.
@@ -56,7 +58,7 @@ class ExerciseReader {
     const std::string& problem() const { return problem_; }
 
     int oscillogramCount() const;
-    // The first line whose numbers cannot be read, as a message naming the file and the line.
+    // The first line the evaluation cannot show, as a message naming the file and the line.
     std::optional<std::string> check() const;
     // The next oscillogram line, parsed; nullopt at the end of the file (or on a bad line, which
     // check() reports beforehand).

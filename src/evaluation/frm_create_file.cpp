@@ -1,12 +1,14 @@
 #include "evaluation/frm_create_file.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/format.h"
 #include "core/ondivel.h"
 #include "core/platform.h"
 #include "evaluation/dialog_kit.h"
 #include "evaluation/exercise_line.h"
+#include "evaluation/exercise_reader.h"
 #include "evaluation/numeric_entry.h"
 #include "shell/program_info.h"
 
@@ -169,12 +171,42 @@ bool FrmCreateFile::numbersValid(bool reportEmpty) {
         std::string text = box.Text;
         Remplacer(text, ".", ",");
         if (TrimBlanks(text).empty() && !reportEmpty) return false;
-        if (IsNumericEntry(text)) continue;
+        // What the evaluation would refuse in the saved line is refused here, box by box.
+        const char* fault = nullptr;
+        if (!IsNumericEntry(text)) {
+            fault = "n'est pas une valeur numérique.";
+        } else {
+            const double value = ParseExerciseNumber(text).value_or(0);
+            if (!std::isfinite(value))
+                fault = "est un nombre trop grand.";
+            else if (i % 2 == 1 && value < 0)
+                fault = "ne peut pas être négative.";
+        }
+        if (!fault) continue;
         app().platform().messageBox("La " + lblData[i].Caption + " pour la voie " + (i < 2 ? "CH1" : "CH2") +
-                                        kLineBreak + "n'est pas une valeur numérique." + kLineBreak +
+                                        kLineBreak + fault + kLineBreak +
                                         "Veuillez faire la correction nécessaire.",
                                     vbInformation, "Ondivel - Erreur de saisie");
         box.SetFocus();
+        return false;
+    }
+    return true;
+}
+
+bool FrmCreateFile::linesReadable() {
+    for (std::size_t i = 0; i < lstListeData.List.size(); ++i) {
+        const std::string& line = lstListeData.List[i];
+        if (ClassifyExerciseLine(line) != ExerciseLineKind::Oscillogram) continue;
+        const ParsedOscillogram parsed = ParseOscillogramLine(line, static_cast<int>(i + 1));
+        if (parsed.value) continue;
+        app().platform().messageBox(
+            "La ligne " + std::to_string(i + 1) +
+                " de la liste ne pourrait pas être lue par l'évaluation :" + kLineBreak + parsed.problem +
+                kLineBreak + "Veuillez la modifier ou la retirer avant d'enregistrer.",
+            vbInformation, "Ondivel - Erreur de saisie");
+        // Shown in the entry boxes, ready to be corrected with "Modiifier la donnée".
+        selectOnly(static_cast<int>(i));
+        lstListeData.setListIndex(static_cast<int>(i));
         return false;
     }
     return true;
@@ -283,6 +315,8 @@ void FrmCreateFile::cmdErase_Click() {
 
 void FrmCreateFile::cmdSave_Click() {
     Platform& platform = app().platform();
+    // A file that would stop the evaluation at its start is not written at all.
+    if (!linesReadable()) return;
     FileDialogRequest request;
     request.title = "Enregistrer sous";
     request.initialFolder = app().g.DossierPartage;

@@ -65,8 +65,12 @@ class FrmCreateFile : public Form {
     // Continuous (false) or alternating (true) for a channel, with the boxes that kind uses.
     void selectKind(int channel, bool alternating);
     void resetEntries();
-    // Checks the enabled number boxes in order; an empty box is reported only when asked.
+    // Checks the enabled number boxes in order: a number, finite, and no negative frequency. An
+    // empty box is reported only when asked.
     bool numbersValid(bool reportEmpty);
+    // Whether the evaluation can read every oscillogram line of the list; the first one it could
+    // not is reported and selected.
+    bool linesReadable();
     ChannelEntry entry(int channel) const;
     std::vector<int> selectedLines() const;
     void selectOnly(int line);

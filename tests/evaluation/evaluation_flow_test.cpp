@@ -46,6 +46,21 @@ TEST_F(Evaluation, EachBlockIsMadeDurableBeforeTheNextOscillogramAndTheFileIsExa
     EXPECT_NE(bytes.find(std::string(72, '\xA4') + "\r\n"), std::string::npos);
 }
 
+// A megabyte type word in a hand-edited file stops the start; the message box and the results
+// file quote forty characters of it.
+TEST_F(Evaluation, ABadLineStopsTheStartAndALongFieldReachesNoMessageOrRecordWhole) {
+    const std::string path =
+        exercise("long.ond", "'Exercice\nsinus/5/50/CC/0/\n" + std::string(1 << 20, 'A') + "/5/50/CC/0/");
+    begin(path);
+    const std::string problem = "Le fichier « long.ond », ligne 3 : le type « " + std::string(40, 'A') +
+                                "… » de la voie CH1 n'est pas reconnu : écrivez CC, sinusoïdale, "
+                                "triangulaire, carrée ou dyn.";
+    EXPECT_EQ(lastMessage(), problem + "\r\nL'évaluation est interrompue : retour au mode libre.");
+    EXPECT_FALSE(exo.loaded());
+    EXPECT_TRUE(app.mdi().ModeLibre);
+    EXPECT_EQ(results(), testing::kIdentity + "Évaluation interrompue : " + problem + "\r\n");
+}
+
 TEST_F(Evaluation, AnEvaluationLeftMidwayStartsAfreshForTheKnownPupil) {
     const std::string path = exercise("a.ond", "CC/1//CC/1/\nCC/2//CC/2/");
     begin(path);

@@ -92,6 +92,92 @@ TEST(ExerciseLines, NameTheFieldThatIsNotANumber) {
               "la fréquence « 1 kHz » de la voie CH2 n'est pas un nombre.");
 }
 
+// What a hand-edited line gets wrong is named before the evaluation starts, instead of an
+// oscillogram with no trace, a type point for a look-alike word or a correction no pupil can type.
+TEST(ExerciseLines, RefuseWhatTheScreenCannotShowOrThePupilCannotAnswer) {
+    const std::string nines(309, '9'); // past the largest double
+    // clang-format off
+    const struct { std::string line; std::string problem; } bad[] = {
+        {"sinus;5;50;CC;2;", "la ligne « sinus;5;50;CC;2; » ne contient aucun « / » : "
+                             "ses six champs doivent être séparés par des « / »."},
+        {" 'pas un commentaire", "la ligne « 'pas un commentaire » ne contient aucun « / » : "
+                                 "ses six champs doivent être séparés par des « / »."},
+        {"sinusoide/5/50/CC/2/", "le type « sinusoide » de la voie CH1 n'est pas reconnu : "
+                                 "écrivez CC, sinusoïdale, triangulaire, carrée ou dyn."},
+        {"sinus/5/50/tria/2/100", "le type « tria » de la voie CH2 n'est pas reconnu : "
+                                  "écrivez CC, sinusoïdale, triangulaire, carrée ou dyn."},
+        {"harmo/5/50/CC/0/", "le type « harmo » de la voie CH1 n'est pas reconnu : "
+                             "écrivez CC, sinusoïdale, triangulaire, carrée ou dyn."},
+        {"sinus/5/-50/CC/0/", "la fréquence « -50 » de la voie CH1 est négative."},
+        {"CC/1//carrée/3/-1,5e3", "la fréquence « -1,5e3 » de la voie CH2 est négative."},
+        {"sinus/5/1e999/CC/0/", "la fréquence « 1e999 » de la voie CH1 est un nombre trop grand."},
+        {"sinus/" + nines + "/50/CC/0/",
+         "la tension « " + nines.substr(0, 40) + "… » de la voie CH1 est un nombre trop grand."},
+        {"CC/0//dyn/-2e400/50", "la tension « -2e400 » de la voie CH2 est un nombre trop grand."},
+    };
+    // clang-format on
+    for (const auto& c : bad) {
+        SCOPED_TRACE(c.line.substr(0, 60));
+        const ParsedOscillogram parsed = ParseOscillogramLine(c.line, 1);
+        EXPECT_FALSE(parsed.value);
+        EXPECT_EQ(parsed.problem, c.problem);
+    }
+}
+
+// Every form a teacher may write still reads as before, down to the largest finite numbers
+// (the drawing copes with them); a number too small for a double is 0.
+TEST(ExerciseLines, EveryAcceptedFormStillReads) {
+    // clang-format off
+    const struct { const char* line; const char* ch1; double volts1, hertz1; const char* ch2; double volts2, hertz2; } good[] = {
+        {"sinusoïdale/5/50/triangulaire/2/100", "Sinusoïdale", 5, 50, "Triangulaire", 2, 100},
+        {"CC/1.5//carrée/3/1000", "Cc", 1.5, 0, "Carrée", 3, 1000},
+        {"CC/5//CC/-2/", "Cc", 5, 0, "Cc", -2, 0},
+        {"Sinus/2,5/50/dyn/3/50", "Sinus", 2.5, 50, "Dyn", 2, 50},
+        {"CARRÉE/1e1/2E-3/TRIANGLE/+4/.5", "Carrée", 10, 0.002, "Triangle", 4, 0.5},
+        {" SINUSOÏDALE / 5 /\t50 / Carre / 2 / 1000 ", "Sinusoïdale", 5, 50, "Carre", 2, 1000},
+        {"cC/0/0/DYN/1,5/7", "Cc", 0, 0, "Dyn", 1, 7},
+        {"   ", "Cc", 0, 0, "Cc", 0, 0},
+        {"\t", "Cc", 0, 0, "Cc", 0, 0},
+        {"/////", "Cc", 0, 0, "Cc", 0, 0},
+        {"carrée/4/200", "Carrée", 4, 200, "Cc", 0, 0},
+        {"sinus/5/50/CC/0/0/texte après le sixième", "Sinus", 5, 50, "Cc", 0, 0},
+        {"sinus/1e308/1e12/CC/-1e308/", "Sinus", 1e308, 1e12, "Cc", -1e308, 0},
+        {"sinus/5/-0/CC/1e-400/", "Sinus", 5, 0, "Cc", 0, 0},
+    };
+    // clang-format on
+    for (const auto& c : good) {
+        SCOPED_TRACE(c.line);
+        const ParsedOscillogram parsed = ParseOscillogramLine(c.line, 1);
+        ASSERT_TRUE(parsed.value) << parsed.problem;
+        const ExerciseChannel(&ch)[2] = parsed.value->channel;
+        EXPECT_EQ(ch[0].signal, c.ch1);
+        EXPECT_DOUBLE_EQ(ch[0].amplitude, c.volts1);
+        EXPECT_DOUBLE_EQ(ch[0].frequency, c.hertz1);
+        EXPECT_EQ(ch[1].signal, c.ch2);
+        EXPECT_DOUBLE_EQ(ch[1].amplitude, c.volts2);
+        EXPECT_DOUBLE_EQ(ch[1].frequency, c.hertz2);
+    }
+}
+
+TEST(ExerciseLines, QuoteAtMostFortyCharactersOfAField) {
+    EXPECT_EQ(QuoteField("abc"), "« abc »");
+    EXPECT_EQ(QuoteField(std::string(40, 'x')), "« " + std::string(40, 'x') + " »");
+    EXPECT_EQ(QuoteField(std::string(41, 'x')), "« " + std::string(40, 'x') + "… »");
+    // Characters, not bytes: an accented letter is never cut in half.
+    std::string accents;
+    for (int i = 0; i < 50; ++i)
+        accents += "é";
+    EXPECT_EQ(QuoteField(accents), "« " + accents.substr(0, 80) + "… »");
+
+    // A megabyte field of a hand-edited file reaches the message as forty characters.
+    const std::string huge(1 << 20, '7');
+    for (const std::string& line : {"sinus/5/" + huge + "x/CC/0/", huge + "/5/50/CC/0/", huge}) {
+        const std::string problem = ParseOscillogramLine(line, 1).problem;
+        EXPECT_NE(problem.find(std::string(40, '7') + "… »"), std::string::npos) << problem;
+        EXPECT_LT(problem.size(), 200u);
+    }
+}
+
 TEST(ExerciseText, IsWindows1252OrUtf8WithAnyLineEnd) {
     EXPECT_EQ(DecodeExerciseText("carr\xE9"
                                  "e/1/2"),
