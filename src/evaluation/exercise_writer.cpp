@@ -1,10 +1,9 @@
 #include "evaluation/exercise_writer.h"
 
-#include <fstream>
-
 #include "core/platform.h"
 #include "core/win1252.h"
 #include "evaluation/exercise_line.h"
+#include "shell/durable_append.h"
 #include "shell/text_file.h"
 
 namespace ondivel {
@@ -34,10 +33,8 @@ std::string ExerciseFileBytes(const std::vector<std::string>& lines) {
 }
 
 bool SaveExerciseFile(Platform& platform, const std::string& path, const std::vector<std::string>& lines) {
-    {
-        std::ofstream truncate(PathFromUtf8(path), std::ios::binary | std::ios::trunc);
-        if (!truncate) return false;
-    }
+    // Exercise folders are shared: a file a pupil replaced by a link is not written through.
+    if (emptyPlainFile(path) != EmptyFileResult::Emptied) return false;
     const std::string bytes = ExerciseFileBytes(lines);
     // One durable write: a lesson saved just before the power goes is still there afterwards.
     return bytes.empty() || platform.appendDurably(path, bytes);

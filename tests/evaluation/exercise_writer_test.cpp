@@ -67,6 +67,13 @@ TEST(ExerciseWriter, FilesAreWindows1252WithCrLfAndReplaceWhatWasThere) {
     EXPECT_EQ(readBytes(file), "");
 
     EXPECT_FALSE(SaveExerciseFile(platform, tmp / "no/such/folder/x.ond", {"CC/1//CC/1/"}));
+
+    // A lesson a pupil replaced by a link to a teacher's file: saving it leaves that file whole.
+    const std::string teachers = tmp / "prof/bulletins.txt", linked = tmp / "lien.ond";
+    writeBytes(teachers, "notes\r\n");
+    std::filesystem::create_symlink(teachers, linked);
+    EXPECT_FALSE(SaveExerciseFile(platform, linked, {"CC/1//CC/1/"}));
+    EXPECT_EQ(readBytes(teachers), "notes\r\n");
 }
 
 TEST(ExerciseWriter, LoadingKeepsEveryLineWithTextWhateverTheEditorThatSavedIt) {
