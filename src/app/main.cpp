@@ -6,11 +6,15 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "core/ondivel.h"
 #include "shell/mdi_ondivel.h"
+#include "shell/password_hash.h"
+#include "ui/platform/admin_password_file.h"
 #include "ui/platform/qt_platform.h"
+#include "ui/platform/terminal_input.h"
 #include "ui/views/main_window_view.h"
 #include "ui/views/view_manager.h"
 
@@ -45,9 +49,41 @@ class FirstPaintReport : public QObject {
     QByteArray path_;
 };
 
+// `ondivel --admin-password`: the administrator fixes the teacher password of every account. Runs
+// on a terminal, without a display.
+int setAdminPassword() {
+    const std::string path = ondivel::adminPasswordFilePath();
+    const auto first = ondivel::readHiddenLine("Nouveau mot de passe enseignant (pour tous les comptes) : ");
+    const auto second = first ? ondivel::readHiddenLine("Retaper le mot de passe : ") : std::nullopt;
+    if (!second) {
+        std::fputs("Saisie interrompue : le mot de passe n'a pas été changé.\n", stderr);
+        return 1;
+    }
+    if (*first != *second) {
+        std::fputs("Les deux saisies diffèrent : le mot de passe n'a pas été changé.\n", stderr);
+        return 1;
+    }
+    // An empty password would open the teacher menus to everybody while pupils could not undo it.
+    if (first->empty()) {
+        std::fputs("Le mot de passe ne peut pas être vide : il n'a pas été changé.\n", stderr);
+        return 1;
+    }
+    const std::string hash = ondivel::HashPassword(*first);
+    std::string error;
+    if (hash.empty()) {
+        error = "Le calcul de l'empreinte du mot de passe a échoué (mémoire insuffisante).";
+    } else if (ondivel::writeAdminPasswordFile(path, hash, error)) {
+        std::printf("Mot de passe enseignant enregistré dans %s pour tous les comptes.\n", path.c_str());
+        return 0;
+    }
+    std::fprintf(stderr, "%s\nLe mot de passe n'a pas été changé.\n", error.c_str());
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 2 && std::strcmp(argv[1], "--admin-password") == 0) return setAdminPassword();
     QApplication application(argc, argv);
     QApplication::setApplicationName("Ondivel");
     QApplication::setOrganizationName("Ondivel");

@@ -116,6 +116,10 @@ class Platform {
                                     const std::string& def) = 0;
     virtual void setUserSetting(const std::string& section, const std::string& key,
                                 const std::string& value) = 0;
+    // The teacher password a school administrator fixed for every account of the computer, in a
+    // system-wide file pupils cannot write: its hash, "" when the file exists but cannot be read
+    // (which then unlocks nothing), nullopt when there is no such file.
+    virtual std::optional<std::string> systemPasswordHash() { return std::nullopt; }
 
     // Files that must survive a crash: appends the bytes in one write (so that two programs
     // appending to the same file interleave whole writes), then waits until they are on disk.

@@ -3,6 +3,7 @@
 #include "core/ondivel.h"
 #include "core/platform.h"
 #include "evaluation/dialog_kit.h"
+#include "shell/password_hash.h"
 #include "shell/program_info.h"
 
 namespace ondivel {
@@ -12,10 +13,39 @@ namespace {
 constexpr double kTallHeight = 2955;  // with the hint about the empty password
 constexpr double kShortHeight = 2310; // the hint hidden
 
+std::string perUserPassword(Ondivel& app) {
+    return app.platform().userSetting(kPasswordSection, kPasswordKey, "");
+}
+
 } // namespace
 
-std::string StoredTeacherPassword(Ondivel& app) {
-    return app.platform().userSetting(kPasswordSection, kPasswordKey, "");
+bool TeacherPasswordFixedByAdministrator(Ondivel& app) {
+    return app.platform().systemPasswordHash().has_value();
+}
+
+bool TeacherPasswordIsSet(Ondivel& app) {
+    return TeacherPasswordFixedByAdministrator(app) || !perUserPassword(app).empty();
+}
+
+bool TeacherPasswordMatches(Ondivel& app, const std::string& typed) {
+    // The administrator's file wins: deleting the per-user value then unlocks nothing.
+    if (const auto fixed = app.platform().systemPasswordHash()) return VerifyPassword(*fixed, typed);
+    const std::string stored = perUserPassword(app);
+    if (IsPasswordHash(stored)) return VerifyPassword(stored, typed);
+    if (typed != stored) return false;
+    // An older version kept it in clear: hash it now that it has been typed.
+    if (!stored.empty()) StoreTeacherPassword(app, stored);
+    return true;
+}
+
+bool StoreTeacherPassword(Ondivel& app, const std::string& clear) {
+    std::string value;
+    if (!clear.empty()) {
+        value = HashPassword(clear);
+        if (value.empty()) return false;
+    }
+    app.platform().setUserSetting(kPasswordSection, kPasswordKey, value);
+    return true;
 }
 
 FrmPass::FrmPass(Ondivel& app) : Form(app, "frmPass") {
@@ -44,14 +74,14 @@ FrmPass::FrmPass(Ondivel& app) : Form(app, "frmPass") {
 }
 
 void FrmPass::Form_Load() {
-    const bool noPassword = StoredTeacherPassword(app()).empty();
+    const bool noPassword = !TeacherPasswordIsSet(app());
     Height = noPassword ? kTallHeight : kShortHeight;
     lblInfo.Visible = noPassword;
     txtPassWord.SetFocus();
 }
 
 void FrmPass::cmdOK_Click() {
-    if (txtPassWord.Text == StoredTeacherPassword(app())) {
+    if (TeacherPasswordMatches(app(), txtPassWord.Text)) {
         app().g.MotDePasseValide = true;
         Unload();
         return;

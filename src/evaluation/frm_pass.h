@@ -23,7 +23,17 @@ class FrmPass : public Form {
 // Shows frmPass modally; MotDePasseValide is set when the right password was given.
 void AskTeacherPassword(Ondivel& app);
 
-// The teacher password from the per-user settings; empty when none was set.
-std::string StoredTeacherPassword(Ondivel& app);
+// The teacher password is the administrator's, for every account, when the system-wide file
+// exists; otherwise the per-user one, where an empty value means none (an empty entry unlocks).
+bool TeacherPasswordIsSet(Ondivel& app);
+bool TeacherPasswordFixedByAdministrator(Ondivel& app);
+
+// Whether the typed text is the teacher password. A clear text left by an older version still
+// matches, once: it is replaced by its hash at that moment.
+bool TeacherPasswordMatches(Ondivel& app, const std::string& typed);
+
+// Keeps the per-user password as a hash; an empty one stays empty (no password). False when it
+// could not be hashed, in which case nothing is stored.
+bool StoreTeacherPassword(Ondivel& app, const std::string& clear);
 
 } // namespace ondivel

@@ -4,7 +4,6 @@
 #include "core/platform.h"
 #include "evaluation/dialog_kit.h"
 #include "evaluation/frm_pass.h"
-#include "shell/program_info.h"
 
 namespace ondivel {
 
@@ -38,15 +37,30 @@ void FrmPassWord::Form_Load() {
     txtPassWord[0].SetFocus();
 }
 
+void TellPasswordFixedByAdministrator(Ondivel& app) {
+    app.platform().messageBox("Le mot de passe est fixé par l'administrateur pour tous les comptes de cet "
+                              "ordinateur.\r\nIl ne peut pas être changé ici.",
+                              vbInformation, kTitle);
+}
+
 void FrmPassWord::cmdOK_Click() {
     Platform& platform = app().platform();
-    if (txtPassWord[0].Text != StoredTeacherPassword(app())) {
+    // The file may have appeared while the window was open.
+    if (TeacherPasswordFixedByAdministrator(app())) {
+        TellPasswordFixedByAdministrator(app());
+        Unload();
+        return;
+    }
+    if (!TeacherPasswordMatches(app(), txtPassWord[0].Text)) {
         platform.messageBox("L'ancien mot de passe saisi est faux.\r\nVeuillez le ressaisir.", vbInformation,
                             kTitle);
         txtPassWord[0].SetFocus();
         return;
     }
-    platform.setUserSetting(kPasswordSection, kPasswordKey, txtPassWord[1].Text);
+    if (!StoreTeacherPassword(app(), txtPassWord[1].Text)) {
+        platform.messageBox("Le nouveau mot de passe n'a pas pu être enregistré.", vbExclamation, kTitle);
+        return;
+    }
     platform.messageBox("Le nouveau mot de passe a bien été enregistré.", vbInformation, kTitle);
     // The next teacher menu asks for the new password.
     app().g.MotDePasseValide = false;

@@ -20,4 +20,7 @@ class FrmPassWord : public Form {
     void Command1_Click();
 };
 
+// Says that the administrator fixed the password for every account, so nothing changes here.
+void TellPasswordFixedByAdministrator(Ondivel& app);
+
 } // namespace ondivel

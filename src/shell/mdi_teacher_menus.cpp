@@ -8,6 +8,7 @@
 #include "evaluation/exercise_writer.h"
 #include "evaluation/frm_corbeille.h"
 #include "evaluation/frm_create_file.h"
+#include "evaluation/frm_pass.h"
 #include "evaluation/frm_pass_word.h"
 #include "shell/durable_append.h"
 #include "shell/mdi_ondivel.h"
@@ -135,6 +136,7 @@ void MDIOndivel::Mnu_Clean_Click() {
 }
 
 void MDIOndivel::Mnu_PassWord_Click() {
+    if (TeacherPasswordFixedByAdministrator(app())) return TellPasswordFixedByAdministrator(app());
     FrmPassWord& window = app().frmPassWord();
     if (!closeForReuse(window)) return;
     window.ShowModal();

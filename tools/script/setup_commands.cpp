@@ -12,6 +12,7 @@
 #include "script/scenario.h"
 #include "script/script_error.h"
 #include "script/session.h"
+#include "shell/password_hash.h"
 #include "shell/settings_store.h"
 
 namespace ondivel::script {
@@ -19,7 +20,7 @@ namespace ondivel::script {
 namespace fs = std::filesystem;
 
 bool isSetUpCommand(const std::string& word) {
-    static const std::set<std::string> names{"user",    "ini",  "password", "workarea",
+    static const std::set<std::string> names{"user",    "ini",  "password", "adminpassword", "workarea",
                                              "version", "file", "network",  "start"};
     return names.count(word) != 0;
 }
@@ -75,6 +76,9 @@ void runSetUpCommand(CommandContext& c) {
     } else if (command == "password") {
         c.expectArgs(1, 1, "password TEXT");
         p.setUserSetting("Settings", "Password", s.expand(wordText(c.words[1])));
+    } else if (command == "adminpassword") {
+        c.expectArgs(1, 1, "adminpassword TEXT");
+        p.systemPassword = HashPassword(s.expand(wordText(c.words[1])));
     } else if (command == "workarea") {
         c.expectArgs(2, 2, "workarea WIDTH HEIGHT");
         p.workWidth = pixels(c.words[1]);

@@ -74,6 +74,7 @@ class FakePlatform : public Platform {
                             const std::string& def) override;
     void setUserSetting(const std::string& section, const std::string& key,
                         const std::string& value) override;
+    std::optional<std::string> systemPasswordHash() override { return systemPassword; }
 
     bool appendDurably(const std::string& path, const std::string& bytes) override;
     bool moveToTrash(const std::string& path) override;
@@ -112,6 +113,8 @@ class FakePlatform : public Platform {
     bool failTrash = false;
     std::map<std::string, std::string> networkNames; // local folder → network name
     bool noPrinter = false;                          // printPage fails
+    // The administrator's password file: its content, nullopt when there is none.
+    std::optional<std::string> systemPassword;
 
     // --- records ---
     std::vector<ShownMessage> messages;

@@ -31,6 +31,7 @@
 #include "core/form.h"
 #include "shell/durable_append.h"
 #include "ui/help/help_viewer.h"
+#include "ui/platform/admin_password_file.h"
 #include "ui/platform/dialog_texts.h"
 #include "ui/platform/folders.h"
 #include "ui/platform/launcher.h"
@@ -292,6 +293,10 @@ void QtPlatform::setUserSetting(const std::string& section, const std::string& k
     store.setValue(q(key), q(value));
     store.endGroup();
     store.sync();
+}
+
+std::optional<std::string> QtPlatform::systemPasswordHash() {
+    return readAdminPasswordFile(adminPasswordFilePath());
 }
 
 bool QtPlatform::appendDurably(const std::string& path, const std::string& bytes) {

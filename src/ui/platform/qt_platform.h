@@ -1,7 +1,8 @@
 #pragma once
 // The operating-system services of the desktop program: Qt dialogs in French, the
 // high-resolution counter, sound, the help viewer, standard folders (overridable by
-// ONDIVEL_APPDATA_DIR, ONDIVEL_DOCUMENTS_DIR and ONDIVEL_PROGRAM_DIR), the per-user store.
+// ONDIVEL_APPDATA_DIR, ONDIVEL_DOCUMENTS_DIR and ONDIVEL_PROGRAM_DIR), the per-user store, the
+// administrator's password file (ONDIVEL_ADMIN_PASSWORD_FILE).
 #include <functional>
 #include <memory>
 
@@ -53,6 +54,7 @@ class QtPlatform : public Platform {
                             const std::string& def) override;
     void setUserSetting(const std::string& section, const std::string& key,
                         const std::string& value) override;
+    std::optional<std::string> systemPasswordHash() override;
     bool appendDurably(const std::string& path, const std::string& bytes) override;
     bool moveToTrash(const std::string& path) override;
     std::string networkNameOf(const std::string& folder) override;
