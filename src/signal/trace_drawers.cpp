@@ -1,5 +1,6 @@
 #include "signal/trace_drawers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -7,6 +8,7 @@
 #include "core/surface.h"
 #include "scope/frm_ondivel.h"
 #include "scope/renderer.h"
+#include "signal/dense_trace.h"
 #include "signal/harmonic_sum.h"
 #include "signal/waveforms.h"
 
@@ -19,20 +21,30 @@ constexpr int kSampleStep = 2;
 constexpr double kAutoShift = 2;
 constexpr int kHourglass = 11;
 constexpr int kDefaultPointer = 0;
+// Samples of one period that find the extremes of a harmonic sum: 50 for the 20th order.
+constexpr int kExtremeSamples = 1024;
+// The alternator's peak is 1 + 0.3 + 0.2 times its amplitude, at a quarter period.
+constexpr double kAlternatorPeak = 1.5;
 
 // Draws v(t) sampled every two units across the screen, as a polyline.
 template <class Voltage>
 void drawSampled(Surface& screen, Color color, double positionH, double P, double B, double S, double shift,
                  Voltage v) {
-    auto height = [&](int i) { return 100 * v((i + shift) * B / 100) / S; };
+    auto height = [&](int i) { return ScreenCoordinate(P + 100 * v((i + shift) * B / 100) / S); };
     int previousX = kLeftEdge;
     double previousY = height(kLeftEdge);
     for (int i = kLeftEdge; i <= kRightEdge; i += kSampleStep) {
         const double y = height(i);
-        screen.line(positionH + previousX, P + previousY, positionH + i, P + y, color);
+        screen.line(positionH + previousX, previousY, positionH + i, y, color);
         previousX = i;
         previousY = y;
     }
+}
+
+// The band between two voltages across the screen, for a trace too dense to draw period by period.
+void drawBand(Surface& screen, Color color, double positionH, double P, double S, Extremes volts) {
+    const Extremes heights{P + 100 * volts.low / S, P + 100 * volts.high / S};
+    DrawBand(screen, color, positionH, kLeftEdge, kRightEdge, [&](double) { return heights; });
 }
 } // namespace
 
@@ -50,6 +62,9 @@ double StartShift(const Ondivel& app, double S, double f, double A, double B) {
 
 void DrawSineTrace(Ondivel& app, Color color, double positionH, double P, double B, double S, double f,
                    double A, double phase, float, double offset) {
+    if (IsDenseTrace(f, B))
+        return drawBand(app.renderer().targetScreen(), color, positionH, P, S,
+                        {offset - std::abs(A), offset + std::abs(A)});
     const double shift = StartShift(app, S, f, A, B);
     drawSampled(app.renderer().targetScreen(), color, positionH, P, B, S, shift,
                 [&](double t) { return SineValue(t, f, A, phase, offset); });
@@ -59,14 +74,28 @@ void DrawHarmonicTrace(Ondivel& app, int side, Color color, double positionH, do
                        double f, double A, double, float, double) {
     Surface& screen = app.renderer().targetScreen();
     screen.setMousePointer(kHourglass);
-    const double shift = StartShift(app, S, f, A, B);
-    drawSampled(screen, color, positionH, P, B, S, shift,
-                [&](double t) { return HarmonicSumValue(app, side, t, f, A); });
+    if (IsDenseTrace(f, B)) {
+        // Every order is a multiple of f: one period holds the sum's extremes.
+        Extremes volts{HarmonicSumValue(app, side, 0, f, A), HarmonicSumValue(app, side, 0, f, A)};
+        for (int k = 1; k < kExtremeSamples; ++k) {
+            const double v = HarmonicSumValue(app, side, k / (kExtremeSamples * f), f, A);
+            volts.low = std::min(volts.low, v);
+            volts.high = std::max(volts.high, v);
+        }
+        drawBand(screen, color, positionH, P, S, volts);
+    } else {
+        const double shift = StartShift(app, S, f, A, B);
+        drawSampled(screen, color, positionH, P, B, S, shift,
+                    [&](double t) { return HarmonicSumValue(app, side, t, f, A); });
+    }
     screen.setMousePointer(kDefaultPointer);
 }
 
 void DrawAlternatorTrace(Ondivel& app, Color color, double positionH, double P, double B, double S, double f,
                          double A, double shift) {
+    if (IsDenseTrace(f, B))
+        return drawBand(app.renderer().targetScreen(), color, positionH, P, S,
+                        {-kAlternatorPeak * std::abs(A), kAlternatorPeak * std::abs(A)});
     drawSampled(app.renderer().targetScreen(), color, positionH, P, B, S, shift,
                 [&](double t) { return AlternatorValue(t, f, A); });
 }
@@ -81,7 +110,14 @@ void DrawSquareTriangleTrace(Ondivel& app, Color color, double positionH, double
     const double durations[4] = {riseTime, high, fallTime, period - (riseTime + fallTime + high)};
     const double yHigh = 100 * A / S;
     const double base = P + 100 * offset / S - 100 * meanShift / S;
-    const double top = base + yHigh, bottom = base - yHigh;
+    const double top = ScreenCoordinate(base + yHigh), bottom = ScreenCoordinate(base - yHigh);
+    if (IsDenseTrace(f, B)) {
+        // Each period runs from one level to the other: the band between them.
+        DrawBand(screen, color, positionH, kLeftEdge, kRightEdge, [&](double) {
+            return Extremes{bottom, top};
+        });
+        return;
+    }
     // Levels at the start and end of each segment: rise, high plateau, fall, low plateau.
     const double from[4] = {bottom, top, top, bottom};
     const double to[4] = {top, top, bottom, bottom};

@@ -1,6 +1,8 @@
 #include "signal/xy_display.h"
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 #include <string>
 
 #include "core/ondivel.h"
@@ -9,6 +11,7 @@
 #include "scope/renderer.h"
 #include "shell/mdi_ondivel.h"
 #include "signal/channel_assembly.h"
+#include "signal/dense_trace.h"
 #include "signal/harmonic_sum.h"
 #include "signal/keywords.h"
 #include "signal/waveforms.h"
@@ -20,6 +23,8 @@ constexpr double kSamplesPerSlowPeriod = 500;
 constexpr double kSampleRateFloor = 50000;
 constexpr int kFrameSpan = 2000;
 constexpr int kSampleStep = 2;
+constexpr int kExtremeSamples = 1024;
+constexpr double kAlternatorPeak = 1.5;
 
 // What one channel needs to deflect the spot at a time t.
 struct Deflector {
@@ -55,6 +60,38 @@ struct Deflector {
         }
         return 0;
     }
+
+    // The deflection's extremes when the channel runs through many periods between two samples
+    // of a frame D samples a second (the faster channel of a very unequal pair beyond the
+    // generators' reach), in screen units; nullopt when the samples follow it.
+    std::optional<Extremes> dense(double D) const {
+        if (grounded || !IsDenseTrace(f, kSampleStep * 100 / D)) return std::nullopt;
+        const double a = std::abs(A);
+        Extremes volts;
+        switch (waveform) {
+        case Waveform::Sine:
+        case Waveform::Square:
+        case Waveform::Triangle:
+            volts = {O - a, O + a};
+            break;
+        case Waveform::Alternator:
+            volts = {-kAlternatorPeak * a, kAlternatorPeak * a};
+            break;
+        case Waveform::Harmonic:
+            // Every order is a multiple of f: one period holds the extremes.
+            volts.low = volts.high = HarmonicSumValue(app, channel, 0, f, A);
+            for (int k = 1; k < kExtremeSamples; ++k) {
+                const double v = HarmonicSumValue(app, channel, k / (kExtremeSamples * f), f, A);
+                volts.low = std::min(volts.low, v);
+                volts.high = std::max(volts.high, v);
+            }
+            break;
+        case Waveform::Dc:
+        case Waveform::None:
+            return std::nullopt;
+        }
+        return Extremes{100 * volts.low / S, 100 * volts.high / S};
+    }
 };
 
 Deflector deflectorOf(const Ondivel& app, int channel) {
@@ -69,6 +106,29 @@ Deflector deflectorOf(const Ondivel& app, int channel) {
                      ch1 ? g.SensibiliteCH1 : g.SensibiliteCH2,
                      ch1 ? g.RapportCycliqueCH1 : g.RapportCycliqueCH2,
                      app.frmOndivel().couplingLit(channel, Coupling::GND)};
+}
+// The figure of a frame where a channel is too fast for the samples: at each sample a stroke
+// across that channel's extremes, alternately one way and the other, joined to the next: the area
+// the spot fills.
+void drawDenseFigure(Surface& screen, Color color, double startSample, double D, const Deflector& x1,
+                     const Deflector& y2, std::optional<Extremes> denseX, std::optional<Extremes> denseY,
+                     bool inverted, double originX, double originY) {
+    if (denseY && inverted) denseY = Extremes{-denseY->high, -denseY->low};
+    double previousX = 0, previousY = 0;
+    for (int i = 0; i <= kFrameSpan; i += kSampleStep) {
+        const double t = (startSample + i) / D;
+        const double x = x1.at(t), y = inverted ? -y2.at(t) : y2.at(t);
+        const Extremes ex = denseX.value_or(Extremes{x, x}), ey = denseY.value_or(Extremes{y, y});
+        const bool forwards = (i / kSampleStep) % 2 == 0;
+        const double fromX = ScreenCoordinate(originX + (forwards ? ex.low : ex.high));
+        const double toX = ScreenCoordinate(originX + (forwards ? ex.high : ex.low));
+        const double fromY = ScreenCoordinate(originY + (forwards ? ey.low : ey.high));
+        const double toY = ScreenCoordinate(originY + (forwards ? ey.high : ey.low));
+        if (i > 0) screen.line(previousX, previousY, fromX, fromY, color);
+        screen.line(fromX, fromY, toX, toY, color);
+        previousX = toX;
+        previousY = toY;
+    }
 }
 } // namespace
 
@@ -101,13 +161,19 @@ void DrawXY(Ondivel& app, double startSample) {
 
     Surface& screen = renderer.targetScreen();
     const Color color = g.CouleurA;
+    const std::optional<Extremes> denseX = x1.dense(D), denseY = y2.dense(D);
+    if (denseX || denseY) {
+        drawDenseFigure(screen, color, startSample, D, x1, y2, denseX, denseY, inverted, originX, originY);
+        renderer.DrawSettingsOverlay();
+        return;
+    }
     bool hasPrevious = false;
     double previousX = 0, previousY = 0;
     for (int i = 0; i <= kFrameSpan; i += kSampleStep) {
         const double t = (startSample + i) / D;
         const double dy = y2.at(t);
-        const double X = originX + x1.at(t);
-        const double Y = originY + (inverted ? -dy : dy);
+        const double X = ScreenCoordinate(originX + x1.at(t));
+        const double Y = ScreenCoordinate(originY + (inverted ? -dy : dy));
         if (hasPrevious) screen.line(previousX, previousY, X, Y, color);
         previousX = X;
         previousY = Y;
