@@ -32,26 +32,16 @@ std::optional<Extremes> denseHeights(const Ondivel& app, int channel) {
     const double f = ch1 ? g.FrequenceCH1 : g.FrequenceCH2;
     if (app.frmOndivel().couplingLit(channel, Coupling::GND) || !IsDenseTrace(f, g.BaseTemps))
         return std::nullopt;
-    const double A = std::abs(ch1 ? g.AmplitudeCH1 : g.AmplitudeCH2);
-    const double O = ch1 ? g.OffsetCH1 : g.OffsetCH2;
-    Extremes volts;
-    switch (WaveformOf(ch1 ? g.SignalCH1 : g.SignalCH2)) {
-    case Waveform::Sine:
-    case Waveform::Triangle:
-        volts = {O - A, O + A};
-        break;
-    case Waveform::Square:
-        volts = {-A, A}; // the sweep's square has no offset
-        break;
-    case Waveform::Alternator:
-        volts = {-1.5 * A, 1.5 * A}; // its peak, at a quarter period
-        break;
-    default:
-        return std::nullopt;
-    }
+    const Waveform waveform = WaveformOf(ch1 ? g.SignalCH1 : g.SignalCH2);
+    if (waveform == Waveform::Harmonic) return std::nullopt; // the sweep leaves it on the centre line
+    // The sweep's square has no offset.
+    const double O = waveform == Waveform::Square ? 0 : ch1 ? g.OffsetCH1 : g.OffsetCH2;
+    const std::optional<Extremes> volts =
+        WaveformExtremes(app, channel, waveform, f, ch1 ? g.AmplitudeCH1 : g.AmplitudeCH2, O);
+    if (!volts) return std::nullopt;
     const double P = ch1 ? g.PositionCH1 : g.PositionCH2;
     const double S = ch1 ? g.SensibiliteCH1 : g.SensibiliteCH2;
-    return Extremes{volts.low * 100 / S + P, volts.high * 100 / S + P};
+    return Extremes{volts->low * 100 / S + P, volts->high * 100 / S + P};
 }
 
 // Points x1, x1 + s, … up to x2 (a hair of tolerance so that x2 itself is not lost to rounding),

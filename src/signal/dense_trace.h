@@ -5,11 +5,15 @@
 // not grow with the frequency a hand-written file may give. Used by every trace drawer.
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "core/color.h"
 #include "core/surface.h"
+#include "signal/keywords.h"
 
 namespace ondivel {
+
+class Ondivel;
 
 // Screen coordinates stay within ±1e9 units (the screen spans ±500, a panel's largest trace
 // about ±5e5): nothing visible moves, and no painter meets an infinite or giant number.
@@ -39,6 +43,13 @@ inline bool IsDenseTrace(double f, double B) {
 struct Extremes {
     double low = 0, high = 0;
 };
+
+// The lowest and highest voltage of a periodic waveform of peak A: the sine, square and triangle
+// about their offset O, the alternator ±1.5·A (its harmonics add up at a quarter period), the
+// harmonic generator of `side` from one period of its sum. nullopt for a direct voltage or an
+// unknown keyword, which have no band.
+std::optional<Extremes> WaveformExtremes(const Ondivel& app, int side, Waveform waveform, double f, double A,
+                                         double O);
 
 // Strokes of a band per screen unit: solid on screens of up to four pixels a unit.
 inline constexpr int kBandColumnsPerUnit = 4;

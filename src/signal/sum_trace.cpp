@@ -51,41 +51,16 @@ double channelVoltage(const Ondivel& app, int channel, double t) {
     return 0;
 }
 
-constexpr int kExtremeSamples = 1024;
-constexpr double kAlternatorPeak = 1.5;
-
 // The extremes of a channel too dense to draw period by period (see IsDenseTrace), in volts;
 // nullopt for a channel drawn sample by sample.
 std::optional<Extremes> denseVoltage(const Ondivel& app, int channel) {
     const Globals& g = app.g;
     const bool ch1 = channel == 0;
-    const double A = std::abs(ch1 ? g.AmplitudeCH1 : g.AmplitudeCH2);
     const double f = ch1 ? g.FrequenceCH1 : g.FrequenceCH2;
-    const double O = ch1 ? g.OffsetCH1 : g.OffsetCH2;
     if (app.frmOndivel().couplingLit(channel, Coupling::GND) || !IsDenseTrace(f, g.BaseTemps))
         return std::nullopt;
-    switch (WaveformOf(ch1 ? g.SignalCH1 : g.SignalCH2)) {
-    case Waveform::Sine:
-    case Waveform::Square:
-    case Waveform::Triangle:
-        return Extremes{O - A, O + A};
-    case Waveform::Alternator:
-        return Extremes{-kAlternatorPeak * A, kAlternatorPeak * A};
-    case Waveform::Harmonic: {
-        // Every order is a multiple of f: one period holds the extremes.
-        Extremes e{channelVoltage(app, channel, 0), channelVoltage(app, channel, 0)};
-        for (int k = 1; k < kExtremeSamples; ++k) {
-            const double v = channelVoltage(app, channel, k / (kExtremeSamples * f));
-            e.low = std::min(e.low, v);
-            e.high = std::max(e.high, v);
-        }
-        return e;
-    }
-    case Waveform::Dc:
-    case Waveform::None:
-        break;
-    }
-    return std::nullopt;
+    return WaveformExtremes(app, channel, WaveformOf(ch1 ? g.SignalCH1 : g.SignalCH2), f,
+                            ch1 ? g.AmplitudeCH1 : g.AmplitudeCH2, ch1 ? g.OffsetCH1 : g.OffsetCH2);
 }
 
 // The channel's heights as the sum sees them: scaled, and swapped for CH2 under "-CH2".

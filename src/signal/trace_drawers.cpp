@@ -21,10 +21,6 @@ constexpr int kSampleStep = 2;
 constexpr double kAutoShift = 2;
 constexpr int kHourglass = 11;
 constexpr int kDefaultPointer = 0;
-// Samples of one period that find the extremes of a harmonic sum: 50 for the 20th order.
-constexpr int kExtremeSamples = 1024;
-// The alternator's peak is 1 + 0.3 + 0.2 times its amplitude, at a quarter period.
-constexpr double kAlternatorPeak = 1.5;
 
 // Draws v(t) sampled every two units across the screen, as a polyline.
 template <class Voltage>
@@ -64,7 +60,7 @@ void DrawSineTrace(Ondivel& app, Color color, double positionH, double P, double
                    double A, double phase, float, double offset) {
     if (IsDenseTrace(f, B))
         return drawBand(app.renderer().targetScreen(), color, positionH, P, S,
-                        {offset - std::abs(A), offset + std::abs(A)});
+                        *WaveformExtremes(app, 0, Waveform::Sine, f, A, offset));
     const double shift = StartShift(app, S, f, A, B);
     drawSampled(app.renderer().targetScreen(), color, positionH, P, B, S, shift,
                 [&](double t) { return SineValue(t, f, A, phase, offset); });
@@ -75,14 +71,7 @@ void DrawHarmonicTrace(Ondivel& app, int side, Color color, double positionH, do
     Surface& screen = app.renderer().targetScreen();
     screen.setMousePointer(kHourglass);
     if (IsDenseTrace(f, B)) {
-        // Every order is a multiple of f: one period holds the sum's extremes.
-        Extremes volts{HarmonicSumValue(app, side, 0, f, A), HarmonicSumValue(app, side, 0, f, A)};
-        for (int k = 1; k < kExtremeSamples; ++k) {
-            const double v = HarmonicSumValue(app, side, k / (kExtremeSamples * f), f, A);
-            volts.low = std::min(volts.low, v);
-            volts.high = std::max(volts.high, v);
-        }
-        drawBand(screen, color, positionH, P, S, volts);
+        drawBand(screen, color, positionH, P, S, *WaveformExtremes(app, side, Waveform::Harmonic, f, A, 0));
     } else {
         const double shift = StartShift(app, S, f, A, B);
         drawSampled(screen, color, positionH, P, B, S, shift,
@@ -95,7 +84,7 @@ void DrawAlternatorTrace(Ondivel& app, Color color, double positionH, double P, 
                          double A, double shift) {
     if (IsDenseTrace(f, B))
         return drawBand(app.renderer().targetScreen(), color, positionH, P, S,
-                        {-kAlternatorPeak * std::abs(A), kAlternatorPeak * std::abs(A)});
+                        *WaveformExtremes(app, 0, Waveform::Alternator, f, A, 0));
     drawSampled(app.renderer().targetScreen(), color, positionH, P, B, S, shift,
                 [&](double t) { return AlternatorValue(t, f, A); });
 }

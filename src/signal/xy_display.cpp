@@ -23,8 +23,6 @@ constexpr double kSamplesPerSlowPeriod = 500;
 constexpr double kSampleRateFloor = 50000;
 constexpr int kFrameSpan = 2000;
 constexpr int kSampleStep = 2;
-constexpr int kExtremeSamples = 1024;
-constexpr double kAlternatorPeak = 1.5;
 
 // What one channel needs to deflect the spot at a time t.
 struct Deflector {
@@ -66,31 +64,9 @@ struct Deflector {
     // generators' reach), in screen units; nullopt when the samples follow it.
     std::optional<Extremes> dense(double D) const {
         if (grounded || !IsDenseTrace(f, kSampleStep * 100 / D)) return std::nullopt;
-        const double a = std::abs(A);
-        Extremes volts;
-        switch (waveform) {
-        case Waveform::Sine:
-        case Waveform::Square:
-        case Waveform::Triangle:
-            volts = {O - a, O + a};
-            break;
-        case Waveform::Alternator:
-            volts = {-kAlternatorPeak * a, kAlternatorPeak * a};
-            break;
-        case Waveform::Harmonic:
-            // Every order is a multiple of f: one period holds the extremes.
-            volts.low = volts.high = HarmonicSumValue(app, channel, 0, f, A);
-            for (int k = 1; k < kExtremeSamples; ++k) {
-                const double v = HarmonicSumValue(app, channel, k / (kExtremeSamples * f), f, A);
-                volts.low = std::min(volts.low, v);
-                volts.high = std::max(volts.high, v);
-            }
-            break;
-        case Waveform::Dc:
-        case Waveform::None:
-            return std::nullopt;
-        }
-        return Extremes{100 * volts.low / S, 100 * volts.high / S};
+        const std::optional<Extremes> volts = WaveformExtremes(app, channel, waveform, f, A, O);
+        if (!volts) return std::nullopt;
+        return Extremes{100 * volts->low / S, 100 * volts->high / S};
     }
 };
 
