@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets into build-fuzz/ (clang), replays the crash inputs kept in
-# fuzz/regressions/<target>/, then fuzzes the settings, exercise and scenario readers side by side
-# for the given seconds each (default 60). Fails, naming the target and the reproducer, on any
-# crash, hang or sanitizer report.
+# fuzz/regressions/<target>/, then fuzzes the settings, exercise and scenario readers and the
+# drawing of exercise lines side by side for the given seconds each (default 60). Fails, naming
+# the target and the reproducer, on any crash, hang, sanitizer report or memory overrun.
 #   scripts/fuzz.sh [seconds]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
-targets=(settings exercise scenario)
+targets=(settings exercise scenario drawing)
+# The drawing target also stops on any single allocation past 64 MB: a trace must not grow with
+# the numbers it is given.
+declare -A limits=([settings]="-rss_limit_mb=2048" [exercise]="-rss_limit_mb=2048"
+                   [scenario]="-rss_limit_mb=2048" [drawing]="-rss_limit_mb=1024 -malloc_limit_mb=64")
 build_dir=build-fuzz
 
 export CCACHE_BASEDIR="$PWD"
@@ -26,6 +30,8 @@ mkdir -p "$seeds/scenario"
 "$build_dir/seed_corpus" "$seeds" tests/scenarios/*.scn
 cp tests/scenarios/*.scn "$seeds/scenario/"
 cp resources/exercises/*.ond "$seeds/exercise/"
+mkdir -p "$seeds/drawing"
+cp "$seeds"/exercise/* "$seeds/drawing/"
 find tests resources -name '*.ini' -exec cp {} "$seeds/settings/" \;
 for t in "${targets[@]}"; do
     if [ -d "fuzz/seeds/$t" ]; then find "fuzz/seeds/$t" -type f -exec cp {} "$seeds/$t/" \;; fi
@@ -46,7 +52,8 @@ for t in "${targets[@]}"; do
     shopt -u nullglob
     [ ${#kept[@]} -eq 0 ] && continue
     log="$build_dir/logs/$t-regressions.log"
-    if "$build_dir/${t}_fuzz" "${kept[@]}" >"$log" 2>&1; then
+    # shellcheck disable=SC2086
+    if "$build_dir/${t}_fuzz" ${limits[$t]} "${kept[@]}" >"$log" 2>&1; then
         echo "fuzz $t: ${#kept[@]} kept input(s) pass"
     else
         echo "FUZZ FAILURE in $t: a kept input of fuzz/regressions/$t/ fails again (log: $log)" >&2
@@ -59,7 +66,8 @@ done
 # The targets run at the same time, one libFuzzer process each; -timeout catches a hang.
 pids=()
 for t in "${targets[@]}"; do
-    "$build_dir/${t}_fuzz" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    # shellcheck disable=SC2086 # the limits are separate options
+    "$build_dir/${t}_fuzz" -max_total_time="$seconds" -timeout=10 ${limits[$t]} -print_final_stats=1 \
         -artifact_prefix="$build_dir/findings/$t/" "$build_dir/corpus/$t" "$seeds/$t" \
         >"$build_dir/logs/$t.log" 2>&1 &
     pids+=($!)

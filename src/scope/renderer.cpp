@@ -12,6 +12,7 @@
 #include "scope/sweep.h"
 #include "shell/mdi_ondivel.h"
 #include "signal/channel_assembly.h"
+#include "signal/dense_trace.h"
 #include "signal/keywords.h"
 #include "signal/spectrum.h"
 #include "signal/sum_trace.h"
@@ -205,7 +206,8 @@ void Renderer::DrawAlternatorTrace() {
 
 void Renderer::DrawFlatTrace(double y, Color color) {
     const double H = app_.g.PositionH;
-    targetScreen().line(H - 500, y, H + 500, y, color);
+    const double at = ScreenCoordinate(y); // a direct voltage from a file may be any number
+    targetScreen().line(H - 500, at, H + 500, at, color);
 }
 
 void Renderer::DrawGrid(Form& form) {

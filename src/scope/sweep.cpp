@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include "core/format.h"
 #include "core/ondivel.h"
@@ -11,6 +12,7 @@
 #include "meters/frm_toolbox.h"
 #include "scope/frm_ondivel.h"
 #include "scope/renderer.h"
+#include "signal/dense_trace.h"
 #include "signal/keywords.h"
 #include "signal/sum_trace.h"
 #include "signal/waveforms.h"
@@ -22,15 +24,39 @@ namespace {
 constexpr int kGeneratorOnCH1 = 1;
 constexpr int kGeneratorOnCH2 = 10;
 
+// The heights between which a channel beyond the generators' reach runs through many periods in
+// every screen unit (see IsDenseTrace); nullopt when the points follow it.
+std::optional<Extremes> denseHeights(const Ondivel& app, int channel) {
+    const Globals& g = app.g;
+    const bool ch1 = channel == 0;
+    const double f = ch1 ? g.FrequenceCH1 : g.FrequenceCH2;
+    if (app.frmOndivel().couplingLit(channel, Coupling::GND) || !IsDenseTrace(f, g.BaseTemps))
+        return std::nullopt;
+    const Waveform waveform = WaveformOf(ch1 ? g.SignalCH1 : g.SignalCH2);
+    if (waveform == Waveform::Harmonic) return std::nullopt; // the sweep leaves it on the centre line
+    // The sweep's square has no offset.
+    const double O = waveform == Waveform::Square ? 0 : ch1 ? g.OffsetCH1 : g.OffsetCH2;
+    const std::optional<Extremes> volts =
+        WaveformExtremes(app, channel, waveform, f, ch1 ? g.AmplitudeCH1 : g.AmplitudeCH2, O);
+    if (!volts) return std::nullopt;
+    const double P = ch1 ? g.PositionCH1 : g.PositionCH2;
+    const double S = ch1 ? g.SensibiliteCH1 : g.SensibiliteCH2;
+    return Extremes{volts->low * 100 / S + P, volts->high * 100 / S + P};
+}
+
 // Points x1, x1 + s, … up to x2 (a hair of tolerance so that x2 itself is not lost to rounding),
-// joined from the first point.
+// joined from the first point; the band between its extremes for a channel too dense for them.
 void drawPolyline(Surface& target, const Ondivel& app, int channel, Color color, double x1, double x2,
                   double step) {
+    if (const std::optional<Extremes> band = denseHeights(app, channel)) {
+        DrawBand(target, color, 0, x1, x2, [&](double) { return *band; });
+        return;
+    }
     const long count = static_cast<long>(std::floor((x2 - x1) / step + 1e-9));
-    double px = x1, py = ValueAtX(app, channel, x1);
+    double px = x1, py = ScreenCoordinate(ValueAtX(app, channel, x1));
     for (long k = 0; k <= count; ++k) {
         const double x = x1 + static_cast<double>(k) * step;
-        const double y = ValueAtX(app, channel, x);
+        const double y = ScreenCoordinate(ValueAtX(app, channel, x));
         target.line(px, py, x, y, color);
         px = x;
         py = y;

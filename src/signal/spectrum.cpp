@@ -8,6 +8,7 @@
 #include "core/surface.h"
 #include "scope/frm_ondivel.h"
 #include "scope/renderer.h"
+#include "signal/dense_trace.h"
 #include "signal/keywords.h"
 #include "signal/round_decimals.h"
 #include "sources/frm_harmonique.h"
@@ -75,17 +76,18 @@ void drawLines(Ondivel& app, const SpectrumLines& lines, double origin, double b
     Surface& screen = renderer.targetScreen();
     const double unitsPerHertz = 100 * app.g.BaseTemps;
     const double f1 = lines.frequency[1];
-    auto xOf = [&](int n) { return origin + unitsPerHertz * (lines.frequency[n] - f1); };
+    // A frequency or a voltage typed in a file may put a line anywhere: held to screen range.
+    auto xOf = [&](int n) { return ScreenCoordinate(origin + unitsPerHertz * (lines.frequency[n] - f1)); };
     for (int n = 0; n < kSpectrumOrders; ++n) {
         if (!lines.shown[n]) continue;
         const double x = xOf(n);
-        screen.line(x, base, x, base + lines.height[n], color);
+        screen.line(x, base, x, ScreenCoordinate(base + lines.height[n]), color);
     }
     screen.setFont("Arial", renderer.fullScreen() ? kLabelPointsFullScreen : kLabelPoints);
     auto label = [&](int n, const std::string& text) {
         if (!lines.shown[n] || lines.height[n] == 0) return;
         const double h = screen.textHeight(text);
-        screen.print(xOf(n) - screen.textWidth(text) / 2, base - row * h, text, color);
+        screen.print(ScreenCoordinate(xOf(n) - screen.textWidth(text) / 2), base - row * h, text, color);
     };
     label(0, "0");
     label(1, FrequencyLabel(f1));

@@ -1,11 +1,14 @@
 #include "signal/sum_trace.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "core/ondivel.h"
 #include "core/surface.h"
 #include "scope/frm_ondivel.h"
 #include "scope/renderer.h"
+#include "signal/dense_trace.h"
 #include "signal/harmonic_sum.h"
 #include "signal/keywords.h"
 #include "signal/waveforms.h"
@@ -47,13 +50,34 @@ double channelVoltage(const Ondivel& app, int channel, double t) {
     }
     return 0;
 }
+
+// The extremes of a channel too dense to draw period by period (see IsDenseTrace), in volts;
+// nullopt for a channel drawn sample by sample.
+std::optional<Extremes> denseVoltage(const Ondivel& app, int channel) {
+    const Globals& g = app.g;
+    const bool ch1 = channel == 0;
+    const double f = ch1 ? g.FrequenceCH1 : g.FrequenceCH2;
+    if (app.frmOndivel().couplingLit(channel, Coupling::GND) || !IsDenseTrace(f, g.BaseTemps))
+        return std::nullopt;
+    return WaveformExtremes(app, channel, WaveformOf(ch1 ? g.SignalCH1 : g.SignalCH2), f,
+                            ch1 ? g.AmplitudeCH1 : g.AmplitudeCH2, ch1 ? g.OffsetCH1 : g.OffsetCH2);
+}
+
+// The channel's heights as the sum sees them: scaled, and swapped for CH2 under "-CH2".
+Extremes heightsOf(const Ondivel& app, int channel, Extremes volts) {
+    const FrmOndivel& scope = app.frmOndivel();
+    const double S = channel == 0 ? app.g.SensibiliteCH1 : app.g.SensibiliteCH2;
+    const Extremes h{ScreenCoordinate(100 * volts.low / S), ScreenCoordinate(100 * volts.high / S)};
+    return channel == 1 && scope.lit(scope.shpVoie[kInvertLight]) ? Extremes{-h.high, -h.low} : h;
+}
 } // namespace
 
 double SumChannelHeight(const Ondivel& app, int channel, double t) {
     const FrmOndivel& scope = app.frmOndivel();
     if (scope.couplingLit(channel, Coupling::GND)) return 0;
     const double S = channel == 0 ? app.g.SensibiliteCH1 : app.g.SensibiliteCH2;
-    const double height = 100 * channelVoltage(app, channel, t) / S;
+    // Held to screen range, so that the two channels' heights add up to a number.
+    const double height = ScreenCoordinate(100 * channelVoltage(app, channel, t) / S);
     return channel == 1 && scope.lit(scope.shpVoie[kInvertLight]) ? -height : height;
 }
 
@@ -64,8 +88,30 @@ void DrawSumTrace(Ondivel& app, double fromX, double toX) {
     const double H = g.PositionH;
     const auto heightAt = [&](double x) {
         const double t = (x - kLeftEdge) * g.BaseTemps / 100;
-        return g.PositionCH1 + SumChannelHeight(app, 0, t) + SumChannelHeight(app, 1, t) + g.PositionCH2;
+        return ScreenCoordinate(g.PositionCH1 + SumChannelHeight(app, 0, t) + SumChannelHeight(app, 1, t) +
+                                g.PositionCH2);
     };
+    const std::optional<Extremes> dense[2] = {denseVoltage(app, 0), denseVoltage(app, 1)};
+    if (dense[0] || dense[1]) {
+        // A dense channel adds its whole band at every abscissa; the other its value there.
+        const std::optional<Extremes> heights[2] = {
+            dense[0] ? std::optional(heightsOf(app, 0, *dense[0])) : std::nullopt,
+            dense[1] ? std::optional(heightsOf(app, 1, *dense[1])) : std::nullopt};
+        DrawBand(screen, g.CouleurA, H, fromX, toX, [&](double x) {
+            const double t = (x - kLeftEdge) * g.BaseTemps / 100;
+            Extremes sum{g.PositionCH1 + g.PositionCH2, g.PositionCH1 + g.PositionCH2};
+            for (int channel = 0; channel < 2; ++channel) {
+                const Extremes h = heights[channel] ? *heights[channel]
+                                                    : Extremes{SumChannelHeight(app, channel, t),
+                                                               SumChannelHeight(app, channel, t)};
+                sum.low += h.low;
+                sum.high += h.high;
+            }
+            return sum;
+        });
+        renderer.DrawSettingsOverlay();
+        return;
+    }
     // A hair of tolerance so that toX itself is not lost to rounding of the sweep's abscissae.
     const double span = std::floor((toX - fromX) / kSampleStep + 1e-9);
     if (span >= 0) {

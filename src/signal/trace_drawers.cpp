@@ -1,5 +1,6 @@
 #include "signal/trace_drawers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -7,6 +8,7 @@
 #include "core/surface.h"
 #include "scope/frm_ondivel.h"
 #include "scope/renderer.h"
+#include "signal/dense_trace.h"
 #include "signal/harmonic_sum.h"
 #include "signal/waveforms.h"
 
@@ -24,15 +26,21 @@ constexpr int kDefaultPointer = 0;
 template <class Voltage>
 void drawSampled(Surface& screen, Color color, double positionH, double P, double B, double S, double shift,
                  Voltage v) {
-    auto height = [&](int i) { return 100 * v((i + shift) * B / 100) / S; };
+    auto height = [&](int i) { return ScreenCoordinate(P + 100 * v((i + shift) * B / 100) / S); };
     int previousX = kLeftEdge;
     double previousY = height(kLeftEdge);
     for (int i = kLeftEdge; i <= kRightEdge; i += kSampleStep) {
         const double y = height(i);
-        screen.line(positionH + previousX, P + previousY, positionH + i, P + y, color);
+        screen.line(positionH + previousX, previousY, positionH + i, y, color);
         previousX = i;
         previousY = y;
     }
+}
+
+// The band between two voltages across the screen, for a trace too dense to draw period by period.
+void drawBand(Surface& screen, Color color, double positionH, double P, double S, Extremes volts) {
+    const Extremes heights{P + 100 * volts.low / S, P + 100 * volts.high / S};
+    DrawBand(screen, color, positionH, kLeftEdge, kRightEdge, [&](double) { return heights; });
 }
 } // namespace
 
@@ -50,6 +58,9 @@ double StartShift(const Ondivel& app, double S, double f, double A, double B) {
 
 void DrawSineTrace(Ondivel& app, Color color, double positionH, double P, double B, double S, double f,
                    double A, double phase, float, double offset) {
+    if (IsDenseTrace(f, B))
+        return drawBand(app.renderer().targetScreen(), color, positionH, P, S,
+                        *WaveformExtremes(app, 0, Waveform::Sine, f, A, offset));
     const double shift = StartShift(app, S, f, A, B);
     drawSampled(app.renderer().targetScreen(), color, positionH, P, B, S, shift,
                 [&](double t) { return SineValue(t, f, A, phase, offset); });
@@ -59,14 +70,21 @@ void DrawHarmonicTrace(Ondivel& app, int side, Color color, double positionH, do
                        double f, double A, double, float, double) {
     Surface& screen = app.renderer().targetScreen();
     screen.setMousePointer(kHourglass);
-    const double shift = StartShift(app, S, f, A, B);
-    drawSampled(screen, color, positionH, P, B, S, shift,
-                [&](double t) { return HarmonicSumValue(app, side, t, f, A); });
+    if (IsDenseTrace(f, B)) {
+        drawBand(screen, color, positionH, P, S, *WaveformExtremes(app, side, Waveform::Harmonic, f, A, 0));
+    } else {
+        const double shift = StartShift(app, S, f, A, B);
+        drawSampled(screen, color, positionH, P, B, S, shift,
+                    [&](double t) { return HarmonicSumValue(app, side, t, f, A); });
+    }
     screen.setMousePointer(kDefaultPointer);
 }
 
 void DrawAlternatorTrace(Ondivel& app, Color color, double positionH, double P, double B, double S, double f,
                          double A, double shift) {
+    if (IsDenseTrace(f, B))
+        return drawBand(app.renderer().targetScreen(), color, positionH, P, S,
+                        *WaveformExtremes(app, 0, Waveform::Alternator, f, A, 0));
     drawSampled(app.renderer().targetScreen(), color, positionH, P, B, S, shift,
                 [&](double t) { return AlternatorValue(t, f, A); });
 }
@@ -81,7 +99,14 @@ void DrawSquareTriangleTrace(Ondivel& app, Color color, double positionH, double
     const double durations[4] = {riseTime, high, fallTime, period - (riseTime + fallTime + high)};
     const double yHigh = 100 * A / S;
     const double base = P + 100 * offset / S - 100 * meanShift / S;
-    const double top = base + yHigh, bottom = base - yHigh;
+    const double top = ScreenCoordinate(base + yHigh), bottom = ScreenCoordinate(base - yHigh);
+    if (IsDenseTrace(f, B)) {
+        // Each period runs from one level to the other: the band between them.
+        DrawBand(screen, color, positionH, kLeftEdge, kRightEdge, [&](double) {
+            return Extremes{bottom, top};
+        });
+        return;
+    }
     // Levels at the start and end of each segment: rise, high plateau, fall, low plateau.
     const double from[4] = {bottom, top, top, bottom};
     const double to[4] = {top, top, bottom, bottom};

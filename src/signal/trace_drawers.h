@@ -2,7 +2,9 @@
 // The whole-trace drawers of the fast time bases: sine, harmonic sum, and square/triangle, drawn
 // on the renderer's current target screen in screen units (100 per division, y up). Every drawer
 // takes the colour, PositionH, the channel position P, the time base B (s/div) and the
-// sensitivity S (V/div) first, then its waveform parameters. Called by the renderer.
+// sensitivity S (V/div) first, then its waveform parameters. Called by the renderer. A waveform
+// beyond the generators' reach that crowds a screen unit with periods (IsDenseTrace) is drawn as
+// the band between its extremes, in some 8000 segments whatever its frequency.
 #include <optional>
 
 #include "core/color.h"

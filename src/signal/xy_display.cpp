@@ -1,6 +1,8 @@
 #include "signal/xy_display.h"
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 #include <string>
 
 #include "core/ondivel.h"
@@ -9,6 +11,7 @@
 #include "scope/renderer.h"
 #include "shell/mdi_ondivel.h"
 #include "signal/channel_assembly.h"
+#include "signal/dense_trace.h"
 #include "signal/harmonic_sum.h"
 #include "signal/keywords.h"
 #include "signal/waveforms.h"
@@ -55,6 +58,16 @@ struct Deflector {
         }
         return 0;
     }
+
+    // The deflection's extremes when the channel runs through many periods between two samples
+    // of a frame D samples a second (the faster channel of a very unequal pair beyond the
+    // generators' reach), in screen units; nullopt when the samples follow it.
+    std::optional<Extremes> dense(double D) const {
+        if (grounded || !IsDenseTrace(f, kSampleStep * 100 / D)) return std::nullopt;
+        const std::optional<Extremes> volts = WaveformExtremes(app, channel, waveform, f, A, O);
+        if (!volts) return std::nullopt;
+        return Extremes{100 * volts->low / S, 100 * volts->high / S};
+    }
 };
 
 Deflector deflectorOf(const Ondivel& app, int channel) {
@@ -69,6 +82,29 @@ Deflector deflectorOf(const Ondivel& app, int channel) {
                      ch1 ? g.SensibiliteCH1 : g.SensibiliteCH2,
                      ch1 ? g.RapportCycliqueCH1 : g.RapportCycliqueCH2,
                      app.frmOndivel().couplingLit(channel, Coupling::GND)};
+}
+// The figure of a frame where a channel is too fast for the samples: at each sample a stroke
+// across that channel's extremes, alternately one way and the other, joined to the next: the area
+// the spot fills.
+void drawDenseFigure(Surface& screen, Color color, double startSample, double D, const Deflector& x1,
+                     const Deflector& y2, std::optional<Extremes> denseX, std::optional<Extremes> denseY,
+                     bool inverted, double originX, double originY) {
+    if (denseY && inverted) denseY = Extremes{-denseY->high, -denseY->low};
+    double previousX = 0, previousY = 0;
+    for (int i = 0; i <= kFrameSpan; i += kSampleStep) {
+        const double t = (startSample + i) / D;
+        const double x = x1.at(t), y = inverted ? -y2.at(t) : y2.at(t);
+        const Extremes ex = denseX.value_or(Extremes{x, x}), ey = denseY.value_or(Extremes{y, y});
+        const bool forwards = (i / kSampleStep) % 2 == 0;
+        const double fromX = ScreenCoordinate(originX + (forwards ? ex.low : ex.high));
+        const double toX = ScreenCoordinate(originX + (forwards ? ex.high : ex.low));
+        const double fromY = ScreenCoordinate(originY + (forwards ? ey.low : ey.high));
+        const double toY = ScreenCoordinate(originY + (forwards ? ey.high : ey.low));
+        if (i > 0) screen.line(previousX, previousY, fromX, fromY, color);
+        screen.line(fromX, fromY, toX, toY, color);
+        previousX = toX;
+        previousY = toY;
+    }
 }
 } // namespace
 
@@ -101,13 +137,19 @@ void DrawXY(Ondivel& app, double startSample) {
 
     Surface& screen = renderer.targetScreen();
     const Color color = g.CouleurA;
+    const std::optional<Extremes> denseX = x1.dense(D), denseY = y2.dense(D);
+    if (denseX || denseY) {
+        drawDenseFigure(screen, color, startSample, D, x1, y2, denseX, denseY, inverted, originX, originY);
+        renderer.DrawSettingsOverlay();
+        return;
+    }
     bool hasPrevious = false;
     double previousX = 0, previousY = 0;
     for (int i = 0; i <= kFrameSpan; i += kSampleStep) {
         const double t = (startSample + i) / D;
         const double dy = y2.at(t);
-        const double X = originX + x1.at(t);
-        const double Y = originY + (inverted ? -dy : dy);
+        const double X = ScreenCoordinate(originX + x1.at(t));
+        const double Y = ScreenCoordinate(originY + (inverted ? -dy : dy));
         if (hasPrevious) screen.line(previousX, previousY, X, Y, color);
         previousX = X;
         previousY = Y;

@@ -1,6 +1,7 @@
 // QtSurface pixels: where lines land, dotted gaps, the copied background, text extents, and the
 // tee surface used for screenshots.
 #include <QtTest>
+#include <limits>
 
 #include "core/recording_surface.h"
 #include "ui/surface/qt_surface.h"
@@ -151,6 +152,25 @@ class QtSurfaceTest : public QObject {
         QVERIFY(minX >= 400 && minX < 405);
         QVERIFY(maxX <= 400 + w1 + 1);
         QVERIFY(minY >= 300 && maxY <= 300 + h);
+    }
+
+    // Coordinates no screen shows (an exercise's 1e308 V, ∞, ∞ − ∞) reach Qt held within its
+    // range: the visible parts land where they belong and a text far off is left out.
+    void offScreenCoordinatesAreHeldWithinThePaintersRange() {
+        BlackScreen screen;
+        QtSurface& s = screen.s;
+        const double inf = std::numeric_limits<double>::infinity();
+        s.line(0, 1e300, 0, -inf, kRed); // the centre column, top to bottom
+        s.line(-500, 1e12, -500, std::numeric_limits<double>::quiet_NaN(), kRed);
+        s.setDrawWidth(3);
+        s.line(-400, inf, -400, -1e300, kRed);
+        s.setDrawWidth(1);
+        s.print(1e300, 0, "1000", kRed);
+        s.print(-inf, 0, "0", kRed);
+        const QImage& img = s.image();
+        QCOMPARE(paintedRows(img, 500, kBlackBack).size(), 805);
+        QCOMPARE(paintedRows(img, 100, kBlackBack).size(), 805);
+        QCOMPARE(paintedColumns(img, 700, kBlackBack), QList<int>({99, 100, 101, 500}));
     }
 
     void generationTellsViewsTheImageChanged() {

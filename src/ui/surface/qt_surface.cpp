@@ -20,6 +20,15 @@ namespace {
 
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
 
+// Device pixels the painting takes at full precision, far past any picture: the trace a panel
+// can set stays within a few hundred thousand, and Qt's fixed-point text and rasteriser are
+// exact here. Whatever lies beyond (a voltage no screen shows) is held to it; NaN is 0.
+constexpr double kDeviceLimit = 1 << 22;
+
+double deviceCoordinate(double c) {
+    return std::isnan(c) ? 0 : std::clamp(c, -kDeviceLimit, kDeviceLimit);
+}
+
 QStringList textLines(const std::string& text) {
     QString s = QString::fromStdString(text);
     s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -295,7 +304,8 @@ void QtSurface::line(double x1, double y1, double x2, double y2, Color color) {
         d_->pendingPen = pen;
     }
     const QPointF a = d_->map(x1, y1), b = d_->map(x2, y2);
-    d_->pending.push_back({a.x(), a.y(), b.x(), b.y()});
+    d_->pending.push_back(
+        {deviceCoordinate(a.x()), deviceCoordinate(a.y()), deviceCoordinate(b.x()), deviceCoordinate(b.y())});
     ++d_->generation;
 }
 
@@ -322,6 +332,9 @@ double QtSurface::textHeight(const std::string& text) const {
 }
 
 void QtSurface::print(double x, double y, const std::string& text, Color color) {
+    QPointF at = d_->map(x, y);
+    // A text that far off shows nothing, and Qt's fixed-point text positions could not hold it.
+    if (!(std::abs(at.x()) < kDeviceLimit && std::abs(at.y()) < kDeviceLimit)) return;
     d_->flush();
     d_->settle(); // the background under the text
     const QFontMetricsF fm(d_->font);
@@ -329,7 +342,6 @@ void QtSurface::print(double x, double y, const std::string& text, Color color) 
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setFont(d_->font);
     p.setPen(toQColor(color));
-    QPointF at = d_->map(x, y);
     for (const QString& l : textLines(text)) {
         p.drawText(QPointF(at.x(), at.y() + fm.ascent()), l);
         // Glyphs may overhang their advance a little on either side.
