@@ -1,5 +1,7 @@
 #include "scope/frm_ondivel.h"
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 #include "core/format.h"
@@ -31,6 +33,14 @@ constexpr double kXYRestart = 1e99;
 // Full scale and start value of each knob, in index order.
 constexpr double kKnobMax[kScopeKnobCount] = {20, 5, 1800, 1400, 1400, 17, 13, 13};
 constexpr double kKnobStart[kScopeKnobCount] = {12, 5, 900, 700, 700, 8, 5, 5};
+
+// A value saved in the settings file, which anyone may edit: held to the knob's own travel, so
+// that "1e300" is the knob turned fully clockwise rather than a trace width no integer holds.
+double savedKnobValue(const std::string& text, int knob) {
+    const double v = Val(text);
+    if (std::isnan(v)) return kKnobStart[knob];
+    return std::clamp(v, 0.0, kKnobMax[knob]);
+}
 
 const char* const kModeNames[6] = {"CH1", "CH2", "DUAL", "ADD", "XY", "-CH2"};
 
@@ -198,9 +208,9 @@ void FrmOndivel::Form_Load() {
     for (int i = 0; i < kScopeKnobCount; ++i) {
         Potentio[i].Max = kKnobMax[i];
         if (i == KnobFocus)
-            Potentio[i].Value = Val(a.ReadIni("Interface", "Focus", "12"));
+            Potentio[i].Value = savedKnobValue(a.ReadIni("Interface", "Focus", "12"), i);
         else if (i == KnobIntensity)
-            Potentio[i].Value = Val(a.ReadIni("Interface", "Intensity", "5"));
+            Potentio[i].Value = savedKnobValue(a.ReadIni("Interface", "Intensity", "5"), i);
         else
             Potentio[i].Value = kKnobStart[i];
         Potentio[i].Min = 0;
