@@ -16,6 +16,15 @@ std::filesystem::path PathFromUtf8(const std::string& utf8);
 // text ("ï»¿"). Line ends are kept.
 std::string DecodeText(std::string_view bytes);
 
+// UTF-16 LE bytes (no byte-order mark) as UTF-8. An odd last byte, a lone surrogate or a U+0000
+// unit makes wellFormed false; what cannot be decoded reads as U+FFFD.
+std::string Utf16LeToUtf8(std::string_view bytes, bool& wellFormed);
+// UTF-8 as UTF-16 LE; bytes that are not UTF-8 become U+FFFD.
+std::string Utf8ToUtf16Le(std::string_view utf8);
+
+// The bytes of a regular file; nullopt when it is missing, not a file or cannot be read.
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& file);
+
 // The file's text, as DecodeText gives it; nullopt when the file cannot be read.
 std::optional<std::string> ReadTextFile(const std::filesystem::path& file);
 std::optional<std::string> ReadTextFile(const std::string& utf8Path);
