@@ -24,7 +24,8 @@ class IniDocument {
 
     // False for bytes that are not text of a kind this document can add lines to without damage:
     // NUL bytes in an 8-bit file (UTF-16 without its mark, or no text at all), broken UTF-16, a
-    // NUL character in UTF-16. Such a file may still be read, but must not be rewritten.
+    // NUL character in UTF-16. Such a file may still be read, but must not be rewritten: what
+    // bytes() gives after set() may not even decode.
     bool rewritable() const { return rewritable_; }
 
     // The value of the first matching key of the first matching section, without the blanks

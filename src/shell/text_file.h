@@ -1,6 +1,7 @@
 #pragma once
-// Reading the program's small text files (settings, version notice) whatever their encoding:
-// Windows-1252 as the program writes them, or UTF-8 as other editors may save them.
+// Reading the program's small text files (exercises, tips, version notice) whatever their
+// encoding: Windows-1252 as the program writes them, or UTF-8 as other editors may save them;
+// and the UTF-16 the settings file may be kept in.
 #include <filesystem>
 #include <optional>
 #include <string>
