@@ -1,5 +1,6 @@
-// The settings file as a user's editor may leave it: any bytes, in Windows-1252 or UTF-8, with
-// any line ends, read through the same path as the program's start-up, then rewritten.
+// The settings file as a user's editor may leave it: any bytes, in Windows-1252, UTF-8 or UTF-16,
+// with any line ends, read through the same path as the program's start-up, then rewritten:
+// what the program does not set comes back byte for byte.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -52,6 +53,30 @@ bool plain(std::string_view v) {
            v.front() != '"' && v.front() != '\'' && v.find_first_of("\r\n") == std::string_view::npos;
 }
 
+// Bytes the rewrite took away from the file: what lies between the longest common start and
+// the longest common end of before and after.
+std::string_view removedPart(std::string_view before, std::string_view after) {
+    std::size_t head = 0;
+    while (head < before.size() && head < after.size() && before[head] == after[head])
+        ++head;
+    std::size_t tail = 0;
+    while (tail < before.size() - head && tail < after.size() - head &&
+           before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+        ++tail;
+    return before.substr(head, before.size() - head - tail);
+}
+
+// A rewrite of one key touches at most one line of an 8-bit file: the bytes it took away hold no
+// line break, but for the one that ended the line it replaced.
+bool touchesOneLine(std::string_view before, std::string_view after) {
+    std::string_view removed = removedPart(before, after);
+    if (removed.ends_with("\r\n"))
+        removed.remove_suffix(2);
+    else if (removed.ends_with('\r') || removed.ends_with('\n'))
+        removed.remove_suffix(1);
+    return removed.find_first_of("\r\n") == std::string_view::npos;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -63,13 +88,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(text.has_value(), "a file just written cannot be read");
     require(isValidUtf8(*text), "the settings text is not UTF-8 after decoding");
 
-    const IniDocument doc = IniDocument::parse(*text);
-    const std::string rewritten = doc.text();
-    require(IniDocument::parse(rewritten).text() == rewritten, "rewriting the file is not stable");
+    const IniDocument doc = IniDocument::fromBytes(bytes);
+    require(doc.bytes() == bytes, "the file does not come back byte for byte");
+    const bool utf16 = bytes.starts_with("\xFF\xFE");
 
     const std::vector<Name> names = namesToTry(*text);
     for (const Name& n : names)
-        if (const std::optional<std::string> value = doc.value(n.section, n.key)) Val(*value);
+        if (const std::optional<std::string> value = doc.value(n.section, n.key)) {
+            require(isValidUtf8(*value), "a value is not UTF-8");
+            Val(*value);
+        }
 
     // The program's reader hands back the document's value, cut to the classic buffer.
     const Name& probe = names.back();
@@ -80,11 +108,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     else
         require(expected->starts_with(read) && !read.empty(), "the value read is not the file's value");
 
-    // Rewriting one key in memory keeps the other names' values and reads back.
+    // Rewriting one key keeps the other lines byte for byte and the other names' values, and
+    // reads back; a file that is not settings text is never rewritten.
     for (const std::string_view v : {"4227072", " \"padded\" ", "two\r\nlines"}) {
+        if (!doc.rewritable()) break;
         IniDocument edited = doc;
         if (!edited.set(probe.section, probe.key, v)) continue;
-        const IniDocument reread = IniDocument::parse(edited.text());
+        const std::string after = edited.bytes();
+        if (!utf16) require(touchesOneLine(bytes, after), "rewriting one key changed other lines");
+        const IniDocument reread = IniDocument::fromBytes(after);
+        require(reread.bytes() == after, "a rewritten file does not come back byte for byte");
         if (plain(v))
             require(reread.value(probe.section, probe.key) == v, "a rewritten value does not read back");
         for (const Name& n : names)
@@ -93,9 +126,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                         "rewriting one key changed another");
     }
 
-    // The same on disk, through Windows-1252, with accented names of the program's own.
-    WriteIniValue(file.path(), "Réseau", "Dossier Dépôt", "Salle é");
-    require(ReadIniValue(file.path(), "RÉSEAU", "DOSSIER DÉPÔT", "") == "Salle é",
-            "an accented name written to disk does not read back");
+    // The same on disk, with accented names of the program's own; a file that is not settings
+    // text is left untouched.
+    const bool written = WriteIniValue(file.path(), "Réseau", "Dossier Dépôt", "Salle é");
+    require(written == doc.rewritable(), "a settings file was refused, or a damaged one rewritten");
+    if (written)
+        require(ReadIniValue(file.path(), "RÉSEAU", "DOSSIER DÉPÔT", "") == "Salle é",
+                "an accented name written to disk does not read back");
+    else
+        require(ReadFileBytes(file.path()) == std::string(bytes), "a file that was refused has changed");
     return 0;
 }

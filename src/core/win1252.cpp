@@ -21,6 +21,8 @@ std::uint32_t codePointOf(unsigned char byte) {
     return byte;
 }
 
+} // namespace
+
 void appendUtf8(std::string& out, std::uint32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -39,6 +41,8 @@ void appendUtf8(std::string& out, std::uint32_t cp) {
     }
 }
 
+namespace {
+
 char byteOf(std::uint32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
     for (std::size_t i = 0; i < kHighBlock.size(); ++i)
@@ -46,8 +50,9 @@ char byteOf(std::uint32_t cp) {
     return '?';
 }
 
-// Decodes one UTF-8 sequence at s[i]; returns its length, 0 when malformed.
-std::size_t decode(std::string_view s, std::size_t i, std::uint32_t& cp) {
+} // namespace
+
+std::size_t decodeUtf8(std::string_view s, std::size_t i, std::uint32_t& cp) {
     const auto b0 = static_cast<unsigned char>(s[i]);
     std::size_t len = b0 < 0x80 ? 1 : (b0 >> 5) == 6 ? 2 : (b0 >> 4) == 14 ? 3 : (b0 >> 3) == 30 ? 4 : 0;
     if (len == 0 || i + len > s.size()) return 0;
@@ -61,14 +66,13 @@ std::size_t decode(std::string_view s, std::size_t i, std::uint32_t& cp) {
     if (cp < minimum[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
     return len;
 }
-} // namespace
 
 std::string utf8ToCp1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
         std::uint32_t cp = 0;
-        const std::size_t len = decode(utf8, i, cp);
+        const std::size_t len = decodeUtf8(utf8, i, cp);
         if (len == 0) { // not UTF-8: keep the byte as it is
             out += utf8[i++];
             continue;
@@ -90,7 +94,7 @@ std::string cp1252ToUtf8(std::string_view bytes) {
 bool isValidUtf8(std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size();) {
         std::uint32_t cp = 0;
-        const std::size_t len = decode(bytes, i, cp);
+        const std::size_t len = decodeUtf8(bytes, i, cp);
         if (len == 0) return false;
         i += len;
     }

@@ -8,6 +8,7 @@
 #include "evaluation/frm_depot.h"
 #include "shell/ini_document.h"
 #include "shell/mdi_ondivel.h"
+#include "shell/safe_file_name.h"
 #include "shell/settings_location.h"
 #include "shell/startup_folders.h"
 #include "shell/text_file.h"
@@ -94,8 +95,9 @@ std::string LocalResultsRoot(const std::string& commonDocuments) {
 }
 
 std::string NetworkResultsFileName(const std::string& user, const LocalDateTime& t) {
-    return "OND_" + user + "_" + std::to_string(t.day) + "_" + std::to_string(t.month) + "_" +
-           std::to_string(t.year) + "_" + std::to_string(t.hour) + "_" + std::to_string(t.minute) + ".txt";
+    return "OND_" + SafeFileNamePart(user) + "_" + std::to_string(t.day) + "_" + std::to_string(t.month) +
+           "_" + std::to_string(t.year) + "_" + std::to_string(t.hour) + "_" + std::to_string(t.minute) +
+           ".txt";
 }
 
 std::string FolderBeforeResultsFile(const std::string& chosenFile) {

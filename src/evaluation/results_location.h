@@ -24,7 +24,8 @@ ResultsRoot NetworkResultsRoot(const std::string& programFolder, const std::stri
 std::string LocalResultsRoot(const std::string& commonDocuments);
 
 // "OND_dozavi_3_12_2026_9_5.txt": plain numbers, no leading zeros, so that two evaluations of
-// the same user in the same minute share a file.
+// the same user in the same minute share a file. The user name is made safe for a file name
+// first (SafeFileNamePart).
 std::string NetworkResultsFileName(const std::string& user, const LocalDateTime& t);
 
 // The documents folder holding a results file the user pointed at: the part before

@@ -1,6 +1,9 @@
 #include "shell/ini_document.h"
 
+#include <algorithm>
+
 #include "core/win1252.h"
+#include "shell/text_file.h"
 
 namespace ondivel {
 
@@ -36,6 +39,25 @@ std::string unquoted(std::string_view v) {
     return std::string(v);
 }
 
+constexpr std::string_view kUtf16Mark = "\xFF\xFE";
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+// The UTF-8 mark shown as Windows-1252 text ("ï»¿") by an editor and saved again as UTF-8.
+constexpr std::string_view kUtf8MarkAsText = "\u00EF\u00BB\u00BF";
+
+std::string decoded8Bit(std::string_view raw) {
+    return isValidUtf8(raw) ? std::string(raw) : cp1252ToUtf8(raw);
+}
+
+// Windows-1252, unless those bytes happen to be well-formed UTF-8 with letters beyond ASCII
+// ("Ã©" gives C3 A9): they would read back as other letters ("é"), so such a line is written in
+// UTF-8, which reads back as written.
+std::string encoded8Bit(const std::string& text) {
+    std::string bytes = utf8ToCp1252(text);
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
+    if (!ascii && isValidUtf8(bytes) && isValidUtf8(text)) return text;
+    return bytes;
+}
+
 bool hasLineBreak(std::string_view s) {
     return s.find_first_of("\r\n") != std::string_view::npos;
 }
@@ -46,9 +68,8 @@ bool IniDocument::sameName(std::string_view a, std::string_view b) {
     return folded(a) == folded(b);
 }
 
-IniDocument::Line IniDocument::classify(std::string raw) {
-    Line line;
-    const std::string_view t = trim(raw);
+void IniDocument::classify(Line& line, std::string_view text) {
+    const std::string_view t = trim(text);
     if (!t.empty() && t.front() == '[') {
         line.kind = Kind::Section;
         const std::size_t close = t.find(']');
@@ -61,21 +82,67 @@ IniDocument::Line IniDocument::classify(std::string raw) {
         line.name = std::string(trim(t.substr(0, eq)));
         if (eq != std::string_view::npos) line.value = unquoted(trim(t.substr(eq + 1)));
     }
-    line.raw = std::move(raw);
-    return line;
 }
 
-IniDocument IniDocument::parse(std::string_view text) {
+IniDocument IniDocument::fromBytes(std::string_view bytes) {
     IniDocument doc;
+    doc.utf16_ = bytes.starts_with(kUtf16Mark);
+    const std::size_t unit = doc.utf16_ ? 2 : 1;
+    const auto strip = [&](std::string_view mark) {
+        if (!bytes.starts_with(mark)) return false;
+        doc.mark_ += mark;
+        bytes.remove_prefix(mark.size());
+        return true;
+    };
+    for (bool more = true; more;)
+        more = doc.utf16_ ? strip(kUtf16Mark) : strip(kUtf8Mark) || strip(kUtf8MarkAsText);
+    if (!doc.utf16_ && bytes.find('\0') != std::string_view::npos) doc.rewritable_ = false;
+
+    // A line break is a CR or LF unit: one byte, or two in UTF-16 LE.
+    const auto breakAt = [&](std::size_t i) -> char {
+        if (i + unit > bytes.size() || (unit == 2 && bytes[i + 1] != '\0')) return 0;
+        return bytes[i] == '\r' || bytes[i] == '\n' ? bytes[i] : 0;
+    };
     std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) end = text.size();
-        doc.lines_.push_back(classify(std::string(text.substr(start, end - start))));
-        if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ++end;
-        start = end + 1;
+    while (start < bytes.size()) {
+        std::size_t end = start;
+        while (end < bytes.size() && !breakAt(end))
+            end += unit;
+        end = std::min(end, bytes.size());
+        std::size_t next = end;
+        if (next < bytes.size()) {
+            next += unit;
+            if (bytes[end] == '\r' && breakAt(next) == '\n') next += unit;
+        }
+        Line line;
+        line.raw = std::string(bytes.substr(start, end - start));
+        line.end = std::string(bytes.substr(end, next - end));
+        if (doc.utf16_) {
+            bool wellFormed = true;
+            classify(line, Utf16LeToUtf8(line.raw, wellFormed));
+            if (!wellFormed) doc.rewritable_ = false;
+        } else {
+            classify(line, decoded8Bit(line.raw));
+        }
+        doc.lines_.push_back(std::move(line));
+        start = next;
     }
     return doc;
+}
+
+IniDocument::Line IniDocument::written(const std::string& text) const {
+    Line line;
+    if (utf16_) {
+        line.raw = Utf8ToUtf16Le(text);
+        line.end = std::string("\r\0\n\0", 4);
+        bool wellFormed = true;
+        classify(line, Utf16LeToUtf8(line.raw, wellFormed));
+    } else {
+        line.raw = encoded8Bit(text);
+        line.end = "\r\n";
+        classify(line, decoded8Bit(line.raw));
+    }
+    return line;
 }
 
 int IniDocument::findSection(std::string_view section) const {
@@ -117,8 +184,8 @@ bool IniDocument::set(std::string_view section, std::string_view key, std::strin
 
     const int header = findSection(section);
     if (header < 0) {
-        lines_.push_back(classify("[" + std::string(section) + "]"));
-        lines_.push_back(classify(std::string(key) + "=" + v));
+        lines_.push_back(written("[" + std::string(section) + "]"));
+        lines_.push_back(written(std::string(key) + "=" + v));
         return true;
     }
     const std::string wanted = folded(key);
@@ -126,22 +193,25 @@ bool IniDocument::set(std::string_view section, std::string_view key, std::strin
     for (std::size_t i = insertAt, end = sectionEnd(static_cast<std::size_t>(header)); i < end; ++i) {
         if (lines_[i].kind != Kind::Key) continue;
         if (folded(lines_[i].name) == wanted) {
-            if (lines_[i].value == v) return false;         // hand-made spacing or quotes stay
-            lines_[i] = classify(lines_[i].name + "=" + v); // the key keeps its spelling
+            if (lines_[i].value == v) return false;        // hand-made spacing or quotes stay
+            lines_[i] = written(lines_[i].name + "=" + v); // the key keeps its spelling
             return true;
         }
         insertAt = i + 1;
     }
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt),
-                  classify(std::string(key) + "=" + v));
+                  written(std::string(key) + "=" + v));
     return true;
 }
 
-std::string IniDocument::text() const {
-    std::string out;
-    for (const Line& line : lines_) {
-        out += line.raw;
-        out += "\r\n";
+std::string IniDocument::bytes() const {
+    std::string out = mark_;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        out += lines_[i].raw;
+        if (!lines_[i].end.empty() || i + 1 == lines_.size())
+            out += lines_[i].end;
+        else
+            out += utf16_ ? std::string("\r\0\n\0", 4) : std::string("\r\n");
     }
     return out;
 }

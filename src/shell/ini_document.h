@@ -1,9 +1,14 @@
 #pragma once
-// The text of a private-profile settings file, line by line, as the settings store reads and
-// rewrites it: "[Section]" lines, "key=value" lines, and every other line (comments, blank lines,
-// stray text) kept as it is. Names are compared without regard to case, accented letters
-// included; blanks around names and values do not count. Text is UTF-8 here; the store does the
-// encoding of the file.
+// A private-profile settings file, line by line, as the settings store reads and rewrites it:
+// "[Section]" lines, "key=value" lines, and every other line (comments, blank lines, stray text).
+// Every line keeps the bytes and the line end it was read with, so that a rewrite changes only
+// the lines of the keys it sets. Names are compared without regard to case, accented letters
+// included; blanks around names and values do not count. Names and values are UTF-8 here.
+//
+// On disk the text is 8-bit, each line read as UTF-8 when it is well-formed UTF-8 and as
+// Windows-1252 otherwise (files edited by hand mix both), or UTF-16 LE when the file starts with
+// its byte-order mark, as the system's own profile functions do. Lines the program writes are
+// Windows-1252 in an 8-bit file, UTF-16 LE in a UTF-16 one, and end with CR LF.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,8 +18,15 @@ namespace ondivel {
 
 class IniDocument {
   public:
-    // Accepts any text: lines end with CR LF, LF or CR; nothing is ever rejected.
-    static IniDocument parse(std::string_view text);
+    // Accepts any bytes: lines end with CR LF, LF or CR; whatever does not decode reads as
+    // U+FFFD and makes the document not rewritable.
+    static IniDocument fromBytes(std::string_view bytes);
+
+    // False for bytes that are not text of a kind this document can add lines to without damage:
+    // NUL bytes in an 8-bit file (UTF-16 without its mark, or no text at all), broken UTF-16, a
+    // NUL character in UTF-16. Such a file may still be read, but must not be rewritten: what
+    // bytes() gives after set() may not even decode.
+    bool rewritable() const { return rewritable_; }
 
     // The value of the first matching key of the first matching section, without the blanks
     // around it and without a pair of enclosing quotes; nullopt when there is no such key.
@@ -25,8 +37,9 @@ class IniDocument {
     // cannot be written on one line).
     bool set(std::string_view section, std::string_view key, std::string_view value);
 
-    // Every line followed by CR LF.
-    std::string text() const;
+    // The file's bytes: every line as it was read, but those set() wrote; a line that had no line
+    // end and is no longer the last gets CR LF.
+    std::string bytes() const;
 
     // Names as the file compares them: "RÉSEAU" and "réseau" are the same section.
     static bool sameName(std::string_view a, std::string_view b);
@@ -34,17 +47,23 @@ class IniDocument {
   private:
     enum class Kind { Section, Key, Other };
     struct Line {
-        std::string raw;
+        std::string raw; // as stored, without its line end
+        std::string end; // as stored: CR LF, LF, CR, or nothing on the last line
         Kind kind = Kind::Other;
         std::string name;  // section or key name, trimmed
         std::string value; // key value, trimmed and unquoted
     };
-    static Line classify(std::string raw);
+    static void classify(Line& line, std::string_view text);
+    // A line of the program's own, in the file's encoding.
+    Line written(const std::string& text) const;
     // Index of the header of the first section with that name, or -1.
     int findSection(std::string_view section) const;
     // End of the section whose header is at index header: the next header or the end.
     std::size_t sectionEnd(std::size_t header) const;
 
+    bool utf16_ = false;
+    bool rewritable_ = true;
+    std::string mark_; // byte-order marks before the first line, kept as they are
     std::vector<Line> lines_;
 };
 

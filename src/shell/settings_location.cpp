@@ -2,12 +2,14 @@
 
 #include <filesystem>
 
+#include "shell/safe_file_name.h"
+
 namespace ondivel {
 
 std::string SettingsFilePath(const std::string& commonAppData, const std::string& userName) {
     const std::filesystem::path folder =
         std::filesystem::path(commonAppData) / kAuthorFolder / kProgramFolder;
-    return (folder / ("ConfOND_" + userName + ".ini")).string();
+    return (folder / ("ConfOND_" + SafeFileNamePart(userName) + ".ini")).string();
 }
 
 } // namespace ondivel

@@ -11,7 +11,8 @@ inline constexpr const char* kProgramFolder = "Ondivel";
 // The logon name used when the system gives none.
 inline constexpr const char* kUnknownUser = "Inconnu";
 
-// commonAppData ends with a separator or not; the result uses the native separator.
+// commonAppData ends with a separator or not; the result uses the native separator. The user
+// name is made safe for a file name first (SafeFileNamePart).
 std::string SettingsFilePath(const std::string& commonAppData, const std::string& userName);
 
 } // namespace ondivel

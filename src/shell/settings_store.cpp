@@ -2,9 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 
-#include "core/win1252.h"
+#include "shell/durable_replace.h"
 #include "shell/ini_document.h"
 #include "shell/text_file.h"
 
@@ -26,31 +25,6 @@ std::string cutToCharacters(const std::string& utf8, std::size_t count) {
     return utf8;
 }
 
-// Writes the whole file beside the old one, then swaps it in: a crash leaves either file whole.
-bool replaceAtomically(const fs::path& target, const std::string& bytes) {
-    std::error_code ec;
-    if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
-    std::random_device seed;
-    fs::path temp = target;
-    temp += ".~" + std::to_string(seed() % 1000000) + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            fs::remove(temp, ec);
-            return false;
-        }
-    }
-    if (fs::exists(target, ec)) fs::permissions(temp, fs::status(target, ec).permissions(), ec);
-    fs::rename(temp, target, ec);
-    if (!ec) return true;
-    fs::remove(temp, ec);
-    return false;
-}
-
 } // namespace
 
 std::string IniValueOrDefault(const std::optional<std::string>& value, const std::string& def) {
@@ -60,9 +34,9 @@ std::string IniValueOrDefault(const std::optional<std::string>& value, const std
 
 std::string ReadIniValue(const std::string& file, const std::string& section, const std::string& key,
                          const std::string& def) {
-    const std::optional<std::string> text = ReadTextFile(file);
-    if (!text) return def;
-    return IniValueOrDefault(IniDocument::parse(*text).value(section, key), def);
+    const std::optional<std::string> bytes = ReadFileBytes(PathFromUtf8(file));
+    if (!bytes) return def;
+    return IniValueOrDefault(IniDocument::fromBytes(*bytes).value(section, key), def);
 }
 
 bool WriteIniValues(const std::string& file, const std::vector<IniSetting>& settings) {
@@ -75,19 +49,24 @@ bool WriteIniValues(const std::string& file, const std::vector<IniSetting>& sett
             if (ec) return false;
         }
         const bool exists = fs::exists(target, ec);
-        std::optional<std::string> text = exists ? ReadTextFile(target) : std::string();
-        if (!text) return false;
+        const std::optional<std::string> bytes = exists ? ReadFileBytes(target) : std::string();
+        if (!bytes) return false;
+        IniDocument doc = IniDocument::fromBytes(*bytes);
+        // A file that is not settings text as this program writes it is left as it is: the
+        // values wait in memory rather than damage it.
+        if (!doc.rewritable()) return false;
         if (exists) {
             // An existing file that cannot be written keeps its values, even where the folder
             // would let a new file replace it.
             std::ofstream probe(target, std::ios::binary | std::ios::app);
             if (!probe) return false;
         }
-        IniDocument doc = IniDocument::parse(*text);
         bool changed = false;
         for (const IniSetting& s : settings)
             changed = doc.set(s.section, s.key, s.value) || changed;
-        return !changed || replaceAtomically(target, utf8ToCp1252(doc.text()));
+        if (!changed) return true;
+        if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
+        return ReplaceFileDurably(target, doc.bytes());
     } catch (const std::exception&) {
         return false; // settings writes never interrupt the program
     }

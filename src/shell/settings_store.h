@@ -1,7 +1,8 @@
 #pragma once
 // The private-profile settings file: sections in brackets, key=value lines, CR LF line ends,
-// Windows-1252 text, names compared without regard to case; comments, blank lines and the order
-// of lines are kept when a value is rewritten. Names and values are UTF-8 in the program.
+// Windows-1252 text (or UTF-16 LE after a byte-order mark), names compared without regard to
+// case. A rewrite changes only the lines of the values it sets; every other line is written back
+// byte for byte. Names and values are UTF-8 in the program.
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,7 +14,8 @@ namespace ondivel {
 std::string ReadIniValue(const std::string& file, const std::string& section, const std::string& key,
                          const std::string& def);
 // Writes key=value in section, creating the file, the section or the key as needed. Failures
-// show nothing: an unwritable file keeps its old values, and the result is false. A name that
+// show nothing: an unwritable file, or one that is not settings text (see
+// IniDocument::rewritable), keeps its old bytes, and the result is false. A name that
 // cannot be written on one line is refused, which is no failure of the file.
 bool WriteIniValue(const std::string& file, const std::string& section, const std::string& key,
                    const std::string& value);

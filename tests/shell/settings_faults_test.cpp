@@ -109,5 +109,17 @@ TEST_F(SettingsFaults, AFileThatCannotBeReadIsNeitherOverwrittenNorReported) {
     EXPECT_FALSE(app.mdi().loaded());
 }
 
+TEST_F(SettingsFaults, AFileThatIsNotSettingsTextKeepsItsBytesAndTheChoicesWaitInMemory) {
+    // UTF-16 saved without its byte-order mark: NUL bytes in an 8-bit file.
+    const std::string bytes("[\0O\0p\0t\0i\0o\0n\0s\0]\0\r\0\n\0", 22);
+    testing::writeBytes(iniPath(), bytes);
+    moveAndCloseStopwatch(1234);
+    user::click(app.frmToolBox().chkClock);
+    EXPECT_EQ(app.frmChrono().Left, 1234);
+    quit();
+    EXPECT_EQ(testing::readBytes(iniPath()), bytes);
+    EXPECT_EQ(platform.messages.size(), 1u); // the quit question only
+}
+
 } // namespace
 } // namespace ondivel

@@ -42,6 +42,11 @@
 #include "ui/surface/painter_surface.h"
 #include "ui/surface/qt_surface.h"
 
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 namespace ondivel {
 
 namespace {
@@ -251,6 +256,13 @@ void QtPlatform::closeWindow(const std::string& title) {
 std::optional<std::string> QtPlatform::logonName() {
     QString name = qEnvironmentVariable("USER").trimmed();
     if (name.isEmpty()) name = qEnvironmentVariable("USERNAME").trimmed();
+#ifndef _WIN32
+    // A session started without a login (a service, some display managers) has no USER; the
+    // account database still knows the name, and users must not share one settings file.
+    if (name.isEmpty())
+        if (const passwd* account = ::getpwuid(::getuid()); account && account->pw_name)
+            name = QString::fromLocal8Bit(account->pw_name).trimmed();
+#endif
     if (name.isEmpty()) return std::nullopt;
     return s(name);
 }

@@ -1,0 +1,59 @@
+// Logon names in file names: whatever the environment says, the settings and results files stay
+// in their folder, under a name every system accepts.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "evaluation/results_location.h"
+#include "shell/safe_file_name.h"
+#include "shell/settings_location.h"
+
+namespace ondivel {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(SafeFileName, NamesThatCannotStandInAFileNameAreMadeSafe) {
+    // clang-format off
+    const std::vector<std::pair<std::string, std::string>> names{
+        {"eleve1",              "eleve1"},
+        {"Léa.Müller-2nde B",   "Léa.Müller-2nde B"},  // accents, dots, blanks inside are kept
+        {"a/../../evil",        "a_______evil"},
+        {"..\\..\\Windows",     "______Windows"},
+        {"..",                  "__"},
+        {".",                   "_"},
+        {"/",                   "_"},
+        {"tab\there\nline\x7F", "tab_here_line_"},
+        {"a<b>c:d\"e|f?g*h",    "a_b_c_d_e_f_g_h"},
+        {"prof. ",              "prof__"},             // Windows drops dots and blanks at the end
+        {"CON",                 "_CON"},
+        {"nul.txt",             "_nul.txt"},
+        {"com1",                "_com1"},
+        {"console",             "console"},
+        {"",                    "Inconnu"},
+    };
+    // clang-format on
+    for (const auto& [name, safe] : names)
+        EXPECT_EQ(SafeFileNamePart(name), safe) << name;
+}
+
+TEST(SafeFileName, ALongNameIsCutBetweenLetters) {
+    std::string name(199, 'a');
+    name += "é"; // two bytes, the second beyond 200
+    EXPECT_EQ(SafeFileNamePart(name), std::string(199, 'a'));
+}
+
+TEST(SafeFileName, TheSettingsAndResultsFilesStayInTheirFolder) {
+    const fs::path settings = SettingsFilePath("/srv/appdata", "a/../../evil");
+    EXPECT_EQ(settings, fs::path("/srv/appdata/Marvane/Ondivel/ConfOND_a_______evil.ini"));
+    EXPECT_EQ(SettingsFilePath("/srv/appdata", ""), "/srv/appdata/Marvane/Ondivel/ConfOND_Inconnu.ini");
+    EXPECT_EQ(NetworkResultsFileName("a/../../evil", {2026, 12, 3, 9, 5, 59}),
+              "OND_a_______evil_3_12_2026_9_5.txt");
+    EXPECT_EQ(NetworkResultsFileName("eleve1", {2026, 12, 3, 9, 5, 59}), "OND_eleve1_3_12_2026_9_5.txt");
+}
+
+} // namespace
+} // namespace ondivel
