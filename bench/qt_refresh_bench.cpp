@@ -16,7 +16,7 @@
 #include <map>
 #include <string>
 
-#include "core/testing/bench_scene.h"
+#include "support/bench_scene.h"
 #include "ui/surface/qt_surface.h"
 
 namespace {

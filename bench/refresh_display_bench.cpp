@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "core/recording_surface.h"
-#include "core/testing/bench_scene.h"
+#include "support/bench_scene.h"
 
 namespace {
 

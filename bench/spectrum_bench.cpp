@@ -5,9 +5,9 @@
 #include <filesystem>
 
 #include "core/recording_surface.h"
-#include "core/testing/bench_scene.h"
 #include "scope/renderer.h"
 #include "signal/spectrum.h"
+#include "support/bench_scene.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/recording_surface.h"
 #include "core/testing/fake_platform.h"
 #include "core/user_input.h"

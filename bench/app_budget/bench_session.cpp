@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/user_input.h"
 #include "meters/frm_toolbox.h"
 #include "process_figures.h"

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <memory>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "shell/mdi_ondivel.h"
 #include "shell/password_hash.h"
 #include "ui/platform/admin_password_file.h"

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "core/form.h"
-#include "core/ondivel.h"
+#include "core/form_host.h"
 #include "core/shared_properties.h"
 
 namespace ondivel {
@@ -56,7 +56,7 @@ void Control::setValue(double v) {
         Value = v;
         break;
     }
-    if (owner_) owner_->app().requestRepaint();
+    if (owner_) owner_->host().requestRepaint();
 }
 
 void Control::setListIndex(int i) {
@@ -161,7 +161,7 @@ void Control::setProperty(const std::string& prop, const ScriptValue& v) {
         SelLength = static_cast<int>(toNumber(v));
     else if (!setSharedProperty(*this, prop, v))
         throw std::invalid_argument("cannot set " + path() + "." + prop);
-    if (owner_) owner_->app().requestRepaint();
+    if (owner_) owner_->host().requestRepaint();
 }
 
 void Control::SetFocus() {

@@ -2,13 +2,13 @@
 
 #include <stdexcept>
 
-#include "core/ondivel.h"
+#include "core/form_host.h"
 #include "core/platform.h"
 #include "core/shared_properties.h"
 
 namespace ondivel {
 
-Form::Form(Ondivel& app, std::string name) : app_(app), name_(std::move(name)) {}
+Form::Form(FormHost& host, std::string name) : host_(host), name_(std::move(name)) {}
 
 Form::~Form() = default;
 
@@ -46,15 +46,15 @@ void Form::Load() {
     loaded_ = true;
     Visible = false;
     Form_Load();
-    app_.requestRepaint();
+    host_.requestRepaint();
 }
 
 void Form::Show() {
     Load();
     if (!loaded_) return; // Form_Load may have unloaded it
     Visible = true;
-    app_.activate(*this);
-    app_.requestRepaint();
+    host_.activate(*this);
+    host_.requestRepaint();
 }
 
 void Form::ShowModal() {
@@ -62,16 +62,16 @@ void Form::ShowModal() {
     if (!loaded_) return;
     Visible = true;
     modal_ = true;
-    app_.activate(*this);
-    app_.requestRepaint();
-    app_.platform().showModal(*this);
+    host_.activate(*this);
+    host_.requestRepaint();
+    host_.platform().showModal(*this);
     modal_ = false;
 }
 
 void Form::Hide() {
     Visible = false;
-    app_.formClosed(*this);
-    app_.requestRepaint();
+    host_.formClosed(*this);
+    host_.requestRepaint();
 }
 
 bool Form::Unload() {
@@ -86,8 +86,8 @@ bool Form::Unload() {
     if (cancel) return false;
     loaded_ = false;
     Visible = false;
-    app_.formClosed(*this);
-    app_.requestRepaint();
+    host_.formClosed(*this);
+    host_.requestRepaint();
     return true;
 }
 
@@ -110,7 +110,7 @@ void Form::setProperty(const std::string& prop, const ScriptValue& v) {
         if (!m.valid()) throw std::invalid_argument("unknown property " + name_ + "." + prop);
         m.set(v);
     }
-    app_.requestRepaint();
+    host_.requestRepaint();
 }
 
 ControlArray::ControlArray(Form& owner, ControlKind kind, const std::string& name, int count, int first)

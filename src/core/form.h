@@ -14,17 +14,17 @@
 
 namespace ondivel {
 
-class Ondivel;
+class FormHost;
 
 class Form {
   public:
-    Form(Ondivel& app, std::string name);
+    Form(FormHost& host, std::string name);
     virtual ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
     const std::string& name() const { return name_; }
-    Ondivel& app() const { return app_; }
+    FormHost& host() const { return host_; }
 
     // Window properties; positions in twips.
     std::string Caption;
@@ -94,7 +94,7 @@ class Form {
     virtual void resetMembers() {}
 
   private:
-    Ondivel& app_;
+    FormHost& host_;
     std::string name_;
     bool loaded_ = false;
     bool designSnapshotTaken_ = false;

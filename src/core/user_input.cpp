@@ -7,7 +7,7 @@
 
 #include "core/control.h"
 #include "core/form.h"
-#include "core/ondivel.h"
+#include "core/form_host.h"
 #include "core/win1252.h"
 
 namespace ondivel::user {
@@ -17,13 +17,13 @@ namespace {
 bool reach(Control& c) {
     if (!c.Enabled || !c.Visible) return false;
     if (Form* f = c.owner()) {
-        if (f->app().activeForm() != f && c.kind() != ControlKind::Menu) f->app().activate(*f);
+        if (f->host().activeForm() != f && c.kind() != ControlKind::Menu) f->host().activate(*f);
     }
     return true;
 }
 
 void repaint(Control& c) {
-    if (Form* f = c.owner()) f->app().requestRepaint();
+    if (Form* f = c.owner()) f->host().requestRepaint();
 }
 } // namespace
 
@@ -163,18 +163,18 @@ bool move(Control& c, double x, double y, int button) {
 
 void key(Form& form, int keyCode, int shift) {
     form.Form_KeyDown(keyCode, shift);
-    form.app().requestRepaint();
+    form.host().requestRepaint();
 }
 
 void clickForm(Form& form) {
-    if (form.app().activeForm() != &form) form.app().activate(form);
+    if (form.host().activeForm() != &form) form.host().activate(form);
     form.Form_Click();
-    form.app().requestRepaint();
+    form.host().requestRepaint();
 }
 
 void moveOverForm(Form& form, double x, double y, int button) {
     form.Form_MouseMove(button, 0, x, y);
-    form.app().requestRepaint();
+    form.host().requestRepaint();
 }
 
 void close(Form& form) {

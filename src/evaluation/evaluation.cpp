@@ -1,7 +1,7 @@
 #include "evaluation/evaluation.h"
 
+#include "bench/ondivel.h"
 #include "core/format.h"
-#include "core/ondivel.h"
 #include "core/platform.h"
 #include "evaluation/frm_exo.h"
 #include "evaluation/frm_name.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/platform.h"
 #include "evaluation/dialog_kit.h"
 #include "shell/program_info.h"
@@ -29,7 +29,7 @@ std::string utf8Of(const std::filesystem::path& p) {
 
 } // namespace
 
-FrmCorbeille::FrmCorbeille(Ondivel& app) : Form(app, "frmCorbeille") {
+FrmCorbeille::FrmCorbeille(Ondivel& app) : BenchForm(app, "frmCorbeille") {
     Caption = "Supprimer un fichier";
     HelpTopic = kHelpTopic;
     KeyPreview = true;

@@ -3,11 +3,11 @@
 // desktop's trash, where it can still be recovered.
 #include <string>
 
-#include "core/form.h"
+#include "bench/bench_form.h"
 
 namespace ondivel {
 
-class FrmCorbeille : public Form {
+class FrmCorbeille : public BenchForm {
   public:
     explicit FrmCorbeille(Ondivel& app);
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "bench/ondivel.h"
 #include "core/format.h"
-#include "core/ondivel.h"
 #include "core/platform.h"
 #include "evaluation/dialog_kit.h"
 #include "evaluation/exercise_line.h"
@@ -30,7 +30,7 @@ std::string lowerAscii(std::string text) {
 
 } // namespace
 
-FrmCreateFile::FrmCreateFile(Ondivel& app) : Form(app, "frmCreateFile") {
+FrmCreateFile::FrmCreateFile(Ondivel& app) : BenchForm(app, "frmCreateFile") {
     HelpTopic = 4000; // the teacher's page, with the file format
     Caption = "Création / Modification de fichiers Ondivel";
     fraCommentaire.Caption = "Commentaires : ";

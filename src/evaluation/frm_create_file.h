@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "core/form.h"
+#include "bench/bench_form.h"
 #include "evaluation/exercise_writer.h"
 
 namespace ondivel {
 
-class FrmCreateFile : public Form {
+class FrmCreateFile : public BenchForm {
   public:
     explicit FrmCreateFile(Ondivel& app);
 

@@ -1,13 +1,13 @@
 #include "evaluation/frm_depot.h"
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/platform.h"
 #include "evaluation/dialog_kit.h"
 #include "evaluation/exercise_line.h"
 
 namespace ondivel {
 
-FrmDepot::FrmDepot(Ondivel& app) : Form(app, "frmDepot") {
+FrmDepot::FrmDepot(Ondivel& app) : BenchForm(app, "frmDepot") {
     Caption = "Ondivel - Dossier de dépôt";
     lblInfo.Caption = "Pour une utilisation en réseau, vous avez créé\r\n"
                       "au préalable un répertoire sans droit pour les élèves.\r\n"

@@ -1,11 +1,11 @@
 #pragma once
 // frmDepot, asked at start-up in network mode when the settings name no deposit folder: the
 // name of the folder, next to the program's, where each evaluation leaves its results.
-#include "core/form.h"
+#include "bench/bench_form.h"
 
 namespace ondivel {
 
-class FrmDepot : public Form {
+class FrmDepot : public BenchForm {
   public:
     explicit FrmDepot(Ondivel& app);
 

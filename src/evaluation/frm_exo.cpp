@@ -1,7 +1,7 @@
 #include "evaluation/frm_exo.h"
 
+#include "bench/ondivel.h"
 #include "core/format.h"
-#include "core/ondivel.h"
 #include "core/platform.h"
 #include "evaluation/dialog_kit.h"
 #include "scope/frm_ondivel.h"
@@ -84,7 +84,7 @@ FrmExo::Voie::Voie(Form& form, int index)
     }
 }
 
-FrmExo::FrmExo(Ondivel& app) : Form(app, "frmExo"), evaluation_(app) {
+FrmExo::FrmExo(Ondivel& app) : BenchForm(app, "frmExo"), evaluation_(app) {
     HelpTopic = 3900; // the page that explains the evaluated mode to the pupil
     Caption = "Mode évalué";
     using dialog::place;

@@ -1,13 +1,13 @@
 #pragma once
 // frmExo, where the pupil answers for each oscillogram and sees the score. It also holds the
 // evaluation under way (exercise file, results file), which outlives the window between files.
-#include "core/form.h"
+#include "bench/bench_form.h"
 #include "evaluation/evaluation.h"
 #include "evaluation/scoring.h"
 
 namespace ondivel {
 
-class FrmExo : public Form {
+class FrmExo : public BenchForm {
   public:
     explicit FrmExo(Ondivel& app);
 

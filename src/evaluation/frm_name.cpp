@@ -1,6 +1,6 @@
 #include "evaluation/frm_name.h"
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/platform.h"
 #include "evaluation/dialog_kit.h"
 #include "evaluation/exercise_line.h"
@@ -16,7 +16,7 @@ constexpr const char* kQuestions[] = {"Quel est votre nom ?", "Quel est votre pr
                                       "Quelle est votre classe ?"};
 } // namespace
 
-FrmName::FrmName(Ondivel& app) : Form(app, "frmName") {
+FrmName::FrmName(Ondivel& app) : BenchForm(app, "frmName") {
     HelpTopic = 3900; // the evaluated mode, seen from the pupil's side
     Caption = "Qui êtes-vous ?";
     using namespace dialog;

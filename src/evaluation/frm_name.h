@@ -3,11 +3,11 @@
 // later evaluations of the same run: OK hides the window rather than unloading it.
 #include <string>
 
-#include "core/form.h"
+#include "bench/bench_form.h"
 
 namespace ondivel {
 
-class FrmName : public Form {
+class FrmName : public BenchForm {
   public:
     explicit FrmName(Ondivel& app);
 

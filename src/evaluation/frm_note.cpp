@@ -1,7 +1,7 @@
 #include "evaluation/frm_note.h"
 
+#include "bench/ondivel.h"
 #include "core/format.h"
-#include "core/ondivel.h"
 #include "evaluation/dialog_kit.h"
 #include "evaluation/frm_exo.h"
 #include "scope/frm_ondivel.h"
@@ -18,7 +18,7 @@ const char* const kQuestionEnds[] = {"... ouvrir un nouveau fichier de données 
                                      "...utiliser librement l'oscilloscope ?", "... quitter l'application ?"};
 } // namespace
 
-FrmNote::FrmNote(Ondivel& app) : Form(app, "frmNote") {
+FrmNote::FrmNote(Ondivel& app) : BenchForm(app, "frmNote") {
     HelpTopic = 3900; // the evaluated mode, seen from the pupil's side
     using namespace dialog;
     place(lblNote, kMargin, kMargin, kClientWidth - 2 * kMargin, 375);

@@ -1,11 +1,11 @@
 #pragma once
 // frmNote, the mark out of 20 at the end of an exercise file, and what to do next: another file,
 // free mode or quitting. Loading it writes the mark line to the results file.
-#include "core/form.h"
+#include "bench/bench_form.h"
 
 namespace ondivel {
 
-class FrmNote : public Form {
+class FrmNote : public BenchForm {
   public:
     explicit FrmNote(Ondivel& app);
 

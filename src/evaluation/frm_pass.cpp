@@ -1,6 +1,6 @@
 #include "evaluation/frm_pass.h"
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/platform.h"
 #include "evaluation/dialog_kit.h"
 #include "shell/password_hash.h"
@@ -48,7 +48,7 @@ bool StoreTeacherPassword(Ondivel& app, const std::string& clear) {
     return true;
 }
 
-FrmPass::FrmPass(Ondivel& app) : Form(app, "frmPass") {
+FrmPass::FrmPass(Ondivel& app) : BenchForm(app, "frmPass") {
     Caption = "Ondivel - Mot de passe";
     lblPassWord.Caption = "Saisir le mot de passe :";
     txtPassWord.PasswordChar = "*";

@@ -1,11 +1,11 @@
 #pragma once
 // frmPass, the teacher password asked before a teacher menu. Taller, with a hint, while no
 // password has been set.
-#include "core/form.h"
+#include "bench/bench_form.h"
 
 namespace ondivel {
 
-class FrmPass : public Form {
+class FrmPass : public BenchForm {
   public:
     explicit FrmPass(Ondivel& app);
 

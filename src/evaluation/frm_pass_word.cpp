@@ -1,6 +1,6 @@
 #include "evaluation/frm_pass_word.h"
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/platform.h"
 #include "evaluation/dialog_kit.h"
 #include "evaluation/frm_pass.h"
@@ -11,7 +11,7 @@ namespace {
 constexpr const char* kTitle = "Ondivel - Mot de passe";
 }
 
-FrmPassWord::FrmPassWord(Ondivel& app) : Form(app, "frmPassWord") {
+FrmPassWord::FrmPassWord(Ondivel& app) : BenchForm(app, "frmPassWord") {
     Caption = "Changer le mot de passe";
     lblPassWord[0].Caption = "Ancien mot de passe :";
     lblPassWord[1].Caption = "Nouveau mot de passe :";

@@ -1,11 +1,11 @@
 #pragma once
 // frmPassWord, where the teacher changes the password: the old one is required, even when the
 // teacher menus are already open in this run.
-#include "core/form.h"
+#include "bench/bench_form.h"
 
 namespace ondivel {
 
-class FrmPassWord : public Form {
+class FrmPassWord : public BenchForm {
   public:
     explicit FrmPassWord(Ondivel& app);
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "evaluation/exercise_line.h"
 #include "evaluation/frm_depot.h"
 #include "shell/ini_document.h"

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <string>
 
+#include "bench/ondivel.h"
 #include "core/format.h"
-#include "core/ondivel.h"
 #include "core/platform.h"
 
 namespace ondivel {
@@ -17,7 +17,7 @@ constexpr double kAlarmWindow = 0.2; // seconds of beeping and red after each mu
 
 } // namespace
 
-FrmChrono::FrmChrono(Ondivel& app) : Form(app, "frmChrono") {
+FrmChrono::FrmChrono(Ondivel& app) : BenchForm(app, "frmChrono") {
     Caption = "Chronomètre";
     Width = 3600;
     Height = 3600;

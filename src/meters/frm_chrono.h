@@ -2,12 +2,12 @@
 // frmChrono, the round stopwatch with its alarm; opened from the toolbox and the main menu.
 #include <cstdint>
 
+#include "bench/bench_form.h"
 #include "core/color.h"
-#include "core/form.h"
 
 namespace ondivel {
 
-class FrmChrono : public Form {
+class FrmChrono : public BenchForm {
   public:
     explicit FrmChrono(Ondivel& app);
 

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <numbers>
 
+#include "bench/ondivel.h"
 #include "core/color.h"
 #include "core/format.h"
-#include "core/ondivel.h"
 #include "meters/measurement.h"
 #include "scope/frm_ondivel.h"
 
@@ -66,7 +66,7 @@ int TrmsPositionOfAngle(double a) {
     return 7;
 }
 
-FrmMultiRMS::FrmMultiRMS(Ondivel& app) : Form(app, "frmMulti_RMS") {
+FrmMultiRMS::FrmMultiRMS(Ondivel& app) : BenchForm(app, "frmMulti_RMS") {
     Caption = "TRUE RMS MULTIMETER";
     HelpTopic = kHelpTopic;
     Width = 4500;

@@ -4,11 +4,11 @@
 // Afficher; the toolbox and the global refresh reach it through Rafraichir.
 #include <string>
 
-#include "core/form.h"
+#include "bench/bench_form.h"
 
 namespace ondivel {
 
-class FrmMultiRMS : public Form {
+class FrmMultiRMS : public BenchForm {
   public:
     explicit FrmMultiRMS(Ondivel& app);
 

@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/platform.h"
 #include "shell/mdi_ondivel.h"
 #include "sources/frm_alim.h"
@@ -66,7 +66,7 @@ constexpr int kOrderB[9] = {11, 10, 9, 8, 7, 6, 13, 15, 17};
 
 } // namespace
 
-FrmToolBox::FrmToolBox(Ondivel& app) : Form(app, "frmToolBox") {
+FrmToolBox::FrmToolBox(Ondivel& app) : BenchForm(app, "frmToolBox") {
     Caption = "Boîte à outils";
     HelpTopic = kHelpTopic;
     Width = kStripWidth;

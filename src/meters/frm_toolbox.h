@@ -4,11 +4,11 @@
 // panels hand their channel back to it when they close.
 #include <string>
 
-#include "core/form.h"
+#include "bench/bench_form.h"
 
 namespace ondivel {
 
-class FrmToolBox : public Form {
+class FrmToolBox : public BenchForm {
   public:
     explicit FrmToolBox(Ondivel& app);
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "bench/ondivel.h"
 #include "core/format.h"
-#include "core/ondivel.h"
 #include "core/platform.h"
 #include "meters/frm_toolbox.h"
 #include "meters/measurement.h"
@@ -51,7 +51,7 @@ const char* const kPlugTips[4] = {
 
 } // namespace
 
-FrmVolt::FrmVolt(Ondivel& app) : Form(app, "frmVolt") {
+FrmVolt::FrmVolt(Ondivel& app) : BenchForm(app, "frmVolt") {
     Caption = "Multimètre";
     HelpTopic = kHelpTopic;
     Width = 4800;

@@ -4,11 +4,11 @@
 // display through ShowReading; the toolbox and the voltmeter menu show and close it.
 #include <string>
 
-#include "core/form.h"
+#include "bench/bench_form.h"
 
 namespace ondivel {
 
-class FrmVolt : public Form {
+class FrmVolt : public BenchForm {
   public:
     explicit FrmVolt(Ondivel& app);
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "meters/frm_multi_rms.h"
 #include "meters/frm_toolbox.h"
 #include "meters/frm_volt.h"

@@ -1,6 +1,6 @@
 #include <string>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "meters/frm_toolbox.h"
 #include "meters/frm_volt.h"
 #include "meters/measurement.h"

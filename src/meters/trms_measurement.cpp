@@ -2,7 +2,7 @@
 #include <cctype>
 #include <cmath>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "meters/frm_multi_rms.h"
 #include "meters/frm_toolbox.h"
 #include "meters/measurement.h"

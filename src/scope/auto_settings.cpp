@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "meters/frm_toolbox.h"
 #include "scope/frm_ondivel.h"
 #include "scope/scales.h"

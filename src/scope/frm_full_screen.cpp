@@ -1,6 +1,6 @@
 #include "scope/frm_full_screen.h"
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/platform.h"
 #include "scope/cursor_readout.h"
 #include "scope/frm_ondivel.h"
@@ -9,7 +9,7 @@
 
 namespace ondivel {
 
-FrmFullScreen::FrmFullScreen(Ondivel& app) : Form(app, "frmFullScreen") {
+FrmFullScreen::FrmFullScreen(Ondivel& app) : BenchForm(app, "frmFullScreen") {
     screen_ = app.platform().createSurface(1280, 800);
     grid_ = app.platform().createSurface(1280, 800);
     picEcran.setSurface(screen_.get());

@@ -4,12 +4,12 @@
 // anywhere closes it.
 #include <memory>
 
-#include "core/form.h"
+#include "bench/bench_form.h"
 #include "core/surface.h"
 
 namespace ondivel {
 
-class FrmFullScreen : public Form {
+class FrmFullScreen : public BenchForm {
   public:
     explicit FrmFullScreen(Ondivel& app);
     ~FrmFullScreen() override;

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <filesystem>
 
+#include "bench/ondivel.h"
 #include "core/format.h"
-#include "core/ondivel.h"
 #include "core/platform.h"
 #include "meters/frm_toolbox.h"
 #include "scope/cursor_readout.h"
@@ -51,7 +51,7 @@ int settingNumber(const Ondivel& app, const char* key, const char* def) {
 }
 } // namespace
 
-FrmOndivel::FrmOndivel(Ondivel& app) : Form(app, "frmOndivel") {
+FrmOndivel::FrmOndivel(Ondivel& app) : BenchForm(app, "frmOndivel") {
     screen_ = app.platform().createSurface(1000, 800);
     grid_ = app.platform().createSurface(1000, 800);
     print_ = app.platform().createSurface(1000, 800);

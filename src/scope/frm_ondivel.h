@@ -4,7 +4,7 @@
 // cursor read-out, and the sweep and XY timers.
 #include <memory>
 
-#include "core/form.h"
+#include "bench/bench_form.h"
 #include "core/surface.h"
 
 namespace ondivel {
@@ -16,7 +16,7 @@ inline constexpr int kInvertLight = 5;
 // Offsets of a channel's three coupling lights from shpACDC(3 × channel).
 enum class Coupling { AC = 0, DC = 1, GND = 2 };
 
-class FrmOndivel : public Form {
+class FrmOndivel : public BenchForm {
   public:
     explicit FrmOndivel(Ondivel& app);
     ~FrmOndivel() override;

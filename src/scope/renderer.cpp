@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "bench/ondivel.h"
 #include "core/format.h"
-#include "core/ondivel.h"
 #include "core/surface.h"
 #include "meters/frm_toolbox.h"
 #include "meters/measurement.h"

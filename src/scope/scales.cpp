@@ -3,8 +3,8 @@
 #include <cmath>
 #include <filesystem>
 
+#include "bench/ondivel.h"
 #include "core/format.h"
-#include "core/ondivel.h"
 #include "core/platform.h"
 #include "core/surface.h"
 #include "scope/frm_ondivel.h"

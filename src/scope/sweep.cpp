@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "bench/ondivel.h"
 #include "core/format.h"
-#include "core/ondivel.h"
 #include "core/platform.h"
 #include "core/surface.h"
 #include "meters/frm_toolbox.h"

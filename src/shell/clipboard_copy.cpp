@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/platform.h"
 #include "core/surface.h"
 #include "scope/frm_ondivel.h"

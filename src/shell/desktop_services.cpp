@@ -1,6 +1,6 @@
 #include "shell/desktop_services.h"
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/platform.h"
 #include "shell/program_info.h"
 

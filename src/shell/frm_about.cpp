@@ -1,13 +1,13 @@
 #include "shell/frm_about.h"
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/platform.h"
 #include "shell/program_info.h"
 #include "shell/web_addresses.h"
 
 namespace ondivel {
 
-FrmAbout::FrmAbout(Ondivel& app) : Form(app, "frmAbout") {
+FrmAbout::FrmAbout(Ondivel& app) : BenchForm(app, "frmAbout") {
     Caption = "A propos de Ondivel";
     lblTitle.Caption = kProgramName;
     lblDescription.Caption =

@@ -1,11 +1,11 @@
 #pragma once
 // frmAbout, the About box: the program's name, version and purpose, the maker's web site, and a
 // button that shows what the system is made of (useful when a teacher reports a problem).
-#include "core/form.h"
+#include "bench/bench_form.h"
 
 namespace ondivel {
 
-class FrmAbout : public Form {
+class FrmAbout : public BenchForm {
   public:
     explicit FrmAbout(Ondivel& app);
 

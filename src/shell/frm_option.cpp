@@ -1,6 +1,6 @@
 #include "shell/frm_option.h"
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/platform.h"
 #include "scope/frm_ondivel.h"
 #include "scope/renderer.h"
@@ -15,7 +15,7 @@ constexpr int kHelpTopic = 4200;
 
 } // namespace
 
-FrmOption::FrmOption(Ondivel& app) : Form(app, "frmOption") {
+FrmOption::FrmOption(Ondivel& app) : BenchForm(app, "frmOption") {
     Caption = "Options pour Ondivel";
     HelpTopic = kHelpTopic;
     KeyPreview = true;

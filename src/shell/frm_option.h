@@ -2,11 +2,11 @@
 // frmOption, the options window: interface options, screen colours and print styles. Loaded
 // hidden at start-up so that the preferences are read into its controls; shown modally from the
 // main window's Options menu behind the teacher gate.
-#include "core/form.h"
+#include "bench/bench_form.h"
 
 namespace ondivel {
 
-class FrmOption : public Form {
+class FrmOption : public BenchForm {
   public:
     explicit FrmOption(Ondivel& app);
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "bench/ondivel.h"
 #include "core/help_topics.h"
-#include "core/ondivel.h"
 #include "core/platform.h"
 #include "shell/tips.h"
 
@@ -13,7 +13,7 @@ namespace {
 constexpr const char* kTipsKey = "Show Tips at Startup";
 } // namespace
 
-FrmTip::FrmTip(Ondivel& app) : Form(app, "frmTip") {
+FrmTip::FrmTip(Ondivel& app) : BenchForm(app, "frmTip") {
     Caption = "Astuce du jour";
     lblTitle.Caption = "Le saviez-vous ?";
     chkLoadTipsAtStartup.Caption = "&Afficher les astuces au démarrage";

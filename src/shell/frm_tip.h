@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "core/form.h"
+#include "bench/bench_form.h"
 
 namespace ondivel {
 
-class FrmTip : public Form {
+class FrmTip : public BenchForm {
   public:
     explicit FrmTip(Ondivel& app);
 

@@ -1,6 +1,6 @@
 // The main window's Help menu: the help pages, the tips, the maker's web site and the About box.
+#include "bench/ondivel.h"
 #include "core/help_topics.h"
-#include "core/ondivel.h"
 #include "core/platform.h"
 #include "shell/frm_about.h"
 #include "shell/frm_tip.h"

@@ -1,7 +1,7 @@
 #include "shell/mdi_ondivel.h"
 
+#include "bench/ondivel.h"
 #include "core/format.h"
-#include "core/ondivel.h"
 #include "core/platform.h"
 #include "evaluation/frm_exo.h"
 #include "evaluation/frm_pass.h"
@@ -24,7 +24,7 @@
 
 namespace ondivel {
 
-MDIOndivel::MDIOndivel(Ondivel& app) : Form(app, "MDIOndivel") {
+MDIOndivel::MDIOndivel(Ondivel& app) : BenchForm(app, "MDIOndivel") {
     addMenu(Mnu_File, "&Fichier", 0);
     addMenu(Mnu_Libre, "Mode &libre", 1);
     addMenu(Mnu_Pilote, "Mode éva&lué", 1);

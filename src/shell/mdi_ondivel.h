@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "core/form.h"
+#include "bench/bench_form.h"
 
 namespace ondivel {
 
-class MDIOndivel : public Form {
+class MDIOndivel : public BenchForm {
   public:
     explicit MDIOndivel(Ondivel& app);
 

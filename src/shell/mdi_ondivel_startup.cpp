@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "bench/ondivel.h"
 #include "core/format.h"
-#include "core/ondivel.h"
 #include "core/platform.h"
 #include "evaluation/example_exercises.h"
 #include "evaluation/results_location.h"

@@ -3,7 +3,7 @@
 // gate first.
 #include <filesystem>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/platform.h"
 #include "evaluation/exercise_writer.h"
 #include "evaluation/frm_corbeille.h"

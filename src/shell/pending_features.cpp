@@ -1,6 +1,6 @@
 #include "shell/pending_features.h"
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/platform.h"
 #include "scope/auto_settings.h"
 #include "shell/program_info.h"

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "bench/ondivel.h"
 #include "core/format.h"
-#include "core/ondivel.h"
 #include "meters/frm_multi_rms.h"
 #include "meters/frm_toolbox.h"
 #include "meters/frm_volt.h"

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <iterator>
 
+#include "bench/ondivel.h"
 #include "core/format.h"
-#include "core/ondivel.h"
 
 namespace ondivel {
 

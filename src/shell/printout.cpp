@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/platform.h"
 #include "core/surface.h"
 #include "scope/frm_ondivel.h"

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/platform.h"
 #include "shell/text_file.h"
 

@@ -1,6 +1,6 @@
 #include "shell/window_layout.h"
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "evaluation/frm_exo.h"
 #include "meters/frm_chrono.h"
 #include "meters/frm_multi_rms.h"

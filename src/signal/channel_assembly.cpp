@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "meters/frm_toolbox.h"
 #include "scope/frm_ondivel.h"
 #include "shell/mdi_ondivel.h"

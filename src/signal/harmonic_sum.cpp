@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "sources/frm_harmonique.h"
 
 namespace ondivel {

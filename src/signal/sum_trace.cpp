@@ -4,7 +4,7 @@
 #include <cmath>
 #include <optional>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/surface.h"
 #include "scope/frm_ondivel.h"
 #include "scope/renderer.h"

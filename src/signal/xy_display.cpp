@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/surface.h"
 #include "scope/frm_ondivel.h"
 #include "scope/renderer.h"

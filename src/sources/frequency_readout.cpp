@@ -1,8 +1,8 @@
 #include "sources/frequency_readout.h"
 
-#include "core/form.h"
+#include "bench/bench_form.h"
+#include "bench/ondivel.h"
 #include "core/format.h"
-#include "core/ondivel.h"
 
 namespace ondivel {
 
@@ -34,12 +34,12 @@ std::optional<std::string> FrequencyReadoutText(double multiplier, double freque
     return std::nullopt;
 }
 
-void AfficherFrequenceA(Form& form) {
+void AfficherFrequenceA(BenchForm& form) {
     const Globals& g = form.app().g;
     writeReadout(form, "lblFreqA", g.GammeA, g.FrequenceA);
 }
 
-void AfficherFrequenceB(Form& form) {
+void AfficherFrequenceB(BenchForm& form) {
     const Globals& g = form.app().g;
     writeReadout(form, "lblFreqB", g.GammeB, g.FrequenceB);
 }

@@ -7,7 +7,7 @@
 
 namespace ondivel {
 
-class Form;
+class BenchForm;
 
 // The read-out for a range multiplier (1 … 100000) and a frequency in hertz, with a decimal
 // comma: kHz on the three upper ranges, Hz on the three lower ones. No text for any other
@@ -16,7 +16,7 @@ std::optional<std::string> FrequencyReadoutText(double multiplier, double freque
 
 // Write the side's read-out (GammeA/FrequenceA into lblFreqA, GammeB/FrequenceB into lblFreqB)
 // on the given generator panel; an unknown multiplier leaves the caption as it was.
-void AfficherFrequenceA(Form& form);
-void AfficherFrequenceB(Form& form);
+void AfficherFrequenceA(BenchForm& form);
+void AfficherFrequenceB(BenchForm& form);
 
 } // namespace ondivel

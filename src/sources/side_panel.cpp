@@ -16,7 +16,7 @@ std::string sideLetter(int side) {
 
 SidePanel::SidePanel(Ondivel& app, int side, const std::string& form, const std::string& settings,
                      int helpTopic, int wiredA, int wiredB)
-    : Form(app, form + sideLetter(side)), settings_(settings + sideLetter(side)), side_(side),
+    : BenchForm(app, form + sideLetter(side)), settings_(settings + sideLetter(side)), side_(side),
       wiredA_(wiredA), wiredB_(wiredB) {
     HelpTopic = helpTopic;
 }

@@ -5,13 +5,13 @@
 // "Aucune alimentation" while the toolbox still wires it.
 #include <string>
 
+#include "bench/bench_form.h"
+#include "bench/ondivel.h"
 #include "core/color.h"
-#include "core/form.h"
-#include "core/ondivel.h"
 
 namespace ondivel {
 
-class SidePanel : public Form {
+class SidePanel : public BenchForm {
   public:
     int side() const { return side_; }
 

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "core/form.h"
+#include "bench/bench_form.h"
+#include "bench/ondivel.h"
 #include "core/format.h"
-#include "core/ondivel.h"
 #include "sources/frm_alim.h"
 
 namespace ondivel {
@@ -29,11 +29,11 @@ std::string VoltageReadoutText(double volts) {
     return FormatComma(magnitude, magnitude < 10 ? "#0.00" : "#0.0");
 }
 
-void AfficherTensionA(Form& form) {
+void AfficherTensionA(BenchForm& form) {
     showVoltage(form, form.app().g.AmplitudeA);
 }
 
-void AfficherTensionB(Form& form) {
+void AfficherTensionB(BenchForm& form) {
     showVoltage(form, form.app().g.AmplitudeB);
 }
 

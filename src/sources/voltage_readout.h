@@ -5,7 +5,7 @@
 
 namespace ondivel {
 
-class Form;
+class BenchForm;
 
 // The magnitude of `volts` with a decimal comma: two decimals below 10 V ("9,99", "0,00"), one
 // from 10 V up ("12,3"). The sign is never part of the text: the panel shows it apart.
@@ -14,7 +14,7 @@ std::string VoltageReadoutText(double volts);
 // On a supply panel of the side: the signal plug on NEG makes the side's amplitude negative, on
 // POS positive (neither plug leaves it as it is); lblAffichage shows the magnitude and lblSigne
 // shows exactly while the amplitude is negative. Other windows are left alone.
-void AfficherTensionA(Form& form);
-void AfficherTensionB(Form& form);
+void AfficherTensionA(BenchForm& form);
+void AfficherTensionB(BenchForm& form);
 
 } // namespace ondivel

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/testing/fake_platform.h"
 #include "core/user_input.h"
 #include "evaluation/frm_pass.h"

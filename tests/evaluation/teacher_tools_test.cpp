@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/testing/fake_platform.h"
 #include "core/user_input.h"
 #include "evaluation/frm_corbeille.h"

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/testing/fake_platform.h"
 #include "shell/mdi_ondivel.h"
 #include "shell/settings_store.h"

@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "bench/ondivel.h"
 #include "core/form.h"
-#include "core/ondivel.h"
 #include "core/testing/fake_platform.h"
 
 namespace ondivel {

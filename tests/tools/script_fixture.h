@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/testing/fake_platform.h"
 #include "scope/frm_ondivel.h"
 #include "script/hooks.h"

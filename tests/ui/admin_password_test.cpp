@@ -9,7 +9,7 @@
 
 #include <sys/stat.h>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "evaluation/frm_pass.h"
 #include "ui/platform/qt_platform.h"
 

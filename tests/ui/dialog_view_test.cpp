@@ -11,8 +11,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/form.h"
-#include "core/ondivel.h"
+#include "bench/bench_form.h"
+#include "bench/ondivel.h"
 #include "core/testing/fake_platform.h"
 #include "ui/dialogs/dialog_view.h"
 #include "ui_bench.h"
@@ -31,9 +31,9 @@ void place(Control& c, double left, double top, double width, double height, con
 // and turns "." into ",", a name box, a password box, a list of lines, a combo box, a hint label
 // below the window's height and the two buttons. The tab order is not the top-to-bottom order:
 // the name box comes last.
-class TestDialog : public Form {
+class TestDialog : public BenchForm {
   public:
-    explicit TestDialog(Ondivel& app) : Form(app, "frmTest") {
+    explicit TestDialog(Ondivel& app) : BenchForm(app, "frmTest") {
         Caption = "Essai";
         Width = 6120, Height = 4260; // a 400 x 250 client area
         place(fraVoie, 120, 120, 3000, 1800, "Voie &A");

@@ -19,9 +19,9 @@
 #include <fstream>
 #include <functional>
 
+#include "bench/ondivel.h"
 #include "core/control.h"
 #include "core/form.h"
-#include "core/ondivel.h"
 #include "evaluation/frm_name.h"
 #include "evaluation/frm_pass.h"
 #include "shell/frm_about.h"

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <map>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/user_input.h"
 #include "meters/frm_toolbox.h"
 #include "scope/frm_ondivel.h"

@@ -6,7 +6,7 @@
 #include <QMenuBar>
 #include <QtTest>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "scope/frm_ondivel.h"
 #include "shell/mdi_ondivel.h"
 #include "sources/frm_gbf.h"

@@ -4,7 +4,7 @@
 // window.
 #include <QtTest>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/recording_surface.h"
 #include "core/user_input.h"
 #include "scope/frm_full_screen.h"

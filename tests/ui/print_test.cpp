@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/user_input.h"
 #include "scope/frm_ondivel.h"
 #include "scope/renderer.h"

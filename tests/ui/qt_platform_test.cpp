@@ -16,8 +16,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include "bench/ondivel.h"
 #include "core/form.h"
-#include "core/ondivel.h"
 #include "core/testing/fake_platform.h"
 #include "scope/scales.h"
 #include "ui/platform/dialog_texts.h"

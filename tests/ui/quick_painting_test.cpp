@@ -10,13 +10,13 @@
 #include <memory>
 #include <vector>
 
-#include "core/ondivel.h"
-#include "core/testing/bench_scene.h"
+#include "bench/ondivel.h"
 #include "core/testing/fake_platform.h"
 #include "core/user_input.h"
 #include "scope/frm_ondivel.h"
 #include "scope/scales.h"
 #include "signal/xy_display.h"
+#include "support/bench_scene.h"
 #include "ui/surface/qt_surface.h"
 
 using namespace ondivel;

@@ -6,7 +6,7 @@
 #include <QtTest>
 #include <initializer_list>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/testing/fake_platform.h"
 #include "core/user_input.h"
 #include "meters/frm_toolbox.h"

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <set>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/platform.h"
 #include "core/recording_surface.h"
 #include "core/testing/fake_platform.h"

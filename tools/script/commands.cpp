@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "script/lexer.h"
 #include "script/scenario.h"
 #include "script/script_error.h"

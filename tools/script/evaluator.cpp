@@ -5,9 +5,9 @@
 #include <set>
 #include <stdexcept>
 
+#include "bench/ondivel.h"
 #include "core/control.h"
 #include "core/form.h"
-#include "core/ondivel.h"
 #include "script/script_error.h"
 #include "script/session.h"
 

@@ -2,9 +2,9 @@
 #include <cmath>
 #include <set>
 
+#include "bench/ondivel.h"
 #include "core/control.h"
 #include "core/form.h"
-#include "core/ondivel.h"
 #include "core/testing/fake_platform.h"
 #include "core/user_input.h"
 #include "script/commands.h"
@@ -114,9 +114,9 @@ double finite(CommandContext& c, const std::string& word) {
 }
 
 void dblClickWindow(Form& form) {
-    if (form.app().activeForm() != &form) form.app().activate(form);
+    if (form.host().activeForm() != &form) form.host().activate(form);
     form.Form_DblClick();
-    form.app().requestRepaint();
+    form.host().requestRepaint();
 }
 
 void selectItem(CommandContext& c) {

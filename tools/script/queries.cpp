@@ -4,7 +4,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/recording_surface.h"
 #include "core/testing/fake_platform.h"
 #include "core/win1252.h"

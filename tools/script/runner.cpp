@@ -6,8 +6,8 @@
 #include <iterator>
 #include <random>
 
+#include "bench/ondivel.h"
 #include "core/form.h"
-#include "core/ondivel.h"
 #include "core/recording_surface.h"
 #include "core/testing/fake_platform.h"
 #include "scope/renderer.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/testing/fake_platform.h"
 #include "script/script_error.h"
 #include "shell/settings_location.h"

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <set>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/testing/fake_platform.h"
 #include "core/win1252.h"
 #include "script/commands.h"

@@ -11,8 +11,8 @@
 #include <optional>
 #include <vector>
 
+#include "bench/ondivel.h"
 #include "core/form.h"
-#include "core/ondivel.h"
 #include "core/platform.h"
 #include "ui/surface/tee_platform.h"
 #include "ui/views/form_view.h"

@@ -12,9 +12,9 @@
 #include <map>
 #include <tuple>
 
+#include "bench/ondivel.h"
 #include "core/control.h"
 #include "core/form.h"
-#include "core/ondivel.h"
 #include "core/user_input.h"
 #include "ui/dialogs/dialog_geometry.h"
 #include "ui/dialogs/dialog_widgets.h"
@@ -314,7 +314,7 @@ void DialogView::keyPressEvent(QKeyEvent* event) {
 }
 
 void DialogView::touched() {
-    form().app().requestRepaint();
+    form().host().requestRepaint();
     syncFromModel();
 }
 

@@ -9,9 +9,9 @@
 #include <QTimer>
 #include <cctype>
 
+#include "bench/ondivel.h"
 #include "core/control.h"
 #include "core/form.h"
-#include "core/ondivel.h"
 #include "core/user_input.h"
 #include "core/win1252.h"
 #include "evaluation/frm_exo.h"
@@ -244,7 +244,7 @@ void DialogListBox::selectionChangedByUser() {
 void DialogListBox::clickedOn(int row) {
     // Not user::select, which would make this line the only one selected.
     if (!control_.Enabled || !control_.Visible) return;
-    if (Form* f = control_.owner(); f && f->app().activeForm() != f) f->app().activate(*f);
+    if (Form* f = control_.owner(); f && f->host().activeForm() != f) f->host().activate(*f);
     control_.setListIndex(row);
     touched_();
 }

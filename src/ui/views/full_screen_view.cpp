@@ -1,9 +1,11 @@
 #include "ui/views/full_screen_view.h"
 
+#include "bench/bench_form.h"
+
 #include <QVBoxLayout>
 
+#include "bench/ondivel.h"
 #include "core/form.h"
-#include "core/ondivel.h"
 #include "core/platform.h"
 #include "core/user_input.h"
 #include "ui/views/screen_widget.h"
@@ -12,7 +14,7 @@
 namespace ondivel {
 
 FullScreenView::FullScreenView(Form& form, QWidget* parent)
-    : FormView(form, parent), screen_(new ScreenWidget(form, this)) {
+    : FormView(form, parent), screen_(new ScreenWidget(static_cast<BenchForm&>(form), this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(screen_);
@@ -30,7 +32,7 @@ void FullScreenView::syncFromModel() {
 
 QSize FullScreenView::designSize() const {
     int w = 1280, h = 800;
-    form().app().platform().workArea(w, h);
+    form().host().platform().workArea(w, h);
     return {w, h};
 }
 

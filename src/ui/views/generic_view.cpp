@@ -1,5 +1,7 @@
 #include "ui/views/generic_view.h"
 
+#include "bench/bench_form.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -53,7 +55,7 @@ int sliderSteps(const Control& c) {
 GenericView::GenericView(Form& form, QWidget* parent) : FormView(form, parent) {
     auto* outer = new QVBoxLayout(this);
     if (Control* pic = form.findControl("picEcran"); pic && pic->surface()) {
-        screen_ = new ScreenWidget(form, this);
+        screen_ = new ScreenWidget(static_cast<BenchForm&>(form), this);
         screen_->setMinimumSize(400, 320);
         outer->addWidget(screen_, 1);
     }

@@ -6,9 +6,9 @@
 #include <QPixmap>
 #include <cmath>
 
+#include "bench/bench_form.h"
+#include "bench/ondivel.h"
 #include "core/control.h"
-#include "core/form.h"
-#include "core/ondivel.h"
 #include "core/user_input.h"
 #include "scope/renderer.h"
 #include "ui/surface/qt_drawing.h"
@@ -31,7 +31,7 @@ int buttonMask(Qt::MouseButtons buttons) {
 
 } // namespace
 
-ScreenWidget::ScreenWidget(Form& form, QWidget* parent)
+ScreenWidget::ScreenWidget(BenchForm& form, QWidget* parent)
     : QWidget(parent), form_(form), screen_(form.findControl("picEcran")),
       readout_(form.findControl("lblPositionCurseur")) {
     setMouseTracking(true);

@@ -10,12 +10,12 @@ class QPainter;
 namespace ondivel {
 
 class Control;
-class Form;
+class BenchForm;
 
 class ScreenWidget : public QWidget {
     Q_OBJECT
   public:
-    explicit ScreenWidget(Form& form, QWidget* parent = nullptr);
+    explicit ScreenWidget(BenchForm& form, QWidget* parent = nullptr);
 
     // Repaints when the picture, the read-out or the pointer changed since the last paint.
     void syncFromModel();
@@ -44,7 +44,7 @@ class ScreenWidget : public QWidget {
     void updateCursor();
     int modelPointer() const;
 
-    Form& form_;
+    BenchForm& form_;
     Control* screen_;
     Control* readout_;
     double zoom_ = 1.0;

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <numbers>
 
+#include "bench/ondivel.h"
 #include "core/color.h"
-#include "core/ondivel.h"
 #include "core/user_input.h"
 #include "meters/frm_multi_rms.h"
 #include "ui/views/view_factory.h"

@@ -12,10 +12,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "bench/ondivel.h"
 #include "core/control.h"
 #include "core/form.h"
 #include "core/format.h"
-#include "core/ondivel.h"
 #include "core/platform.h"
 #include "core/user_input.h"
 #include "shell/mdi_ondivel.h"

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <numbers>
 
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/user_input.h"
 #include "meters/frm_volt.h"
 #include "ui/views/view_factory.h"

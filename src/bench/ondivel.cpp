@@ -1,4 +1,4 @@
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 
 #include <filesystem>
 

@@ -2,7 +2,7 @@
 // The scenes the refresh benchmarks and the painting tests draw, on the platform the benchmark chooses: a
 // typical DUAL picture (a 1 kHz sine and a 700 Hz square), the heaviest one the knobs allow (120 kHz squares
 // on both channels at 5 ms/div, about 24 000 segments each) and an XY figure (1001 samples a frame).
-#include "core/ondivel.h"
+#include "bench/ondivel.h"
 #include "core/testing/fake_platform.h"
 #include "core/user_input.h"
 #include "meters/frm_toolbox.h"

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/globals.h"
+#include "bench/globals.h"
+#include "core/form_host.h"
 #include "core/script_value.h"
 
 namespace ondivel {
@@ -43,14 +44,14 @@ class UnsavedSettings;
 
 enum Side { SideA = 0, SideB = 1 };
 
-class Ondivel {
+class Ondivel : public FormHost {
   public:
     explicit Ondivel(Platform& platform);
-    ~Ondivel();
+    ~Ondivel() override;
     Ondivel(const Ondivel&) = delete;
     Ondivel& operator=(const Ondivel&) = delete;
 
-    Platform& platform() const { return platform_; }
+    Platform& platform() const override { return platform_; }
 
     Globals g;
 
@@ -110,13 +111,13 @@ class Ondivel {
     static int versionMinor();
 
     // Active window bookkeeping (Activate events).
-    Form* activeForm() const { return active_; }
-    void activate(Form& form);
-    void formClosed(Form& form);
+    Form* activeForm() const override { return active_; }
+    void activate(Form& form) override;
+    void formClosed(Form& form) override;
 
     // The desktop shell repaints its views when the models change; coalesced there.
     void setRepaintListener(std::function<void()> listener) { repaint_ = std::move(listener); }
-    void requestRepaint() const {
+    void requestRepaint() const override {
         if (repaint_) repaint_();
     }
 
