@@ -73,6 +73,28 @@ TEST_F(TrmsTest, TrueRmsPicksTheSmallestRangeAboveAndAddsTheOffset) {
     EXPECT_EQ(meter.lblACDC.Caption, "DC");
 }
 
+// Automatic ranging takes the smallest range whose full scale is above the reading: a reading
+// of exactly a full scale goes up one range, the last one overloads above 1000 V.
+TEST_F(TrmsTest, AutomaticRangeChangesAtEachFullScale) {
+    turnTo(60); // V =, which shows the generator's offset as it is
+    // clang-format off
+    const struct { double volts; const char* range; const char* text; } cases[] = {
+        {0.5999, "600 mV", "599,9"}, {0.6, "6 V",    "0,600"}, {-0.6, "6 V", "-0,600"},
+        {5.999,  "6 V",    "5,999"}, {6,   "60 V",   "06,00"},
+        {59.99,  "60 V",   "59,99"}, {60,  "600 V",  "060,0"},
+        {599.9,  "600 V",  "599,9"}, {600, "1000 V", "0600"},
+        {1000,   "1000 V", "1000"},  {1000.5, "1000 V", "1."}, {-1000.5, "1000 V", "1."},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.volts);
+        signal("Sinus", 0, c.volts);
+        EXPECT_EQ(meter.lblGamme.Caption, c.range);
+        EXPECT_EQ(reading(), c.text);
+    }
+    EXPECT_TRUE(meter.lblAuto.Visible);
+}
+
 TEST_F(TrmsTest, AnyMissingConnectionReadsZero) {
     turnTo(95);
     signal("Sinus", 12);

@@ -1,6 +1,10 @@
 // The school voltmeter as a student uses it: selector, plugs, channel and display.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
+#include "sources/frm_alim.h"
 #include "volt_bench.h"
 
 namespace ondivel::testing {
@@ -74,6 +78,59 @@ TEST_F(VoltTest, EveryMissingLinkReadsZero) {
 
     user::click(toolbox.optConnexion[FrmToolBox::kNoneA]);
     EXPECT_EQ(display(), "0,00");
+}
+
+// The display overloads only above the range's limit: a reading of exactly the full scale is
+// still shown, with the sign of a negative one.
+TEST_F(VoltTest, EveryVoltageRangeShowsItsFullScaleAndOverloadsJustAbove) {
+    // clang-format off
+    const struct { int position; double fullScale; const char* text; } ranges[] = {
+        {0, 1000, "1000"}, {1, 200, "200,0"}, {2, 20, "20,00"}, {3, 2, "2,000"},    // V =
+        {11, 2, "2,000"},  {12, 20, "20,00"}, {13, 200, "200,0"}, {14, 500, "500"}, // V ~
+    };
+    // clang-format on
+    for (const auto& r : ranges) {
+        SCOPED_TRACE(r.position);
+        turnTo(r.position);
+        volt.ShowReading(r.fullScale);
+        EXPECT_EQ(display(), r.text);
+        volt.ShowReading(-r.fullScale);
+        EXPECT_EQ(display(), std::string("-") + r.text);
+        volt.ShowReading(std::nextafter(r.fullScale, 2 * r.fullScale));
+        EXPECT_EQ(display(), "1");
+        volt.ShowReading(-std::nextafter(r.fullScale, 2 * r.fullScale));
+        EXPECT_EQ(display(), "1");
+    }
+}
+
+TEST_F(VoltTest, ASourceExactlyAtFullScaleReadsOnItsRange) {
+    // The DC supply set to 20 V, then 2 V, on V = 20 and V = 2.
+    cableScopeCh1();
+    platform.randomValues = {0.5};
+    user::click(toolbox.optConnexion[2]);
+    FrmAlim& alim = app.frmAlim(SideA);
+    user::click(alim.chkOnOff);
+    user::click(alim.imgBorne[FrmAlim::kPlugPos]);
+    user::click(alim.imgBorne[FrmAlim::kPlugCom]);
+    plugMeter();
+    user::drag(alim.Potentio[0], 2000);
+    turnTo(2);
+    EXPECT_EQ(display(), "20,00");
+    user::drag(alim.Potentio[0], 200);
+    turnTo(3);
+    EXPECT_EQ(display(), "2,000");
+    user::drag(alim.Potentio[0], 201);
+    EXPECT_EQ(display(), "1");
+
+    // A 2 V peak square wave of the generator on V ~ 2: its r.m.s. value is its peak.
+    FrmGBF& gbf = openGbf(SideA);
+    switchOnAndPlug(gbf);
+    user::click(gbf.optSignal[1]);
+    user::drag(gbf.Potentio[1], 2000);
+    turnTo(11);
+    EXPECT_EQ(display(), "2,000");
+    user::drag(gbf.Potentio[1], 2001);
+    EXPECT_EQ(display(), "1");
 }
 
 TEST_F(VoltTest, OneMeasuringPlugAtATime) {
