@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
+#include "bench/scope/renderer.h"
+#include "bench/scope/spectrum.h"
 #include "core/recording_surface.h"
-#include "scope/renderer.h"
-#include "signal/spectrum.h"
 #include "support/bench_scene.h"
 
 namespace {

@@ -108,7 +108,7 @@ include(CPack)
 set(ONDIVEL_WEB_SITE "https://ondivel.example/" CACHE STRING "Web site opened from the Help menu")
 set(ONDIVEL_VERSION_FILE "https://ondivel.example/version.txt" CACHE STRING
     "Address of the small text file announcing the latest version (version=X.Y)")
-set_property(SOURCE src/shell/web_addresses.cpp APPEND PROPERTY COMPILE_DEFINITIONS
+set_property(SOURCE src/files/web_addresses.cpp APPEND PROPERTY COMPILE_DEFINITIONS
              "ONDIVEL_WEB_SITE=\"${ONDIVEL_WEB_SITE}\"" "ONDIVEL_VERSION_FILE=\"${ONDIVEL_VERSION_FILE}\"")
 
 # Installs into a scratch prefix and validates what the desktop reads there.

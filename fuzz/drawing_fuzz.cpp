@@ -10,20 +10,20 @@
 #include <string>
 #include <string_view>
 
+#include "bench/main/mdi_ondivel.h"
 #include "bench/ondivel.h"
+#include "bench/scope/dense_trace.h"
+#include "bench/scope/frm_ondivel.h"
+#include "bench/scope/renderer.h"
+#include "bench/scope/scales.h"
+#include "bench/scope/sweep.h"
+#include "bench/scope/xy_display.h"
 #include "core/recording_surface.h"
 #include "core/testing/fake_platform.h"
 #include "core/user_input.h"
-#include "evaluation/exercise_line.h"
-#include "evaluation/exercise_reader.h"
+#include "files/exercise_line.h"
+#include "files/exercise_reader.h"
 #include "fuzz_support.h"
-#include "scope/frm_ondivel.h"
-#include "scope/renderer.h"
-#include "scope/scales.h"
-#include "scope/sweep.h"
-#include "shell/mdi_ondivel.h"
-#include "signal/dense_trace.h"
-#include "signal/xy_display.h"
 
 using namespace ondivel;
 using ondivel::fuzz::require;

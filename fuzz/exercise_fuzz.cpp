@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "core/win1252.h"
-#include "evaluation/exercise_line.h"
-#include "evaluation/exercise_reader.h"
-#include "evaluation/exercise_writer.h"
+#include "files/exercise_line.h"
+#include "files/exercise_reader.h"
+#include "files/exercise_writer.h"
 #include "fuzz_support.h"
 
 using namespace ondivel;

@@ -9,11 +9,11 @@
 #include <iterator>
 #include <string>
 
-#include "evaluation/exercise_writer.h"
+#include "files/exercise_writer.h"
+#include "files/settings_store.h"
 #include "script/lexer.h"
 #include "script/scenario.h"
 #include "script/script_error.h"
-#include "shell/settings_store.h"
 
 namespace fs = std::filesystem;
 using namespace ondivel;

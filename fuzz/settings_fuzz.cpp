@@ -9,10 +9,10 @@
 
 #include "core/format.h"
 #include "core/win1252.h"
+#include "files/ini_document.h"
+#include "files/settings_store.h"
+#include "files/text_file.h"
 #include "fuzz_support.h"
-#include "shell/ini_document.h"
-#include "shell/settings_store.h"
-#include "shell/text_file.h"
 
 using namespace ondivel;
 using ondivel::fuzz::require;

@@ -8,14 +8,14 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "bench/main/frm_tip.h"
+#include "bench/main/mdi_ondivel.h"
 #include "bench/ondivel.h"
+#include "bench/scope/frm_ondivel.h"
+#include "bench/sources/frm_gbf.h"
+#include "bench/toolbox/frm_toolbox.h"
 #include "core/user_input.h"
-#include "meters/frm_toolbox.h"
 #include "process_figures.h"
-#include "scope/frm_ondivel.h"
-#include "shell/frm_tip.h"
-#include "shell/mdi_ondivel.h"
-#include "sources/frm_gbf.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/views/main_window_view.h"
 #include "ui/views/view_manager.h"

@@ -9,9 +9,9 @@
 #include <cstring>
 #include <memory>
 
+#include "bench/main/mdi_ondivel.h"
 #include "bench/ondivel.h"
-#include "shell/mdi_ondivel.h"
-#include "shell/password_hash.h"
+#include "files/password_hash.h"
 #include "ui/platform/admin_password_file.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/platform/terminal_input.h"

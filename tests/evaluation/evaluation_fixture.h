@@ -5,11 +5,11 @@
 #include <functional>
 #include <string>
 
+#include "bench/evaluation/frm_exo.h"
+#include "bench/evaluation/frm_name.h"
+#include "bench/evaluation/frm_note.h"
 #include "core/user_input.h"
 #include "core/win1252.h"
-#include "evaluation/frm_exo.h"
-#include "evaluation/frm_name.h"
-#include "evaluation/frm_note.h"
 #include "shell/app_fixture.h"
 
 namespace ondivel::testing {

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
+#include "bench/toolbox/frm_toolbox.h"
 #include "evaluation/evaluation_fixture.h"
-#include "meters/frm_toolbox.h"
 
 namespace ondivel {
 namespace {

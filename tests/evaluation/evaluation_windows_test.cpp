@@ -3,12 +3,12 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "bench/evaluation/frm_exo.h"
+#include "bench/evaluation/frm_name.h"
+#include "bench/evaluation/frm_note.h"
 #include "core/win1252.h"
-#include "evaluation/example_exercises.h"
-#include "evaluation/exercise_reader.h"
-#include "evaluation/frm_exo.h"
-#include "evaluation/frm_name.h"
-#include "evaluation/frm_note.h"
+#include "files/example_exercises.h"
+#include "files/exercise_reader.h"
 #include "shell/app_fixture.h"
 
 namespace ondivel {

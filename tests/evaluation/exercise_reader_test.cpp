@@ -1,9 +1,9 @@
 // Reading an exercise file: its lines, their fields and numbers, and the decoding of its text.
-#include "evaluation/exercise_reader.h"
+#include "files/exercise_reader.h"
 
 #include <gtest/gtest.h>
 
-#include "evaluation/exercise_line.h"
+#include "files/exercise_line.h"
 #include "shell/temp_folder.h"
 
 namespace ondivel {

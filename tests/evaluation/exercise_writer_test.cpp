@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "core/testing/fake_platform.h"
-#include "evaluation/exercise_line.h"
-#include "evaluation/exercise_writer.h"
-#include "evaluation/numeric_entry.h"
+#include "files/exercise_line.h"
+#include "files/exercise_writer.h"
+#include "files/numeric_entry.h"
 #include "shell/temp_folder.h"
 
 namespace ondivel {

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "bench/evaluation/frm_create_file.h"
 #include "core/user_input.h"
 #include "core/win1252.h"
-#include "evaluation/frm_create_file.h"
 #include "shell/app_fixture.h"
 
 namespace ondivel {

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <string>
 
+#include "bench/evaluation/frm_depot.h"
+#include "bench/evaluation/results_location.h"
 #include "core/user_input.h"
-#include "evaluation/frm_depot.h"
-#include "evaluation/results_location.h"
 #include "shell/app_fixture.h"
 
 namespace ondivel {

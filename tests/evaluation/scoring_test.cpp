@@ -1,4 +1,4 @@
-#include "evaluation/scoring.h"
+#include "physics/scoring.h"
 
 #include <gtest/gtest.h>
 

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "bench/evaluation/frm_pass.h"
+#include "bench/evaluation/frm_pass_word.h"
+#include "bench/main/mdi_ondivel.h"
 #include "bench/ondivel.h"
 #include "core/testing/fake_platform.h"
 #include "core/user_input.h"
-#include "evaluation/frm_pass.h"
-#include "evaluation/frm_pass_word.h"
-#include "shell/mdi_ondivel.h"
-#include "shell/password_hash.h"
+#include "files/password_hash.h"
 #include "shell/temp_folder.h"
 
 namespace ondivel {

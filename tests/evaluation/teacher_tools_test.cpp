@@ -4,13 +4,13 @@
 #include <functional>
 #include <string>
 
+#include "bench/evaluation/frm_corbeille.h"
+#include "bench/evaluation/frm_create_file.h"
+#include "bench/evaluation/frm_pass.h"
+#include "bench/main/mdi_ondivel.h"
 #include "bench/ondivel.h"
 #include "core/testing/fake_platform.h"
 #include "core/user_input.h"
-#include "evaluation/frm_corbeille.h"
-#include "evaluation/frm_create_file.h"
-#include "evaluation/frm_pass.h"
-#include "shell/mdi_ondivel.h"
 #include "shell/temp_folder.h"
 
 namespace ondivel {

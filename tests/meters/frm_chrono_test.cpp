@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "../sources/bench_setup.h"
-#include "meters/frm_chrono.h"
+#include "bench/meters/frm_chrono.h"
 
 namespace ondivel {
 namespace {

@@ -1,8 +1,8 @@
-#include "meters/frm_multi_rms.h"
+#include "bench/meters/frm_multi_rms.h"
 
 #include "../sources/bench_setup.h"
-#include "scope/frm_ondivel.h"
-#include "shell/settings_store.h"
+#include "bench/scope/frm_ondivel.h"
+#include "files/settings_store.h"
 
 namespace ondivel::testing {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "bench/sources/frm_harmonique.h"
 #include "core/user_input.h"
 #include "sources/bench_setup.h"
-#include "sources/frm_harmonique.h"
 
 namespace ondivel {
 namespace {

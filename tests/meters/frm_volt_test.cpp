@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "sources/frm_alim.h"
+#include "bench/sources/frm_alim.h"
 #include "volt_bench.h"
 
 namespace ondivel::testing {

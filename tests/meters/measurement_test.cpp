@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "../sources/bench_setup.h"
-#include "meters/frm_volt.h"
-#include "meters/measurement.h"
-#include "scope/frm_ondivel.h"
+#include "bench/meters/frm_volt.h"
+#include "bench/meters/measurement.h"
+#include "bench/scope/frm_ondivel.h"
 
 namespace ondivel::testing {
 namespace {

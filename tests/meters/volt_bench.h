@@ -1,9 +1,9 @@
 #pragma once
 // A bench with the school voltmeter chosen in the settings and shown from the toolbox.
 #include "../sources/bench_setup.h"
-#include "meters/frm_volt.h"
-#include "scope/frm_ondivel.h"
-#include "sources/frm_pile.h"
+#include "bench/meters/frm_volt.h"
+#include "bench/scope/frm_ondivel.h"
+#include "bench/sources/frm_pile.h"
 
 namespace ondivel::testing {
 

@@ -1,9 +1,9 @@
-#include "scope/auto_settings.h"
+#include "bench/scope/auto_settings.h"
 
 #include <gtest/gtest.h>
 
+#include "bench/scope/scales.h"
 #include "bench_fixture.h"
-#include "scope/scales.h"
 
 namespace ondivel::testing {
 namespace {

@@ -6,17 +6,17 @@
 
 #include <string>
 
+#include "bench/main/mdi_ondivel.h"
 #include "bench/ondivel.h"
+#include "bench/scope/frm_full_screen.h"
+#include "bench/scope/frm_ondivel.h"
+#include "bench/sources/frm_gbf.h"
+#include "bench/sources/frm_harmonique.h"
+#include "bench/toolbox/frm_toolbox.h"
 #include "core/recording_surface.h"
 #include "core/testing/fake_platform.h"
 #include "core/user_input.h"
-#include "meters/frm_toolbox.h"
-#include "scope/frm_full_screen.h"
-#include "scope/frm_ondivel.h"
-#include "shell/mdi_ondivel.h"
 #include "shell/temp_folder.h"
-#include "sources/frm_gbf.h"
-#include "sources/frm_harmonique.h"
 
 namespace ondivel::testing {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "bench/scope/scales.h"
 #include "scope/bench_fixture.h"
-#include "scope/scales.h"
 
 namespace ondivel {
 namespace {

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <vector>
 
+#include "bench/scope/renderer.h"
+#include "bench/scope/scales.h"
 #include "scope/bench_fixture.h"
-#include "scope/renderer.h"
-#include "scope/scales.h"
 
 namespace ondivel {
 namespace {

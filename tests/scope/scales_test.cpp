@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
+#include "bench/scope/scales.h"
 #include "scope/bench_fixture.h"
-#include "scope/scales.h"
 
 namespace ondivel {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "bench/scope/renderer.h"
+#include "bench/scope/scales.h"
+#include "bench/scope/sweep.h"
 #include "scope/bench_fixture.h"
-#include "scope/renderer.h"
-#include "scope/scales.h"
-#include "scope/sweep.h"
 
 namespace ondivel {
 namespace {

@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <string>
 
+#include "bench/main/mdi_ondivel.h"
 #include "bench/ondivel.h"
 #include "core/testing/fake_platform.h"
-#include "shell/mdi_ondivel.h"
-#include "shell/settings_store.h"
+#include "files/settings_store.h"
 #include "temp_folder.h"
 
 namespace ondivel::testing {

@@ -13,7 +13,7 @@
 #include <unistd.h>
 
 #include "core/testing/fake_platform.h"
-#include "shell/durable_append.h"
+#include "files/durable_append.h"
 #include "temp_folder.h"
 
 namespace ondivel {

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "shell/durable_replace.h"
+#include "files/durable_replace.h"
 #include "temp_folder.h"
 
 #ifndef _WIN32

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/grey_level.h"
+#include "physics/grey_level.h"
 
 namespace ondivel {
 namespace {

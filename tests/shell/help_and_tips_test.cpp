@@ -4,12 +4,12 @@
 #include <fstream>
 
 #include "app_fixture.h"
+#include "bench/main/frm_about.h"
+#include "bench/main/frm_option.h"
+#include "bench/main/frm_tip.h"
+#include "bench/main/preferences.h"
+#include "bench/main/tips.h"
 #include "core/user_input.h"
-#include "shell/frm_about.h"
-#include "shell/frm_option.h"
-#include "shell/frm_tip.h"
-#include "shell/preferences.h"
-#include "shell/tips.h"
 
 namespace ondivel {
 namespace {

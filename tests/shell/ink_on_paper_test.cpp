@@ -2,7 +2,7 @@
 // is printed as it is.
 #include <gtest/gtest.h>
 
-#include "shell/grey_level.h"
+#include "physics/grey_level.h"
 
 namespace ondivel {
 namespace {

@@ -3,12 +3,12 @@
 #include <string>
 
 #include "app_fixture.h"
+#include "bench/evaluation/frm_pass.h"
+#include "bench/main/frm_option.h"
+#include "bench/scope/frm_full_screen.h"
+#include "bench/scope/frm_ondivel.h"
+#include "bench/toolbox/frm_toolbox.h"
 #include "core/user_input.h"
-#include "evaluation/frm_pass.h"
-#include "meters/frm_toolbox.h"
-#include "scope/frm_full_screen.h"
-#include "scope/frm_ondivel.h"
-#include "shell/frm_option.h"
 
 namespace ondivel {
 namespace {

@@ -5,7 +5,7 @@
 #include <system_error>
 
 #include "app_fixture.h"
-#include "scope/frm_ondivel.h"
+#include "bench/scope/frm_ondivel.h"
 
 namespace ondivel {
 namespace {

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "app_fixture.h"
+#include "bench/main/frm_option.h"
+#include "bench/scope/frm_ondivel.h"
 #include "core/recording_surface.h"
 #include "core/user_input.h"
-#include "scope/frm_ondivel.h"
-#include "shell/frm_option.h"
 
 namespace ondivel {
 namespace {

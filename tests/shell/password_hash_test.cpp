@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "shell/password_hash.h"
+#include "files/password_hash.h"
 
 namespace ondivel {
 namespace {

@@ -4,10 +4,10 @@
 #include <filesystem>
 
 #include "app_fixture.h"
+#include "bench/main/frm_option.h"
+#include "bench/main/preferences.h"
+#include "bench/toolbox/frm_toolbox.h"
 #include "core/user_input.h"
-#include "meters/frm_toolbox.h"
-#include "shell/frm_option.h"
-#include "shell/preferences.h"
 
 namespace ondivel {
 namespace {

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "app_fixture.h"
+#include "bench/main/mdi_ondivel.h"
+#include "bench/main/printout.h"
+#include "bench/scope/renderer.h"
+#include "physics/grey_level.h"
 #include "scope/bench_fixture.h"
-#include "scope/renderer.h"
-#include "shell/grey_level.h"
-#include "shell/mdi_ondivel.h"
-#include "shell/printout.h"
 
 namespace ondivel {
 namespace {

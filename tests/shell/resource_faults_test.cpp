@@ -6,9 +6,9 @@
 #include <filesystem>
 
 #include "app_fixture.h"
+#include "bench/main/frm_tip.h"
+#include "bench/main/tips.h"
 #include "core/user_input.h"
-#include "shell/frm_tip.h"
-#include "shell/tips.h"
 
 namespace ondivel {
 namespace {

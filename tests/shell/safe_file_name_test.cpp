@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "evaluation/results_location.h"
-#include "shell/safe_file_name.h"
-#include "shell/settings_location.h"
+#include "bench/evaluation/results_location.h"
+#include "files/safe_file_name.h"
+#include "files/settings_location.h"
 
 namespace ondivel {
 namespace {

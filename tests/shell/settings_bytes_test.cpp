@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/settings_store.h"
+#include "files/settings_store.h"
 #include "temp_folder.h"
 
 namespace ondivel {

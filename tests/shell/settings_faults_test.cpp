@@ -8,10 +8,10 @@
 #include <string>
 
 #include "app_fixture.h"
+#include "bench/meters/frm_chrono.h"
+#include "bench/scope/frm_ondivel.h"
+#include "bench/toolbox/frm_toolbox.h"
 #include "core/user_input.h"
-#include "meters/frm_chrono.h"
-#include "meters/frm_toolbox.h"
-#include "scope/frm_ondivel.h"
 
 namespace ondivel {
 namespace {

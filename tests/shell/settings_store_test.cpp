@@ -4,8 +4,8 @@
 #include <string>
 
 #include "core/win1252.h"
-#include "shell/settings_store.h"
-#include "shell/text_file.h"
+#include "files/settings_store.h"
+#include "files/text_file.h"
 #include "temp_folder.h"
 
 namespace ondivel {

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "shell/startup_folders.h"
-#include "shell/version_notice.h"
+#include "files/startup_folders.h"
+#include "files/version_notice.h"
 
 namespace ondivel {
 namespace {

@@ -5,14 +5,14 @@
 #include <vector>
 
 #include "app_fixture.h"
+#include "bench/evaluation/frm_exo.h"
+#include "bench/main/window_layout.h"
+#include "bench/meters/frm_chrono.h"
+#include "bench/scope/frm_ondivel.h"
+#include "bench/sources/frm_gbf.h"
+#include "bench/sources/frm_harmonique.h"
+#include "bench/toolbox/frm_toolbox.h"
 #include "core/user_input.h"
-#include "evaluation/frm_exo.h"
-#include "meters/frm_chrono.h"
-#include "meters/frm_toolbox.h"
-#include "scope/frm_ondivel.h"
-#include "shell/window_layout.h"
-#include "sources/frm_gbf.h"
-#include "sources/frm_harmonique.h"
 
 namespace ondivel {
 namespace {

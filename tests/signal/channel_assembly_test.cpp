@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "bench/toolbox/channel_assembly.h"
 #include "scope/bench_fixture.h"
-#include "signal/channel_assembly.h"
 
 namespace ondivel {
 namespace {

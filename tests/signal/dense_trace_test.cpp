@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "bench/scope/dense_trace.h"
+#include "bench/scope/renderer.h"
+#include "bench/scope/scales.h"
+#include "bench/scope/sum_trace.h"
+#include "bench/scope/sweep.h"
+#include "bench/scope/xy_display.h"
 #include "scope/bench_fixture.h"
-#include "scope/renderer.h"
-#include "scope/scales.h"
-#include "scope/sweep.h"
-#include "signal/dense_trace.h"
-#include "signal/sum_trace.h"
-#include "signal/xy_display.h"
 
 namespace ondivel {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "bench/sources/harmonic_sum.h"
+#include "physics/waveforms.h"
 #include "scope/bench_fixture.h"
-#include "signal/harmonic_sum.h"
-#include "signal/waveforms.h"
 
 namespace ondivel {
 namespace {

@@ -1,13 +1,13 @@
-#include "signal/spectrum.h"
+#include "bench/scope/spectrum.h"
 
 #include <gtest/gtest.h>
 
 #include <numbers>
 #include <vector>
 
+#include "bench/scope/scales.h"
+#include "physics/round_decimals.h"
 #include "scope/bench_fixture.h"
-#include "scope/scales.h"
-#include "signal/round_decimals.h"
 
 namespace ondivel {
 namespace {

@@ -1,12 +1,12 @@
-#include "signal/sum_trace.h"
+#include "bench/scope/sum_trace.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+#include "bench/scope/renderer.h"
+#include "bench/scope/scales.h"
 #include "scope/bench_fixture.h"
-#include "scope/renderer.h"
-#include "scope/scales.h"
 
 namespace ondivel {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "signal/keywords.h"
-#include "signal/waveforms.h"
+#include "physics/keywords.h"
+#include "physics/waveforms.h"
 
 namespace ondivel {
 namespace {

@@ -1,12 +1,12 @@
-#include "signal/xy_display.h"
+#include "bench/scope/xy_display.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
 
+#include "bench/scope/renderer.h"
 #include "scope/bench_fixture.h"
-#include "scope/renderer.h"
 
 namespace ondivel {
 namespace {

@@ -6,13 +6,13 @@
 
 #include <string>
 
+#include "bench/main/mdi_ondivel.h"
 #include "bench/ondivel.h"
+#include "bench/sources/frm_gbf.h"
+#include "bench/toolbox/frm_toolbox.h"
 #include "core/testing/fake_platform.h"
 #include "core/user_input.h"
-#include "meters/frm_toolbox.h"
-#include "shell/mdi_ondivel.h"
 #include "shell/temp_folder.h"
-#include "sources/frm_gbf.h"
 
 namespace ondivel::testing {
 

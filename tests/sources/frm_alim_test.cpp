@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "bench/sources/frm_alim.h"
+#include "bench/sources/voltage_readout.h"
 #include "core/user_input.h"
 #include "sources/bench_setup.h"
-#include "sources/frm_alim.h"
-#include "sources/voltage_readout.h"
 
 namespace ondivel {
 namespace {

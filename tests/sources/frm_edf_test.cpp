@@ -2,9 +2,9 @@
 
 #include <set>
 
+#include "bench/sources/frm_edf.h"
 #include "core/user_input.h"
 #include "sources/bench_setup.h"
-#include "sources/frm_edf.h"
 
 namespace ondivel {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "bench/sources/frequency_readout.h"
 #include "core/user_input.h"
 #include "sources/bench_setup.h"
-#include "sources/frequency_readout.h"
 
 namespace ondivel {
 namespace {

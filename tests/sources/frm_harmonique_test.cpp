@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "bench/scope/frm_ondivel.h"
+#include "bench/sources/frm_harmonique.h"
 #include "core/recording_surface.h"
 #include "core/user_input.h"
-#include "scope/frm_ondivel.h"
 #include "sources/bench_setup.h"
-#include "sources/frm_harmonique.h"
 
 namespace ondivel {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <set>
 
+#include "bench/scope/frm_ondivel.h"
+#include "bench/sources/frm_pile.h"
 #include "core/user_input.h"
-#include "scope/frm_ondivel.h"
 #include "sources/bench_setup.h"
-#include "sources/frm_pile.h"
 
 namespace ondivel {
 namespace {

@@ -3,13 +3,13 @@
 // typical DUAL picture (a 1 kHz sine and a 700 Hz square), the heaviest one the knobs allow (120 kHz squares
 // on both channels at 5 ms/div, about 24 000 segments each) and an XY figure (1001 samples a frame).
 #include "bench/ondivel.h"
+#include "bench/scope/frm_ondivel.h"
+#include "bench/scope/scales.h"
+#include "bench/scope/xy_display.h"
+#include "bench/sources/frm_gbf.h"
+#include "bench/toolbox/frm_toolbox.h"
 #include "core/testing/fake_platform.h"
 #include "core/user_input.h"
-#include "meters/frm_toolbox.h"
-#include "scope/frm_ondivel.h"
-#include "scope/scales.h"
-#include "signal/xy_display.h"
-#include "sources/frm_gbf.h"
 
 namespace ondivel {
 

@@ -4,11 +4,11 @@
 #include <fstream>
 #include <iterator>
 
+#include "bench/main/frm_option.h"
+#include "bench/scope/frm_full_screen.h"
 #include "core/platform.h"
 #include "core/recording_surface.h"
-#include "scope/frm_full_screen.h"
 #include "script_fixture.h"
-#include "shell/frm_option.h"
 
 namespace ondivel::script::testing {
 namespace {

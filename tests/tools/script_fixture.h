@@ -9,8 +9,8 @@
 #include <string>
 
 #include "bench/ondivel.h"
+#include "bench/scope/frm_ondivel.h"
 #include "core/testing/fake_platform.h"
-#include "scope/frm_ondivel.h"
 #include "script/hooks.h"
 #include "script/report.h"
 #include "script/runner.h"

@@ -9,8 +9,8 @@
 
 #include <sys/stat.h>
 
+#include "bench/evaluation/frm_pass.h"
 #include "bench/ondivel.h"
-#include "evaluation/frm_pass.h"
 #include "ui/platform/qt_platform.h"
 
 using namespace ondivel;

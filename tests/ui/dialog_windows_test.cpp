@@ -19,16 +19,16 @@
 #include <fstream>
 #include <functional>
 
+#include "bench/evaluation/frm_name.h"
+#include "bench/evaluation/frm_pass.h"
+#include "bench/main/frm_about.h"
+#include "bench/main/frm_option.h"
+#include "bench/main/frm_tip.h"
+#include "bench/main/mdi_ondivel.h"
+#include "bench/main/program_info.h"
 #include "bench/ondivel.h"
 #include "core/control.h"
 #include "core/form.h"
-#include "evaluation/frm_name.h"
-#include "evaluation/frm_pass.h"
-#include "shell/frm_about.h"
-#include "shell/frm_option.h"
-#include "shell/frm_tip.h"
-#include "shell/mdi_ondivel.h"
-#include "shell/program_info.h"
 #include "ui/dialogs/dialog_view.h"
 #include "ui/dialogs/dialog_widgets.h"
 #include "ui/surface/tee_platform.h"

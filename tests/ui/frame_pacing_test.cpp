@@ -8,12 +8,12 @@
 #include <algorithm>
 #include <map>
 
+#include "bench/main/mdi_ondivel.h"
 #include "bench/ondivel.h"
+#include "bench/scope/frm_ondivel.h"
+#include "bench/sources/frm_gbf.h"
+#include "bench/toolbox/frm_toolbox.h"
 #include "core/user_input.h"
-#include "meters/frm_toolbox.h"
-#include "scope/frm_ondivel.h"
-#include "shell/mdi_ondivel.h"
-#include "sources/frm_gbf.h"
 #include "ui/surface/tee_platform.h"
 #include "ui/views/form_view.h"
 #include "ui/views/main_window_view.h"

@@ -6,10 +6,10 @@
 #include <QMenuBar>
 #include <QtTest>
 
+#include "bench/main/mdi_ondivel.h"
 #include "bench/ondivel.h"
-#include "scope/frm_ondivel.h"
-#include "shell/mdi_ondivel.h"
-#include "sources/frm_gbf.h"
+#include "bench/scope/frm_ondivel.h"
+#include "bench/sources/frm_gbf.h"
 #include "ui/surface/tee_platform.h"
 #include "ui/views/form_view.h"
 #include "ui/views/main_window_view.h"

@@ -7,11 +7,11 @@
 #include <cmath>
 #include <numbers>
 
-#include "meters/frm_chrono.h"
-#include "meters/frm_multi_rms.h"
-#include "meters/frm_volt.h"
-#include "scope/frm_ondivel.h"
-#include "sources/frm_gbf.h"
+#include "bench/meters/frm_chrono.h"
+#include "bench/meters/frm_multi_rms.h"
+#include "bench/meters/frm_volt.h"
+#include "bench/scope/frm_ondivel.h"
+#include "bench/sources/frm_gbf.h"
 #include "ui/views/chrono_view.h"
 #include "ui/views/toolbox_view.h"
 #include "ui/views/trms_view.h"

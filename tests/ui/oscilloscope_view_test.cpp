@@ -4,14 +4,14 @@
 // window.
 #include <QtTest>
 
+#include "bench/main/mdi_ondivel.h"
 #include "bench/ondivel.h"
+#include "bench/scope/frm_full_screen.h"
+#include "bench/scope/frm_ondivel.h"
+#include "bench/scope/scales.h"
+#include "bench/sources/frm_gbf.h"
 #include "core/recording_surface.h"
 #include "core/user_input.h"
-#include "scope/frm_full_screen.h"
-#include "scope/frm_ondivel.h"
-#include "scope/scales.h"
-#include "shell/mdi_ondivel.h"
-#include "sources/frm_gbf.h"
 #include "ui/surface/qt_surface.h"
 #include "ui/surface/tee_platform.h"
 #include "ui/views/oscilloscope_view.h"

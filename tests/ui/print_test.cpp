@@ -9,13 +9,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "bench/main/clipboard_copy.h"
+#include "bench/main/printout.h"
 #include "bench/ondivel.h"
+#include "bench/scope/frm_ondivel.h"
+#include "bench/scope/renderer.h"
 #include "core/user_input.h"
-#include "scope/frm_ondivel.h"
-#include "scope/renderer.h"
-#include "shell/clipboard_copy.h"
-#include "shell/grey_level.h"
-#include "shell/printout.h"
+#include "physics/grey_level.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/surface/painter_surface.h"
 #include "ui/surface/tee_platform.h"

@@ -17,9 +17,9 @@
 #include <QTimer>
 
 #include "bench/ondivel.h"
+#include "bench/scope/scales.h"
 #include "core/form.h"
 #include "core/testing/fake_platform.h"
-#include "scope/scales.h"
 #include "ui/platform/dialog_texts.h"
 #include "ui/platform/folders.h"
 #include "ui/platform/launcher.h"

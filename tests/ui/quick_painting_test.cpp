@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "bench/ondivel.h"
+#include "bench/scope/frm_ondivel.h"
+#include "bench/scope/scales.h"
+#include "bench/scope/xy_display.h"
 #include "core/testing/fake_platform.h"
 #include "core/user_input.h"
-#include "scope/frm_ondivel.h"
-#include "scope/scales.h"
-#include "signal/xy_display.h"
 #include "support/bench_scene.h"
 #include "ui/surface/qt_surface.h"
 

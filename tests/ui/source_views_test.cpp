@@ -3,12 +3,12 @@
 #include <QtTest>
 #include <memory>
 
-#include "sources/frm_alim.h"
-#include "sources/frm_dyn.h"
-#include "sources/frm_edf.h"
-#include "sources/frm_gbf.h"
-#include "sources/frm_harmonique.h"
-#include "sources/frm_pile.h"
+#include "bench/sources/frm_alim.h"
+#include "bench/sources/frm_dyn.h"
+#include "bench/sources/frm_edf.h"
+#include "bench/sources/frm_gbf.h"
+#include "bench/sources/frm_harmonique.h"
+#include "bench/sources/frm_pile.h"
 #include "ui/views/alternator_view.h"
 #include "ui/views/battery_view.h"
 #include "ui/views/generator_view.h"

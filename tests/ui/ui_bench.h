@@ -7,9 +7,9 @@
 #include <initializer_list>
 
 #include "bench/ondivel.h"
+#include "bench/toolbox/frm_toolbox.h"
 #include "core/testing/fake_platform.h"
 #include "core/user_input.h"
-#include "meters/frm_toolbox.h"
 
 namespace ondivel::uitest {
 

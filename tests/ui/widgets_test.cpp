@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/sources/frm_gbf.h"
 #include "core/control.h"
-#include "sources/frm_gbf.h"
 #include "ui/widgets/digital_readout.h"
 #include "ui/widgets/knob_geometry.h"
 #include "ui/widgets/knob_widget.h"

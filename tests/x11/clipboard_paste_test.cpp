@@ -6,8 +6,8 @@
 #include <QProcess>
 #include <QtTest>
 
+#include "bench/scope/renderer.h"
 #include "core/color.h"
-#include "scope/renderer.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/surface/qt_surface.h"
 

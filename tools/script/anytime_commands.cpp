@@ -6,11 +6,11 @@
 #include <set>
 
 #include "bench/ondivel.h"
+#include "bench/scope/frm_full_screen.h"
+#include "bench/scope/frm_ondivel.h"
 #include "core/platform.h"
 #include "core/recording_surface.h"
 #include "core/testing/fake_platform.h"
-#include "scope/frm_full_screen.h"
-#include "scope/frm_ondivel.h"
 #include "script/checks.h"
 #include "script/commands.h"
 #include "script/evaluator.h"

@@ -2,12 +2,12 @@
 
 #include <cmath>
 
+#include "bench/main/mdi_ondivel.h"
 #include "bench/ondivel.h"
 #include "script/lexer.h"
 #include "script/scenario.h"
 #include "script/script_error.h"
 #include "script/session.h"
-#include "shell/mdi_ondivel.h"
 
 namespace ondivel::script {
 

@@ -5,16 +5,16 @@
 #include <iterator>
 
 #include "bench/ondivel.h"
+#include "bench/scope/frm_full_screen.h"
+#include "bench/scope/frm_ondivel.h"
 #include "core/recording_surface.h"
 #include "core/testing/fake_platform.h"
 #include "core/win1252.h"
-#include "scope/frm_full_screen.h"
-#include "scope/frm_ondivel.h"
+#include "files/settings_store.h"
+#include "physics/grey_level.h"
 #include "script/evaluator.h"
 #include "script/script_error.h"
 #include "script/session.h"
-#include "shell/grey_level.h"
-#include "shell/settings_store.h"
 
 namespace ondivel::script {
 

@@ -6,17 +6,17 @@
 #include <iterator>
 #include <random>
 
+#include "bench/main/mdi_ondivel.h"
 #include "bench/ondivel.h"
+#include "bench/scope/renderer.h"
 #include "core/form.h"
 #include "core/recording_surface.h"
 #include "core/testing/fake_platform.h"
-#include "scope/renderer.h"
 #include "script/commands.h"
 #include "script/evaluator.h"
 #include "script/lexer.h"
 #include "script/script_error.h"
 #include "script/session.h"
-#include "shell/mdi_ondivel.h"
 
 namespace ondivel::script {
 

@@ -5,8 +5,8 @@
 
 #include "bench/ondivel.h"
 #include "core/testing/fake_platform.h"
+#include "files/settings_location.h"
 #include "script/script_error.h"
-#include "shell/settings_location.h"
 
 namespace ondivel::script {
 

@@ -6,14 +6,14 @@
 #include "bench/ondivel.h"
 #include "core/testing/fake_platform.h"
 #include "core/win1252.h"
+#include "files/password_hash.h"
+#include "files/settings_store.h"
 #include "script/commands.h"
 #include "script/hooks.h"
 #include "script/lexer.h"
 #include "script/scenario.h"
 #include "script/script_error.h"
 #include "script/session.h"
-#include "shell/password_hash.h"
-#include "shell/settings_store.h"
 
 namespace ondivel::script {
 

@@ -5,7 +5,7 @@
 
 #include "core/form.h"
 #include "core/recording_surface.h"
-#include "shell/durable_append.h"
+#include "files/durable_append.h"
 
 namespace ondivel {
 

@@ -9,12 +9,12 @@
 #include <QTimer>
 #include <cctype>
 
+#include "bench/evaluation/frm_exo.h"
 #include "bench/ondivel.h"
 #include "core/control.h"
 #include "core/form.h"
 #include "core/user_input.h"
 #include "core/win1252.h"
-#include "evaluation/frm_exo.h"
 #include "ui/dialogs/text_fit.h"
 
 namespace ondivel {

@@ -9,7 +9,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "shell/program_info.h"
+#include "bench/main/program_info.h"
 
 namespace ondivel {
 

@@ -29,7 +29,7 @@
 #include <QTranslator>
 
 #include "core/form.h"
-#include "shell/durable_append.h"
+#include "files/durable_append.h"
 #include "ui/help/help_viewer.h"
 #include "ui/platform/admin_password_file.h"
 #include "ui/platform/dialog_texts.h"

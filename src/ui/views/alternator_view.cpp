@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "bench/sources/frm_dyn.h"
 #include "core/control.h"
-#include "sources/frm_dyn.h"
 #include "ui/views/panel_painting.h"
 #include "ui/views/panel_views.h"
 #include "ui/views/view_factory.h"

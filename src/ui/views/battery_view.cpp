@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "sources/frm_pile.h"
+#include "bench/sources/frm_pile.h"
 #include "ui/views/panel_views.h"
 #include "ui/views/view_factory.h"
 #include "ui/widgets/paint_key.h"

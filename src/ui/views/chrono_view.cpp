@@ -8,7 +8,7 @@
 #include <QRegion>
 #include <algorithm>
 
-#include "meters/frm_chrono.h"
+#include "bench/meters/frm_chrono.h"
 #include "ui/views/view_factory.h"
 #include "ui/widgets/model_button.h"
 #include "ui/widgets/model_slider.h"

@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "bench/main/frm_about.h"
+#include "bench/main/frm_tip.h"
 #include "core/control.h"
 #include "core/user_input.h"
-#include "shell/frm_about.h"
-#include "shell/frm_tip.h"
 #include "ui/views/view_factory.h"
 #include "ui/widgets/bound_widget.h"
 

@@ -2,7 +2,7 @@
 
 #include <QLocale>
 
-#include "sources/generator_panel.h"
+#include "bench/sources/generator_panel.h"
 #include "ui/widgets/digital_readout.h"
 #include "ui/widgets/lamp_widget.h"
 #include "ui/widgets/model_button.h"

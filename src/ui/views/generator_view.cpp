@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <cstdint>
 
-#include "sources/frm_gbf.h"
+#include "bench/sources/frm_gbf.h"
 #include "ui/views/panel_painting.h"
 #include "ui/widgets/knob_widget.h"
 #include "ui/widgets/lamp_widget.h"

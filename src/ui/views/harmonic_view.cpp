@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
+#include "bench/sources/frm_harmonique.h"
 #include "core/user_input.h"
-#include "sources/frm_harmonique.h"
 #include "ui/views/harmonic_widgets.h"
 #include "ui/views/panel_painting.h"
 #include "ui/views/panel_views.h"

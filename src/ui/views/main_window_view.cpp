@@ -5,9 +5,9 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "bench/main/mdi_ondivel.h"
 #include "core/control.h"
 #include "core/user_input.h"
-#include "shell/mdi_ondivel.h"
 
 namespace ondivel {
 

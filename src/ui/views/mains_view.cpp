@@ -5,8 +5,8 @@
 #include <QPainterPath>
 #include <cstdint>
 
+#include "bench/sources/frm_edf.h"
 #include "core/user_input.h"
-#include "sources/frm_edf.h"
 #include "ui/views/panel_painting.h"
 #include "ui/views/panel_views.h"
 #include "ui/views/view_factory.h"

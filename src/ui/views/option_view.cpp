@@ -13,8 +13,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "bench/main/frm_option.h"
 #include "core/user_input.h"
-#include "shell/frm_option.h"
 #include "ui/views/view_factory.h"
 #include "ui/widgets/colour_swatch.h"
 

@@ -6,8 +6,8 @@
 #include <QPainterPath>
 #include <cmath>
 
-#include "scope/frm_ondivel.h"
-#include "scope/scales.h"
+#include "bench/scope/frm_ondivel.h"
+#include "bench/scope/scales.h"
 #include "ui/views/screen_widget.h"
 #include "ui/widgets/knob_widget.h"
 #include "ui/widgets/lamp_widget.h"

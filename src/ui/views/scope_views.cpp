@@ -1,6 +1,6 @@
 #include "ui/views/scope_views.h"
 
-#include "scope/frm_ondivel.h"
+#include "bench/scope/frm_ondivel.h"
 #include "ui/views/oscilloscope_view.h"
 #include "ui/views/view_factory.h"
 

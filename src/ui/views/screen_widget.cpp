@@ -8,9 +8,9 @@
 
 #include "bench/bench_form.h"
 #include "bench/ondivel.h"
+#include "bench/scope/renderer.h"
 #include "core/control.h"
 #include "core/user_input.h"
-#include "scope/renderer.h"
 #include "ui/surface/qt_drawing.h"
 #include "ui/surface/qt_surface.h"
 

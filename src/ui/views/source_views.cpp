@@ -1,7 +1,7 @@
 #include "ui/views/source_views.h"
 
-#include "meters/frm_toolbox.h"
-#include "sources/frm_gbf.h"
+#include "bench/sources/frm_gbf.h"
+#include "bench/toolbox/frm_toolbox.h"
 #include "ui/views/generator_view.h"
 #include "ui/views/toolbox_view.h"
 #include "ui/views/view_factory.h"

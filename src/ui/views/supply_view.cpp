@@ -3,8 +3,8 @@
 #include <QLocale>
 #include <QPainter>
 
+#include "bench/sources/frm_alim.h"
 #include "core/control.h"
-#include "sources/frm_alim.h"
 #include "ui/views/panel_views.h"
 #include "ui/views/view_factory.h"
 #include "ui/widgets/digital_readout.h"

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "meters/frm_toolbox.h"
+#include "bench/toolbox/frm_toolbox.h"
 #include "ui/widgets/model_button.h"
 #include "ui/widgets/paint_key.h"
 #include "ui/widgets/pictograms.h"

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <numbers>
 
+#include "bench/meters/frm_multi_rms.h"
 #include "bench/ondivel.h"
 #include "core/color.h"
 #include "core/user_input.h"
-#include "meters/frm_multi_rms.h"
 #include "ui/views/view_factory.h"
 #include "ui/widgets/bound_widget.h"
 #include "ui/widgets/model_button.h"

@@ -12,13 +12,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "bench/main/mdi_ondivel.h"
 #include "bench/ondivel.h"
 #include "core/control.h"
 #include "core/form.h"
 #include "core/format.h"
 #include "core/platform.h"
 #include "core/user_input.h"
-#include "shell/mdi_ondivel.h"
 #include "ui/views/form_view.h"
 #include "ui/views/main_window_view.h"
 #include "ui/views/screen_widget.h"

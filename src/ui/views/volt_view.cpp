@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <numbers>
 
+#include "bench/meters/frm_volt.h"
 #include "bench/ondivel.h"
 #include "core/user_input.h"
-#include "meters/frm_volt.h"
 #include "ui/views/view_factory.h"
 #include "ui/widgets/model_button.h"
 #include "ui/widgets/paint_key.h"

@@ -1,0 +1,62 @@
+#include "bench/scope/frm_full_screen.h"
+
+#include "bench/main/mdi_ondivel.h"
+#include "bench/ondivel.h"
+#include "bench/scope/frm_ondivel.h"
+#include "bench/scope/renderer.h"
+#include "core/platform.h"
+#include "physics/cursor_readout.h"
+
+namespace ondivel {
+
+FrmFullScreen::FrmFullScreen(Ondivel& app) : BenchForm(app, "frmFullScreen") {
+    screen_ = app.platform().createSurface(1280, 800);
+    grid_ = app.platform().createSurface(1280, 800);
+    picEcran.setSurface(screen_.get());
+    picGrille.setSurface(grid_.get());
+    picGrille.Visible = false;
+    lblPositionCurseur.Visible = false;
+    lblPositionCurseur.Width = 100; // screen units
+    lblPositionCurseur.Height = 30;
+    picEcran.on.Click = [this] { picEcran_Click(); };
+    picEcran.on.MouseMove = [this](int b, int s, double x, double y) { picEcran_MouseMove(b, s, x, y); };
+}
+
+FrmFullScreen::~FrmFullScreen() = default;
+
+void FrmFullScreen::Form_Load() {
+    Ondivel& a = app();
+    picEcran.ToolTipText = "Cliquer n'importe où sur l'écran pour revenir à l'interface principale.";
+    const double width = a.mdi().LargeurZoneTravail, height = a.mdi().HauteurZoneTravail;
+    Width = width;
+    Height = height;
+    for (Control* picture : {&picGrille, &picEcran}) {
+        picture->Height = height;
+        picture->Width = width;
+        picture->Left = (width - picture->Width) / 2;
+        picture->Top = 0;
+    }
+    screen().setDrawWidth(a.g.EpaisseurTrace);
+    a.renderer().DrawGrid(*this);
+    a.RefreshDisplay();
+}
+
+void FrmFullScreen::closeView() {
+    app().mdi().Mnu_ViewFullScreen.Checked = false;
+    Unload();
+}
+
+void FrmFullScreen::Form_Click() {
+    closeView();
+}
+void FrmFullScreen::picEcran_Click() {
+    closeView();
+}
+
+void FrmFullScreen::picEcran_MouseMove(int, int, double x, double y) {
+    if (!app().frmOndivel().isOn()) return;
+    lblPositionCurseur.Caption = CursorReadoutCaption(x, y);
+    PlaceCursorReadout(lblPositionCurseur, x, y, 10, 10);
+}
+
+} // namespace ondivel
