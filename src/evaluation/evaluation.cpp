@@ -9,7 +9,6 @@
 #include "meters/frm_toolbox.h"
 #include "scope/frm_ondivel.h"
 #include "shell/mdi_ondivel.h"
-#include "shell/pending_features.h"
 #include "sources/frm_alim.h"
 #include "sources/frm_dyn.h"
 #include "sources/frm_edf.h"
@@ -161,7 +160,6 @@ void Evaluation::interrupt(const std::string& problem) {
         mdi.Mnu_Libre_Click();
 }
 
-// The main window's calls when it returns to free mode or closes.
 void CloseOpenFiles(Ondivel& app) {
     app.frmExo().evaluation().CloseFiles();
 }

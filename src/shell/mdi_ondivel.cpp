@@ -3,15 +3,16 @@
 #include "core/format.h"
 #include "core/ondivel.h"
 #include "core/platform.h"
+#include "evaluation/evaluation.h"
 #include "evaluation/frm_exo.h"
 #include "evaluation/frm_pass.h"
 #include "meters/frm_toolbox.h"
+#include "scope/auto_settings.h"
 #include "scope/frm_full_screen.h"
 #include "scope/frm_ondivel.h"
 #include "shell/clipboard_copy.h"
 #include "shell/desktop_services.h"
 #include "shell/frm_option.h"
-#include "shell/pending_features.h"
 #include "shell/printout.h"
 #include "shell/program_info.h"
 #include "shell/window_layout.h"
@@ -281,7 +282,7 @@ void MDIOndivel::Mnu_Pref_Click(int index) {
 
 void MDIOndivel::Mnu_Reglages_Click() {
     if (!TeacherGate()) return;
-    RunAutomaticSensitivities(app());
+    AutoSettings(app());
 }
 
 } // namespace ondivel

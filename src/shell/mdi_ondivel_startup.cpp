@@ -14,7 +14,6 @@
 #include "shell/frm_option.h"
 #include "shell/frm_tip.h"
 #include "shell/mdi_ondivel.h"
-#include "shell/pending_features.h"
 #include "shell/preferences.h"
 #include "shell/program_info.h"
 #include "shell/settings_location.h"

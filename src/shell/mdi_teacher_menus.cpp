@@ -5,6 +5,7 @@
 
 #include "core/ondivel.h"
 #include "core/platform.h"
+#include "evaluation/evaluation.h"
 #include "evaluation/exercise_writer.h"
 #include "evaluation/frm_corbeille.h"
 #include "evaluation/frm_create_file.h"
@@ -12,7 +13,6 @@
 #include "evaluation/frm_pass_word.h"
 #include "shell/durable_append.h"
 #include "shell/mdi_ondivel.h"
-#include "shell/pending_features.h"
 #include "shell/program_info.h"
 #include "shell/text_file.h"
 
