@@ -49,8 +49,7 @@ class FrmToolBox : public Form {
     // The panel of a kind of source on a side; null for "Aucune alimentation".
     Form* panelOf(Source source, int side) const;
 
-    // Call sites of the instruments that come later: they do nothing yet.
-    // frmMulti_RMS, or frmVolt for the school voltmeter.
+    // The instruments' panels: frmMulti_RMS, or frmVolt for the school voltmeter.
     void ShowMeterPanel(bool schoolVoltmeter);
     void CloseMeterPanel();
     void ShowChronoPanel();

@@ -72,8 +72,6 @@ class Renderer {
     void DrawAlternatorTrace();
     // The overlay once per complete drawing, however many channels end with it.
     void OverlayOnce();
-    // Call site left for the meter read-out, refreshed when the toolbox's meter box is ticked.
-    void RefreshMeterReading();
 
     Ondivel& app_;
     double alternatorShift_ = 0;
