@@ -65,8 +65,6 @@ class Renderer {
     void PrepareTarget(bool clear);
 
     TraceRecord TraceCourante;
-    // The alternator's start shift, kept from one drawing to the next.
-    double alternatorShift() const { return alternatorShift_; }
 
   private:
     void DrawAlternatorTrace();
@@ -74,7 +72,7 @@ class Renderer {
     void OverlayOnce();
 
     Ondivel& app_;
-    double alternatorShift_ = 0;
+    double alternatorShift_ = 0; // the alternator's start shift, kept from one drawing to the next
     bool overlayDrawn_ = false;
 };
 
