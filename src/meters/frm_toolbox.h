@@ -54,8 +54,6 @@ class FrmToolBox : public Form {
     void CloseMeterPanel();
     void ShowChronoPanel();
     void CloseChronoPanel();
-    // The meter re-reads its side after a channel lost its source.
-    void MesurerSelonOption();
 };
 
 } // namespace ondivel
