@@ -104,7 +104,6 @@ class Control : public ControlProps {
     // Setting ListIndex raises Click.
     void setListIndex(int i);
     void setText(std::string text);
-    void setCaption(std::string caption) { Caption = std::move(caption); }
     void addItem(std::string item);
     std::string listText() const; // the selected item's text, "" when none
     // Asks the window to put the keyboard focus here.

@@ -1,7 +1,7 @@
 #pragma once
 // The instantaneous voltage of every periodic waveform the bench produces, as pure functions of
-// time (seconds). Used by the trace drawers, and later by the sweep, the sum, the XY display and
-// the meters. The time origin belongs to the screen, so the same call always gives the same value.
+// time (seconds). Used by the trace drawers, the sweep, the sum, the XY display and the
+// meters. The time origin belongs to the screen, so the same call always gives the same value.
 
 namespace ondivel {
 

@@ -25,12 +25,16 @@ TEST_F(FrontPanel, LoadResetsTheSidesAndOpensSwitchedOffBesideTheToolbox) {
     source(SideA, "Sinus", 5, 1000);
     app.g.EntreeBrancheeCH1 = true;
     app.g.NiveauDeclenchement = 50;
+    app.g.ExoPoints = 7;
+    app.g.ExoPointsMax = 10;
     scope().Show();
     EXPECT_DOUBLE_EQ(scope().Left, 2400);
     EXPECT_EQ(app.g.SignalA, "Cc");
     EXPECT_DOUBLE_EQ(app.g.AmplitudeA, 0);
     EXPECT_FALSE(app.g.EntreeBrancheeCH1);
     EXPECT_DOUBLE_EQ(app.g.NiveauDeclenchement, 0);
+    EXPECT_DOUBLE_EQ(app.g.ExoPoints, 0);
+    EXPECT_DOUBLE_EQ(app.g.ExoPointsMax, 0);
     EXPECT_EQ(lights(), "000000|000000");
 }
 

@@ -1,18 +1,22 @@
 // The main window and the view manager: menus built from the model, menu choices and closing
 // going to the model, panels mirrored as sub-windows, model timers, coalesced repaints, keys and
-// the zoom.
+// the zoom; every window opening in a view of its own.
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QtTest>
+#include <memory>
+#include <stdexcept>
 
 #include "bench/main/mdi_ondivel.h"
 #include "bench/ondivel.h"
 #include "bench/scope/frm_ondivel.h"
 #include "bench/sources/frm_gbf.h"
+#include "core/form.h"
 #include "ui/surface/tee_platform.h"
 #include "ui/views/form_view.h"
 #include "ui/views/main_window_view.h"
+#include "ui/views/view_factory.h"
 #include "ui/views/view_manager.h"
 
 using namespace ondivel;
@@ -121,6 +125,20 @@ class MainWindowTest : public QObject {
         generator->close();
         QVERIFY(!gbf.loaded());
         QVERIFY(!generator->isVisible());
+    }
+
+    // No window falls back on a plain layout of its controls: each one opens in its own view.
+    void everyWindowHasItsOwnView() {
+        Program p;
+        for (Form* form : p.app.forms()) {
+            if (form == &p.app.mdi()) continue; // the main window itself
+            std::unique_ptr<FormView> view;
+            try {
+                view.reset(makeView(*form));
+            } catch (const std::logic_error&) {
+            }
+            QVERIFY2(view, form->name().c_str());
+        }
     }
 
     void keysReachTheModelWithWindowsCodesAndZoomThePanels() {

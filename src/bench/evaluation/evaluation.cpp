@@ -4,7 +4,6 @@
 #include "bench/evaluation/frm_name.h"
 #include "bench/evaluation/frm_note.h"
 #include "bench/main/mdi_ondivel.h"
-#include "bench/main/pending_features.h"
 #include "bench/ondivel.h"
 #include "bench/scope/frm_ondivel.h"
 #include "bench/sources/frm_alim.h"
@@ -161,7 +160,6 @@ void Evaluation::interrupt(const std::string& problem) {
         mdi.Mnu_Libre_Click();
 }
 
-// The main window's calls when it returns to free mode or closes.
 void CloseOpenFiles(Ondivel& app) {
     app.frmExo().evaluation().CloseFiles();
 }

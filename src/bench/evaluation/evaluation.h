@@ -49,4 +49,13 @@ class Evaluation {
     ResultsFile results_;
 };
 
+// The main window's calls when it returns to free mode or closes.
+// Closes the exercise file left open by an evaluation.
+void CloseOpenFiles(Ondivel& app);
+// Before the program ends: true when no answer of the pupil is still waiting for the results
+// file, or when the user chooses to quit all the same.
+bool ConfirmQuitWithUnwrittenResults(Ondivel& app);
+// Unloads the evaluation window frmExo.
+void CloseEvaluationWindow(Ondivel& app);
+
 } // namespace ondivel

@@ -1,15 +1,16 @@
 #include "bench/main/mdi_ondivel.h"
 
+#include "bench/evaluation/evaluation.h"
 #include "bench/evaluation/frm_exo.h"
 #include "bench/evaluation/frm_pass.h"
 #include "bench/main/clipboard_copy.h"
 #include "bench/main/desktop_services.h"
 #include "bench/main/frm_option.h"
-#include "bench/main/pending_features.h"
 #include "bench/main/printout.h"
 #include "bench/main/program_info.h"
 #include "bench/main/window_layout.h"
 #include "bench/ondivel.h"
+#include "bench/scope/auto_settings.h"
 #include "bench/scope/frm_full_screen.h"
 #include "bench/scope/frm_ondivel.h"
 #include "bench/sources/frm_alim.h"
@@ -281,7 +282,7 @@ void MDIOndivel::Mnu_Pref_Click(int index) {
 
 void MDIOndivel::Mnu_Reglages_Click() {
     if (!TeacherGate()) return;
-    RunAutomaticSensitivities(app());
+    AutoSettings(app());
 }
 
 } // namespace ondivel

@@ -135,7 +135,6 @@ class MDIOndivel : public BenchForm {
     std::optional<std::string> chooseResultsFile();
 
     std::vector<MenuEntry> menuTree_;
-    // Menu items whose work is a later piece of the program.
     bool ended_ = false;
     // The start-up step running, reported by the start-up error message.
     int step_ = 0;

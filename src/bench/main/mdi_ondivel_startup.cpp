@@ -8,7 +8,6 @@
 #include "bench/main/frm_option.h"
 #include "bench/main/frm_tip.h"
 #include "bench/main/mdi_ondivel.h"
-#include "bench/main/pending_features.h"
 #include "bench/main/preferences.h"
 #include "bench/main/program_info.h"
 #include "bench/ondivel.h"

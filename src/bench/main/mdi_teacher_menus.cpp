@@ -3,12 +3,12 @@
 // gate first.
 #include <filesystem>
 
+#include "bench/evaluation/evaluation.h"
 #include "bench/evaluation/frm_corbeille.h"
 #include "bench/evaluation/frm_create_file.h"
 #include "bench/evaluation/frm_pass.h"
 #include "bench/evaluation/frm_pass_word.h"
 #include "bench/main/mdi_ondivel.h"
-#include "bench/main/pending_features.h"
 #include "bench/main/program_info.h"
 #include "bench/ondivel.h"
 #include "core/platform.h"

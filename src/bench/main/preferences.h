@@ -32,7 +32,7 @@ void SetColourComponents(Globals& g, int colourIndex, Color c);
 // (the options window closed without applying its changes).
 void RestoreSavedColours(Ondivel& app);
 
-// Call sites for the windows that are not built yet; each does nothing until its window exists.
+// The open windows that follow a change of preferences.
 // Re-applies the intensity knob so that CouleurA and CouleurB blend the new trace colours.
 void ApplyTraceColoursToOscilloscope(Ondivel& app);
 // Repaints the colour samples of the oscilloscope panel and of the toolbox.

@@ -241,7 +241,7 @@ void FrmOndivel::Form_Load() {
     g.OffsetCH1 = g.OffsetCH2 = 0;
     g.SignalA = g.SignalB = "Cc";
     g.EntreeBrancheeCH1 = g.EntreeBrancheeCH2 = false;
-    ResetEvaluationScore();
+    g.ExoPoints = g.ExoPointsMax = 0; // the evaluated mode's score restarts with the panel
 
     a.renderer().PrepareTarget(false);
 }
@@ -445,9 +445,6 @@ void FrmOndivel::tmrXY_Timer() {
 void FrmOndivel::cmdPauseSpot_Click() {
     tmrSpot.Enabled = !tmrSpot.Enabled;
 }
-
-// Call site left for the evaluated mode's score counter.
-void FrmOndivel::ResetEvaluationScore() {}
 
 int FrmOndivel::modeIndex() const {
     for (int i = ModeCH1; i <= ModeXY; ++i)

@@ -107,8 +107,6 @@ class FrmOndivel : public BenchForm {
     // EntreeBrancheeCH1/CH2 from the plugs: a channel needs its signal plug and the ground plug.
     void updateInputFlags();
     void setAllLights(Color color);
-    // Call site left for the evaluated mode: its score counter restarts when the panel loads.
-    void ResetEvaluationScore();
 
     std::unique_ptr<Surface> screen_;
     std::unique_ptr<Surface> grid_;

@@ -69,7 +69,7 @@ void Renderer::RefreshDisplay() {
         scope.tmrSpot.Enabled = true;
     }
     DrawOscillogram();
-    if (app_.frmToolBox().chkMulti.Value == kChecked) RefreshMeterReading();
+    if (app_.frmToolBox().chkMulti.Value == kChecked) MesurerVoltmetre(app_);
     app_.requestRepaint();
 }
 
@@ -289,11 +289,6 @@ void Renderer::DrawSettingsOverlay() {
     } else {
         cell(-200, kLine2Bottom, withoutUnitSuffix(timeBase));
     }
-}
-
-// Call site left for the meter read-out: the measurement engine is not there yet.
-void Renderer::RefreshMeterReading() {
-    MesurerVoltmetre(app_);
 }
 
 } // namespace ondivel

@@ -65,18 +65,14 @@ class Renderer {
     void PrepareTarget(bool clear);
 
     TraceRecord TraceCourante;
-    // The alternator's start shift, kept from one drawing to the next.
-    double alternatorShift() const { return alternatorShift_; }
 
   private:
     void DrawAlternatorTrace();
     // The overlay once per complete drawing, however many channels end with it.
     void OverlayOnce();
-    // Call site left for the meter read-out, refreshed when the toolbox's meter box is ticked.
-    void RefreshMeterReading();
 
     Ondivel& app_;
-    double alternatorShift_ = 0;
+    double alternatorShift_ = 0; // the alternator's start shift, kept from one drawing to the next
     bool overlayDrawn_ = false;
 };
 

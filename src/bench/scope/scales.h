@@ -2,7 +2,7 @@
 // The oscilloscope's scales: the time-base and sensitivity tables with their list labels, and
 // ApplyKnob, which turns a front-panel knob position into the shared settings (trace width,
 // intensity, positions, time base, sensitivities). Used by the front panel, the renderer's
-// overlay, and later by the automatic sensitivities and printing.
+// overlay, the automatic sensitivities and the colour preferences.
 #include <array>
 #include <string>
 

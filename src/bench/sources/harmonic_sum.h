@@ -1,7 +1,7 @@
 #pragma once
 // The harmonic generator's output: the mean value plus twenty harmonics whose amplitudes and
 // phases are read from the side's panel sliders at the moment of the call, so a slider change
-// shows at the next sample. Used by the harmonic trace drawer, and later by the sum and XY.
+// shows at the next sample. Used by the harmonic trace drawer, the sum and the XY display.
 
 namespace ondivel {
 

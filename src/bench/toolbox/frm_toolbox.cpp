@@ -152,7 +152,7 @@ void FrmToolBox::optConnexion_Click(int index) {
     if (source == Source::None) {
         (side == SideA ? g.AmplitudeA : g.AmplitudeB) = 0;
         (side == SideA ? g.FrequenceA : g.FrequenceB) = 0;
-        MesurerSelonOption();
+        MesurerSelonOption(app());
     } else {
         app().platform().processEvents();
         showSourcePanel(source, side);
@@ -242,9 +242,6 @@ void FrmToolBox::ShowChronoPanel() {
 }
 void FrmToolBox::CloseChronoPanel() {
     app().frmChrono().Unload();
-}
-void FrmToolBox::MesurerSelonOption() {
-    ondivel::MesurerSelonOption(app());
 }
 
 } // namespace ondivel

@@ -49,14 +49,11 @@ class FrmToolBox : public BenchForm {
     // The panel of a kind of source on a side; null for "Aucune alimentation".
     Form* panelOf(Source source, int side) const;
 
-    // Call sites of the instruments that come later: they do nothing yet.
-    // frmMulti_RMS, or frmVolt for the school voltmeter.
+    // The instruments' panels: frmMulti_RMS, or frmVolt for the school voltmeter.
     void ShowMeterPanel(bool schoolVoltmeter);
     void CloseMeterPanel();
     void ShowChronoPanel();
     void CloseChronoPanel();
-    // The meter re-reads its side after a channel lost its source.
-    void MesurerSelonOption();
 };
 
 } // namespace ondivel
