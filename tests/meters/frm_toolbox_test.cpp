@@ -82,7 +82,7 @@ TEST_F(ToolBox, TheCalculatorIsOfferedExactlyWhereTheDesktopHasOne) {
         box.Show();
         EXPECT_EQ(box.chkCalc.Enabled, available);
         EXPECT_EQ(other.mdi().Mnu_Calc.Enabled, available);
-        EXPECT_EQ(user::click(box.chkCalc), available);
+        user::click(box.chkCalc);
         EXPECT_EQ(platform.launched.size(), available ? 1u : 0u);
         // The desktop may gain or lose its calculator between two sessions of the toolbox.
         user::close(box);
