@@ -16,7 +16,7 @@ for arg in "$@"; do
     esac
 done
 
-[ "$sanitize" = OFF ] && scripts/stylecheck.sh
+[ "$sanitize" = OFF ] && scripts/stylecheck.sh && scripts/floorcheck.sh
 # Timings mean nothing under the sanitizers: that build leaves the benchmarks out.
 bench=ON
 [ "$sanitize" = ON ] && bench=OFF
