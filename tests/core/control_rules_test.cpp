@@ -11,7 +11,7 @@
 #include "core/form.h"
 #include "core/testing/fake_platform.h"
 #include "core/user_input.h"
-#include "shell/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace ondivel::testing {
 namespace {
