@@ -16,8 +16,8 @@
 #include "bench/toolbox/frm_toolbox.h"
 #include "core/user_input.h"
 #include "process_figures.h"
+#include "ui/main/mdi_ondivel_view.h"
 #include "ui/platform/qt_platform.h"
-#include "ui/views/main_window_view.h"
 #include "ui/views/view_manager.h"
 
 namespace ondivel::budget {

@@ -12,10 +12,10 @@
 #include "bench/main/mdi_ondivel.h"
 #include "bench/ondivel.h"
 #include "files/password_hash.h"
+#include "ui/main/mdi_ondivel_view.h"
 #include "ui/platform/admin_password_file.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/platform/terminal_input.h"
-#include "ui/views/main_window_view.h"
 #include "ui/views/view_manager.h"
 
 namespace {

@@ -14,9 +14,9 @@
 #include "bench/ondivel.h"
 #include "core/form.h"
 #include "core/platform.h"
+#include "ui/main/mdi_ondivel_view.h"
 #include "ui/surface/tee_platform.h"
 #include "ui/views/form_view.h"
-#include "ui/views/main_window_view.h"
 #include "ui/views/view_factory.h"
 #include "ui/views/view_manager.h"
 

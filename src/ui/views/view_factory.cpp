@@ -4,16 +4,16 @@
 #include <stdexcept>
 
 #include "core/form.h"
-#include "ui/dialogs/evaluation_views.h"
-#include "ui/views/chrono_view.h"
-#include "ui/views/dialog_views.h"
-#include "ui/views/full_screen_view.h"
-#include "ui/views/option_view.h"
+#include "ui/evaluation/evaluation_views.h"
+#include "ui/main/frm_option_view.h"
+#include "ui/main/help_dialog_views.h"
+#include "ui/meters/frm_chrono_view.h"
+#include "ui/meters/frm_multi_rms_view.h"
+#include "ui/meters/frm_volt_view.h"
+#include "ui/scope/frm_full_screen_view.h"
+#include "ui/scope/scope_views.h"
+#include "ui/sources/source_views.h"
 #include "ui/views/panel_views.h"
-#include "ui/views/scope_views.h"
-#include "ui/views/source_views.h"
-#include "ui/views/trms_view.h"
-#include "ui/views/volt_view.h"
 
 namespace ondivel {
 

@@ -19,9 +19,9 @@
 #include "core/format.h"
 #include "core/platform.h"
 #include "core/user_input.h"
+#include "ui/main/mdi_ondivel_view.h"
+#include "ui/scope/screen_widget.h"
 #include "ui/views/form_view.h"
-#include "ui/views/main_window_view.h"
-#include "ui/views/screen_widget.h"
 #include "ui/views/view_factory.h"
 
 namespace ondivel {

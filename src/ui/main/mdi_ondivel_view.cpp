@@ -1,4 +1,4 @@
-#include "ui/views/main_window_view.h"
+#include "ui/main/mdi_ondivel_view.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>

@@ -1,4 +1,4 @@
-#include "ui/views/generator_panel_view.h"
+#include "ui/sources/generator_panel_view.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "ui/views/screen_widget.h"
+#include "ui/scope/screen_widget.h"
 
 #include <QBitmap>
 #include <QMouseEvent>

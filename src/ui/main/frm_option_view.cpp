@@ -1,4 +1,4 @@
-#include "ui/views/option_view.h"
+#include "ui/main/frm_option_view.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "ui/dialogs/evaluation_views.h"
+#include "ui/evaluation/evaluation_views.h"
 
 #include "ui/dialogs/dialog_view.h"
 #include "ui/views/view_factory.h"

@@ -1,4 +1,4 @@
-#include "ui/views/volt_view.h"
+#include "ui/meters/frm_volt_view.h"
 
 #include <QMouseEvent>
 #include <QPainter>

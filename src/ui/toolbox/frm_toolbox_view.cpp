@@ -1,4 +1,4 @@
-#include "ui/views/toolbox_view.h"
+#include "ui/toolbox/frm_toolbox_view.h"
 
 #include <QPainter>
 

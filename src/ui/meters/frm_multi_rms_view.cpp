@@ -1,4 +1,4 @@
-#include "ui/views/trms_view.h"
+#include "ui/meters/frm_multi_rms_view.h"
 
 #include <QMouseEvent>
 #include <QPainter>

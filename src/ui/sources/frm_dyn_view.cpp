@@ -1,4 +1,4 @@
-#include "ui/views/alternator_view.h"
+#include "ui/sources/frm_dyn_view.h"
 
 #include <QLocale>
 #include <QPainter>

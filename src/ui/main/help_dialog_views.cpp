@@ -1,4 +1,4 @@
-#include "ui/views/dialog_views.h"
+#include "ui/main/help_dialog_views.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "ui/views/battery_view.h"
+#include "ui/sources/frm_pile_view.h"
 
 #include <QPainter>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "ui/views/oscilloscope_view.h"
+#include "ui/scope/frm_ondivel_view.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -8,7 +8,7 @@
 
 #include "bench/scope/frm_ondivel.h"
 #include "bench/scope/scales.h"
-#include "ui/views/screen_widget.h"
+#include "ui/scope/screen_widget.h"
 #include "ui/widgets/knob_widget.h"
 #include "ui/widgets/lamp_widget.h"
 #include "ui/widgets/model_button.h"

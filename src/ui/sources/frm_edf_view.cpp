@@ -1,4 +1,4 @@
-#include "ui/views/mains_view.h"
+#include "ui/sources/frm_edf_view.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,10 +1,10 @@
-#include "ui/views/harmonic_view.h"
+#include "ui/sources/frm_harmonique_view.h"
 
 #include <QPainter>
 
 #include "bench/sources/frm_harmonique.h"
 #include "core/user_input.h"
-#include "ui/views/harmonic_widgets.h"
+#include "ui/sources/harmonic_widgets.h"
 #include "ui/views/panel_painting.h"
 #include "ui/views/panel_views.h"
 #include "ui/views/view_factory.h"

@@ -1,4 +1,4 @@
-#include "ui/views/chrono_view.h"
+#include "ui/meters/frm_chrono_view.h"
 
 #include <QAccessible>
 #include <QMdiSubWindow>

@@ -1,4 +1,4 @@
-#include "ui/views/generator_view.h"
+#include "ui/sources/frm_gbf_view.h"
 
 #include <QLocale>
 #include <QPainter>

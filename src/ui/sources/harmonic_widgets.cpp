@@ -1,4 +1,4 @@
-#include "ui/views/harmonic_widgets.h"
+#include "ui/sources/harmonic_widgets.h"
 
 #include <QPainter>
 #include <algorithm>

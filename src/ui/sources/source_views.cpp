@@ -1,9 +1,9 @@
-#include "ui/views/source_views.h"
+#include "ui/sources/source_views.h"
 
 #include "bench/sources/frm_gbf.h"
 #include "bench/toolbox/frm_toolbox.h"
-#include "ui/views/generator_view.h"
-#include "ui/views/toolbox_view.h"
+#include "ui/sources/frm_gbf_view.h"
+#include "ui/toolbox/frm_toolbox_view.h"
 #include "ui/views/view_factory.h"
 
 namespace ondivel {

@@ -5,7 +5,7 @@
 // their colour marks.
 #include <vector>
 
-#include "ui/views/generator_panel_view.h"
+#include "ui/sources/generator_panel_view.h"
 
 namespace ondivel {
 

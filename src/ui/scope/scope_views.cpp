@@ -1,7 +1,7 @@
-#include "ui/views/scope_views.h"
+#include "ui/scope/scope_views.h"
 
 #include "bench/scope/frm_ondivel.h"
-#include "ui/views/oscilloscope_view.h"
+#include "ui/scope/frm_ondivel_view.h"
 #include "ui/views/view_factory.h"
 
 namespace ondivel {

@@ -6,7 +6,7 @@
 #include <QTabBar>
 #include <vector>
 
-#include "ui/views/generator_panel_view.h"
+#include "ui/sources/generator_panel_view.h"
 
 namespace ondivel {
 

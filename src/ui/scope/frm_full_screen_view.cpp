@@ -1,4 +1,4 @@
-#include "ui/views/full_screen_view.h"
+#include "ui/scope/frm_full_screen_view.h"
 
 #include "bench/bench_form.h"
 
@@ -8,7 +8,7 @@
 #include "core/form.h"
 #include "core/platform.h"
 #include "core/user_input.h"
-#include "ui/views/screen_widget.h"
+#include "ui/scope/screen_widget.h"
 #include "ui/views/view_factory.h"
 
 namespace ondivel {

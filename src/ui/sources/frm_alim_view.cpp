@@ -1,4 +1,4 @@
-#include "ui/views/supply_view.h"
+#include "ui/sources/frm_alim_view.h"
 
 #include <QLocale>
 #include <QPainter>
