@@ -19,10 +19,10 @@
 #include "bench/scope/sweep.h"
 #include "bench/scope/xy_display.h"
 #include "core/recording_surface.h"
-#include "core/testing/fake_platform.h"
 #include "core/user_input.h"
 #include "files/exercise_line.h"
 #include "files/exercise_reader.h"
+#include "files/testing/fake_platform.h"
 #include "fuzz_support.h"
 
 using namespace ondivel;

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "core/keywords.h"
 #include "files/text_file.h"
-#include "physics/keywords.h"
 
 namespace ondivel {
 

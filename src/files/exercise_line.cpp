@@ -1,6 +1,6 @@
 #include "files/exercise_line.h"
 
-#include "physics/keywords.h"
+#include "core/keywords.h"
 
 namespace ondivel {
 

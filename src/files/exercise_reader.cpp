@@ -6,9 +6,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/keywords.h"
 #include "files/exercise_line.h"
 #include "files/text_file.h"
-#include "physics/keywords.h"
 
 namespace ondivel {
 

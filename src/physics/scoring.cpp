@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/format.h"
-#include "physics/keywords.h"
+#include "core/keywords.h"
 
 namespace ondivel {
 

@@ -12,8 +12,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "core/testing/fake_platform.h"
 #include "files/durable_append.h"
+#include "files/testing/fake_platform.h"
 #include "support/temp_folder.h"
 
 namespace ondivel {

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "core/testing/fake_platform.h"
 #include "files/exercise_line.h"
 #include "files/exercise_writer.h"
 #include "files/numeric_entry.h"
+#include "files/testing/fake_platform.h"
 #include "support/temp_folder.h"
 
 namespace ondivel {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "physics/keywords.h"
+#include "core/keywords.h"
 #include "physics/waveforms.h"
 
 namespace ondivel {

@@ -5,8 +5,8 @@
 
 #include "bench/main/mdi_ondivel.h"
 #include "bench/ondivel.h"
-#include "core/testing/fake_platform.h"
 #include "files/settings_store.h"
+#include "files/testing/fake_platform.h"
 #include "temp_folder.h"
 
 namespace ondivel::testing {

@@ -10,7 +10,7 @@
 
 #include "bench/ondivel.h"
 #include "bench/scope/frm_ondivel.h"
-#include "core/testing/fake_platform.h"
+#include "files/testing/fake_platform.h"
 #include "script/hooks.h"
 #include "script/report.h"
 #include "script/runner.h"

@@ -13,7 +13,7 @@
 
 #include "bench/bench_form.h"
 #include "bench/ondivel.h"
-#include "core/testing/fake_platform.h"
+#include "files/testing/fake_platform.h"
 #include "ui/dialogs/dialog_view.h"
 #include "ui_bench.h"
 

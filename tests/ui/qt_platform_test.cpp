@@ -19,7 +19,7 @@
 #include "bench/ondivel.h"
 #include "bench/scope/scales.h"
 #include "core/form.h"
-#include "core/testing/fake_platform.h"
+#include "files/testing/fake_platform.h"
 #include "ui/platform/dialog_texts.h"
 #include "ui/platform/folders.h"
 #include "ui/platform/launcher.h"

@@ -14,8 +14,8 @@
 #include "bench/scope/frm_ondivel.h"
 #include "bench/scope/scales.h"
 #include "bench/scope/xy_display.h"
-#include "core/testing/fake_platform.h"
 #include "core/user_input.h"
+#include "files/testing/fake_platform.h"
 #include "support/bench_scene.h"
 #include "ui/surface/qt_surface.h"
 

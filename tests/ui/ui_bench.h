@@ -8,8 +8,8 @@
 
 #include "bench/ondivel.h"
 #include "bench/toolbox/frm_toolbox.h"
-#include "core/testing/fake_platform.h"
 #include "core/user_input.h"
+#include "files/testing/fake_platform.h"
 
 namespace ondivel::uitest {
 

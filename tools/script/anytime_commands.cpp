@@ -10,7 +10,7 @@
 #include "bench/scope/frm_ondivel.h"
 #include "core/platform.h"
 #include "core/recording_surface.h"
-#include "core/testing/fake_platform.h"
+#include "files/testing/fake_platform.h"
 #include "script/checks.h"
 #include "script/commands.h"
 #include "script/evaluator.h"

@@ -11,7 +11,7 @@
 #include "bench/scope/renderer.h"
 #include "core/form.h"
 #include "core/recording_surface.h"
-#include "core/testing/fake_platform.h"
+#include "files/testing/fake_platform.h"
 #include "script/commands.h"
 #include "script/evaluator.h"
 #include "script/lexer.h"

@@ -4,8 +4,8 @@
 #include <cctype>
 
 #include "bench/ondivel.h"
-#include "core/testing/fake_platform.h"
 #include "files/settings_location.h"
+#include "files/testing/fake_platform.h"
 #include "script/script_error.h"
 
 namespace ondivel::script {

@@ -4,10 +4,10 @@
 #include <set>
 
 #include "bench/ondivel.h"
-#include "core/testing/fake_platform.h"
 #include "core/win1252.h"
 #include "files/password_hash.h"
 #include "files/settings_store.h"
+#include "files/testing/fake_platform.h"
 #include "script/commands.h"
 #include "script/hooks.h"
 #include "script/lexer.h"

@@ -13,10 +13,10 @@
 #include "bench/scope/sum_trace.h"
 #include "bench/scope/xy_display.h"
 #include "bench/toolbox/channel_assembly.h"
+#include "core/keywords.h"
 #include "core/platform.h"
 #include "core/surface.h"
 #include "physics/grey_level.h"
-#include "physics/keywords.h"
 
 namespace ondivel {
 

@@ -9,8 +9,8 @@
 #include "bench/scope/frm_ondivel.h"
 #include "bench/toolbox/frm_toolbox.h"
 #include "core/format.h"
+#include "core/keywords.h"
 #include "core/platform.h"
-#include "physics/keywords.h"
 #include "physics/waveforms.h"
 
 namespace ondivel {

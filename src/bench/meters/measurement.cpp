@@ -9,7 +9,7 @@
 #include "bench/scope/frm_ondivel.h"
 #include "bench/sources/frm_gbf.h"
 #include "bench/toolbox/frm_toolbox.h"
-#include "physics/keywords.h"
+#include "core/keywords.h"
 
 namespace ondivel {
 

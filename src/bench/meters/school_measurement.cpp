@@ -5,7 +5,7 @@
 #include "bench/meters/measurement.h"
 #include "bench/ondivel.h"
 #include "bench/toolbox/frm_toolbox.h"
-#include "physics/keywords.h"
+#include "core/keywords.h"
 
 namespace ondivel {
 

@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "core/color.h"
+#include "core/keywords.h"
 #include "core/surface.h"
-#include "physics/keywords.h"
 
 namespace ondivel {
 

@@ -15,8 +15,8 @@
 #include "bench/toolbox/channel_assembly.h"
 #include "bench/toolbox/frm_toolbox.h"
 #include "core/format.h"
+#include "core/keywords.h"
 #include "core/surface.h"
-#include "physics/keywords.h"
 
 namespace ondivel {
 

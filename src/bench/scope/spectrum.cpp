@@ -9,8 +9,8 @@
 #include "bench/scope/renderer.h"
 #include "bench/sources/frm_harmonique.h"
 #include "core/format.h"
+#include "core/keywords.h"
 #include "core/surface.h"
-#include "physics/keywords.h"
 #include "physics/round_decimals.h"
 
 namespace ondivel {

@@ -9,8 +9,8 @@
 #include "bench/scope/frm_ondivel.h"
 #include "bench/scope/renderer.h"
 #include "bench/sources/harmonic_sum.h"
+#include "core/keywords.h"
 #include "core/surface.h"
-#include "physics/keywords.h"
 #include "physics/waveforms.h"
 
 namespace ondivel {

@@ -12,9 +12,9 @@
 #include "bench/scope/sum_trace.h"
 #include "bench/toolbox/frm_toolbox.h"
 #include "core/format.h"
+#include "core/keywords.h"
 #include "core/platform.h"
 #include "core/surface.h"
-#include "physics/keywords.h"
 #include "physics/waveforms.h"
 
 namespace ondivel {

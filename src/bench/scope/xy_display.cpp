@@ -12,8 +12,8 @@
 #include "bench/scope/renderer.h"
 #include "bench/sources/harmonic_sum.h"
 #include "bench/toolbox/channel_assembly.h"
+#include "core/keywords.h"
 #include "core/surface.h"
-#include "physics/keywords.h"
 #include "physics/waveforms.h"
 
 namespace ondivel {

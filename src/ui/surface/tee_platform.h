@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "core/testing/fake_platform.h"
+#include "files/testing/fake_platform.h"
 #include "ui/surface/tee_surface.h"
 
 namespace ondivel {

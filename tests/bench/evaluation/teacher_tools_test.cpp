@@ -9,8 +9,8 @@
 #include "bench/evaluation/frm_pass.h"
 #include "bench/main/mdi_ondivel.h"
 #include "bench/ondivel.h"
-#include "core/testing/fake_platform.h"
 #include "core/user_input.h"
+#include "files/testing/fake_platform.h"
 #include "support/temp_folder.h"
 
 namespace ondivel {

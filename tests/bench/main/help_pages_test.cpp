@@ -15,7 +15,7 @@
 
 #include "bench/ondivel.h"
 #include "core/form.h"
-#include "core/testing/fake_platform.h"
+#include "files/testing/fake_platform.h"
 
 namespace ondivel {
 namespace {

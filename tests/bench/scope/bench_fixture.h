@@ -14,8 +14,8 @@
 #include "bench/sources/frm_harmonique.h"
 #include "bench/toolbox/frm_toolbox.h"
 #include "core/recording_surface.h"
-#include "core/testing/fake_platform.h"
 #include "core/user_input.h"
+#include "files/testing/fake_platform.h"
 #include "support/temp_folder.h"
 
 namespace ondivel::testing {

@@ -10,8 +10,8 @@
 #include "bench/ondivel.h"
 #include "bench/sources/frm_gbf.h"
 #include "bench/toolbox/frm_toolbox.h"
-#include "core/testing/fake_platform.h"
 #include "core/user_input.h"
+#include "files/testing/fake_platform.h"
 #include "support/temp_folder.h"
 
 namespace ondivel::testing {

@@ -1,4 +1,4 @@
-#include "physics/keywords.h"
+#include "core/keywords.h"
 
 namespace ondivel {
 

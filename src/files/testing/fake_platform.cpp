@@ -1,4 +1,4 @@
-#include "core/testing/fake_platform.h"
+#include "files/testing/fake_platform.h"
 
 #include <filesystem>
 #include <fstream>
