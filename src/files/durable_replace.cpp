@@ -56,7 +56,7 @@ void syncFolder(const fs::path& folder) {
 
 } // namespace
 
-bool ReplaceFileDurably(const fs::path& target, std::string_view bytes) {
+bool ReplaceFileDurably(const fs::path& target, std::string_view bytes, std::optional<unsigned> mode) {
     std::random_device seed;
     fs::path temp;
     int fd = -1;
@@ -69,13 +69,17 @@ bool ReplaceFileDurably(const fs::path& target, std::string_view bytes) {
     if (fd < 0) return false;
 
     struct stat old {};
-    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+    if (mode)
+        (void)::fchmod(fd, static_cast<mode_t>(*mode));
+    else if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
         (void)::fchmod(fd, old.st_mode & 0777); // some file systems have no modes: no failure
     bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     if (ok) ok = ::rename(temp.c_str(), target.c_str()) == 0;
     if (!ok) {
+        const int why = errno;
         (void)::unlink(temp.c_str());
+        errno = why;
         return false;
     }
     // The new text is in place whatever the folder's flush says; at worst a power cut now brings
@@ -86,7 +90,7 @@ bool ReplaceFileDurably(const fs::path& target, std::string_view bytes) {
 
 #else
 
-bool ReplaceFileDurably(const fs::path& target, std::string_view bytes) {
+bool ReplaceFileDurably(const fs::path& target, std::string_view bytes, std::optional<unsigned> mode) {
     std::random_device seed;
     std::error_code ec;
     fs::path temp;
@@ -105,7 +109,9 @@ bool ReplaceFileDurably(const fs::path& target, std::string_view bytes) {
             ok = static_cast<bool>(out);
         }
     }
-    if (ok && fs::is_regular_file(target, ec))
+    if (ok && mode)
+        fs::permissions(temp, static_cast<fs::perms>(*mode), ec);
+    else if (ok && fs::is_regular_file(target, ec))
         fs::permissions(temp, fs::status(target, ec).permissions(), ec);
     if (ok) {
         fs::rename(temp, target, ec);

@@ -3,6 +3,7 @@
 // or the new one whole, never a mix or an empty file: the settings store rewrites its file this
 // way.
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 namespace ondivel {
@@ -11,6 +12,9 @@ namespace ondivel {
 // over the target and flushes the folder. A new file gets the usual mode (0666 less the umask); a
 // replaced one keeps its mode. False, with the target untouched and no temporary file left, when
 // any step fails. The target must not be a symbolic link: the rename would replace the link.
-bool ReplaceFileDurably(const std::filesystem::path& target, std::string_view bytes);
+// `mode`, when given, is the file's mode whatever the umask (a file every account must read).
+// errno tells why it failed.
+bool ReplaceFileDurably(const std::filesystem::path& target, std::string_view bytes,
+                        std::optional<unsigned> mode = std::nullopt);
 
 } // namespace ondivel

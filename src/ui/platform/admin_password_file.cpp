@@ -1,5 +1,7 @@
 #include "ui/platform/admin_password_file.h"
 
+#include "files/durable_replace.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -50,18 +52,6 @@ std::string because(const std::string& what, int err) {
     return text;
 }
 
-// Writes all the bytes, then waits until they are on disk; errno tells why when it fails.
-bool writeAllAndSync(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return ::fsync(fd) == 0;
-}
-
 } // namespace
 
 bool writeAdminPasswordFile(const std::string& path, const std::string& hash, std::string& error) {
@@ -74,32 +64,10 @@ bool writeAdminPasswordFile(const std::string& path, const std::string& hash, st
         error = because("Impossible de créer le dossier " + folder.string(), errno);
         return false;
     }
-    const std::string temp = (folder / ("." + target.filename().string() + ".new")).string();
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        error = because("Impossible d'écrire dans le dossier " + folder.string(), errno);
+    // Mode 0644 whatever the umask: every pupil's account checks the hash.
+    if (!ReplaceFileDurably(target, hash + "\n", 0644)) {
+        error = because("Impossible d'écrire le fichier " + path, errno);
         return false;
-    }
-    // fchmod: the umask must not hide the hash from the pupils' accounts, which check it.
-    bool ok = ::fchmod(fd, 0644) == 0 && writeAllAndSync(fd, hash + "\n");
-    int err = errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        err = errno;
-    }
-    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
-        ok = false;
-        err = errno;
-    }
-    if (!ok) {
-        ::unlink(temp.c_str());
-        error = because("Impossible d'écrire le fichier " + path, err);
-        return false;
-    }
-    // The rename itself reaches the disk with the folder.
-    if (const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
-        (void)::fsync(dir);
-        ::close(dir);
     }
     return true;
 }
@@ -108,18 +76,9 @@ bool writeAdminPasswordFile(const std::string& path, const std::string& hash, st
     const fs::path target = fs::path(path);
     std::error_code ec;
     if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
-    const fs::path temp = target.string() + ".new";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out << hash << "\n";
-        if (!out.flush()) {
-            error = "Impossible d'écrire le fichier " + path + ".";
-            return false;
-        }
-    }
-    fs::rename(temp, target, ec);
-    if (ec) error = "Impossible d'écrire le fichier " + path + " : " + ec.message() + ".";
-    return !ec;
+    if (ReplaceFileDurably(target, hash + "\n", 0644)) return true;
+    error = "Impossible d'écrire le fichier " + path + ".";
+    return false;
 }
 #endif
 
