@@ -12,11 +12,13 @@
 #include "bench/scope/sum_trace.h"
 #include "bench/scope/sweep.h"
 #include "bench/scope/trace_drawers.h"
+#include "bench/sources/harmonic_sum.h"
 #include "bench/toolbox/channel_assembly.h"
 #include "bench/toolbox/frm_toolbox.h"
 #include "core/format.h"
 #include "core/keywords.h"
 #include "core/surface.h"
+#include "physics/waveforms.h"
 
 namespace ondivel {
 
@@ -27,6 +29,8 @@ constexpr double kAutoStep = 2;
 constexpr double kLine1Bottom = -400;
 constexpr double kLine2Bottom = -370;
 constexpr double kCellWidth = 100;
+constexpr int kHourglassPointer = 11;
+constexpr int kDefaultPointer = 0;
 
 // "2 V/div" → "2 V".
 std::string withoutUnitSuffix(const std::string& label) {
@@ -152,34 +156,45 @@ void Renderer::DrawChannelTrace(int channel) {
         if (scope.couplingLit(channel, Coupling::GND)) {
             DrawFlatTrace(t.position, t.color);
         } else {
-            const double H = g.PositionH, P = t.position, S = t.sensitivity, f = t.frequency, A = t.amplitude;
+            const TraceFrame frame{g.PositionH, t.position, B, t.sensitivity};
+            const double f = t.frequency, A = t.amplitude, O = t.offset, phase = t.phase;
+            const bool automatic = scope.chkAuto.Value == kChecked;
             switch (WaveformOf(t.keyword)) {
             case Waveform::Dc:
-                DrawFlatTrace(A * 100 / S + P, t.color);
+                DrawFlatTrace(A * 100 / frame.S + frame.P, t.color);
                 break;
             case Waveform::Sine:
-                DrawSineTrace(app_, t.color, H, P, B, S, f, A, t.phase, duty, t.offset);
+                DrawPeriodicTrace(channel, Waveform::Sine, frame,
+                                  StartShift(automatic, g.NiveauDeclenchement, frame, f, A),
+                                  [&](double time) { return SineValue(time, f, A, phase, O); });
                 break;
             case Waveform::Harmonic:
-                DrawHarmonicTrace(app_, channel, t.color, H, P, B, S, f, A, t.phase, duty, t.offset);
+                // The sum of twenty orders takes a while on a slow machine: the hourglass says so.
+                targetScreen().setMousePointer(kHourglassPointer);
+                DrawPeriodicTrace(channel, Waveform::Harmonic, frame,
+                                  StartShift(automatic, g.NiveauDeclenchement, frame, f, A),
+                                  [&](double time) { return HarmonicSumValue(app_, channel, time, f, A); });
+                targetScreen().setMousePointer(kDefaultPointer);
                 break;
-            case Waveform::Square: {
+            case Waveform::Square:
                 // AC coupling removes the mean value of an asymmetric square wave.
-                const double meanShift = acCoupling ? (2 * static_cast<double>(duty) - 1) * A : 0;
-                DrawSquareTriangleTrace(app_, t.color, H, P, B, S, 0, 0, f, A, duty, t.phase, t.offset,
-                                        meanShift);
+                DrawSquareTriangleTrace(targetScreen(), t.color, frame,
+                                        {.f = f,
+                                         .A = A,
+                                         .duty = duty,
+                                         .offset = O,
+                                         .meanShift = acCoupling ? (2 * static_cast<double>(duty) - 1) * A : 0});
                 break;
-            }
             case Waveform::Triangle:
                 // With no frequency the rise time d/f does not exist: no trace, like the square.
                 if (f != 0) {
                     const double rise = static_cast<double>(duty) / f;
-                    DrawSquareTriangleTrace(app_, t.color, H, P, B, S, rise, 1 / f - rise, f, A, 0, t.phase,
-                                            t.offset, 0);
+                    DrawSquareTriangleTrace(targetScreen(), t.color, frame,
+                                            {.f = f, .A = A, .riseTime = rise, .fallTime = 1 / f - rise, .offset = O});
                 }
                 break;
             case Waveform::Alternator:
-                DrawAlternatorTrace();
+                DrawAlternatorTrace(frame);
                 break;
             case Waveform::None:
                 break;
@@ -191,17 +206,27 @@ void Renderer::DrawChannelTrace(int channel) {
     OverlayOnce();
 }
 
-void Renderer::DrawAlternatorTrace() {
+void Renderer::DrawAlternatorTrace(const TraceFrame& frame) {
     const TraceRecord& t = TraceCourante;
     const Globals& g = app_.g;
+    const double f = t.frequency, A = t.amplitude;
     if (app_.frmOndivel().chkAuto.Value == kChecked) {
         alternatorShift_ += kAutoStep; // unsynchronised: the picture slides at every redraw
-    } else if (auto shift = TriggeredStartShift(g.NiveauDeclenchement, t.sensitivity, t.frequency,
-                                                t.amplitude, g.BaseTemps)) {
+    } else if (auto shift = TriggeredStartShift(g.NiveauDeclenchement, frame.S, f, A, frame.B)) {
         alternatorShift_ = *shift;
     }
-    ondivel::DrawAlternatorTrace(app_, t.color, g.PositionH, t.position, g.BaseTemps, t.sensitivity,
-                                 t.frequency, t.amplitude, alternatorShift_);
+    DrawPeriodicTrace(0, Waveform::Alternator, frame, alternatorShift_,
+                      [&](double time) { return AlternatorValue(time, f, A); });
+}
+
+void Renderer::DrawPeriodicTrace(int channel, Waveform waveform, const TraceFrame& frame, double shift,
+                                 const std::function<double(double)>& voltageAt) {
+    const TraceRecord& t = TraceCourante;
+    if (IsDenseTrace(t.frequency, frame.B))
+        DrawBandTrace(targetScreen(), t.color, frame,
+                      *WaveformExtremes(app_, channel, waveform, t.frequency, t.amplitude, t.offset));
+    else
+        DrawSampledTrace(targetScreen(), t.color, frame, shift, voltageAt);
 }
 
 void Renderer::DrawFlatTrace(double y, Color color) {

@@ -4,9 +4,12 @@
 // overlay. It draws only through Surface, on frmOndivel's screen or, while the main window's
 // Mnu_ViewFullScreen is checked, on the full-screen view's.
 #include <cstdint>
+#include <functional>
 #include <string>
 
+#include "bench/scope/trace_drawers.h"
 #include "core/color.h"
+#include "core/keywords.h"
 
 namespace ondivel {
 
@@ -67,7 +70,11 @@ class Renderer {
     TraceRecord TraceCourante;
 
   private:
-    void DrawAlternatorTrace();
+    // The alternator from a start shift kept between drawings (it slides while "Auto" is checked).
+    void DrawAlternatorTrace(const TraceFrame& frame);
+    // A sampled periodic wave of the current trace, or its band when too dense to resolve.
+    void DrawPeriodicTrace(int channel, Waveform waveform, const TraceFrame& frame, double shift,
+                           const std::function<double(double)>& voltageAt);
     // The overlay once per complete drawing, however many channels end with it.
     void OverlayOnce();
 

@@ -1,16 +1,9 @@
 #include "bench/scope/trace_drawers.h"
 
-#include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "bench/ondivel.h"
-#include "bench/scope/dense_trace.h"
-#include "bench/scope/frm_ondivel.h"
-#include "bench/scope/renderer.h"
-#include "bench/sources/harmonic_sum.h"
 #include "core/surface.h"
-#include "physics/waveforms.h"
 
 namespace ondivel {
 
@@ -19,29 +12,6 @@ constexpr int kLeftEdge = -500;
 constexpr int kRightEdge = 500;
 constexpr int kSampleStep = 2;
 constexpr double kAutoShift = 2;
-constexpr int kHourglass = 11;
-constexpr int kDefaultPointer = 0;
-
-// Draws v(t) sampled every two units across the screen, as a polyline.
-template <class Voltage>
-void drawSampled(Surface& screen, Color color, double positionH, double P, double B, double S, double shift,
-                 Voltage v) {
-    auto height = [&](int i) { return ScreenCoordinate(P + 100 * v((i + shift) * B / 100) / S); };
-    int previousX = kLeftEdge;
-    double previousY = height(kLeftEdge);
-    for (int i = kLeftEdge; i <= kRightEdge; i += kSampleStep) {
-        const double y = height(i);
-        screen.line(positionH + previousX, previousY, positionH + i, y, color);
-        previousX = i;
-        previousY = y;
-    }
-}
-
-// The band between two voltages across the screen, for a trace too dense to draw period by period.
-void drawBand(Surface& screen, Color color, double positionH, double P, double S, Extremes volts) {
-    const Extremes heights{P + 100 * volts.low / S, P + 100 * volts.high / S};
-    DrawBand(screen, color, positionH, kLeftEdge, kRightEdge, [&](double) { return heights; });
-}
 } // namespace
 
 std::optional<double> TriggeredStartShift(double triggerLevel, double S, double f, double A, double B) {
@@ -51,58 +21,44 @@ std::optional<double> TriggeredStartShift(double triggerLevel, double S, double 
     return 500 + 100 * t0 / B;
 }
 
-double StartShift(const Ondivel& app, double S, double f, double A, double B) {
-    if (app.frmOndivel().chkAuto.Value == kChecked) return kAutoShift;
-    return TriggeredStartShift(app.g.NiveauDeclenchement, S, f, A, B).value_or(kAutoShift);
+double StartShift(bool automatic, double triggerLevel, const TraceFrame& frame, double f, double A) {
+    if (automatic) return kAutoShift;
+    return TriggeredStartShift(triggerLevel, frame.S, f, A, frame.B).value_or(kAutoShift);
 }
 
-void DrawSineTrace(Ondivel& app, Color color, double positionH, double P, double B, double S, double f,
-                   double A, double phase, float, double offset) {
-    if (IsDenseTrace(f, B))
-        return drawBand(app.renderer().targetScreen(), color, positionH, P, S,
-                        *WaveformExtremes(app, 0, Waveform::Sine, f, A, offset));
-    const double shift = StartShift(app, S, f, A, B);
-    drawSampled(app.renderer().targetScreen(), color, positionH, P, B, S, shift,
-                [&](double t) { return SineValue(t, f, A, phase, offset); });
-}
-
-void DrawHarmonicTrace(Ondivel& app, int side, Color color, double positionH, double P, double B, double S,
-                       double f, double A, double, float, double) {
-    Surface& screen = app.renderer().targetScreen();
-    screen.setMousePointer(kHourglass);
-    if (IsDenseTrace(f, B)) {
-        drawBand(screen, color, positionH, P, S, *WaveformExtremes(app, side, Waveform::Harmonic, f, A, 0));
-    } else {
-        const double shift = StartShift(app, S, f, A, B);
-        drawSampled(screen, color, positionH, P, B, S, shift,
-                    [&](double t) { return HarmonicSumValue(app, side, t, f, A); });
+void DrawSampledTrace(Surface& screen, Color color, const TraceFrame& frame, double shift,
+                      const std::function<double(double)>& voltageAt) {
+    auto height = [&](int i) {
+        return ScreenCoordinate(frame.P + 100 * voltageAt((i + shift) * frame.B / 100) / frame.S);
+    };
+    int previousX = kLeftEdge;
+    double previousY = height(kLeftEdge);
+    for (int i = kLeftEdge; i <= kRightEdge; i += kSampleStep) {
+        const double y = height(i);
+        screen.line(frame.positionH + previousX, previousY, frame.positionH + i, y, color);
+        previousX = i;
+        previousY = y;
     }
-    screen.setMousePointer(kDefaultPointer);
 }
 
-void DrawAlternatorTrace(Ondivel& app, Color color, double positionH, double P, double B, double S, double f,
-                         double A, double shift) {
-    if (IsDenseTrace(f, B))
-        return drawBand(app.renderer().targetScreen(), color, positionH, P, S,
-                        *WaveformExtremes(app, 0, Waveform::Alternator, f, A, 0));
-    drawSampled(app.renderer().targetScreen(), color, positionH, P, B, S, shift,
-                [&](double t) { return AlternatorValue(t, f, A); });
+void DrawBandTrace(Surface& screen, Color color, const TraceFrame& frame, Extremes volts) {
+    const Extremes heights{frame.P + 100 * volts.low / frame.S, frame.P + 100 * volts.high / frame.S};
+    DrawBand(screen, color, frame.positionH, kLeftEdge, kRightEdge, [&](double) { return heights; });
 }
 
-void DrawSquareTriangleTrace(Ondivel& app, Color color, double positionH, double P, double B, double S,
-                             double riseTime, double fallTime, double f, double A, float duty, double,
-                             double offset, double meanShift) {
-    if (f == 0) return;
-    Surface& screen = app.renderer().targetScreen();
-    const double period = 1 / f;
-    const double high = static_cast<double>(duty) * period;
-    const double durations[4] = {riseTime, high, fallTime, period - (riseTime + fallTime + high)};
-    const double yHigh = 100 * A / S;
-    const double base = P + 100 * offset / S - 100 * meanShift / S;
+void DrawSquareTriangleTrace(Surface& screen, Color color, const TraceFrame& frame, const SquareTriangleWave& wave) {
+    if (wave.f == 0) return;
+    const double S = frame.S;
+    const double period = 1 / wave.f;
+    const double high = static_cast<double>(wave.duty) * period;
+    const double durations[4] = {wave.riseTime, high, wave.fallTime,
+                                 period - (wave.riseTime + wave.fallTime + high)};
+    const double yHigh = 100 * wave.A / S;
+    const double base = frame.P + 100 * wave.offset / S - 100 * wave.meanShift / S;
     const double top = ScreenCoordinate(base + yHigh), bottom = ScreenCoordinate(base - yHigh);
-    if (IsDenseTrace(f, B)) {
+    if (IsDenseTrace(wave.f, frame.B)) {
         // Each period runs from one level to the other: the band between them.
-        DrawBand(screen, color, positionH, kLeftEdge, kRightEdge, [&](double) {
+        DrawBand(screen, color, frame.positionH, kLeftEdge, kRightEdge, [&](double) {
             return Extremes{bottom, top};
         });
         return;
@@ -114,8 +70,8 @@ void DrawSquareTriangleTrace(Ondivel& app, Color color, double positionH, double
     while (x < kRightEdge) {
         const double periodStart = x;
         for (int k = 0; k < 4; ++k) {
-            const double next = x + 100 * durations[k] / B;
-            screen.line(positionH + x, from[k], positionH + next, to[k], color);
+            const double next = x + 100 * durations[k] / frame.B;
+            screen.line(frame.positionH + x, from[k], frame.positionH + next, to[k], color);
             x = next;
         }
         if (x <= periodStart) break; // a period that draws no width would never reach the right edge
