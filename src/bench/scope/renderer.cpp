@@ -178,19 +178,21 @@ void Renderer::DrawChannelTrace(int channel) {
                 break;
             case Waveform::Square:
                 // AC coupling removes the mean value of an asymmetric square wave.
-                DrawSquareTriangleTrace(targetScreen(), t.color, frame,
-                                        {.f = f,
-                                         .A = A,
-                                         .duty = duty,
-                                         .offset = O,
-                                         .meanShift = acCoupling ? (2 * static_cast<double>(duty) - 1) * A : 0});
+                DrawSquareTriangleTrace(
+                    targetScreen(), t.color, frame,
+                    {.f = f,
+                     .A = A,
+                     .duty = duty,
+                     .offset = O,
+                     .meanShift = acCoupling ? (2 * static_cast<double>(duty) - 1) * A : 0});
                 break;
             case Waveform::Triangle:
                 // With no frequency the rise time d/f does not exist: no trace, like the square.
                 if (f != 0) {
                     const double rise = static_cast<double>(duty) / f;
-                    DrawSquareTriangleTrace(targetScreen(), t.color, frame,
-                                            {.f = f, .A = A, .riseTime = rise, .fallTime = 1 / f - rise, .offset = O});
+                    DrawSquareTriangleTrace(
+                        targetScreen(), t.color, frame,
+                        {.f = f, .A = A, .riseTime = rise, .fallTime = 1 / f - rise, .offset = O});
                 }
                 break;
             case Waveform::Alternator:

@@ -46,7 +46,8 @@ void DrawBandTrace(Surface& screen, Color color, const TraceFrame& frame, Extrem
     DrawBand(screen, color, frame.positionH, kLeftEdge, kRightEdge, [&](double) { return heights; });
 }
 
-void DrawSquareTriangleTrace(Surface& screen, Color color, const TraceFrame& frame, const SquareTriangleWave& wave) {
+void DrawSquareTriangleTrace(Surface& screen, Color color, const TraceFrame& frame,
+                             const SquareTriangleWave& wave) {
     if (wave.f == 0) return;
     const double S = frame.S;
     const double period = 1 / wave.f;

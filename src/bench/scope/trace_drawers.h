@@ -56,6 +56,7 @@ struct SquareTriangleWave {
 // starting with the beginning of a rise whatever "Auto" says. A vertex at ±A is drawn at
 // P ± 100·A/S + 100·offset/S − 100·meanShift/S. Draws nothing when f = 0; the band between the two
 // levels when the wave is dense.
-void DrawSquareTriangleTrace(Surface& screen, Color color, const TraceFrame& frame, const SquareTriangleWave& wave);
+void DrawSquareTriangleTrace(Surface& screen, Color color, const TraceFrame& frame,
+                             const SquareTriangleWave& wave);
 
 } // namespace ondivel

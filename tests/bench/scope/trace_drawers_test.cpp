@@ -81,7 +81,8 @@ TEST(SquareTriangleTrace, SquareRisesAndFallsVerticallyWithItsDutyAndLosesItsMea
 
     // An offset lifts it, the AC coupling's mean shift (−A for a 25 % square) takes the mean back.
     RecordingSurface shifted;
-    DrawSquareTriangleTrace(shifted, kInk, kCentred, {.f = 1000, .A = 2, .duty = 0.25F, .offset = 1, .meanShift = -1});
+    DrawSquareTriangleTrace(shifted, kInk, kCentred,
+                            {.f = 1000, .A = 2, .duty = 0.25F, .offset = 1, .meanShift = -1});
     EXPECT_DOUBLE_EQ(*shifted.maxY(kInk), 200);
     EXPECT_DOUBLE_EQ(*shifted.minY(kInk), 0);
 }
