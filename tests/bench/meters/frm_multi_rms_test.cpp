@@ -1,6 +1,6 @@
 #include "bench/meters/frm_multi_rms.h"
 
-#include "../sources/bench_setup.h"
+#include "bench/scope/bench_fixture.h"
 #include "bench/scope/frm_ondivel.h"
 #include "files/settings_store.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "bench/sources/bench_setup.h"
+#include "bench/scope/bench_fixture.h"
 #include "bench/sources/frm_alim.h"
 #include "bench/sources/voltage_readout.h"
 #include "core/user_input.h"

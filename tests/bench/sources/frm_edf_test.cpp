@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "bench/sources/bench_setup.h"
+#include "bench/scope/bench_fixture.h"
 #include "bench/sources/frm_edf.h"
 #include "core/user_input.h"
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/scope/bench_fixture.h"
 #include "bench/scope/frm_ondivel.h"
-#include "bench/sources/bench_setup.h"
 #include "bench/sources/frm_harmonique.h"
 #include "core/recording_surface.h"
 #include "core/user_input.h"

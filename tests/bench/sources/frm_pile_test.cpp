@@ -2,8 +2,8 @@
 
 #include <set>
 
+#include "bench/scope/bench_fixture.h"
 #include "bench/scope/frm_ondivel.h"
-#include "bench/sources/bench_setup.h"
 #include "bench/sources/frm_pile.h"
 #include "core/user_input.h"
 
