@@ -10,7 +10,7 @@
 namespace ondivel {
 namespace {
 
-// The voltages on screen and closing a battery are the pile_* scenarios'.
+// The voltages on screen, another choice and closing a battery are the pile_* scenarios'.
 class PilePanel : public testing::BenchTest {};
 
 TEST_F(PilePanel, EachBatteryHasItsPictureInTheMiddleAndNoFrequency) {
@@ -42,13 +42,6 @@ TEST_F(PilePanel, ReversedPolarityNegatesOnceAndSurvivesReactivation) {
     app.activate(app.frmOndivel());
     user::click(pile.optPolarite[0]);
     EXPECT_DOUBLE_EQ(g.AmplitudeA, 4.5);
-}
-
-TEST_F(PilePanel, AnotherKindOfSourceClosesTheBatteryAndKeepsTheNewChoice) {
-    user::click(toolbox.optConnexion[3]);
-    user::click(toolbox.optConnexion[FrmToolBox::kGbfA]);
-    EXPECT_FALSE(app.frmPile(SideA).loaded());
-    EXPECT_TRUE(toolbox.optConnexion[FrmToolBox::kGbfA].isOn());
 }
 
 TEST_F(PilePanel, EverySourcePanelOpensFirstBesideTheOscilloscope) {
