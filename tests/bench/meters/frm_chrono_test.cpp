@@ -3,8 +3,8 @@
 // scenarios'.
 #include <gtest/gtest.h>
 
-#include "../sources/bench_setup.h"
 #include "bench/meters/frm_chrono.h"
+#include "bench/scope/bench_fixture.h"
 
 namespace ondivel {
 namespace {

@@ -1,6 +1,6 @@
 #include "bench/meters/frm_multi_rms.h"
 
-#include "../sources/bench_setup.h"
+#include "bench/scope/bench_fixture.h"
 #include "bench/scope/frm_ondivel.h"
 #include "files/settings_store.h"
 
@@ -54,7 +54,8 @@ TEST_F(TrmsTest, SelectorBandsIncludeTheirLimitsAndWrapAroundTheTop) {
     EXPECT_LE(meter.pointerAngle(), 115);
 }
 
-// The 60 V range, manual ranges and the MIN/MAX memories are the trms_* scenarios'.
+// The 60 V range, manual ranges and the MIN/MAX memories are the tour_meters_trms and
+// scope_square_coupling scenarios'.
 TEST_F(TrmsTest, TrueRmsPicksTheSmallestRangeAboveAndAddsTheOffset) {
     turnTo(95);
     signal("Sinus", 0.5);

@@ -4,8 +4,10 @@
 #include <cmath>
 #include <string>
 
+#include "bench/meters/frm_volt.h"
+#include "bench/scope/bench_fixture.h"
 #include "bench/sources/frm_alim.h"
-#include "volt_bench.h"
+#include "bench/sources/frm_pile.h"
 
 namespace ondivel::testing {
 namespace {
@@ -30,7 +32,39 @@ TEST(VoltSelector, AngleRunsClockwiseFromTwelveOClockAndSnapsByBands) {
         EXPECT_EQ(FrmVolt::PositionAt(FrmVolt::PositionAngle(p)), p) << "resting angle of " << p;
 }
 
-class VoltTest : public VoltBench {};
+// A bench with the school voltmeter chosen in the settings and shown from the toolbox.
+class VoltTest : public BenchTest {
+  protected:
+    VoltTest() {
+        app.WriteIni("Options", "Multimetre college", "1");
+        user::click(toolbox.chkMulti);
+    }
+
+    // Cables CH1 of the oscilloscope (signal and ground plugs).
+    void cableScopeCh1() {
+        FrmOndivel& scope = app.frmOndivel();
+        user::click(scope.chkOn);
+        user::click(scope.imgBorne[0]);
+        user::click(scope.imgBorne[2]);
+    }
+    void plugMeter() {
+        user::click(volt.imgBorne[FrmVolt::kPlugV]);
+        user::click(volt.imgBorne[FrmVolt::kPlugCom]);
+    }
+    // The 9 V battery on CH1, every cable in place.
+    void batteryOnCh1() {
+        cableScopeCh1();
+        user::click(toolbox.optConnexion[5]);
+        plugMeter();
+    }
+    void turnTo(int position) { user::rotate(volt.imgSelecteur, FrmVolt::PositionAngle(position)); }
+    std::string display() const {
+        if (volt.lblValueError.Visible) return "1";
+        return (volt.lblSigne.Visible ? "-" : "") + volt.lblValue.Caption;
+    }
+
+    FrmVolt& volt = app.frmVolt();
+};
 
 TEST_F(VoltTest, DraggingMovesThePointerAndReleasingSnapsIt) {
     const double w = volt.imgSelecteur.Width, h = volt.imgSelecteur.Height;

@@ -1,9 +1,9 @@
 // The r.m.s. table of the waveforms and the peaks the TRMS MIN/MAX functions use.
 #include <gtest/gtest.h>
 
-#include "../sources/bench_setup.h"
 #include "bench/meters/frm_volt.h"
 #include "bench/meters/measurement.h"
+#include "bench/scope/bench_fixture.h"
 #include "bench/scope/frm_ondivel.h"
 
 namespace ondivel::testing {

@@ -1,7 +1,7 @@
 #pragma once
-// A fresh bench for the oscilloscope tests: a fake platform rooted in a temporary folder and the
-// application. Sources are set through the globals, the way their panels set them, so these tests
-// do not depend on the source panels.
+// A fresh bench: a fake platform rooted in a temporary folder and the application. The
+// oscilloscope tests set sources through the globals, the way their panels set them, so that they
+// do not depend on the source panels; the panel tests start from the wiring the main window makes.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -74,6 +74,36 @@ class Bench : public ::testing::Test {
     TempFolder tmp;
     FakePlatform platform{tmp.path().string()};
     Ondivel app{platform};
+};
+
+// The start-up wiring of the main window: the toolbox shown with "Aucune alimentation" on both
+// channels.
+class BenchTest : public Bench {
+  protected:
+    BenchTest() {
+        g.CouleurA = 65535;
+        g.CouleurB = 4227072;
+        toolbox.Show();
+        toolbox.optConnexion[FrmToolBox::kNoneA].setValue(1);
+        toolbox.optConnexion[FrmToolBox::kNoneB].setValue(1);
+    }
+
+    // The user chooses "GBF" for the side; the panel draws r1 then r2 for its start values.
+    FrmGBF& openGbf(int side, double r1 = 0.5, double r2 = 0.5) {
+        platform.randomValues = {r1, r2};
+        user::click(toolbox.optConnexion[side == SideB ? FrmToolBox::kGbfB : FrmToolBox::kGbfA]);
+        return app.frmGBF(side);
+    }
+    static void switchOnAndPlug(FrmGBF& gbf) {
+        user::click(gbf.chkOn);
+        user::click(gbf.imgBorne[0]);
+        user::click(gbf.imgBorne[1]);
+    }
+
+    Globals& g = app.g;
+    FrmToolBox& toolbox = app.frmToolBox();
+    FrmGBF& gbfA = app.frmGBFA();
+    FrmGBF& gbfB = app.frmGBFB();
 };
 
 } // namespace ondivel::testing

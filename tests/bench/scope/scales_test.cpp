@@ -8,48 +8,7 @@
 namespace ondivel {
 namespace {
 
-struct ScaleCase {
-    int knobIndex;
-    double knob;
-    const char* label;
-    double perDivision;
-};
-
-class ScaleKnob : public testing::Bench, public ::testing::WithParamInterface<ScaleCase> {};
-
-TEST_P(ScaleKnob, SelectsTheListEntryAndTheValuePerDivision) {
-    const ScaleCase& c = GetParam();
-    scope().Show();
-    user::drag(scope().Potentio[c.knobIndex], c.knob);
-    if (c.knobIndex == KnobTimeBase) {
-        EXPECT_EQ(scope().cboBaseTemps.listText(), c.label);
-        EXPECT_DOUBLE_EQ(app.g.BaseTemps, c.perDivision);
-    } else {
-        EXPECT_EQ(scope().cboSensibiliteVerticaleB.listText(), c.label);
-        EXPECT_DOUBLE_EQ(app.g.SensibiliteCH2, c.perDivision);
-        EXPECT_DOUBLE_EQ(app.g.SensibiliteCH1, 2); // the other channel keeps its scale
-    }
-    EXPECT_DOUBLE_EQ(scope().Potentio[c.knobIndex].Value, c.knob); // the knob keeps its place
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Table, ScaleKnob, ::testing::Values(
-    ScaleCase{KnobTimeBase, 0, "0.5 s/div", 0.5},
-    ScaleCase{KnobTimeBase, 17, "1 µs/div", 1e-6},
-    ScaleCase{KnobTimeBase, 7.5, "1 ms/div", 0.001},  // half-way rounds to the even entry
-    ScaleCase{KnobTimeBase, 8.5, "1 ms/div", 0.001},
-    ScaleCase{KnobTimeBase, 9.4, "0.5 ms/div", 0.0005},
-    ScaleCase{KnobSensitivityCH2, 0, "100 V/div", 100},
-    ScaleCase{KnobSensitivityCH2, 6.5, "1 V/div", 1},
-    ScaleCase{KnobSensitivityCH2, 13, "5 mV/div", 0.005}));
-// clang-format on
-
-TEST(ScaleLookup, IndexesOutsideTheTablesGiveZero) {
-    EXPECT_DOUBLE_EQ(TimeBaseFromIndex(-1), 0);
-    EXPECT_DOUBLE_EQ(TimeBaseFromIndex(18), 0);
-    EXPECT_DOUBLE_EQ(SensitivityFromIndex(14), 0);
-}
-
+// The panel shown at its default scales, 1 ms/div and 2 V/div.
 class KnobSettings : public testing::Bench {
   protected:
     void SetUp() override {
@@ -60,6 +19,40 @@ class KnobSettings : public testing::Bench {
         scope().Show();
     }
 };
+
+TEST_F(KnobSettings, AScaleKnobSelectsTheListEntryAndTheValuePerDivisionAndKeepsItsPlace) {
+    // clang-format off
+    const struct { int knobIndex; double knob; const char* label; double perDivision; } cases[] = {
+        {KnobTimeBase, 0, "0.5 s/div", 0.5},
+        {KnobTimeBase, 17, "1 µs/div", 1e-6},
+        {KnobTimeBase, 7.5, "1 ms/div", 0.001}, // half-way rounds to the even entry
+        {KnobTimeBase, 8.5, "1 ms/div", 0.001},
+        {KnobTimeBase, 9.4, "0.5 ms/div", 0.0005},
+        {KnobSensitivityCH2, 0, "100 V/div", 100},
+        {KnobSensitivityCH2, 6.5, "1 V/div", 1},
+        {KnobSensitivityCH2, 13, "5 mV/div", 0.005},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        user::drag(scope().Potentio[c.knobIndex], c.knob);
+        if (c.knobIndex == KnobTimeBase) {
+            EXPECT_EQ(scope().cboBaseTemps.listText(), c.label);
+            EXPECT_DOUBLE_EQ(app.g.BaseTemps, c.perDivision);
+        } else {
+            EXPECT_EQ(scope().cboSensibiliteVerticaleB.listText(), c.label);
+            EXPECT_DOUBLE_EQ(app.g.SensibiliteCH2, c.perDivision);
+            EXPECT_DOUBLE_EQ(app.g.SensibiliteCH1, 2); // the other channel keeps its scale
+        }
+        EXPECT_DOUBLE_EQ(scope().Potentio[c.knobIndex].Value, c.knob);
+    }
+}
+
+TEST(ScaleLookup, IndexesOutsideTheTablesGiveZero) {
+    EXPECT_DOUBLE_EQ(TimeBaseFromIndex(-1), 0);
+    EXPECT_DOUBLE_EQ(TimeBaseFromIndex(18), 0);
+    EXPECT_DOUBLE_EQ(SensitivityFromIndex(14), 0);
+}
 
 TEST_F(KnobSettings, FocusIsThinnestAtMidTravel) {
     // |v − 10| + 1 pixels, halves rounded to even.

@@ -39,7 +39,8 @@ TEST_F(SumTrace, AutoDoesNotMoveTheTimeOriginOfTheSum) {
     EXPECT_NEAR(at(-450), 150, 1e-9);
 }
 
-// Grounding one channel, "-CH2" and the positions are the add_* scenarios'.
+// Grounding one channel, "-CH2" and the positions are the tour_add and add_two_generators
+// scenarios'.
 TEST_F(SumTrace, ZeroVoltsLieOnTheCentreLineShiftedOnlyByTheHorizontalPosition) {
     source(SideA, "Sinus", 2, 500);
     for (int channel : {0, 1}) {

@@ -144,7 +144,7 @@ TEST_F(XY, TriangleAndSquareFollowTheDutyCycleOfTheirGenerators) {
     EXPECT_EQ(high, 62); // samples 2 … 124
 }
 
-// The figure on screen and its overlay are the xy_* scenarios'.
+// The figure on screen and its overlay are the add_two_generators and tour_xy scenarios'.
 TEST_F(XY, EachFrameReplacesTheLastOnTheScreenInUseAndASwitchedOffScreenStaysBare) {
     wire("Sinus", 2, 1000, "Sinus", 2, 1000);
     frame(0);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "bench/sources/bench_setup.h"
+#include "bench/scope/bench_fixture.h"
 #include "bench/sources/frm_alim.h"
 #include "bench/sources/voltage_readout.h"
 #include "core/user_input.h"
@@ -8,7 +8,7 @@
 namespace ondivel {
 namespace {
 
-// Knob turns, plugs and the 0…30 V bounds on screen are the alim_* scenarios'.
+// The knobs, their 0…30 V bounds and the plugs on screen are the alim_* scenarios'.
 class AlimPanel : public testing::BenchTest {
   protected:
     // The user chooses "Alimentation stabilisée"; the panel draws `r` for its start voltage.
@@ -52,32 +52,6 @@ TEST_F(AlimPanel, StartsOffAtAnUnroundedRandomVoltageAndDeliversOnlyWithTheCommo
     EXPECT_DOUBLE_EQ(g.AmplitudeA, 12.34);
     EXPECT_FALSE(alim.lblSigne.Visible);
     EXPECT_FALSE(g.SourceBrancheeB) << "side B is untouched";
-}
-
-TEST_F(AlimPanel, TheCoarseKnobRecentresTheFineOneAndTheCurrentKnobChangesNothing) {
-    FrmAlim& alim = openAlim(SideA);
-    user::click(alim.chkOnOff);
-    struct Case {
-        double coarse, fine, volts;
-        const char* text;
-    };
-    for (const Case c : {Case{1200, 0, 11, "11,0"}, Case{5, 0, 0, "0,00"}, Case{600, 13, 6.3, "6,30"}}) {
-        SCOPED_TRACE(c.coarse);
-        user::drag(alim.Potentio[0], c.coarse);
-        EXPECT_DOUBLE_EQ(alim.Potentio[1].Value, 10);
-        user::drag(alim.Potentio[1], c.fine);
-        EXPECT_NEAR(g.AmplitudeA, c.volts, 1e-12);
-        EXPECT_EQ(alim.lblAffichage.Caption, c.text);
-    }
-    user::drag(alim.Potentio[2], 70);
-    EXPECT_DOUBLE_EQ(g.AmplitudeA, 6.3);
-    // A double-click moves a knob to mid-scale but not the output; the next drag of the fine
-    // knob picks the coarse one up where it now stands.
-    user::dblClick(alim.Potentio[0]);
-    user::dblClick(alim.Potentio[1]);
-    EXPECT_DOUBLE_EQ(g.AmplitudeA, 6.3);
-    user::drag(alim.Potentio[1], 12);
-    EXPECT_DOUBLE_EQ(g.AmplitudeA, 15.2);
 }
 
 } // namespace

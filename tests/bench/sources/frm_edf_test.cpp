@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "bench/sources/bench_setup.h"
+#include "bench/scope/bench_fixture.h"
 #include "bench/sources/frm_edf.h"
 #include "core/user_input.h"
 
@@ -10,9 +10,9 @@ namespace ondivel {
 namespace {
 
 constexpr int kMainsA = 12;
-constexpr int kNeutre = 0, kPhase = 1, kTerre = 2;
+constexpr int kPhase = 1;
 
-// The regions' voltages on screen and side B's pointer are the edf_* scenarios'.
+// The regions' voltages, with one plug or two, and side B's pointer are the edf_* scenarios'.
 class MainsPanel : public testing::BenchTest {
   protected:
     FrmEDF& open() {
@@ -20,23 +20,6 @@ class MainsPanel : public testing::BenchTest {
         return app.frmEDF(SideA);
     }
 };
-
-TEST_F(MainsPanel, ARegionChosenWithOnePlugOrBetweenNeutralAndEarthDeliversNothingYet) {
-    FrmEDF& edf = open();
-    user::click(edf.imgBorne[kPhase]);
-    user::click(edf.optWorld[2]); // Japan
-    EXPECT_DOUBLE_EQ(g.AmplitudeA, 141.4214);
-    EXPECT_EQ(g.FrequenceA, 60);
-    EXPECT_FALSE(g.SourceBrancheeA);
-
-    user::click(edf.imgFiche[kPhase]);
-    user::click(edf.imgBorne[kNeutre]);
-    user::click(edf.imgBorne[kTerre]);
-    user::click(edf.optWorld[1]);
-    EXPECT_TRUE(g.SourceBrancheeA);
-    EXPECT_EQ(g.AmplitudeA, 0);
-    EXPECT_EQ(g.FrequenceA, 60);
-}
 
 TEST_F(MainsPanel, PlugsSitOnTheirTerminalsAndAThirdPullsThePrecedingOneInTheCycle) {
     struct Case {

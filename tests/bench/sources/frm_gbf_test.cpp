@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "bench/sources/bench_setup.h"
+#include "bench/scope/bench_fixture.h"
 #include "bench/sources/frequency_readout.h"
 #include "core/user_input.h"
 
@@ -66,27 +66,22 @@ TEST_F(GbfPanel, AnEvaluationFreezesTheScreenForRangeAndWaveformOnly) {
     EXPECT_TRUE(platform.helpRequests.empty());
 }
 
-struct ReadoutCase {
-    double multiplier, frequency;
-    const char* text;
-};
-
-class FrequencyReadout : public ::testing::TestWithParam<ReadoutCase> {};
-
-TEST_P(FrequencyReadout, ShowsFourDigitsWithADecimalComma) {
-    EXPECT_EQ(FrequencyReadoutText(GetParam().multiplier, GetParam().frequency), GetParam().text);
+TEST(FrequencyReadoutText, ShowsFourDigitsWithADecimalCommaOnEveryRange) {
+    // clang-format off
+    const struct { double multiplier, frequency; const char* text; } cases[] = {
+        {100000, 120000, "120,0"},  // kHz ranges: full scale 1.2 × the multiplier
+        {10000,  5432.1, "05,43"},
+        {1000,   650,    "0,650"},
+        {100,    60,     "060,0"},  // Hz ranges
+        {100,    0.25,   "000,3"},  // halves round away from zero
+        {10,     6,      "06,00"},
+        {1,      -0.01,  "-0,010"}, // a fine slider below a knob at 0
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(FrequencyReadoutText(c.multiplier, c.frequency), c.text)
+            << c.multiplier << " " << c.frequency;
 }
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(EveryRange, FrequencyReadout, ::testing::Values(
-    ReadoutCase{100000, 120000, "120,0"},  // kHz ranges: full scale 1.2 × the multiplier
-    ReadoutCase{10000,  5432.1, "05,43"},
-    ReadoutCase{1000,   650,    "0,650"},
-    ReadoutCase{100,    60,     "060,0"},  // Hz ranges
-    ReadoutCase{100,    0.25,   "000,3"},  // halves round away from zero
-    ReadoutCase{10,     6,      "06,00"},
-    ReadoutCase{1,      -0.01,  "-0,010"})); // a fine slider below a knob at 0
-// clang-format on
 
 TEST(FrequencyReadoutText, NothingForAMultiplierThatIsNotARange) {
     EXPECT_FALSE(FrequencyReadoutText(0, 650));

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/scope/bench_fixture.h"
 #include "bench/scope/frm_ondivel.h"
-#include "bench/sources/bench_setup.h"
 #include "bench/sources/frm_harmonique.h"
 #include "core/recording_surface.h"
 #include "core/user_input.h"
@@ -26,6 +26,7 @@ int selectedPreset(const FrmHarmonique& h) {
     return -1;
 }
 
+// A spectrum left by a previous session is the harmo_* scenarios'.
 class HarmonicPanel : public testing::BenchTest {
   protected:
     // The user chooses "Générateur harmoniques" for the side; r1 then r2 give the start values.
@@ -36,20 +37,6 @@ class HarmonicPanel : public testing::BenchTest {
     }
     int redraws() { return static_cast<RecordingSurface&>(app.frmOndivel().screen()).clearCount(); }
 };
-
-TEST_F(HarmonicPanel, ASpectrumLeftByThePreviousSessionDoesNotSurviveANewOpening) {
-    FrmHarmonique& h = openHarmonic(SideA);
-    user::click(h.optSignal[3]);
-    user::slide(h.sldX0, -40);
-    user::select(h.sstHarmo, 1);
-    user::close(h);
-    openHarmonic(SideA);
-    EXPECT_EQ(percents(h, 3), (std::vector<std::string>{"100", "0", "0"}));
-    EXPECT_EQ(h.lblPhase[1].Caption, "0°");
-    EXPECT_DOUBLE_EQ(h.sldX0.Value, 0);
-    EXPECT_EQ(h.sstHarmo.ListIndex, 0);
-    EXPECT_EQ(selectedPreset(h), -1);
-}
 
 TEST_F(HarmonicPanel, ReadyMadeSpectraSetEveryOrderFromFullScale) {
     FrmHarmonique& h = openHarmonic(SideA);

@@ -2,15 +2,15 @@
 
 #include <set>
 
+#include "bench/scope/bench_fixture.h"
 #include "bench/scope/frm_ondivel.h"
-#include "bench/sources/bench_setup.h"
 #include "bench/sources/frm_pile.h"
 #include "core/user_input.h"
 
 namespace ondivel {
 namespace {
 
-// The voltages on screen and closing a battery are the pile_* scenarios'.
+// The voltages on screen, another choice and closing a battery are the pile_* scenarios'.
 class PilePanel : public testing::BenchTest {};
 
 TEST_F(PilePanel, EachBatteryHasItsPictureInTheMiddleAndNoFrequency) {
@@ -42,13 +42,6 @@ TEST_F(PilePanel, ReversedPolarityNegatesOnceAndSurvivesReactivation) {
     app.activate(app.frmOndivel());
     user::click(pile.optPolarite[0]);
     EXPECT_DOUBLE_EQ(g.AmplitudeA, 4.5);
-}
-
-TEST_F(PilePanel, AnotherKindOfSourceClosesTheBatteryAndKeepsTheNewChoice) {
-    user::click(toolbox.optConnexion[3]);
-    user::click(toolbox.optConnexion[FrmToolBox::kGbfA]);
-    EXPECT_FALSE(app.frmPile(SideA).loaded());
-    EXPECT_TRUE(toolbox.optConnexion[FrmToolBox::kGbfA].isOn());
 }
 
 TEST_F(PilePanel, EverySourcePanelOpensFirstBesideTheOscilloscope) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "bench/sources/bench_setup.h"
+#include "bench/scope/bench_fixture.h"
 #include "bench/sources/frm_harmonique.h"
 #include "core/user_input.h"
 
