@@ -304,8 +304,9 @@ class PanelViewsTest : public QObject {
         ba.syncFromModel();
         QVERIFY(!ba.pressedIn() && bc.pressedIn());
         QTest::mouseClick(&bc, Qt::LeftButton); // already selected: no new Click
-        c.Enabled = false;
+        c.Enabled = false;                      // a disabled button takes no click
         bc.syncFromModel();
+        QVERIFY(!bc.isEnabled());
         QTest::mouseClick(&bc, Qt::LeftButton);
         QCOMPARE(clicks, 1);
     }
@@ -479,6 +480,10 @@ class PanelViewsTest : public QObject {
         GeneratorView generator(b.app.frmGBFA());
         QVERIFY(shown(generator, 2));
         QCOMPARE(generator.knob(0)->width(), 96);
+        b.choose(FrmToolBox::kHarmonicA);
+        HarmonicView harmonic(b.app.frmHarmoniqueA());
+        QVERIFY(shown(harmonic, 2));
+        QCOMPARE(harmonic.amplitudeSlider(1)->height(), 236);
         b.choose(kSupplyA);
         SupplyView supply(b.app.frmAlim(SideA));
         QVERIFY(shown(supply, 2));
@@ -679,6 +684,9 @@ class PanelViewsTest : public QObject {
         // Five by four like the screen's coordinates, so divisions stay square.
         QVERIFY(std::abs(screen.width() * 4 - screen.height() * 5) <= 8);
         QCOMPARE(view.knob(KnobTimeBase)->width(), 75);
+        QCOMPARE(screen.toolTip(),
+                 QStringLiteral("Double-cliquez sur l'écran pour afficher en plein écran."));
+        QCOMPARE(view.powerButton()->toolTip(), QStringLiteral("Bouton Marche/Arrêt"));
         QCOMPARE(pixelsOf(screen.grab().toImage(), b.app.g.CouleurA), 0);
 
         // Both channels wired to sources the panels would set: a 1 kHz sine and a 500 Hz square.

@@ -403,6 +403,7 @@ class PlatformTest : public QObject {
         platform.showHelp(helpFile, 3300);
         HelpViewer* viewer = platform.helpViewer();
         QVERIFY(viewer && viewer->isVisible());
+        QCOMPARE(viewer->windowTitle(), QString(kTitle));
         QCOMPARE(shownPage(*viewer), QString("3300.html"));
         QCOMPARE(viewer->browser()->documentTitle(), QString("L'oscilloscope bicourbe"));
         QVERIFY(viewer->browser()->toPlainText().contains("VOLT / DIV"));

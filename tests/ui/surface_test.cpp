@@ -431,6 +431,31 @@ class SurfaceTest : public QObject {
         // background.
         QVERIFY(inked > 5000);
         QVERIFY2(inkedDifferently <= inked / 200, qPrintable(QString::number(inkedDifferently)));
+
+        // Drawn four times over, the last time backwards, a figure looks as painted once naively.
+        QtSurface repeated(QSize(400, 300)), once(QSize(400, 300));
+        once.setNaivePainting(true);
+        for (QtSurface* surface : {&repeated, &once}) {
+            surface->setScale(0, 0, 400, 300);
+            surface->setDrawWidth(3);
+            surface->clear();
+        }
+        auto circle = [](QtSurface& surface, int passes, bool backwards) {
+            for (int pass = 0; pass < passes; ++pass)
+                for (int i = 0; i < 100; ++i) {
+                    const double a = i * 2 * M_PI / 100, b = (i + 1) * 2 * M_PI / 100;
+                    const double x1 = 200 + 120 * std::cos(a), y1 = 150 + 120 * std::sin(a);
+                    const double x2 = 200 + 120 * std::cos(b), y2 = 150 + 120 * std::sin(b);
+                    if (backwards)
+                        surface.line(x2, y2, x1, y1, kBlack);
+                    else
+                        surface.line(x1, y1, x2, y2, kBlack);
+                }
+        };
+        circle(repeated, 3, false);
+        circle(repeated, 1, true);
+        circle(once, 1, false);
+        QCOMPARE(repeated.image(), once.image());
     }
 
     void aClearLeavesNothingOfThePreviousPicture() {

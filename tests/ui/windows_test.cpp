@@ -247,6 +247,7 @@ class WindowsTest : public QObject {
         QCOMPARE(titles(p.window().menuBar()->actions()),
                  QStringList({"&Fichier", "&Edition", "Aff&ichage", "&Options", "&Aide"}));
         QMenu* file = p.window().menuBar()->actions().at(0)->menu();
+        QCOMPARE(file->actions().size(), 14);
         QCOMPARE(titles(file->actions()).count("-"), 4);
         // The copy item opens a submenu of two choices.
         QMenu* copy = p.action(p.app.mdi().Mnu_Copier)->menu();
@@ -347,6 +348,7 @@ class WindowsTest : public QObject {
         QVERIFY(uitest::exposed(f.view));
         QCOMPARE(f.view.widgetOf(f.form.cmdOK)->geometry(), QRect(360, 413, 187, 50));
         QCOMPARE(dc->geometry(), QRect(16, 32, 360, 38));
+        QCOMPARE(f.widget<QPushButton>(f.form.cmdOK)->text(), QStringLiteral("&Valider"));
         QCOMPARE(f.view.font().pixelSize(), 2 * fontAtOne);
         snapshot(f.view, "dialog_view_zoom2");
 
@@ -677,8 +679,11 @@ class WindowsTest : public QObject {
         tooltips->setFocus();
         QTest::keyClick(tooltips, Qt::Key_Space);
         QCOMPARE(b.f.chkToolTip.Value, double(kUnchecked));
+        QCOMPARE(tooltips->toolTip(),
+                 QStringLiteral("Info-bulle : phrase qui décrit la fonction d'un bouton"));
         // The access keys of the model's captions are Qt's mnemonics.
         QCOMPARE(tips->text(), QStringLiteral("&Afficher les astuces au démarrage"));
+        QVERIFY(widget<QPushButton>(view, b.f.cmdOK)->isDefault());
 
         // The background sample resets on a double-click or Delete, without a colour dialog.
         b.f.picColor_Fond.BackColor = RGB(9, 9, 9);
@@ -716,6 +721,7 @@ class WindowsTest : public QObject {
         b.f.sstOptions.ListIndex = 2;
         OptionView view(b.f);
         QVERIFY(uitest::exposed(view));
+        QCOMPARE(view.tabs()->tabText(1), QStringLiteral("Oscillogrammes"));
         QCOMPARE(view.tabs()->currentIndex(), 2);
         snapshot(view, "options_print");
         auto* glyphs = widget<QComboBox>(view, b.f.cbxMarque[0]);
