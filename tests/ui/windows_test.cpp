@@ -528,6 +528,10 @@ class WindowsTest : public QObject {
         QCOMPARE(list->selectedItems(), QList<QListWidgetItem*>{list->item(0)});
         QCOMPARE(list->currentRow(), 0);
         QCOMPARE(f.form.listClicks, 4); // the model's own changes raise nothing
+        // A new selection over the same lines lets the old one go.
+        f.form.lstLines.Selected = {false, false, true, false};
+        f.view.syncFromModel();
+        QCOMPARE(list->selectedItems(), QList<QListWidgetItem*>{list->item(2)});
 
         // The combo box: a choice is a Click with the new ListIndex.
         auto* combo = f.widget<QComboBox>(f.form.cmbShape);
