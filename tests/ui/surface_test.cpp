@@ -1,0 +1,561 @@
+// Painting on the desktop. QtSurface pixels: where lines land, dotted gaps, the copied background,
+// text extents, and the tee surface used for screenshots. The screen painted the quick way looks
+// like the same segments painted naively (every segment an antialiased line, the whole background
+// at each clear). Printing and the grey copy: the printout drawn into a PDF file at the printer's
+// resolution, the marker glyphs painted as shapes, the grey screen picture on the clipboard.
+// A look at the page: ONDIVEL_UI_SNAPSHOTS=/tmp/shots build/tests/ui_surface_test, then
+// pdftoppm -png -r 60 /tmp/shots/printout.pdf /tmp/shots/printout
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <vector>
+
+#include "bench/main/clipboard_copy.h"
+#include "bench/main/printout.h"
+#include "bench/ondivel.h"
+#include "bench/scope/frm_ondivel.h"
+#include "bench/scope/renderer.h"
+#include "bench/scope/scales.h"
+#include "bench/scope/xy_display.h"
+#include "core/recording_surface.h"
+#include "core/user_input.h"
+#include "files/testing/fake_platform.h"
+#include "physics/grey_level.h"
+#include "support/bench_scene.h"
+#include "ui/platform/qt_platform.h"
+#include "ui/surface/painter_surface.h"
+#include "ui/surface/qt_surface.h"
+#include "ui/surface/tee_platform.h"
+#include "ui/surface/tee_surface.h"
+#include "ui_bench.h"
+
+using namespace ondivel;
+
+namespace {
+
+constexpr Color kRed = 0x0000FF;
+constexpr Color kBlue = 0xFF0000;
+constexpr Color kBlackBack = 0x000000;
+
+// The screen scale on a picture of one pixel per unit: x = -500 is column 0, y = 400 is row 0.
+void screenScale(Surface& s) {
+    s.setScale(-500, 400, 505, -405);
+}
+
+bool isColor(const QImage& img, int x, int y, Color c) {
+    const QColor px = img.pixelColor(x, y);
+    return px.red() == redOf(c) && px.green() == greenOf(c) && px.blue() == blueOf(c);
+}
+
+// Rows of column x that are not the background colour.
+QList<int> paintedRows(const QImage& img, int x, Color back) {
+    QList<int> rows;
+    for (int y = 0; y < img.height(); ++y)
+        if (!isColor(img, x, y, back)) rows << y;
+    return rows;
+}
+
+QList<int> paintedColumns(const QImage& img, int y, Color back) {
+    QList<int> cols;
+    for (int x = 0; x < img.width(); ++x)
+        if (!isColor(img, x, y, back)) cols << x;
+    return cols;
+}
+
+// A cleared black picture of one pixel per unit in the screen scale.
+struct BlackScreen {
+    QtSurface s{QSize(1005, 805)};
+    BlackScreen() {
+        screenScale(s);
+        s.setBackColor(kBlackBack);
+        s.clear();
+    }
+};
+
+const QSize kFullHd(1920, 1080);
+
+// The scripted platform with full-HD QtSurfaces for the pictures.
+class PaintingPlatform : public FakePlatform {
+  public:
+    using FakePlatform::FakePlatform;
+    std::unique_ptr<Surface> createSurface(int, int) override { return std::make_unique<QtSurface>(kFullHd); }
+};
+
+// The oscilloscope on, both channels plugged, sources set the way their panels would.
+struct Scope {
+    QTemporaryDir dir;
+    PaintingPlatform platform{dir.path().toStdString()};
+    BenchScene scene{platform};
+    Ondivel& app = scene.app;
+
+    QtSurface& screen() { return *qtSurfaceOf(&app.frmOndivel().screen()); }
+    const QImage& graticule() { return qtSurfaceOf(&app.frmOndivel().grid())->image(); }
+
+    void traceWidth(int pixels) {
+        app.g.EpaisseurTrace = static_cast<std::int16_t>(pixels);
+        app.frmOndivel().screen().setDrawWidth(pixels);
+    }
+
+    // The picture after a complete refresh, painted naively or quickly.
+    QImage refreshed(bool naive) {
+        screen().setNaivePainting(naive);
+        app.RefreshDisplay();
+        return screen().image().copy();
+    }
+};
+
+bool same(QRgb a, QRgb b) {
+    return (a & 0xFFFFFF) == (b & 0xFFFFFF);
+}
+
+// For each column, the first and last rows that differ from the bare graticule, or -1 when none.
+std::vector<std::pair<int, int>> inkRows(const QImage& picture, const QImage& bare) {
+    std::vector<std::pair<int, int>> rows(static_cast<std::size_t>(picture.width()), {-1, -1});
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto* p = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        const auto* b = reinterpret_cast<const QRgb*>(bare.constScanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            if (!same(p[x], b[x])) {
+                auto& [first, last] = rows[static_cast<std::size_t>(x)];
+                if (first < 0) first = y;
+                last = y;
+            }
+    }
+    return rows;
+}
+
+// Pixels whose colour differs by more than `tolerance` in some component.
+int differingPixels(const QImage& a, const QImage& b, int tolerance) {
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* ra = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* rb = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x)
+            if (std::abs(qRed(ra[x]) - qRed(rb[x])) > tolerance ||
+                std::abs(qGreen(ra[x]) - qGreen(rb[x])) > tolerance ||
+                std::abs(qBlue(ra[x]) - qBlue(rb[x])) > tolerance)
+                ++count;
+    }
+    return count;
+}
+
+// A scripted platform whose clipboard keeps the painted picture, as the desktop's would.
+struct PaintedClipboard : TeePlatform {
+    using TeePlatform::TeePlatform;
+    QImage image;
+    void setClipboardImage(const Surface& picture) override {
+        TeePlatform::setClipboardImage(picture);
+        if (const QImage* painted = surfaceImage(&picture)) image = *painted;
+    }
+};
+
+// The oscilloscope on in DUAL with a sine on CH1 and a dashed CH2 line with disc markers on paper,
+// as set by their panels.
+struct Bench {
+    QTemporaryDir dir;
+    PaintedClipboard platform{dir.path().toStdString()};
+    Ondivel app{platform};
+
+    Bench() {
+        app.g.FichierConfig = (dir.path() + "/ConfOND_eleve1.ini").toStdString();
+        FrmOndivel& scope = app.frmOndivel();
+        scope.Show();
+        uitest::clickAll({&scope.chkOn, &scope.imgBorne[0], &scope.imgBorne[1], &scope.imgBorne[2]});
+        Globals& g = app.g;
+        g.SignalA = "Sinus";
+        g.AmplitudeA = 5;
+        g.FrequenceA = 250;
+        g.SignalB = "Cc";
+        g.AmplitudeB = -3;
+        g.SourceBrancheeA = g.SourceBrancheeB = true;
+        for (auto [key, value] : {std::pair{"Style Ligne Voie B", "1"},
+                                  {"Motif Marque Voie B", "1"},
+                                  {"Taille Marque Voie B", "4"}})
+            app.WriteIni("Impression", key, value);
+        app.RefreshDisplay();
+    }
+};
+
+// Whether every pixel has equal red, green and blue.
+bool onlyGreys(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() != c.green() || c.green() != c.blue()) return false;
+        }
+    return true;
+}
+
+QColor qcolor(Color c) {
+    return QColor(redOf(c), greenOf(c), blueOf(c));
+}
+
+} // namespace
+
+class SurfaceTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void linesLandOnTheirPixelsWithTheirWidthStyleAndAntialiasing() {
+        BlackScreen screen;
+        QtSurface& s = screen.s;
+        s.line(-500, 0, 500, 0, kRed);      // the horizontal axis: row 400
+        s.line(100, 400, 100, -400, kRed);  // one division right of centre: column 600
+        s.line(-500, 300, -400, 300, kRed); // y points up: three divisions up is row 100
+        s.setDrawStyle(LineStyle::Dot);
+        s.line(-400, 250, 500, 250, kRed); // row 150, from column 100
+        s.setDrawStyle(LineStyle::Solid);
+        s.setDrawWidth(3);
+        s.line(-500, -100, 500, -100, kRed); // row 500, one row either side
+        s.setDrawWidth(1);
+        s.line(-300, -300, 300, -200, kRed); // slanted, below the others
+        const QImage& img = s.image();
+        QCOMPARE(paintedRows(img, 50, kBlackBack), QList<int>({100, 400, 499, 500, 501}));
+        QCOMPARE(paintedColumns(img, 50, kBlackBack), QList<int>({600}));
+        QVERIFY(isColor(img, 999, 400, kRed));
+        QVERIFY(isColor(img, 1001, 400, kBlackBack)); // the line stops at x = 500 (flat caps)
+        const int dotted = static_cast<int>(paintedColumns(img, 150, kBlackBack).size());
+        QVERIFY2(dotted > 200 && dotted < 700, qPrintable(QString::number(dotted)));
+        QCOMPARE(paintedColumns(img, 400, kBlackBack).size(), 1000);
+        bool partial = false;
+        for (int y = 600; y < 700 && !partial; ++y) {
+            const int r = img.pixelColor(500, y).red();
+            partial = r > 0 && r < 255;
+        }
+        QVERIFY(partial);
+
+        QtSurface hiDpi(QSize(2010, 1610), 2.0);
+        screenScale(hiDpi);
+        hiDpi.setBackColor(kBlackBack);
+        hiDpi.clear();
+        hiDpi.line(-500, 0, 500, 0, kRed); // one logical pixel is two device rows at 800
+        QCOMPARE(paintedRows(hiDpi.image(), 400, kBlackBack), QList<int>({799, 800}));
+    }
+
+    void theBackgroundIsACopyScaledToThePictureAndClearShowsIt() {
+        QtSurface grid(QSize(1005, 805));
+        screenScale(grid);
+        grid.setBackColor(kBlue);
+        grid.clear();
+        grid.line(-500, 0, 500, 0, kRed);
+
+        QtSurface screen(QSize(2010, 1610), 2.0);
+        screenScale(screen);
+        screen.setBackColor(kBlackBack);
+        screen.clear();
+        screen.line(-500, 300, 500, 300, 0x00FF00);
+        screen.setBackgroundFrom(grid); // replaces what was drawn before
+        QVERIFY(isColor(screen.image(), 100, 200, kBlue));
+        // Scaled twice: the grid's row 400 lands on device rows 800 and 801.
+        QVERIFY(screen.image().pixelColor(100, 800).red() > 128);
+        QVERIFY(screen.image().pixelColor(100, 801).red() > 128);
+        QVERIFY(isColor(screen.image(), 100, 797, kBlue));
+
+        screen.line(-500, 300, 500, 300, 0x00FF00);
+        QVERIFY(isColor(screen.image(), 100, 200, 0x00FF00));
+        screen.clear(); // wipes the trace, keeps the graticule
+        QVERIFY(isColor(screen.image(), 100, 200, kBlue));
+        QVERIFY(screen.image().pixelColor(100, 801).red() > 128);
+
+        // Later drawings on the grid do not reach a copy already taken.
+        grid.line(-500, 200, 500, 200, kRed);
+        screen.clear();
+        QVERIFY(isColor(screen.image(), 100, 401, kBlue));
+    }
+
+    void textExtentsAreInUserUnitsAndPrintStaysInsideThem() {
+        BlackScreen screen;
+        QtSurface& s = screen.s;
+        s.setFont("Arial", 12);
+        const double w1 = s.textWidth("MMMM"), w2 = s.textWidth("MMMMMMMM");
+        QVERIFY(w1 > 10);
+        QVERIFY(qAbs(w2 - 2 * w1) <= 1.0);
+        QCOMPARE(s.textWidth(""), 0.0);
+        const double h = s.textHeight("M");
+        QVERIFY(h > 12 && h < 30); // 12 points are 16 pixels, plus the line's leading
+        QVERIFY(qAbs(s.textHeight("M\r\nM") - 2 * h) < 1e-9);
+
+        // Two units a pixel across: the same text measures twice as many units.
+        QtSurface wide(QSize(1005, 805));
+        wide.setScale(-1000, 400, 1010, -405);
+        wide.setFont("Arial", 12);
+        QVERIFY(qAbs(wide.textWidth("MMMM") - 2 * w1) <= 2.0);
+
+        s.print(-100, 100, "MMMM", kRed); // top-left at column 400, row 300
+        const QImage& img = s.image();
+        int minX = img.width(), maxX = -1, minY = img.height(), maxY = -1;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (!isColor(img, x, y, kBlackBack)) {
+                    minX = qMin(minX, x), maxX = qMax(maxX, x);
+                    minY = qMin(minY, y), maxY = qMax(maxY, y);
+                }
+        QVERIFY(minX >= 400 && minX < 405);
+        QVERIFY(maxX <= 400 + w1 + 1);
+        QVERIFY(minY >= 300 && maxY <= 300 + h);
+    }
+
+    // Coordinates no screen shows (an exercise's 1e308 V, ∞, ∞ − ∞) reach Qt held within its
+    // range: the visible parts land where they belong and a text far off is left out.
+    void offScreenCoordinatesAreHeldWithinThePaintersRange() {
+        BlackScreen screen;
+        QtSurface& s = screen.s;
+        const double inf = std::numeric_limits<double>::infinity();
+        s.line(0, 1e300, 0, -inf, kRed); // the centre column, top to bottom
+        s.line(-500, 1e12, -500, std::numeric_limits<double>::quiet_NaN(), kRed);
+        s.setDrawWidth(3);
+        s.line(-400, inf, -400, -1e300, kRed);
+        s.setDrawWidth(1);
+        s.print(1e300, 0, "1000", kRed);
+        s.print(-inf, 0, "0", kRed);
+        const QImage& img = s.image();
+        QCOMPARE(paintedRows(img, 500, kBlackBack).size(), 805);
+        QCOMPARE(paintedRows(img, 100, kBlackBack).size(), 805);
+        QCOMPARE(paintedColumns(img, 700, kBlackBack), QList<int>({99, 100, 101, 500}));
+    }
+
+    void generationTellsViewsTheImageChanged() {
+        QtSurface s;
+        const quint64 g0 = s.generation();
+        s.setScale(0, 0, 10, 10);
+        QCOMPARE(s.generation(), g0);
+        s.line(0, 0, 10, 10, kRed);
+        QVERIFY(s.generation() > g0);
+        const quint64 g1 = s.generation();
+        s.resizePixels(QSize(200, 100));
+        QVERIFY(s.generation() > g1);
+        QCOMPARE(s.image().size(), QSize(200, 100));
+    }
+
+    void teeSurfaceRecordsWhatItPaints() {
+        TeeSurface tee(1005, 805);
+        screenScale(tee);
+        tee.setBackColor(kBlackBack);
+        tee.clear();
+        tee.line(-500, 0, 500, 0, kRed);
+        QCOMPARE(tee.countLines(kRed), std::size_t(1));
+        QVERIFY(isColor(tee.painted().image(), 300, 400, kRed));
+        QCOMPARE(surfaceImage(&tee), &tee.painted().image());
+        QCOMPARE(qtSurfaceOf(&tee), &tee.painted());
+
+        RecordingSurface plain;
+        QVERIFY(surfaceImage(&plain) == nullptr);
+
+        // A tee copying a tee's picture gets both the recorded and the painted graticule.
+        TeeSurface screen(1005, 805);
+        screenScale(screen);
+        screen.setBackgroundFrom(tee);
+        QCOMPARE(screen.backgroundLines().size(), std::size_t(1));
+        QVERIFY(isColor(screen.painted().image(), 300, 400, kRed));
+    }
+
+    void theDensestPictureInksTheSameRowsInEveryColumn_data() {
+        QTest::addColumn<int>("width");
+        QTest::newRow("thin trace") << 1;
+        QTest::newRow("default focus, three pixels") << 3;
+        QTest::newRow("wide trace") << 6;
+    }
+    void theDensestPictureInksTheSameRowsInEveryColumn() {
+        QFETCH(int, width);
+        Scope s;
+        s.traceWidth(width);
+        s.scene.worstCaseSquares();
+        const QImage naive = s.refreshed(true);
+        const QImage quick = s.refreshed(false);
+        const QImage bare = s.graticule();
+        QCOMPARE(quick.size(), kFullHd);
+
+        const auto naiveRows = inkRows(naive, bare), quickRows = inkRows(quick, bare);
+        int inkedColumns = 0;
+        for (int x = 0; x < kFullHd.width(); ++x) {
+            const auto [naiveTop, naiveBottom] = naiveRows[static_cast<std::size_t>(x)];
+            const auto [quickTop, quickBottom] = quickRows[static_cast<std::size_t>(x)];
+            // Ink in one picture and not in the other would be a column lost or invented.
+            QVERIFY2((naiveTop < 0) == (quickTop < 0), qPrintable(QStringLiteral("column %1").arg(x)));
+            if (naiveTop < 0) continue;
+            ++inkedColumns;
+            const QString where = QStringLiteral("column %1: naive %2-%3, quick %4-%5");
+            QVERIFY2(std::abs(naiveTop - quickTop) <= 1 && std::abs(naiveBottom - quickBottom) <= 1,
+                     qPrintable(where.arg(x).arg(naiveTop).arg(naiveBottom).arg(quickTop).arg(quickBottom)));
+        }
+        QVERIFY(inkedColumns > 1800); // the traces run across the screen
+
+        // Inside the traces both pictures are the solid colours, and the rows a wide pen adds
+        // above and below take the colour as far as the naive picture's flat pieces cover them:
+        // nowhere a fifth of full intensity apart, but for a few pixels at the traces' ends.
+        const int differing = differingPixels(naive, quick, 48);
+        QVERIFY2(differing <= 4 * width, qPrintable(QString::number(differing)));
+    }
+
+    void sparseAndDashedPicturesArePaintedAsBefore() {
+        Scope s;
+        s.scene.dualSineAndSquare();
+        QCOMPARE(s.refreshed(false), s.refreshed(true));
+
+        // Dashes run on along the trace: a dense dashed trace keeps its segments (24 kHz: still
+        // two and a half segments a column, and fewer to paint naively).
+        s.scene.worstCaseSquares(24000);
+        s.app.g.StyleTraceCH1 = static_cast<std::int16_t>(LineStyle::Dash);
+        s.app.g.StyleTraceCH2 = static_cast<std::int16_t>(LineStyle::DashDot);
+        QCOMPARE(s.refreshed(false), s.refreshed(true));
+        s.app.g.StyleTraceCH1 = s.app.g.StyleTraceCH2 = 0;
+    }
+
+    void anXYFigureDrawnOverItselfLooksDrawnOnce() {
+        // A frame draws the figure four times; painted once, it inks the same pixels as the naive
+        // picture, where each pass darkened the antialiased edge again.
+        Scope s;
+        s.scene.xyFigure();
+        s.screen().setNaivePainting(true);
+        DrawXY(s.app, 2000);
+        const QImage naive = s.screen().image().copy();
+        s.screen().setNaivePainting(false);
+        DrawXY(s.app, 2000);
+        const QImage quick = s.screen().image().copy();
+        const QImage& bare = s.graticule();
+        int inked = 0, inkedDifferently = 0;
+        for (int y = 0; y < quick.height(); ++y)
+            for (int x = 0; x < quick.width(); ++x) {
+                const bool quickInk = !same(quick.pixel(x, y), bare.pixel(x, y));
+                inked += quickInk;
+                inkedDifferently += quickInk != !same(naive.pixel(x, y), bare.pixel(x, y));
+            }
+        // But for a few of the faintest edge pixels, which only repeated blending lifts off the
+        // background.
+        QVERIFY(inked > 5000);
+        QVERIFY2(inkedDifferently <= inked / 200, qPrintable(QString::number(inkedDifferently)));
+
+        // Drawn four times over, the last time backwards, a figure looks as painted once naively.
+        QtSurface repeated(QSize(400, 300)), once(QSize(400, 300));
+        once.setNaivePainting(true);
+        for (QtSurface* surface : {&repeated, &once}) {
+            surface->setScale(0, 0, 400, 300);
+            surface->setDrawWidth(3);
+            surface->clear();
+        }
+        auto circle = [](QtSurface& surface, int passes, bool backwards) {
+            for (int pass = 0; pass < passes; ++pass)
+                for (int i = 0; i < 100; ++i) {
+                    const double a = i * 2 * M_PI / 100, b = (i + 1) * 2 * M_PI / 100;
+                    const double x1 = 200 + 120 * std::cos(a), y1 = 150 + 120 * std::sin(a);
+                    const double x2 = 200 + 120 * std::cos(b), y2 = 150 + 120 * std::sin(b);
+                    if (backwards)
+                        surface.line(x2, y2, x1, y1, kBlack);
+                    else
+                        surface.line(x1, y1, x2, y2, kBlack);
+                }
+        };
+        circle(repeated, 3, false);
+        circle(repeated, 1, true);
+        circle(once, 1, false);
+        QCOMPARE(repeated.image(), once.image());
+    }
+
+    void aClearLeavesNothingOfThePreviousPicture() {
+        // Painted quickly one after the other: the dense squares, the DUAL picture, the bare
+        // graticule of a switched-off scope. Each must equal a naive painting of it alone.
+        Scope quick, naive;
+        naive.screen().setNaivePainting(true);
+        for (Scope* s : {&quick, &naive})
+            s->scene.worstCaseSquares();
+        quick.app.RefreshDisplay();
+        quick.screen().image();
+        // The dense traces again, CH1 smaller: its spans no longer cover what they covered.
+        for (Scope* s : {&quick, &naive}) {
+            s->app.g.AmplitudeA = 2;
+            s->app.RefreshDisplay();
+        }
+        QCOMPARE(quick.screen().image().size(), kFullHd);
+        QCOMPARE(differingPixels(quick.screen().image(), naive.screen().image(), 48), 0);
+        for (Scope* s : {&quick, &naive}) {
+            s->scene.dualSineAndSquare();
+            user::drag(s->app.frmOndivel().Potentio[KnobTimeBase], -6);
+            s->app.RefreshDisplay();
+        }
+        QCOMPARE(quick.screen().image(), naive.screen().image());
+
+        for (Scope* s : {&quick, &naive}) {
+            user::click(s->app.frmOndivel().chkOn); // off: the bare graticule
+            s->app.RefreshDisplay();
+        }
+        QCOMPARE(quick.screen().image(), naive.screen().image());
+        QCOMPARE(quick.screen().image(), quick.graticule());
+    }
+
+    void printsAPdfPageAtThePrintersResolution() {
+        Bench bench;
+        QTemporaryDir out;
+        const QByteArray shots = qgetenv("ONDIVEL_UI_SNAPSHOTS");
+        const QString file = (shots.isEmpty() ? out.path() : QString::fromUtf8(shots)) + "/printout.pdf";
+        QtPlatform qt;
+        qt.printer().setOutputFormat(QPrinter::PdfFormat);
+        qt.printer().setOutputFileName(file);
+        QVERIFY(qt.printPage([&](Surface& page) { DrawPrintout(bench.app, page); }));
+        QFile pdf(file);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray bytes = pdf.readAll();
+        QVERIFY(bytes.startsWith("%PDF-"));
+        QVERIFY(bytes.size() > 2000);
+    }
+
+    // The page painted on an image: the screen fits the width undistorted, the traces lie where
+    // their voltages say, and the markers are filled shapes rather than letters.
+    void paintsTracesAndMarkerShapesWhereThePageSays() {
+        Bench bench;
+        QImage image(1125, 1060, QImage::Format_RGB32); // the page's own proportions, 1 pixel a unit
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PainterSurface page(painter, QRectF(0, 0, image.width(), image.height()));
+        DrawPrintout(bench.app, page);
+        page.flush();
+        QCOMPARE(page.toDevice(kPageLeft, kPageTop), QPointF(0, 0));
+        QCOMPARE(page.toDevice(kPageRight, kPageBottom), QPointF(1125, 1060));
+        painter.end();
+
+        // −3 V at 2 V/div: 1.5 divisions down, drawn dashed in the CH2 colour; a disc marker of
+        // 16 points at x = −474 (the 13th sample) covers its centre and spreads above and below the line.
+        const QColor ch2 = qcolor(InkOnPaper(bench.app.g.CouleurB));
+        const QPointF disc = page.toDevice(-474, -150);
+        QCOMPARE(image.pixelColor(disc.toPoint()), ch2);
+        QCOMPARE(image.pixelColor((disc + QPointF(0, -5)).toPoint()), ch2);
+        QCOMPARE(image.pixelColor((disc + QPointF(0, 5)).toPoint()), ch2);
+
+        // Regression: a dashed trace made of 2-unit segments came out solid, each segment
+        // restarting the dash pattern. Between two markers the line must show gaps.
+        int inked = 0, blank = 0;
+        for (double x = -462; x <= -436; x += 1) {
+            const QPoint at = page.toDevice(x, -150).toPoint();
+            bool ink = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                ink = ink || image.pixelColor(at + QPoint(0, dy)) != QColor(Qt::white);
+            (ink ? inked : blank) += 1;
+        }
+        QVERIFY2(inked > 5 && blank > 3, qPrintable(QString("%1 inked, %2 blank").arg(inked).arg(blank)));
+    }
+
+    // The grey copy as painted: grey levels only, on white, signed; the screen is in colour again
+    // afterwards.
+    void greyCopyHoldsOnlyGreysAndTheScreenComesBack() {
+        Bench bench;
+        PaintedClipboard& platform = bench.platform;
+        CopyScreenToClipboard(bench.app, 1);
+        QVERIFY(!platform.image.isNull());
+        QVERIFY(onlyGreys(platform.image));
+        QCOMPARE(platform.image.pixelColor(2, 2), QColor(Qt::white));
+        const QByteArray shots = qgetenv("ONDIVEL_UI_SNAPSHOTS");
+        if (!shots.isEmpty()) platform.image.save(QString::fromUtf8(shots) + "/clipboard_grey.png");
+        const QImage* after = surfaceImage(&bench.app.frmOndivel().screen());
+        QVERIFY(after);
+        QVERIFY(!onlyGreys(*after));
+    }
+};
+
+QTEST_MAIN(SurfaceTest)
+#include "surface_test.moc"
