@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -20,12 +21,19 @@ using testing::AppFixture;
 
 using MainWindowStartUp = AppFixture;
 
-// The folders and the settings file a first start makes are the startup_first_run scenario's;
-// a name that cannot be obtained is startup_unknown_user's.
-TEST_F(MainWindowStartUp, AnEmptyLogonNameIsUnknownToo) {
-    platform.logon = "";
-    start();
-    EXPECT_EQ(app.g.FichierConfig, tmp / "appdata/Marvane/Ondivel/ConfOND_Inconnu.ini");
+// The folders and the settings file a first start makes are the startup_first_run scenario's.
+TEST_F(MainWindowStartUp, AMissingOrEmptyLogonNameIsUnknown) {
+    int run = 0;
+    for (const auto& logon : {std::optional<std::string>(), std::optional<std::string>("")}) {
+        FakePlatform p(tmp / std::to_string(run++));
+        p.logon = logon;
+        Ondivel other(p);
+        other.mdi().Show();
+        EXPECT_EQ(other.g.NomUtilisateur, "Inconnu");
+        EXPECT_EQ(fs::path(other.g.FichierConfig),
+                  fs::path(p.appDataDir) / "Marvane/Ondivel/ConfOND_Inconnu.ini");
+        EXPECT_TRUE(fs::exists(other.g.FichierConfig));
+    }
 }
 
 // A newer version is the startup_new_version scenario's.
