@@ -44,7 +44,8 @@ TEST(ResultsLocation, APointedResultsFileGivesTheDocumentsFolderBeforeTheAuthorF
 
 using ResultsAtStartUp = AppFixture;
 
-// The local results file in the shared folder is the eval_* scenarios'.
+// The local results file in the shared folder is the eval_* scenarios'; a stored deposit folder is
+// network_share_results's and the DepositFaults tests'.
 TEST_F(ResultsAtStartUp, OnAShareTheDepositFolderIsAskedOnceAndEachPupilGetsAFile) {
     platform.networkNames[platform.programDir] = "//serveur/ecole/program";
     int asked = 0;
@@ -65,16 +66,6 @@ TEST_F(ResultsAtStartUp, OnAShareTheDepositFolderIsAskedOnceAndEachPupilGetsAFil
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(ini("Réseau", "Dossier Dépôt"), "Rendus");
     EXPECT_EQ(fs::path(app.mdi().FichierResultat), tmp.path() / "Rendus" / "OND_eleve1_3_12_2026_9_5.txt");
-}
-
-TEST_F(ResultsAtStartUp, AStoredDepositFolderIsUsedWithoutAsking) {
-    platform.networkNames[platform.programDir] = "//serveur/ecole/program";
-    preset("Réseau", "Dossier Dépôt", " Dépôt ");
-    int asked = 0;
-    platform.modalRunner = [&](Form& f) { asked += &f == &app.frmDepot(); };
-    start();
-    EXPECT_EQ(asked, 0);
-    EXPECT_EQ(fs::path(app.mdi().FichierResultat), tmp.path() / "Dépôt" / "OND_eleve1_3_12_2026_9_5.txt");
 }
 
 } // namespace
