@@ -12,20 +12,12 @@ namespace {
 using testing::TempFolder;
 using testing::writeBytes;
 
-TEST(ExerciseLine, KindIsDecidedOnTheRawLineAndFieldsAreTrimmedWithMissingOnesEmpty) {
+// The fields a line splits into are the table of EveryAcceptedFormStillReads.
+TEST(ExerciseLine, KindIsDecidedOnTheRawLine) {
     EXPECT_EQ(ClassifyExerciseLine("'Exercice 1"), ExerciseLineKind::Comment);
     EXPECT_EQ(ClassifyExerciseLine(""), ExerciseLineKind::Empty);
     EXPECT_EQ(ClassifyExerciseLine("   "), ExerciseLineKind::Oscillogram);
     EXPECT_EQ(ClassifyExerciseLine(" 'not a comment"), ExerciseLineKind::Oscillogram);
-
-    EXPECT_EQ(SplitOscillogramLine("CC/1.5//carrée/3/1000"),
-              (OscillogramFields{"CC", "1.5", "", "carrée", "3", "1000"}));
-    EXPECT_EQ(SplitOscillogramLine(" Sinus / 2,5 /\t50 / dyn /3/ 50 "),
-              (OscillogramFields{"Sinus", "2,5", "50", "dyn", "3", "50"}));
-    EXPECT_EQ(SplitOscillogramLine("   "), (OscillogramFields{}));
-    EXPECT_EQ(SplitOscillogramLine("sinus/5"), (OscillogramFields{"sinus", "5", "", "", "", ""}));
-    EXPECT_EQ(SplitOscillogramLine("a/1/2/b/3/4/extra/more"),
-              (OscillogramFields{"a", "1", "2", "b", "3", "4"}));
 }
 
 TEST(ExerciseNumbers, AcceptADotOrACommaASignAndAnExponent) {
@@ -55,34 +47,13 @@ TEST(ExerciseTypes, AreKeptInProperCaseWhateverTheirWritersCase) {
         EXPECT_EQ(ProperCase(written), kept);
 }
 
-TEST(ExerciseLines, ParseIntoTheEvaluationStateWithDefaultsDutyCyclesAndTheAlternatorPeak) {
-    const ParsedOscillogram p = ParseOscillogramLine("Sinus/2,5/50/dyn/3/50", 4);
-    ASSERT_TRUE(p.value);
-    const ExerciseOscillogram& o = *p.value;
+// Types, numbers, defaults and the alternator's peak are the table of EveryAcceptedFormStillReads.
+TEST(ExerciseLines, KeepTheirLineNumberAndTheDutyCycleOfTheirShape) {
+    const ExerciseOscillogram o = *ParseOscillogramLine("TRIANGULAIRE/1/10/carre/2/20", 4).value;
     EXPECT_EQ(o.lineNumber, 4);
-    EXPECT_EQ(o.channel[0].signal, "Sinus");
-    EXPECT_DOUBLE_EQ(o.channel[0].amplitude, 2.5);
-    EXPECT_DOUBLE_EQ(o.channel[0].frequency, 50);
-    EXPECT_FALSE(o.channel[0].dutyCycle);
-    EXPECT_EQ(o.channel[1].signal, "Dyn");
-    EXPECT_DOUBLE_EQ(o.channel[1].amplitude, 2) << "drawn so that the peak on screen is the written 3 V";
-
-    const ExerciseOscillogram shapes = *ParseOscillogramLine("TRIANGULAIRE/1/10/carre/2/20", 1).value;
-    EXPECT_EQ(shapes.channel[0].signal, "Triangulaire");
-    EXPECT_EQ(shapes.channel[0].dutyCycle, 0.0F);
-    EXPECT_EQ(shapes.channel[1].dutyCycle, 0.5F);
-
-    // A line of blanks is an oscillogram of two 0 V continuous channels.
-    const ExerciseOscillogram blank = *ParseOscillogramLine("   ", 1).value;
-    for (const ExerciseChannel& c : blank.channel) {
-        EXPECT_EQ(c.signal, "Cc");
-        EXPECT_EQ(c.amplitude, 0);
-        EXPECT_EQ(c.frequency, 0);
-    }
-    // Fewer separators than six fields: the missing CH2 fields take their defaults.
-    const ExerciseOscillogram shortLine = *ParseOscillogramLine("carrée/4/200", 1).value;
-    EXPECT_EQ(shortLine.channel[1].signal, "Cc");
-    EXPECT_EQ(shortLine.channel[1].amplitude, 0);
+    EXPECT_EQ(o.channel[0].dutyCycle, 0.0F);
+    EXPECT_EQ(o.channel[1].dutyCycle, 0.5F);
+    EXPECT_FALSE(ParseOscillogramLine("Sinus/2,5/50/dyn/3/50", 1).value->channel[0].dutyCycle);
 }
 
 TEST(ExerciseLines, NameTheFieldThatIsNotANumber) {

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "files/exercise_line.h"
 #include "files/exercise_writer.h"
 #include "files/numeric_entry.h"
 #include "files/testing/fake_platform.h"
@@ -33,23 +32,6 @@ TEST(ExerciseWriter, BuildsTheLinesOfTheLessonExamples) {
     EXPECT_EQ(OscillogramLine(ac("carrée", " 2.5 ", "1e3 "), ChannelEntry{false, "sinusoïdale", "0", "50"}),
               "carrée/2.5/1e3/CC/0/");
     EXPECT_EQ(CommentLine("Exercice 1"), "'Exercice 1");
-}
-
-TEST(ExerciseWriter, WrittenLinesSplitBackIntoTheirSixFields) {
-    for (const auto& [ch1, ch2] :
-         std::vector<std::pair<ChannelEntry, ChannelEntry>>{{dc("1.5"), ac("carrée", "3", "1000")},
-                                                            {ac("sinusoïdale", "5", "50"), dc("-2")},
-                                                            {dc("0"), dc("0")}}) {
-        const std::string line = OscillogramLine(ch1, ch2);
-        EXPECT_EQ(ClassifyExerciseLine(line), ExerciseLineKind::Oscillogram);
-        const OscillogramFields f = SplitOscillogramLine(line);
-        EXPECT_EQ(f[0], ch1.alternating ? ch1.shape : "CC") << line;
-        EXPECT_EQ(f[1], ch1.voltage) << line;
-        EXPECT_EQ(f[2], ch1.alternating ? ch1.frequency : "") << line;
-        EXPECT_EQ(f[3], ch2.alternating ? ch2.shape : "CC") << line;
-        EXPECT_EQ(f[4], ch2.voltage) << line;
-        EXPECT_EQ(f[5], ch2.alternating ? ch2.frequency : "") << line;
-    }
 }
 
 TEST(ExerciseWriter, FilesAreWindows1252WithCrLfAndReplaceWhatWasThere) {

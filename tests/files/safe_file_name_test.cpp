@@ -1,20 +1,16 @@
 // Logon names in file names: whatever the environment says, the settings and results files stay
-// in their folder, under a name every system accepts.
+// in their folder, under a name every system accepts (the settings file of such a name is the
+// startup_user_name_with_path scenario's).
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "bench/evaluation/results_location.h"
 #include "files/safe_file_name.h"
-#include "files/settings_location.h"
 
 namespace ondivel {
 namespace {
-
-namespace fs = std::filesystem;
 
 TEST(SafeFileName, NamesThatCannotStandInAFileNameAreMadeSafe) {
     // clang-format off
@@ -44,15 +40,6 @@ TEST(SafeFileName, ALongNameIsCutBetweenLetters) {
     std::string name(199, 'a');
     name += "é"; // two bytes, the second beyond 200
     EXPECT_EQ(SafeFileNamePart(name), std::string(199, 'a'));
-}
-
-TEST(SafeFileName, TheSettingsAndResultsFilesStayInTheirFolder) {
-    const fs::path settings = SettingsFilePath("/srv/appdata", "a/../../evil");
-    EXPECT_EQ(settings, fs::path("/srv/appdata/Marvane/Ondivel/ConfOND_a_______evil.ini"));
-    EXPECT_EQ(SettingsFilePath("/srv/appdata", ""), "/srv/appdata/Marvane/Ondivel/ConfOND_Inconnu.ini");
-    EXPECT_EQ(NetworkResultsFileName("a/../../evil", {2026, 12, 3, 9, 5, 59}),
-              "OND_a_______evil_3_12_2026_9_5.txt");
-    EXPECT_EQ(NetworkResultsFileName("eleve1", {2026, 12, 3, 9, 5, 59}), "OND_eleve1_3_12_2026_9_5.txt");
 }
 
 } // namespace

@@ -80,11 +80,11 @@ TEST_F(SettingsBytes, LinesTheProgramDoesNotSetComeBackByteForByte) {
 
 TEST_F(SettingsBytes, AUtf8FileKeepsItsMarkAndLineEndsAndTheProgramsLinesReadBack) {
     // Each line reads as UTF-8 when it is UTF-8, so the program's Windows-1252 line beside
-    // hand-written UTF-8 ones reads back, and so do the others.
-    writeBytes(ini, "\xEF\xBB\xBF[R\xC3\xA9seau]\nDossier D\xC3\xA9p\xC3\xB4t=\xC3\x89l\xC3\xA8ves\n");
+    // hand-written UTF-8 ones reads back, and so do the others. A lone CR ends a line too.
+    writeBytes(ini, "\xEF\xBB\xBF[R\xC3\xA9seau]\nDossier D\xC3\xA9p\xC3\xB4t=\xC3\x89l\xC3\xA8ves\r");
     EXPECT_TRUE(WriteIniValue(ini, "Réseau", "Salle", "B12 é"));
     EXPECT_EQ(readBytes(ini),
-              "\xEF\xBB\xBF[R\xC3\xA9seau]\nDossier D\xC3\xA9p\xC3\xB4t=\xC3\x89l\xC3\xA8ves\n"
+              "\xEF\xBB\xBF[R\xC3\xA9seau]\nDossier D\xC3\xA9p\xC3\xB4t=\xC3\x89l\xC3\xA8ves\r"
               "Salle=B12 \xE9\r\n");
     EXPECT_EQ(read("Réseau", "Dossier Dépôt"), "Élèves");
     EXPECT_EQ(read("Réseau", "Salle"), "B12 é");

@@ -24,7 +24,11 @@ class EvaluationTest : public AppFixture {
     std::function<void()> atMark = [this] { user::click(note.cmdChoice[1]); };
     int identityShown = 0;
 
+    // The machine before the program starts (settings, network).
+    virtual void beforeStart() {}
+
     void SetUp() override {
+        beforeStart();
         start();
         platform.modalRunner = [this](Form& form) {
             if (&form == &who) {

@@ -69,10 +69,8 @@ TEST_F(ResultsFaults, ADiskFullForAWhileLosesNoAnswerAndIsToldOnce) {
     const std::string lesson = exercise("a.ond", kLesson);
     begin(lesson);
     answerEvery([&](int n) { platform.failAppends = platform.failAppends || n == 2; });
-    EXPECT_EQ(toldToCallTheTeacher(), 1) << "records 2 and 3 both failed";
-    EXPECT_EQ(platform.messages.back().text,
-              "Vos réponses n'ont pas pu être enregistrées dans le fichier des résultats :\r\n" +
-                  resultsPath() + "\r\n\r\nVous pouvez continuer, mais appelez le professeur.");
+    // Told once though records 2 and 3 both failed; the words are fault_results_folder_blocked's.
+    EXPECT_EQ(toldToCallTheTeacher(), 1);
     EXPECT_EQ(results().find("Ub = 2,0"), std::string::npos);
     platform.failAppends = false;
     finish();
@@ -104,7 +102,6 @@ TEST_F(ResultsFaults, QuittingWithAnswersStillUnwrittenAsksFirst) {
         platform.messages.back().text,
         "Des réponses n'ont pas pu être enregistrées dans le fichier des résultats :\r\n" + resultsPath() +
             "\r\n\r\nElles seront perdues si vous quittez maintenant. Voulez-vous quitter quand même ?");
-    EXPECT_EQ(platform.messages.back().title, "Ondivel - Erreur");
     // The lesson is still going: the pupil can carry on.
     EXPECT_TRUE(exo.Visible);
     user::click(exo.cmdNextOndivel);
@@ -124,54 +121,40 @@ TEST_F(ResultsFaults, QuittingAllTheSameIsAskedOnlyOnce) {
     EXPECT_EQ(platform.messages.size(), shown + 2);
 }
 
-TEST_F(ResultsFaults, AnUnreachableDepositFolderKeepsTheAnswersUntilTheShareIsBack) {
-    // A second program, started from a network share with its deposit folder.
-    const fs::path deposit = tmp.path() / "Rendus";
-    fs::create_directories(deposit);
-    FakePlatform share{tmp.path().string()};
-    share.networkNames[share.programDir] = "//serveur/ecole/program";
-    Ondivel pupil{share};
-    WriteIniValue(iniPath(), "Réseau", "Dossier Dépôt", "Rendus");
-    pupil.mdi().Show();
-    ASSERT_TRUE(pupil.mdi().ModeReseau);
-    const std::string file = pupil.mdi().FichierResultat;
-    ASSERT_EQ(fs::path(file).parent_path(), deposit);
-
-    // The pupil's identity and answers, on this second program.
-    share.modalRunner = [&](Form& form) {
-        if (&form == &pupil.frmName()) {
-            user::type(pupil.frmName().txtIdent[1], "Martin");
-            user::type(pupil.frmName().txtIdent[2], "Zoé");
-            user::type(pupil.frmName().txtIdent[3], "1re S");
-            user::click(pupil.frmName().cmdOK);
-        } else if (&form == &pupil.frmNote()) {
-            user::click(pupil.frmNote().cmdChoice[1]);
-        }
-    };
-    share.fileAnswers.push_back(exercise("a.ond", "CC/1//CC/1/\nCC/2//CC/2/"));
-    user::click(pupil.mdi().Mnu_Pilote);
-    FrmExo& pupilExo = pupil.frmExo();
-    const std::string before = cp1252ToUtf8(testing::readBytes(file));
-    ASSERT_NE(before.find("Nom élève :Martin"), std::string::npos);
-
-    fs::rename(deposit, tmp.path() / "Rendus.away"); // the server drops out
-    for (int ch : {0, 1}) {
-        user::click(pupilExo.voie[ch].optACDC[0]);
-        user::type(pupilExo.voie[ch].txtUmax, "1");
+// The program started from a network share, its deposit folder named in the settings (with
+// blanks around it, as a hand-edited file may have it).
+class DepositFaults : public ResultsFaults {
+  protected:
+    fs::path deposit() const { return tmp.path() / "Rendus"; }
+    void beforeStart() override {
+        fs::create_directories(deposit());
+        platform.networkNames[platform.programDir] = "//serveur/ecole/program";
+        preset("Réseau", "Dossier Dépôt", " Rendus ");
     }
-    user::click(pupilExo.cmdNext);
-    ASSERT_FALSE(share.messages.empty());
-    EXPECT_EQ(share.messages.back().text,
+};
+
+TEST_F(DepositFaults, AnUnreachableDepositFolderKeepsTheAnswersUntilTheShareIsBack) {
+    const std::string file = app.mdi().FichierResultat;
+    ASSERT_EQ(fs::path(file), deposit() / "OND_eleve1_3_12_2026_9_5.txt");
+    begin(exercise("a.ond", kLesson));
+    const std::string before = cp1252ToUtf8(testing::readBytes(file));
+    ASSERT_NE(before.find("Nom élève :Dupont"), std::string::npos);
+
+    fs::rename(deposit(), tmp.path() / "away"); // the server drops out
+    answerContinuous(0, "1");
+    answerContinuous(1, "1");
+    user::click(exo.cmdNext);
+    EXPECT_EQ(lastMessage(),
               "Vos réponses n'ont pas pu être enregistrées dans le fichier des résultats :\r\n" + file +
                   "\r\n\r\nVous pouvez continuer, mais appelez le professeur.");
-    EXPECT_FALSE(fs::exists(deposit)) << "no folder made up where the share was";
+    EXPECT_FALSE(fs::exists(deposit())) << "no folder made up where the share was";
 
-    fs::rename(tmp.path() / "Rendus.away", deposit);
-    user::click(pupilExo.cmdNextOndivel);
-    for (int ch : {0, 1})
-        user::type(pupilExo.voie[ch].txtUmax, "2");
-    user::click(pupilExo.cmdNext);
-    EXPECT_EQ(share.messages.size(), 1u);
+    fs::rename(tmp.path() / "away", deposit());
+    user::click(exo.cmdNextOndivel);
+    answerContinuous(0, "2");
+    answerContinuous(1, "2");
+    user::click(exo.cmdNext);
+    EXPECT_EQ(toldToCallTheTeacher(), 1);
     const std::string after = cp1252ToUtf8(testing::readBytes(file));
     ASSERT_EQ(after.substr(0, before.size()), before);
     const std::string added = after.substr(before.size());

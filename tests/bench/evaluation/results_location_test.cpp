@@ -14,9 +14,11 @@ namespace {
 namespace fs = std::filesystem;
 using testing::AppFixture;
 
-TEST(ResultsLocation, NetworkFileNamesHaveNoLeadingZeros) {
+TEST(ResultsLocation, NetworkFileNamesHaveNoLeadingZerosAndASafeUserName) {
     EXPECT_EQ(NetworkResultsFileName("dozavi", {2026, 12, 3, 9, 5, 59}), "OND_dozavi_3_12_2026_9_5.txt");
     EXPECT_EQ(NetworkResultsFileName("Inconnu", {2027, 1, 25, 14, 30, 0}), "OND_Inconnu_25_1_2027_14_30.txt");
+    EXPECT_EQ(NetworkResultsFileName("a/../../evil", {2026, 12, 3, 9, 5, 59}),
+              "OND_a_______evil_3_12_2026_9_5.txt");
     // Same user, same minute: the same file, whatever the seconds.
     EXPECT_EQ(NetworkResultsFileName("a", {2026, 5, 6, 10, 0, 1}),
               NetworkResultsFileName("a", {2026, 5, 6, 10, 0, 58}));
@@ -42,7 +44,8 @@ TEST(ResultsLocation, APointedResultsFileGivesTheDocumentsFolderBeforeTheAuthorF
 
 using ResultsAtStartUp = AppFixture;
 
-// The local results file in the shared folder is the eval_* scenarios'.
+// The local results file in the shared folder is the eval_* scenarios'; a stored deposit folder is
+// network_share_results's and the DepositFaults tests'.
 TEST_F(ResultsAtStartUp, OnAShareTheDepositFolderIsAskedOnceAndEachPupilGetsAFile) {
     platform.networkNames[platform.programDir] = "//serveur/ecole/program";
     int asked = 0;
@@ -61,20 +64,8 @@ TEST_F(ResultsAtStartUp, OnAShareTheDepositFolderIsAskedOnceAndEachPupilGetsAFil
     fs::create_directories(tmp.path() / "Rendus");
     start();
     EXPECT_EQ(asked, 1);
-    EXPECT_TRUE(app.mdi().ModeReseau);
     EXPECT_EQ(ini("Réseau", "Dossier Dépôt"), "Rendus");
     EXPECT_EQ(fs::path(app.mdi().FichierResultat), tmp.path() / "Rendus" / "OND_eleve1_3_12_2026_9_5.txt");
-    EXPECT_TRUE(fs::exists(tmp.path() / "Rendus" / "MotDePasse.txt"));
-}
-
-TEST_F(ResultsAtStartUp, AStoredDepositFolderIsUsedWithoutAsking) {
-    platform.networkNames[platform.programDir] = "//serveur/ecole/program";
-    preset("Réseau", "Dossier Dépôt", " Dépôt ");
-    int asked = 0;
-    platform.modalRunner = [&](Form& f) { asked += &f == &app.frmDepot(); };
-    start();
-    EXPECT_EQ(asked, 0);
-    EXPECT_EQ(fs::path(app.mdi().FichierResultat), tmp.path() / "Dépôt" / "OND_eleve1_3_12_2026_9_5.txt");
 }
 
 } // namespace

@@ -2,14 +2,18 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "bench/evaluation/frm_corbeille.h"
 #include "bench/evaluation/frm_create_file.h"
 #include "bench/evaluation/frm_pass.h"
+#include "bench/evaluation/frm_pass_word.h"
 #include "bench/main/mdi_ondivel.h"
 #include "bench/ondivel.h"
 #include "core/user_input.h"
+#include "files/password_hash.h"
 #include "files/testing/fake_platform.h"
 #include "support/temp_folder.h"
 
@@ -29,6 +33,7 @@ class DesktopPlatform : public FakePlatform {
     }
 };
 
+// The teacher's menus behind the password window, and the password itself.
 class TeacherTools : public ::testing::Test {
   protected:
     testing::TempFolder tmp;
@@ -36,8 +41,8 @@ class TeacherTools : public ::testing::Test {
     Ondivel app{platform};
     MDIOndivel& mdi = app.mdi();
 
-    // What the teacher types in the password window (nullopt: "Annuler"), the height the window
-    // had, and what happens in the window opened after it.
+    // What the teacher types in the password window (nullopt: "Annuler"), the heights the window
+    // had, and what happens in any other window shown modally.
     std::optional<std::string> password = std::string();
     std::vector<double> passHeights;
     std::function<void(Form&)> inside = [](Form&) {};
@@ -54,16 +59,35 @@ class TeacherTools : public ::testing::Test {
         mdi.Show();
     }
     std::string results() const { return app.g.DossierPartage + "Resultat.txt"; }
+    std::string& stored() { return platform.userSettings["Settings/Password"]; }
+
+    // One try at the teacher gate, as in a fresh run of the program.
+    bool unlocks(const std::string& text) {
+        app.g.MotDePasseValide = false;
+        password = text;
+        AskTeacherPassword(app);
+        return app.g.MotDePasseValide;
+    }
+    // The change window, with the old and the new password typed, then OK.
+    void changePassword(const std::string& oldText, const std::string& newText) {
+        inside = [this, oldText, newText](Form& f) {
+            if (&f != &app.frmPassWord()) return;
+            FrmPassWord& w = app.frmPassWord();
+            user::type(w.txtPassWord[0], oldText);
+            user::type(w.txtPassWord[1], newText);
+            user::click(w.cmdOK);
+            if (f.loaded()) user::click(w.Command1);
+        };
+        user::click(mdi.Mnu_PassWord);
+    }
 };
 
 TEST_F(TeacherTools, AWrongOrCancelledPasswordKeepsTheTeacherMenusShut) {
-    platform.userSettings["Settings/Password"] = "Ohm";
+    stored() = "Ohm";
     bool trashShown = false;
     inside = [&](Form& f) { trashShown |= &f == &app.frmCorbeille(); };
     password = "ohm";
-    user::click(mdi.Mnu_Kill);
-    EXPECT_EQ(platform.messages.back().text, "Le mot de passe saisi est faux.\r\nVeuillez le ressaisir.");
-    EXPECT_EQ(platform.messages.back().title, "Ondivel - Mot de passe");
+    user::click(mdi.Mnu_Kill); // its message is the admin_password_fixed scenario's
     EXPECT_FALSE(trashShown);
 
     password.reset(); // "Annuler": every teacher menu does nothing
@@ -146,6 +170,64 @@ TEST_F(TeacherTools, AResultsFileReplacedByALinkIsNeitherEmptiedNorOpened) {
               "Le fichier suivant n'a pas été ouvert : ce n'est pas un fichier ordinaire "
               "(lien symbolique, dossier ou périphérique).\r\n" +
                   results());
+}
+
+TEST_F(TeacherTools, AClearTextFromAnOlderVersionUnlocksOnceThenIsKeptAsAHash) {
+    stored() = "Ohm";
+    EXPECT_FALSE(unlocks("ohm"));
+    EXPECT_EQ(stored(), "Ohm") << "a wrong try rewrites nothing";
+
+    EXPECT_TRUE(unlocks("Ohm"));
+    EXPECT_TRUE(IsPasswordHash(stored())) << stored();
+    EXPECT_EQ(stored().find("Ohm"), std::string::npos);
+
+    EXPECT_TRUE(unlocks("Ohm")) << "the hash still opens for the same password";
+    EXPECT_FALSE(unlocks("ohm"));
+    EXPECT_FALSE(unlocks(""));
+    EXPECT_EQ(passHeights.back(), 2310) << "a stored hash is a password: the short window";
+}
+
+TEST_F(TeacherTools, TheChangeWindowKeepsOnlyAHashAndAnEmptyPasswordStaysNone) {
+    changePassword("", "Volt");
+    EXPECT_TRUE(IsPasswordHash(stored())) << stored();
+    EXPECT_FALSE(unlocks(""));
+    EXPECT_TRUE(unlocks("Volt"));
+
+    changePassword("Volt", "");
+    EXPECT_EQ(stored(), "");
+    EXPECT_TRUE(unlocks(""));
+    EXPECT_EQ(passHeights.back(), 2955) << "no password: the tall window with its hint";
+}
+
+TEST_F(TeacherTools, TheAdministratorsFileWinsOverWhateverThePupilsOwnStoreHolds) {
+    // An emptied per-user store and the short window are the admin_password_fixed scenario's.
+    platform.systemPassword = HashPassword("Prof");
+    stored() = "eleve";
+    EXPECT_FALSE(unlocks("eleve"));
+    EXPECT_EQ(stored(), "eleve") << "the per-user value is left alone";
+    EXPECT_TRUE(unlocks("Prof"));
+
+    // A file that exists but cannot be read opens nothing, not even for an empty entry.
+    platform.systemPassword = "";
+    EXPECT_FALSE(unlocks(""));
+    EXPECT_FALSE(unlocks("Prof"));
+}
+
+// The change window refused outright is the admin_password_fixed scenario's.
+TEST_F(TeacherTools, AnAdministratorsFileThatAppearsWhileTheChangeWindowIsOpenRefusesItsOK) {
+    inside = [this](Form& f) {
+        if (&f != &app.frmPassWord()) return;
+        platform.systemPassword = HashPassword("Prof");
+        user::type(app.frmPassWord().txtPassWord[1], "Volt");
+        user::click(app.frmPassWord().cmdOK);
+    };
+    user::click(mdi.Mnu_PassWord);
+    EXPECT_EQ(platform.messages.back().text,
+              "Le mot de passe est fixé par l'administrateur pour tous les comptes "
+              "de cet ordinateur.\r\nIl ne peut pas être changé ici.");
+    EXPECT_FALSE(app.frmPassWord().loaded());
+    EXPECT_EQ(platform.userSettings.count("Settings/Password"), 0u);
+    EXPECT_TRUE(TeacherPasswordMatches(app, "Prof"));
 }
 
 } // namespace

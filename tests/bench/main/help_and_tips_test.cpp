@@ -42,13 +42,17 @@ class TipsTest : public AppFixture {
     fs::path shipped() const { return fs::path(platform.programDir) / kTipsFileName; }
     fs::path shared() const { return fs::path(app.g.DossierPartage) / kTipsFileName; }
     void shipTips(const std::string& text) { writeFile(shipped(), text); }
+    // Started without the tip window, with these tips shipped (none: no tips file).
+    void startWith(const char* tips) {
+        if (tips) shipTips(tips);
+        preset("Options", "Show Tips at Startup", "0");
+        start();
+    }
 };
 
 // The tip window at start-up, the next tip and the About box are the tour_help_menu scenario's.
 TEST_F(TipsTest, StartUpOpensNoTipWindowWhenTurnedOffOrWithoutTips) {
-    shipTips("Un.\r\n");
-    preset("Options", "Show Tips at Startup", "0");
-    start();
+    startWith("Un.\r\n");
     EXPECT_FALSE(app.frmTip().loaded());
 
     Ondivel second(platform);
@@ -59,9 +63,7 @@ TEST_F(TipsTest, StartUpOpensNoTipWindowWhenTurnedOffOrWithoutTips) {
 }
 
 TEST_F(TipsTest, NextTipWrapsAroundAndASingleTipHasNoNextButton) {
-    shipTips("Un.\r\nDeux.\r\n");
-    preset("Options", "Show Tips at Startup", "0");
-    start();
+    startWith("Un.\r\nDeux.\r\n");
     platform.randomValues = {0.5};
     user::click(app.mdi().Mnu_Tip);
     FrmTip& tip = app.frmTip();
@@ -75,19 +77,8 @@ TEST_F(TipsTest, NextTipWrapsAroundAndASingleTipHasNoNextButton) {
     EXPECT_FALSE(tip.cmdNextTip.Enabled);
 }
 
-TEST_F(TipsTest, AddingATipNeedsTheTeacherPassword) {
-    shipTips("Un.\r\n");
-    preset("Options", "Show Tips at Startup", "0");
-    start();
-    user::click(app.mdi().Mnu_NewTip); // the password window closes without a password
-    EXPECT_TRUE(platform.launched.empty());
-    EXPECT_FALSE(fs::exists(shared()));
-}
-
 TEST_F(TipsTest, TheTeacherEditsASharedCopyThatThenTakesPrecedence) {
-    shipTips("Livrée.\r\n");
-    preset("Options", "Show Tips at Startup", "0");
-    start();
+    startWith("Livrée.\r\n");
     app.g.MotDePasseValide = true;
     user::click(app.mdi().Mnu_NewTip);
     ASSERT_EQ(platform.launched.size(), 1u);
@@ -105,14 +96,51 @@ TEST_F(TipsTest, TheTeacherEditsASharedCopyThatThenTakesPrecedence) {
     EXPECT_EQ(testing::readBytes(shared().string()), "Livrée.\r\nDu professeur.\r\n");
 }
 
-TEST_F(TipsTest, WithoutAnyTipsFileTheTeacherStartsAnEmptyList) {
-    preset("Options", "Show Tips at Startup", "0");
-    start();
+TEST_F(TipsTest, AddingATipNeedsThePasswordAndWithoutAnyTipsFileStartsAnEmptyList) {
+    startWith(nullptr);
+    user::click(app.mdi().Mnu_NewTip); // the password window closes without a password
+    EXPECT_TRUE(platform.launched.empty());
+    EXPECT_FALSE(fs::exists(shared()));
     app.g.MotDePasseValide = true;
     user::click(app.mdi().Mnu_NewTip);
     ASSERT_EQ(platform.launched.size(), 1u);
     EXPECT_TRUE(fs::exists(shared()));
     EXPECT_EQ(fs::file_size(shared()), 0u);
+}
+
+// The program's own files going missing while it runs: nothing stops, only the teacher, who can
+// act, is told (a missing click sound is the Qt resource faults test's).
+TEST_F(TipsTest, ATipsFileDeletedWhileRunningLeavesAnEmptyTipWindow) {
+    startWith("Un.\r\nDeux.\r\n");
+    fs::remove(shipped());
+    user::click(app.mdi().Mnu_Tip);
+    FrmTip& tip = app.frmTip();
+    ASSERT_TRUE(tip.Visible);
+    EXPECT_EQ(tip.lblTipText.Caption, "Aucune astuce n'est disponible.");
+    EXPECT_FALSE(tip.cmdNextTip.Enabled);
+    user::click(tip.cmdOK);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(TipsTest, ASharedFolderRemovedSinceStartUpIsMadeAgainOrNamedToTheTeacher) {
+    startWith("Un.\r\n");
+    app.g.MotDePasseValide = true;
+    const fs::path folder = shared().parent_path();
+    fs::remove_all(folder);
+    user::click(app.mdi().Mnu_NewTip);
+    EXPECT_TRUE(platform.messages.empty());
+    ASSERT_EQ(platform.launched.size(), 1u);
+    EXPECT_EQ(testing::readBytes(platform.launched.back()), "Un.\r\n");
+
+    fs::remove_all(folder);
+    writeFile(folder, "a file in the way of the folder");
+    user::click(app.mdi().Mnu_NewTip);
+    EXPECT_EQ(platform.launched.size(), 1u);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "Le fichier suivant ne peut pas être créé :\r\n" +
+                                             shared().string() +
+                                             "\r\nVérifiez que le dossier partagé est accessible.");
+    EXPECT_EQ(platform.messages[0].title, "Erreur sur le chemin d'accés");
 }
 
 using HelpMenusTest = AppFixture;

@@ -52,7 +52,6 @@ const Bench kBenches[] = {
                                                     {"frmPileB", kRightEdge, 4935},
                                                     {"frmVolt", 720, 7800},
                                                     {"frmChrono", kRightEdge + 262.5, 4200}}},
-    {"ClockAlone",              0, 11, "",  true,  {{"frmChrono", kRightEdge + 262.5, 4200}}},
 };
 // clang-format on
 
@@ -108,17 +107,12 @@ TEST_F(DefaultLayoutWindows, AHarmonicGeneratorOpenedFromTheMenuJoinsItsSide) {
     EXPECT_EQ(app.frmHarmoniqueA().Top, 0);
 }
 
-TEST_F(DefaultLayoutWindows, TheAnswerWindowMovesOnlyDuringAnEvaluation) {
+// Its place during an evaluation is the poswin_evaluation scenario's.
+TEST_F(DefaultLayoutWindows, AnAnswerWindowStillOpenInFreeModeStaysPut) {
     start();
     FrmExo& exo = app.frmExo();
-    app.mdi().SetFreeMode(false);
     exo.Show();
-    exo.Left = exo.Top = 500;
-    DefaultWindowLayout(app);
-    EXPECT_EQ(exo.Left, kRightEdge); // the rest of its place is the poswin_evaluation scenario's
-
-    app.mdi().SetFreeMode(true); // an answer window still open in free mode stays put
-    exo.Left = exo.Top = 500;
+    exo.Left = 500;
     DefaultWindowLayout(app);
     EXPECT_EQ(exo.Left, 500);
 }
