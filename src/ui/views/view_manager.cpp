@@ -22,7 +22,7 @@
 #include "ui/main/mdi_ondivel_view.h"
 #include "ui/scope/screen_widget.h"
 #include "ui/views/form_view.h"
-#include "ui/views/view_factory.h"
+#include "ui/views/view_table.h"
 
 namespace ondivel {
 
@@ -50,7 +50,6 @@ class ModalHost : public QDialog {
 } // namespace
 
 ViewManager::ViewManager(Ondivel& app, QObject* parent) : QObject(parent), app_(app) {
-    registerAllViews();
     main_ = std::make_unique<MainWindowView>(app.mdi());
     connect(main_.get(), &MainWindowView::modelTouched, this, &ViewManager::scheduleSync);
     syncTimer_.setSingleShot(true);
