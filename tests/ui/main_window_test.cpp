@@ -16,6 +16,7 @@
 #include "ui/main/mdi_ondivel_view.h"
 #include "ui/surface/tee_platform.h"
 #include "ui/views/form_view.h"
+#include "ui/views/key_codes.h"
 #include "ui/views/view_manager.h"
 #include "ui/views/view_table.h"
 
@@ -142,8 +143,8 @@ class MainWindowTest : public QObject {
     }
 
     void keysReachTheModelWithWindowsCodesAndZoomThePanels() {
-        QCOMPARE(ViewManager::windowsKeyCode(Qt::Key_F12), 123);
-        QCOMPARE(ViewManager::shiftMask(Qt::ShiftModifier | Qt::ControlModifier), 3);
+        QCOMPARE(windowsKeyCode(Qt::Key_F12), 123);
+        QCOMPARE(shiftMask(Qt::ShiftModifier | Qt::ControlModifier), 3);
         Program p;
         FormView* view = p.views.viewOf(p.app.frmOndivel());
         QVERIFY(view);
