@@ -18,6 +18,7 @@
 #include "ui/scope/screen_widget.h"
 #include "ui/surface/tee_platform.h"
 #include "ui/views/form_view.h"
+#include "ui/views/model_timers.h"
 #include "ui/views/view_manager.h"
 #include "ui/widgets/knob_widget.h"
 #include "ui/widgets/lamp_widget.h"
@@ -108,7 +109,7 @@ class FramePacingTest : public QObject {
     Q_OBJECT
   private slots:
     void shortModelTimersRunAndSyncOncePerFrame() {
-        QCOMPARE(ViewManager::pacedInterval(100), 100); // a slow timer keeps its own pace
+        QCOMPARE(ModelTimers::pacedInterval(100), 100); // a slow timer keeps its own pace
         Program p;
         int ticks = 0;
         const auto sweep = p.scope.tmrSpot.on.Timer;

@@ -42,15 +42,17 @@
 #include "core/control.h"
 #include "core/form.h"
 #include "files/testing/fake_platform.h"
+#include "ui/dialogs/access_key.h"
 #include "ui/dialogs/dialog_view.h"
-#include "ui/dialogs/dialog_widgets.h"
+#include "ui/main/frm_about_view.h"
 #include "ui/main/frm_option_view.h"
-#include "ui/main/help_dialog_views.h"
+#include "ui/main/frm_tip_view.h"
 #include "ui/main/mdi_ondivel_view.h"
 #include "ui/surface/tee_platform.h"
 #include "ui/views/form_view.h"
-#include "ui/views/view_factory.h"
+#include "ui/views/key_codes.h"
 #include "ui/views/view_manager.h"
+#include "ui/views/view_table.h"
 #include "ui/widgets/colour_swatch.h"
 #include "ui_bench.h"
 
@@ -307,8 +309,8 @@ class WindowsTest : public QObject {
     }
 
     void keysReachTheModelWithWindowsCodesAndZoomThePanels() {
-        QCOMPARE(ViewManager::windowsKeyCode(Qt::Key_F12), 123);
-        QCOMPARE(ViewManager::shiftMask(Qt::ShiftModifier | Qt::ControlModifier), 3);
+        QCOMPARE(windowsKeyCode(Qt::Key_F12), 123);
+        QCOMPARE(shiftMask(Qt::ShiftModifier | Qt::ControlModifier), 3);
         Program p;
         QTest::keyClick(p.views.viewOf(p.app.frmOndivel()), Qt::Key_F1);
         QCOMPARE(p.platform.helpRequests.size(), std::size_t(1));

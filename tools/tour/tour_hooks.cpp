@@ -17,8 +17,8 @@
 #include "ui/main/mdi_ondivel_view.h"
 #include "ui/surface/tee_platform.h"
 #include "ui/views/form_view.h"
-#include "ui/views/view_factory.h"
 #include "ui/views/view_manager.h"
+#include "ui/views/view_table.h"
 
 namespace ondivel::tour {
 

@@ -16,8 +16,16 @@
 #include "core/control.h"
 #include "core/form.h"
 #include "core/user_input.h"
+#include "ui/dialogs/dialog_button.h"
+#include "ui/dialogs/dialog_check_box.h"
+#include "ui/dialogs/dialog_combo_box.h"
+#include "ui/dialogs/dialog_frame.h"
 #include "ui/dialogs/dialog_geometry.h"
-#include "ui/dialogs/dialog_widgets.h"
+#include "ui/dialogs/dialog_label.h"
+#include "ui/dialogs/dialog_list_box.h"
+#include "ui/dialogs/dialog_option.h"
+#include "ui/dialogs/dialog_picture.h"
+#include "ui/dialogs/dialog_text_box.h"
 #include "ui/dialogs/text_fit.h"
 
 namespace ondivel {

@@ -7,7 +7,7 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "ui/dialogs/dialog_widgets.h"
+#include "ui/dialogs/access_key.h"
 
 namespace ondivel {
 

@@ -15,7 +15,6 @@
 
 #include "bench/main/frm_option.h"
 #include "core/user_input.h"
-#include "ui/views/view_factory.h"
 #include "ui/widgets/colour_swatch.h"
 
 namespace ondivel {
@@ -235,10 +234,6 @@ void OptionView::syncFromModel() {
 
 QSize OptionView::designSize() const {
     return sizeHint().expandedTo(QSize(520, 300));
-}
-
-void registerOptionView() {
-    registerViewMaker("frmOption", [](Form& form) { return new OptionView(static_cast<FrmOption&>(form)); });
 }
 
 } // namespace ondivel

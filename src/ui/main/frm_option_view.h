@@ -51,7 +51,4 @@ class OptionView : public FormView {
 // letter itself when it is not one of the markers.
 QString markerSymbol(const std::string& letter);
 
-// Registers the view under "frmOption".
-void registerOptionView();
-
 } // namespace ondivel

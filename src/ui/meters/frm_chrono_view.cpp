@@ -9,7 +9,6 @@
 #include <algorithm>
 
 #include "bench/meters/frm_chrono.h"
-#include "ui/views/view_factory.h"
 #include "ui/widgets/model_button.h"
 #include "ui/widgets/model_slider.h"
 #include "ui/widgets/paint_key.h"
@@ -229,11 +228,6 @@ void ChronoView::paintEvent(QPaintEvent*) {
         QString::number(static_cast<int>(chrono_.sldAlarme.Value)) + QStringLiteral(" s");
     p.drawText(designRect(QRectF(kSlider.left(), kSlider.bottom(), kSlider.width(), 12)), Qt::AlignCenter,
                interval);
-}
-
-void registerChronoView() {
-    registerViewMaker("frmChrono",
-                      [](Form& form) -> FormView* { return new ChronoView(static_cast<FrmChrono&>(form)); });
 }
 
 } // namespace ondivel

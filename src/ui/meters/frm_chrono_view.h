@@ -40,7 +40,4 @@ class ChronoView : public PanelView {
     bool dragging_ = false;
 };
 
-// Registers the stopwatch's view maker.
-void registerChronoView();
-
 } // namespace ondivel

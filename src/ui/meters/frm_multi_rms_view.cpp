@@ -10,7 +10,6 @@
 #include "bench/ondivel.h"
 #include "core/color.h"
 #include "core/user_input.h"
-#include "ui/views/view_factory.h"
 #include "ui/widgets/bound_widget.h"
 #include "ui/widgets/model_button.h"
 #include "ui/widgets/paint_key.h"
@@ -236,11 +235,6 @@ void TrmsView::paintEvent(QPaintEvent*) {
     }
     text(p, QRectF(0, 12 * s, width(), 24 * s), QStringLiteral("TRUE RMS MULTIMETER"), 13 * s,
          QColor(240, 240, 240));
-}
-
-void registerTrmsView() {
-    registerViewMaker("frmMulti_RMS",
-                      [](Form& form) -> FormView* { return new TrmsView(static_cast<FrmMultiRMS&>(form)); });
 }
 
 } // namespace ondivel

@@ -32,7 +32,4 @@ class TrmsView : public PanelView {
     QWidget* terminals_[4] = {};
 };
 
-// Registers the view maker of "frmMulti_RMS".
-void registerTrmsView();
-
 } // namespace ondivel

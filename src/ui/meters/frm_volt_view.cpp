@@ -9,7 +9,6 @@
 #include "bench/meters/frm_volt.h"
 #include "bench/ondivel.h"
 #include "core/user_input.h"
-#include "ui/views/view_factory.h"
 #include "ui/widgets/model_button.h"
 #include "ui/widgets/paint_key.h"
 #include "ui/widgets/terminal_widget.h"
@@ -225,11 +224,6 @@ void VoltView::paintEvent(QPaintEvent*) {
                         t.Width / kTwipsPerPixel * s, 16 * s);
         p.drawText(tr, Qt::AlignCenter, QString::fromLatin1(names[i]));
     }
-}
-
-void registerVoltView() {
-    registerViewMaker("frmVolt",
-                      [](Form& form) -> FormView* { return new VoltView(static_cast<FrmVolt&>(form)); });
 }
 
 } // namespace ondivel

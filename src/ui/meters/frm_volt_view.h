@@ -31,7 +31,4 @@ class VoltView : public PanelView {
     QWidget* terminals_[4] = {};
 };
 
-// Registers the view under "frmVolt".
-void registerVoltView();
-
 } // namespace ondivel

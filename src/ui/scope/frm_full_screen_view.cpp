@@ -9,7 +9,6 @@
 #include "core/platform.h"
 #include "core/user_input.h"
 #include "ui/scope/screen_widget.h"
-#include "ui/views/view_factory.h"
 
 namespace ondivel {
 
@@ -34,10 +33,6 @@ QSize FullScreenView::designSize() const {
     int w = 1280, h = 800;
     form().host().platform().workArea(w, h);
     return {w, h};
-}
-
-void registerFullScreenView() {
-    registerViewMaker("frmFullScreen", [](Form& form) { return new FullScreenView(form); });
 }
 
 } // namespace ondivel

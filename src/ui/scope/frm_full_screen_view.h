@@ -21,7 +21,4 @@ class FullScreenView : public FormView {
     ScreenWidget* screen_;
 };
 
-// Registers the view's maker under "frmFullScreen".
-void registerFullScreenView();
-
 } // namespace ondivel

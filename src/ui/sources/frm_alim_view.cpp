@@ -5,8 +5,6 @@
 
 #include "bench/sources/frm_alim.h"
 #include "core/control.h"
-#include "ui/views/panel_views.h"
-#include "ui/views/view_factory.h"
 #include "ui/widgets/digital_readout.h"
 #include "ui/widgets/knob_widget.h"
 #include "ui/widgets/lamp_widget.h"
@@ -154,14 +152,6 @@ void SupplyView::paintEvent(QPaintEvent*) {
     p.drawText(QRectF(236, kKnobRowTop + 66, 48, 10), Qt::AlignCenter, QStringLiteral("POWER"));
     p.drawText(QRectF(190, kTerminalRowTop + 30, 100, 12), Qt::AlignCenter,
                QStringLiteral("0 - 30 V  /  10 A"));
-}
-
-void registerSupplyViews() {
-    const ViewMaker maker = [](Form& form) -> FormView* {
-        return new SupplyView(static_cast<FrmAlim&>(form));
-    };
-    registerViewMaker("frmAlimA", maker);
-    registerViewMaker("frmAlimB", maker);
 }
 
 } // namespace ondivel

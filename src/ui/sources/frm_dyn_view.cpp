@@ -9,8 +9,6 @@
 #include "bench/sources/frm_dyn.h"
 #include "core/control.h"
 #include "ui/views/panel_painting.h"
-#include "ui/views/panel_views.h"
-#include "ui/views/view_factory.h"
 #include "ui/widgets/digital_readout.h"
 #include "ui/widgets/knob_widget.h"
 #include "ui/widgets/model_label.h"
@@ -174,14 +172,6 @@ void AlternatorView::paintEvent(QPaintEvent*) {
     p.setPen(QPen(QColor(70, 74, 82), 0.8));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(142, 202, 122, 74), 4, 4);
-}
-
-void registerAlternatorViews() {
-    const ViewMaker maker = [](Form& form) -> FormView* {
-        return new AlternatorView(static_cast<FrmDyn&>(form));
-    };
-    registerViewMaker("frmDynA", maker);
-    registerViewMaker("frmDynB", maker);
 }
 
 } // namespace ondivel

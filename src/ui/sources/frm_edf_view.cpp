@@ -8,8 +8,6 @@
 #include "bench/sources/frm_edf.h"
 #include "core/user_input.h"
 #include "ui/views/panel_painting.h"
-#include "ui/views/panel_views.h"
-#include "ui/views/view_factory.h"
 #include "ui/widgets/model_button.h"
 #include "ui/widgets/model_label.h"
 #include "ui/widgets/paint_key.h"
@@ -160,12 +158,6 @@ void MainsView::paintEvent(QPaintEvent*) {
     p.drawEllipse(QPointF(centre.x(), kPlate.bottom() - 9), 4, 4);
     p.setPen(QPen(QColor(120, 116, 104), 1));
     p.drawLine(QPointF(centre.x() - 3, kPlate.bottom() - 9), QPointF(centre.x() + 3, kPlate.bottom() - 9));
-}
-
-void registerMainsViews() {
-    const ViewMaker maker = [](Form& form) -> FormView* { return new MainsView(static_cast<FrmEDF&>(form)); };
-    registerViewMaker("frmEDFA", maker);
-    registerViewMaker("frmEDFB", maker);
 }
 
 } // namespace ondivel

@@ -6,8 +6,6 @@
 #include "core/user_input.h"
 #include "ui/sources/harmonic_widgets.h"
 #include "ui/views/panel_painting.h"
-#include "ui/views/panel_views.h"
-#include "ui/views/view_factory.h"
 #include "ui/widgets/knob_widget.h"
 #include "ui/widgets/model_button.h"
 #include "ui/widgets/model_label.h"
@@ -29,14 +27,6 @@ constexpr double kColumnTop = 166;
 constexpr double kTerminalLeft = 420;
 
 } // namespace
-
-void registerHarmonicViews() {
-    const ViewMaker maker = [](Form& form) -> FormView* {
-        return new HarmonicView(static_cast<FrmHarmonique&>(form));
-    };
-    registerViewMaker("frmHarmoniqueA", maker);
-    registerViewMaker("frmHarmoniqueB", maker);
-}
 
 HarmonicView::HarmonicView(FrmHarmonique& panel, QWidget* parent)
     : GeneratorPanelView(panel, parent), panel_(panel) {

@@ -5,8 +5,6 @@
 #include <cstdint>
 
 #include "bench/sources/frm_pile.h"
-#include "ui/views/panel_views.h"
-#include "ui/views/view_factory.h"
 #include "ui/widgets/paint_key.h"
 #include "ui/widgets/polarity_switch.h"
 
@@ -215,14 +213,6 @@ void BatteryView::paintEvent(QPaintEvent*) {
     bench.setColorAt(0, kBench.lighter(106));
     bench.setColorAt(1, kBench.darker(108));
     p.fillRect(rect(), bench);
-}
-
-void registerBatteryViews() {
-    const ViewMaker maker = [](Form& form) -> FormView* {
-        return new BatteryView(static_cast<FrmPile&>(form));
-    };
-    registerViewMaker("frmPileA", maker);
-    registerViewMaker("frmPileB", maker);
 }
 
 } // namespace ondivel

@@ -1,0 +1,109 @@
+#include "ui/views/mdi_panels.h"
+
+#include <QEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <cmath>
+
+#include "bench/ondivel.h"
+#include "core/form.h"
+#include "core/platform.h"
+#include "core/user_input.h"
+#include "ui/views/form_view.h"
+#include "ui/views/panel_zoom.h"
+#include "ui/views/view_table.h"
+
+namespace ondivel {
+
+MdiPanels::MdiPanels(Ondivel& app, QMdiArea& area, const PanelZoom& zoom, std::function<void()> closed)
+    : app_(app), area_(area), zoom_(zoom), closed_(std::move(closed)) {}
+
+FormView* MdiPanels::viewOf(const Form& form) const {
+    auto it = panels_.find(&form);
+    return it == panels_.end() ? nullptr : it->second.view;
+}
+
+QMdiSubWindow* MdiPanels::subWindowOf(const Form& form) const {
+    auto it = panels_.find(&form);
+    return it == panels_.end() ? nullptr : it->second.window;
+}
+
+MdiPanels::Panel& MdiPanels::panelFor(Form& form) {
+    Panel& panel = panels_[&form];
+    if (panel.window) return panel;
+    panel.view = makeView(form);
+    panel.window =
+        area_.addSubWindow(panel.view, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                           Qt::WindowMinimizeButtonHint);
+    panel.window->setObjectName(QString::fromStdString(form.name()));
+    panel.window->setAttribute(Qt::WA_DeleteOnClose, false);
+    panel.window->installEventFilter(this);
+    zoom_.sizeView(*panel.view);
+    return panel;
+}
+
+void MdiPanels::place(Form& form, Panel& panel) {
+    if (form.Left == panel.placedLeft && form.Top == panel.placedTop) return;
+    const double twips = app_.platform().twipsPerPixel() / zoom_.value();
+    placing_ = true;
+    panel.window->move(static_cast<int>(std::lround(form.Left / twips)),
+                       static_cast<int>(std::lround(form.Top / twips)));
+    placing_ = false;
+    panel.placedLeft = form.Left;
+    panel.placedTop = form.Top;
+}
+
+void MdiPanels::mirror(Form& form) {
+    const bool shown = form.loaded() && form.Visible && !form.modal();
+    auto it = panels_.find(&form);
+    if (!shown) {
+        if (it != panels_.end() && it->second.window->isVisible()) it->second.window->hide();
+        return;
+    }
+    Panel& panel = panelFor(form);
+    const QString title = QString::fromStdString(form.Caption);
+    if (panel.window->windowTitle() != title) panel.window->setWindowTitle(title);
+    place(form, panel);
+    panel.view->syncFromModel();
+    if (!panel.window->isVisible()) panel.window->show();
+}
+
+void MdiPanels::resize(bool placeAgain) {
+    for (auto& [form, panel] : panels_) {
+        zoom_.sizeView(*panel.view);
+        if (placeAgain) panel.placedLeft = panel.placedTop = -1e300;
+    }
+}
+
+void MdiPanels::release() {
+    for (auto& [form, panel] : panels_)
+        panel.window->removeEventFilter(this);
+    panels_.clear();
+}
+
+bool MdiPanels::eventFilter(QObject* watched, QEvent* event) {
+    auto* window = qobject_cast<QMdiSubWindow*>(watched);
+    if (!window) return false;
+    for (auto& [form, panel] : panels_) {
+        if (panel.window != window) continue;
+        Form& model = const_cast<Form&>(*form);
+        if (event->type() == QEvent::Close) {
+            // The model may refuse; the window stays until the model hides or unloads it.
+            event->ignore();
+            user::close(model);
+            closed_();
+            return true;
+        }
+        if (event->type() == QEvent::Move && !placing_) {
+            const double twips = app_.platform().twipsPerPixel() / zoom_.value();
+            model.Left = std::round(window->x() * twips);
+            model.Top = std::round(window->y() * twips);
+            panel.placedLeft = model.Left;
+            panel.placedTop = model.Top;
+        }
+        break;
+    }
+    return false;
+}
+
+} // namespace ondivel

@@ -1,0 +1,59 @@
+#pragma once
+// The MDI sub-windows mirroring the window models shown non-modally: one per model, made with its
+// view the first time the model shows, titled with its Caption and placed at its Left and Top
+// (twips, at the zoom). Moving a sub-window moves the model; closing it asks the model. Owned by
+// the view manager.
+#include <QObject>
+#include <functional>
+#include <map>
+
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace ondivel {
+
+class Form;
+class FormView;
+class Ondivel;
+class PanelZoom;
+
+class MdiPanels : public QObject {
+    Q_OBJECT
+  public:
+    // `closed` runs after the user closed a sub-window and its model heard it.
+    MdiPanels(Ondivel& app, QMdiArea& area, const PanelZoom& zoom, std::function<void()> closed);
+
+    // Shows, titles, places and syncs the sub-window of a model shown non-modally; hides it
+    // while the model is hidden, unloaded or modal.
+    void mirror(Form& form);
+    // The view and the sub-window mirroring a model; null while it was never shown.
+    FormView* viewOf(const Form& form) const;
+    QMdiSubWindow* subWindowOf(const Form& form) const;
+    // Sizes every view at the zoom again; with `placeAgain`, each goes to its model's place at
+    // the new scale on the next mirror.
+    void resize(bool placeAgain);
+    // Lets the sub-windows go before the main window takes them down.
+    void release();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    struct Panel {
+        FormView* view = nullptr;
+        QMdiSubWindow* window = nullptr;
+        double placedLeft = -1e300, placedTop = -1e300;
+    };
+
+    Panel& panelFor(Form& form);
+    void place(Form& form, Panel& panel);
+
+    Ondivel& app_;
+    QMdiArea& area_;
+    const PanelZoom& zoom_;
+    std::function<void()> closed_;
+    std::map<const Form*, Panel> panels_;
+    bool placing_ = false;
+};
+
+} // namespace ondivel
