@@ -29,6 +29,7 @@ FrmOption::FrmOption(Ondivel& app) : BenchForm(app, "frmOption") {
     chkToolTip.Caption = "Afficher les info-bulles";
     chkToolTip.ToolTipText = "Info-bulle : phrase qui décrit la fonction d'un bouton";
     chkReglage.Caption = "Afficher le menu \"Options > Sensibilités automatiques\"";
+    chkDisposer.Caption = "Disposer les fenêtres à chaque ouverture";
     chkMultimetre.Caption = "Choisir le multimètre du collège";
     chkCopySensibility.Caption = "Afficher les sensibilités verticale et horizontale sur l'écran";
     lblColor_Fond.Caption = "Couleur de fond de l'interface :";

@@ -15,6 +15,8 @@ class FrmOption : public BenchForm {
     FormControl chkLoadTipsAtStartup{*this, ControlKind::CheckBox, "chkLoadTipsAtStartup"};
     FormControl chkToolTip{*this, ControlKind::CheckBox, "chkToolTip"};
     FormControl chkReglage{*this, ControlKind::CheckBox, "chkReglage"};
+    // Arranges the panels side by side again whenever one opens or closes.
+    FormControl chkDisposer{*this, ControlKind::CheckBox, "chkDisposer"};
     FormControl chkMultimetre{*this, ControlKind::CheckBox, "chkMultimetre"};
     FormControl chkCopySensibility{*this, ControlKind::CheckBox, "chkCopySensibility"};
     FormControl lblColor_Fond{*this, ControlKind::Label, "lblColor_Fond"};

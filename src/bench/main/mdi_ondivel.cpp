@@ -52,6 +52,7 @@ MDIOndivel::MDIOndivel(Ondivel& app) : BenchForm(app, "MDIOndivel") {
     addMenu(Mnu_Calc, "&Calculatrice", 1);
     addMenu(Mnu_Separ5, "-", 1);
     addMenu(Mnu_PosWin, "&Positionnement par défaut des fenêtres", 1);
+    addMenu(Mnu_Disposer, "&Disposer les fenêtres", 1);
     addMenu(Mnu_ViewFullScreen, "&Visualisation plein écran des oscillogrammes", 1);
     addMenu(Mnu_Option, "&Options", 0);
     addMenu(Mnu_Pref[0], "&Interface", 1, "Ctrl+I");
@@ -86,6 +87,7 @@ MDIOndivel::MDIOndivel(Ondivel& app) : BenchForm(app, "MDIOndivel") {
     for (int i = 0; i < Mnu_ClipBoard.size(); ++i)
         Mnu_ClipBoard[i].on.Click = [this, i] { Mnu_ClipBoard_Click(i); };
     Mnu_PosWin.on.Click = [this] { Mnu_PosWin_Click(); };
+    Mnu_Disposer.on.Click = [this] { Mnu_Disposer_Click(); };
     Mnu_ViewFullScreen.on.Click = [this] { Mnu_ViewFullScreen_Click(); };
     for (int i = 0; i < Mnu_Pref.size(); ++i)
         Mnu_Pref[i].on.Click = [this, i] { Mnu_Pref_Click(i); };
@@ -265,6 +267,11 @@ void MDIOndivel::Mnu_ClipBoard_Click(int index) {
 
 void MDIOndivel::Mnu_PosWin_Click() {
     DefaultWindowLayout(app());
+}
+
+void MDIOndivel::Mnu_Disposer_Click() {
+    ++arrangeRequests_;
+    app().requestRepaint();
 }
 
 void MDIOndivel::Mnu_ViewFullScreen_Click() {

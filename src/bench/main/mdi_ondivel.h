@@ -39,6 +39,7 @@ class MDIOndivel : public BenchForm {
     FormControl Mnu_Calc{*this, ControlKind::Menu, "Mnu_Calc"};
     FormControl Mnu_Separ5{*this, ControlKind::Menu, "Mnu_Separ5"};
     FormControl Mnu_PosWin{*this, ControlKind::Menu, "Mnu_PosWin"};
+    FormControl Mnu_Disposer{*this, ControlKind::Menu, "Mnu_Disposer"};
     FormControl Mnu_ViewFullScreen{*this, ControlKind::Menu, "Mnu_ViewFullScreen"};
     FormControl Mnu_Option{*this, ControlKind::Menu, "Mnu_Option"};
     ControlArray Mnu_Pref{*this, ControlKind::Menu, "Mnu_Pref", 3};
@@ -98,6 +99,9 @@ class MDIOndivel : public BenchForm {
     // 0: the screen as it is; 1: in grey levels.
     void Mnu_ClipBoard_Click(int index);
     void Mnu_PosWin_Click();
+    // Panels side by side at the zoom that fits them: the desktop shell measures and moves the
+    // windows, when it sees the request.
+    void Mnu_Disposer_Click();
     void Mnu_ViewFullScreen_Click();
     void Mnu_Pref_Click(int index);
     void Mnu_Reglages_Click();
@@ -121,6 +125,8 @@ class MDIOndivel : public BenchForm {
 
     // True once the program should end (the main window was closed).
     bool ended() const { return ended_; }
+    // How many times the panels were asked to go side by side.
+    int arrangeRequests() const { return arrangeRequests_; }
 
   private:
     void addMenu(Control& item, const char* caption, int level, const char* shortcut = "");
@@ -136,6 +142,7 @@ class MDIOndivel : public BenchForm {
 
     std::vector<MenuEntry> menuTree_;
     bool ended_ = false;
+    int arrangeRequests_ = 0;
     // The start-up step running, reported by the start-up error message.
     int step_ = 0;
     std::string commonDocuments_;

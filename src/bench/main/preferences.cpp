@@ -24,6 +24,7 @@ namespace {
 
 constexpr const char* kOptions = "Options";
 constexpr const char* kPrinting = "Impression";
+constexpr const char* kArrangeKey = "Disposer fenetres";
 
 // Toolbox pictures of the meter button: the TRMS multimeter and the school voltmeter.
 constexpr int kPictureMultimeter = 4;
@@ -137,6 +138,7 @@ void LoadPreferences(Ondivel& app) {
     const bool schoolVoltmeter = app.ReadIni(kOptions, "Multimetre college", "0") != "0";
     setChecked(f.chkMultimetre, schoolVoltmeter);
     showMeterButtonPicture(app, schoolVoltmeter);
+    setChecked(f.chkDisposer, ArrangesAtEachOpening(app));
 
     for (int trace = 0; trace < 2; ++trace) {
         selectFromText(f.cbxStyle[trace], app.ReadIni(kPrinting, traceKey("Style Ligne", trace), "0"));
@@ -146,6 +148,10 @@ void LoadPreferences(Ondivel& app) {
         selectFromText(f.cbxMarque[trace], app.ReadIni(kPrinting, traceKey("Motif Marque", trace), "0"));
         selectFromText(f.cbxWidth[trace], app.ReadIni(kPrinting, traceKey("Taille Marque", trace), "0"));
     }
+}
+
+bool ArrangesAtEachOpening(const Ondivel& app) {
+    return app.ReadIni(kOptions, kArrangeKey, "0") == "1";
 }
 
 void SavePreferences(Ondivel& app) {
@@ -166,6 +172,7 @@ void SavePreferences(Ondivel& app) {
                      NumberText(f.shpColor[i].FillColor));
     app.WriteIni(kOptions, "Multimetre college", checkText(f.chkMultimetre));
     showMeterButtonPicture(app, f.chkMultimetre.isOn());
+    app.WriteIni(kOptions, kArrangeKey, checkText(f.chkDisposer));
 
     for (int trace = 0; trace < 2; ++trace) {
         app.WriteIni(kPrinting, traceKey("Style Ligne", trace), NumberText(f.cbxStyle[trace].ListIndex));

@@ -18,6 +18,10 @@ Color ColourFromSetting(const std::string& text);
 void LoadPreferences(Ondivel& app);
 void SavePreferences(Ondivel& app);
 
+// The saved choice of the options window: arrange the panels side by side again whenever one
+// opens or closes (off unless the settings file says "1").
+bool ArrangesAtEachOpening(const Ondivel& app);
+
 // Copies the five colours of the options window's samples into the colour globals and their
 // red, green and blue components, then applies the trace colours to the oscilloscope.
 void ApplySampleColours(Ondivel& app);

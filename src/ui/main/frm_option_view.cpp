@@ -112,6 +112,9 @@ QWidget* OptionView::interfaceTab() {
         bind(*c, box, [c, box] { box->setChecked(c->Value == kChecked); });
         v->addWidget(box);
     }
+    QCheckBox* arrange = checkBox(f.chkDisposer, page);
+    bind(f.chkDisposer, arrange, [&f, arrange] { arrange->setChecked(f.chkDisposer.Value == kChecked); });
+    v->addWidget(arrange);
 
     auto* row = new QHBoxLayout;
     auto* label = new QLabel(qs(f.lblColor_Fond.Caption), page);

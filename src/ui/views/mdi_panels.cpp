@@ -53,19 +53,50 @@ void MdiPanels::place(Form& form, Panel& panel) {
     panel.placedTop = form.Top;
 }
 
-void MdiPanels::mirror(Form& form) {
+bool MdiPanels::mirror(Form& form) {
     const bool shown = form.loaded() && form.Visible && !form.modal();
     auto it = panels_.find(&form);
     if (!shown) {
-        if (it != panels_.end() && it->second.window->isVisible()) it->second.window->hide();
-        return;
+        if (it == panels_.end() || it->second.window->isHidden()) return false;
+        it->second.window->hide();
+        return true;
     }
     Panel& panel = panelFor(form);
     const QString title = QString::fromStdString(form.Caption);
     if (panel.window->windowTitle() != title) panel.window->setWindowTitle(title);
     place(form, panel);
     panel.view->syncFromModel();
-    if (!panel.window->isVisible()) panel.window->show();
+    if (!panel.window->isHidden()) return false;
+    panel.window->show();
+    return true;
+}
+
+std::vector<MdiPanels::Shown> MdiPanels::shownPanels(const Form& lead) const {
+    std::vector<Shown> shown;
+    for (Form* form : app_.forms()) {
+        auto it = panels_.find(form);
+        if (it == panels_.end()) continue;
+        const Panel& panel = it->second;
+        if (panel.window->isHidden() || panel.window->isMinimized()) continue;
+        const QSize design = panel.view->designSize();
+        const QMargins frame = panel.window->contentsMargins();
+        // A window at its least width now stays there at a smaller zoom: its title bar needs it.
+        const int least = panel.window->minimumSizeHint().width();
+        const bool atLeast = least > panel.view->width() + frame.left() + frame.right();
+        const Shown one{form,
+                        {double(design.width()), double(design.height()),
+                         double(frame.left() + frame.right()), double(frame.top() + frame.bottom()),
+                         atLeast ? double(least) : 0.0}};
+        if (form == &lead)
+            shown.insert(shown.begin(), one);
+        else
+            shown.push_back(one);
+    }
+    return shown;
+}
+
+QSize MdiPanels::room() const {
+    return area_.contentsRect().size();
 }
 
 void MdiPanels::resize(bool placeAgain) {

@@ -4,8 +4,12 @@
 // (twips, at the zoom). Moving a sub-window moves the model; closing it asks the model. Owned by
 // the view manager.
 #include <QObject>
+#include <QSize>
 #include <functional>
 #include <map>
+#include <vector>
+
+#include "bench/main/panel_arrangement.h"
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -24,8 +28,16 @@ class MdiPanels : public QObject {
     MdiPanels(Ondivel& app, QMdiArea& area, const PanelZoom& zoom, std::function<void()> closed);
 
     // Shows, titles, places and syncs the sub-window of a model shown non-modally; hides it
-    // while the model is hidden, unloaded or modal.
-    void mirror(Form& form);
+    // while the model is hidden, unloaded or modal. True when its window opened or closed.
+    bool mirror(Form& form);
+    // The panels on show (not minimised), `lead` first when it is one of them, each with its
+    // content at zoom 1 and its window frame; and the room the work area offers them.
+    struct Shown {
+        Form* form;
+        PanelExtent extent;
+    };
+    std::vector<Shown> shownPanels(const Form& lead) const;
+    QSize room() const;
     // The view and the sub-window mirroring a model; null while it was never shown.
     FormView* viewOf(const Form& form) const;
     QMdiSubWindow* subWindowOf(const Form& form) const;

@@ -16,11 +16,16 @@ namespace ondivel {
 
 namespace {
 
-constexpr double kZoomSteps[] = {0.75, 1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
+// 0.9 lets the toolbox (772 pixels high at 1) stand whole on the screens 768 pixels high.
+constexpr double kZoomSteps[] = {0.75, 0.9, 1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
 constexpr double kSmallest = kZoomSteps[0];
 constexpr double kLargest = kZoomSteps[std::size(kZoomSteps) - 1];
 
 } // namespace
+
+std::span<const double> PanelZoom::steps() {
+    return kZoomSteps;
+}
 
 bool PanelZoom::load() {
     if (loaded_ || !app_.mdi().loaded()) return false;
@@ -69,7 +74,9 @@ double PanelZoom::smaller() const {
 void PanelZoom::sizeView(FormView& view) const {
     view.setFixedSize(view.designSize() * zoom_);
     zoomScreens(view);
-    if (auto* window = qobject_cast<QMdiSubWindow*>(view.parentWidget())) window->adjustSize();
+    // Not adjustSize(): it keeps a larger size hint (the stopwatch's) after a zoom out.
+    if (auto* window = qobject_cast<QMdiSubWindow*>(view.parentWidget()))
+        window->resize(view.size().grownBy(window->contentsMargins()).expandedTo(window->minimumSizeHint()));
 }
 
 void PanelZoom::zoomScreens(FormView& view) const {

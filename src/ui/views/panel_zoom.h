@@ -2,6 +2,8 @@
 // The zoom of the panels: the steps Ctrl++ and Ctrl+- go through, the zoom kept in the settings
 // file (on a first start, the largest step that fits the work area), and a view sized at it.
 // Owned by the view manager; the sub-windows and the modal windows size their views through it.
+#include <span>
+
 namespace ondivel {
 
 class FormView;
@@ -17,6 +19,8 @@ class PanelZoom {
     bool load();
     // Sets the zoom, kept within the steps, and stores it; false when it stays as it was.
     bool set(double zoom);
+    // Every step, in ascending order; the arrangement of the panels chooses among them.
+    static std::span<const double> steps();
     // The next step up or down; the zoom itself at either end.
     double larger() const;
     double smaller() const;

@@ -5,10 +5,16 @@
 #include <QMdiArea>
 #include <QShortcut>
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 #include "bench/main/mdi_ondivel.h"
+#include "bench/main/panel_arrangement.h"
+#include "bench/main/preferences.h"
 #include "bench/ondivel.h"
+#include "bench/scope/frm_ondivel.h"
 #include "core/form.h"
+#include "core/platform.h"
 #include "core/user_input.h"
 #include "ui/main/mdi_ondivel_view.h"
 #include "ui/views/form_view.h"
@@ -60,8 +66,13 @@ void ViewManager::syncNow() {
     ++syncCount_;
     if (zoom_.load()) panels_.resize(false);
     main_->syncFromModel();
-    for (Form* form : app_.forms())
-        if (form != &app_.mdi()) panels_.mirror(*form);
+    const bool openedOrClosed = mirrorPanels();
+    const int requests = app_.mdi().arrangeRequests();
+    if (requests != arrangeRequestsSeen_ ||
+        (openedOrClosed && app_.mdi().loaded() && ArrangesAtEachOpening(app_))) {
+        arrangeRequestsSeen_ = requests;
+        arrangePanels();
+    }
     modals_.sync();
     timers_.sync();
     modals_.endClosed();
@@ -71,6 +82,47 @@ void ViewManager::syncNow() {
     }
 }
 
+bool ViewManager::mirrorPanels() {
+    bool changed = false;
+    for (Form* form : app_.forms())
+        if (form != &app_.mdi()) changed = panels_.mirror(*form) || changed;
+    return changed;
+}
+
+namespace {
+
+std::vector<PanelExtent> extentsOf(const std::vector<MdiPanels::Shown>& shown) {
+    std::vector<PanelExtent> extents;
+    for (const MdiPanels::Shown& panel : shown)
+        extents.push_back(panel.extent);
+    return extents;
+}
+
+} // namespace
+
+double ViewManager::fittingZoom() const {
+    const QSize room = panels_.room();
+    return ArrangePanels(extentsOf(panels_.shownPanels(app_.frmOndivel())), room.width(), room.height(),
+                         PanelZoom::steps())
+        .zoom;
+}
+
+void ViewManager::arrangePanels() {
+    const std::vector<MdiPanels::Shown> shown = panels_.shownPanels(app_.frmOndivel());
+    if (shown.empty()) return;
+    const QSize room = panels_.room();
+    const Arrangement arrangement =
+        ArrangePanels(extentsOf(shown), room.width(), room.height(), PanelZoom::steps());
+    if (zoom_.set(arrangement.zoom)) panels_.resize(true);
+    // The models keep their places in twips at zoom 1, as a drag would leave them.
+    const double twips = app_.platform().twipsPerPixel() / zoom_.value();
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        shown[i].form->Left = std::round(arrangement.places[i].left * twips);
+        shown[i].form->Top = std::round(arrangement.places[i].top * twips);
+    }
+    mirrorPanels();
+}
+
 void ViewManager::setZoom(double zoom) {
     if (!zoom_.set(zoom)) return;
     panels_.resize(true); // placed again at the new scale
@@ -78,7 +130,9 @@ void ViewManager::setZoom(double zoom) {
 }
 
 void ViewManager::zoomIn() {
-    setZoom(zoom_.larger());
+    // Beyond the fitting zoom the panels would go behind the scroll bars.
+    const double next = zoom_.larger();
+    if (next <= fittingZoom()) setZoom(next);
 }
 
 void ViewManager::zoomOut() {
@@ -86,7 +140,7 @@ void ViewManager::zoomOut() {
 }
 
 void ViewManager::zoomReset() {
-    setZoom(1.0);
+    setZoom(fittingZoom());
 }
 
 void ViewManager::runModal(Form& form) {

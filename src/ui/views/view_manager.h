@@ -51,9 +51,15 @@ class ViewManager : public QObject {
 
     double zoom() const { return zoom_.value(); }
     void setZoom(double zoom);
+    // Ctrl++ stops at the zoom that fits the work area; Ctrl+0 goes to it.
     void zoomIn();
     void zoomOut();
     void zoomReset();
+    // The largest zoom step at which the open panels, side by side, fit the work area.
+    double fittingZoom() const;
+    // Puts the open panels side by side at that zoom (the main window's "Disposer les fenêtres",
+    // and each opening or closing when the options ask for it).
+    void arrangePanels();
 
     // Shows the model's view modally until the model is hidden or unloaded; the desktop platform
     // runs its showModal through this.
@@ -71,6 +77,8 @@ class ViewManager : public QObject {
 
   private:
     void scheduleSync();
+    // Mirrors every model shown non-modally; true when a panel opened or closed.
+    bool mirrorPanels();
     Form* formOfWidget(QObject* widget) const;
     bool forwardKey(QObject* receiver, QKeyEvent* event);
 
@@ -83,6 +91,7 @@ class ViewManager : public QObject {
     QTimer syncTimer_;
     QElapsedTimer sinceSync_;
     int syncCount_ = 0;
+    int arrangeRequestsSeen_ = 0;
     bool endedSignalled_ = false;
     const QEvent* lastKey_ = nullptr;
     QPointer<QObject> lastKeyReceiver_;

@@ -44,6 +44,7 @@ TEST_F(Preferences, SavingWritesEveryOptionAndPrintKeyInOrder) {
                                     "ColorScreen=10135975\r\n"
                                     "ColorCadre=0\r\n"
                                     "Multimetre college=0\r\n"
+                                    "Disposer fenetres=0\r\n"
                                     "[Impression]\r\n"
                                     "Style Ligne Voie A=0\r\n"
                                     "Marque Voie A=1\r\n"
@@ -196,7 +197,7 @@ const StoredKey kEveryPreference[] = {
     {"Options", "Reglage auto", "1"},            {"Options", "ColorYa", "1"},
     {"Options", "ColorYb", "2"},                 {"Options", "ColorGrille", "3"},
     {"Options", "ColorScreen", "4"},             {"Options", "ColorCadre", "5"},
-    {"Options", "Multimetre college", "1"},
+    {"Options", "Multimetre college", "1"},      {"Options", "Disposer fenetres", "1"},
     {"Impression", "Style Ligne Voie A", "1"},   {"Impression", "Style Ligne Voie B", "2"},
     {"Impression", "Marque Voie A", "0"},        {"Impression", "Marque Voie B", "1"},
     {"Impression", "Motif Marque Voie A", "3"},  {"Impression", "Motif Marque Voie B", "4"},
