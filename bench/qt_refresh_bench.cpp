@@ -57,10 +57,11 @@ struct Bench {
 };
 
 // w × h pixels painted quickly (naive 0) or naively (naive 1); 0 × 0 records instead of painting.
+// The largest is the full-screen view on a 4K projector or television.
 void sizes(benchmark::internal::Benchmark* b) {
     b->ArgNames({"w", "h", "naive"});
     b->Args({0, 0, 0});
-    for (auto [w, h] : {std::pair{1000, 800}, std::pair{1920, 1080}})
+    for (auto [w, h] : {std::pair{1000, 800}, std::pair{1920, 1080}, std::pair{3840, 2160}})
         for (int naive : {0, 1})
             b->Args({w, h, naive});
 }

@@ -16,6 +16,10 @@
 #include <limits>
 #include <memory>
 #include <vector>
+#if (defined(__GNUC__) || defined(__clang__)) && defined(__x86_64__)
+#include <cpuid.h>
+#include <immintrin.h>
+#endif
 
 #include "bench/main/clipboard_copy.h"
 #include "bench/main/printout.h"
@@ -145,6 +149,25 @@ int differingPixels(const QImage& a, const QImage& b, int tolerance) {
     }
     return count;
 }
+
+#if (defined(__GNUC__) || defined(__clang__)) && defined(__x86_64__)
+// XGETBV with ECX = 1 tells which register states are in use; bit 2 is the upper halves of the
+// vector registers.
+bool upperVectorStateReadable() {
+    unsigned a = 0, b = 0, c = 0, d = 0;
+    return __get_cpuid_count(0xD, 1, &a, &b, &c, &d) && (a & 4u) != 0;
+}
+__attribute__((target("xsave"))) bool upperVectorStateInUse() {
+    return (_xgetbv(1) & 4u) != 0;
+}
+#else
+bool upperVectorStateReadable() {
+    return false;
+}
+bool upperVectorStateInUse() {
+    return false;
+}
+#endif
 
 // A scripted platform whose clipboard keeps the painted picture, as the desktop's would.
 struct PaintedClipboard : TeePlatform {
@@ -487,6 +510,63 @@ class SurfaceTest : public QObject {
         }
         QCOMPARE(quick.screen().image(), naive.screen().image());
         QCOMPARE(quick.screen().image(), quick.graticule());
+    }
+
+    void aDenseTraceUnderAnotherShowsWhereverTheOtherLeavesIt() {
+        // Traces wait to be painted together, and a dense one does not fill the rows that a later
+        // one fills solid over it. Painted so, the picture must equal the one where each trace
+        // was painted before the next came: a red band, a text, then a blue band over part of
+        // the red one's columns and rows.
+        auto band = [](QtSurface& s, double x0, double x1, double low, double high, Color c) {
+            for (double x = x0; x < x1; x += 0.25) {
+                s.line(x, low, x, high, c);
+                s.line(x, high, x + 0.25, high, c);
+                s.line(x + 0.25, high, x + 0.25, low, c);
+                s.line(x + 0.25, low, x + 0.5, low, c);
+                x += 0.25;
+            }
+        };
+        for (int width : {1, 3}) {
+            QtSurface together(QSize(1005, 805)), oneByOne(QSize(1005, 805));
+            for (QtSurface* s : {&together, &oneByOne}) {
+                screenScale(*s);
+                s->setBackColor(kBlackBack);
+                s->setDrawWidth(width);
+                s->clear();
+                band(*s, -400, 300, -200, 150, kRed);
+                if (s == &oneByOne) s->image();
+                s->print(-100, 0, "CH1", kWhite);
+                if (s == &oneByOne) s->image();
+                band(*s, -200, 400, -100, 250, kBlue);
+            }
+            QCOMPARE(together.image(), oneByOne.image());
+            // Both show: red below the blue band and left of it, blue over the red.
+            QVERIFY(isColor(together.image(), 200, 570, kRed));
+            QVERIFY(isColor(together.image(), 200, 300, kRed));
+            QVERIFY(isColor(together.image(), 400, 300, kBlue));
+        }
+    }
+
+    void leavesNoUpperVectorStateAfterPainting() {
+        // Qt's fills and antialiased strokes leave the upper halves of the vector registers in
+        // use; until they are released, each call between Qt's AVX code and this program's SSE
+        // code (std::sin at every XY sample) costs a state transition, some 20 times the call.
+        if (!upperVectorStateReadable()) QSKIP("the processor does not report its register state");
+        QImage probe(64, 64, QImage::Format_ARGB32_Premultiplied);
+        probe.fill(Qt::black);
+        {
+            QPainter p(&probe);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.drawLine(QLineF(0.3, 0.2, 60.7, 40.1));
+        }
+        if (!upperVectorStateInUse()) QSKIP("this Qt leaves no upper vector state behind");
+
+        Scope s;
+        s.scene.xyFigure();
+        s.app.RefreshDisplay();
+        DrawXY(s.app, 2000);
+        s.screen().image();
+        QVERIFY(!upperVectorStateInUse());
     }
 
     void printsAPdfPageAtThePrintersResolution() {

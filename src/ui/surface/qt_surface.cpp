@@ -5,14 +5,18 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <optional>
 #include <span>
 #include <vector>
 
 #include "core/column_spans.h"
 #include "core/repeated_lines.h"
+#include "ui/platform/picture_memory.h"
 #include "ui/surface/qt_drawing.h"
 #include "ui/surface/span_painter.h"
 #include "ui/surface/tee_surface.h"
+#include "ui/surface/vector_state.h"
 
 namespace ondivel {
 
@@ -67,10 +71,47 @@ struct QtSurface::Impl {
     int pointer = 0;
     quint64 generation = 0;
 
-    // Lines wait here, in unsnapped device pixels, until the pen changes or someone looks at the
-    // picture: one painting a run, so that a dense trace can be seen whole and reduced.
-    mutable std::vector<DeviceLine> pending;
-    mutable PenKey pendingPen{0, 1, LineStyle::Solid};
+    // Lines wait here, in unsnapped device pixels, until someone looks at the picture: one run a
+    // pen, so that a dense trace can be seen whole and reduced, and the runs of one refresh
+    // together, so that a trace need not fill what a later one fills solid over it. Only the
+    // first `runCount` runs are in use; the others keep their memory for the next refresh.
+    // A text waits in order among the lines, as a run of its own.
+    struct Text {
+        QPointF at;
+        QStringList lines;
+        QFont font;
+        QColor color;
+    };
+    struct Run {
+        PenKey pen;
+        std::vector<DeviceLine> lines;
+        std::optional<Text> text;
+    };
+    mutable std::vector<Run> runs;
+    mutable std::size_t runCount = 0;
+
+    Run& newRun() {
+        if (naive) flush(); // a plain QPainter user paints each pen's lines as they come
+        if (runCount == runs.size()) runs.emplace_back();
+        Run& run = runs[runCount++];
+        run.lines.clear();
+        run.text.reset();
+        return run;
+    }
+
+    std::vector<DeviceLine>& runFor(const PenKey& pen) {
+        if (runCount > 0 && !runs[runCount - 1].text && runs[runCount - 1].pen == pen)
+            return runs[runCount - 1].lines;
+        Run& run = newRun();
+        run.pen = pen;
+        return run.lines;
+    }
+
+    void dropRuns() const {
+        for (std::size_t i = 0; i < runCount; ++i)
+            runs[i].lines.clear();
+        runCount = 0;
+    }
 
     // Copies the bare picture back over the stale rectangles, but for the rows `cover` will
     // paint solid in every column of a rectangle.
@@ -98,52 +139,106 @@ struct QtSurface::Impl {
         stale.clear();
     }
 
-    // Paints the waiting lines; stale parts are restored under them (see settle).
+    // Paints the waiting runs in order; stale parts are restored under them (see settle).
     void flush() const {
-        if (pending.empty()) return;
+        if (runCount == 0) return;
         QImage& target = const_cast<QImage&>(image);
-        const int w = static_cast<int>(penWidth(pendingPen.width));
-        const QColor color = toQColor(pendingPen.color);
-        std::span<const DeviceLine> lines = pending;
-        ReducedLines reduced;
-        // Dashes must run on along the trace, so only solid pens give up their segments.
-        if (!naive && pendingPen.style == LineStyle::Solid) {
+        // Dense chains become spans first, so that each run knows what the later ones fill.
+        struct Prepared {
+            ReducedLines reduced;
+            std::optional<SpanInk> ink;
+        };
+        std::vector<Prepared> prepared(runCount);
+        std::vector<const SpanInk*> inks; // in painting order
+        for (std::size_t i = 0; i < runCount; ++i) {
+            const Run& run = runs[i];
+            // Dashes must run on along the trace, so only solid pens give up their segments.
+            if (naive || run.pen.style != LineStyle::Solid || run.lines.empty()) continue;
+            const int w = static_cast<int>(penWidth(run.pen.width));
             // Half a pen at either end stays lines: the spans' ink then never reaches past the
             // trace's ends, where a flat-capped pen stops.
-            reduced = ReduceDenseChains(pending, target.width(), w / 2);
-            DropRepeatedLines(reduced.lines);
-            const SpanInk ink(reduced.spans, w, target.size());
-            settle(&ink);
-            ink.paint(target, color.rgba(), dirty);
-            lines = reduced.lines;
-        } else {
-            settle();
+            prepared[i].reduced = ReduceDenseChains(run.lines, target.width(), w / 2);
+            DropRepeatedLines(prepared[i].reduced.lines);
+            prepared[i].ink.emplace(prepared[i].reduced.spans, w, target.size());
+            if (!prepared[i].ink->empty()) inks.push_back(&*prepared[i].ink);
         }
-        if (!lines.empty()) {
-            std::vector<QLineF> snapped;
-            snapped.reserve(lines.size());
-            const double margin = w / 2.0 + 1; // the antialiased fringe
-            for (const DeviceLine& l : lines) {
-                QPointF a(l.x1, l.y1), b(l.x2, l.y2);
-                if (a.y() == b.y()) a.ry() = b.ry() = snapToPixels(a.y(), w);
-                if (a.x() == b.x()) a.rx() = b.rx() = snapToPixels(a.x(), w);
-                snapped.emplace_back(a, b);
-                dirty.addLine(a.x(), a.y(), b.x(), b.y(), margin);
+        std::size_t inksPainted = 0;
+        for (std::size_t i = 0; i < runCount; ++i) {
+            const Run& run = runs[i];
+            if (run.text) {
+                settle(); // the background under the text
+                paintText(*run.text);
+                continue;
             }
-            QPainter p(&target);
-            p.setRenderHint(QPainter::Antialiasing, true);
-            // Cosmetic: widths in device pixels whatever the scale. Wide pens still go through
-            // drawLines with flat caps, which the raster engine strokes fastest.
-            QPen pen(color);
-            pen.setWidthF(w);
-            pen.setCosmetic(true);
-            pen.setCapStyle(Qt::FlatCap);
-            pen.setJoinStyle(Qt::BevelJoin);
-            pen.setStyle(toPenStyle(pendingPen.style));
-            p.setPen(pen);
-            p.drawLines(snapped.data(), static_cast<int>(snapped.size()));
+            if (run.lines.empty()) continue;
+            const int w = static_cast<int>(penWidth(run.pen.width));
+            const QColor color = toQColor(run.pen.color);
+            std::span<const DeviceLine> lines = run.lines;
+            if (const std::optional<SpanInk>& ink = prepared[i].ink) {
+                settle(&*ink);
+                if (!ink->empty()) ++inksPainted;
+                ink->paint(target, color.rgba(), dirty, std::span(inks).subspan(inksPainted));
+                lines = prepared[i].reduced.lines;
+            } else {
+                settle();
+            }
+            if (!lines.empty()) paintLines(lines, run.pen, w, color);
         }
-        pending.clear();
+        dropRuns();
+    }
+
+    void paintText(const Text& text) const {
+        const QFontMetricsF fm(text.font);
+        QPainter p(const_cast<QImage*>(&image));
+        p.setRenderHint(QPainter::TextAntialiasing, true);
+        p.setFont(text.font);
+        p.setPen(text.color);
+        QPointF at = text.at;
+        for (const QString& l : text.lines) {
+            p.drawText(QPointF(at.x(), at.y() + fm.ascent()), l);
+            // Glyphs may overhang their advance a little on either side.
+            const double overhang = fm.height() / 2;
+            dirty.addRect(at.x() - overhang, at.y() - 1, at.x() + fm.horizontalAdvance(l) + overhang,
+                          at.y() + fm.height() + 1);
+            at.ry() += fm.height();
+        }
+        p.end();
+        qtPainted();
+    }
+
+    // Antialiased lines through Qt, axis-aligned ones snapped to whole pixels.
+    void paintLines(std::span<const DeviceLine> lines, const PenKey& key, int w, const QColor& color) const {
+        QImage& target = const_cast<QImage&>(image);
+        std::vector<QLineF> snapped;
+        snapped.reserve(lines.size());
+        const double margin = w / 2.0 + 1; // the antialiased fringe
+        for (const DeviceLine& l : lines) {
+            QPointF a(l.x1, l.y1), b(l.x2, l.y2);
+            if (a.y() == b.y()) a.ry() = b.ry() = snapToPixels(a.y(), w);
+            if (a.x() == b.x()) a.rx() = b.rx() = snapToPixels(a.x(), w);
+            snapped.emplace_back(a, b);
+            dirty.addLine(a.x(), a.y(), b.x(), b.y(), margin);
+        }
+        QPainter p(&target);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        // Cosmetic: widths in device pixels whatever the scale. Wide pens still go through
+        // drawLines with flat caps, which the raster engine strokes fastest.
+        QPen pen(color);
+        pen.setWidthF(w);
+        pen.setCosmetic(true);
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setJoinStyle(Qt::BevelJoin);
+        pen.setStyle(toPenStyle(key.style));
+        p.setPen(pen);
+        p.drawLines(snapped.data(), static_cast<int>(snapped.size()));
+        p.end();
+        qtPainted();
+    }
+
+    // After Qt's fills and strokes (see vector_state.h); the naive way is left as a plain QPainter
+    // user has it.
+    void qtPainted() const {
+        if (!naive) releaseUpperVectorState();
     }
 
     double penWidth(int width) const { return std::max(1.0, std::round(std::max(1, width) * dpr)); }
@@ -163,9 +258,9 @@ struct QtSurface::Impl {
     }
 
     void paintBackground() {
-        pending.clear();
+        dropRuns();
         if (bare.isNull()) {
-            bare = QImage(image.size(), QImage::Format_ARGB32_Premultiplied);
+            bare = allocateScreenImage(image.size(), QImage::Format_ARGB32_Premultiplied);
             bare.fill(toQColor(backColor));
             if (!background.isNull()) {
                 QPainter p(&bare);
@@ -176,6 +271,7 @@ struct QtSurface::Impl {
                         0, 0,
                         background.scaled(bare.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
             }
+            qtPainted();
             bareShown = false;
         }
         if (naive) {
@@ -185,7 +281,11 @@ struct QtSurface::Impl {
             p.drawImage(0, 0, bare);
             stale.reset(image.width(), image.height());
         } else if (!bareShown) {
-            image = bare; // shared until the first drawing detaches it
+            // Copied rather than shared: the first drawing would detach a shared picture into
+            // memory of Qt's, without the large pages.
+            if (!image.isDetached() || image.bytesPerLine() != bare.bytesPerLine())
+                image = allocateScreenImage(bare.size(), bare.format());
+            std::memcpy(image.bits(), bare.constBits(), static_cast<std::size_t>(bare.sizeInBytes()));
             stale.reset(image.width(), image.height());
         } else {
             // What was drawn since is restored by the next painting, or by image().
@@ -212,8 +312,8 @@ QtSurface::~QtSurface() {
 }
 
 void QtSurface::resizePixels(QSize pixels, qreal devicePixelRatio) {
-    d_->pending.clear();
-    d_->image = QImage(pixels.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    d_->dropRuns();
+    d_->image = allocateScreenImage(pixels.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
     d_->dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
     d_->updateMapping();
     d_->forgetBare();
@@ -221,6 +321,7 @@ void QtSurface::resizePixels(QSize pixels, qreal devicePixelRatio) {
     d_->stale.reset(d_->image.width(), d_->image.height());
     d_->updateFontSize(d_->fontPoints);
     d_->image.fill(toQColor(d_->backColor));
+    d_->qtPainted();
     ++d_->generation;
 }
 
@@ -298,13 +399,9 @@ void QtSurface::setDrawStyle(LineStyle style) {
 }
 
 void QtSurface::line(double x1, double y1, double x2, double y2, Color color) {
-    const PenKey pen{color, d_->drawWidth, d_->drawStyle};
-    if (!(pen == d_->pendingPen)) {
-        d_->flush();
-        d_->pendingPen = pen;
-    }
+    std::vector<DeviceLine>& run = d_->runFor({color, d_->drawWidth, d_->drawStyle});
     const QPointF a = d_->map(x1, y1), b = d_->map(x2, y2);
-    d_->pending.push_back(
+    run.push_back(
         {deviceCoordinate(a.x()), deviceCoordinate(a.y()), deviceCoordinate(b.x()), deviceCoordinate(b.y())});
     ++d_->generation;
 }
@@ -335,21 +432,8 @@ void QtSurface::print(double x, double y, const std::string& text, Color color) 
     QPointF at = d_->map(x, y);
     // A text that far off shows nothing, and Qt's fixed-point text positions could not hold it.
     if (!(std::abs(at.x()) < kDeviceLimit && std::abs(at.y()) < kDeviceLimit)) return;
-    d_->flush();
-    d_->settle(); // the background under the text
-    const QFontMetricsF fm(d_->font);
-    QPainter p(&d_->image);
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-    p.setFont(d_->font);
-    p.setPen(toQColor(color));
-    for (const QString& l : textLines(text)) {
-        p.drawText(QPointF(at.x(), at.y() + fm.ascent()), l);
-        // Glyphs may overhang their advance a little on either side.
-        const double overhang = fm.height() / 2;
-        d_->dirty.addRect(at.x() - overhang, at.y() - 1, at.x() + fm.horizontalAdvance(l) + overhang,
-                          at.y() + fm.height() + 1);
-        at.ry() += fm.height();
-    }
+    d_->newRun().text = Impl::Text{at, textLines(text), d_->font, toQColor(color)};
+    if (d_->naive) d_->flush();
     ++d_->generation;
 }
 

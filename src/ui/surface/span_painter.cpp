@@ -86,14 +86,17 @@ std::pair<int, int> SpanInk::solidRows(int x0, int x1) const {
     return {std::max(top, 0), std::min(bottom, picture_.height())};
 }
 
-void SpanInk::paint(QImage& image, QRgb color, DirtyStrips& dirty) const {
+void SpanInk::paint(QImage& image, QRgb color, DirtyStrips& dirty,
+                    std::span<const SpanInk* const> paintedOver) const {
     if (bands_.empty() || image.size() != picture_) return; // untouched: a shared picture stays shared
     const int pictureWidth = image.width(), pictureHeight = image.height();
     uchar* const bits = image.bits();
     const qsizetype bytesPerLine = image.bytesPerLine();
     auto pixel = [&](int x, int y) -> QRgb& { return reinterpret_cast<QRgb*>(bits + y * bytesPerLine)[x]; };
+    // [top, bottom) in every column, but for [coverTop, coverBottom), which a later ink fills.
     struct Run {
         int x, length, top, bottom;
+        int coverTop = 0, coverBottom = 0;
     };
     std::vector<Run> runs;
     std::vector<QRgb> solidRow;
@@ -116,13 +119,21 @@ void SpanInk::paint(QImage& image, QRgb color, DirtyStrips& dirty) const {
             else
                 runs.push_back({x, 1, t, b});
         }
+        for (Run& r : runs)
+            for (const SpanInk* later : paintedOver) {
+                const auto [coverTop, coverBottom] = later->solidRows(r.x, r.x + r.length);
+                if (coverBottom - coverTop > r.coverBottom - r.coverTop) {
+                    r.coverTop = coverTop;
+                    r.coverBottom = coverBottom;
+                }
+            }
         // Copied from a row of the colour: memcpy stores whole vectors where a fill loop, at
         // this optimisation level, stores one pixel at a time.
         if (solidRow.empty()) solidRow.assign(static_cast<std::size_t>(pictureWidth), color);
         for (int y = rowMin; y < rowMax; ++y) {
             QRgb* row = &pixel(0, y);
             for (const Run& r : runs)
-                if (r.top <= y && y < r.bottom)
+                if (r.top <= y && y < r.bottom && !(r.coverTop <= y && y < r.coverBottom))
                     std::memcpy(row + r.x, solidRow.data(),
                                 static_cast<std::size_t>(r.length) * sizeof(QRgb));
         }

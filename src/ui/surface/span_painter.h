@@ -37,8 +37,11 @@ class SpanInk {
     // The rows that every column of [x0, x1) paints solid, as [first, end); first >= end if none.
     std::pair<int, int> solidRows(int x0, int x1) const;
     // Paints in an opaque colour into the picture (32 bits a pixel, premultiplied) and marks
-    // what it painted in `dirty`.
-    void paint(QImage& image, QRgb color, DirtyStrips& dirty) const;
+    // what it painted in `dirty`. `paintedOver` are the inks that will be painted after this one
+    // before anyone looks: the solid rows of one of them are left to it. (Two fast channels on
+    // the same rows would otherwise each fill the same large rectangle.)
+    void paint(QImage& image, QRgb color, DirtyStrips& dirty,
+               std::span<const SpanInk* const> paintedOver = {}) const;
 
   private:
     struct ColumnInk {
