@@ -33,6 +33,8 @@ constexpr const char* kLineBreak = "\r\n";
 
 void MDIOndivel::Form_Load() {
     Mnu_Calc.Enabled = app().platform().calculatorAvailable();
+    // No entry that would open a build's placeholder address.
+    Mnu_Web.Visible = IsRealWebAddress(WebSiteAddress(app().programFolder()));
     try {
         startUp();
     } catch (const PlatformInterrupt&) {

@@ -1,7 +1,7 @@
 #pragma once
 // The small windows of the Help menu: the tip of the day (a light bulb beside the tip, the next
-// tip, the start-up check box) and the About box (the program's icon, name, version, purpose and
-// web site, the system information button).
+// tip, the start-up check box) and the About box (the program's icon, name, version, licence,
+// purpose and web site, the web and system information buttons).
 #include <functional>
 #include <vector>
 
