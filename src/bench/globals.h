@@ -27,6 +27,9 @@ struct Globals {
     std::string SignalCH1, SignalCH2;
     double OffsetCH1 = 0, OffsetCH2 = 0;
     float RapportCycliqueCH1 = 0, RapportCycliqueCH2 = 0;
+    // Option "Le couplage AC bloque aussi les tensions continues" (off by default): AC coupling
+    // then removes every constant voltage, as the input capacitor of a real oscilloscope does.
+    bool CouplageACBloqueDC = false;
 
     // Oscilloscope settings from the knobs.
     double BaseTemps = 0;

@@ -13,4 +13,9 @@ std::string WebSiteAddress(const std::string& programFolder);
 // A small text whose version number follows the first "=", for example "version=1.1".
 std::string VersionFileAddress(const std::string& programFolder);
 
+// Whether an address can be a real site: http or https, and a host outside the names kept for
+// examples and tests (example, example.com, .org, .net, .test, .invalid, localhost). The build's
+// defaults are such placeholders until an installation names its site.
+bool IsRealWebAddress(const std::string& address);
+
 } // namespace ondivel

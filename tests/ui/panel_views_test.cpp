@@ -443,6 +443,19 @@ class PanelViewsTest : public QObject {
         QCOMPARE(dyn.Potentio[1].Value, 200.0);
         view.syncFromModel();
         QCOMPARE(view.readout()->shownText(), QStringLiteral("2510"));
+
+        // The wheel, its motion arcs at full speed and the dynamo stay inside the picture: its
+        // edges show only what its corner shows.
+        const QImage picture = view.picture()->grab().toImage();
+        const QRgb corner = picture.pixel(0, 0);
+        int drawnOnEdges = 0;
+        for (int x = 0; x < picture.width(); ++x)
+            drawnOnEdges +=
+                (picture.pixel(x, 0) != corner) + (picture.pixel(x, picture.height() - 1) != corner);
+        for (int y = 0; y < picture.height(); ++y)
+            drawnOnEdges +=
+                (picture.pixel(0, y) != corner) + (picture.pixel(picture.width() - 1, y) != corner);
+        QCOMPARE(drawnOnEdges, 0);
     }
 
     void theMainsRegionsPlugsLogoAndPointerFollowTheModel() {

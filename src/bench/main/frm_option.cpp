@@ -32,6 +32,9 @@ FrmOption::FrmOption(Ondivel& app) : BenchForm(app, "frmOption") {
     chkDisposer.Caption = "Disposer les fenêtres à chaque ouverture";
     chkMultimetre.Caption = "Choisir le multimètre du collège";
     chkCopySensibility.Caption = "Afficher les sensibilités verticale et horizontale sur l'écran";
+    chkACBloqueDC.Caption = "Le couplage AC bloque aussi les tensions continues";
+    chkACBloqueDC.ToolTipText = "Comme sur un oscilloscope réel : en couplage AC, une pile, une alimentation "
+                                "ou le décalage continu d'un générateur s'affichent à 0 V.";
     lblColor_Fond.Caption = "Couleur de fond de l'interface :";
     picColor_Fond.BackColor = kWhite;
     cmdColor_Fond.Caption = "Changer la couleur";

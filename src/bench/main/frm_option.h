@@ -19,6 +19,7 @@ class FrmOption : public BenchForm {
     FormControl chkDisposer{*this, ControlKind::CheckBox, "chkDisposer"};
     FormControl chkMultimetre{*this, ControlKind::CheckBox, "chkMultimetre"};
     FormControl chkCopySensibility{*this, ControlKind::CheckBox, "chkCopySensibility"};
+    FormControl chkACBloqueDC{*this, ControlKind::CheckBox, "chkACBloqueDC"};
     FormControl lblColor_Fond{*this, ControlKind::Label, "lblColor_Fond"};
     FormControl picColor_Fond{*this, ControlKind::Picture, "picColor_Fond"};
     FormControl cmdColor_Fond{*this, ControlKind::CommandButton, "cmdColor_Fond"};

@@ -33,6 +33,8 @@ constexpr const char* kLineBreak = "\r\n";
 
 void MDIOndivel::Form_Load() {
     Mnu_Calc.Enabled = app().platform().calculatorAvailable();
+    // The entry stays in its menu but opens nothing while the address is a build's placeholder.
+    Mnu_Web.Enabled = IsRealWebAddress(WebSiteAddress(app().programFolder()));
     try {
         startUp();
     } catch (const PlatformInterrupt&) {

@@ -25,6 +25,8 @@ namespace {
 constexpr const char* kOptions = "Options";
 constexpr const char* kPrinting = "Impression";
 constexpr const char* kArrangeKey = "Disposer fenetres";
+// The realistic AC coupling, "1" when on; missing means off, the classic behaviour.
+constexpr const char* kACBlocksDCKey = "Couplage AC bloque DC";
 
 // Toolbox pictures of the meter button: the TRMS multimeter and the school voltmeter.
 constexpr int kPictureMultimeter = 4;
@@ -124,6 +126,8 @@ void LoadPreferences(Ondivel& app) {
     setChecked(f.chkLoadTipsAtStartup, app.ReadIni(kOptions, "Show Tips at Startup", "1") == "1");
     setChecked(f.chkToolTip, app.ReadIni(kOptions, "ShowToolTip", "1") == "1");
     setChecked(f.chkCopySensibility, app.ReadIni(kOptions, "Copy Sensibility", "1") != "0");
+    setChecked(f.chkACBloqueDC, app.ReadIni(kOptions, kACBlocksDCKey, "0") == "1");
+    app.g.CouplageACBloqueDC = f.chkACBloqueDC.isOn();
 
     if (!mdi.ModeLibre) {
         f.chkReglage.Enabled = false;
@@ -163,6 +167,10 @@ void SavePreferences(Ondivel& app) {
     app.WriteIni(kOptions, "ShowToolTip", checkText(f.chkToolTip));
     ConfigureToolTips(app, f.chkToolTip.isOn(), kToolTipWidth); // at once, not at the next start
     app.WriteIni(kOptions, "Copy Sensibility", checkText(f.chkCopySensibility));
+    // Never chosen, the option leaves the settings file as the classic program writes it.
+    if (f.chkACBloqueDC.isOn() || !app.ReadIni(kOptions, kACBlocksDCKey, "").empty())
+        app.WriteIni(kOptions, kACBlocksDCKey, checkText(f.chkACBloqueDC));
+    app.g.CouplageACBloqueDC = f.chkACBloqueDC.isOn();
     if (mdi.ModeLibre) {
         app.WriteIni(kOptions, "Reglage auto", checkText(f.chkReglage));
         mdi.setMenuEnabled(mdi.Mnu_Reglages, f.chkReglage.isOn());

@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "bench/ondivel.h"
+#include "bench/scope/frm_ondivel.h"
 #include "bench/sources/frm_harmonique.h"
 
 namespace ondivel {
@@ -15,7 +16,9 @@ constexpr int kOrders = 20;
 double HarmonicSumValue(const Ondivel& app, int side, double t, double f, double amplitude) {
     if (side != SideA && side != SideB) return 0;
     const FrmHarmonique& panel = app.frmHarmonique(side);
-    double v = panel.sldX0.Value;
+    // The mean value is the constant a realistic AC coupling of the side's channel blocks.
+    const bool blocked = app.g.CouplageACBloqueDC && app.frmOndivel().couplingLit(side, Coupling::AC);
+    double v = blocked ? 0 : panel.sldX0.Value;
     for (int n = 1; n <= kOrders; ++n) {
         const Control& level = panel.sldAmpli[n - 1];
         if (level.Min == 0) continue;

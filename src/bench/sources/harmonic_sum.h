@@ -1,7 +1,8 @@
 #pragma once
 // The harmonic generator's output: the mean value plus twenty harmonics whose amplitudes and
 // phases are read from the side's panel sliders at the moment of the call, so a slider change
-// shows at the next sample. Used by the harmonic trace drawer, the sum and the XY display.
+// shows at the next sample. Used by the harmonic trace drawer, the sum and the XY display; the
+// mean value is left out in AC coupling when the option `CouplageACBloqueDC` is on.
 
 namespace ondivel {
 

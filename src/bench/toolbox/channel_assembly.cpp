@@ -7,6 +7,7 @@
 #include "bench/scope/frm_ondivel.h"
 #include "bench/sources/frm_gbf.h"
 #include "bench/toolbox/frm_toolbox.h"
+#include "core/keywords.h"
 
 namespace ondivel {
 
@@ -37,6 +38,14 @@ void ApplyGeneratorSettings(Ondivel& app, int channel) {
     duty = static_cast<float>(d);
 }
 
+void BlockConstantVoltage(const FrmOndivel& scope, int channel, const std::string& keyword, double& amplitude,
+                          double& offset) {
+    if (!scope.couplingLit(channel, Coupling::AC)) return;
+    // An evaluation keeps the offset of the last free-mode refresh, perhaps one in DC coupling.
+    offset = 0;
+    if (WaveformOf(keyword) == Waveform::Dc) amplitude = 0;
+}
+
 void AssembleChannels(Ondivel& app) {
     Globals& g = app.g;
     if (app.mdi().ModeLibre) {
@@ -61,6 +70,10 @@ void AssembleChannels(Ondivel& app) {
     const FrmOndivel& scope = app.frmOndivel();
     if (scope.couplingLit(0, Coupling::GND)) g.AmplitudeCH1 = 0;
     if (scope.couplingLit(1, Coupling::GND)) g.AmplitudeCH2 = 0;
+    if (g.CouplageACBloqueDC) {
+        BlockConstantVoltage(scope, 0, g.SignalCH1, g.AmplitudeCH1, g.OffsetCH1);
+        BlockConstantVoltage(scope, 1, g.SignalCH2, g.AmplitudeCH2, g.OffsetCH2);
+    }
     if (!g.SourceBrancheeA || !g.EntreeBrancheeCH1) g.AmplitudeCH1 = 0;
     if (!g.SourceBrancheeB || !g.EntreeBrancheeCH2) g.AmplitudeCH2 = 0;
 }

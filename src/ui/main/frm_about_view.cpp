@@ -23,6 +23,7 @@ AboutView::AboutView(FrmAbout& about, QWidget* parent) : HelpMenuDialog(about, p
     auto* words = new QVBoxLayout;
     words->addWidget(title);
     words->addWidget(bindLabel(about.lblVersion));
+    words->addWidget(bindLabel(about.lblLicence));
     words->addWidget(bindLabel(about.lblDescription));
     words->addWidget(bindLabel(about.lblWeb));
     words->addStretch(1);
@@ -35,6 +36,7 @@ AboutView::AboutView(FrmAbout& about, QWidget* parent) : HelpMenuDialog(about, p
     QAbstractButton* ok = bindButton(about.cmdOK);
     static_cast<QPushButton*>(ok)->setDefault(true);
     buttons->addWidget(ok);
+    buttons->addWidget(bindButton(about.cmdWeb));
     buttons->addWidget(bindButton(about.cmdSysInfo));
 
     auto* layout = new QVBoxLayout(this);

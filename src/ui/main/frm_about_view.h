@@ -1,6 +1,6 @@
 #pragma once
-// The view of the About box (frmAbout): the program's icon, name, version, purpose and web site,
-// the system information button.
+// The view of the About box (frmAbout): the program's icon, name, version, licence, purpose and web site,
+// the web and system information buttons.
 #include "ui/main/help_menu_dialog.h"
 
 namespace ondivel {

@@ -131,6 +131,12 @@ QWidget* OptionView::interfaceTab() {
     row->addStretch(1);
     v->addSpacing(8);
     v->addLayout(row);
+    // Below the documents' controls, so that none of them moves.
+    QCheckBox* acBlocksDc = checkBox(f.chkACBloqueDC, page);
+    bind(f.chkACBloqueDC, acBlocksDc,
+         [&f, acBlocksDc] { acBlocksDc->setChecked(f.chkACBloqueDC.Value == kChecked); });
+    v->addSpacing(8);
+    v->addWidget(acBlocksDc);
     v->addStretch(1);
     return page;
 }

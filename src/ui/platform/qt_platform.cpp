@@ -12,7 +12,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -32,6 +31,7 @@
 #include "files/durable_append.h"
 #include "ui/help/help_viewer.h"
 #include "ui/platform/admin_password_file.h"
+#include "ui/platform/date_text.h"
 #include "ui/platform/dialog_texts.h"
 #include "ui/platform/folders.h"
 #include "ui/platform/launcher.h"
@@ -189,10 +189,7 @@ LocalDateTime QtPlatform::localDateTime() {
 }
 
 std::string QtPlatform::dateTimeText(const LocalDateTime& t) {
-    const QLocale locale = QLocale::system();
-    const QString date = locale.toString(QDate(t.year, t.month, t.day), QLocale::ShortFormat);
-    const QString time = locale.toString(QTime(t.hour, t.minute, t.second), QLocale::LongFormat);
-    return (date + ' ' + time).toStdString();
+    return systemDateTimeText(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second)).toStdString();
 }
 
 double QtPlatform::random() {

@@ -36,8 +36,13 @@ class DynamoPicture : public QWidget, public BoundWidget {
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
-        const double s = std::min(width(), height()) / 160.0;
+        // Everything drawn below lies in this box: the dynamo's top at the upper right, the
+        // tyre's left edge and the motion arcs under the tyre at full speed.
+        const QRectF drawing(-1, -1, 162, 182);
+        const double s = std::min(width() / drawing.width(), height() / drawing.height());
+        p.translate((width() - s * drawing.width()) / 2, (height() - s * drawing.height()) / 2);
         p.scale(s, s);
+        p.translate(-drawing.topLeft());
         const QPointF hub(62, 104);
         constexpr double tyre = 58, rim = 49;
 
@@ -117,9 +122,9 @@ AlternatorView::AlternatorView(FrmDyn& dyn, QWidget* parent)
     QFont bold;
     bold.setBold(true);
 
-    add(new DynamoPicture(
-            dyn.imgDyn, [&dyn] { return dyn.speed(); }, this),
-        QRectF(4, 24, 170, 170));
+    picture_ = add(new DynamoPicture(
+                       dyn.imgDyn, [&dyn] { return dyn.speed(); }, this),
+                   QRectF(4, 22, 170, 180));
 
     auto* caption = add(new ModelLabel(dyn.lblTitreVitesse, this), QRectF(176, 30, 100, 28));
     caption->setWordWrap(true);

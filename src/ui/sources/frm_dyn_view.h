@@ -26,6 +26,8 @@ class AlternatorView : public PanelView {
     KnobWidget* knob(int index) const { return knobs_[static_cast<std::size_t>(index)]; }
     TerminalWidget* terminal(int index) const { return terminals_[static_cast<std::size_t>(index)]; }
     DigitalReadout* readout() const { return readout_; }
+    // The wheel and the dynamo.
+    QWidget* picture() const { return picture_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,6 +39,7 @@ class AlternatorView : public PanelView {
     std::vector<KnobWidget*> knobs_;
     std::vector<TerminalWidget*> terminals_;
     DigitalReadout* readout_ = nullptr;
+    QWidget* picture_ = nullptr;
 };
 
 } // namespace ondivel

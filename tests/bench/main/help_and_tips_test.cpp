@@ -147,13 +147,36 @@ using HelpMenusTest = AppFixture;
 
 TEST_F(HelpMenusTest, WebAddressesComeFromTheInstallationSettings) {
     platform.versionFile = "version=9.9";
-    writeFile(fs::path(platform.programDir) / "Ondivel-web.ini",
-              "[Web]\r\nSite=https://lycee.example/ondivel/\r\nVersion=https://lycee.example/v.txt\r\n");
+    writeFile(
+        fs::path(platform.programDir) / "Ondivel-web.ini",
+        "[Web]\r\nSite=https://lycee-ondivel.fr/ondivel/\r\nVersion=https://lycee-ondivel.fr/v.txt\r\n");
     start();
+    EXPECT_TRUE(app.mdi().Mnu_Web.Enabled);
     user::click(app.mdi().Mnu_Web);
-    EXPECT_EQ(platform.launched.back(), "https://lycee.example/ondivel/");
-    EXPECT_EQ(platform.downloads.back(), "https://lycee.example/v.txt");
-    EXPECT_NE(platform.messages.back().text.find("https://lycee.example/ondivel/"), std::string::npos);
+    EXPECT_EQ(platform.launched.back(), "https://lycee-ondivel.fr/ondivel/");
+    EXPECT_EQ(platform.downloads.back(), "https://lycee-ondivel.fr/v.txt");
+    EXPECT_NE(platform.messages.back().text.find("https://lycee-ondivel.fr/ondivel/"), std::string::npos);
+
+    user::click(app.mdi().Mnu_About);
+    FrmAbout& about = app.frmAbout();
+    EXPECT_EQ(about.lblWeb.Caption, "https://lycee-ondivel.fr/ondivel/");
+    platform.launched.clear();
+    user::click(about.cmdWeb);
+    EXPECT_EQ(platform.launched, std::vector<std::string>{"https://lycee-ondivel.fr/ondivel/"});
+}
+
+TEST_F(HelpMenusTest, APlaceholderSiteIsNeitherShownNorOffered) {
+    start(); // the build's default address, "https://ondivel.example/"
+    EXPECT_FALSE(app.mdi().Mnu_Web.Enabled);
+    user::click(app.mdi().Mnu_About);
+    FrmAbout& about = app.frmAbout();
+    EXPECT_EQ(about.lblVersion.Caption, "Version 1.0");
+    EXPECT_EQ(about.lblLicence.Caption, "Licence : propriétaire");
+    EXPECT_EQ(about.lblWeb.Caption, "");
+    EXPECT_FALSE(about.lblWeb.Visible);
+    EXPECT_FALSE(about.cmdWeb.Visible);
+    user::click(about.cmdWeb);
+    EXPECT_TRUE(platform.launched.empty());
 }
 
 TEST_F(HelpMenusTest, TooltipsFollowTheSettingAtOnceAndEndWithTheProgram) {
@@ -175,7 +198,6 @@ TEST_F(HelpMenusTest, AboutBoxSaysWhenTheSystemInformationIsMissing) {
     start();
     user::click(app.mdi().Mnu_About);
     FrmAbout& about = app.frmAbout();
-    EXPECT_EQ(about.lblWeb.Caption, "https://ondivel.example/");
     platform.systemInformation = false;
     user::click(about.cmdSysInfo);
     EXPECT_EQ(platform.messages.back().text,

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "bench/scope/bench_fixture.h"
+#include "bench/scope/frm_ondivel.h"
 #include "bench/sources/harmonic_sum.h"
 #include "physics/waveforms.h"
 
@@ -28,6 +29,24 @@ TEST_F(HarmonicSum, OrdersScaleByTheirSliderAndTurnByQuarterTurns) {
     EXPECT_NEAR(HarmonicSumValue(app, SideB, 0, 100, 4), 2, 1e-12);
     EXPECT_NEAR(HarmonicSumValue(app, SideB, 1.0 / 600, 100, 4), -2, 1e-12);
     EXPECT_DOUBLE_EQ(HarmonicSumValue(app, 2, 0, 100, 4), 0);
+}
+
+TEST_F(HarmonicSum, TheMeanValueLeavesInAcCouplingOnlyWithTheRealisticOption) {
+    harmonicPanelAtRest(SideB);
+    app.frmHarmoniqueB().sldX0.Value = 2;
+    const auto lightCH2 = [this](Coupling c) {
+        for (int k = 0; k < 3; ++k)
+            app.frmOndivel().shpACDC[3 + k].FillColor = k == static_cast<int>(c) ? kLampOn : kLampOff;
+    };
+    const double t = 0.1e-3, sine = SineValue(t, 1000, 3, 0, 0);
+    lightCH2(Coupling::AC);
+    EXPECT_NEAR(HarmonicSumValue(app, SideB, t, 1000, 3), sine + 2, 1e-12);
+    app.g.CouplageACBloqueDC = true;
+    EXPECT_NEAR(HarmonicSumValue(app, SideB, t, 1000, 3), sine, 1e-12);
+    app.frmHarmoniqueA().sldX0.Value = 2; // CH1 is not in AC coupling
+    EXPECT_NEAR(HarmonicSumValue(app, SideA, 0, 1000, 0), 2, 1e-12);
+    lightCH2(Coupling::DC);
+    EXPECT_NEAR(HarmonicSumValue(app, SideB, t, 1000, 3), sine + 2, 1e-12);
 }
 
 } // namespace

@@ -100,5 +100,39 @@ TEST_F(ChannelAssembly, EvaluatedModeDrawsTheExerciseWithHalfDutyAndTheLastOffse
     EXPECT_DOUBLE_EQ(app.g.AmplitudeCH2, 0); // grounding still applies
 }
 
+TEST_F(ChannelAssembly, RealisticAcCouplingBlocksEveryConstantVoltageOnlyWhenChosen) {
+    source(SideA, "Cc", -4.5, 0);
+    source(SideB, "Sinus", 1, 500);
+    generator(SideB, 50, 150, false); // +5 V of offset
+    coupling(0, Coupling::AC);
+    coupling(1, Coupling::DC);
+    AssembleChannels(app); // the classic coupling: the battery stays in AC
+    EXPECT_DOUBLE_EQ(app.g.AmplitudeCH1, -4.5);
+
+    app.g.CouplageACBloqueDC = true;
+    AssembleChannels(app);
+    EXPECT_DOUBLE_EQ(app.g.AmplitudeCH1, 0);
+    EXPECT_EQ(app.g.SignalCH1, "Cc");
+    EXPECT_DOUBLE_EQ(app.g.AmplitudeCH2, 1); // a DC-coupled channel passes everything
+    EXPECT_DOUBLE_EQ(app.g.OffsetCH2, 5);
+    coupling(0, Coupling::DC);
+    AssembleChannels(app);
+    EXPECT_DOUBLE_EQ(app.g.AmplitudeCH1, -4.5);
+
+    // An evaluation keeps the last free-mode offset, which AC coupling now blocks; the
+    // exercise's periodic signal passes, its DC one does not.
+    app.mdi().ModeLibre = false;
+    app.g.ExoSignalCH1 = "CC";
+    app.g.ExoAmplitudeCH1 = 3;
+    app.g.ExoSignalCH2 = "sinusoïdale";
+    app.g.ExoAmplitudeCH2 = 2;
+    coupling(0, Coupling::AC);
+    coupling(1, Coupling::AC);
+    AssembleChannels(app);
+    EXPECT_DOUBLE_EQ(app.g.AmplitudeCH1, 0);
+    EXPECT_DOUBLE_EQ(app.g.AmplitudeCH2, 2);
+    EXPECT_DOUBLE_EQ(app.g.OffsetCH2, 0);
+}
+
 } // namespace
 } // namespace ondivel
