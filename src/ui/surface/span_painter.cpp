@@ -83,7 +83,11 @@ std::pair<int, int> SpanInk::solidRows(int x0, int x1) const {
         top = std::max(top, solidTop_[static_cast<std::size_t>(x)]);
         bottom = std::min(bottom, solidBottom_[static_cast<std::size_t>(x)]);
     }
-    return {std::max(top, 0), std::min(bottom, picture_.height())};
+    top = std::max(top, 0);
+    bottom = std::min(bottom, picture_.height());
+    // No row solid in every column: an empty cover, never a range whose length overflows.
+    if (top >= bottom) return {0, 0};
+    return {top, bottom};
 }
 
 void SpanInk::paint(QImage& image, QRgb color, DirtyStrips& dirty,
