@@ -110,6 +110,7 @@ VarRef Ondivel::global(const std::string& name) const {
 
 void Ondivel::RefreshDisplay() {
     renderer_->RefreshDisplay();
+    mdi_->UpdateStatus();
 }
 
 std::string Ondivel::ReadIni(const std::string& section, const std::string& key,
@@ -150,6 +151,8 @@ void Ondivel::activate(Form& form) {
 
 void Ondivel::formClosed(Form& form) {
     if (active_ == &form) active_ = nullptr;
+    // Closing the oscilloscope refreshes nothing, yet its channels are no longer in use.
+    if (mdi_ && &form != mdi_.get()) mdi_->UpdateStatus();
 }
 
 void Ondivel::registerGlobals() {

@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
@@ -41,6 +42,7 @@
 #include "bench/sources/frm_gbf.h"
 #include "core/control.h"
 #include "core/form.h"
+#include "core/user_input.h"
 #include "files/testing/fake_platform.h"
 #include "ui/dialogs/access_key.h"
 #include "ui/dialogs/dialog_view.h"
@@ -267,6 +269,18 @@ class WindowsTest : public QObject {
         p.app.mdi().Mnu_Volt.Enabled = false;
         p.views.syncNow();
         QVERIFY(!p.action(p.app.mdi().Mnu_Volt)->isEnabled());
+    }
+
+    void theStatusBarShowsWhyATraceIsFlat() {
+        Program p;
+        auto* status = p.window().statusBar()->findChild<QLabel*>(QStringLiteral("MDIOndivel.lblStatus"));
+        QVERIFY(status);
+        QCOMPARE(status->text(), QString());
+        user::click(p.app.frmOndivel().chkOn);
+        p.views.syncNow();
+        QCOMPARE(status->text(), QStringLiteral("CH1 : aucune source n'est branchée.  "
+                                                "CH2 : aucune source n'est branchée."));
+        QVERIFY(status->isVisible());
     }
 
     void quittingAsksTheModelAndClosingTheWindowEnds() {

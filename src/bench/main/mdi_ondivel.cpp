@@ -5,6 +5,7 @@
 #include "bench/evaluation/frm_pass.h"
 #include "bench/main/clipboard_copy.h"
 #include "bench/main/desktop_services.h"
+#include "bench/main/flat_trace_status.h"
 #include "bench/main/frm_option.h"
 #include "bench/main/printout.h"
 #include "bench/main/program_info.h"
@@ -141,6 +142,11 @@ void MDIOndivel::SetFreeMode(bool isFree) {
          {&Mnu_Pilote, &Mnu_Create, &Mnu_Modif, &Mnu_Kill, &Mnu_View, &Mnu_Clean, &Mnu_Volt, &Mnu_Harmo})
         setMenuEnabled(*item, isFree);
     ModeLibre = isFree;
+    UpdateStatus();
+}
+
+void MDIOndivel::UpdateStatus() {
+    lblStatus.Caption = FlatTraceStatus(CurrentWiring(app()));
 }
 
 bool MDIOndivel::TeacherGate() {

@@ -54,6 +54,8 @@ class MDIOndivel : public BenchForm {
     FormControl Mnu_PassWord{*this, ControlKind::Menu, "Mnu_PassWord"};
     FormControl Mnu_Web{*this, ControlKind::Menu, "Mnu_Web"};
     FormControl Mnu_About{*this, ControlKind::Menu, "Mnu_About"};
+    // The status bar: why a trace in use is flat, when a plug or a switch is the cause.
+    FormControl lblStatus{*this, ControlKind::Label, "lblStatus"};
 
     // One entry of the menu tree: a top-level menu has level 0, its items level 1, the items of
     // a submenu level 2.
@@ -80,6 +82,8 @@ class MDIOndivel : public BenchForm {
     void Form_MouseMove(int button, int shift, double x, double y) override;
 
     void SetFreeMode(bool isFree);
+    // The status bar from the bench's wiring; run at every refresh of the display.
+    void UpdateStatus();
     // Closes every source panel of both sides.
     void unloadSourcePanels();
     // Passes the teacher password gate; false when the user did not give the password.

@@ -1,9 +1,11 @@
 #include "ui/main/mdi_ondivel_view.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 
 #include "bench/main/mdi_ondivel.h"
 #include "core/control.h"
@@ -12,11 +14,14 @@
 namespace ondivel {
 
 MainWindowView::MainWindowView(MDIOndivel& model, QWidget* parent)
-    : QMainWindow(parent), model_(model), area_(new QMdiArea(this)) {
+    : QMainWindow(parent), model_(model), area_(new QMdiArea(this)), status_(new QLabel(this)) {
     setObjectName(QStringLiteral("MDIOndivel"));
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(area_);
+    status_->setObjectName(QString::fromStdString(model_.lblStatus.path()));
+    status_->setAccessibleName(QStringLiteral("Barre d'état"));
+    statusBar()->addWidget(status_, 1);
     buildMenus();
     syncFromModel();
 }
@@ -68,6 +73,8 @@ void MainWindowView::syncFromModel() {
     if (windowTitle() != title) setWindowTitle(title);
     const QColor back(redOf(model_.BackColor), greenOf(model_.BackColor), blueOf(model_.BackColor));
     if (area_->background().color() != back) area_->setBackground(back);
+    const QString status = QString::fromStdString(model_.lblStatus.Caption);
+    if (status_->text() != status) status_->setText(status);
     for (auto& [item, action] : actions_) {
         if (action->isSeparator()) {
             action->setVisible(item->Visible);

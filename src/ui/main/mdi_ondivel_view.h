@@ -1,11 +1,12 @@
 #pragma once
 // The main window of the desktop program: a QMainWindow whose menu bar is built from
 // MDIOndivel's menu tree and whose MDI area holds the panels. Title, background and menu states
-// follow the model; a menu choice or closing the window goes to the model. Built by the view
-// manager.
+// follow the model, and so does the status bar that says why a trace is flat; a menu choice or
+// closing the window goes to the model. Built by the view manager.
 #include <QMainWindow>
 #include <map>
 
+class QLabel;
 class QMdiArea;
 
 namespace ondivel {
@@ -35,6 +36,7 @@ class MainWindowView : public QMainWindow {
 
     MDIOndivel& model_;
     QMdiArea* area_;
+    QLabel* status_;
     std::map<const Control*, QAction*> actions_;
 };
 
