@@ -36,7 +36,7 @@ std::string number(double v) {
 
 // A caption or tool tip as one line of words: no access-key "&", line breaks as blanks, no
 // blanks at the ends.
-std::string words(std::string s) {
+std::string words(const std::string& s) {
     std::string out;
     for (std::size_t i = 0; i < s.size(); ++i) {
         if (s[i] == '&') {
