@@ -2,7 +2,6 @@
 // reachable or not) has a French name, and the names of knobs, plugs and switches carry their
 // value and follow the model.
 #include <QAccessible>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QtTest>
 #include <memory>
@@ -12,14 +11,10 @@
 #include "bench/ondivel.h"
 #include "bench/scope/frm_ondivel.h"
 #include "bench/scope/scales.h"
-#include "bench/sources/frm_gbf.h"
 #include "bench/toolbox/frm_toolbox.h"
 #include "core/control.h"
-#include "core/form.h"
 #include "core/user_input.h"
 #include "ui/scope/frm_ondivel_view.h"
-#include "ui/sources/frm_gbf_view.h"
-#include "ui/views/accessible_names.h"
 #include "ui/views/form_view.h"
 #include "ui/views/view_table.h"
 #include "ui/widgets/bound_widget.h"
@@ -148,40 +143,6 @@ class AccessibilityTest : public QObject {
         button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         view.syncFromModel();
         QCOMPARE(nameOf(coupling), QStringLiteral("Couplage de la voie CH1 : DC"));
-
-        b.choose(FrmToolBox::kGbfB);
-        FrmGBF& gbf = b.app.frmGBFB();
-        GeneratorView generator(gbf);
-        QVERIFY(uitest::shown(generator));
-        user::drag(gbf.Potentio[0], 1000);
-        generator.syncFromModel();
-        QCOMPARE(nameOf(widgetShowing<KnobWidget>(generator, gbf.Potentio[0])),
-                 QStringLiteral("Fréquence : 1,000 kHz"));
-    }
-
-    // The names are set after every handler: a sync that changes nothing must stay cheap, and
-    // leaves the widgets' names alone.
-    void aSyncThatChangesNothingStaysCheap() {
-        uitest::PanelBench b;
-        FrmOndivel& scope = b.app.frmOndivel();
-        scope.Show();
-        OscilloscopeView view(scope);
-        QVERIFY(uitest::shown(view));
-        const QList<QWidget*> widgets = view.findChildren<QWidget*>();
-        constexpr int kRounds = 500;
-        QElapsedTimer clock;
-        clock.start();
-        for (int i = 0; i < kRounds; ++i)
-            for (QWidget* w : widgets)
-                if (auto* bound = dynamic_cast<BoundWidget*>(w)) applyAccessibleText(*bound);
-        const double namesMicros = clock.nsecsElapsed() / 1e3 / kRounds;
-        clock.restart();
-        for (int i = 0; i < kRounds; ++i)
-            view.syncFromModel();
-        const double syncMicros = clock.nsecsElapsed() / 1e3 / kRounds;
-        qInfo("scope panel: %.1f µs of names in a %.1f µs sync", namesMicros, syncMicros);
-        // Generous: a few hundred microseconds would still be unnoticeable, a millisecond would not.
-        QVERIFY(namesMicros < 1000);
     }
 };
 
