@@ -27,7 +27,9 @@ using namespace ondivel;
 
 namespace {
 
-constexpr int kSupplyA = 2, kBattery15B = 8, kMainsA = 12, kMainsB = 13, kAlternatorA = 14, kAlternatorB = 15;
+// The toolbox's choices of each channel, every kind of source once (the batteries share a panel).
+constexpr int kSourcesCH1[] = {1, 2, 3, 12, 14, 16};
+constexpr int kSourcesCH2[] = {10, 9, 8, 13, 15, 17};
 
 // Which control a widget shows, for the failure message.
 QString describe(QObject* o) {
@@ -83,10 +85,10 @@ class AccessibilityTest : public QObject {
         uitest::PanelBench b;
         Ondivel& app = b.app;
         app.frmOndivel().Show();
-        for (int source :
-             {int(FrmToolBox::kGbfA), int(FrmToolBox::kHarmonicB), kSupplyA, kBattery15B, kMainsA,
-              kAlternatorB, int(FrmToolBox::kHarmonicA), int(FrmToolBox::kGbfB), kAlternatorA, kMainsB})
-            b.choose(source);
+        for (std::size_t i = 0; i < std::size(kSourcesCH1); ++i) {
+            b.choose(kSourcesCH1[i]);
+            b.choose(kSourcesCH2[i]);
+        }
         user::click(b.toolbox.chkMulti);
         user::click(b.toolbox.chkClock);
         app.frmOption().Load();
