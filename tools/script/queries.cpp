@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "bench/main/accessible_text.h"
 #include "bench/ondivel.h"
 #include "bench/scope/frm_full_screen.h"
 #include "bench/scope/frm_ondivel.h"
@@ -61,6 +62,13 @@ Value Evaluator::query(const Expr& e) {
         if (!isFile) return Value::none("no file " + path.string());
         std::string bytes = readBytes(path);
         return {isValidUtf8(bytes) ? bytes : cp1252ToUtf8(bytes), {}};
+    }
+    if (name == "accessible") {
+        arity(head, 1, "accessible(WINDOW.CONTROL)");
+        endsAt(e, 0);
+        const Ref r = resolve(head.args[0]);
+        if (r.kind != Ref::Kind::Control) throw ScriptError("accessible(...) takes a control, not " + r.text);
+        return {accessibleText(*r.control).spoken(), {}};
     }
     if (name == "RGB") {
         arity(head, 3, "RGB(R, G, B)");

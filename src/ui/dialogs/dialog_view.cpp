@@ -27,6 +27,7 @@
 #include "ui/dialogs/dialog_picture.h"
 #include "ui/dialogs/dialog_text_box.h"
 #include "ui/dialogs/text_fit.h"
+#include "ui/views/accessible_names.h"
 
 namespace ondivel {
 
@@ -269,6 +270,8 @@ void DialogView::syncFromModel() {
         }
         if (!resyncWanted_) break;
     }
+    for (const Item& item : items_)
+        applyAccessibleText(*item.widget, *item.control);
     syncing_ = false;
 }
 

@@ -15,6 +15,7 @@
 
 #include "bench/main/frm_option.h"
 #include "core/user_input.h"
+#include "ui/views/accessible_names.h"
 #include "ui/widgets/colour_swatch.h"
 
 namespace ondivel {
@@ -233,11 +234,13 @@ void OptionView::syncFromModel() {
         const QSignalBlocker block(tabs_);
         tabs_->setCurrentIndex(options_.sstOptions.ListIndex);
     }
+    applyAccessibleText(*tabs_, options_.sstOptions);
     for (Binding& b : bindings_) {
         const QSignalBlocker block(b.widget);
         if (b.sync) b.sync();
         b.widget->setEnabled(b.control->Enabled);
         b.widget->setToolTip(qs(b.control->ToolTipText));
+        applyAccessibleText(*b.widget, *b.control);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "core/control.h"
 #include "core/form.h"
 #include "core/user_input.h"
+#include "ui/views/accessible_names.h"
 #include "ui/widgets/bound_widget.h"
 
 namespace ondivel {
@@ -32,6 +33,7 @@ QLabel* HelpMenuDialog::bindLabel(Control& c) {
     syncs_.push_back([label, &c] {
         label->setText(qs(c.Caption));
         syncCommon(*label, c);
+        applyAccessibleText(*label, c);
     });
     return label;
 }
@@ -42,6 +44,7 @@ QAbstractButton* HelpMenuDialog::bindButton(Control& c) {
     syncs_.push_back([button, &c] {
         button->setText(qs(c.Caption));
         syncCommon(*button, c);
+        applyAccessibleText(*button, c);
     });
     return button;
 }
@@ -53,6 +56,7 @@ QAbstractButton* HelpMenuDialog::bindCheckBox(Control& c) {
         box->setText(qs(c.Caption));
         box->setChecked(c.Value == kChecked);
         syncCommon(*box, c);
+        applyAccessibleText(*box, c);
     });
     return box;
 }

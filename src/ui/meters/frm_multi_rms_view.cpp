@@ -114,6 +114,7 @@ class TrmsSelector : public QWidget, public BoundWidget {
         setAccessibleDescription(qs(meter_.lblFonction[meter_.app().g.PositionSelecteur & 7].Caption));
         updateWhenChanged(*this, painted_, PaintKey() << meter_ << meter_.pointerAngle());
     }
+    const Control* boundControl() const override { return &meter_.imgSelecteur; }
 
   protected:
     void mousePressEvent(QMouseEvent* e) override { forward(e, false); }

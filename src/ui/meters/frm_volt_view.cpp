@@ -88,6 +88,7 @@ class SelectorDial : public QWidget, public BoundWidget {
         setVisible(true);
         updateWhenChanged(*this, painted_, PaintKey() << volt_ << volt_.AngleSelecteur);
     }
+    const Control* boundControl() const override { return &volt_.imgSelecteur; }
 
   protected:
     // The dial is centred on the selector picture; `area_` is this widget in design pixels.

@@ -120,8 +120,6 @@ void ScaleDisplay::syncFromModel() {
     const QString text = QString::fromStdString(list_.listText());
     if (text != shown_) {
         shown_ = text;
-        setAccessibleName(toolTip());
-        setAccessibleDescription(shown_);
         update();
     }
 }

@@ -25,6 +25,7 @@ class ScaleDisplay : public QWidget, public BoundWidget {
   public:
     ScaleDisplay(Control& list, QWidget* parent = nullptr);
     void syncFromModel() override;
+    const Control* boundControl() const override { return &list_; }
     QString shownText() const { return shown_; }
 
   protected:

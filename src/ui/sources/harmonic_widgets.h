@@ -19,6 +19,7 @@ class AmplitudeSlider : public QSlider, public BoundWidget {
   public:
     explicit AmplitudeSlider(Control& slider, QWidget* parent = nullptr);
     void syncFromModel() override;
+    const Control* boundControl() const override { return &slider_; }
 
   private:
     Control& slider_;

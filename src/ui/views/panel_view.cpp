@@ -5,6 +5,7 @@
 
 #include "core/form.h"
 #include "core/user_input.h"
+#include "ui/views/accessible_names.h"
 #include "ui/widgets/paint_key.h"
 
 namespace ondivel {
@@ -41,8 +42,10 @@ QSize PanelView::designSize() const {
 }
 
 void PanelView::syncBound() {
-    for (BoundWidget* w : bound_)
+    for (BoundWidget* w : bound_) {
         w->syncFromModel();
+        applyAccessibleText(*w);
+    }
 }
 
 void PanelView::syncPanel(const PaintKey& key) {

@@ -18,6 +18,8 @@ class BoundWidget {
     virtual ~BoundWidget() = default;
     // Reads the control again (value, caption, colour, visibility, enabled state, tooltip).
     virtual void syncFromModel() = 0;
+    // The control the widget stands for, whose words the accessibility layer reads; null for none.
+    virtual const Control* boundControl() const { return nullptr; }
 };
 
 // Model texts may hold CR LF line breaks; Qt wants LF.

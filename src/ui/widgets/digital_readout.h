@@ -16,6 +16,7 @@ class DigitalReadout : public QWidget, public BoundWidget {
   public:
     explicit DigitalReadout(Control& label, int digits = 5, QWidget* parent = nullptr);
     void syncFromModel() override;
+    const Control* boundControl() const override { return &label_; }
     // What the display shows, as text ("" when dark).
     QString shownText() const { return shown_; }
     QSize sizeHint() const override { return {110, 40}; }

@@ -29,6 +29,7 @@ class KnobWidget : public QAbstractSlider, public BoundWidget {
     QString valueText() const;
 
     void syncFromModel() override;
+    const Control* boundControl() const override { return &knob_; }
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 

@@ -17,6 +17,7 @@ class LampWidget : public QWidget, public BoundWidget {
   public:
     explicit LampWidget(Control& shape, QWidget* parent = nullptr);
     void syncFromModel() override;
+    const Control* boundControl() const override { return &shape_; }
     QSize sizeHint() const override { return {14, 14}; }
 
   protected:
@@ -33,6 +34,7 @@ class PowerLampWidget : public QWidget, public BoundWidget {
     // `litPicture` is the picture number the model shows while the instrument is on.
     PowerLampWidget(Control& image, int litPicture, QWidget* parent = nullptr);
     void syncFromModel() override;
+    const Control* boundControl() const override { return &image_; }
     bool lit() const;
     QSize sizeHint() const override { return {18, 18}; }
 

@@ -37,7 +37,6 @@ void ModelButton::syncFromModel() {
     syncCommon(*this, control_);
     const QString caption = modelText(control_.Caption);
     if (text() != caption) setText(caption);
-    setAccessibleName(caption.isEmpty() ? modelText(control_.ToolTipText) : caption);
     updateWhenChanged(*this, painted_, PaintKey() << control_);
 }
 

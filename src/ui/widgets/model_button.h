@@ -29,6 +29,7 @@ class ModelButton : public QAbstractButton, public BoundWidget {
     bool pressedIn() const;
 
     void syncFromModel() override;
+    const Control* boundControl() const override { return &control_; }
     QSize sizeHint() const override;
 
   protected:

@@ -15,6 +15,7 @@ class ModelSlider : public QSlider, public BoundWidget {
     // `tickInterval` 0 hides the ticks.
     explicit ModelSlider(Control& slider, int tickInterval = 0, QWidget* parent = nullptr);
     void syncFromModel() override;
+    const Control* boundControl() const override { return &slider_; }
 
   private:
     Control& slider_;

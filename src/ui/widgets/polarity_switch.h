@@ -17,6 +17,7 @@ class PolaritySwitch : public QAbstractButton, public BoundWidget {
   public:
     PolaritySwitch(Control& positive, Control& negative, QWidget* parent = nullptr);
     void syncFromModel() override;
+    const Control* boundControl() const override { return options_[0]; }
     // 0 with the lever on the positive option, 1 on the negative one, -1 with neither selected.
     int position() const;
     QSize sizeHint() const override { return {120, 120}; }

@@ -18,6 +18,7 @@ class TerminalWidget : public QWidget, public BoundWidget {
     TerminalWidget(Control& terminal, Control& plug, Control* mark, QColor plugColor,
                    QWidget* parent = nullptr);
     void syncFromModel() override;
+    const Control* boundControl() const override { return &terminal_; }
     bool plugged() const;
     QSize sizeHint() const override { return {36, 48}; }
 
