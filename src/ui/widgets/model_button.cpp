@@ -1,5 +1,6 @@
 #include "ui/widgets/model_button.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
 
@@ -11,11 +12,22 @@ namespace ondivel {
 
 ModelButton::ModelButton(Control& control, QWidget* parent) : QAbstractButton(parent), control_(control) {
     setFocusPolicy(Qt::StrongFocus);
+    markStop(*this, control);
     connect(this, &QAbstractButton::clicked, this, [this] {
         user::click(control_);
         syncFromModel();
     });
     syncFromModel();
+}
+
+void ModelButton::keyPressEvent(QKeyEvent* event) {
+    // Enter presses a panel button as Space does, so the keyboard needs no second rule.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        click();
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void ModelButton::setPictogram(Pictogram p) {

@@ -13,6 +13,7 @@ namespace ondivel {
 PolaritySwitch::PolaritySwitch(Control& positive, Control& negative, QWidget* parent)
     : QAbstractButton(parent), options_{&positive, &negative} {
     setFocusPolicy(Qt::StrongFocus);
+    markStop(*this, positive);
     setAccessibleName(QStringLiteral("Polarité"));
     syncFromModel();
 }
