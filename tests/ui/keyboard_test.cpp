@@ -123,6 +123,8 @@ class KeyboardTest : public QObject {
         QCOMPARE(p.focusPath(), QStringLiteral("frmOndivel.imgBorne(2)")); // round to the last
         p.press(Qt::Key_Tab);
         QCOMPARE(p.focusPath(), QStringLiteral("frmOndivel.chkOn"));
+        p.press(Qt::Key_Right); // only Tab moves the focus, as in the scenario harness
+        QCOMPARE(p.focusPath(), QStringLiteral("frmOndivel.chkOn"));
 
         // The ring stands round the focused control.
         auto* ring = p.views.viewOf(scope)->findChild<FocusRing*>();

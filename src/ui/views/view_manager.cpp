@@ -201,8 +201,9 @@ bool ViewManager::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (forwardKey(watched, key)) return true;
     // A key left to the widgets is offered to each parent in turn: navigating is done once, as
-    // the first receiver did not move the focus, neither do the others.
-    return navigate(key);
+    // the first receiver did not move the focus, neither do the others. A modal window and the
+    // help viewer keep their keys.
+    return !modals_.current() && static_cast<QWidget*>(watched)->window() == main_.get() && navigate(key);
 }
 
 } // namespace ondivel

@@ -22,12 +22,22 @@ ModelButton::ModelButton(Control& control, QWidget* parent) : QAbstractButton(pa
 
 void ModelButton::keyPressEvent(QKeyEvent* event) {
     // Enter presses a panel button as Space does, so the keyboard needs no second rule.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
-        click();
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat()) click();
         event->accept();
         return;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        // Only Tab moves the focus, along the panel's order (QAbstractButton would go by Qt's).
+        QWidget::keyPressEvent(event);
+        return;
+    default:
+        QAbstractButton::keyPressEvent(event);
     }
-    QAbstractButton::keyPressEvent(event);
 }
 
 void ModelButton::setPictogram(Pictogram p) {

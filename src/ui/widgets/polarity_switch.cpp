@@ -51,6 +51,11 @@ void PolaritySwitch::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Space:
         choose(position() == 0 ? 1 : 0);
         break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        // Only Tab moves the focus, along the panel's order.
+        QWidget::keyPressEvent(event);
+        break;
     default:
         QAbstractButton::keyPressEvent(event);
     }
