@@ -73,11 +73,14 @@ bool MdiPanels::mirror(Form& form) {
     panel.view->syncFromModel();
     const bool opened = panel.window->isHidden();
     if (opened) panel.window->show();
-    // The model asked for the focus (the scenario harness's keyboard does): the view follows.
+    // The model asked for the focus on one of its stops (the scenario harness's keyboard does):
+    // the view follows.
     if (form.focusRequests() != panel.focusRequestsSeen) {
         panel.focusRequestsSeen = form.focusRequests();
-        area_.setActiveSubWindow(panel.window);
-        focusStop(*panel.view, form.focusControl());
+        if (const Control* stop = form.focusControl(); stop && stopWidget(*panel.view, *stop)) {
+            area_.setActiveSubWindow(panel.window);
+            focusStop(*panel.view, stop);
+        }
     }
     return opened;
 }
