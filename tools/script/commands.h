@@ -45,5 +45,8 @@ void runAnytimeCommand(CommandContext& c);
 bool isSetUpCommand(const std::string& word);
 bool isEventCommand(const std::string& word);
 bool isAnytimeCommand(const std::string& word);
+// tab, backtab, keypress: event commands of the keyboard.
+bool isKeyboardCommand(const std::string& word);
+void runKeyboardCommand(CommandContext& c);
 
 } // namespace ondivel::script

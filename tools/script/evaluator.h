@@ -60,6 +60,8 @@ class Evaluator {
     static void noArgs(const Segment& s);
     Value recordQuery(const std::vector<std::string>& records, const Expr& e, const char* what);
     Value messageQuery(const Expr& e);
+    // focus.name, focus.window (keyboard_commands.cpp).
+    Value focusQuery(const Expr& e);
     Value surfaceQuery(const RecordingSurface& s, const Expr& e, std::size_t first, bool onPaper = false);
     const RecordingSurface& recorded(const std::string& which) const;
 

@@ -19,7 +19,7 @@ namespace ondivel::script {
 bool isEventCommand(const std::string& word) {
     static const std::set<std::string> names{"click",  "dblclick", "drag", "press", "rotate", "slide", "set",
                                              "select", "type",     "key",  "move",  "close",  "tick"};
-    return names.count(word) != 0;
+    return names.count(word) != 0 || isKeyboardCommand(word);
 }
 
 namespace {
@@ -218,6 +218,8 @@ void runEventCommand(CommandContext& c) {
         user::close(*target(c, w[1], true, false).form);
     } else if (command == "tick") {
         tick(c);
+    } else if (isKeyboardCommand(command)) {
+        runKeyboardCommand(c);
     } else { // set
         c.expectArgs(2, 2, "set NAME.PROPERTY VALUE, or set GLOBAL VALUE");
         const Ref r = c.eval.resolve(parseExpression(w[1]));

@@ -86,6 +86,7 @@ Value Evaluator::query(const Expr& e) {
         return count(static_cast<std::size_t>(p.beeps));
     }
     if (name == "msg") return messageQuery(e);
+    if (name == "focus") return focusQuery(e);
     if (name == "launched") return recordQuery(p.launched, e, "program started");
     if (name == "help") return recordQuery(p.helpRequests, e, "help request");
     if (name == "sound") return recordQuery(p.sounds, e, "sound played");

@@ -53,6 +53,9 @@ class Session {
     // swallowed; describes it.
     std::optional<std::string> unansweredQuestion() const;
 
+    // The window the keyboard commands acted on last (tab, backtab, keypress); null before.
+    Form* keyboardWindow = nullptr;
+
     // Modal windows open now, innermost last.
     std::vector<Form*> modalStack;
 

@@ -68,6 +68,8 @@ void TourHooks::applicationCreated(Ondivel& app) {
     views_ = std::make_unique<ViewManager>(app);
     views_->setRunModelTimers(false);
     views_->mainWindow().show();
+    // As on a desktop, the program's window is the active one: the keyboard's focus shows.
+    QApplication::setActiveWindow(&views_->mainWindow());
 }
 
 void TourHooks::start(Ondivel& app) {

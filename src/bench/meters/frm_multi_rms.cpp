@@ -55,6 +55,10 @@ double SelectorAngle(double cx, double cy, double x, double y) {
     return angle;
 }
 
+double FrmMultiRMS::PositionAngle(int position) {
+    return position >= 0 && position < kPositions ? kPositionAngles[position] : 0;
+}
+
 int TrmsPositionOfAngle(double a) {
     if (a >= 115 && a <= 180) return 0;
     if (a >= 75 && a <= 115) return 1;

@@ -55,6 +55,9 @@ class FrmMultiRMS : public BenchForm {
     void Afficher(double value);
 
     // The pointer's angle in degrees, clockwise from 12 o'clock (drawn by the view).
+    // Where the pointer rests on each of the kPositions positions (0 OFF … 7 A).
+    static constexpr int kPositions = 8;
+    static double PositionAngle(int position);
     double pointerAngle() const { return pointerAngle_; }
     bool automatic() const { return automatic_; }
     Memory memory() const { return memory_; }

@@ -1,15 +1,18 @@
 #include "ui/meters/frm_multi_rms_view.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
 
+#include "bench/main/keyboard_focus.h"
 #include "bench/meters/frm_multi_rms.h"
 #include "bench/ondivel.h"
 #include "core/color.h"
 #include "core/user_input.h"
+#include "ui/views/key_codes.h"
 #include "ui/widgets/bound_widget.h"
 #include "ui/widgets/model_button.h"
 #include "ui/widgets/paint_key.h"
@@ -108,6 +111,8 @@ class TrmsSelector : public QWidget, public BoundWidget {
     TrmsSelector(FrmMultiRMS& meter, QWidget* parent) : QWidget(parent), meter_(meter) {
         setAccessibleName(QStringLiteral("Sélecteur"));
         setCursor(Qt::PointingHandCursor);
+        setFocusPolicy(Qt::TabFocus);
+        markStop(*this, meter.imgSelecteur);
     }
     void syncFromModel() override {
         setToolTip(qs(meter_.imgSelecteur.ToolTipText));
@@ -120,6 +125,15 @@ class TrmsSelector : public QWidget, public BoundWidget {
     void mousePressEvent(QMouseEvent* e) override { forward(e, false); }
     void mouseMoveEvent(QMouseEvent* e) override { forward(e, false); }
     void mouseReleaseEvent(QMouseEvent* e) override { forward(e, true); }
+    // The arrows turn it from position to position.
+    void keyPressEvent(QKeyEvent* e) override {
+        const std::optional<NavKey> key = navKeyOf(e->key());
+        if (!key || !PressKey(meter_.imgSelecteur, *key, false)) {
+            QWidget::keyPressEvent(e);
+            return;
+        }
+        update();
+    }
 
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);

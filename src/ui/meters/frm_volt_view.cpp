@@ -1,14 +1,17 @@
 #include "ui/meters/frm_volt_view.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
 
+#include "bench/main/keyboard_focus.h"
 #include "bench/meters/frm_volt.h"
 #include "bench/ondivel.h"
 #include "core/user_input.h"
+#include "ui/views/key_codes.h"
 #include "ui/widgets/model_button.h"
 #include "ui/widgets/paint_key.h"
 #include "ui/widgets/terminal_widget.h"
@@ -81,6 +84,8 @@ class SelectorDial : public QWidget, public BoundWidget {
     SelectorDial(FrmVolt& volt, QRectF area, QWidget* parent) : QWidget(parent), volt_(volt), area_(area) {
         setAccessibleName(QStringLiteral("Sélecteur"));
         setCursor(Qt::OpenHandCursor);
+        setFocusPolicy(Qt::TabFocus);
+        markStop(*this, volt.imgSelecteur);
         syncFromModel();
     }
     void syncFromModel() override {
@@ -143,6 +148,15 @@ class SelectorDial : public QWidget, public BoundWidget {
     void mousePressEvent(QMouseEvent* e) override { drag(e, false); }
     void mouseMoveEvent(QMouseEvent* e) override { drag(e, false); }
     void mouseReleaseEvent(QMouseEvent* e) override { drag(e, true); }
+    // The arrows turn it from position to position.
+    void keyPressEvent(QKeyEvent* e) override {
+        const std::optional<NavKey> key = navKeyOf(e->key());
+        if (!key || !PressKey(volt_.imgSelecteur, *key, false)) {
+            QWidget::keyPressEvent(e);
+            return;
+        }
+        if (auto* view = qobject_cast<FormView*>(parentWidget())) view->syncFromModel();
+    }
 
   private:
     void drag(QMouseEvent* e, bool released) {

@@ -53,6 +53,7 @@ HarmonicView::HarmonicView(FrmHarmonique& panel, QWidget* parent)
         tabs_->addTab(QString::fromStdString(caption));
     tabs_->setDrawBase(false);
     tabs_->setExpanding(false);
+    markStop(*tabs_, panel.sstHarmo);
     place(tabs_, QRectF(12, 140, 400, 21));
     connect(tabs_, &QTabBar::currentChanged, this, [this](int tab) {
         if (tab < 0 || tab == panel_.sstHarmo.ListIndex) return;

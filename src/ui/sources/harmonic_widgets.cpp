@@ -15,6 +15,7 @@ AmplitudeSlider::AmplitudeSlider(Control& slider, QWidget* parent)
     // Qt puts its maximum at the top: the view shows the magnitude, the model keeps the sign.
     setTickPosition(QSlider::TicksLeft);
     setAccessibleName(QString::fromStdString(slider.name()));
+    markStop(*this, slider);
     connect(this, &QSlider::valueChanged, this, [this](int v) {
         if (syncing_ || -v == static_cast<int>(std::lround(slider_.Value))) return;
         user::slide(slider_, -v);

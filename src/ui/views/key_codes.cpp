@@ -57,4 +57,32 @@ int shiftMask(Qt::KeyboardModifiers modifiers) {
     return mask;
 }
 
+std::optional<NavKey> navKeyOf(int key) {
+    switch (key) {
+    case Qt::Key_Space:
+        return NavKey::Space;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return NavKey::Enter;
+    case Qt::Key_Up:
+        return NavKey::Up;
+    case Qt::Key_Down:
+        return NavKey::Down;
+    case Qt::Key_Left:
+        return NavKey::Left;
+    case Qt::Key_Right:
+        return NavKey::Right;
+    case Qt::Key_PageUp:
+        return NavKey::PageUp;
+    case Qt::Key_PageDown:
+        return NavKey::PageDown;
+    case Qt::Key_Home:
+        return NavKey::Home;
+    case Qt::Key_End:
+        return NavKey::End;
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace ondivel

@@ -5,11 +5,14 @@
 #include <QMdiSubWindow>
 #include <cmath>
 
+#include "bench/main/keyboard_focus.h"
 #include "bench/ondivel.h"
 #include "core/form.h"
 #include "core/platform.h"
 #include "core/user_input.h"
+#include "ui/views/focus_ring.h"
 #include "ui/views/form_view.h"
+#include "ui/views/keyboard_navigation.h"
 #include "ui/views/panel_zoom.h"
 #include "ui/views/view_table.h"
 
@@ -32,6 +35,8 @@ MdiPanels::Panel& MdiPanels::panelFor(Form& form) {
     Panel& panel = panels_[&form];
     if (panel.window) return panel;
     panel.view = makeView(form);
+    applyTabOrder(*panel.view);
+    new FocusRing(*panel.view);
     panel.window =
         area_.addSubWindow(panel.view, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                                            Qt::WindowMinimizeButtonHint);
@@ -66,9 +71,18 @@ bool MdiPanels::mirror(Form& form) {
     if (panel.window->windowTitle() != title) panel.window->setWindowTitle(title);
     place(form, panel);
     panel.view->syncFromModel();
-    if (!panel.window->isHidden()) return false;
-    panel.window->show();
-    return true;
+    const bool opened = panel.window->isHidden();
+    if (opened) panel.window->show();
+    // The model asked for the focus on one of its stops (the scenario harness's keyboard does):
+    // the view follows.
+    if (form.focusRequests() != panel.focusRequestsSeen) {
+        panel.focusRequestsSeen = form.focusRequests();
+        if (const Control* stop = form.focusControl(); stop && stopWidget(*panel.view, *stop)) {
+            area_.setActiveSubWindow(panel.window);
+            focusStop(*panel.view, stop);
+        }
+    }
+    return opened;
 }
 
 std::vector<MdiPanels::Shown> MdiPanels::shownPanels(const Form& lead) const {
@@ -93,6 +107,21 @@ std::vector<MdiPanels::Shown> MdiPanels::shownPanels(const Form& lead) const {
             shown.push_back(one);
     }
     return shown;
+}
+
+Form* MdiPanels::activePanel() const {
+    const QMdiSubWindow* active = area_.activeSubWindow();
+    for (const auto& [form, panel] : panels_)
+        if (panel.window == active && active) return const_cast<Form*>(form);
+    return nullptr;
+}
+
+void MdiPanels::enter(Form& form) {
+    const Control* first = EnterPanel(form);
+    mirror(form);
+    Panel& panel = panelFor(form);
+    area_.setActiveSubWindow(panel.window);
+    focusStop(*panel.view, first);
 }
 
 QSize MdiPanels::room() const {

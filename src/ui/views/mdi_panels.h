@@ -1,8 +1,8 @@
 #pragma once
 // The MDI sub-windows mirroring the window models shown non-modally: one per model, made with its
 // view the first time the model shows, titled with its Caption and placed at its Left and Top
-// (twips, at the zoom). Moving a sub-window moves the model; closing it asks the model. Owned by
-// the view manager.
+// (twips, at the zoom), with its tab order and its focus ring. Moving a sub-window moves the model;
+// closing it asks the model. Owned by the view manager.
 #include <QObject>
 #include <QSize>
 #include <functional>
@@ -41,6 +41,10 @@ class MdiPanels : public QObject {
     // The view and the sub-window mirroring a model; null while it was never shown.
     FormView* viewOf(const Form& form) const;
     QMdiSubWindow* subWindowOf(const Form& form) const;
+    // The panel of the active sub-window, null when none.
+    Form* activePanel() const;
+    // Makes the panel the active one and puts the focus on its first stop (F6).
+    void enter(Form& form);
     // Sizes every view at the zoom again; with `placeAgain`, each goes to its model's place at
     // the new scale on the next mirror.
     void resize(bool placeAgain);
@@ -55,6 +59,7 @@ class MdiPanels : public QObject {
         FormView* view = nullptr;
         QMdiSubWindow* window = nullptr;
         double placedLeft = -1e300, placedTop = -1e300;
+        int focusRequestsSeen = 0;
     };
 
     Panel& panelFor(Form& form);

@@ -8,9 +8,11 @@
 #include <cmath>
 #include <vector>
 
+#include "bench/main/keyboard_focus.h"
 #include "bench/main/mdi_ondivel.h"
 #include "bench/main/panel_arrangement.h"
 #include "bench/main/preferences.h"
+#include "bench/main/tab_order.h"
 #include "bench/ondivel.h"
 #include "bench/scope/frm_ondivel.h"
 #include "core/form.h"
@@ -19,6 +21,7 @@
 #include "ui/main/mdi_ondivel_view.h"
 #include "ui/views/form_view.h"
 #include "ui/views/key_codes.h"
+#include "ui/views/keyboard_navigation.h"
 
 namespace ondivel {
 
@@ -171,10 +174,36 @@ bool ViewManager::forwardKey(QObject* receiver, QKeyEvent* event) {
     return code == kKeyF1; // the help key is the model's; other keys still reach the widgets
 }
 
-bool ViewManager::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType())
-        return forwardKey(watched, static_cast<QKeyEvent*>(event));
+bool ViewManager::navigate(QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    const bool ctrl = mods.testFlag(Qt::ControlModifier);
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    const bool back = mods.testFlag(Qt::ShiftModifier) || event->key() == Qt::Key_Backtab;
+    if ((event->key() == Qt::Key_F6 && !ctrl) || (tab && ctrl)) {
+        // F6 and Ctrl+Tab go from panel to panel, the same way round as the scenario harness.
+        if (Form* next = NextPanel(app_, panels_.activePanel(), !back)) {
+            panels_.enter(*next);
+            scheduleSync();
+        }
+        return true;
+    }
+    if (!tab || mods.testFlag(Qt::AltModifier)) return false;
+    // Tab stays inside the panel: past its last control it comes back to the first.
+    QWidget* focus = QApplication::focusWidget();
+    for (QWidget* w = focus; w; w = w->parentWidget())
+        if (auto* view = qobject_cast<FormView*>(w))
+            return !TabOrder(view->form().name()).empty() && moveFocus(*view, !back);
     return false;
+}
+
+bool ViewManager::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (forwardKey(watched, key)) return true;
+    // A key left to the widgets is offered to each parent in turn: navigating is done once, as
+    // the first receiver did not move the focus, neither do the others. A modal window and the
+    // help viewer keep their keys.
+    return !modals_.current() && static_cast<QWidget*>(watched)->window() == main_.get() && navigate(key);
 }
 
 } // namespace ondivel

@@ -81,6 +81,8 @@ class ViewManager : public QObject {
     bool mirrorPanels();
     Form* formOfWidget(QObject* widget) const;
     bool forwardKey(QObject* receiver, QKeyEvent* event);
+    // Tab, Shift+Tab inside a panel; F6, Shift+F6, Ctrl+Tab, Ctrl+Shift+Tab between panels.
+    bool navigate(QKeyEvent* event);
 
     Ondivel& app_;
     std::unique_ptr<MainWindowView> main_;

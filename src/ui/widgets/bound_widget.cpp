@@ -20,4 +20,16 @@ void syncCommon(QWidget& widget, const Control& control) {
     if (widget.toolTip() != tip) widget.setToolTip(tip);
 }
 
+namespace {
+constexpr const char* kStopProperty = "ondivelStop";
+} // namespace
+
+void markStop(QWidget& widget, const Control& control) {
+    widget.setProperty(kStopProperty, QString::fromStdString(control.path()));
+}
+
+QString stopPathOf(const QWidget& widget) {
+    return widget.property(kStopProperty).toString();
+}
+
 } // namespace ondivel

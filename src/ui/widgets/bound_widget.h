@@ -28,4 +28,10 @@ QString modelText(const std::string& text);
 // Visibility, enabled state and tooltip, shared by every bound widget.
 void syncCommon(QWidget& widget, const Control& control);
 
+// A widget that takes the keyboard focus says which stop of its window's tab order it is
+// ("frmGBFA.imgBorne(0)"); the view manager finds it by that path.
+void markStop(QWidget& widget, const Control& control);
+// The path a widget was marked with, empty for the others.
+QString stopPathOf(const QWidget& widget);
+
 } // namespace ondivel

@@ -14,6 +14,7 @@
 
 #include "core/control.h"
 #include "core/user_input.h"
+#include "ui/views/key_codes.h"
 #include "ui/widgets/knob_geometry.h"
 #include "ui/widgets/paint_key.h"
 
@@ -73,6 +74,7 @@ KnobWidget::KnobWidget(Control& knob, QWidget* parent) : QAbstractSlider(parent)
     }();
     (void)factoryInstalled;
     setFocusPolicy(Qt::StrongFocus);
+    markStop(*this, knob);
     setAccessibleName(QString::fromStdString(knob.name()));
     syncFromModel();
 }
@@ -164,35 +166,16 @@ void KnobWidget::wheelEvent(QWheelEvent* event) {
 }
 
 void KnobWidget::keyPressEvent(QKeyEvent* event) {
-    const bool fine = event->modifiers().testFlag(Qt::ShiftModifier);
-    const double step = fine ? knob::fineStepOf(knob_.Min, knob_.Max) : knob::stepOf(knob_.Min, knob_.Max);
-    const double page = knob::pageOf(knob_.Min, knob_.Max);
-    switch (event->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Right:
-        turnTo(knob_.Value + step);
-        break;
-    case Qt::Key_Down:
-    case Qt::Key_Left:
-        turnTo(knob_.Value - step);
-        break;
-    case Qt::Key_PageUp:
-        turnTo(knob_.Value + page);
-        break;
-    case Qt::Key_PageDown:
-        turnTo(knob_.Value - page);
-        break;
-    case Qt::Key_Home:
-        turnTo(std::min(knob_.Min, knob_.Max));
-        break;
-    case Qt::Key_End:
-        turnTo(std::max(knob_.Min, knob_.Max));
-        break;
-    default:
+    const std::optional<NavKey> key = navKeyOf(event->key());
+    const std::optional<double> target = key ? knob::keyTarget(*key, knob_.Value, knob_.Min, knob_.Max,
+                                                               event->modifiers().testFlag(Qt::ShiftModifier))
+                                             : std::nullopt;
+    if (!target) {
         // F1 and the other keys go to the window, which previews them.
         QWidget::keyPressEvent(event);
         return;
     }
+    turnTo(*target);
     event->accept();
 }
 

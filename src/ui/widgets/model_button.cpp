@@ -1,5 +1,6 @@
 #include "ui/widgets/model_button.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
 
@@ -11,11 +12,32 @@ namespace ondivel {
 
 ModelButton::ModelButton(Control& control, QWidget* parent) : QAbstractButton(parent), control_(control) {
     setFocusPolicy(Qt::StrongFocus);
+    markStop(*this, control);
     connect(this, &QAbstractButton::clicked, this, [this] {
         user::click(control_);
         syncFromModel();
     });
     syncFromModel();
+}
+
+void ModelButton::keyPressEvent(QKeyEvent* event) {
+    // Enter presses a panel button as Space does, so the keyboard needs no second rule.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat()) click();
+        event->accept();
+        return;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        // Only Tab moves the focus, along the panel's order (QAbstractButton would go by Qt's).
+        QWidget::keyPressEvent(event);
+        return;
+    default:
+        QAbstractButton::keyPressEvent(event);
+    }
 }
 
 void ModelButton::setPictogram(Pictogram p) {

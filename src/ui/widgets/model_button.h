@@ -1,7 +1,7 @@
 #pragma once
 // A button of a window model: command button, option button or check box, painted as a panel
 // push button that stays pressed in while its option or check box is set. It may carry a
-// pictogram instead of, or above, its caption. A click (mouse, Space) goes to user::click.
+// pictogram instead of, or above, its caption. A click (mouse, Space, Enter) goes to user::click.
 // SwitchButton is the large power push button of the instruments, captioned "On" / "Off".
 #include <QAbstractButton>
 #include <cstdint>
@@ -34,6 +34,7 @@ class ModelButton : public QAbstractButton, public BoundWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintFace(QPainter& p, const QRectF& r, bool sunk) const;
 
   private:

@@ -14,6 +14,7 @@ ModelSlider::ModelSlider(Control& slider, int tickInterval, QWidget* parent)
         setTickInterval(tickInterval);
     }
     setAccessibleName(QString::fromStdString(slider.name()));
+    markStop(*this, slider);
     // Programmatic syncs must not reach the model as if the user had moved the slider.
     connect(this, &QSlider::valueChanged, this, [this](int v) {
         if (syncing_ || v == static_cast<int>(std::lround(slider_.Value))) return;

@@ -13,6 +13,7 @@ namespace ondivel {
 PolaritySwitch::PolaritySwitch(Control& positive, Control& negative, QWidget* parent)
     : QAbstractButton(parent), options_{&positive, &negative} {
     setFocusPolicy(Qt::StrongFocus);
+    markStop(*this, positive);
     setAccessibleName(QStringLiteral("Polarité"));
     syncFromModel();
 }
@@ -49,6 +50,11 @@ void PolaritySwitch::keyPressEvent(QKeyEvent* event) {
         break;
     case Qt::Key_Space:
         choose(position() == 0 ? 1 : 0);
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        // Only Tab moves the focus, along the panel's order.
+        QWidget::keyPressEvent(event);
         break;
     default:
         QAbstractButton::keyPressEvent(event);

@@ -1,5 +1,6 @@
 #include "ui/widgets/terminal_widget.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadialGradient>
@@ -16,6 +17,9 @@ TerminalWidget::TerminalWidget(Control& terminal, Control& plug, Control* mark, 
     : QWidget(parent), terminal_(terminal), plug_(plug), mark_(mark), plugColor_(plugColor) {
     setAttribute(Qt::WA_TranslucentBackground);
     setCursor(Qt::PointingHandCursor);
+    // The keyboard's way in; a click leaves the focus where it was, as before.
+    setFocusPolicy(Qt::TabFocus);
+    markStop(*this, terminal);
     syncFromModel();
 }
 
@@ -35,10 +39,24 @@ void TerminalWidget::syncFromModel() {
     updateWhenChanged(*this, painted_, key);
 }
 
-void TerminalWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) return;
+void TerminalWidget::plugOrUnplug() {
     user::click(plugged() ? plug_ : terminal_);
     syncFromModel();
+}
+
+void TerminalWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) return;
+    plugOrUnplug();
+}
+
+void TerminalWidget::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat()) plugOrUnplug();
+    event->accept();
 }
 
 void TerminalWidget::paintEvent(QPaintEvent*) {

@@ -1,7 +1,8 @@
 #pragma once
 // A banana terminal inside a coloured ring, with its cable plug drawn in while the plug control
 // is visible. A click reaches the plug when it is in place, else the terminal, as the classic
-// panels layered them; the window models toggle the plug.
+// panels layered them; the window models toggle the plug. Tab reaches it, and Space or Enter
+// plugs or unplugs as the click does.
 #include <QWidget>
 #include <cstdint>
 
@@ -25,8 +26,11 @@ class TerminalWidget : public QWidget, public BoundWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    void plugOrUnplug();
+
     Control& terminal_;
     Control& plug_;
     Control* mark_;
