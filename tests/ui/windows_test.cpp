@@ -38,6 +38,7 @@
 #include "bench/main/mdi_ondivel.h"
 #include "bench/main/program_info.h"
 #include "bench/ondivel.h"
+#include "bench/scope/frm_full_screen.h"
 #include "bench/scope/frm_ondivel.h"
 #include "bench/sources/frm_gbf.h"
 #include "core/control.h"
@@ -50,6 +51,7 @@
 #include "ui/main/frm_option_view.h"
 #include "ui/main/frm_tip_view.h"
 #include "ui/main/mdi_ondivel_view.h"
+#include "ui/surface/qt_surface.h"
 #include "ui/surface/tee_platform.h"
 #include "ui/views/form_view.h"
 #include "ui/views/key_codes.h"
@@ -269,6 +271,43 @@ class WindowsTest : public QObject {
         p.app.mdi().Mnu_Volt.Enabled = false;
         p.views.syncNow();
         QVERIFY(!p.action(p.app.mdi().Mnu_Volt)->isEnabled());
+    }
+
+    void theFullScreenViewIsMagnifiedByItsHeightNotByThePanelsZoom() {
+        Program p;
+        p.platform.workWidth = 1920;
+        p.platform.workHeight = 1080;
+        p.app.mdi().LargeurZoneTravail = 1920 * 15;
+        p.app.mdi().HauteurZoneTravail = 1080 * 15;
+        p.views.setZoom(2.0);
+        p.action(p.app.mdi().Mnu_ViewFullScreen)->trigger(); // the scripted platform returns at once
+        FormView* view = p.views.modalViewFor(p.app.frmFullScreen());
+        QCOMPARE(view->size(), QSize(1920, 1080));
+        view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+        // Pens and fonts 1080 / 800 times the documents' sizes, whatever the panels' zoom.
+        const QtSurface* screen = qtSurfaceOf(p.app.frmFullScreen().picEcran.surface());
+        QVERIFY(screen);
+        QCOMPARE(screen->devicePixelRatio(), 1.35 * view->devicePixelRatioF());
+    }
+
+    void theColoursTabHasNoAccessKeyTwice() {
+        Program p;
+        FrmOption& options = p.app.frmOption();
+        options.sstOptions.ListIndex = 1;
+        OptionView view(options);
+        auto* tabs = view.findChild<QTabWidget*>();
+        QVERIFY(tabs);
+        QList<QAbstractButton*> buttons = tabs->widget(1)->findChildren<QAbstractButton*>();
+        for (QAbstractButton* b : view.findChildren<QAbstractButton*>())
+            if (b->parentWidget() == &view) buttons << b; // OK, Annuler, Appliquer
+        std::set<int> keys;
+        for (QAbstractButton* b : buttons) {
+            const QKeySequence key = QKeySequence::mnemonic(b->text());
+            if (key.isEmpty()) continue;
+            QVERIFY2(keys.insert(key[0].toCombined()).second, qPrintable(b->text()));
+        }
+        QVERIFY(keys.count((Qt::ALT | Qt::Key_R).toCombined()) == 1); // "Couleurs pour la p&rojection"
     }
 
     void theStatusBarShowsWhyATraceIsFlat() {

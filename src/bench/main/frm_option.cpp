@@ -1,7 +1,6 @@
 #include "bench/main/frm_option.h"
 
 #include "bench/main/preferences.h"
-#include "bench/main/screen_colours.h"
 #include "bench/ondivel.h"
 #include "bench/scope/frm_ondivel.h"
 #include "bench/scope/renderer.h"
@@ -50,6 +49,7 @@ FrmOption::FrmOption(Ondivel& app) : BenchForm(app, "frmOption") {
     cmdChange.Caption = "Chan&ger la couleur";
     cmdDefault.Caption = "&Couleurs par défaut";
     cmdPrint.Caption = "Couleurs pour l'&impression";
+    cmdProjection.Caption = "Couleurs pour la p&rojection";
 
     for (int trace = 0; trace < 2; ++trace) {
         fraVoie[trace].Caption = trace == 0 ? "Voie A" : "Voie B";
@@ -78,6 +78,7 @@ FrmOption::FrmOption(Ondivel& app) : BenchForm(app, "frmOption") {
     cmdChange.on.Click = [this] { cmdChange_Click(); };
     cmdDefault.on.Click = [this] { cmdDefault_Click(); };
     cmdPrint.on.Click = [this] { cmdPrint_Click(); };
+    cmdProjection.on.Click = [this] { cmdProjection_Click(); };
     cmdOK.on.Click = [this] { cmdOK_Click(); };
     cmdAppliq.on.Click = [this] { cmdAppliq_Click(); };
     cmdCancel.on.Click = [this] { cmdCancel_Click(); };
@@ -128,21 +129,24 @@ void FrmOption::cmdChange_Click() {
     coloursPending_ = true;
 }
 
-void FrmOption::setSamples(bool forPrinting) {
+void FrmOption::setSamples(ColourPreset preset) {
     for (int i = 0; i < shpColor.size(); ++i) {
-        const ScreenColour& c = kScreenColours[static_cast<std::size_t>(i)];
-        shpColor[i].FillColor = forPrinting ? c.forPrinting : c.byDefault;
+        shpColor[i].FillColor = PresetColour(kScreenColours[static_cast<std::size_t>(i)], preset);
         SetColourComponents(app().g, i, shpColor[i].FillColor);
     }
     coloursPending_ = true;
 }
 
 void FrmOption::cmdDefault_Click() {
-    setSamples(false);
+    setSamples(ColourPreset::Default);
 }
 
 void FrmOption::cmdPrint_Click() {
-    setSamples(true);
+    setSamples(ColourPreset::Printing);
+}
+
+void FrmOption::cmdProjection_Click() {
+    setSamples(ColourPreset::Projection);
 }
 
 void FrmOption::apply() {

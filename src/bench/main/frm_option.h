@@ -3,6 +3,7 @@
 // hidden at start-up so that the preferences are read into its controls; shown modally from the
 // main window's Options menu behind the teacher gate.
 #include "bench/bench_form.h"
+#include "bench/main/screen_colours.h"
 
 namespace ondivel {
 
@@ -29,6 +30,8 @@ class FrmOption : public BenchForm {
     FormControl cmdChange{*this, ControlKind::CommandButton, "cmdChange"};
     FormControl cmdDefault{*this, ControlKind::CommandButton, "cmdDefault"};
     FormControl cmdPrint{*this, ControlKind::CommandButton, "cmdPrint"};
+    // The third preset, for a projector: bright traces on a dark screen (see ScreenColour).
+    FormControl cmdProjection{*this, ControlKind::CommandButton, "cmdProjection"};
     // Print style per trace: index 0 for trace A, 1 for trace B.
     ControlArray fraVoie{*this, ControlKind::Frame, "fraVoie", 2};
     ControlArray lblStyle{*this, ControlKind::Label, "lblStyle", 2};
@@ -57,6 +60,7 @@ class FrmOption : public BenchForm {
     void cmdChange_Click();
     void cmdDefault_Click();
     void cmdPrint_Click();
+    void cmdProjection_Click();
     void cmdOK_Click();
     void cmdAppliq_Click();
     void cmdCancel_Click();
@@ -71,8 +75,8 @@ class FrmOption : public BenchForm {
   private:
     // Saves, redraws the graticule and the traces with the new colours.
     void apply();
-    // Fills the samples with a set of colours (defaults or print presets).
-    void setSamples(bool forPrinting);
+    // Fills the samples with a set of colours (defaults, print or projection presets).
+    void setSamples(ColourPreset preset);
 
     // A colour or its components went to the globals before being saved: closing without
     // applying puts the saved ones back.

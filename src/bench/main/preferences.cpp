@@ -100,6 +100,14 @@ void SetColourComponents(Globals& g, int colourIndex, Color c) {
     }
 }
 
+bool ProjectionColoursInUse(const Globals& g) {
+    const auto projected = [](int i) { return kScreenColours[static_cast<std::size_t>(i)].forProjection; };
+    return g.CouleurEcran == projected(kColourScreen) && g.CouleurGrille == projected(kColourGrid) &&
+           g.CouleurCadre == projected(kColourFrame) &&
+           RGB(g.RougeA, g.VertA, g.BleuA) == projected(kColourTraceA) &&
+           RGB(g.RougeB, g.VertB, g.BleuB) == projected(kColourTraceB);
+}
+
 void ApplySampleColours(Ondivel& app) {
     FrmOption& f = app.frmOption();
     for (int i = 0; i < static_cast<int>(kScreenColours.size()); ++i) {

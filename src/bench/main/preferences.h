@@ -32,6 +32,9 @@ Color& ColourGlobal(Globals& g, int colourIndex);
 // The red, green and blue components kept for the trace A, trace B and screen colours; the grid
 // and frame colours have none, so nothing changes for them.
 void SetColourComponents(Globals& g, int colourIndex, Color c);
+// Whether the screen shows the projection preset: the screen, grid and frame colours and the
+// full-brightness trace colours are the preset's (the intensity knob may still dim the traces).
+bool ProjectionColoursInUse(const Globals& g);
 // Puts the colours of the settings file back into the globals, the samples and the oscilloscope
 // (the options window closed without applying its changes).
 void RestoreSavedColours(Ondivel& app);

@@ -1,8 +1,12 @@
 #include "bench/scope/frm_full_screen.h"
 
+#include <algorithm>
+
 #include "bench/main/mdi_ondivel.h"
+#include "bench/main/preferences.h"
 #include "bench/ondivel.h"
 #include "bench/scope/frm_ondivel.h"
+#include "bench/scope/full_screen_scale.h"
 #include "bench/scope/renderer.h"
 #include "core/platform.h"
 #include "physics/cursor_readout.h"
@@ -36,9 +40,23 @@ void FrmFullScreen::Form_Load() {
         picture->Left = (width - picture->Width) / 2;
         picture->Top = 0;
     }
-    screen().setDrawWidth(a.g.EpaisseurTrace);
+    screen().setDrawWidth(traceWidth());
     a.renderer().DrawGrid(*this);
     a.RefreshDisplay();
+}
+
+double FrmFullScreen::heightPixels() const {
+    return picEcran.Height / app().platform().twipsPerPixel();
+}
+
+double FrmFullScreen::viewScale() const {
+    return FullScreenScale(heightPixels());
+}
+
+int FrmFullScreen::traceWidth() const {
+    const Globals& g = app().g;
+    return ProjectionColoursInUse(g) ? std::max<int>(g.EpaisseurTrace, kProjectionTraceWidth)
+                                     : g.EpaisseurTrace;
 }
 
 void FrmFullScreen::closeView() {

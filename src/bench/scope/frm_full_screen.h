@@ -21,12 +21,22 @@ class FrmFullScreen : public BenchForm {
     Surface& screen() const { return *screen_; }
     Surface& grid() const { return *grid_; }
 
+    // How much the desktop view magnifies its texts and pens (full_screen_scale.h).
+    double viewScale() const;
+    // The cursor read-out's text size, which the documents leave open: the spectrum labels' 12
+    // points, magnified like them.
+    double readoutPoints() const { return 12 * viewScale(); }
+    // The trace width here: the focus knob's, at least 4 pixels in the projection colours, so
+    // that the traces stay thick on a projector.
+    int traceWidth() const;
+
     void Form_Load() override;
     void Form_Click() override;
     void picEcran_Click();
     void picEcran_MouseMove(int button, int shift, double x, double y);
 
   private:
+    double heightPixels() const;
     // Unchecks the menu entry, so that drawing goes back to the front panel, and closes.
     void closeView();
 

@@ -44,6 +44,10 @@ bool Renderer::fullScreen() const {
     return app_.mdi().Mnu_ViewFullScreen.Checked;
 }
 
+int Renderer::traceWidth() const {
+    return fullScreen() ? app_.frmFullScreen().traceWidth() : app_.g.EpaisseurTrace;
+}
+
 Surface& Renderer::targetScreen() const {
     return fullScreen() ? app_.frmFullScreen().screen() : app_.frmOndivel().screen();
 }

@@ -63,6 +63,8 @@ class Renderer {
     Surface& targetScreen() const;
     Surface& targetGrid() const;
     bool fullScreen() const;
+    // The target screen's trace width: the full-screen view's may be thicker (FrmFullScreen).
+    int traceWidth() const;
     // Gives the target screen its scale, persistent drawing and the graticule as background;
     // wipes its drawings first when `clear` is true.
     void PrepareTarget(bool clear);

@@ -70,7 +70,8 @@ void ApplyKnob(Ondivel& app, int button, int index) {
         case KnobFocus:
             g.EpaisseurTrace = static_cast<std::int16_t>(RoundHalfEven(std::abs(v - half) + 1));
             scope.screen().setDrawWidth(g.EpaisseurTrace);
-            app.renderer().targetScreen().setDrawWidth(g.EpaisseurTrace); // the full-screen view's too
+            app.renderer().targetScreen().setDrawWidth(
+                app.renderer().traceWidth()); // the full-screen view's too
             break;
         case KnobIntensity:
             g.FacteurIntensite = 1 - std::exp(-v);

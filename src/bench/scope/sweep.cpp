@@ -86,7 +86,7 @@ void SweepTick(Ondivel& app) {
 
     renderer.PrepareTarget(true);
     Surface& target = renderer.targetScreen();
-    target.setDrawWidth(g.EpaisseurTrace);
+    target.setDrawWidth(renderer.traceWidth());
 
     bool traced = true;
     switch (scope.modeIndex()) {

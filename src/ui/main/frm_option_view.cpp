@@ -163,7 +163,7 @@ QWidget* OptionView::coloursTab() {
     h->addWidget(frame);
 
     auto* side = new QVBoxLayout;
-    for (Control* c : {&f.cmdChange, &f.cmdDefault, &f.cmdPrint}) {
+    for (Control* c : {&f.cmdChange, &f.cmdDefault, &f.cmdPrint, &f.cmdProjection}) {
         QPushButton* b = commandButton(*c, page);
         bind(*c, b);
         side->addWidget(b);

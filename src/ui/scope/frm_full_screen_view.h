@@ -1,6 +1,7 @@
 #pragma once
 // The view of frmFullScreen: the oscilloscope screen alone, over the whole work area, for
-// projection. The view manager shows it frameless and modal; a click on it closes it (the model
+// projection, its texts and pens magnified with its height as the model says. The view manager
+// shows it frameless and modal, without the panels' zoom; a click on it closes it (the model
 // decides).
 #include "ui/views/form_view.h"
 

@@ -154,7 +154,7 @@ void ScreenWidget::paintReadout(QPainter& p) {
         toWidget({readout_->Left + readout_->Width, readout_->Top - readout_->Height});
     QFont font = this->font();
     const double boxHeight = bottomRight.y() - topLeft.y();
-    font.setPixelSize(std::max(11, static_cast<int>(boxHeight / 2.6)));
+    font.setPixelSize(std::max(readoutPixels_, static_cast<int>(boxHeight / 2.6)));
     p.setFont(font);
     const QFontMetricsF fm(font);
     double textWidth = 0;

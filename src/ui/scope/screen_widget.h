@@ -21,6 +21,8 @@ class ScreenWidget : public QWidget {
     void syncFromModel();
     // Pens and fonts grow with the zoom of the panels, as they grow with the screen's pixel ratio.
     void setZoom(double zoom);
+    // The least pixel size of the cursor read-out's text (the full-screen view's grows with it).
+    void setReadoutPixels(int pixels) { readoutPixels_ = pixels; }
 
     // The screen's user coordinates (x −500…505, y 400…−405) of a point of the widget.
     QPointF toUser(QPointF widgetPoint) const;
@@ -48,6 +50,7 @@ class ScreenWidget : public QWidget {
     Control* screen_;
     Control* readout_;
     double zoom_ = 1.0;
+    int readoutPixels_ = 11;
     quint64 paintedGeneration_ = 0;
     QString paintedReadout_;
     int shownPointer_ = -1;

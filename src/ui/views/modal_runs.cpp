@@ -56,8 +56,10 @@ FormView* ModalRuns::current() const {
 FormView* ModalRuns::viewFor(Form& form) {
     FormView*& view = views_[&form];
     if (!view) view = makeView(form);
-    view->setFixedSize(view->designSize() * zoom_.value());
-    zoom_.zoomScreens(*view);
+    // The full-screen view takes the work area and magnifies its picture itself.
+    const bool fullScreen = &form == reinterpret_cast<Form*>(&app_.frmFullScreen());
+    view->setFixedSize(view->designSize() * (fullScreen ? 1.0 : zoom_.value()));
+    if (!fullScreen) zoom_.zoomScreens(*view);
     view->syncFromModel();
     return view;
 }
@@ -102,7 +104,7 @@ void ModalRuns::run(Form& form, const std::function<void()>& shown) {
                 std::clamp(wanted.y(), area.top(), std::max(area.top(), area.bottom() - host.height())));
         }
     }
-    zoom_.zoomScreens(*view);
+    if (!fullScreen) zoom_.zoomScreens(*view);
     host.setModal(true);
     host.show();
     QEventLoop loop;
