@@ -14,7 +14,10 @@
 #include "core/form.h"
 #include "core/platform.h"
 #include "core/user_input.h"
+#include "ui/main/frm_option_view.h"
+#include "ui/main/help_menu_dialog.h"
 #include "ui/main/mdi_ondivel_view.h"
+#include "ui/views/chrome_zoom.h"
 #include "ui/views/form_view.h"
 #include "ui/views/panel_zoom.h"
 #include "ui/views/view_table.h"
@@ -39,6 +42,14 @@ class ModalHost : public QDialog {
     Form& form_;
 };
 
+// The view at the zoom. The windows laid out by Qt get their texts scaled here; the dialog
+// views scale their own, as the panels do.
+void sizeAtZoom(FormView& view, const PanelZoom& zoom) {
+    if (qobject_cast<HelpMenuDialog*>(&view) || qobject_cast<OptionView*>(&view))
+        ScaleTexts(view, zoom.value());
+    view.setFixedSize(view.designSize() * zoom.value());
+}
+
 } // namespace
 
 ModalRuns::ModalRuns(Ondivel& app, MainWindowView& main, const PanelZoom& zoom)
@@ -56,7 +67,7 @@ FormView* ModalRuns::current() const {
 FormView* ModalRuns::viewFor(Form& form) {
     FormView*& view = views_[&form];
     if (!view) view = makeView(form);
-    view->setFixedSize(view->designSize() * zoom_.value());
+    sizeAtZoom(*view, zoom_);
     zoom_.zoomScreens(*view);
     view->syncFromModel();
     return view;
@@ -86,7 +97,7 @@ void ModalRuns::run(Form& form, const std::function<void()>& shown) {
         QScreen* screen = main_.screen() ? main_.screen() : QGuiApplication::primaryScreen();
         host.setGeometry(screen->availableGeometry());
     } else {
-        view->setFixedSize(view->designSize() * zoom_.value());
+        sizeAtZoom(*view, zoom_);
         // A window that gives itself a place (the mark beside the oscilloscope) goes there, in the
         // main window's client area as the sub-windows do; the others are centred.
         if (form.Left != 0 || form.Top != 0) {
