@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QStyleOptionTitleBar>
@@ -166,6 +167,10 @@ class ArrangementTest : public QObject {
         QMdiSubWindow* scope = p.views.subWindowOf(p.app.frmOndivel());
         const int titleBarAtZoom = scope->contentsMargins().top();
         uitest::snapshot(p.views.mainWindow(), QStringLiteral("zoom_1_25"));
+        QMenu* viewMenu = menus->actions().at(2)->menu();
+        QCOMPARE(viewMenu->font().pointSizeF(), menus->font().pointSizeF());
+        viewMenu->adjustSize(); // as it opens
+        uitest::snapshot(*viewMenu, QStringLiteral("menu_1_25"));
         // The modal windows laid out around their texts take texts as large, in a box that holds them.
         for (Form* modal : {static_cast<Form*>(&p.app.frmAbout()), static_cast<Form*>(&p.app.frmOption())}) {
             FormView* view = p.views.modalViewFor(*modal);
