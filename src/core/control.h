@@ -74,6 +74,8 @@ struct ControlEvents {
     std::function<void()> Click, DblClick, Change, Scroll, Timer, GotFocus, LostFocus;
     std::function<void(int button, int shift, double x, double y)> MouseDown, MouseMove, MouseUp;
     std::function<void(int& keyAscii)> KeyPress;
+    // The pointer went off the control: what it showed beside the pointer goes.
+    std::function<void()> MouseLeave;
 };
 
 class Control : public ControlProps {

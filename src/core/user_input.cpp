@@ -161,6 +161,13 @@ bool move(Control& c, double x, double y, int button) {
     return true;
 }
 
+bool leave(Control& c) {
+    if (!c.Enabled || !c.Visible) return false;
+    c.raise(c.on.MouseLeave);
+    repaint(c);
+    return true;
+}
+
 void key(Form& form, int keyCode, int shift) {
     form.Form_KeyDown(keyCode, shift);
     form.host().requestRepaint();

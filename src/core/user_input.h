@@ -35,6 +35,8 @@ bool select(Control& list, int index);
 // the key to 0), then LostFocus.
 bool type(Control& textBox, const std::string& utf8Text);
 bool move(Control& c, double x, double y, int button = 0);
+// The pointer leaves the control: MouseLeave, without activating its window.
+bool leave(Control& c);
 // Key pressed on a window (F1 = 112).
 void key(Form& form, int keyCode, int shift = 0);
 void clickForm(Form& form);

@@ -5,11 +5,16 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScrollBar>
+#include <QStyleOptionTitleBar>
 #include <QtTest>
 #include <cmath>
 #include <vector>
 
+#include "bench/main/frm_about.h"
+#include "bench/main/frm_option.h"
 #include "bench/main/mdi_ondivel.h"
 #include "bench/meters/frm_chrono.h"
 #include "bench/meters/frm_multi_rms.h"
@@ -21,6 +26,9 @@
 #include "core/user_input.h"
 #include "ui/main/mdi_ondivel_view.h"
 #include "ui/surface/tee_platform.h"
+#include "ui/views/chrome_zoom.h"
+#include "ui/views/form_view.h"
+#include "ui/views/title_bar_style.h"
 #include "ui/views/view_manager.h"
 #include "ui_bench.h"
 
@@ -143,6 +151,8 @@ class ArrangementTest : public QObject {
         for (int i = 0; i < 9; ++i)
             QTest::keyClick(&p.views.mainWindow(), Qt::Key_Minus, Qt::ControlModifier);
         QCOMPARE(p.views.zoom(), 0.75);
+        // Below 1 they keep the system's size.
+        QCOMPARE(p.views.mainWindow().menuBar()->font(), QApplication::font(p.views.mainWindow().menuBar()));
         for (int i = 0; i < 9; ++i)
             QTest::keyClick(&p.views.mainWindow(), Qt::Key_Plus, Qt::ControlModifier);
         QCOMPARE(p.views.zoom(), 1.25);
@@ -150,10 +160,29 @@ class ArrangementTest : public QObject {
         p.settle();
         QCOMPARE(layoutFault(p), QString());
         QCOMPARE(p.views.zoom(), 1.25);
+        // The menus and the title bars grew with it, and the arrangement counted them.
+        QMenuBar* menus = p.views.mainWindow().menuBar();
+        QCOMPARE(menus->font().pointSizeF(), QApplication::font(menus).pointSizeF() * 1.25);
+        QVERIFY(menus->height() > QFontMetrics(QApplication::font(menus)).height() * 1.25);
+        QMdiSubWindow* scope = p.views.subWindowOf(p.app.frmOndivel());
+        const int titleBarAtZoom = scope->contentsMargins().top();
+        uitest::snapshot(p.views.mainWindow(), QStringLiteral("zoom_1_25"));
+        QMenu* viewMenu = menus->actions().at(2)->menu();
+        QCOMPARE(viewMenu->font().pointSizeF(), menus->font().pointSizeF());
+        viewMenu->adjustSize(); // as it opens
+        uitest::snapshot(*viewMenu, QStringLiteral("menu_1_25"));
+        // The modal windows laid out around their texts take texts as large, in a box that holds them.
+        for (Form* modal : {static_cast<Form*>(&p.app.frmAbout()), static_cast<Form*>(&p.app.frmOption())}) {
+            FormView* view = p.views.modalViewFor(*modal);
+            QCOMPARE(view->font().pointSizeF(), QApplication::font(view).pointSizeF() * 1.25);
+            QVERIFY(view->width() >= view->minimumSizeHint().width());
+            QVERIFY(view->height() >= view->minimumSizeHint().height());
+        }
 
         // Ctrl+0 goes to that zoom, from below and from above (a zoom kept from a larger screen).
         QTest::keyClick(&p.views.mainWindow(), Qt::Key_Minus, Qt::ControlModifier);
         QCOMPARE(p.views.zoom(), 1.0);
+        QVERIFY(scope->contentsMargins().top() < titleBarAtZoom);
         QTest::keyClick(&p.views.mainWindow(), Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(p.views.zoom(), 1.25);
         p.views.setZoom(2.0);
@@ -161,6 +190,73 @@ class ArrangementTest : public QObject {
         QCOMPARE(p.views.zoom(), 2.0);
         QTest::keyClick(&p.views.mainWindow(), Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(p.views.zoom(), 1.25);
+    }
+
+    void theFitCountsTheMenuBarAndTheTitleBarsAtTheZoomTheyWillHave() {
+        // Arranged from zoom 1, on work areas around the height where 1.25 just fits: the menu bar
+        // and the title bars grow with the zoom chosen, and the panels must still fit after.
+        for (int height = 1020; height <= 1070; height += 2) {
+            Program p(1920, height);
+            p.views.setZoom(1.0);
+            p.settle();
+            p.views.arrangePanels();
+            p.settle();
+            QVERIFY2(layoutFault(p).isEmpty(),
+                     qPrintable(QStringLiteral("%1 high: %2").arg(height).arg(layoutFault(p))));
+        }
+    }
+
+    void aTitleTooWideForItsBarIsCondensedThenSetOnTwoLines() {
+        const QFont base = QApplication::font("QMdiSubWindowTitleBar");
+        const QString title = QStringLiteral("Boîte à outils");
+        const auto widthOf = [](const QFont& f, const QString& text) {
+            return QFontMetrics(f).horizontalAdvance(text);
+        };
+        const int whole = widthOf(base, title);
+        const TitleBarStyle::Title fits = TitleBarStyle::fittedTitle(base, title, whole);
+        QCOMPARE(fits.font, base);
+        QCOMPARE(fits.lines, QStringList{title});
+        // A little short: the same size, narrower letters.
+        const TitleBarStyle::Title condensed = TitleBarStyle::fittedTitle(base, title, whole - 4);
+        QVERIFY(condensed.font.stretch() < 100);
+        QCOMPARE(condensed.font.pointSizeF(), base.pointSizeF());
+        QVERIFY(widthOf(condensed.font, title) <= whole - 4);
+        // Half as wide: two lines cut at the blank that balances them.
+        const TitleBarStyle::Title two = TitleBarStyle::fittedTitle(base, title, whole / 2);
+        QCOMPARE(two.lines, (QStringList{"Boîte à", "outils"}));
+        QVERIFY(widthOf(two.font, "Boîte à") <= whole / 2);
+        // Far too short: one line at the smallest size, which the bar then cuts.
+        const TitleBarStyle::Title cut = TitleBarStyle::fittedTitle(base, title, 10);
+        QCOMPARE(cut.lines, QStringList{title});
+        QCOMPARE(cut.font.pointSizeF(), base.pointSizeF() * 0.75);
+    }
+
+    void theToolboxTitleIsWholeAtEveryZoom() {
+        Program p(1920, 1080);
+        QMdiSubWindow* toolbox = p.views.subWindowOf(p.app.frmToolBox());
+        QCOMPARE(toolbox->windowTitle(), QStringLiteral("Boîte à outils"));
+        for (double zoom : {0.75, 1.0, 1.25}) {
+            p.views.setZoom(zoom);
+            p.settle();
+            QStyleOptionTitleBar bar;
+            bar.initFrom(toolbox);
+            bar.titleBarFlags = toolbox->windowFlags();
+            bar.subControls = QStyle::SC_All;
+            bar.text = toolbox->windowTitle();
+            bar.rect = QRect(0, 0, toolbox->width(), toolbox->contentsMargins().top());
+            const QRect label = toolbox->style()->subControlRect(QStyle::CC_TitleBar, &bar,
+                                                                 QStyle::SC_TitleBarLabel, toolbox);
+            const QFont font = ScaledFont(QApplication::font("QMdiSubWindowTitleBar"), ChromeScale(zoom));
+            const TitleBarStyle::Title title =
+                TitleBarStyle::fittedTitle(font, toolbox->windowTitle(), label.width() - 14);
+            QVERIFY2(title.lines.join(' ') == toolbox->windowTitle(), qPrintable(QString::number(zoom)));
+            for (const QString& line : title.lines)
+                QVERIFY2(QFontMetrics(title.font).horizontalAdvance(line) <= label.width() - 14,
+                         qPrintable(QString::number(zoom)));
+            // The bar is tall enough for its lines.
+            QVERIFY(label.height() >= QFontMetrics(title.font).lineSpacing() * title.lines.size());
+            uitest::snapshot(*toolbox, QStringLiteral("toolbox_title_%1").arg(zoom));
+        }
     }
 };
 

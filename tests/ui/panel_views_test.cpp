@@ -5,6 +5,7 @@
 // views forward and follow.
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPainter>
 #include <QtTest>
 #include <cmath>
 #include <memory>
@@ -31,6 +32,7 @@
 #include "ui/meters/frm_chrono_view.h"
 #include "ui/meters/frm_multi_rms_view.h"
 #include "ui/meters/frm_volt_view.h"
+#include "ui/platform/tooltip_filter.h"
 #include "ui/scope/frm_ondivel_view.h"
 #include "ui/scope/screen_widget.h"
 #include "ui/sources/frm_alim_view.h"
@@ -782,6 +784,28 @@ class PanelViewsTest : public QObject {
         const QImage shot = w.grab().toImage();
         const QPointF corner = w.toWidget({readout.Left, readout.Top});
         QVERIFY(near(shot.pixelColor(corner.toPoint() + QPoint(4, 4)), readout.BackColor));
+
+        // The screen's tooltip goes beside the pointer, not over the read-out.
+        ToolTipFilter tips;
+        w.setToolTip(QString::fromStdString(b.scope.picEcran.ToolTipText));
+        QHelpEvent help(QEvent::ToolTip, QPoint(625, 475), w.mapToGlobal(QPoint(625, 475)));
+        QVERIFY(tips.eventFilter(&w, &help));
+        QWidget* tip = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->inherits("QTipLabel") && top->isVisible()) tip = top;
+        QVERIFY(tip);
+        QVERIFY(!tip->geometry().intersects(w.toolTipKeepOut().translated(w.mapToGlobal(QPoint(0, 0)))));
+        QVERIFY(!tip->geometry().contains(help.globalPos()));
+        if (const QByteArray dir = qgetenv("ONDIVEL_UI_SNAPSHOTS"); !dir.isEmpty()) {
+            QPixmap scene = w.grab();
+            QPainter(&scene).drawPixmap(tip->pos() - w.mapToGlobal(QPoint(0, 0)), tip->grab());
+            scene.save(QString::fromUtf8(dir) + "/screen_tooltip.png");
+        }
+        // Leaving the screen takes the read-out away.
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(&w, &leave);
+        QVERIFY(!readout.Visible);
+        QVERIFY(w.toolTipKeepOut().isEmpty());
 
         // The model's custom pointer is a cross-hair.
         b.scope.MousePointer = 99;

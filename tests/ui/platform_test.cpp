@@ -184,6 +184,32 @@ class PlatformTest : public QObject {
         QVERIFY(!filter.eventFilter(&widget, &event)); // short: Qt shows it as it is
     }
 
+    void tooltipsKeepClearOfWhatShowsBesideThePointer() {
+        // A tip 200 x 40 on a display 1000 x 800, beside a read-out 80 x 40 near the pointer.
+        struct Case {
+            const char* name;
+            QRect keepOut;
+            QPoint pointer;
+            QRect display;
+            QPoint expected;
+        };
+        const QRect display(0, 0, 1000, 800);
+        // clang-format off
+        const Case cases[] = {
+            {"read-out right and below: tip on the left", {515, 410, 80, 40}, {500, 400}, display, {294, 406}},
+            {"read-out flipped left at the right edge: tip on its left, the right is off the display",
+                                                          {870, 410, 80, 40}, {950, 400}, display, {664, 406}},
+            {"pointer at the left edge: tip right of the read-out", {35, 410, 80, 40}, {20, 400}, display, {121, 406}},
+            {"bottom left corner: tip slides up, still right of it", {35, 740, 80, 40}, {20, 790}, display, {121, 760}},
+            {"no room on either side: tip above", {165, 410, 80, 40}, {150, 400}, {0, 0, 300, 800}, {50, 354}},
+            {"nor above: tip below", {165, 10, 80, 40}, {150, 5}, {0, 0, 300, 800}, {50, 56}},
+        };
+        // clang-format on
+        for (const Case& c : cases)
+            QVERIFY2(ToolTipFilter::clearOf(c.keepOut, c.pointer, QSize(200, 40), c.display) == c.expected,
+                     c.name);
+    }
+
     void fileFiltersBecomeQtNameFilters() {
         QCOMPARE(qtNameFilters("Fichier configuration (*.ini)|*.ini"),
                  QString("Fichier configuration (*.ini)"));

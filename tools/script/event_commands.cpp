@@ -17,8 +17,9 @@
 namespace ondivel::script {
 
 bool isEventCommand(const std::string& word) {
-    static const std::set<std::string> names{"click",  "dblclick", "drag", "press", "rotate", "slide", "set",
-                                             "select", "type",     "key",  "move",  "close",  "tick"};
+    static const std::set<std::string> names{"click", "dblclick", "drag",   "press", "rotate",
+                                             "slide", "set",      "select", "type",  "key",
+                                             "move",  "close",    "tick",   "leave"};
     return names.count(word) != 0 || isKeyboardCommand(word);
 }
 
@@ -213,6 +214,9 @@ void runEventCommand(CommandContext& c) {
             user::move(*t.control, x, y, button);
         else
             user::moveOverForm(*t.form, x, y, button);
+    } else if (command == "leave") {
+        c.expectArgs(1, 1, "leave NAME");
+        user::leave(*target(c, w[1], false, true).control);
     } else if (command == "close") {
         c.expectArgs(1, 1, "close WINDOW");
         user::close(*target(c, w[1], true, false).form);

@@ -16,6 +16,7 @@
 #include "core/platform.h"
 #include "ui/main/mdi_ondivel_view.h"
 #include "ui/surface/tee_platform.h"
+#include "ui/views/chrome_zoom.h"
 #include "ui/views/form_view.h"
 #include "ui/views/view_manager.h"
 #include "ui/views/view_table.h"
@@ -27,9 +28,10 @@ namespace {
 // A modal window as the desktop shows it, at `place` or else centred over the main window: a
 // shadow, a title bar with its caption, and the window's contents.
 void drawModalWindow(QPixmap& picture, const QString& title, const QPixmap& contents,
-                     std::optional<QPoint> place) {
+                     std::optional<QPoint> place, double titleScale) {
     const QSize body = contents.deviceIndependentSize().toSize();
-    constexpr int kTitle = 30, kBorder = 1;
+    // The title grows with the zoom, as the program's own title bars do.
+    const int kTitle = static_cast<int>(std::lround(30 * titleScale)), kBorder = 1;
     const QSize outer(body.width() + 2 * kBorder, body.height() + kTitle + kBorder);
     const QSize whole = picture.deviceIndependentSize().toSize();
     QPoint corner((whole.width() - outer.width()) / 2, (whole.height() - outer.height()) / 2);
@@ -46,7 +48,7 @@ void drawModalWindow(QPixmap& picture, const QString& title, const QPixmap& cont
     p.drawRect(frame.adjusted(0, 0, -1, -1));
     p.setPen(Qt::white);
     QFont f = p.font();
-    f.setPixelSize(14);
+    f.setPixelSize(static_cast<int>(std::lround(14 * titleScale)));
     f.setBold(true);
     p.setFont(f);
     p.drawText(QRect(frame.left() + 12, frame.top(), frame.width() - 24, kTitle),
@@ -120,7 +122,7 @@ void TourHooks::shot(Ondivel& app, const std::string& name, const std::string& w
             place = main.mdiArea()->viewport()->mapTo(&main, inArea);
         }
         drawModalWindow(picture, QString::fromStdString(form->Caption), views_->modalViewFor(*form)->grab(),
-                        place);
+                        place, ChromeScale(views_->zoom()));
     }
     if (picture.save(QString::fromStdString(file.string()), "PNG")) {
         ++saved_;

@@ -24,6 +24,7 @@ FrmFullScreen::FrmFullScreen(Ondivel& app) : BenchForm(app, "frmFullScreen") {
     lblPositionCurseur.Height = 30;
     picEcran.on.Click = [this] { picEcran_Click(); };
     picEcran.on.MouseMove = [this](int b, int s, double x, double y) { picEcran_MouseMove(b, s, x, y); };
+    picEcran.on.MouseLeave = [this] { picEcran_MouseLeave(); };
 }
 
 FrmFullScreen::~FrmFullScreen() = default;
@@ -75,6 +76,10 @@ void FrmFullScreen::picEcran_MouseMove(int, int, double x, double y) {
     if (!app().frmOndivel().isOn()) return;
     lblPositionCurseur.Caption = CursorReadoutCaption(x, y);
     PlaceCursorReadout(lblPositionCurseur, x, y, 10, 10);
+}
+
+void FrmFullScreen::picEcran_MouseLeave() {
+    lblPositionCurseur.Visible = false;
 }
 
 } // namespace ondivel

@@ -34,6 +34,7 @@ class FrmFullScreen : public BenchForm {
     void Form_Click() override;
     void picEcran_Click();
     void picEcran_MouseMove(int button, int shift, double x, double y);
+    void picEcran_MouseLeave();
 
   private:
     double heightPixels() const;

@@ -165,6 +165,7 @@ void FrmOndivel::bindHandlers() {
     }
     picEcran.on.MouseMove = [this](int b, int s, double x, double y) { picEcran_MouseMove(b, s, x, y); };
     picEcran.on.DblClick = [this] { picEcran_DblClick(); };
+    picEcran.on.MouseLeave = [this] { picEcran_MouseLeave(); };
     lblPositionCurseur.on.MouseMove = [this](int b, int s, double x, double y) {
         lblPositionCurseur_MouseMove(b, s, x, y);
     };
@@ -422,6 +423,11 @@ void FrmOndivel::lblPositionCurseur_MouseMove(int, int, double x, double y) {
     // Keeps the read-out from staying under the pointer.
     lblPositionCurseur.Left = x + 30;
     lblPositionCurseur.Top = y - 20;
+}
+
+void FrmOndivel::picEcran_MouseLeave() {
+    // The form background hides it too, but the pointer may leave the screen by the panel's edge.
+    lblPositionCurseur.Visible = false;
 }
 
 void FrmOndivel::picEcran_DblClick() {

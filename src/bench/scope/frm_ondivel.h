@@ -83,6 +83,7 @@ class FrmOndivel : public BenchForm {
     void imgFiche_Click(int index);
     void picEcran_MouseMove(int button, int shift, double x, double y);
     void lblPositionCurseur_MouseMove(int button, int shift, double x, double y);
+    void picEcran_MouseLeave();
     void picEcran_DblClick();
     void tmrSpot_Timer();
     void tmrXY_Timer();

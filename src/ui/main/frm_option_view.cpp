@@ -16,6 +16,7 @@
 #include "bench/main/frm_option.h"
 #include "core/user_input.h"
 #include "ui/views/accessible_names.h"
+#include "ui/views/chrome_zoom.h"
 #include "ui/widgets/colour_swatch.h"
 
 namespace ondivel {
@@ -245,7 +246,8 @@ void OptionView::syncFromModel() {
 }
 
 QSize OptionView::designSize() const {
-    return sizeHint().expandedTo(QSize(520, 300));
+    // Laid out by Qt around its texts: at zoom 1, the size its texts take at the scale they have.
+    return (QSizeF(sizeHint()) / TextScale(*this)).toSize().expandedTo(QSize(520, 300));
 }
 
 } // namespace ondivel

@@ -1,5 +1,6 @@
 #include "ui/main/mdi_ondivel_view.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -10,11 +11,13 @@
 #include "bench/main/mdi_ondivel.h"
 #include "core/control.h"
 #include "core/user_input.h"
+#include "ui/views/chrome_zoom.h"
 
 namespace ondivel {
 
 MainWindowView::MainWindowView(MDIOndivel& model, QWidget* parent)
-    : QMainWindow(parent), model_(model), area_(new QMdiArea(this)), status_(new QLabel(this)) {
+    : QMainWindow(parent), model_(model), area_(new QMdiArea(this)), status_(new QLabel(this)),
+      probe_(new QMenuBar(this)) {
     setObjectName(QStringLiteral("MDIOndivel"));
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -23,7 +26,28 @@ MainWindowView::MainWindowView(MDIOndivel& model, QWidget* parent)
     status_->setAccessibleName(QStringLiteral("Barre d'état"));
     statusBar()->addWidget(status_, 1);
     buildMenus();
+    probe_->hide();
+    for (QAction* menu : menuBar()->actions())
+        probe_->addAction(menu->text());
     syncFromModel();
+}
+
+void MainWindowView::setChromeZoom(double zoom) {
+    const double scale = ChromeScale(zoom);
+    if (scale == chromeScale_) return;
+    chromeScale_ = scale;
+    menuBar()->setFont(ScaledFont(QApplication::font(menuBar()), scale));
+    // Menus are windows of their own: they do not take the menu bar's font.
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        menu->setFont(ScaledFont(QApplication::font(menu), scale));
+}
+
+int MainWindowView::menuBarGrowthAt(double zoom) const {
+    const auto heightAt = [this](double scale) {
+        probe_->setFont(ScaledFont(QApplication::font(menuBar()), scale));
+        return probe_->heightForWidth(menuBar()->width());
+    };
+    return heightAt(ChromeScale(zoom)) - heightAt(chromeScale_);
 }
 
 void MainWindowView::buildMenus() {

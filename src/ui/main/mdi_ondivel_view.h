@@ -8,6 +8,7 @@
 
 class QLabel;
 class QMdiArea;
+class QMenuBar;
 
 namespace ondivel {
 
@@ -23,6 +24,11 @@ class MainWindowView : public QMainWindow {
     QMdiArea* mdiArea() const { return area_; }
     // The action standing for a menu item of the model (top-level menus and submenus included).
     QAction* actionOf(const Control& item) const;
+    // The menu bar and its menus at the zoom of the panels (chrome_zoom.h).
+    void setChromeZoom(double zoom);
+    // How much taller the menu bar will be at that zoom than it is now, measured without changing
+    // it: the work area left to the panels depends on it.
+    int menuBarGrowthAt(double zoom) const;
 
   signals:
     // After every user action, so the manager re-syncs the views.
@@ -37,6 +43,9 @@ class MainWindowView : public QMainWindow {
     MDIOndivel& model_;
     QMdiArea* area_;
     QLabel* status_;
+    // A hidden menu bar with the same titles, measured at other sizes.
+    QMenuBar* probe_;
+    double chromeScale_ = 1.0;
     std::map<const Control*, QAction*> actions_;
 };
 

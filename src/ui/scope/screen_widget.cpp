@@ -139,32 +139,45 @@ void ScreenWidget::paintEvent(QPaintEvent*) {
     paintReadout(p);
 }
 
-void ScreenWidget::paintReadout(QPainter& p) {
-    paintedReadout_.clear();
-    if (!readout_ || !readout_->Visible || readout_->Caption.empty()) return;
-    paintedReadout_ = QString::fromStdString(readout_->Caption) + QString::number(readout_->Left) + ',' +
-                      QString::number(readout_->Top);
+ScreenWidget::Readout ScreenWidget::readoutLayout() const {
+    Readout r;
     QString text = QString::fromStdString(readout_->Caption);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    const QStringList lines = text.split('\n');
+    r.lines = text.split('\n');
 
     // The label's box in screen units, at least large enough for two readable lines.
     const QPointF topLeft = toWidget({readout_->Left, readout_->Top});
     const QPointF bottomRight =
         toWidget({readout_->Left + readout_->Width, readout_->Top - readout_->Height});
-    QFont font = this->font();
+    r.font = font();
     const double boxHeight = bottomRight.y() - topLeft.y();
-    font.setPixelSize(std::max(readoutPixels_, static_cast<int>(boxHeight / 2.6)));
-    p.setFont(font);
-    const QFontMetricsF fm(font);
+    r.font.setPixelSize(std::max(readoutPixels_, static_cast<int>(boxHeight / 2.6)));
+    const QFontMetricsF fm(r.font);
     double textWidth = 0;
-    for (const QString& l : lines)
+    for (const QString& l : r.lines)
         textWidth = std::max(textWidth, fm.horizontalAdvance(l));
-    QRectF box(topLeft, QSizeF(std::max(bottomRight.x() - topLeft.x(), textWidth + 6),
-                               std::max(boxHeight, fm.height() * lines.size() + 4)));
+    r.box = QRectF(topLeft, QSizeF(std::max(bottomRight.x() - topLeft.x(), textWidth + 6),
+                                   std::max(boxHeight, fm.height() * r.lines.size() + 4)));
     // Kept inside the screen when the label grew past the model's size.
-    if (box.right() > width()) box.moveRight(width());
-    if (box.bottom() > height()) box.moveBottom(height());
+    if (r.box.right() > width()) r.box.moveRight(width());
+    if (r.box.bottom() > height()) r.box.moveBottom(height());
+    return r;
+}
+
+QRect ScreenWidget::toolTipKeepOut() const {
+    if (!readout_ || !readout_->Visible || readout_->Caption.empty()) return {};
+    return readoutLayout().box.toAlignedRect();
+}
+
+void ScreenWidget::paintReadout(QPainter& p) {
+    paintedReadout_.clear();
+    if (!readout_ || !readout_->Visible || readout_->Caption.empty()) return;
+    paintedReadout_ = QString::fromStdString(readout_->Caption) + QString::number(readout_->Left) + ',' +
+                      QString::number(readout_->Top);
+    const Readout r = readoutLayout();
+    const QRectF& box = r.box;
+    p.setFont(r.font);
+    const QFontMetricsF fm(r.font);
 
     QColor back = toQColor(readout_->BackColor);
     back.setAlpha(220);
@@ -174,7 +187,7 @@ void ScreenWidget::paintReadout(QPainter& p) {
     p.drawRoundedRect(box, 3, 3);
     p.setPen(toQColor(readout_->ForeColor));
     double y = box.top() + 2 + fm.ascent();
-    for (const QString& l : lines) {
+    for (const QString& l : r.lines) {
         p.drawText(QPointF(box.left() + 3, y), l);
         y += fm.height();
     }
@@ -190,6 +203,11 @@ void ScreenWidget::mouseMoveEvent(QMouseEvent* event) {
     const QPointF u = toUser(event->position());
     user::move(*screen_, u.x(), u.y(), buttonMask(event->buttons()));
     updateCursor();
+}
+
+void ScreenWidget::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    if (screen_) user::leave(*screen_);
 }
 
 void ScreenWidget::mouseReleaseEvent(QMouseEvent* event) {

@@ -2,8 +2,11 @@
 // The oscilloscope screen of a window model (the front panel's or the full-screen view's): shows
 // the picture of its picEcran, keeps that picture as large as the widget in device pixels, draws
 // the cursor read-out over it, and forwards mouse moves, clicks and double-clicks to the model.
-// Panel views embed it; it decides nothing itself.
+// The read-out goes when the pointer leaves the screen, and the screen's tooltip keeps clear of
+// it. Panel views embed it; it decides nothing itself.
 #include <QWidget>
+
+#include "ui/platform/tooltip_filter.h"
 
 class QPainter;
 
@@ -12,7 +15,7 @@ namespace ondivel {
 class Control;
 class BenchForm;
 
-class ScreenWidget : public QWidget {
+class ScreenWidget : public QWidget, public ToolTipKeepOut {
     Q_OBJECT
   public:
     explicit ScreenWidget(BenchForm& form, QWidget* parent = nullptr);
@@ -28,6 +31,8 @@ class ScreenWidget : public QWidget {
     QPointF toUser(QPointF widgetPoint) const;
     QPointF toWidget(QPointF userPoint) const;
     QSize sizeHint() const override { return {500, 400}; }
+    // The read-out's box while it shows.
+    QRect toolTipKeepOut() const override;
 
     // A custom cross-hair stands for the model's pointer 99.
     static QCursor crossHairCursor();
@@ -38,8 +43,16 @@ class ScreenWidget : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
+    // The read-out as painted: its lines, its font and its box in the widget.
+    struct Readout {
+        QStringList lines;
+        QFont font;
+        QRectF box;
+    };
+    Readout readoutLayout() const;
     // Resizes the screen and graticule pictures to the widget and has the model redraw them.
     void fitPictures();
     void paintReadout(QPainter& p);

@@ -1,8 +1,10 @@
 #include "ui/views/mdi_panels.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <algorithm>
 #include <cmath>
 
 #include "bench/main/keyboard_focus.h"
@@ -43,7 +45,8 @@ MdiPanels::Panel& MdiPanels::panelFor(Form& form) {
     panel.window->setObjectName(QString::fromStdString(form.name()));
     panel.window->setAttribute(Qt::WA_DeleteOnClose, false);
     panel.window->installEventFilter(this);
-    zoom_.sizeView(*panel.view);
+    panel.window->setStyle(&titleBars_);
+    fit(panel);
     return panel;
 }
 
@@ -85,7 +88,7 @@ bool MdiPanels::mirror(Form& form) {
     return opened;
 }
 
-std::vector<MdiPanels::Shown> MdiPanels::shownPanels(const Form& lead) const {
+std::vector<MdiPanels::Shown> MdiPanels::shownPanels(const Form& lead, double zoom) const {
     std::vector<Shown> shown;
     for (Form* form : app_.forms()) {
         auto it = panels_.find(form);
@@ -94,13 +97,18 @@ std::vector<MdiPanels::Shown> MdiPanels::shownPanels(const Form& lead) const {
         if (panel.window->isHidden() || panel.window->isMinimized()) continue;
         const QSize design = panel.view->designSize();
         const QMargins frame = panel.window->contentsMargins();
-        // A window at its least width now stays there at a smaller zoom: its title bar needs it.
-        const int least = panel.window->minimumSizeHint().width();
-        const bool atLeast = least > panel.view->width() + frame.left() + frame.right();
+        // The window is never narrower than its title bar's buttons and a stub of its title; the
+        // title bar may take a second line at that width.
+        const int least = titleBars_.leastWidthAt(*panel.window, zoom);
+        const int width =
+            std::max(least, int(std::floor(design.width() * zoom + 0.5)) + frame.left() + frame.right());
+        const int taller =
+            titleBars_.titleBarHeightAt(*panel.window, zoom, width) -
+            titleBars_.titleBarHeightAt(*panel.window, titleBars_.zoom(), panel.window->width());
         const Shown one{form,
                         {double(design.width()), double(design.height()),
-                         double(frame.left() + frame.right()), double(frame.top() + frame.bottom()),
-                         atLeast ? double(least) : 0.0}};
+                         double(frame.left() + frame.right()), double(frame.top() + frame.bottom() + taller),
+                         double(least)}};
         if (form == &lead)
             shown.insert(shown.begin(), one);
         else
@@ -129,9 +137,20 @@ QSize MdiPanels::room() const {
 }
 
 void MdiPanels::resize(bool placeAgain) {
+    titleBars_.setZoom(zoom_.value());
     for (auto& [form, panel] : panels_) {
-        zoom_.sizeView(*panel.view);
+        fit(panel);
         if (placeAgain) panel.placedLeft = panel.placedTop = -1e300;
+    }
+}
+
+void MdiPanels::fit(Panel& panel) {
+    // The title bar's height follows the zoom and, for a title on two lines, the window's width:
+    // the sub-window takes it into its margins before it is sized, and again at its new width.
+    for (int pass = 0; pass < 2; ++pass) {
+        QEvent relayout(QEvent::LayoutRequest);
+        QCoreApplication::sendEvent(panel.window, &relayout);
+        zoom_.sizeView(*panel.view);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bench/main/panel_arrangement.h"
+#include "ui/views/title_bar_style.h"
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -31,12 +32,13 @@ class MdiPanels : public QObject {
     // while the model is hidden, unloaded or modal. True when its window opened or closed.
     bool mirror(Form& form);
     // The panels on show (not minimised), `lead` first when it is one of them, each with its
-    // content at zoom 1 and its window frame; and the room the work area offers them.
+    // content at zoom 1 and its window frame as it will be at `zoom` (the title bars grow with
+    // it); and the room the work area offers them.
     struct Shown {
         Form* form;
         PanelExtent extent;
     };
-    std::vector<Shown> shownPanels(const Form& lead) const;
+    std::vector<Shown> shownPanels(const Form& lead, double zoom) const;
     QSize room() const;
     // The view and the sub-window mirroring a model; null while it was never shown.
     FormView* viewOf(const Form& form) const;
@@ -45,8 +47,8 @@ class MdiPanels : public QObject {
     Form* activePanel() const;
     // Makes the panel the active one and puts the focus on its first stop (F6).
     void enter(Form& form);
-    // Sizes every view at the zoom again; with `placeAgain`, each goes to its model's place at
-    // the new scale on the next mirror.
+    // Sizes every view and title bar at the zoom again; with `placeAgain`, each goes to its
+    // model's place at the new scale on the next mirror.
     void resize(bool placeAgain);
     // Lets the sub-windows go before the main window takes them down.
     void release();
@@ -64,12 +66,15 @@ class MdiPanels : public QObject {
 
     Panel& panelFor(Form& form);
     void place(Form& form, Panel& panel);
+    // The view at the zoom, and its sub-window around it with its title bar.
+    void fit(Panel& panel);
 
     Ondivel& app_;
     QMdiArea& area_;
     const PanelZoom& zoom_;
     std::function<void()> closed_;
     std::map<const Form*, Panel> panels_;
+    TitleBarStyle titleBars_;
     bool placing_ = false;
 };
 

@@ -11,10 +11,14 @@
 #include <cmath>
 
 #include "bench/ondivel.h"
+#include "bench/scope/frm_full_screen.h"
 #include "core/form.h"
 #include "core/platform.h"
 #include "core/user_input.h"
+#include "ui/main/frm_option_view.h"
+#include "ui/main/help_menu_dialog.h"
 #include "ui/main/mdi_ondivel_view.h"
+#include "ui/views/chrome_zoom.h"
 #include "ui/views/form_view.h"
 #include "ui/views/panel_zoom.h"
 #include "ui/views/view_table.h"
@@ -39,6 +43,14 @@ class ModalHost : public QDialog {
     Form& form_;
 };
 
+// The view at the zoom. The windows laid out by Qt get their texts scaled here; the dialog
+// views scale their own, as the panels do.
+void sizeAtZoom(FormView& view, const PanelZoom& zoom) {
+    if (qobject_cast<HelpMenuDialog*>(&view) || qobject_cast<OptionView*>(&view))
+        ScaleTexts(view, zoom.value());
+    view.setFixedSize(view.designSize() * zoom.value());
+}
+
 } // namespace
 
 ModalRuns::ModalRuns(Ondivel& app, MainWindowView& main, const PanelZoom& zoom)
@@ -57,9 +69,13 @@ FormView* ModalRuns::viewFor(Form& form) {
     FormView*& view = views_[&form];
     if (!view) view = makeView(form);
     // The full-screen view takes the work area and magnifies its picture itself.
-    const bool fullScreen = &form == reinterpret_cast<Form*>(&app_.frmFullScreen());
-    view->setFixedSize(view->designSize() * (fullScreen ? 1.0 : zoom_.value()));
-    if (!fullScreen) zoom_.zoomScreens(*view);
+    const bool fullScreen = &form == static_cast<Form*>(&app_.frmFullScreen());
+    if (fullScreen) {
+        view->setFixedSize(view->designSize());
+    } else {
+        sizeAtZoom(*view, zoom_);
+        zoom_.zoomScreens(*view);
+    }
     view->syncFromModel();
     return view;
 }
@@ -76,7 +92,7 @@ void ModalRuns::endClosed() {
 
 void ModalRuns::run(Form& form, const std::function<void()>& shown) {
     FormView*& view = views_[&form];
-    const bool fullScreen = &form == reinterpret_cast<Form*>(&app_.frmFullScreen());
+    const bool fullScreen = &form == static_cast<Form*>(&app_.frmFullScreen());
     ModalHost host(form, &main_);
     auto* layout = new QVBoxLayout(&host);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -88,7 +104,7 @@ void ModalRuns::run(Form& form, const std::function<void()>& shown) {
         QScreen* screen = main_.screen() ? main_.screen() : QGuiApplication::primaryScreen();
         host.setGeometry(screen->availableGeometry());
     } else {
-        view->setFixedSize(view->designSize() * zoom_.value());
+        sizeAtZoom(*view, zoom_);
         // A window that gives itself a place (the mark beside the oscilloscope) goes there, in the
         // main window's client area as the sub-windows do; the others are centred.
         if (form.Left != 0 || form.Top != 0) {

@@ -6,6 +6,7 @@
 #include <QShortcut>
 #include <algorithm>
 #include <cmath>
+#include <span>
 #include <vector>
 
 #include "bench/main/keyboard_focus.h"
@@ -67,7 +68,7 @@ void ViewManager::syncNow() {
     syncTimer_.stop();
     sinceSync_.restart();
     ++syncCount_;
-    if (zoom_.load()) panels_.resize(false);
+    if (zoom_.load()) applyZoom(false);
     main_->syncFromModel();
     const bool openedOrClosed = mirrorPanels();
     const int requests = app_.mdi().arrangeRequests();
@@ -103,20 +104,36 @@ std::vector<PanelExtent> extentsOf(const std::vector<MdiPanels::Shown>& shown) {
 
 } // namespace
 
+Arrangement ViewManager::arrangement(std::vector<MdiPanels::Shown>& shown) const {
+    // The menu bar and the title bars grow with the zoom: each zoom is tried with the room and
+    // the frames it will leave, the largest first.
+    const std::span<const double> steps = PanelZoom::steps();
+    Arrangement best;
+    for (auto it = steps.rbegin(); it != steps.rend(); ++it) {
+        const double zoom = *it;
+        shown = panels_.shownPanels(app_.frmOndivel(), zoom);
+        const QSize room = panels_.room() - QSize(0, main_->menuBarGrowthAt(zoom));
+        best = ArrangePanels(extentsOf(shown), room.width(), room.height(), std::span(&zoom, 1));
+        if (best.fits) break;
+    }
+    return best;
+}
+
 double ViewManager::fittingZoom() const {
-    const QSize room = panels_.room();
-    return ArrangePanels(extentsOf(panels_.shownPanels(app_.frmOndivel())), room.width(), room.height(),
-                         PanelZoom::steps())
-        .zoom;
+    std::vector<MdiPanels::Shown> shown;
+    return arrangement(shown).zoom;
+}
+
+void ViewManager::applyZoom(bool placeAgain) {
+    main_->setChromeZoom(zoom_.value());
+    panels_.resize(placeAgain);
 }
 
 void ViewManager::arrangePanels() {
-    const std::vector<MdiPanels::Shown> shown = panels_.shownPanels(app_.frmOndivel());
+    std::vector<MdiPanels::Shown> shown;
+    const Arrangement arrangement = this->arrangement(shown);
     if (shown.empty()) return;
-    const QSize room = panels_.room();
-    const Arrangement arrangement =
-        ArrangePanels(extentsOf(shown), room.width(), room.height(), PanelZoom::steps());
-    if (zoom_.set(arrangement.zoom)) panels_.resize(true);
+    if (zoom_.set(arrangement.zoom)) applyZoom(true);
     // The models keep their places in twips at zoom 1, as a drag would leave them.
     const double twips = app_.platform().twipsPerPixel() / zoom_.value();
     for (std::size_t i = 0; i < shown.size(); ++i) {
@@ -128,7 +145,7 @@ void ViewManager::arrangePanels() {
 
 void ViewManager::setZoom(double zoom) {
     if (!zoom_.set(zoom)) return;
-    panels_.resize(true); // placed again at the new scale
+    applyZoom(true); // placed again at the new scale
     syncNow();
 }
 

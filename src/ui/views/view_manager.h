@@ -77,6 +77,10 @@ class ViewManager : public QObject {
 
   private:
     void scheduleSync();
+    // The menus, the title bars and the panels at the zoom now set.
+    void applyZoom(bool placeAgain);
+    // The panels on show side by side at the largest zoom that fits, and those panels.
+    Arrangement arrangement(std::vector<MdiPanels::Shown>& shown) const;
     // Mirrors every model shown non-modally; true when a panel opened or closed.
     bool mirrorPanels();
     Form* formOfWidget(QObject* widget) const;
