@@ -1,0 +1,23 @@
+#pragma once
+// The automatic measurements of one displayed trace, computed as a digital oscilloscope computes
+// them: from equally spaced samples of what the screen shows, never from the source's settings.
+// A value that the screen cannot tell (a trace cut by the screen's edge, less than one period on
+// screen, the period of a flat trace) is left empty and shown as "?".
+#include <optional>
+#include <span>
+
+namespace ondivel {
+
+struct SampledTrace {
+    std::span<const double> volts; // the displayed voltage, left to right across the screen
+    double sampleInterval = 0;     // seconds between two samples
+    double bottom = 0, top = 0;    // the voltages at the screen's lower and upper edges
+};
+
+struct TraceMeasurements {
+    std::optional<double> peakToPeak, maximum, minimum, mean, rms, period, frequency;
+};
+
+TraceMeasurements MeasureTrace(const SampledTrace& trace);
+
+} // namespace ondivel
