@@ -13,20 +13,51 @@ namespace {
 // The ring stands this far outside the control, so it never hides the control's own edge.
 constexpr int kGap = 1;
 constexpr int kMargin = kGap + 2 * FocusRing::kBand;
+
+// Whether the focus moves at the keyboard's hand. A panel that opens takes the focus to its first
+// control as Tab would (a Tab reason, no button down) even when a click opened it: so the ring
+// follows the last input instead, a key press or a program's keyboard request against a click.
+class FocusInput : public QObject {
+  public:
+    static FocusInput& instance() {
+        static FocusInput* tracker = [] {
+            auto* t = new FocusInput(qApp);
+            qApp->installEventFilter(t);
+            return t;
+        }();
+        return *tracker;
+    }
+    bool keyboard = false;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) keyboard = true;
+        if (event->type() == QEvent::MouseButtonPress) keyboard = false;
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    using QObject::QObject;
+};
 } // namespace
 
 FocusRing::FocusRing(QWidget& panel) : QWidget(&panel), panel_(panel) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     hide();
+    FocusInput::instance();
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { follow(now); });
+}
+
+void FocusRing::keyboardMovesFocus(bool keyboard) {
+    FocusInput::instance().keyboard = keyboard;
 }
 
 void FocusRing::follow(QWidget* now) {
     if (target_) target_->removeEventFilter(this);
     target_ = nullptr;
     // A click gives the focus with a button down: the mouse needs no ring.
-    const bool keyboard = QApplication::mouseButtons() == Qt::NoButton;
+    const bool keyboard = QApplication::mouseButtons() == Qt::NoButton && FocusInput::instance().keyboard;
     if (!now || !keyboard || !panel_.isAncestorOf(now) || stopPathOf(*now).isEmpty()) {
         hide();
         return;

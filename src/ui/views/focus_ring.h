@@ -17,6 +17,10 @@ class FocusRing : public QWidget {
     static QColor outerColor() { return {0, 38, 120}; }
     static QColor innerColor() { return {255, 214, 0}; }
 
+    // The program moves the focus for the keyboard (F6, a scenario's Tab): the ring shows; with
+    // false, the next focus needs a key press for its ring.
+    static void keyboardMovesFocus(bool keyboard = true);
+
     // Lives on `panel`, over its other widgets.
     explicit FocusRing(QWidget& panel);
     // The widget ringed now, null while the ring is hidden.

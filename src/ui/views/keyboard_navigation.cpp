@@ -5,6 +5,7 @@
 #include "bench/main/keyboard_focus.h"
 #include "core/control.h"
 #include "core/form.h"
+#include "ui/views/focus_ring.h"
 #include "ui/views/form_view.h"
 #include "ui/widgets/bound_widget.h"
 
@@ -60,6 +61,7 @@ bool moveFocus(FormView& view, bool forward) {
 
 void focusStop(FormView& view, const Control* stop) {
     QWidget* w = stop ? stopWidget(view, *stop) : nullptr;
+    FocusRing::keyboardMovesFocus();
     if (shown(w))
         w->setFocus(Qt::TabFocusReason);
     else

@@ -39,14 +39,16 @@ bool PanelZoom::load() {
 
 double PanelZoom::fittingZoom() const {
     // The bench of a first start (toolbox, oscilloscope, the two generators stacked beside it)
-    // takes about 1030 x 720 pixels at zoom 1: use the largest step that fits the work area, so
-    // that a projector or a large screen shows large instruments from the start.
-    constexpr double kBenchWidth = 1030, kBenchHeight = 720;
+    // takes about 1030 pixels across at zoom 1, and the toolbox stands 812 high with its two-line
+    // title; the menu bar and the status bar take some 50 more. Use the largest step at which it
+    // stands whole, so that a projector shows large instruments from the start and a laptop shows
+    // the toolbox without a scroll bar.
+    constexpr double kBenchWidth = 1030, kBenchHeight = 812, kMainWindowBars = 50;
     int width = 0, height = 0;
     app_.platform().workArea(width, height);
-    double best = 1.0;
+    double best = kSmallest;
     for (double step : kZoomSteps)
-        if (step > best && kBenchWidth * step <= width && kBenchHeight * step <= height - 60) best = step;
+        if (kBenchWidth * step <= width && kBenchHeight * step <= height - kMainWindowBars) best = step;
     return best;
 }
 

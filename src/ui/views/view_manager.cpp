@@ -20,6 +20,7 @@
 #include "core/platform.h"
 #include "core/user_input.h"
 #include "ui/main/mdi_ondivel_view.h"
+#include "ui/views/focus_ring.h"
 #include "ui/views/form_view.h"
 #include "ui/views/key_codes.h"
 #include "ui/views/keyboard_navigation.h"
@@ -34,6 +35,7 @@ ViewManager::ViewManager(Ondivel& app, QObject* parent)
     syncTimer_.setSingleShot(true);
     connect(&syncTimer_, &QTimer::timeout, this, &ViewManager::syncNow);
     sinceSync_.start();
+    FocusRing::keyboardMovesFocus(false); // a program starts with no key pressed yet
     app_.setRepaintListener([this] { scheduleSync(); });
 
     const auto shortcut = [this](const QList<QKeySequence>& keys, void (ViewManager::*slot)()) {
