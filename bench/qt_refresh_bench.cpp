@@ -16,6 +16,7 @@
 #include <map>
 #include <string>
 
+#include "bench/scope/full_screen_scale.h"
 #include "support/bench_scene.h"
 #include "ui/surface/qt_surface.h"
 
@@ -26,11 +27,11 @@ using namespace ondivel;
 // The scripted platform, except that pictures are QtSurfaces of one size (none: recording).
 class PaintingPlatform : public FakePlatform {
   public:
-    PaintingPlatform(const std::string& root, QSize pixels, bool naive)
-        : FakePlatform(root), pixels_(pixels), naive_(naive) {}
+    PaintingPlatform(const std::string& root, QSize pixels, bool naive, qreal penScale)
+        : FakePlatform(root), pixels_(pixels), naive_(naive), penScale_(penScale) {}
     std::unique_ptr<Surface> createSurface(int widthPixels, int heightPixels) override {
         if (pixels_.isEmpty()) return FakePlatform::createSurface(widthPixels, heightPixels);
-        auto surface = std::make_unique<QtSurface>(pixels_);
+        auto surface = std::make_unique<QtSurface>(pixels_, penScale_);
         surface->setNaivePainting(naive_);
         return surface;
     }
@@ -38,6 +39,7 @@ class PaintingPlatform : public FakePlatform {
   private:
     QSize pixels_;
     bool naive_;
+    qreal penScale_;
 };
 
 // A fresh platform per benchmark: the surfaces take its size and its way of painting.
@@ -48,7 +50,8 @@ struct Bench {
     explicit Bench(const benchmark::State& state)
         : platform((std::filesystem::temp_directory_path() / "ondivel-qt-bench").string(),
                    QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))),
-                   state.range(2) != 0),
+                   state.range(3) != 0,
+                   state.range(2) != 0 ? FullScreenScale(static_cast<double>(state.range(1))) : 1.0),
           screen(qtSurfaceOf(&scene.app.frmOndivel().screen())) {}
     // What the screen widget does before showing the picture.
     void show() {
@@ -57,13 +60,16 @@ struct Bench {
 };
 
 // w × h pixels painted quickly (naive 0) or naively (naive 1); 0 × 0 records instead of painting.
-// The largest is the full-screen view on a 4K projector or television.
+// The largest is the full-screen view on a 4K projector or television; with fs 1 its pens and
+// texts are magnified with its height as that view shows them (×2.7 at 2160 lines).
 void sizes(benchmark::internal::Benchmark* b) {
-    b->ArgNames({"w", "h", "naive"});
-    b->Args({0, 0, 0});
+    b->ArgNames({"w", "h", "fs", "naive"});
+    b->Args({0, 0, 0, 0});
     for (auto [w, h] : {std::pair{1000, 800}, std::pair{1920, 1080}, std::pair{3840, 2160}})
         for (int naive : {0, 1})
-            b->Args({w, h, naive});
+            b->Args({w, h, 0, naive});
+    for (int naive : {0, 1})
+        b->Args({3840, 2160, 1, naive});
 }
 
 void BM_DualSineAndSquare(benchmark::State& state) {
