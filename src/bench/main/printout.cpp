@@ -246,11 +246,14 @@ void DrawPrintout(Ondivel& app, Surface& page) {
     int row = 0;
     for (const PrintedTrace& trace : traces)
         drawLegend(page, trace, styles[trace.styleOf], row++);
-    // The calibres under the legend's two rows, whatever their number, clear of the signature.
-    page.setFont(kLegendFont, kLegendPoints);
-    const std::string calibres = ScreenCalibreLine(app);
-    page.print(kScreenLeft, kLegendTop - 2 * kLegendSpacing + page.textHeight(calibres) / 2, calibres,
-               kBlack);
+    // The calibres of the traces under the legend's two rows, whatever their number, clear of the
+    // signature.
+    if (!traces.empty()) {
+        page.setFont(kLegendFont, kLegendPoints);
+        const std::string calibres = ScreenCalibreLine(app);
+        page.print(kScreenLeft, kLegendTop - 2 * kLegendSpacing + page.textHeight(calibres) / 2, calibres,
+                   kBlack);
+    }
 
     page.setFont(kLegendFont, kFooterPoints);
     const std::string footer = "Imprimé avec " + ProgramSignature() + " le " +

@@ -35,6 +35,7 @@ constexpr double kSampleLength = 100;
 constexpr const char* kTextFont = "Arial";
 constexpr double kTextPoints = 10;
 constexpr double kSignaturePoints = 8;
+constexpr int kPaperTraceWidth = 2;
 
 // The renderer's screen on a part of the page: the page keeps its own scale (which holds the
 // screen's units), clearing and backgrounds mean nothing on paper, segments are clipped to the
@@ -91,12 +92,12 @@ class ScreenOnPage : public Surface {
     Surface& page_;
 };
 
-// What the screen shows now, drawn again on the renderer's target: the XY frame of the current
-// phase, the sweep's glowing piece without moving the spot, or a complete drawing.
+// What the screen shows now, drawn again on the renderer's target over its graticule: the XY
+// frame of the current phase, the sweep's glowing piece without moving the spot, or a complete
+// drawing.
 void redrawShownScreen(Ondivel& app) {
     Renderer& renderer = app.renderer();
     FrmOndivel& scope = app.frmOndivel();
-    renderer.DrawGridOn(renderer.targetGrid());
     if (scope.modeIndex() == ModeXY) {
         DrawXY(app, scope.PhaseXY);
     } else if (scope.isOn() && app.g.BaseTemps >= kSweepTimeBase && scope.chkFFT.Value != kChecked) {
@@ -143,11 +144,13 @@ void DrawExportPage(Ondivel& app, Surface& page) {
     {
         ScreenOnPage screen(page);
         Renderer::Redirect redirect(app.renderer(), screen, screen);
-        screen.setDrawWidth(app.g.EpaisseurTrace);
+        app.renderer().DrawGridOn(screen);
+        // A hairline trace hardly shows once printed: at least two pixels' width on paper.
+        screen.setDrawWidth(std::max<int>(app.g.EpaisseurTrace, kPaperTraceWidth));
         redrawShownScreen(app);
     }
     page.setDrawStyle(LineStyle::Solid);
-    page.setDrawWidth(1);
+    page.setDrawWidth(kPaperTraceWidth); // the legend's samples as wide as the traces
     page.setFont(kTextFont, kTextPoints);
     double y = kFirstRow;
     const auto row = [&page, &y](double x, const std::string& text) {
@@ -158,7 +161,7 @@ void DrawExportPage(Ondivel& app, Surface& page) {
         page.line(kScreenLeft, y, kScreenLeft + kSampleLength, y, InkOnPaper(legend.color));
         row(kScreenLeft + kSampleLength + 20, legend.text);
     }
-    row(kScreenLeft, ScreenCalibreLine(app));
+    if (app.frmOndivel().isOn()) row(kScreenLeft, ScreenCalibreLine(app));
     page.setFont(kTextFont, kSignaturePoints);
     row(kScreenLeft, "Exporté avec " + ProgramSignature() + " le " +
                          app.platform().dateTimeText(app.platform().localDateTime()));
@@ -171,6 +174,7 @@ std::string ScreenPicturePng(Ondivel& app) {
     std::unique_ptr<Surface> screen = platform.createSharperSurface(shown, kExportMinWidthPixels);
     {
         Renderer::Redirect redirect(app.renderer(), *screen, *grid);
+        app.renderer().DrawGridOn(*grid);
         screen->setDrawWidth(app.g.EpaisseurTrace);
         redrawShownScreen(app);
     }
