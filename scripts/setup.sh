@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(g++ cmake ninja-build ccache clang clang-format libclang-rt-14-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth xclip
           desktop-file-utils appstream dpkg-dev fakeroot lintian libsodium-dev
-          qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev fonts-dejavu-core)
+          qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev fonts-dejavu-core poppler-utils)
 
 missing=()
 for p in "${packages[@]}"; do

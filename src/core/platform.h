@@ -143,6 +143,15 @@ class Platform {
 
     // A drawing surface for a picture of a window model.
     virtual std::unique_ptr<Surface> createSurface(int widthPixels, int heightPixels) = 0;
+
+    // Screen export. A picture painted like `shown` (the same size in the user's eyes: texts and
+    // pens keep their size against the picture) on at least minWidthPixels device pixels across.
+    virtual std::unique_ptr<Surface> createSharperSurface(const Surface& shown, int minWidthPixels) = 0;
+    // A surface's picture as the bytes of a PNG file; empty when it cannot be encoded.
+    virtual std::string pngBytes(const Surface& picture) = 0;
+    // A one-page vector PDF document drawn through `drawPage`, which sets the scale, as printPage
+    // draws on paper; empty when it cannot be made.
+    virtual std::string pdfBytes(const std::function<void(Surface&)>& drawPage, const std::string& title) = 0;
 };
 
 } // namespace ondivel

@@ -24,9 +24,9 @@ const std::set<std::string>& windowProperties() {
 } // namespace
 
 bool Evaluator::isQueryName(const std::string& name) {
-    static const std::set<std::string> names{"ini",     "file",      "exists",     "msg",  "launched", "help",
-                                             "sound",   "beeps",     "screen",     "grid", "full",     "RGB",
-                                             "printed", "clipboard", "accessible", "focus"};
+    static const std::set<std::string> names{
+        "ini",  "file", "exists", "msg",     "launched",  "help",       "sound", "beeps",   "screen",
+        "grid", "full", "RGB",    "printed", "clipboard", "accessible", "focus", "exported"};
     return names.count(name) != 0;
 }
 

@@ -104,6 +104,16 @@ Value Evaluator::query(const Expr& e) {
             return {static_cast<double>(s->backColor()), {}};
         return surfaceQuery(*s, e, 1, printed);
     }
+    if (name == "exported") {
+        // exported.count, exported.last, exported(I): "png" or "pdf"; otherwise the screen
+        // queries on the last exported picture or PDF page.
+        const bool record = head.called || (e.name.size() == 2 && !e.name[1].called &&
+                                            (e.name[1].name == "count" || e.name[1].name == "last"));
+        if (record) return recordQuery(p.exports, e, "screen export");
+        noArgs(head);
+        if (!p.exported) return Value::none("nothing exported yet");
+        return surfaceQuery(*p.exported, e, 1, !p.exports.empty() && p.exports.back() == "pdf");
+    }
     // screen.…, grid.…, full.… and full.screen.…, full.grid.…
     noArgs(head);
     std::string which = name;

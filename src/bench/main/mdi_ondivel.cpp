@@ -9,6 +9,7 @@
 #include "bench/main/frm_option.h"
 #include "bench/main/printout.h"
 #include "bench/main/program_info.h"
+#include "bench/main/screen_export.h"
 #include "bench/main/window_layout.h"
 #include "bench/ondivel.h"
 #include "bench/scope/auto_settings.h"
@@ -40,6 +41,7 @@ MDIOndivel::MDIOndivel(Ondivel& app) : BenchForm(app, "MDIOndivel") {
     addMenu(Mnu_Separ3, "-", 1);
     addMenu(Mnu_Print, "&Imprimer écran", 1);
     addMenu(Mnu_ConfigPrint, "Con&figuration imprimante", 1);
+    addMenu(Mnu_Exporter, "&Exporter l'écran…", 1);
     addMenu(Mnu_Separ4, "-", 1);
     addMenu(Mnu_End, "&Quitter", 1);
     addMenu(Mnu_Edition, "&Edition", 0);
@@ -85,6 +87,7 @@ MDIOndivel::MDIOndivel(Ondivel& app) : BenchForm(app, "MDIOndivel") {
     Mnu_Harmo.on.Click = [this] { Mnu_Harmo_Click(); };
     Mnu_Print.on.Click = [this] { Mnu_Print_Click(); };
     Mnu_ConfigPrint.on.Click = [this] { Mnu_ConfigPrint_Click(); };
+    Mnu_Exporter.on.Click = [this] { Mnu_Exporter_Click(); };
     for (int i = 0; i < Mnu_ClipBoard.size(); ++i)
         Mnu_ClipBoard[i].on.Click = [this, i] { Mnu_ClipBoard_Click(i); };
     Mnu_PosWin.on.Click = [this] { Mnu_PosWin_Click(); };
@@ -137,9 +140,10 @@ void MDIOndivel::SetFreeMode(bool isFree) {
     if (!isFree) toolbox.chkMulti.setValue(kUnchecked); // closes the multimeter
     toolbox.chkMulti.Enabled = isFree;
     setMenuEnabled(Mnu_Libre, !isFree);
-    // The harmonic generator is a source: the pupil opens none during an evaluation.
-    for (Control* item :
-         {&Mnu_Pilote, &Mnu_Create, &Mnu_Modif, &Mnu_Kill, &Mnu_View, &Mnu_Clean, &Mnu_Volt, &Mnu_Harmo})
+    // The harmonic generator is a source: the pupil opens none during an evaluation. An exported
+    // screen would give the answers away.
+    for (Control* item : {&Mnu_Pilote, &Mnu_Create, &Mnu_Modif, &Mnu_Kill, &Mnu_View, &Mnu_Clean, &Mnu_Volt,
+                          &Mnu_Harmo, &Mnu_Exporter})
         setMenuEnabled(*item, isFree);
     ModeLibre = isFree;
     UpdateStatus();
@@ -265,6 +269,10 @@ void MDIOndivel::Mnu_Print_Click() {
 
 void MDIOndivel::Mnu_ConfigPrint_Click() {
     app().platform().printSetupDialog();
+}
+
+void MDIOndivel::Mnu_Exporter_Click() {
+    ExportScreen(app());
 }
 
 void MDIOndivel::Mnu_ClipBoard_Click(int index) {

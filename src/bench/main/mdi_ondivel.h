@@ -27,6 +27,7 @@ class MDIOndivel : public BenchForm {
     FormControl Mnu_Separ3{*this, ControlKind::Menu, "Mnu_Separ3"};
     FormControl Mnu_Print{*this, ControlKind::Menu, "Mnu_Print"};
     FormControl Mnu_ConfigPrint{*this, ControlKind::Menu, "Mnu_ConfigPrint"};
+    FormControl Mnu_Exporter{*this, ControlKind::Menu, "Mnu_Exporter"};
     FormControl Mnu_Separ4{*this, ControlKind::Menu, "Mnu_Separ4"};
     FormControl Mnu_End{*this, ControlKind::Menu, "Mnu_End"};
     FormControl Mnu_Edition{*this, ControlKind::Menu, "Mnu_Edition"};
@@ -100,6 +101,8 @@ class MDIOndivel : public BenchForm {
     void Mnu_Harmo_Click();
     void Mnu_Print_Click();
     void Mnu_ConfigPrint_Click();
+    // The screen saved as a PNG picture or a PDF page (screen_export.h); free mode only.
+    void Mnu_Exporter_Click();
     // 0: the screen as it is; 1: in grey levels.
     void Mnu_ClipBoard_Click(int index);
     void Mnu_PosWin_Click();

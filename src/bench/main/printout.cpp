@@ -7,6 +7,7 @@
 
 #include "bench/main/print_style.h"
 #include "bench/main/program_info.h"
+#include "bench/main/screen_legend.h"
 #include "bench/ondivel.h"
 #include "bench/scope/frm_ondivel.h"
 #include "bench/scope/renderer.h"
@@ -245,6 +246,14 @@ void DrawPrintout(Ondivel& app, Surface& page) {
     int row = 0;
     for (const PrintedTrace& trace : traces)
         drawLegend(page, trace, styles[trace.styleOf], row++);
+    // The calibres of the traces under the legend's two rows, whatever their number, clear of the
+    // signature.
+    if (!traces.empty()) {
+        page.setFont(kLegendFont, kLegendPoints);
+        const std::string calibres = ScreenCalibreLine(app);
+        page.print(kScreenLeft, kLegendTop - 2 * kLegendSpacing + page.textHeight(calibres) / 2, calibres,
+                   kBlack);
+    }
 
     page.setFont(kLegendFont, kFooterPoints);
     const std::string footer = "Imprimé avec " + ProgramSignature() + " le " +

@@ -40,8 +40,24 @@ std::string withoutUnitSuffix(const std::string& label) {
 
 Renderer::Renderer(Ondivel& app) : app_(app) {}
 
+Renderer::Redirect::Redirect(Renderer& renderer, Surface& screen, Surface& grid)
+    : renderer_(renderer), screen_(renderer.redirectScreen_), grid_(renderer.redirectGrid_),
+      alternatorShift_(renderer.alternatorShift_), overlayDrawn_(renderer.overlayDrawn_),
+      trace_(renderer.TraceCourante) {
+    renderer.redirectScreen_ = &screen;
+    renderer.redirectGrid_ = &grid;
+}
+
+Renderer::Redirect::~Redirect() {
+    renderer_.redirectScreen_ = screen_;
+    renderer_.redirectGrid_ = grid_;
+    renderer_.alternatorShift_ = alternatorShift_;
+    renderer_.overlayDrawn_ = overlayDrawn_;
+    renderer_.TraceCourante = trace_;
+}
+
 bool Renderer::fullScreen() const {
-    return app_.mdi().Mnu_ViewFullScreen.Checked;
+    return !redirectScreen_ && app_.mdi().Mnu_ViewFullScreen.Checked;
 }
 
 int Renderer::traceWidth() const {
@@ -49,10 +65,12 @@ int Renderer::traceWidth() const {
 }
 
 Surface& Renderer::targetScreen() const {
+    if (redirectScreen_) return *redirectScreen_;
     return fullScreen() ? app_.frmFullScreen().screen() : app_.frmOndivel().screen();
 }
 
 Surface& Renderer::targetGrid() const {
+    if (redirectGrid_) return *redirectGrid_;
     return fullScreen() ? app_.frmFullScreen().grid() : app_.frmOndivel().grid();
 }
 
@@ -244,7 +262,10 @@ void Renderer::DrawFlatTrace(double y, Color color) {
 void Renderer::DrawGrid(Form& form) {
     Control* picture = form.findControl("picGrille");
     if (!picture || !picture->surface()) return;
-    Surface& grid = *picture->surface();
+    DrawGridOn(*picture->surface());
+}
+
+void Renderer::DrawGridOn(Surface& grid) {
     const Globals& g = app_.g;
     grid.setPersistent(true);
     grid.setBackColor(g.CouleurEcran);

@@ -57,6 +57,8 @@ class Renderer {
     void DrawFlatTrace(double y, Color color);
     // Draws the graticule on the picGrille of frmOndivel or of the full-screen view.
     void DrawGrid(Form& form);
+    // The same graticule, screen colour as background, on any grid picture.
+    void DrawGridOn(Surface& grid);
     void DrawSettingsOverlay();
 
     // The screen drawn on now: the full-screen view's while Mnu_ViewFullScreen is checked.
@@ -71,6 +73,25 @@ class Renderer {
 
     TraceRecord TraceCourante;
 
+    // While it lives, every drawing goes to these pictures instead of the screen (the screen
+    // export paints the picture again at its own size); the renderer's running state (the
+    // alternator's slide, the overlay flag, the current trace) comes back as it was.
+    class Redirect {
+      public:
+        Redirect(Renderer& renderer, Surface& screen, Surface& grid);
+        ~Redirect();
+        Redirect(const Redirect&) = delete;
+        Redirect& operator=(const Redirect&) = delete;
+
+      private:
+        Renderer& renderer_;
+        Surface* screen_;
+        Surface* grid_;
+        double alternatorShift_;
+        bool overlayDrawn_;
+        TraceRecord trace_;
+    };
+
   private:
     // The alternator from a start shift kept between drawings (it slides while "Auto" is checked).
     void DrawAlternatorTrace(const TraceFrame& frame);
@@ -83,6 +104,8 @@ class Renderer {
     Ondivel& app_;
     double alternatorShift_ = 0; // the alternator's start shift, kept from one drawing to the next
     bool overlayDrawn_ = false;
+    Surface* redirectScreen_ = nullptr;
+    Surface* redirectGrid_ = nullptr;
 };
 
 } // namespace ondivel

@@ -74,9 +74,26 @@ void StartSweep(Ondivel& app) {
 
 void SweepTick(Ondivel& app) {
     Globals& g = app.g;
-    FrmOndivel& scope = app.frmOndivel();
     // The spectrum drawn by the last refresh stays on screen: the sweep draws time traces only.
-    if (scope.chkFFT.Value == kChecked) return;
+    if (app.frmOndivel().chkFFT.Value == kChecked) return;
+    DrawSweepPicture(app);
+
+    // The step is the real time elapsed, however often the timer fired. A counter that went
+    // backwards (clock reset, suspend) moves nothing and restarts the measure from now.
+    const std::int64_t now = app.platform().counterValue();
+    const std::int64_t counts = now - g.CompteurPrecedent;
+    g.CompteurPrecedent = now;
+    if (counts > 0 && g.FrequenceCompteur > 0) {
+        const double seconds = static_cast<double>(counts) / static_cast<double>(g.FrequenceCompteur);
+        g.PositionSpot += seconds * SpotSpeed(g.BaseTemps);
+    }
+    if (g.PositionSpot > g.PositionH + 500) g.PositionSpot = g.PositionH - 500;
+    app.requestRepaint();
+}
+
+void DrawSweepPicture(Ondivel& app) {
+    Globals& g = app.g;
+    FrmOndivel& scope = app.frmOndivel();
     Renderer& renderer = app.renderer();
 
     const double left = g.PositionH - 500;
@@ -109,18 +126,6 @@ void SweepTick(Ondivel& app) {
         break;
     }
     if (traced) renderer.DrawSettingsOverlay();
-
-    // The step is the real time elapsed, however often the timer fired. A counter that went
-    // backwards (clock reset, suspend) moves nothing and restarts the measure from now.
-    const std::int64_t now = app.platform().counterValue();
-    const std::int64_t counts = now - g.CompteurPrecedent;
-    g.CompteurPrecedent = now;
-    if (counts > 0 && g.FrequenceCompteur > 0) {
-        const double seconds = static_cast<double>(counts) / static_cast<double>(g.FrequenceCompteur);
-        g.PositionSpot += seconds * SpotSpeed(g.BaseTemps);
-    }
-    if (g.PositionSpot > g.PositionH + 500) g.PositionSpot = left;
-    app.requestRepaint();
 }
 
 void DrawSweepSegment(Ondivel& app, Surface& target, double x1, double x2, double right, double left,

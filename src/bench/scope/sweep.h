@@ -13,6 +13,8 @@ void StartSweep(Ondivel& app);
 
 // One step of the sweep: redraws the glowing piece and advances the spot in real time.
 void SweepTick(Ondivel& app);
+// The picture one tick draws (the glowing piece from the spot), without moving the spot.
+void DrawSweepPicture(Ondivel& app);
 
 // Draws one channel's trace (0 = CH1, 1 = CH2) on `target` from abscissa x1 to x2. When x1 > x2
 // the piece crosses the right edge: it runs from x1 to `right`, then from `left` to x2.

@@ -1,5 +1,7 @@
 #include "files/testing/fake_platform.h"
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 
@@ -166,9 +168,11 @@ bool FakePlatform::printPage(const std::function<void(Surface&)>& drawPage) {
     return true;
 }
 
-void FakePlatform::setClipboardImage(const Surface& picture) {
-    const auto* source = dynamic_cast<const RecordingSurface*>(&picture);
-    if (!source) return;
+namespace {
+
+// One surface with the background's lines (the graticule) first, then the drawings, so that it
+// answers every query about the picture.
+RecordingSurface flattened(const RecordingSurface* source) {
     RecordingSurface copy(source->widthPixels(), source->heightPixels());
     copy.setScale(source->left(), source->top(), source->right(), source->bottom());
     copy.setBackColor(source->backgroundColor());
@@ -182,8 +186,42 @@ void FakePlatform::setClipboardImage(const Surface& picture) {
         copy.setFont(t.font, t.points);
         copy.print(t.x, t.y, t.text, t.color);
     }
-    clipboard = std::move(copy);
+    return copy;
+}
+
+} // namespace
+
+void FakePlatform::setClipboardImage(const Surface& picture) {
+    const auto* source = dynamic_cast<const RecordingSurface*>(&picture);
+    if (!source) return;
+    clipboard = flattened(source);
     ++clipboardCopies;
+}
+
+std::unique_ptr<Surface> FakePlatform::createSharperSurface(const Surface& shown, int minWidthPixels) {
+    int width = 1000, height = 800;
+    if (const auto* s = dynamic_cast<const RecordingSurface*>(&shown)) {
+        width = s->widthPixels();
+        height = s->heightPixels();
+    }
+    const double scale = std::max(1.0, static_cast<double>(minWidthPixels) / std::max(1, width));
+    return createSurface(static_cast<int>(std::ceil(width * scale)),
+                         static_cast<int>(std::ceil(height * scale)));
+}
+
+std::string FakePlatform::pngBytes(const Surface& picture) {
+    exports.push_back("png");
+    if (const auto* source = dynamic_cast<const RecordingSurface*>(&picture)) exported = flattened(source);
+    return failExports ? std::string() : std::string("\x89PNG\r\n\x1a\nstand-in picture\n");
+}
+
+std::string FakePlatform::pdfBytes(const std::function<void(Surface&)>& drawPage, const std::string& title) {
+    exports.push_back("pdf");
+    // An A4 sheet across, at 96 dots an inch.
+    RecordingSurface page(1123, 794);
+    drawPage(page);
+    exported = std::move(page);
+    return failExports ? std::string() : "%PDF-1.4\n% stand-in document: " + title + "\n%%EOF\n";
 }
 
 std::unique_ptr<Surface> FakePlatform::createSurface(int widthPixels, int heightPixels) {

@@ -85,6 +85,11 @@ class FakePlatform : public Platform {
     void clearClipboard() override { clipboard.reset(); }
     void setClipboardImage(const Surface& picture) override;
     std::unique_ptr<Surface> createSurface(int widthPixels, int heightPixels) override;
+    // Scaled-up surfaces from createSurface; the encoded files are small stand-ins (a PNG
+    // signature, a "%PDF" header), the picture or page itself kept in `exported`.
+    std::unique_ptr<Surface> createSharperSurface(const Surface& shown, int minWidthPixels) override;
+    std::string pngBytes(const Surface& picture) override;
+    std::string pdfBytes(const std::function<void(Surface&)>& drawPage, const std::string& title) override;
 
     // --- scripting ---
     // Answers, consumed in order: message boxes take vbYes/vbNo/vbOK/vbCancel; file and folder
@@ -137,6 +142,10 @@ class FakePlatform : public Platform {
     // drawings, so that one surface answers every query. Empty once cleared.
     std::optional<RecordingSurface> clipboard;
     int clipboardCopies = 0;
+    // Screen exports asked for, "png" or "pdf", and the last exported picture or page.
+    std::vector<std::string> exports;
+    std::optional<RecordingSurface> exported;
+    bool failExports = false; // the pictures cannot be encoded
 };
 
 } // namespace ondivel

@@ -33,6 +33,7 @@
 #include "ui/platform/admin_password_file.h"
 #include "ui/platform/date_text.h"
 #include "ui/platform/dialog_texts.h"
+#include "ui/platform/export_encoding.h"
 #include "ui/platform/folders.h"
 #include "ui/platform/launcher.h"
 #include "ui/platform/network_folder.h"
@@ -369,6 +370,18 @@ void QtPlatform::setClipboardImage(const Surface& picture) {
 
 std::unique_ptr<Surface> QtPlatform::createSurface(int widthPixels, int heightPixels) {
     return std::make_unique<QtSurface>(QSize(widthPixels, heightPixels));
+}
+
+std::unique_ptr<Surface> QtPlatform::createSharperSurface(const Surface& shown, int minWidthPixels) {
+    return SharperQtSurface(shown, minWidthPixels);
+}
+
+std::string QtPlatform::pngBytes(const Surface& picture) {
+    return PngBytesOf(picture);
+}
+
+std::string QtPlatform::pdfBytes(const std::function<void(Surface&)>& drawPage, const std::string& title) {
+    return PdfBytesOf(drawPage, title);
 }
 
 HelpViewer* QtPlatform::helpViewer() const {

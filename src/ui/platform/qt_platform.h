@@ -63,6 +63,9 @@ class QtPlatform : public Platform {
     void clearClipboard() override;
     void setClipboardImage(const Surface& picture) override;
     std::unique_ptr<Surface> createSurface(int widthPixels, int heightPixels) override;
+    std::unique_ptr<Surface> createSharperSurface(const Surface& shown, int minWidthPixels) override;
+    std::string pngBytes(const Surface& picture) override;
+    std::string pdfBytes(const std::function<void(Surface&)>& drawPage, const std::string& title) override;
 
     // The help window once F1 or the help menu opened it, else null.
     HelpViewer* helpViewer() const;

@@ -152,7 +152,7 @@ TEST_F(MainWindowMenus, InFreeModeOnlyTheWorkingItemsCanBeChosen) {
     for (const auto& entry : app.mdi().menuTree())
         if (entry.item->Enabled && entry.item->Caption != "-") enabled += entry.item->name() + " ";
     EXPECT_EQ(enabled, "Mnu_File Mnu_Pilote Mnu_Create Mnu_Modif Mnu_Kill Mnu_View Mnu_Clean Mnu_Print "
-                       "Mnu_ConfigPrint Mnu_End "
+                       "Mnu_ConfigPrint Mnu_Exporter Mnu_End "
                        "Mnu_Edition Mnu_Copier Mnu_ClipBoard Mnu_ClipBoard Mnu_Affichage Mnu_Harmo Mnu_Volt "
                        "Mnu_Chrono Mnu_PosWin Mnu_Disposer Mnu_ViewFullScreen "
                        "Mnu_Option Mnu_Pref Mnu_Pref Mnu_Pref "
@@ -169,6 +169,7 @@ TEST_F(MainWindowMenus, EvaluatedModeSwapsTheModeItemsAndLocksTheMultimeter) {
     EXPECT_FALSE(app.frmToolBox().chkMulti.Enabled);
     EXPECT_FALSE(app.mdi().Mnu_Create.Enabled); // the teacher tools wait for free mode
     EXPECT_FALSE(app.mdi().Mnu_Clean.Enabled);
+    EXPECT_FALSE(app.mdi().Mnu_Exporter.Enabled); // an exported screen would give the answers away
 }
 
 // What quitting saves is the startup_quit_yes scenario's.
