@@ -166,7 +166,7 @@ void FrmCurseurs::UpdateReadings() {
         lblT2.Caption = "X2 (CH1) = " + VoltageText(b);
         lblDt.Caption = "ΔX (CH1) = " + VoltageText(b - a);
     } else if (spectrum) {
-        lblT1.Caption = "Curseurs sans objet sur le spectre";
+        lblT1.Caption = "Sans objet sur le spectre";
     } else {
         const double a = CursorTime(x1, g.PositionH, g.BaseTemps);
         const double b = CursorTime(x2, g.PositionH, g.BaseTemps);

@@ -74,7 +74,9 @@ TEST_F(Cursors, FourDashedLinesTheSelectedOneWiderTheTracesPenKeptAndNoneOnTheSp
     app.RefreshDisplay();
     ASSERT_GT(screen().countLines(app.g.CouleurB), 0U);
     for (const RecordedLine& l : screen().lines())
-        if (l.color == app.g.CouleurB) EXPECT_EQ(l.width, 3);
+        if (l.color == app.g.CouleurB) {
+            EXPECT_EQ(l.width, 3);
+        }
     user::click(scope().chkFFT);
     EXPECT_EQ(screen().countLines(c), 0U);
 }
