@@ -838,8 +838,8 @@ class PanelViewsTest : public QObject {
         uitest::drag(&w, QPoint(304, 100), QPoint(550, 120));
         QCOMPARE(cursors.position(FrmCurseurs::T1), 50.0);
         QCOMPARE(cursors.selected(), int(FrmCurseurs::T1));
-        // V2 rests at y 200 (pixel 200).
-        uitest::drag(&w, QPoint(700, 197), QPoint(700, 300));
+        // V2 rests at y 200 (pixel 200); x 100 is clear of t1 and t2.
+        uitest::drag(&w, QPoint(600, 197), QPoint(600, 300));
         QCOMPARE(cursors.position(FrmCurseurs::V2), 100.0);
         // Away from every line nothing moves.
         uitest::drag(&w, QPoint(520, 420), QPoint(900, 600));
