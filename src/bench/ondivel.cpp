@@ -17,6 +17,7 @@
 #include "bench/meters/frm_chrono.h"
 #include "bench/meters/frm_multi_rms.h"
 #include "bench/meters/frm_volt.h"
+#include "bench/scope/frm_curseurs.h"
 #include "bench/scope/frm_full_screen.h"
 #include "bench/scope/frm_ondivel.h"
 #include "bench/scope/renderer.h"
@@ -58,6 +59,7 @@ Ondivel::Ondivel(Platform& platform) : platform_(platform) {
     frmVolt_ = std::make_unique<FrmVolt>(*this);
     frmMultiRMS_ = std::make_unique<FrmMultiRMS>(*this);
     frmChrono_ = std::make_unique<FrmChrono>(*this);
+    frmCurseurs_ = std::make_unique<FrmCurseurs>(*this);
     frmName_ = std::make_unique<FrmName>(*this);
     frmExo_ = std::make_unique<FrmExo>(*this);
     frmNote_ = std::make_unique<FrmNote>(*this);
@@ -76,7 +78,8 @@ Ondivel::Ondivel(Platform& platform) : platform_(platform) {
              mdi_.get(), frmOndivel_.get(), frmToolBox_.get(), frmGBF_[0].get(), frmGBF_[1].get(),
              frmHarmonique_[0].get(), frmHarmonique_[1].get(), frmOption_.get(), frmFullScreen_.get()})
         add(*f);
-    for (Form* f : std::initializer_list<Form*>{frmVolt_.get(), frmMultiRMS_.get(), frmChrono_.get()})
+    for (Form* f : std::initializer_list<Form*>{frmVolt_.get(), frmMultiRMS_.get(), frmChrono_.get(),
+                                                frmCurseurs_.get()})
         add(*f);
     for (Form* f : std::initializer_list<Form*>{frmName_.get(), frmExo_.get(), frmNote_.get(),
                                                 frmCreateFile_.get(), frmPass_.get(), frmPassWord_.get(),
@@ -111,6 +114,7 @@ VarRef Ondivel::global(const std::string& name) const {
 void Ondivel::RefreshDisplay() {
     renderer_->RefreshDisplay();
     mdi_->UpdateStatus();
+    frmCurseurs_->UpdateReadings();
 }
 
 std::string Ondivel::ReadIni(const std::string& section, const std::string& key,
@@ -228,6 +232,7 @@ void Ondivel::registerGlobals() {
     ONDIVEL_GLOBAL(ExoPoints);
     ONDIVEL_GLOBAL(ExoPointsMax);
 #undef ONDIVEL_GLOBAL
+    globals_["CouleurCurseurs"] = VarRef(&frmCurseurs_->CouleurCurseurs);
 }
 
 } // namespace ondivel

@@ -18,6 +18,7 @@
 #include "bench/meters/frm_multi_rms.h"
 #include "bench/meters/frm_volt.h"
 #include "bench/ondivel.h"
+#include "bench/scope/frm_curseurs.h"
 #include "bench/scope/frm_full_screen.h"
 #include "bench/scope/frm_ondivel.h"
 #include "bench/scope/scales.h"
@@ -823,6 +824,27 @@ class PanelViewsTest : public QObject {
         full.show();
         QTest::mouseClick(&full, Qt::LeftButton, {}, QPoint(300, 200));
         QVERIFY(!b.app.frmFullScreen().loaded());
+    }
+
+    void aPressNearAMeasurementCursorDragsItAndIsNoClick() {
+        ScopeBench b;
+        user::click(b.scope.chkOn);
+        user::click(b.app.mdi().Mnu_Curseurs);
+        ScreenWidget w(b.scope);
+        w.resize(1005, 805); // one pixel a screen unit: x = px − 500, y = 400 − py
+        w.show();
+        const FrmCurseurs& cursors = b.app.frmCurseurs();
+        // t1 rests at x −200 (pixel 300): 4 pixels off still grabs it.
+        uitest::drag(&w, QPoint(304, 100), QPoint(550, 120));
+        QCOMPARE(cursors.position(FrmCurseurs::T1), 50.0);
+        QCOMPARE(cursors.selected(), int(FrmCurseurs::T1));
+        // V2 rests at y 200 (pixel 200); x 100 is clear of t1 and t2.
+        uitest::drag(&w, QPoint(600, 197), QPoint(600, 300));
+        QCOMPARE(cursors.position(FrmCurseurs::V2), 100.0);
+        // Away from every line nothing moves.
+        uitest::drag(&w, QPoint(520, 420), QPoint(900, 600));
+        QCOMPARE(cursors.position(FrmCurseurs::T1), 50.0);
+        QCOMPARE(cursors.position(FrmCurseurs::V2), 100.0);
     }
 };
 

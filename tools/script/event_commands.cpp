@@ -3,6 +3,7 @@
 #include <set>
 
 #include "bench/ondivel.h"
+#include "bench/scope/frm_curseurs.h"
 #include "core/control.h"
 #include "core/form.h"
 #include "core/user_input.h"
@@ -19,7 +20,7 @@ namespace ondivel::script {
 bool isEventCommand(const std::string& word) {
     static const std::set<std::string> names{"click", "dblclick", "drag",   "press", "rotate",
                                              "slide", "set",      "select", "type",  "key",
-                                             "move",  "close",    "tick",   "leave"};
+                                             "move",  "close",    "tick",   "leave", "cursor"};
     return names.count(word) != 0 || isKeyboardCommand(word);
 }
 
@@ -159,6 +160,18 @@ void tick(CommandContext& c) {
     }
 }
 
+// A measurement cursor dragged on the screen to an abscissa (t1, t2) or a height (V1, V2).
+void dragCursor(CommandContext& c) {
+    static const char* const kNames[FrmCurseurs::kCount] = {"t1", "t2", "V1", "V2"};
+    int which = -1;
+    for (int i = 0; i < FrmCurseurs::kCount; ++i)
+        if (c.words[1] == kNames[i]) which = i;
+    if (which < 0) throw ScriptError("the cursors are t1, t2, V1 and V2, not " + c.words[1]);
+    FrmCurseurs& cursors = c.session.app().frmCurseurs();
+    if (!cursors.active()) throw ScriptError("the measurement cursors are not shown");
+    cursors.DragCursor(which, finite(c, c.words[2]));
+}
+
 } // namespace
 
 void runEventCommand(CommandContext& c) {
@@ -217,6 +230,9 @@ void runEventCommand(CommandContext& c) {
     } else if (command == "leave") {
         c.expectArgs(1, 1, "leave NAME");
         user::leave(*target(c, w[1], false, true).control);
+    } else if (command == "cursor") {
+        c.expectArgs(2, 2, "cursor t1|t2|V1|V2 POSITION");
+        dragCursor(c);
     } else if (command == "close") {
         c.expectArgs(1, 1, "close WINDOW");
         user::close(*target(c, w[1], true, false).form);

@@ -269,6 +269,7 @@ const Entry kTable[] = {
     {"frmChrono",  "cmdEnd",     -1, "Fermer le chronomètre", nullptr},
     {"frmChrono",  "chkAlarme",  -1, "Alarme",
      [](const Control& c) { return std::string(c.isOn() ? "activée" : "désactivée"); }},
+    {"frmCurseurs", "optCurseur", -1, "Curseur {caption}", selectedWord},
     // The windows.
     {"frmOption",  "sstOptions", -1, "Onglets des options", [](const Control& c) { return words(c.listText()); }},
     {"frmCreateFile", "lstListeData", -1, "Lignes du fichier", nullptr},

@@ -10,6 +10,7 @@
 #include "bench/meters/frm_multi_rms.h"
 #include "bench/meters/frm_volt.h"
 #include "bench/ondivel.h"
+#include "bench/scope/frm_curseurs.h"
 #include "core/control.h"
 #include "core/form.h"
 #include "core/form_host.h"
@@ -136,6 +137,31 @@ bool pressPolarity(Control& first, NavKey key) {
     }
 }
 
+// A measurement cursor's button: the arrows select that cursor and move it a tenth of a
+// division (Shift a hundredth), right and up forwards.
+bool pressCursor(Control& button, NavKey key, bool shift) {
+    double step = shift ? 0.01 : 0.1;
+    switch (key) {
+    case NavKey::Up:
+    case NavKey::Right:
+        break;
+    case NavKey::Down:
+    case NavKey::Left:
+        step = -step;
+        break;
+    case NavKey::Space:
+    case NavKey::Enter:
+        return user::click(button);
+    default:
+        return false;
+    }
+    auto& cursors = static_cast<FrmCurseurs&>(*button.owner());
+    if (!cursors.active()) return false;
+    if (cursors.selected() != button.index()) user::click(button);
+    cursors.NudgeSelected(step);
+    return true;
+}
+
 bool pressButton(Control& button, NavKey key) {
     if (key != NavKey::Space && key != NavKey::Enter) return false;
     if (button.name() == "imgBorne") {
@@ -176,6 +202,7 @@ bool PressKey(Control& focused, NavKey key, bool shift) {
     if (focused.owner() && !TakesFocus(*focused.owner(), focused)) return false;
     if (focused.name() == "imgSelecteur") return pressSelector(focused, key);
     if (focused.name() == "optPolarite") return pressPolarity(focused, key);
+    if (focused.name() == "optCurseur") return pressCursor(focused, key, shift);
     switch (focused.kind()) {
     case ControlKind::Knob: {
         const auto target = knob::keyTarget(key, focused.Value, focused.Min, focused.Max, shift);

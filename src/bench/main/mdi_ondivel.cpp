@@ -13,6 +13,7 @@
 #include "bench/main/window_layout.h"
 #include "bench/ondivel.h"
 #include "bench/scope/auto_settings.h"
+#include "bench/scope/frm_curseurs.h"
 #include "bench/scope/frm_full_screen.h"
 #include "bench/scope/frm_ondivel.h"
 #include "bench/sources/frm_alim.h"
@@ -57,6 +58,7 @@ MDIOndivel::MDIOndivel(Ondivel& app) : BenchForm(app, "MDIOndivel") {
     addMenu(Mnu_PosWin, "&Positionnement par défaut des fenêtres", 1);
     addMenu(Mnu_Disposer, "&Disposer les fenêtres", 1);
     addMenu(Mnu_ViewFullScreen, "&Visualisation plein écran des oscillogrammes", 1);
+    addMenu(Mnu_Curseurs, "C&urseurs de mesure", 1);
     addMenu(Mnu_Option, "&Options", 0);
     addMenu(Mnu_Pref[0], "&Interface", 1, "Ctrl+I");
     addMenu(Mnu_Pref[1], "&Oscillogrammes", 1, "Ctrl+O");
@@ -93,6 +95,7 @@ MDIOndivel::MDIOndivel(Ondivel& app) : BenchForm(app, "MDIOndivel") {
     Mnu_PosWin.on.Click = [this] { Mnu_PosWin_Click(); };
     Mnu_Disposer.on.Click = [this] { Mnu_Disposer_Click(); };
     Mnu_ViewFullScreen.on.Click = [this] { Mnu_ViewFullScreen_Click(); };
+    Mnu_Curseurs.on.Click = [this] { Mnu_Curseurs_Click(); };
     for (int i = 0; i < Mnu_Pref.size(); ++i)
         Mnu_Pref[i].on.Click = [this, i] { Mnu_Pref_Click(i); };
     Mnu_Reglages.on.Click = [this] { Mnu_Reglages_Click(); };
@@ -145,6 +148,9 @@ void MDIOndivel::SetFreeMode(bool isFree) {
     for (Control* item : {&Mnu_Pilote, &Mnu_Create, &Mnu_Modif, &Mnu_Kill, &Mnu_View, &Mnu_Clean, &Mnu_Volt,
                           &Mnu_Harmo, &Mnu_Exporter})
         setMenuEnabled(*item, isFree);
+    // The cursors would measure the answers: none during an evaluation.
+    if (!isFree) app().frmCurseurs().Unload();
+    setMenuEnabled(Mnu_Curseurs, isFree);
     ModeLibre = isFree;
     UpdateStatus();
 }
@@ -291,6 +297,14 @@ void MDIOndivel::Mnu_Disposer_Click() {
 void MDIOndivel::Mnu_ViewFullScreen_Click() {
     Mnu_ViewFullScreen.Checked = true;
     app().frmFullScreen().ShowModal();
+}
+
+void MDIOndivel::Mnu_Curseurs_Click() {
+    FrmCurseurs& cursors = app().frmCurseurs();
+    if (cursors.loaded())
+        cursors.Unload();
+    else
+        cursors.Show();
 }
 
 void MDIOndivel::Mnu_Pref_Click(int index) {

@@ -42,6 +42,7 @@ class MDIOndivel : public BenchForm {
     FormControl Mnu_PosWin{*this, ControlKind::Menu, "Mnu_PosWin"};
     FormControl Mnu_Disposer{*this, ControlKind::Menu, "Mnu_Disposer"};
     FormControl Mnu_ViewFullScreen{*this, ControlKind::Menu, "Mnu_ViewFullScreen"};
+    FormControl Mnu_Curseurs{*this, ControlKind::Menu, "Mnu_Curseurs"};
     FormControl Mnu_Option{*this, ControlKind::Menu, "Mnu_Option"};
     ControlArray Mnu_Pref{*this, ControlKind::Menu, "Mnu_Pref", 3};
     FormControl Mnu_Reglages{*this, ControlKind::Menu, "Mnu_Reglages"};
@@ -110,6 +111,8 @@ class MDIOndivel : public BenchForm {
     // windows, when it sees the request.
     void Mnu_Disposer_Click();
     void Mnu_ViewFullScreen_Click();
+    // Shows or closes the measurement cursors and their read-out (frmCurseurs).
+    void Mnu_Curseurs_Click();
     void Mnu_Pref_Click(int index);
     void Mnu_Reglages_Click();
     // The teacher's tools.

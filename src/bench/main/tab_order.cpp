@@ -108,6 +108,8 @@ std::vector<std::string> TabOrder(const std::string& formName) {
             .add("sldAlarme")
             .add("cmdEnd")
             .paths();
+    // The cursors themselves: the arrows move the one that has the focus.
+    if (formName == "frmCurseurs") return Stops(formName).range("optCurseur", 0, 3).paths();
     return {};
 }
 

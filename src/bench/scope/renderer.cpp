@@ -6,6 +6,7 @@
 #include "bench/meters/measurement.h"
 #include "bench/ondivel.h"
 #include "bench/scope/dense_trace.h"
+#include "bench/scope/frm_curseurs.h"
 #include "bench/scope/frm_full_screen.h"
 #include "bench/scope/frm_ondivel.h"
 #include "bench/scope/spectrum.h"
@@ -307,9 +308,11 @@ void Renderer::OverlayOnce() {
 }
 
 void Renderer::DrawSettingsOverlay() {
-    if (app_.ReadIni("Options", "Copy Sensibility", "1") == "0") return;
     Surface& screen = targetScreen();
     const FrmOndivel& scope = app_.frmOndivel();
+    // Every drawing of the traces ends here: the cursors go over the traces, under the texts.
+    app_.frmCurseurs().DrawCursors(screen, scope.chkFFT.Value == kChecked && scope.modeIndex() != ModeXY);
+    if (app_.ReadIni("Options", "Copy Sensibility", "1") == "0") return;
     const Color back = app_.g.CouleurEcran;
     const double luminance = 0.3 * redOf(back) + 0.59 * greenOf(back) + 0.11 * blueOf(back);
     const Color ink = luminance < 127.5 ? kWhite : kBlack;

@@ -8,6 +8,7 @@
 
 #include "bench/bench_form.h"
 #include "bench/ondivel.h"
+#include "bench/scope/frm_curseurs.h"
 #include "bench/scope/renderer.h"
 #include "core/control.h"
 #include "core/user_input.h"
@@ -20,6 +21,8 @@ namespace {
 
 constexpr int kCustomPointer = 99;
 constexpr int kHourglassPointer = 11;
+// How near its line, in pixels, the mouse grabs a measurement cursor.
+constexpr double kGrabPixels = 6;
 
 int buttonMask(Qt::MouseButtons buttons) {
     int mask = 0;
@@ -106,6 +109,7 @@ QCursor ScreenWidget::crossHairCursor() {
 }
 
 void ScreenWidget::updateCursor() {
+    if (draggedCursor_ >= 0) return; // the drag's own arrows until the button is released
     const int pointer = modelPointer();
     if (pointer == shownPointer_) return;
     shownPointer_ = pointer;
@@ -198,9 +202,30 @@ void ScreenWidget::resizeEvent(QResizeEvent* event) {
     fitPictures();
 }
 
+// The front panel's screen grabs a measurement cursor near its line; the full-screen view, which
+// a click closes, only shows them.
+void ScreenWidget::mousePressEvent(QMouseEvent* event) {
+    if (!screen_ || event->button() != Qt::LeftButton || form_.name() != "frmOndivel") return;
+    FrmCurseurs& cursors = form_.app().frmCurseurs();
+    if (!cursors.active()) return;
+    const double unitsPerPixel = (kScreenRight - kScreenLeft) / std::max(1, width());
+    const QPointF u = toUser(event->position());
+    draggedCursor_ = cursors.cursorNear(u.x(), u.y(), kGrabPixels * unitsPerPixel);
+    if (draggedCursor_ < 0) return;
+    const bool vertical = draggedCursor_ == FrmCurseurs::T1 || draggedCursor_ == FrmCurseurs::T2;
+    setCursor(vertical ? Qt::SplitHCursor : Qt::SplitVCursor);
+    shownPointer_ = -1; // the model's pointer comes back after the drag
+    cursors.DragCursor(draggedCursor_, vertical ? u.x() : u.y());
+}
+
 void ScreenWidget::mouseMoveEvent(QMouseEvent* event) {
     if (!screen_) return;
     const QPointF u = toUser(event->position());
+    if (draggedCursor_ >= 0) {
+        FrmCurseurs& cursors = form_.app().frmCurseurs();
+        const bool vertical = draggedCursor_ == FrmCurseurs::T1 || draggedCursor_ == FrmCurseurs::T2;
+        if (cursors.active()) cursors.DragCursor(draggedCursor_, vertical ? u.x() : u.y());
+    }
     user::move(*screen_, u.x(), u.y(), buttonMask(event->buttons()));
     updateCursor();
 }
@@ -212,6 +237,12 @@ void ScreenWidget::leaveEvent(QEvent* event) {
 
 void ScreenWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (!screen_ || event->button() != Qt::LeftButton) return;
+    if (draggedCursor_ >= 0) {
+        // The end of a cursor's drag is no click on the screen.
+        draggedCursor_ = -1;
+        updateCursor();
+        return;
+    }
     // The release that ends a double-click is not a click of its own.
     if (ignoreNextRelease_) {
         ignoreNextRelease_ = false;

@@ -40,6 +40,7 @@ class ScreenWidget : public QWidget, public ToolTipKeepOut {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -68,6 +69,7 @@ class ScreenWidget : public QWidget, public ToolTipKeepOut {
     QString paintedReadout_;
     int shownPointer_ = -1;
     bool ignoreNextRelease_ = false;
+    int draggedCursor_ = -1; // the measurement cursor held by the mouse, -1 for none
 };
 
 } // namespace ondivel

@@ -9,6 +9,7 @@
 #include "bench/meters/frm_chrono.h"
 #include "bench/meters/frm_multi_rms.h"
 #include "bench/meters/frm_volt.h"
+#include "bench/scope/frm_curseurs.h"
 #include "bench/scope/frm_ondivel.h"
 #include "bench/sources/frm_alim.h"
 #include "bench/sources/frm_dyn.h"
@@ -25,6 +26,7 @@
 #include "ui/meters/frm_chrono_view.h"
 #include "ui/meters/frm_multi_rms_view.h"
 #include "ui/meters/frm_volt_view.h"
+#include "ui/scope/frm_curseurs_view.h"
 #include "ui/scope/frm_full_screen_view.h"
 #include "ui/scope/frm_ondivel_view.h"
 #include "ui/sources/frm_alim_view.h"
@@ -56,6 +58,7 @@ constexpr ViewEntry kViews[] = {
     // scope
     {"frmOndivel",     make<OscilloscopeView, FrmOndivel>},
     {"frmFullScreen",  make<FullScreenView, Form>},
+    {"frmCurseurs",    make<CursorsView, FrmCurseurs>},
     // toolbox
     {"frmToolBox",     make<ToolboxView, FrmToolBox>},
     // sources

@@ -47,8 +47,8 @@ TEST_F(KeyboardFocus, EveryStopIsAControlOfItsWindowOnce) {
         EXPECT_EQ(stops.size(), order.size()) << form->name() << ": a stop names no control";
         EXPECT_EQ(std::set<Control*>(stops.begin(), stops.end()).size(), stops.size()) << form->name();
     }
-    // The scope, the toolbox, six pairs of sources and three meters.
-    EXPECT_EQ(panels, 2 + 12 + 3);
+    // The scope, the toolbox, six pairs of sources, three meters and the cursors' read-out.
+    EXPECT_EQ(panels, 2 + 12 + 3 + 1);
 }
 
 TEST_F(KeyboardFocus, TheScopeIsReadBlockByBlockFromThePowerSwitch) {
