@@ -15,6 +15,7 @@
 #include "bench/main/frm_tip.h"
 #include "bench/main/mdi_ondivel.h"
 #include "bench/meters/frm_chrono.h"
+#include "bench/meters/frm_mesures.h"
 #include "bench/meters/frm_multi_rms.h"
 #include "bench/meters/frm_volt.h"
 #include "bench/scope/frm_full_screen.h"
@@ -58,6 +59,7 @@ Ondivel::Ondivel(Platform& platform) : platform_(platform) {
     frmVolt_ = std::make_unique<FrmVolt>(*this);
     frmMultiRMS_ = std::make_unique<FrmMultiRMS>(*this);
     frmChrono_ = std::make_unique<FrmChrono>(*this);
+    frmMesures_ = std::make_unique<FrmMesures>(*this);
     frmName_ = std::make_unique<FrmName>(*this);
     frmExo_ = std::make_unique<FrmExo>(*this);
     frmNote_ = std::make_unique<FrmNote>(*this);
@@ -76,7 +78,8 @@ Ondivel::Ondivel(Platform& platform) : platform_(platform) {
              mdi_.get(), frmOndivel_.get(), frmToolBox_.get(), frmGBF_[0].get(), frmGBF_[1].get(),
              frmHarmonique_[0].get(), frmHarmonique_[1].get(), frmOption_.get(), frmFullScreen_.get()})
         add(*f);
-    for (Form* f : std::initializer_list<Form*>{frmVolt_.get(), frmMultiRMS_.get(), frmChrono_.get()})
+    for (Form* f : std::initializer_list<Form*>{frmVolt_.get(), frmMultiRMS_.get(), frmChrono_.get(),
+                                                frmMesures_.get()})
         add(*f);
     for (Form* f : std::initializer_list<Form*>{frmName_.get(), frmExo_.get(), frmNote_.get(),
                                                 frmCreateFile_.get(), frmPass_.get(), frmPassWord_.get(),

@@ -32,6 +32,7 @@ class FrmEDF;
 class FrmVolt;
 class FrmMultiRMS;
 class FrmChrono;
+class FrmMesures;
 class FrmName;
 class FrmExo;
 class FrmNote;
@@ -72,6 +73,7 @@ class Ondivel : public FormHost {
     FrmVolt& frmVolt() const { return *frmVolt_; }
     FrmMultiRMS& frmMulti_RMS() const { return *frmMultiRMS_; }
     FrmChrono& frmChrono() const { return *frmChrono_; }
+    FrmMesures& frmMesures() const { return *frmMesures_; }
     FrmName& frmName() const { return *frmName_; }
     FrmExo& frmExo() const { return *frmExo_; }
     FrmNote& frmNote() const { return *frmNote_; }
@@ -140,6 +142,7 @@ class Ondivel : public FormHost {
     std::unique_ptr<FrmVolt> frmVolt_;
     std::unique_ptr<FrmMultiRMS> frmMultiRMS_;
     std::unique_ptr<FrmChrono> frmChrono_;
+    std::unique_ptr<FrmMesures> frmMesures_;
     std::unique_ptr<FrmName> frmName_;
     std::unique_ptr<FrmExo> frmExo_;
     std::unique_ptr<FrmNote> frmNote_;
