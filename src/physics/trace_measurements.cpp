@@ -42,16 +42,24 @@ Integrals Integrate(std::span<const double> v, double a, double b) {
         const std::size_t i = std::min(static_cast<std::size_t>(x), v.size() - 2);
         return v[i] + (v[i + 1] - v[i]) * (x - static_cast<double>(i));
     };
+    // The whole samples inside [a, b], then the two pieces from a up to the first of them and
+    // from the last of them to b.
+    const auto first = static_cast<std::size_t>(std::ceil(a)), last = static_cast<std::size_t>(std::floor(b));
     Integrals sums;
-    for (double x = a; x < b;) {
-        const double next = std::min(b, std::floor(x) + 1);
-        const double p = at(x), q = at(next), length = next - x;
-        sums.v += length * (p + q) / 2;
-        // The trapezoid rule on v² as on v: over whole periods it loses nothing of a sine even with
-        // few samples a period, and it puts a square's jump midway between its two samples.
-        sums.v2 += length * (p * p + q * q) / 2;
-        x = next;
+    if (first > last) { // a and b between the same two samples
+        const double p = at(a), q = at(b);
+        return {(b - a) * (p + q) / 2, (b - a) * (p * p + q * q) / 2};
     }
+    for (std::size_t i = first; i < last; ++i) {
+        // The trapezoid rule on v² as on v: over whole periods it loses nothing of a sine even
+        // with few samples a period, and it puts a square's jump midway between its two samples.
+        sums.v += (v[i] + v[i + 1]) / 2;
+        sums.v2 += (v[i] * v[i] + v[i + 1] * v[i + 1]) / 2;
+    }
+    const double p = at(a), q = at(b), head = static_cast<double>(first) - a,
+                 tail = b - static_cast<double>(last);
+    sums.v += head * (p + v[first]) / 2 + tail * (v[last] + q) / 2;
+    sums.v2 += head * (p * p + v[first] * v[first]) / 2 + tail * (v[last] * v[last] + q * q) / 2;
     return sums;
 }
 

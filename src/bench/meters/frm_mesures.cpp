@@ -2,6 +2,7 @@
 
 #include "bench/evaluation/dialog_kit.h"
 #include "bench/main/mdi_ondivel.h"
+#include "bench/main/window_layout.h"
 #include "bench/meters/measure_text.h"
 #include "bench/ondivel.h"
 #include "bench/scope/displayed_samples.h"
@@ -38,9 +39,9 @@ void FrmMesures::showNothing() {
 }
 
 void FrmMesures::Form_Load() {
-    // Beside the oscilloscope, where the answer window of an evaluation would stand.
+    // Beside the oscilloscope, past the column of the source panels that it would otherwise hide.
     const FrmOndivel& scope = app().frmOndivel();
-    Left = scope.Left + scope.Width;
+    Left = scope.Left + scope.Width + kLayoutColumnWidth;
     Top = scope.Top;
     app().mdi().Mnu_Mesures.Checked = true;
     UpdateMeasurements();

@@ -47,8 +47,8 @@ ChannelState stateOf(const Ondivel& app, int channel) {
     return c;
 }
 
-// The screen abscissae (before the PositionH shift) that the trace covers on the screen, as the
-// fraction of the screen sampled; nullopt when the trace lies wholly off the screen.
+// The trace's abscissae (before the PositionH shift) that land on the screen: a trace moved
+// sideways is sampled where it is seen. nullopt when it lies wholly off the screen.
 struct Span {
     double from, to;
 };
@@ -58,8 +58,8 @@ std::optional<Span> visibleSpan(double positionH) {
     return s;
 }
 
-// The voltage the fast time bases draw for the channel at abscissa x (screen units from the left
-// edge of the trace), mirroring Renderer::DrawChannelTrace; nullopt where it draws nothing.
+// The voltage the fast time bases draw for the channel at abscissa x (screen units, −500 at the
+// trace's left end), mirroring Renderer::DrawChannelTrace; nullopt where it draws nothing.
 std::optional<double> fastVoltage(const Ondivel& app, int channel, const ChannelState& c, double shift,
                                   double x) {
     const double B = app.g.BaseTemps;
