@@ -47,7 +47,8 @@ class MeasureTable;
 struct MeasureCase {
     const char* name;
     std::function<void(MeasureTable&)> setUp;
-    Lines expected; // the first column: CH1, or the sum in ADD
+    Lines expected; // of the column below
+    int column = 0; // 0: CH1, or the sum in ADD; 1: CH2 in DUAL
 };
 void PrintTo(const MeasureCase& c, std::ostream* os) {
     *os << c.name;
@@ -62,6 +63,7 @@ class MeasureTable : public testing::Bench, public ::testing::WithParamInterface
         app.g.FrequenceCompteur = platform.counterFrequency();
         user::click(app.mdi().Mnu_Mesures);
     }
+    using Bench::app;
     using Bench::generator;
     using Bench::source;
     void knob(int index, int value) { user::drag(scope().Potentio[index], value); }
@@ -131,6 +133,18 @@ const MeasureCase kCases[] = {
          t.nextMode(); // DUAL → ADD
      },
      lines("ADD", "6,00 V", "3,00 V", "-3,00 V", "0,00 V", "2,12 V", "1,00 ms", "1,00 kHz")},
+    // "-CH2" turns a 25 % square of 3 V in DC upside down: 75 % at +3 V, mean +1.5 V. Its edges
+    // fall between samples: 500 Hz, not 1 kHz, whose reading would sit on the 999 Hz boundary.
+    {"InvertedCH2",
+     [](MeasureTable& t) {
+         t.source(SideB, "Carre", 3, 500);
+         t.generator(SideB, 25, 100, true);
+         t.knob(KnobSensitivityCH2, k2V);
+         t.knob(KnobTimeBase, k1ms);
+         t.couplingDC(1);
+         user::click(t.app.frmOndivel().cmdVoie[2]);
+     },
+     lines("CH2", "6,00 V", "3,00 V", "-3,00 V", "1,50 V", "3,00 V", "2,00 ms", "500 Hz"), 1},
     // 5 V peak at 1 V/div runs past the ±4 V edges: its extremes are unknown, its period is not.
     {"ClippedSine",
      [](MeasureTable& t) {
@@ -144,7 +158,7 @@ const MeasureCase kCases[] = {
 TEST_P(MeasureTable, ReadsTheTraceAsAPupilWouldByHand) {
     GetParam().setUp(*this);
     app.RefreshDisplay();
-    EXPECT_EQ(column(0), GetParam().expected);
+    EXPECT_EQ(column(GetParam().column), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Traces, MeasureTable, ::testing::ValuesIn(kCases),
