@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "bench/meters/frm_mesures.h"
 #include "core/recording_surface.h"
 #include "support/bench_scene.h"
 
@@ -27,6 +28,17 @@ void BM_RefreshDualSineAndSquare(benchmark::State& state) {
     state.counters["segments"] = static_cast<double>(segments(scene));
 }
 BENCHMARK(BM_RefreshDualSineAndSquare)->Unit(benchmark::kMicrosecond);
+
+// The same refresh with "Mesures automatiques" open: what sampling and measuring both traces adds.
+void BM_RefreshDualSineAndSquareWithMeasures(benchmark::State& state) {
+    BenchScene scene(platform());
+    scene.dualSineAndSquare();
+    scene.app.frmMesures().Show();
+    for (auto _ : state)
+        scene.app.RefreshDisplay();
+    state.counters["segments"] = static_cast<double>(segments(scene));
+}
+BENCHMARK(BM_RefreshDualSineAndSquareWithMeasures)->Unit(benchmark::kMicrosecond);
 
 void BM_RefreshWorstCaseSquares(benchmark::State& state) {
     BenchScene scene(platform());

@@ -15,6 +15,7 @@
 #include "bench/main/frm_tip.h"
 #include "bench/main/mdi_ondivel.h"
 #include "bench/meters/frm_chrono.h"
+#include "bench/meters/frm_mesures.h"
 #include "bench/meters/frm_multi_rms.h"
 #include "bench/meters/frm_volt.h"
 #include "bench/scope/frm_curseurs.h"
@@ -60,6 +61,7 @@ Ondivel::Ondivel(Platform& platform) : platform_(platform) {
     frmMultiRMS_ = std::make_unique<FrmMultiRMS>(*this);
     frmChrono_ = std::make_unique<FrmChrono>(*this);
     frmCurseurs_ = std::make_unique<FrmCurseurs>(*this);
+    frmMesures_ = std::make_unique<FrmMesures>(*this);
     frmName_ = std::make_unique<FrmName>(*this);
     frmExo_ = std::make_unique<FrmExo>(*this);
     frmNote_ = std::make_unique<FrmNote>(*this);
@@ -79,7 +81,7 @@ Ondivel::Ondivel(Platform& platform) : platform_(platform) {
              frmHarmonique_[0].get(), frmHarmonique_[1].get(), frmOption_.get(), frmFullScreen_.get()})
         add(*f);
     for (Form* f : std::initializer_list<Form*>{frmVolt_.get(), frmMultiRMS_.get(), frmChrono_.get(),
-                                                frmCurseurs_.get()})
+                                                frmCurseurs_.get(), frmMesures_.get()})
         add(*f);
     for (Form* f : std::initializer_list<Form*>{frmName_.get(), frmExo_.get(), frmNote_.get(),
                                                 frmCreateFile_.get(), frmPass_.get(), frmPassWord_.get(),

@@ -33,6 +33,7 @@ class FrmVolt;
 class FrmMultiRMS;
 class FrmChrono;
 class FrmCurseurs;
+class FrmMesures;
 class FrmName;
 class FrmExo;
 class FrmNote;
@@ -74,6 +75,7 @@ class Ondivel : public FormHost {
     FrmMultiRMS& frmMulti_RMS() const { return *frmMultiRMS_; }
     FrmChrono& frmChrono() const { return *frmChrono_; }
     FrmCurseurs& frmCurseurs() const { return *frmCurseurs_; }
+    FrmMesures& frmMesures() const { return *frmMesures_; }
     FrmName& frmName() const { return *frmName_; }
     FrmExo& frmExo() const { return *frmExo_; }
     FrmNote& frmNote() const { return *frmNote_; }
@@ -143,6 +145,7 @@ class Ondivel : public FormHost {
     std::unique_ptr<FrmMultiRMS> frmMultiRMS_;
     std::unique_ptr<FrmChrono> frmChrono_;
     std::unique_ptr<FrmCurseurs> frmCurseurs_;
+    std::unique_ptr<FrmMesures> frmMesures_;
     std::unique_ptr<FrmName> frmName_;
     std::unique_ptr<FrmExo> frmExo_;
     std::unique_ptr<FrmNote> frmNote_;

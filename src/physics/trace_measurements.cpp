@@ -31,6 +31,38 @@ std::vector<double> RisingCrossings(std::span<const double> v, double level, dou
     return crossings;
 }
 
+// The integrals of v and v² from a to b (in samples), by the trapezoid rule between samples.
+// Whole periods run from one interpolated edge to the next: counting whole samples instead would
+// weigh one sample more or less, 1/1600 of a mean square, enough to turn 3,54 V into 3,53 V.
+struct Integrals {
+    double v = 0, v2 = 0;
+};
+Integrals Integrate(std::span<const double> v, double a, double b) {
+    const auto at = [&](double x) {
+        const std::size_t i = std::min(static_cast<std::size_t>(x), v.size() - 2);
+        return v[i] + (v[i + 1] - v[i]) * (x - static_cast<double>(i));
+    };
+    // The whole samples inside [a, b], then the two pieces from a up to the first of them and
+    // from the last of them to b.
+    const auto first = static_cast<std::size_t>(std::ceil(a)), last = static_cast<std::size_t>(std::floor(b));
+    Integrals sums;
+    if (first > last) { // a and b between the same two samples
+        const double p = at(a), q = at(b);
+        return {(b - a) * (p + q) / 2, (b - a) * (p * p + q * q) / 2};
+    }
+    for (std::size_t i = first; i < last; ++i) {
+        // The trapezoid rule on v² as on v: over whole periods it loses nothing of a sine even
+        // with few samples a period, and it puts a square's jump midway between its two samples.
+        sums.v += (v[i] + v[i + 1]) / 2;
+        sums.v2 += (v[i] * v[i] + v[i + 1] * v[i + 1]) / 2;
+    }
+    const double p = at(a), q = at(b), head = static_cast<double>(first) - a,
+                 tail = b - static_cast<double>(last);
+    sums.v += head * (p + v[first]) / 2 + tail * (v[last] + q) / 2;
+    sums.v2 += head * (p * p + v[first] * v[first]) / 2 + tail * (v[last] * v[last] + q * q) / 2;
+    return sums;
+}
+
 } // namespace
 
 TraceMeasurements MeasureTrace(const SampledTrace& trace) {
@@ -55,7 +87,8 @@ TraceMeasurements MeasureTrace(const SampledTrace& trace) {
     if (m.maximum && m.minimum) m.peakToPeak = *hi - *lo;
 
     const bool flat = *hi - *lo <= kFlatShare * (trace.top - trace.bottom);
-    std::size_t from = 0, to = seen.size(); // the samples averaged: whole periods, or all when flat
+    // The stretch averaged, in samples: whole periods from edge to edge, or everything when flat.
+    double from = 0, to = static_cast<double>(seen.size() - 1);
     if (!flat) {
         const std::vector<double> edges =
             RisingCrossings(seen, (*hi + *lo) / 2, kHysteresisShare * (*hi - *lo));
@@ -63,18 +96,13 @@ TraceMeasurements MeasureTrace(const SampledTrace& trace) {
         const double periods = static_cast<double>(edges.size() - 1);
         m.period = (edges.back() - edges.front()) / periods * trace.sampleInterval;
         m.frequency = 1 / *m.period;
-        from = static_cast<std::size_t>(std::ceil(edges.front()));
-        to = static_cast<std::size_t>(std::ceil(edges.back()));
+        from = edges.front();
+        to = edges.back();
     }
-    if (cutAbove || cutBelow || from >= to) return m;
-    double sum = 0, squares = 0;
-    for (std::size_t i = from; i < to; ++i) {
-        sum += seen[i];
-        squares += seen[i] * seen[i];
-    }
-    const double count = static_cast<double>(to - from);
-    m.mean = sum / count;
-    m.rms = std::sqrt(squares / count);
+    if (cutAbove || cutBelow || !(from < to)) return m;
+    const Integrals sums = Integrate(seen, from, to);
+    m.mean = sums.v / (to - from);
+    m.rms = std::sqrt(std::max(0.0, sums.v2 / (to - from)));
     return m;
 }
 

@@ -105,6 +105,21 @@ TEST(TraceMeasurements, MatchHandWorkedValues) {
     }
 }
 
+// Three figures of 5/√2 = 3.5355 read 3,54 only if the r.m.s. is right to 1.4e-4: averaging whole
+// samples from edge to edge, one sample more or less, read 3,53 at ten periods on the screen.
+TEST(TraceMeasurements, AveragesOverWholePeriodsWithinAThreeFigureReading) {
+    for (double periods : {2.5, 10.0, 10.37, 50.0}) {
+        const double dt = 1.0 / kSamples;
+        std::vector<double> v(kSamples);
+        for (int i = 0; i < kSamples; ++i)
+            v[i] = 5 * std::sin(2 * kPi * periods * i * dt);
+        const TraceMeasurements m = MeasureTrace({v, dt, -8, 8});
+        ASSERT_TRUE(m.rms && m.mean) << periods;
+        EXPECT_NEAR(*m.rms, 5 / std::numbers::sqrt2, 1e-4 * 3.5355) << periods << " periods";
+        EXPECT_NEAR(*m.mean, 0, 1e-3) << periods << " periods";
+    }
+}
+
 TEST(TraceMeasurements, NothingFromWhatCannotBeSampled) {
     const std::vector<double> two{1, 2}, withNaN{1, std::nan(""), 2};
     const std::vector<double> one{1};

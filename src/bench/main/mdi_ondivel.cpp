@@ -11,6 +11,7 @@
 #include "bench/main/program_info.h"
 #include "bench/main/screen_export.h"
 #include "bench/main/window_layout.h"
+#include "bench/meters/frm_mesures.h"
 #include "bench/ondivel.h"
 #include "bench/scope/auto_settings.h"
 #include "bench/scope/frm_curseurs.h"
@@ -54,6 +55,7 @@ MDIOndivel::MDIOndivel(Ondivel& app) : BenchForm(app, "MDIOndivel") {
     addMenu(Mnu_Volt, "&Multimètre", 1);
     addMenu(Mnu_Chrono, "&Chronomètre", 1);
     addMenu(Mnu_Calc, "&Calculatrice", 1);
+    addMenu(Mnu_Mesures, "Mesures &automatiques", 1);
     addMenu(Mnu_Separ5, "-", 1);
     addMenu(Mnu_PosWin, "&Positionnement par défaut des fenêtres", 1);
     addMenu(Mnu_Disposer, "&Disposer les fenêtres", 1);
@@ -86,6 +88,7 @@ MDIOndivel::MDIOndivel(Ondivel& app) : BenchForm(app, "MDIOndivel") {
     Mnu_Volt.on.Click = [this] { Mnu_Volt_Click(); };
     Mnu_Chrono.on.Click = [this] { Mnu_Chrono_Click(); };
     Mnu_Calc.on.Click = [this] { Mnu_Calc_Click(); };
+    Mnu_Mesures.on.Click = [this] { Mnu_Mesures_Click(); };
     Mnu_Harmo.on.Click = [this] { Mnu_Harmo_Click(); };
     Mnu_Print.on.Click = [this] { Mnu_Print_Click(); };
     Mnu_ConfigPrint.on.Click = [this] { Mnu_ConfigPrint_Click(); };
@@ -141,12 +144,14 @@ std::string MDIOndivel::titleFor(bool freeMode) const {
 void MDIOndivel::SetFreeMode(bool isFree) {
     FrmToolBox& toolbox = app().frmToolBox();
     if (!isFree) toolbox.chkMulti.setValue(kUnchecked); // closes the multimeter
+    // The measurements would give the evaluation's answers away.
+    if (!isFree && app().frmMesures().loaded()) app().frmMesures().Unload();
     toolbox.chkMulti.Enabled = isFree;
     setMenuEnabled(Mnu_Libre, !isFree);
     // The harmonic generator is a source: the pupil opens none during an evaluation. An exported
     // screen would give the answers away.
     for (Control* item : {&Mnu_Pilote, &Mnu_Create, &Mnu_Modif, &Mnu_Kill, &Mnu_View, &Mnu_Clean, &Mnu_Volt,
-                          &Mnu_Harmo, &Mnu_Exporter})
+                          &Mnu_Harmo, &Mnu_Exporter, &Mnu_Mesures})
         setMenuEnabled(*item, isFree);
     // The cursors would measure the answers: none during an evaluation.
     if (!isFree) app().frmCurseurs().Unload();
@@ -261,6 +266,13 @@ void MDIOndivel::Mnu_Chrono_Click() {
 
 void MDIOndivel::Mnu_Calc_Click() {
     app().frmToolBox().chkCalc.setValue(Mnu_Calc.Checked ? kUnchecked : kChecked);
+}
+
+void MDIOndivel::Mnu_Mesures_Click() {
+    if (Mnu_Mesures.Checked)
+        app().frmMesures().Unload();
+    else
+        app().frmMesures().Show();
 }
 
 void MDIOndivel::Mnu_Harmo_Click() {

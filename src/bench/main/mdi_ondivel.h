@@ -38,6 +38,7 @@ class MDIOndivel : public BenchForm {
     FormControl Mnu_Volt{*this, ControlKind::Menu, "Mnu_Volt"};
     FormControl Mnu_Chrono{*this, ControlKind::Menu, "Mnu_Chrono"};
     FormControl Mnu_Calc{*this, ControlKind::Menu, "Mnu_Calc"};
+    FormControl Mnu_Mesures{*this, ControlKind::Menu, "Mnu_Mesures"};
     FormControl Mnu_Separ5{*this, ControlKind::Menu, "Mnu_Separ5"};
     FormControl Mnu_PosWin{*this, ControlKind::Menu, "Mnu_PosWin"};
     FormControl Mnu_Disposer{*this, ControlKind::Menu, "Mnu_Disposer"};
@@ -99,6 +100,8 @@ class MDIOndivel : public BenchForm {
     void Mnu_Volt_Click();
     void Mnu_Chrono_Click();
     void Mnu_Calc_Click();
+    // Opens or closes frmMesures; free mode only.
+    void Mnu_Mesures_Click();
     void Mnu_Harmo_Click();
     void Mnu_Print_Click();
     void Mnu_ConfigPrint_Click();

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "bench/main/mdi_ondivel.h"
+#include "bench/meters/frm_mesures.h"
 #include "bench/meters/measurement.h"
 #include "bench/ondivel.h"
 #include "bench/scope/dense_trace.h"
@@ -97,6 +98,8 @@ void Renderer::RefreshDisplay() {
     }
     DrawOscillogram();
     if (app_.frmToolBox().chkMulti.Value == kChecked) MesurerVoltmetre(app_);
+    // Measured only while its panel is open: a closed panel costs nothing.
+    if (app_.frmMesures().loaded()) app_.frmMesures().UpdateMeasurements();
     app_.requestRepaint();
 }
 

@@ -78,6 +78,7 @@ constexpr ViewEntry kViews[] = {
     {"frmVolt",        make<VoltView, FrmVolt>},
     {"frmMulti_RMS",   make<TrmsView, FrmMultiRMS>},
     {"frmChrono",      make<ChronoView, FrmChrono>},
+    {"frmMesures",     make<DialogView, Form>},
     // main
     {"frmOption",      make<OptionView, FrmOption>},
     {"frmTip",         make<TipView, FrmTip>},

@@ -1,0 +1,179 @@
+#include "bench/scope/displayed_samples.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "bench/ondivel.h"
+#include "bench/scope/dense_trace.h"
+#include "bench/scope/frm_ondivel.h"
+#include "bench/scope/renderer.h"
+#include "bench/scope/sum_trace.h"
+#include "bench/scope/sweep.h"
+#include "bench/scope/trace_drawers.h"
+#include "bench/sources/harmonic_sum.h"
+#include "core/keywords.h"
+#include "physics/waveforms.h"
+
+namespace ondivel {
+
+namespace {
+constexpr double kLeftEdge = -500;
+constexpr double kRightEdge = 500;
+
+// One channel as the renderer reads it after AssembleChannels: coupling and GND already applied
+// to the amplitude and offset, "-CH2" still to apply.
+struct ChannelState {
+    Waveform waveform = Waveform::None;
+    double A = 0, f = 0, O = 0, P = 0, S = 1;
+    float duty = 0;
+    bool gnd = false, ac = false;
+};
+
+ChannelState stateOf(const Ondivel& app, int channel) {
+    const Globals& g = app.g;
+    const FrmOndivel& scope = app.frmOndivel();
+    const bool ch1 = channel == 0;
+    ChannelState c;
+    c.waveform = WaveformOf(ch1 ? g.SignalCH1 : g.SignalCH2);
+    c.A = ch1 ? g.AmplitudeCH1 : g.AmplitudeCH2;
+    if (!ch1 && scope.lit(scope.shpVoie[kInvertLight])) c.A = -c.A;
+    c.f = ch1 ? g.FrequenceCH1 : g.FrequenceCH2;
+    c.O = ch1 ? g.OffsetCH1 : g.OffsetCH2;
+    c.P = ch1 ? g.PositionCH1 : g.PositionCH2;
+    c.S = ch1 ? g.SensibiliteCH1 : g.SensibiliteCH2;
+    c.duty = ch1 ? g.RapportCycliqueCH1 : g.RapportCycliqueCH2;
+    c.gnd = scope.couplingLit(channel, Coupling::GND);
+    c.ac = scope.couplingLit(channel, Coupling::AC);
+    return c;
+}
+
+// The trace's abscissae (before the PositionH shift) that land on the screen: a trace moved
+// sideways is sampled where it is seen. nullopt when it lies wholly off the screen.
+struct Span {
+    double from, to;
+};
+std::optional<Span> visibleSpan(double positionH) {
+    const Span s{std::max(kLeftEdge, kLeftEdge - positionH), std::min(kRightEdge, kRightEdge - positionH)};
+    if (!(s.to > s.from)) return std::nullopt;
+    return s;
+}
+
+// The voltage the fast time bases draw for the channel at abscissa x (screen units, −500 at the
+// trace's left end), mirroring Renderer::DrawChannelTrace; nullopt where it draws nothing.
+std::optional<double> fastVoltage(const Ondivel& app, int channel, const ChannelState& c, double shift,
+                                  double x) {
+    const double B = app.g.BaseTemps;
+    if (c.gnd) return 0.0;
+    switch (c.waveform) {
+    case Waveform::Dc:
+        return c.A;
+    case Waveform::Sine:
+        return SineValue((x + shift) * B / 100, c.f, c.A, 0, c.O);
+    case Waveform::Harmonic:
+        return HarmonicSumValue(app, channel, (x + shift) * B / 100, c.f, c.A);
+    case Waveform::Alternator:
+        return AlternatorValue((x + shift) * B / 100, c.f, c.A);
+    case Waveform::Square: {
+        if (c.f == 0) return std::nullopt;
+        // The square's time runs from the left edge; AC coupling removes its mean value.
+        const double meanShift = c.ac ? (2 * static_cast<double>(c.duty) - 1) * c.A : 0;
+        return SquareTriangleValue((x - kLeftEdge) * B / 100, 0, 0, c.f, c.A, c.duty, c.O) - meanShift;
+    }
+    case Waveform::Triangle: {
+        if (c.f == 0) return std::nullopt;
+        const double rise = static_cast<double>(c.duty) / c.f;
+        return SquareTriangleValue((x - kLeftEdge) * B / 100, rise, 1 / c.f - rise, c.f, c.A, 0, c.O);
+    }
+    case Waveform::None:
+        break;
+    }
+    return std::nullopt;
+}
+
+std::optional<DisplayedTrace> sampleChannel(const Ondivel& app, int channel, Span span) {
+    const Globals& g = app.g;
+    const ChannelState c = stateOf(app, channel);
+    const double B = g.BaseTemps;
+    const bool slow = B >= kSweepTimeBase;
+    DisplayedTrace trace;
+    trace.name = channel == 0 ? "CH1" : "CH2";
+    trace.bottom = (-400 - c.P) * c.S / 100;
+    trace.top = (400 - c.P) * c.S / 100;
+    const double step = (span.to - span.from) / (kDisplayedSamples - 1);
+    trace.sampleInterval = step * B / 100;
+    const bool periodic = c.waveform != Waveform::Dc && c.waveform != Waveform::None;
+    if (!c.gnd && periodic && IsDenseTrace(c.f, B)) {
+        // The band's two edges, alternately: its extremes and nothing else are on the screen.
+        const std::optional<Extremes> e = WaveformExtremes(app, channel, c.waveform, c.f, c.A, c.O);
+        if (!e) return std::nullopt;
+        trace.band = true;
+        for (int i = 0; i < kDisplayedSamples; ++i)
+            trace.volts.push_back(i % 2 == 0 ? e->low : e->high);
+        return trace;
+    }
+    const double shift = StartShift(app.frmOndivel().chkAuto.Value == kChecked, g.NiveauDeclenchement,
+                                    {g.PositionH, c.P, B, c.S}, c.f, c.A);
+    trace.volts.reserve(kDisplayedSamples);
+    for (int i = 0; i < kDisplayedSamples; ++i) {
+        const double x = span.from + i * step;
+        if (slow) {
+            trace.volts.push_back((ValueAtX(app, channel, x) - c.P) * c.S / 100);
+        } else {
+            const std::optional<double> v = fastVoltage(app, channel, c, shift, x);
+            if (!v) return std::nullopt;
+            trace.volts.push_back(*v);
+        }
+    }
+    return trace;
+}
+
+DisplayedTrace unsampled(const char* name) {
+    DisplayedTrace trace;
+    trace.name = name;
+    return trace;
+}
+
+// The ADD trace, read on CH1's scale from the sum of the two positions.
+DisplayedTrace sampleSum(const Ondivel& app, Span span) {
+    const Globals& g = app.g;
+    const double S = g.SensibiliteCH1, P = g.PositionCH1 + g.PositionCH2;
+    DisplayedTrace trace;
+    trace.name = "ADD";
+    trace.bottom = (-400 - P) * S / 100;
+    trace.top = (400 - P) * S / 100;
+    const double step = (span.to - span.from) / (kDisplayedSamples - 1);
+    trace.sampleInterval = step * g.BaseTemps / 100;
+    for (int channel : {0, 1}) {
+        const double f = channel == 0 ? g.FrequenceCH1 : g.FrequenceCH2;
+        if (!app.frmOndivel().couplingLit(channel, Coupling::GND) && IsDenseTrace(f, g.BaseTemps))
+            trace.band = true;
+    }
+    trace.volts.reserve(kDisplayedSamples);
+    for (int i = 0; i < kDisplayedSamples; ++i) {
+        const double t = (span.from + i * step - kLeftEdge) * g.BaseTemps / 100;
+        trace.volts.push_back((SumChannelHeight(app, 0, t) + SumChannelHeight(app, 1, t)) * S / 100);
+    }
+    return trace;
+}
+} // namespace
+
+std::vector<DisplayedTrace> SampleDisplayedTraces(const Ondivel& app) {
+    std::vector<DisplayedTrace> traces;
+    const FrmOndivel& scope = app.frmOndivel();
+    const int mode = scope.modeIndex();
+    if (!scope.isOn() || mode == ModeXY || mode == ModeNone || scope.chkFFT.Value == kChecked) return traces;
+    const std::optional<Span> span = visibleSpan(app.g.PositionH);
+    if (mode == ModeADD) {
+        traces.push_back(span ? sampleSum(app, *span) : unsampled("ADD"));
+        return traces;
+    }
+    for (int channel : {0, 1}) {
+        if (mode != ModeDUAL && mode != channel) continue;
+        std::optional<DisplayedTrace> trace = span ? sampleChannel(app, channel, *span) : std::nullopt;
+        // A channel that draws nothing on the screen has nothing to measure: its lines read "?".
+        traces.push_back(trace ? std::move(*trace) : unsampled(channel == 0 ? "CH1" : "CH2"));
+    }
+    return traces;
+}
+
+} // namespace ondivel

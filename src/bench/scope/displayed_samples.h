@@ -1,0 +1,31 @@
+#pragma once
+// Equally spaced samples of the voltages the screen shows, as a digital oscilloscope would take
+// them for its automatic measurements. They come from the renderer's own functions (coupling,
+// "-CH2", ADD, the generators' waveforms) so that they follow the trace drawn, not the sources'
+// settings. Used by frmMesures.
+#include <string>
+#include <vector>
+
+namespace ondivel {
+
+class Ondivel;
+
+// The samples taken across the screen's ten divisions, whatever the time base or the files say.
+inline constexpr int kDisplayedSamples = 2000;
+
+struct DisplayedTrace {
+    std::string name;           // "CH1", "CH2" or "ADD"
+    std::vector<double> volts;  // left to right, the voltage as the channel's scale reads it
+    double sampleInterval = 0;  // seconds
+    double bottom = 0, top = 0; // the voltages at the screen's lower and upper edges
+    // Drawn as the band between its extremes (IsDenseTrace): no period can be read from it.
+    bool band = false;
+};
+
+// The traces on the screen now, after a refresh: CH1, CH2, both in DUAL, their sum in ADD; none
+// when the scope is off, in XY (no time axis) or on the spectrum. A channel in use that draws
+// nothing (no waveform, a square or triangle without frequency, the trace moved off the screen)
+// comes without samples.
+std::vector<DisplayedTrace> SampleDisplayedTraces(const Ondivel& app);
+
+} // namespace ondivel
