@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QPainter>
+#include <QPointer>
 
 #include "ui/widgets/bound_widget.h"
 #include "ui/widgets/knob_widget.h"
@@ -20,11 +21,12 @@ constexpr int kMargin = kGap + 2 * FocusRing::kBand;
 class FocusInput : public QObject {
   public:
     static FocusInput& instance() {
-        static FocusInput* tracker = [] {
-            auto* t = new FocusInput(qApp);
-            qApp->installEventFilter(t);
-            return t;
-        }();
+        // Owned by the application object: a later one (tests make several) gets its own.
+        static QPointer<FocusInput> tracker;
+        if (!tracker) {
+            tracker = new FocusInput(qApp);
+            qApp->installEventFilter(tracker);
+        }
         return *tracker;
     }
     bool keyboard = false;
