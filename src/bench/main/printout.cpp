@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 #include <vector>
 
 #include "bench/main/print_style.h"
@@ -11,6 +10,7 @@
 #include "bench/ondivel.h"
 #include "bench/scope/frm_ondivel.h"
 #include "bench/scope/renderer.h"
+#include "bench/scope/screen_clip.h"
 #include "bench/scope/sum_trace.h"
 #include "bench/scope/xy_display.h"
 #include "bench/toolbox/channel_assembly.h"
@@ -48,27 +48,6 @@ struct PrintedTrace {
     std::string legend;
     double markerPhase; // abscissa of the first marker from the start of the trace
 };
-
-// Clips the segment to the screen (Liang–Barsky); nullopt when it lies wholly outside.
-std::optional<std::pair<Point, Point>> clipToScreen(Point a, Point b) {
-    double t0 = 0, t1 = 1;
-    const double dx = b.x - a.x, dy = b.y - a.y;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x - kScreenLeft, kScreenRight - a.x, a.y - kScreenBottom, kScreenTop - a.y};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return std::nullopt;
-            continue;
-        }
-        const double r = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, r);
-        else
-            t1 = std::min(t1, r);
-    }
-    if (t0 > t1) return std::nullopt;
-    return std::make_pair(Point{a.x + t0 * dx, a.y + t0 * dy}, Point{a.x + t1 * dx, a.y + t1 * dy});
-}
 
 bool onScreen(Point p) {
     return p.x >= kScreenLeft && p.x <= kScreenRight && p.y >= kScreenBottom && p.y <= kScreenTop;
@@ -173,8 +152,10 @@ void drawTrace(Surface& page, const PrintedTrace& trace, const PrintStyle& style
     page.setDrawWidth(1);
     page.setDrawStyle(style.line);
     for (std::size_t i = 1; i < trace.points.size(); ++i)
-        if (auto seg = clipToScreen(trace.points[i - 1], trace.points[i]))
-            page.line(seg->first.x, seg->first.y, seg->second.x, seg->second.y, trace.color);
+        if (double x1 = trace.points[i - 1].x, y1 = trace.points[i - 1].y, x2 = trace.points[i].x,
+            y2 = trace.points[i].y;
+            ClipToScreen(x1, y1, x2, y2))
+            page.line(x1, y1, x2, y2, trace.color);
     page.setDrawStyle(LineStyle::Solid);
     if (!style.marker || trace.points.empty()) return;
     // Time traces: one marker each spacing along the abscissae; XY figures: every 25th sample.

@@ -13,6 +13,7 @@
 #include "bench/ondivel.h"
 #include "bench/scope/frm_ondivel.h"
 #include "bench/scope/renderer.h"
+#include "bench/scope/screen_clip.h"
 #include "bench/scope/sweep.h"
 #include "bench/scope/xy_display.h"
 #include "core/platform.h"
@@ -52,7 +53,7 @@ class ScreenOnPage : public Surface {
     void setDrawWidth(int pixels) override { page_.setDrawWidth(pixels); }
     void setDrawStyle(LineStyle style) override { page_.setDrawStyle(style); }
     void line(double x1, double y1, double x2, double y2, Color color) override {
-        if (clip(x1, y1, x2, y2)) page_.line(x1, y1, x2, y2, InkOnPaper(color));
+        if (ClipToScreen(x1, y1, x2, y2)) page_.line(x1, y1, x2, y2, InkOnPaper(color));
     }
     void setFont(const std::string& name, double points) override { page_.setFont(name, points); }
     double textWidth(const std::string& text) const override { return page_.textWidth(text); }
@@ -63,32 +64,6 @@ class ScreenOnPage : public Surface {
     void setMousePointer(int) override {}
 
   private:
-    // Liang–Barsky: on the screen the picture's edges cut a trace; on paper the legend is below.
-    static bool clip(double& x1, double& y1, double& x2, double& y2) {
-        double t0 = 0, t1 = 1;
-        const double dx = x2 - x1, dy = y2 - y1;
-        const double p[4] = {-dx, dx, -dy, dy};
-        const double q[4] = {x1 - kScreenLeft, kScreenRight - x1, y1 - kScreenBottom, kScreenTop - y1};
-        for (int i = 0; i < 4; ++i) {
-            if (p[i] == 0) {
-                if (q[i] < 0) return false;
-                continue;
-            }
-            const double r = q[i] / p[i];
-            if (p[i] < 0)
-                t0 = std::max(t0, r);
-            else
-                t1 = std::min(t1, r);
-        }
-        if (t0 > t1) return false;
-        const double ax = x1, ay = y1;
-        x1 = ax + t0 * dx;
-        y1 = ay + t0 * dy;
-        x2 = ax + t1 * dx;
-        y2 = ay + t1 * dy;
-        return true;
-    }
-
     Surface& page_;
 };
 
