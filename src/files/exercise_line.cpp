@@ -7,9 +7,22 @@ namespace ondivel {
 namespace {
 
 constexpr std::size_t kQuotedCharacters = 40;
+// About three lines of the answer window: a teacher's instruction, not a letter.
+constexpr std::size_t kCommentCharacters = 240;
 
 bool isContinuation(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// The first `count` characters of UTF-8 text, followed by "…" when some were cut.
+std::string CutCharacters(std::string_view text, std::size_t count) {
+    std::size_t end = 0;
+    for (std::size_t n = 0; end < text.size() && n < count; ++n) {
+        ++end;
+        while (end < text.size() && isContinuation(text[end]))
+            ++end;
+    }
+    return std::string(text.substr(0, end)) + (end < text.size() ? "…" : "");
 }
 
 } // namespace
@@ -53,13 +66,13 @@ bool IsExerciseTypeWord(std::string_view field) {
 }
 
 std::string QuoteField(std::string_view field) {
-    std::size_t end = 0;
-    for (std::size_t count = 0; end < field.size() && count < kQuotedCharacters; ++count) {
-        ++end;
-        while (end < field.size() && isContinuation(field[end]))
-            ++end;
-    }
-    return "« " + std::string(field.substr(0, end)) + (end < field.size() ? "…" : "") + " »";
+    return "« " + CutCharacters(field, kQuotedCharacters) + " »";
+}
+
+std::string CommentText(std::string_view line) {
+    if (ClassifyExerciseLine(line) != ExerciseLineKind::Comment) return {};
+    line.remove_prefix(1);
+    return CutCharacters(TrimBlanks(line), kCommentCharacters);
 }
 
 } // namespace ondivel

@@ -32,4 +32,8 @@ bool IsExerciseTypeWord(std::string_view field);
 // UTF-8 in and out.
 std::string QuoteField(std::string_view field);
 
+// A comment line's text as the pupil reads it: without its apostrophe, trimmed, cut to its first
+// 240 characters followed by "…". Empty for a line that is not a comment.
+std::string CommentText(std::string_view line);
+
 } // namespace ondivel

@@ -195,12 +195,18 @@ bool ExerciseReader::open(const std::string& path, const std::string& title) {
         return false;
     }
     lines_ = SplitExerciseLines(*text);
+    for (const std::string& line : lines_)
+        if (ClassifyExerciseLine(line) == ExerciseLineKind::Comment) {
+            exerciseTitle_ = CommentText(line);
+            break;
+        }
     open_ = true;
     return true;
 }
 
 void ExerciseReader::close() {
     lines_.clear();
+    exerciseTitle_.clear();
     position_ = 0;
     open_ = false;
     problem_.clear();
@@ -228,7 +234,10 @@ std::optional<ExerciseOscillogram> ExerciseReader::next() {
     while (position_ < lines_.size()) {
         const std::size_t i = position_++;
         if (ClassifyExerciseLine(lines_[i]) != ExerciseLineKind::Oscillogram) continue;
-        return ParseOscillogramLine(lines_[i], static_cast<int>(i + 1)).value;
+        std::optional<ExerciseOscillogram> oscillogram =
+            ParseOscillogramLine(lines_[i], static_cast<int>(i + 1)).value;
+        if (oscillogram && i > 0) oscillogram->instruction = CommentText(lines_[i - 1]);
+        return oscillogram;
     }
     return std::nullopt;
 }

@@ -21,6 +21,8 @@ struct ExerciseChannel {
 struct ExerciseOscillogram {
     ExerciseChannel channel[2]; // CH1, CH2
     int lineNumber = 0;         // from 1, in the file
+    // The teacher's comment line just before this one (CommentText), empty when there is none.
+    std::string instruction;
 };
 
 // The parsed line, or what is wrong with it in French ("la tension « abc » de la voie CH1 n'est
@@ -58,6 +60,8 @@ class ExerciseReader {
     const std::string& problem() const { return problem_; }
 
     int oscillogramCount() const;
+    // The exercise's title: the text of the file's first comment line, empty when it has none.
+    const std::string& exerciseTitle() const { return exerciseTitle_; }
     // The first line the evaluation cannot show, as a message naming the file and the line.
     std::optional<std::string> check() const;
     // The next oscillogram line, parsed; nullopt at the end of the file (or on a bad line, which
@@ -69,6 +73,7 @@ class ExerciseReader {
     std::size_t position_ = 0;
     bool open_ = false;
     std::string title_;
+    std::string exerciseTitle_;
     std::string problem_;
 };
 

@@ -13,14 +13,21 @@ constexpr double kFlatShare = 1e-6;
 // sample landing on the middle level does not count twice.
 constexpr double kHysteresisShare = 0.1;
 
-// The instants (in samples, interpolated) at which the trace rises through `level`.
-std::vector<double> RisingCrossings(std::span<const double> v, double level, double hysteresis) {
-    std::vector<double> crossings;
-    bool armed = false;     // has been below level − hysteresis since the last edge
-    double lastUpward = -1; // the last upward passage through `level`
+// A rising edge: the instant (in samples, interpolated) at which the trace rises through the
+// level, and the sample just before it.
+struct Edge {
+    double at;
+    std::size_t before;
+};
+
+// The rising edges through `level`.
+std::vector<Edge> RisingCrossings(std::span<const double> v, double level, double hysteresis) {
+    std::vector<Edge> crossings;
+    bool armed = false; // has been below level − hysteresis since the last edge
+    Edge lastUpward{-1, 0};
     for (std::size_t i = 0; i < v.size(); ++i) {
         if (i > 0 && v[i - 1] < level && v[i] >= level)
-            lastUpward = static_cast<double>(i - 1) + (level - v[i - 1]) / (v[i] - v[i - 1]);
+            lastUpward = {static_cast<double>(i - 1) + (level - v[i - 1]) / (v[i] - v[i - 1]), i - 1};
         if (v[i] < level - hysteresis) {
             armed = true;
         } else if (armed && v[i] > level + hysteresis) {
@@ -29,6 +36,20 @@ std::vector<double> RisingCrossings(std::span<const double> v, double level, dou
         }
     }
     return crossings;
+}
+
+// The edge's instant found on the trace itself, between its two samples, by bisection: 40 halvings
+// leave a trillionth of a sample. The voltage is held within the screen as the samples are.
+double RefinedEdge(const Edge& edge, const std::function<double(double)>& between, double level,
+                   double bottom, double top) {
+    double below = static_cast<double>(edge.before), above = below + 1;
+    for (int i = 0; i < 40; ++i) {
+        const double middle = (below + above) / 2;
+        const double v = between(middle);
+        if (std::isnan(v)) return edge.at;
+        (std::clamp(v, bottom, top) < level ? below : above) = middle;
+    }
+    return (below + above) / 2;
 }
 
 // The integrals of v and v² from a to b (in samples), by the trapezoid rule between samples.
@@ -65,7 +86,7 @@ Integrals Integrate(std::span<const double> v, double a, double b) {
 
 } // namespace
 
-TraceMeasurements MeasureTrace(const SampledTrace& trace) {
+TraceMeasurements MeasureTrace(const SampledTrace& trace, const std::function<double(double)>& between) {
     TraceMeasurements m;
     const std::span<const double> raw = trace.volts;
     if (raw.size() < 2 || !(trace.sampleInterval > 0) || !std::isfinite(trace.sampleInterval) ||
@@ -90,14 +111,19 @@ TraceMeasurements MeasureTrace(const SampledTrace& trace) {
     // The stretch averaged, in samples: whole periods from edge to edge, or everything when flat.
     double from = 0, to = static_cast<double>(seen.size() - 1);
     if (!flat) {
-        const std::vector<double> edges =
-            RisingCrossings(seen, (*hi + *lo) / 2, kHysteresisShare * (*hi - *lo));
+        const double level = (*hi + *lo) / 2;
+        const std::vector<Edge> edges = RisingCrossings(seen, level, kHysteresisShare * (*hi - *lo));
         if (edges.size() < 2) return m; // less than one period on screen
+        // Only the first and the last edge count for the period: refining those two is enough.
+        from = edges.front().at;
+        to = edges.back().at;
+        if (between) {
+            from = RefinedEdge(edges.front(), between, level, trace.bottom, trace.top);
+            to = RefinedEdge(edges.back(), between, level, trace.bottom, trace.top);
+        }
         const double periods = static_cast<double>(edges.size() - 1);
-        m.period = (edges.back() - edges.front()) / periods * trace.sampleInterval;
+        m.period = (to - from) / periods * trace.sampleInterval;
         m.frequency = 1 / *m.period;
-        from = edges.front();
-        to = edges.back();
     }
     if (cutAbove || cutBelow || !(from < to)) return m;
     const Integrals sums = Integrate(seen, from, to);

@@ -205,6 +205,34 @@ TEST_F(Reader, CountsAndHandsOutOnlyOscillogramLines) {
     EXPECT_FALSE(reader.next()) << "the end stays the end";
 }
 
+// The pupil sees the first comment as the title and, above each oscillogram, the comment line just
+// before it: not one separated by an empty line, not one before another oscillogram.
+TEST_F(Reader, GivesTheTitleAndEachOscillogramsInstruction) {
+    ASSERT_TRUE(
+        reader.open(file("\r\n'  Exercice 1\t\r\n'Lisez la période.\r\nsinus/2/50/CC/0/\r\nCC/1//CC/0/\r\n"
+                         "'sans suite\r\n\r\nCC/2//CC/0/\r\n'\r\nCC/3//CC/0/\r\n"),
+                    "exo.ond"));
+    EXPECT_EQ(reader.exerciseTitle(), "Exercice 1");
+    std::vector<std::string> instructions;
+    while (const auto osc = reader.next())
+        instructions.push_back(osc->instruction);
+    EXPECT_EQ(instructions, (std::vector<std::string>{"Lisez la période.", "", "", ""}));
+
+    ASSERT_TRUE(reader.open(file("sinus/2/50/CC/0/\r\n'fin\r\n"), "exo.ond"));
+    EXPECT_EQ(reader.exerciseTitle(), "fin");
+    EXPECT_EQ(reader.next()->instruction, "");
+    ASSERT_TRUE(reader.open(file("sinus/2/50/CC/0/\r\n"), "exo.ond"));
+    EXPECT_EQ(reader.exerciseTitle(), "");
+
+    // A runaway comment reaches the window as 240 characters; accents are never cut in half.
+    std::string accents;
+    for (int i = 0; i < 300; ++i)
+        accents += "é";
+    EXPECT_EQ(CommentText("'" + accents), accents.substr(0, 480) + "…");
+    EXPECT_EQ(CommentText("'" + std::string(240, 'x')), std::string(240, 'x'));
+    EXPECT_EQ(CommentText("sinus/2/50/CC/0/"), "");
+}
+
 TEST_F(Reader, ReportsTheFileAndLineOfTheFirstBadNumber) {
     ASSERT_TRUE(reader.open(file("'titre\r\nsinus/5/50/CC/0/\r\nsinus/5/cinquante/CC/0/\r\nCC/x//CC/0/\r\n"),
                             "exo.ond"));

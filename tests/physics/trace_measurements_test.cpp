@@ -120,6 +120,32 @@ TEST(TraceMeasurements, AveragesOverWholePeriodsWithinAThreeFigureReading) {
     }
 }
 
+// Samples alone place a square's edge to within one sample: 1 kHz across 10 ms read 999,5 Hz
+// beside a period of 1,00 ms. With the trace between the samples both read exactly, whatever the
+// phase of the edges against the samples, and a trace without it keeps the sampled estimate.
+TEST(TraceMeasurements, PlacesASquaresEdgesBetweenItsSamples) {
+    const double dt = 10e-3 / (kSamples - 1);
+    for (double f : {1000.0, 500.0, 2000.0, 250.0})
+        for (double phase : {0.0, 0.1, 0.37, 0.9}) {
+            const auto volts = [&](double index) { return Square(index * dt + phase / f, f, 0.5, 3, -3); };
+            std::vector<double> v(kSamples);
+            for (int i = 0; i < kSamples; ++i)
+                v[i] = volts(i);
+            const TraceMeasurements m = MeasureTrace({v, dt, -8, 8}, volts);
+            ASSERT_TRUE(m.frequency) << f;
+            EXPECT_NEAR(*m.frequency, f, 1e-6 * f) << f << " Hz, phase " << phase;
+            // The mean still sees the jumps between samples: good to the reading's last figure.
+            ASSERT_TRUE(m.mean);
+            EXPECT_NEAR(*m.mean, 0, 5e-3) << f << " Hz, phase " << phase;
+        }
+    const auto volts = [&](double index) { return Square(index * dt, 1000, 0.5, 3, -3); };
+    std::vector<double> v(kSamples);
+    for (int i = 0; i < kSamples; ++i)
+        v[i] = volts(i);
+    const TraceMeasurements sampledOnly = MeasureTrace({v, dt, -8, 8});
+    EXPECT_NEAR(*sampledOnly.frequency, 1000, 1.0);
+}
+
 TEST(TraceMeasurements, NothingFromWhatCannotBeSampled) {
     const std::vector<double> two{1, 2}, withNaN{1, std::nan(""), 2};
     const std::vector<double> one{1};

@@ -117,6 +117,7 @@ bool Evaluation::ReadNextOscillogram() {
     Globals& g = app_.g;
     FrmExo& exo = app_.frmExo();
     exo.ResetAnswers();
+    exo.ShowInstructions(reader_.exerciseTitle(), osc->instruction);
     ++g.ExoNumeroOscillogramme;
     applyChannel(osc->channel[0], g.ExoSignalCH1, g.ExoAmplitudeCH1, g.ExoFrequenceCH1, g.RapportCycliqueCH1);
     applyChannel(osc->channel[1], g.ExoSignalCH2, g.ExoAmplitudeCH2, g.ExoFrequenceCH2, g.RapportCycliqueCH2);

@@ -22,6 +22,10 @@ constexpr double kInside = 120;
 constexpr double kAnswerColumn = 2280; // boxes and corrections, from the frame's left
 constexpr double kClientWidth = 3 * kFrameLeft + 2 * kFrameWidth;
 constexpr double kBottomRow = kFrameTop + kFrameHeight + dialog::kMargin;
+// The teacher's title and instruction above the channels: a line, then up to three lines.
+constexpr double kTitleHeight = 300;
+constexpr double kInstructionHeight = 720;
+constexpr double kBandHeight = kTitleHeight + kInstructionHeight + 60;
 
 const char* const kTypes[] = {"Sinusoïdale", "Carrée", "Triangulaire", "Alternateur vélo"};
 
@@ -41,42 +45,27 @@ FrmExo::Voie::Voie(Form& form, int index)
                  {form, ControlKind::Label, "lblReponse", 4 * index + 1},
                  {form, ControlKind::Label, "lblReponse", 4 * index + 2},
                  {form, ControlKind::Label, "lblReponse", 4 * index + 3}} {
-    using dialog::place;
-    const double fx = kFrameLeft + index * (kFrameWidth + kFrameLeft);
-    const double x = fx + kInside;
-    const double answerX = fx + kAnswerColumn;
-    place(fraVoie, fx, kFrameTop, kFrameWidth, kFrameHeight);
+    layout(index, 0);
     fraVoie.Caption = index == 0 ? "Voie A" : "Voie B";
 
-    place(optACDC[0], x, 360, 2040, 285);
     optACDC[0].Caption = "Tension continue";
     optACDC[0].Value = 1;
-    place(optACDC[1], x, 690, 2040, 285);
     optACDC[1].Caption = "Tension alternative";
-    place(lblReponse[0], answerX, 525, 2400, dialog::kLabelHeight);
 
-    place(cmbSignal, x, 1080, 2040, dialog::kBoxHeight);
     for (const char* type : kTypes)
         cmbSignal.addItem(type);
     cmbSignal.ListIndex = 0;
     cmbSignal.Enabled = false; // until "Tension alternative" is chosen
     cmbSignal.ToolTipText = "Choisir dans la liste déroulante le type de signal";
-    place(lblReponse[1], answerX, 1110, 2400, dialog::kLabelHeight);
 
-    place(lblUmax, x, 1560 + dialog::kLabelDrop, 2160, dialog::kLabelHeight);
     lblUmax.Caption = "Tension maximale (en V) : ";
-    place(txtUmax, answerX, 1560, 1080, dialog::kBoxHeight);
     txtUmax.Text = "0";
     txtUmax.ToolTipText = "Entrer ici la valeur de la tension en volt";
-    place(lblReponse[2], answerX + 1200, 1560 + dialog::kLabelDrop, 1200, dialog::kLabelHeight);
 
-    place(lblFreq, x, 2040 + dialog::kLabelDrop, 2160, dialog::kLabelHeight);
     lblFreq.Caption = "Fréquence (en Hz) : ";
-    place(txtFreq, answerX, 2040, 1080, dialog::kBoxHeight);
     txtFreq.Text = "0";
     txtFreq.Enabled = false;
     txtFreq.ToolTipText = "Entrer ici la valeur de la fréquence en hertz";
-    place(lblReponse[3], answerX + 1200, 2040 + dialog::kLabelDrop, 1200, dialog::kLabelHeight);
 
     for (FormControl& label : lblReponse) {
         label.Visible = false;
@@ -84,23 +73,39 @@ FrmExo::Voie::Voie(Form& form, int index)
     }
 }
 
+void FrmExo::Voie::layout(int index, double dy) {
+    using dialog::place;
+    const double fx = kFrameLeft + index * (kFrameWidth + kFrameLeft);
+    const double x = fx + kInside;
+    const double answerX = fx + kAnswerColumn;
+    place(fraVoie, fx, dy + kFrameTop, kFrameWidth, kFrameHeight);
+    place(optACDC[0], x, dy + 360, 2040, 285);
+    place(optACDC[1], x, dy + 690, 2040, 285);
+    place(lblReponse[0], answerX, dy + 525, 2400, dialog::kLabelHeight);
+    place(cmbSignal, x, dy + 1080, 2040, dialog::kBoxHeight);
+    place(lblReponse[1], answerX, dy + 1110, 2400, dialog::kLabelHeight);
+    place(lblUmax, x, dy + 1560 + dialog::kLabelDrop, 2160, dialog::kLabelHeight);
+    place(txtUmax, answerX, dy + 1560, 1080, dialog::kBoxHeight);
+    place(lblReponse[2], answerX + 1200, dy + 1560 + dialog::kLabelDrop, 1200, dialog::kLabelHeight);
+    place(lblFreq, x, dy + 2040 + dialog::kLabelDrop, 2160, dialog::kLabelHeight);
+    place(txtFreq, answerX, dy + 2040, 1080, dialog::kBoxHeight);
+    place(lblReponse[3], answerX + 1200, dy + 2040 + dialog::kLabelDrop, 1200, dialog::kLabelHeight);
+}
+
 FrmExo::FrmExo(Ondivel& app) : BenchForm(app, "frmExo"), evaluation_(app) {
     HelpTopic = 3900; // the page that explains the evaluated mode to the pupil
     Caption = "Mode évalué";
-    using dialog::place;
-    place(imgLight, kFrameLeft, kBottomRow - 60, 480, 480);
+    layout(0);
     imgLight.Picture = kLightWaiting;
-    place(lblInfoScore, kFrameLeft + 600, kBottomRow + dialog::kLabelDrop, 720, dialog::kLabelHeight);
     lblInfoScore.Caption = "Score : ";
-    place(lblScore, kFrameLeft + 1320, kBottomRow + dialog::kLabelDrop, 3000, dialog::kLabelHeight);
     lblScore.ToolTipText = "1 point par bonne réponse";
-    dialog::placeButtonsRight({&cmdNext, &cmdNextOndivel}, kClientWidth, kBottomRow, 2280);
+    lblTitre.Visible = lblConsigne.Visible = false;
+    lblTitre.ForeColor = 0x800000; // dark blue: the title stands apart from the instruction
     cmdNext.Caption = "Validation des réglages";
     cmdNext.ToolTipText = "Valider une fois toutes les valeurs saisies";
     cmdNextOndivel.Caption = "Oscillogrammes suivants";
     cmdNextOndivel.ToolTipText = "Pour afficher les oscillogrammes suivants";
     cmdNextOndivel.Enabled = false;
-    dialog::setClientSize(*this, kClientWidth, kBottomRow + dialog::kButtonHeight + dialog::kMargin);
     defaultButton = &cmdNext;
 
     for (int ch = 0; ch < 2; ++ch) {
@@ -115,6 +120,30 @@ FrmExo::FrmExo(Ondivel& app) : BenchForm(app, "frmExo"), evaluation_(app) {
     }
     cmdNext.on.Click = [this] { cmdNext_Click(); };
     cmdNextOndivel.on.Click = [this] { cmdNextOndivel_Click(); };
+}
+
+void FrmExo::layout(double dy) {
+    using dialog::place;
+    place(lblTitre, kFrameLeft, kFrameLeft, kClientWidth - 2 * kFrameLeft, dialog::kLabelHeight);
+    place(lblConsigne, kFrameLeft, kFrameLeft + kTitleHeight, kClientWidth - 2 * kFrameLeft,
+          kInstructionHeight);
+    for (int ch = 0; ch < 2; ++ch)
+        voie[ch].layout(ch, dy);
+    place(imgLight, kFrameLeft, dy + kBottomRow - 60, 480, 480);
+    place(lblInfoScore, kFrameLeft + 600, dy + kBottomRow + dialog::kLabelDrop, 720, dialog::kLabelHeight);
+    place(lblScore, kFrameLeft + 1320, dy + kBottomRow + dialog::kLabelDrop, 3000, dialog::kLabelHeight);
+    dialog::placeButtonsRight({&cmdNext, &cmdNextOndivel}, kClientWidth, dy + kBottomRow, 2280);
+    dialog::setClientSize(*this, kClientWidth, dy + kBottomRow + dialog::kButtonHeight + dialog::kMargin);
+}
+
+void FrmExo::ShowInstructions(const std::string& title, const std::string& instruction) {
+    // A file without comments keeps the window as it always was; one with comments gets the band
+    // above the channels for all its oscillograms, so that the answer boxes stay put between them.
+    const bool band = !title.empty();
+    layout(band ? kBandHeight : 0);
+    lblTitre.Caption = title;
+    lblConsigne.Caption = instruction;
+    lblTitre.Visible = lblConsigne.Visible = band;
 }
 
 void FrmExo::Form_KeyDown(int keyCode, int) {

@@ -26,6 +26,7 @@ class FrmExo : public BenchForm {
         FormControl lblReponse[4];
 
         bool continuous() const { return optACDC[0].isOn(); }
+        void layout(int index, double dy);
     };
     Voie voie[2]{{*this, 0}, {*this, 1}};
     FormControl cmdNext{*this, ControlKind::CommandButton, "cmdNext"};
@@ -33,6 +34,10 @@ class FrmExo : public BenchForm {
     FormControl lblInfoScore{*this, ControlKind::Label, "lblInfoScore"};
     FormControl lblScore{*this, ControlKind::Label, "lblScore"};
     FormControl imgLight{*this, ControlKind::Image, "imgLight"};
+    // Added above the channels when the exercise file has comments: its first comment line as the
+    // exercise's title, and the comment line just before the oscillogram on show.
+    FormControl lblTitre{*this, ControlKind::Label, "lblTitre"};
+    FormControl lblConsigne{*this, ControlKind::Label, "lblConsigne"};
 
     static constexpr int kLightWaiting = 14, kLightAllRight = 15;
 
@@ -46,6 +51,9 @@ class FrmExo : public BenchForm {
     void answerBox_KeyPress(int& keyAscii);
     void answerBox_LostFocus(Control& box);
 
+    // The exercise's title and this oscillogram's instruction (both empty for a file without
+    // comments, which keeps the window's usual layout).
+    void ShowInstructions(const std::string& title, const std::string& instruction);
     // Ready for a new oscillogram: answers open, corrections hidden, boxes at "0".
     void ResetAnswers();
     // The channel's list and frequency box follow its kind of voltage.
@@ -56,6 +64,8 @@ class FrmExo : public BenchForm {
     Evaluation& evaluation() { return evaluation_; }
 
   private:
+    // Every control in place, the channels and what is below them moved down by dy twips.
+    void layout(double dy);
     ChannelAnswer answerOf(int channel) const;
     void showCorrections(int channel, const ChannelScore& score);
 

@@ -55,4 +55,16 @@ void DefaultWindowLayout(Ondivel& app) {
     placeSourcePanels(app, SideB, rightEdge, kLayoutSideBTop);
 }
 
+void StackBelowOpenNeighbours(Form& panel, std::initializer_list<const Form*> neighbours) {
+    const auto overlaps = [&panel](const Form& other) {
+        return panel.Left < other.Left + other.Width && other.Left < panel.Left + panel.Width &&
+               panel.Top < other.Top + other.Height && other.Top < panel.Top + panel.Height;
+    };
+    // One pass per neighbour at most: each move only goes down, past one neighbour's bottom.
+    for (std::size_t pass = 0; pass < neighbours.size(); ++pass)
+        for (const Form* other : neighbours)
+            if (other != &panel && other->loaded() && overlaps(*other))
+                panel.Top = other->Top + other->Height;
+}
+
 } // namespace ondivel

@@ -6,6 +6,7 @@
 #include "bench/meters/measure_text.h"
 #include "bench/ondivel.h"
 #include "bench/scope/displayed_samples.h"
+#include "bench/scope/frm_curseurs.h"
 #include "bench/scope/frm_ondivel.h"
 #include "physics/trace_measurements.h"
 
@@ -20,6 +21,7 @@ constexpr const char* kNothingToMeasure = "Aucune trace à mesurer";
 FrmMesures::FrmMesures(Ondivel& app) : BenchForm(app, "frmMesures") {
     using namespace dialog;
     Caption = "Mesures automatiques";
+    HelpTopic = 4300; // "Mesurer sur l'écran", shared with the cursors
     for (int column = 0; column < 2; ++column)
         for (int row = 0; row < kLinesPerTrace; ++row)
             place(lblMesure[column * kLinesPerTrace + row], kMargin + column * (kColumnWidth + kGap),
@@ -43,6 +45,7 @@ void FrmMesures::Form_Load() {
     const FrmOndivel& scope = app().frmOndivel();
     Left = scope.Left + scope.Width + kLayoutColumnWidth;
     Top = scope.Top;
+    StackBelowOpenNeighbours(*this, {&app().frmCurseurs()});
     app().mdi().Mnu_Mesures.Checked = true;
     UpdateMeasurements();
 }
@@ -56,7 +59,8 @@ void FrmMesures::UpdateMeasurements() {
     showNothing();
     for (std::size_t column = 0; column < traces.size() && column < 2; ++column) {
         const DisplayedTrace& trace = traces[column];
-        TraceMeasurements m = MeasureTrace({trace.volts, trace.sampleInterval, trace.bottom, trace.top});
+        TraceMeasurements m =
+            MeasureTrace({trace.volts, trace.sampleInterval, trace.bottom, trace.top}, trace.between);
         if (trace.band) m.mean = m.rms = m.period = m.frequency = std::nullopt;
         // A hundredth of a division, about what the eye tells on the graticule.
         const double resolution = (trace.top - trace.bottom) / 800;

@@ -113,17 +113,19 @@ std::optional<DisplayedTrace> sampleChannel(const Ondivel& app, int channel, Spa
     }
     const double shift = StartShift(app.frmOndivel().chkAuto.Value == kChecked, g.NiveauDeclenchement,
                                     {g.PositionH, c.P, B, c.S}, c.f, c.A);
+    const auto voltageAt = [&app, channel, c, shift, slow, span,
+                            step](double index) -> std::optional<double> {
+        const double x = span.from + index * step;
+        if (slow) return (ValueAtX(app, channel, x) - c.P) * c.S / 100;
+        return fastVoltage(app, channel, c, shift, x);
+    };
     trace.volts.reserve(kDisplayedSamples);
     for (int i = 0; i < kDisplayedSamples; ++i) {
-        const double x = span.from + i * step;
-        if (slow) {
-            trace.volts.push_back((ValueAtX(app, channel, x) - c.P) * c.S / 100);
-        } else {
-            const std::optional<double> v = fastVoltage(app, channel, c, shift, x);
-            if (!v) return std::nullopt;
-            trace.volts.push_back(*v);
-        }
+        const std::optional<double> v = voltageAt(i);
+        if (!v) return std::nullopt;
+        trace.volts.push_back(*v);
     }
+    trace.between = [voltageAt](double index) { return voltageAt(index).value_or(0.0); };
     return trace;
 }
 
@@ -148,11 +150,14 @@ DisplayedTrace sampleSum(const Ondivel& app, Span span) {
         if (!app.frmOndivel().couplingLit(channel, Coupling::GND) && IsDenseTrace(f, g.BaseTemps))
             trace.band = true;
     }
+    const auto voltageAt = [&app, span, step, S](double index) {
+        const double t = (span.from + index * step - kLeftEdge) * app.g.BaseTemps / 100;
+        return (SumChannelHeight(app, 0, t) + SumChannelHeight(app, 1, t)) * S / 100;
+    };
     trace.volts.reserve(kDisplayedSamples);
-    for (int i = 0; i < kDisplayedSamples; ++i) {
-        const double t = (span.from + i * step - kLeftEdge) * g.BaseTemps / 100;
-        trace.volts.push_back((SumChannelHeight(app, 0, t) + SumChannelHeight(app, 1, t)) * S / 100);
-    }
+    for (int i = 0; i < kDisplayedSamples; ++i)
+        trace.volts.push_back(voltageAt(i));
+    if (!trace.band) trace.between = voltageAt;
     return trace;
 }
 } // namespace

@@ -3,6 +3,7 @@
 // them for its automatic measurements. They come from the renderer's own functions (coupling,
 // "-CH2", ADD, the generators' waveforms) so that they follow the trace drawn, not the sources'
 // settings. Used by frmMesures.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@ struct DisplayedTrace {
     double bottom = 0, top = 0; // the voltages at the screen's lower and upper edges
     // Drawn as the band between its extremes (IsDenseTrace): no period can be read from it.
     bool band = false;
+    // The same voltage between the samples (at a fractional sample index), for the measurements to
+    // place a square's edges exactly; empty for a band. Holds a reference to the application.
+    std::function<double(double)> between;
 };
 
 // The traces on the screen now, after a refresh: CH1, CH2, both in DUAL, their sum in ADD; none

@@ -6,6 +6,7 @@
 
 #include "bench/main/mdi_ondivel.h"
 #include "bench/main/window_layout.h"
+#include "bench/meters/frm_mesures.h"
 #include "bench/ondivel.h"
 #include "bench/scope/cursor_measures.h"
 #include "bench/scope/frm_ondivel.h"
@@ -38,7 +39,8 @@ Color FrmCurseurs::CursorColour(Color screen) {
 
 FrmCurseurs::FrmCurseurs(Ondivel& app) : BenchForm(app, "frmCurseurs") {
     Caption = "Curseurs de mesure";
-    Width = 3150; // twips
+    HelpTopic = 4300; // "Mesurer sur l'écran", shared with the measurements
+    Width = 3150;     // twips
     Height = 3900;
     for (int i = 0; i < kCount; ++i) {
         optCurseur[i].Caption = kNames[i];
@@ -61,6 +63,7 @@ void FrmCurseurs::Form_Load() {
     Left = Val(
         a.ReadIni("Interface", "PosX Curseurs", NumberText(scope.Left + scope.Width + kLayoutColumnWidth)));
     Top = Val(a.ReadIni("Interface", "PosY Curseurs", NumberText(scope.Top)));
+    StackBelowOpenNeighbours(*this, {&a.frmMesures()});
     for (int i = 0; i < kCount; ++i)
         optCurseur[i].ToolTipText = "Choisit le curseur que déplacent les flèches.";
     a.mdi().Mnu_Curseurs.Checked = true;

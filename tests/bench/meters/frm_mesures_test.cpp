@@ -134,17 +134,17 @@ const MeasureCase kCases[] = {
      },
      lines("ADD", "6,00 V", "3,00 V", "-3,00 V", "0,00 V", "2,12 V", "1,00 ms", "1,00 kHz")},
     // "-CH2" turns a 25 % square of 3 V in DC upside down: 75 % at +3 V, mean +1.5 V. Its edges
-    // fall between samples: 500 Hz, not 1 kHz, whose reading would sit on the 999 Hz boundary.
+    // fall between samples, where a 1 kHz reading sat on the 999 Hz boundary.
     {"InvertedCH2",
      [](MeasureTable& t) {
-         t.source(SideB, "Carre", 3, 500);
+         t.source(SideB, "Carre", 3, 1000);
          t.generator(SideB, 25, 100, true);
          t.knob(KnobSensitivityCH2, k2V);
          t.knob(KnobTimeBase, k1ms);
          t.couplingDC(1);
          user::click(t.app.frmOndivel().cmdVoie[2]);
      },
-     lines("CH2", "6,00 V", "3,00 V", "-3,00 V", "1,50 V", "3,00 V", "2,00 ms", "500 Hz"), 1},
+     lines("CH2", "6,00 V", "3,00 V", "-3,00 V", "1,50 V", "3,00 V", "1,00 ms", "1,00 kHz"), 1},
     // 5 V peak at 1 V/div runs past the ±4 V edges: its extremes are unknown, its period is not.
     {"ClippedSine",
      [](MeasureTable& t) {
