@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <string>
 
 #include "bench/main/mdi_ondivel.h"
@@ -147,6 +148,18 @@ void FrmCurseurs::DrawCursors(Surface& screen, bool spectrum) {
     const Renderer& renderer = app().renderer();
     screen.setDrawStyle(static_cast<LineStyle>(renderer.TraceCourante.style));
     screen.setDrawWidth(renderer.traceWidth());
+}
+
+void FrmCurseurs::PrintReadout(Surface& screen, Color ink) {
+    if (!active()) return;
+    UpdateReadings(); // the knobs may have moved since the panel last read them
+    double top = kHalfHeight - 10;
+    for (const Control* label :
+         std::initializer_list<const Control*>{&lblDt, &lblFreq, &lblDV[0], &lblDV[1]}) {
+        if (!label->Visible || label->Caption.empty()) continue;
+        screen.print(kHalfWidth - 10 - screen.textWidth(label->Caption), top, label->Caption, ink);
+        top -= screen.textHeight(label->Caption);
+    }
 }
 
 void FrmCurseurs::UpdateReadings() {

@@ -54,6 +54,9 @@ class FrmCurseurs : public BenchForm {
 
     // Draws the four dashed lines on the screen being drawn; nothing while inactive.
     void DrawCursors(Surface& screen, bool spectrum);
+    // The full-screen view has no room for the panel: Δt, 1/Δt and each ΔV are printed in the
+    // screen's top right corner instead, in the overlay's ink and font. Nothing while inactive.
+    void PrintReadout(Surface& screen, Color ink);
     // The read-out from the positions and the knobs of the moment; run at every refresh.
     void UpdateReadings();
 

@@ -315,11 +315,12 @@ void Renderer::DrawSettingsOverlay() {
     const FrmOndivel& scope = app_.frmOndivel();
     // Every drawing of the traces ends here: the cursors go over the traces, under the texts.
     app_.frmCurseurs().DrawCursors(screen, scope.chkFFT.Value == kChecked && scope.modeIndex() != ModeXY);
-    if (app_.ReadIni("Options", "Copy Sensibility", "1") == "0") return;
     const Color back = app_.g.CouleurEcran;
     const double luminance = 0.3 * redOf(back) + 0.59 * greenOf(back) + 0.11 * blueOf(back);
     const Color ink = luminance < 127.5 ? kWhite : kBlack;
     screen.setFont("Arial", fullScreen() ? 18 : 8);
+    if (fullScreen()) app_.frmCurseurs().PrintReadout(screen, ink);
+    if (app_.ReadIni("Options", "Copy Sensibility", "1") == "0") return;
 
     // Centred in the 100-unit cell from x0, the text's bottom on `bottom` (print takes the top).
     auto cell = [&](double x0, double bottom, const std::string& text) {
