@@ -41,6 +41,8 @@ class FrmOndivel : public BenchForm {
     FormControl picGrille{*this, ControlKind::Picture, "picGrille"};
     FormControl picEcranPrint{*this, ControlKind::Picture, "picEcranPrint"};
     FormControl lblPositionCurseur{*this, ControlKind::Label, "lblPositionCurseur"};
+    // The same place in volts and time, under the read-out (pointer_readout.h).
+    FormControl lblPositionVolts{*this, ControlKind::Label, "lblPositionVolts"};
     ControlArray imgBorne{*this, ControlKind::Image, "imgBorne", 3};
     ControlArray imgFiche{*this, ControlKind::Image, "imgFiche", 3};
     ControlArray shpConnectCH1{*this, ControlKind::Shape, "shpConnectCH1", 2};
