@@ -1,5 +1,6 @@
-// The screen's samples as a CSV table: numbers a French spreadsheet reads whatever the locale,
-// the rows of a pupil's hand calculation, the screen's edges and the modes without samples.
+// The screen's samples as a CSV table: numbers a French spreadsheet reads whatever the locale, the
+// screen's edges, a band, XY and the modes without samples. The exact lines of a DUAL screen are
+// in export_screen.scn, every row of it read back by tests/csv/read_exported_csv.py.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,9 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/main/mdi_ondivel.h"
 #include "bench/main/screen_csv.h"
-#include "bench/main/screen_export.h"
 #include "bench/scope/bench_fixture.h"
 #include "bench/scope/frm_ondivel.h"
 #include "bench/scope/scales.h"
@@ -89,21 +88,6 @@ class Csv : public testing::Bench {
     }
 };
 
-TEST_F(Csv, ADualScreenReadsAsAPupilWouldWorkItOut) {
-    const std::vector<std::string> lines = table();
-    ASSERT_EQ(lines.size(), 5u + kCsvSamples);
-    EXPECT_EQ(lines[0], "Exporté avec Ondivel v.1.0 le 03/12/2026 09:05:07");
-    // The calibre line holds the separator: one quoted cell.
-    EXPECT_EQ(lines[3], "\"Voie CH1 : 2 V/div ; Voie CH2 : 2 V/div ; Base de temps : 1 ms/div\"");
-    EXPECT_EQ(lines[4], "t (s);CH1 (V);CH2 (V)");
-    // 1 ms/div: a sample every 5 µs; the sine's crest a quarter period in, its zero at half.
-    EXPECT_EQ(row(lines, 50).at(0), "0,00025");
-    EXPECT_EQ(row(lines, 50).at(1), "5");
-    EXPECT_EQ(row(lines, 100).at(1), "0");
-    EXPECT_EQ(row(lines, 150).at(1), "-5");
-    EXPECT_EQ(row(lines, 2000).at(0), "0,01");
-}
-
 TEST_F(Csv, ThePositionMovesTheTraceNotItsVoltagesAndTheEdgesCutIt) {
     struct Case {
         double position; // CH1's vertical position, screen units (the knob's middle is 700)
@@ -132,27 +116,18 @@ TEST_F(Csv, ThePositionMovesTheTraceNotItsVoltagesAndTheEdgesCutIt) {
     }
 }
 
-TEST_F(Csv, XYGivesTheFrameInVoltsAndTheSpectrumAndAnOffScreenNothing) {
-    user::click(scope().cmdVoie[1]);
-    user::click(scope().cmdVoie[1]);
-    ASSERT_EQ(scope().modeIndex(), ModeXY);
+TEST_F(Csv, ABandAlternatesItsEdgesUnderItsOwnName) {
+    source(SideA, "Sinus", 5, 1e7); // 10 000 periods a division, as an exercise file may say
+    app.RefreshDisplay();
     const std::vector<std::string> lines = table();
-    ASSERT_EQ(lines.size(), 4u + 1001u); // the legend has a single XY row
-    EXPECT_EQ(lines[3], "t (s);X : CH1 (V);Y : CH2 (V)");
-    double xMax = 0, yMax = 0;
-    for (std::size_t i = 4; i < lines.size(); ++i) {
-        const std::vector<std::string> cells = cellsOf(lines[i]);
-        ASSERT_EQ(cells.size(), 3u) << lines[i];
-        std::string x = cells[1], y = cells[2];
-        for (std::string* s : {&x, &y})
-            for (char& ch : *s)
-                if (ch == ',') ch = '.';
-        xMax = std::max(xMax, std::stod(x));
-        yMax = std::max(yMax, std::stod(y));
-    }
-    EXPECT_NEAR(xMax, 5, 0.01);
-    EXPECT_EQ(yMax, 2);
+    ASSERT_EQ(lines.size(), 5u + kCsvSamples);
+    EXPECT_EQ(lines[4], "t (s);CH1 (V, bande);CH2 (V)");
+    EXPECT_EQ(row(lines, 0).at(1), "-5");
+    EXPECT_EQ(row(lines, 1).at(1), "5");
+    EXPECT_EQ(row(lines, 2000).at(1), "-5");
+}
 
+TEST_F(Csv, TheSpectrumAndAnOffScreenHaveNoTable) {
     user::click(scope().chkFFT);
     EXPECT_FALSE(ScreenCsv(app));
     EXPECT_EQ(CsvRefusal(app), "Le spectre ne s'exporte pas en CSV : exportez-le en PNG ou en PDF.");
