@@ -419,7 +419,14 @@ void FrmOndivel::picEcran_MouseMove(int, int, double x, double y) {
     if (!isOn()) return;
     lblPositionCurseur.Caption = CursorReadoutCaption(x, y);
     PlaceCursorReadout(lblPositionCurseur, x, y, 30, 20);
+    pointerX_ = x;
+    pointerY_ = y;
     PlacePointerVolts(a, lblPositionVolts, lblPositionCurseur, x, y);
+}
+
+void FrmOndivel::UpdatePointerVolts() {
+    if (lblPositionVolts.Visible)
+        PlacePointerVolts(app(), lblPositionVolts, lblPositionCurseur, pointerX_, pointerY_);
 }
 
 void FrmOndivel::lblPositionCurseur_MouseMove(int, int, double x, double y) {

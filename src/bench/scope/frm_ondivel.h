@@ -91,6 +91,10 @@ class FrmOndivel : public BenchForm {
     void tmrXY_Timer();
     void cmdPauseSpot_Click();
 
+    // The pointer's place in volts and time again after a refresh (a knob turned from the
+    // keyboard, the mode, a test starting), the pointer where it last moved.
+    void UpdatePointerVolts();
+
     // The oscilloscope is on when its power switch reads "Off".
     bool isOn() const { return chkOn.Caption == "Off"; }
     // Index of the first lit light among shpVoie 0..4, 5 when none is lit.
@@ -114,6 +118,7 @@ class FrmOndivel : public BenchForm {
     std::unique_ptr<Surface> screen_;
     std::unique_ptr<Surface> grid_;
     std::unique_ptr<Surface> print_;
+    double pointerX_ = 0, pointerY_ = 0; // screen units
 };
 
 } // namespace ondivel
