@@ -117,6 +117,7 @@ void Ondivel::RefreshDisplay() {
     renderer_->RefreshDisplay();
     mdi_->UpdateStatus();
     frmCurseurs_->UpdateReadings();
+    frmOndivel_->UpdatePointerVolts();
 }
 
 std::string Ondivel::ReadIni(const std::string& section, const std::string& key,

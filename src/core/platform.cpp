@@ -11,4 +11,8 @@ std::string Platform::dateTimeText(const LocalDateTime& t) {
     return text;
 }
 
+std::string Platform::csvBytes(const std::string& text) {
+    return "\xEF\xBB\xBF" + text;
+}
+
 } // namespace ondivel

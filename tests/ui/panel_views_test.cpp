@@ -785,8 +785,14 @@ class PanelViewsTest : public QObject {
         const QImage shot = w.grab().toImage();
         const QPointF corner = w.toWidget({readout.Left, readout.Top});
         QVERIFY(near(shot.pixelColor(corner.toPoint() + QPoint(4, 4)), readout.BackColor));
+        // The place in volts under it, in the same colours, with no gap for the tooltip to take.
+        const Control& volts = b.scope.lblPositionVolts;
+        QVERIFY(volts.Visible);
+        const QPoint voltsInside = w.toWidget({volts.Left, volts.Top}).toPoint() + QPoint(4, 4);
+        QVERIFY(near(shot.pixelColor(voltsInside), readout.BackColor));
+        QVERIFY(w.toolTipKeepOut().contains(voltsInside));
 
-        // The screen's tooltip goes beside the pointer, not over the read-out.
+        // The screen's tooltip goes beside the pointer, not over the read-outs.
         ToolTipFilter tips;
         w.setToolTip(QString::fromStdString(b.scope.picEcran.ToolTipText));
         QHelpEvent help(QEvent::ToolTip, QPoint(625, 475), w.mapToGlobal(QPoint(625, 475)));

@@ -24,9 +24,10 @@ const std::set<std::string>& windowProperties() {
 } // namespace
 
 bool Evaluator::isQueryName(const std::string& name) {
-    static const std::set<std::string> names{
-        "ini",  "file", "exists", "msg",     "launched",  "help",       "sound", "beeps",   "screen",
-        "grid", "full", "RGB",    "printed", "clipboard", "accessible", "focus", "exported"};
+    static const std::set<std::string> names{"ini",   "file",     "exists",   "msg",       "launched",
+                                             "help",  "sound",    "beeps",    "screen",    "grid",
+                                             "full",  "RGB",      "printed",  "clipboard", "accessible",
+                                             "focus", "exported", "fileline", "filelines"};
     return names.count(name) != 0;
 }
 

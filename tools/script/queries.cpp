@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 #include "bench/main/accessible_text.h"
 #include "bench/ondivel.h"
@@ -63,6 +64,33 @@ Value Evaluator::query(const Expr& e) {
         std::string bytes = readBytes(path);
         return {isValidUtf8(bytes) ? bytes : cp1252ToUtf8(bytes), {}};
     }
+    if (name == "fileline" || name == "filelines") {
+        // filelines("PATH"): how many lines; fileline("PATH", N): line N from 1, without its line
+        // end nor, on the first, a UTF-8 byte-order mark; empty past the last.
+        const bool one = name == "fileline";
+        arity(head, one ? 2 : 1, one ? "fileline(\"PATH\", N)" : "filelines(\"PATH\")");
+        endsAt(e, 0);
+        const fs::path path = fs::path(text(head.args[0]));
+        std::error_code ec;
+        if (!fs::is_regular_file(path, ec)) return Value::none("no file " + path.string());
+        std::string bytes = readBytes(path);
+        if (bytes.starts_with("\xEF\xBB\xBF")) bytes.erase(0, 3);
+        if (!isValidUtf8(bytes)) bytes = cp1252ToUtf8(bytes);
+        std::vector<std::string> lines;
+        for (std::size_t at = 0; at < bytes.size();) {
+            std::size_t end = bytes.find('\n', at);
+            if (end == std::string::npos) end = bytes.size();
+            std::string line = bytes.substr(at, end - at);
+            if (line.ends_with('\r')) line.pop_back();
+            lines.push_back(std::move(line));
+            at = end + 1;
+        }
+        if (!one) return count(lines.size());
+        const int n = integer(head.args[1]);
+        if (n < 1) throw ScriptError("lines are numbered from 1");
+        return {static_cast<std::size_t>(n) <= lines.size() ? lines[static_cast<std::size_t>(n) - 1] : "",
+                {}};
+    }
     if (name == "accessible") {
         arity(head, 1, "accessible(WINDOW.CONTROL)");
         endsAt(e, 0);
@@ -105,7 +133,7 @@ Value Evaluator::query(const Expr& e) {
         return surfaceQuery(*s, e, 1, printed);
     }
     if (name == "exported") {
-        // exported.count, exported.last, exported(I): "png" or "pdf"; otherwise the screen
+        // exported.count, exported.last, exported(I): "png", "pdf" or "csv"; otherwise the screen
         // queries on the last exported picture or PDF page.
         const bool record = head.called || (e.name.size() == 2 && !e.name[1].called &&
                                             (e.name[1].name == "count" || e.name[1].name == "last"));

@@ -9,6 +9,7 @@
 #include "bench/main/mdi_ondivel.h"
 #include "bench/main/printout.h"
 #include "bench/main/program_info.h"
+#include "bench/main/screen_csv.h"
 #include "bench/main/screen_legend.h"
 #include "bench/ondivel.h"
 #include "bench/scope/frm_ondivel.h"
@@ -106,6 +107,7 @@ bool endsWithNoCase(const std::string& text, const std::string& suffix) {
 
 ExportTarget ExportTargetFor(const std::string& chosen) {
     if (endsWithNoCase(chosen, ".pdf")) return {chosen, ExportFormat::Pdf};
+    if (endsWithNoCase(chosen, ".csv")) return {chosen, ExportFormat::Csv};
     if (endsWithNoCase(chosen, ".png")) return {chosen, ExportFormat::Png};
     return {chosen + ".png", ExportFormat::Png};
 }
@@ -138,8 +140,7 @@ void DrawExportPage(Ondivel& app, Surface& page) {
     }
     if (app.frmOndivel().isOn()) row(kScreenLeft, ScreenCalibreLine(app));
     page.setFont(kTextFont, kSignaturePoints);
-    row(kScreenLeft, "Exporté avec " + ProgramSignature() + " le " +
-                         app.platform().dateTimeText(app.platform().localDateTime()));
+    row(kScreenLeft, ExportSignature(app));
 }
 
 std::string ScreenPicturePng(Ondivel& app) {
@@ -175,10 +176,24 @@ void ExportScreen(Ondivel& app) {
         return;
     }
     const ExportTarget target = ExportTargetFor(*chosen);
-    const std::string bytes =
-        target.format == ExportFormat::Pdf
-            ? platform.pdfBytes([&app](Surface& page) { DrawExportPage(app, page); }, "Oscillogrammes")
-            : ScreenPicturePng(app);
+    std::string bytes;
+    switch (target.format) {
+    case ExportFormat::Pdf:
+        bytes = platform.pdfBytes([&app](Surface& page) { DrawExportPage(app, page); }, "Oscillogrammes");
+        break;
+    case ExportFormat::Png:
+        bytes = ScreenPicturePng(app);
+        break;
+    case ExportFormat::Csv: {
+        const std::optional<std::string> table = ScreenCsv(app);
+        if (!table) {
+            platform.messageBox(CsvRefusal(app), vbExclamation, kProgramName);
+            return;
+        }
+        bytes = platform.csvBytes(*table);
+        break;
+    }
+    }
     if (bytes.empty()) {
         refuse(target.path, std::make_error_code(std::errc::io_error));
         return;

@@ -4,7 +4,8 @@
 // - PNG: the screen as shown (graticule, traces, settings overlay), painted again by the renderer
 //   on a picture at least kExportMinWidthPixels wide;
 // - PDF: one vector page for a lab report, the same drawing calls on paper colours, with a
-//   legend, the calibres and the date.
+//   legend, the calibres and the date;
+// - CSV: the samples behind the traces, for a spreadsheet (screen_csv.h).
 // The file is written whole or not at all (temporary file beside it, then renamed).
 #include <string>
 #include <system_error>
@@ -15,17 +16,18 @@ class Ondivel;
 class Surface;
 
 inline constexpr const char* kExportTitle = "Exporter l'écran";
-inline constexpr const char* kExportFilter = "Image PNG (*.png)|*.png|Document PDF (*.pdf)|*.pdf";
+inline constexpr const char* kExportFilter =
+    "Image PNG (*.png)|*.png|Document PDF (*.pdf)|*.pdf|Tableau CSV (*.csv)|*.csv";
 inline constexpr int kExportMinWidthPixels = 1600;
 
-enum class ExportFormat { Png, Pdf };
+enum class ExportFormat { Png, Pdf, Csv };
 
 struct ExportTarget {
     std::string path;
     ExportFormat format;
 };
 
-// The file and its format from the dialog's answer: ".png" or ".pdf" in any case; any other
+// The file and its format from the dialog's answer: ".png", ".pdf" or ".csv" in any case; any other
 // name (no extension, another one) gets ".png" appended.
 ExportTarget ExportTargetFor(const std::string& chosen);
 

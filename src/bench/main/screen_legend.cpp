@@ -6,6 +6,7 @@
 #include "bench/ondivel.h"
 #include "bench/scope/frm_ondivel.h"
 #include "core/format.h"
+#include "core/platform.h"
 
 namespace ondivel {
 
@@ -102,6 +103,11 @@ std::vector<LegendRow> ScreenLegend(const Ondivel& app) {
     default:
         return {};
     }
+}
+
+std::string ExportSignature(const Ondivel& app) {
+    return "Exporté avec " + ProgramSignature() + " le " +
+           app.platform().dateTimeText(app.platform().localDateTime());
 }
 
 } // namespace ondivel

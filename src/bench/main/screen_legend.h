@@ -40,4 +40,7 @@ struct LegendRow {
 // the sum and the XY figure are one trace of CH1's colour. Empty when the screen is off.
 std::vector<LegendRow> ScreenLegend(const Ondivel& app);
 
+// "Exporté avec Ondivel v.1.0 le 03/12/2026 09:05:07", the date as the results file writes it.
+std::string ExportSignature(const Ondivel& app);
+
 } // namespace ondivel

@@ -90,7 +90,7 @@ std::optional<double> fastVoltage(const Ondivel& app, int channel, const Channel
     return std::nullopt;
 }
 
-std::optional<DisplayedTrace> sampleChannel(const Ondivel& app, int channel, Span span) {
+std::optional<DisplayedTrace> sampleChannel(const Ondivel& app, int channel, Span span, int samples) {
     const Globals& g = app.g;
     const ChannelState c = stateOf(app, channel);
     const double B = g.BaseTemps;
@@ -99,15 +99,16 @@ std::optional<DisplayedTrace> sampleChannel(const Ondivel& app, int channel, Spa
     trace.name = channel == 0 ? "CH1" : "CH2";
     trace.bottom = (-400 - c.P) * c.S / 100;
     trace.top = (400 - c.P) * c.S / 100;
-    const double step = (span.to - span.from) / (kDisplayedSamples - 1);
+    const double step = (span.to - span.from) / (samples - 1);
     trace.sampleInterval = step * B / 100;
+    trace.startTime = (span.from - kLeftEdge) * B / 100;
     const bool periodic = c.waveform != Waveform::Dc && c.waveform != Waveform::None;
     if (!c.gnd && periodic && IsDenseTrace(c.f, B)) {
         // The band's two edges, alternately: its extremes and nothing else are on the screen.
         const std::optional<Extremes> e = WaveformExtremes(app, channel, c.waveform, c.f, c.A, c.O);
         if (!e) return std::nullopt;
         trace.band = true;
-        for (int i = 0; i < kDisplayedSamples; ++i)
+        for (int i = 0; i < samples; ++i)
             trace.volts.push_back(i % 2 == 0 ? e->low : e->high);
         return trace;
     }
@@ -119,8 +120,8 @@ std::optional<DisplayedTrace> sampleChannel(const Ondivel& app, int channel, Spa
         if (slow) return (ValueAtX(app, channel, x) - c.P) * c.S / 100;
         return fastVoltage(app, channel, c, shift, x);
     };
-    trace.volts.reserve(kDisplayedSamples);
-    for (int i = 0; i < kDisplayedSamples; ++i) {
+    trace.volts.reserve(samples);
+    for (int i = 0; i < samples; ++i) {
         const std::optional<double> v = voltageAt(i);
         if (!v) return std::nullopt;
         trace.volts.push_back(*v);
@@ -136,15 +137,16 @@ DisplayedTrace unsampled(const char* name) {
 }
 
 // The ADD trace, read on CH1's scale from the sum of the two positions.
-DisplayedTrace sampleSum(const Ondivel& app, Span span) {
+DisplayedTrace sampleSum(const Ondivel& app, Span span, int samples) {
     const Globals& g = app.g;
     const double S = g.SensibiliteCH1, P = g.PositionCH1 + g.PositionCH2;
     DisplayedTrace trace;
     trace.name = "ADD";
     trace.bottom = (-400 - P) * S / 100;
     trace.top = (400 - P) * S / 100;
-    const double step = (span.to - span.from) / (kDisplayedSamples - 1);
+    const double step = (span.to - span.from) / (samples - 1);
     trace.sampleInterval = step * g.BaseTemps / 100;
+    trace.startTime = (span.from - kLeftEdge) * g.BaseTemps / 100;
     for (int channel : {0, 1}) {
         const double f = channel == 0 ? g.FrequenceCH1 : g.FrequenceCH2;
         if (!app.frmOndivel().couplingLit(channel, Coupling::GND) && IsDenseTrace(f, g.BaseTemps))
@@ -154,27 +156,28 @@ DisplayedTrace sampleSum(const Ondivel& app, Span span) {
         const double t = (span.from + index * step - kLeftEdge) * app.g.BaseTemps / 100;
         return (SumChannelHeight(app, 0, t) + SumChannelHeight(app, 1, t)) * S / 100;
     };
-    trace.volts.reserve(kDisplayedSamples);
-    for (int i = 0; i < kDisplayedSamples; ++i)
+    trace.volts.reserve(samples);
+    for (int i = 0; i < samples; ++i)
         trace.volts.push_back(voltageAt(i));
     if (!trace.band) trace.between = voltageAt;
     return trace;
 }
 } // namespace
 
-std::vector<DisplayedTrace> SampleDisplayedTraces(const Ondivel& app) {
+std::vector<DisplayedTrace> SampleDisplayedTraces(const Ondivel& app, int samples) {
     std::vector<DisplayedTrace> traces;
     const FrmOndivel& scope = app.frmOndivel();
     const int mode = scope.modeIndex();
     if (!scope.isOn() || mode == ModeXY || mode == ModeNone || scope.chkFFT.Value == kChecked) return traces;
     const std::optional<Span> span = visibleSpan(app.g.PositionH);
     if (mode == ModeADD) {
-        traces.push_back(span ? sampleSum(app, *span) : unsampled("ADD"));
+        traces.push_back(span ? sampleSum(app, *span, samples) : unsampled("ADD"));
         return traces;
     }
     for (int channel : {0, 1}) {
         if (mode != ModeDUAL && mode != channel) continue;
-        std::optional<DisplayedTrace> trace = span ? sampleChannel(app, channel, *span) : std::nullopt;
+        std::optional<DisplayedTrace> trace =
+            span ? sampleChannel(app, channel, *span, samples) : std::nullopt;
         // A channel that draws nothing on the screen has nothing to measure: its lines read "?".
         traces.push_back(trace ? std::move(*trace) : unsampled(channel == 0 ? "CH1" : "CH2"));
     }

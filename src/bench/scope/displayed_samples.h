@@ -18,6 +18,7 @@ struct DisplayedTrace {
     std::string name;           // "CH1", "CH2" or "ADD"
     std::vector<double> volts;  // left to right, the voltage as the channel's scale reads it
     double sampleInterval = 0;  // seconds
+    double startTime = 0;       // seconds from the trace's left end to the first sample
     double bottom = 0, top = 0; // the voltages at the screen's lower and upper edges
     // Drawn as the band between its extremes (IsDenseTrace): no period can be read from it.
     bool band = false;
@@ -29,7 +30,7 @@ struct DisplayedTrace {
 // The traces on the screen now, after a refresh: CH1, CH2, both in DUAL, their sum in ADD; none
 // when the scope is off, in XY (no time axis) or on the spectrum. A channel in use that draws
 // nothing (no waveform, a square or triangle without frequency, the trace moved off the screen)
-// comes without samples.
-std::vector<DisplayedTrace> SampleDisplayedTraces(const Ondivel& app);
+// comes without samples. `samples` spaced evenly from the screen's left edge to its right one.
+std::vector<DisplayedTrace> SampleDisplayedTraces(const Ondivel& app, int samples = kDisplayedSamples);
 
 } // namespace ondivel

@@ -7,6 +7,7 @@
 #include "bench/ondivel.h"
 #include "bench/scope/frm_ondivel.h"
 #include "bench/scope/full_screen_scale.h"
+#include "bench/scope/pointer_readout.h"
 #include "bench/scope/renderer.h"
 #include "core/platform.h"
 #include "physics/cursor_readout.h"
@@ -22,6 +23,7 @@ FrmFullScreen::FrmFullScreen(Ondivel& app) : BenchForm(app, "frmFullScreen") {
     lblPositionCurseur.Visible = false;
     lblPositionCurseur.Width = 100; // screen units
     lblPositionCurseur.Height = 30;
+    lblPositionVolts.Visible = false;
     picEcran.on.Click = [this] { picEcran_Click(); };
     picEcran.on.MouseMove = [this](int b, int s, double x, double y) { picEcran_MouseMove(b, s, x, y); };
     picEcran.on.MouseLeave = [this] { picEcran_MouseLeave(); };
@@ -76,10 +78,11 @@ void FrmFullScreen::picEcran_MouseMove(int, int, double x, double y) {
     if (!app().frmOndivel().isOn()) return;
     lblPositionCurseur.Caption = CursorReadoutCaption(x, y);
     PlaceCursorReadout(lblPositionCurseur, x, y, 10, 10);
+    PlacePointerVolts(app(), lblPositionVolts, lblPositionCurseur, x, y);
 }
 
 void FrmFullScreen::picEcran_MouseLeave() {
-    lblPositionCurseur.Visible = false;
+    lblPositionCurseur.Visible = lblPositionVolts.Visible = false;
 }
 
 } // namespace ondivel

@@ -17,6 +17,7 @@ class FrmFullScreen : public BenchForm {
     FormControl picEcran{*this, ControlKind::Picture, "picEcran"};
     FormControl picGrille{*this, ControlKind::Picture, "picGrille"};
     FormControl lblPositionCurseur{*this, ControlKind::Label, "lblPositionCurseur"};
+    FormControl lblPositionVolts{*this, ControlKind::Label, "lblPositionVolts"};
 
     Surface& screen() const { return *screen_; }
     Surface& grid() const { return *grid_; }

@@ -9,6 +9,7 @@
 #include "bench/main/screen_colours.h"
 #include "bench/ondivel.h"
 #include "bench/scope/frm_full_screen.h"
+#include "bench/scope/pointer_readout.h"
 #include "bench/scope/renderer.h"
 #include "bench/scope/scales.h"
 #include "bench/scope/sweep.h"
@@ -112,6 +113,7 @@ void FrmOndivel::setDesignValues() {
     lblPositionCurseur.Visible = false;
     lblPositionCurseur.Width = 100;
     lblPositionCurseur.Height = 30;
+    lblPositionVolts.Visible = false;
     picGrille.Visible = false;
     picEcranPrint.Visible = false;
 
@@ -261,7 +263,7 @@ void FrmOndivel::Form_KeyDown(int keyCode, int) {
 
 void FrmOndivel::Form_MouseMove(int, int, double, double) {
     MousePointer = kDefaultPointer;
-    lblPositionCurseur.Visible = false;
+    lblPositionCurseur.Visible = lblPositionVolts.Visible = false;
 }
 
 void FrmOndivel::setAllLights(Color color) {
@@ -417,6 +419,14 @@ void FrmOndivel::picEcran_MouseMove(int, int, double x, double y) {
     if (!isOn()) return;
     lblPositionCurseur.Caption = CursorReadoutCaption(x, y);
     PlaceCursorReadout(lblPositionCurseur, x, y, 30, 20);
+    pointerX_ = x;
+    pointerY_ = y;
+    PlacePointerVolts(a, lblPositionVolts, lblPositionCurseur, x, y);
+}
+
+void FrmOndivel::UpdatePointerVolts() {
+    if (lblPositionVolts.Visible)
+        PlacePointerVolts(app(), lblPositionVolts, lblPositionCurseur, pointerX_, pointerY_);
 }
 
 void FrmOndivel::lblPositionCurseur_MouseMove(int, int, double x, double y) {
@@ -427,11 +437,11 @@ void FrmOndivel::lblPositionCurseur_MouseMove(int, int, double x, double y) {
 
 void FrmOndivel::picEcran_MouseLeave() {
     // The form background hides it too, but the pointer may leave the screen by the panel's edge.
-    lblPositionCurseur.Visible = false;
+    lblPositionCurseur.Visible = lblPositionVolts.Visible = false;
 }
 
 void FrmOndivel::picEcran_DblClick() {
-    lblPositionCurseur.Visible = false;
+    lblPositionCurseur.Visible = lblPositionVolts.Visible = false;
     app().mdi().Mnu_ViewFullScreen.Checked = true;
     app().frmFullScreen().ShowModal();
 }

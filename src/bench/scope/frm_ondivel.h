@@ -41,6 +41,8 @@ class FrmOndivel : public BenchForm {
     FormControl picGrille{*this, ControlKind::Picture, "picGrille"};
     FormControl picEcranPrint{*this, ControlKind::Picture, "picEcranPrint"};
     FormControl lblPositionCurseur{*this, ControlKind::Label, "lblPositionCurseur"};
+    // The same place in volts and time, under the read-out (pointer_readout.h).
+    FormControl lblPositionVolts{*this, ControlKind::Label, "lblPositionVolts"};
     ControlArray imgBorne{*this, ControlKind::Image, "imgBorne", 3};
     ControlArray imgFiche{*this, ControlKind::Image, "imgFiche", 3};
     ControlArray shpConnectCH1{*this, ControlKind::Shape, "shpConnectCH1", 2};
@@ -89,6 +91,10 @@ class FrmOndivel : public BenchForm {
     void tmrXY_Timer();
     void cmdPauseSpot_Click();
 
+    // The pointer's place in volts and time again after a refresh (a knob turned from the
+    // keyboard, the mode, a test starting), the pointer where it last moved.
+    void UpdatePointerVolts();
+
     // The oscilloscope is on when its power switch reads "Off".
     bool isOn() const { return chkOn.Caption == "Off"; }
     // Index of the first lit light among shpVoie 0..4, 5 when none is lit.
@@ -112,6 +118,7 @@ class FrmOndivel : public BenchForm {
     std::unique_ptr<Surface> screen_;
     std::unique_ptr<Surface> grid_;
     std::unique_ptr<Surface> print_;
+    double pointerX_ = 0, pointerY_ = 0; // screen units
 };
 
 } // namespace ondivel

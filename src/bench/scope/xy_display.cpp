@@ -158,4 +158,33 @@ void DrawXY(Ondivel& app, double startSample) {
     renderer.DrawSettingsOverlay();
 }
 
+std::vector<XYPoint> XYFrameVolts(const Ondivel& app, double startSample) {
+    const Globals& g = app.g;
+    const FrmOndivel& scope = app.frmOndivel();
+    const double D = XYSampleRate(g.FrequenceCH1, g.FrequenceCH2);
+    const Deflector x1 = deflectorOf(app, 0);
+    const Deflector y2 = deflectorOf(app, 1);
+    const bool inverted = scope.lit(scope.shpVoie[kInvertLight]);
+    const double originX = g.PositionCH1 + g.OffsetCH1;
+    const double originY = g.PositionCH2 + g.OffsetCH2;
+    std::optional<Extremes> denseX = x1.dense(D), denseY = y2.dense(D);
+    if (denseY && inverted) denseY = Extremes{-denseY->high, -denseY->low};
+    std::vector<XYPoint> points;
+    for (int i = 0; i <= kFrameSpan; i += kSampleStep) {
+        const double t = (startSample + i) / D;
+        const bool high = (i / kSampleStep) % 2 == 1;
+        double dx = x1.at(t), dy = inverted ? -y2.at(t) : y2.at(t);
+        if (denseX) dx = high ? denseX->high : denseX->low;
+        if (denseY) dy = high ? denseY->high : denseY->low;
+        XYPoint p;
+        p.t = t;
+        p.x = dx * x1.S / 100;
+        p.y = dy * y2.S / 100;
+        p.xShown = std::abs(originX + dx) <= 500;
+        p.yShown = std::abs(originY + dy) <= 400;
+        points.push_back(p);
+    }
+    return points;
+}
+
 } // namespace ondivel

@@ -3,6 +3,8 @@
 // tmrXY, each frame starting at the sample number PhaseXY; also drawn once before printing or
 // copying the screen in XY mode.
 
+#include <vector>
+
 namespace ondivel {
 
 class Ondivel;
@@ -15,5 +17,17 @@ double XYSampleRate(double frequencyCH1, double frequencyCH2);
 // cleared screen, then the overlay. Re-derives the frequencies, offsets and duty cycles of the
 // working set from the sources first in free mode; in evaluated mode the exercise's stay.
 void DrawXY(Ondivel& app, double startSample);
+
+// One point of a frame in volts as the channels' scales read it ("-CH2" applied to Y), and
+// whether the spot is inside the screen on each axis.
+struct XYPoint {
+    double t = 0; // seconds, sample number / sample rate
+    double x = 0, y = 0;
+    bool xShown = true, yShown = true;
+};
+// The 1001 points of the frame DrawXY draws from startSample, with the working set as the last
+// drawing left it. A channel too fast for the samples alternates between its extremes, as the
+// figure's strokes do.
+std::vector<XYPoint> XYFrameVolts(const Ondivel& app, double startSample);
 
 } // namespace ondivel

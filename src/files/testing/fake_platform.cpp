@@ -224,6 +224,11 @@ std::string FakePlatform::pdfBytes(const std::function<void(Surface&)>& drawPage
     return failExports ? std::string() : "%PDF-1.4\n% stand-in document: " + title + "\n%%EOF\n";
 }
 
+std::string FakePlatform::csvBytes(const std::string& text) {
+    exports.push_back("csv");
+    return Platform::csvBytes(text);
+}
+
 std::unique_ptr<Surface> FakePlatform::createSurface(int widthPixels, int heightPixels) {
     return std::make_unique<RecordingSurface>(widthPixels, heightPixels);
 }

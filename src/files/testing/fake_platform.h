@@ -90,6 +90,8 @@ class FakePlatform : public Platform {
     std::unique_ptr<Surface> createSharperSurface(const Surface& shown, int minWidthPixels) override;
     std::string pngBytes(const Surface& picture) override;
     std::string pdfBytes(const std::function<void(Surface&)>& drawPage, const std::string& title) override;
+    // The real bytes: a CSV file is read back by the tests.
+    std::string csvBytes(const std::string& text) override;
 
     // --- scripting ---
     // Answers, consumed in order: message boxes take vbYes/vbNo/vbOK/vbCancel; file and folder
@@ -142,7 +144,7 @@ class FakePlatform : public Platform {
     // drawings, so that one surface answers every query. Empty once cleared.
     std::optional<RecordingSurface> clipboard;
     int clipboardCopies = 0;
-    // Screen exports asked for, "png" or "pdf", and the last exported picture or page.
+    // Screen exports asked for, "png", "pdf" or "csv", and the last exported picture or page.
     std::vector<std::string> exports;
     std::optional<RecordingSurface> exported;
     bool failExports = false; // the pictures cannot be encoded

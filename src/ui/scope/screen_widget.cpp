@@ -36,7 +36,7 @@ int buttonMask(Qt::MouseButtons buttons) {
 
 ScreenWidget::ScreenWidget(BenchForm& form, QWidget* parent)
     : QWidget(parent), form_(form), screen_(form.findControl("picEcran")),
-      readout_(form.findControl("lblPositionCurseur")) {
+      readout_(form.findControl("lblPositionCurseur")), volts_(form.findControl("lblPositionVolts")) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(200, 160);
@@ -124,11 +124,20 @@ void ScreenWidget::updateCursor() {
 void ScreenWidget::syncFromModel() {
     updateCursor();
     const QtSurface* s = screen_ ? qtSurfaceOf(screen_->surface()) : nullptr;
-    const QString readout = readout_ && readout_->Visible
-                                ? QString::fromStdString(readout_->Caption) +
-                                      QString::number(readout_->Left) + ',' + QString::number(readout_->Top)
-                                : QString();
-    if ((s && s->generation() != paintedGeneration_) || readout != paintedReadout_) update();
+    if ((s && s->generation() != paintedGeneration_) || modelReadoutKey() != paintedReadout_) update();
+}
+
+// What the read-outs show and where: a change of it repaints.
+QString ScreenWidget::modelReadoutKey() const {
+    if (!readout_ || !readout_->Visible) return {};
+    QString key = QString::fromStdString(readout_->Caption) + QString::number(readout_->Left) + ',' +
+                  QString::number(readout_->Top);
+    if (voltsShown()) key += QString::fromStdString(volts_->Caption) + QString::number(volts_->Top);
+    return key;
+}
+
+bool ScreenWidget::voltsShown() const {
+    return volts_ && volts_->Visible && !volts_->Caption.empty();
 }
 
 void ScreenWidget::paintEvent(QPaintEvent*) {
@@ -168,17 +177,54 @@ ScreenWidget::Readout ScreenWidget::readoutLayout() const {
     return r;
 }
 
+ScreenWidget::Readout ScreenWidget::voltsLayout(const Readout& readout) const {
+    Readout r;
+    QString text = QString::fromStdString(volts_->Caption);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    r.lines = text.split('\n');
+    r.font = readout.font;
+    const QFontMetricsF fm(r.font);
+    double textWidth = 0;
+    for (const QString& l : r.lines)
+        textWidth = std::max(textWidth, fm.horizontalAdvance(l));
+    // The read-out's captions start with a blank; these lines get the same margin from the box.
+    r.inset = QPointF(fm.horizontalAdvance(QLatin1Char(' ')), fm.height() * 0.1);
+    const double kGap = std::max(2.0, fm.height() * 0.15);
+    r.box = QRectF(0, 0, textWidth + 2 * r.inset.x(), fm.height() * r.lines.size() + 2 * r.inset.y());
+    r.box.moveLeft(readout.box.left());
+    // Where the model put it, pushed off the read-out's box, which may have grown past its size.
+    if (volts_->Top > readout_->Top) {
+        const double modelBottom = toWidget({volts_->Left, volts_->Top - volts_->Height}).y();
+        r.box.moveBottom(std::min(modelBottom, readout.box.top() - kGap));
+    } else {
+        const double modelTop = toWidget({volts_->Left, volts_->Top}).y();
+        r.box.moveTop(std::max(modelTop, readout.box.bottom() + kGap));
+    }
+    // Past the right edge, it lines up with the read-out's right side as far as it can.
+    if (r.box.right() > width()) r.box.moveRight(std::min<double>(width(), readout.box.right()));
+    if (r.box.bottom() > height()) r.box.moveBottom(height());
+    if (r.box.top() < 0) r.box.moveTop(0);
+    return r;
+}
+
 QRect ScreenWidget::toolTipKeepOut() const {
     if (!readout_ || !readout_->Visible || readout_->Caption.empty()) return {};
-    return readoutLayout().box.toAlignedRect();
+    const Readout r = readoutLayout();
+    QRectF box = r.box;
+    if (voltsShown()) box = box.united(voltsLayout(r).box);
+    return box.toAlignedRect();
 }
 
 void ScreenWidget::paintReadout(QPainter& p) {
     paintedReadout_.clear();
     if (!readout_ || !readout_->Visible || readout_->Caption.empty()) return;
-    paintedReadout_ = QString::fromStdString(readout_->Caption) + QString::number(readout_->Left) + ',' +
-                      QString::number(readout_->Top);
+    paintedReadout_ = modelReadoutKey();
     const Readout r = readoutLayout();
+    paintBox(p, r);
+    if (voltsShown()) paintBox(p, voltsLayout(r));
+}
+
+void ScreenWidget::paintBox(QPainter& p, const Readout& r) {
     const QRectF& box = r.box;
     p.setFont(r.font);
     const QFontMetricsF fm(r.font);
@@ -190,9 +236,9 @@ void ScreenWidget::paintReadout(QPainter& p) {
     p.setBrush(back);
     p.drawRoundedRect(box, 3, 3);
     p.setPen(toQColor(readout_->ForeColor));
-    double y = box.top() + 2 + fm.ascent();
+    double y = box.top() + r.inset.y() + fm.ascent();
     for (const QString& l : r.lines) {
-        p.drawText(QPointF(box.left() + 3, y), l);
+        p.drawText(QPointF(box.left() + r.inset.x(), y), l);
         y += fm.height();
     }
 }

@@ -1,9 +1,9 @@
 #pragma once
 // The oscilloscope screen of a window model (the front panel's or the full-screen view's): shows
 // the picture of its picEcran, keeps that picture as large as the widget in device pixels, draws
-// the cursor read-out over it, and forwards mouse moves, clicks and double-clicks to the model.
-// The read-out goes when the pointer leaves the screen, and the screen's tooltip keeps clear of
-// it. Panel views embed it; it decides nothing itself.
+// the cursor read-out over it (with the same place in volts under it, in free mode), and forwards mouse
+// moves, clicks and double-clicks to the model. The read-out goes when the pointer leaves the screen, and the
+// screen's tooltip keeps clear of it. Panel views embed it; it decides nothing itself.
 #include <QWidget>
 
 #include "ui/platform/tooltip_filter.h"
@@ -31,7 +31,7 @@ class ScreenWidget : public QWidget, public ToolTipKeepOut {
     QPointF toUser(QPointF widgetPoint) const;
     QPointF toWidget(QPointF userPoint) const;
     QSize sizeHint() const override { return {500, 400}; }
-    // The read-out's box while it shows.
+    // The read-out's box, and the volts' under it, while they show.
     QRect toolTipKeepOut() const override;
 
     // A custom cross-hair stands for the model's pointer 99.
@@ -52,8 +52,15 @@ class ScreenWidget : public QWidget, public ToolTipKeepOut {
         QStringList lines;
         QFont font;
         QRectF box;
+        QPointF inset{3, 2}; // the first line's place in the box
     };
     Readout readoutLayout() const;
+    // The volts' lines in the read-out's font, against the read-out's box: under it, or over it
+    // when the model put them there (the read-out went above the pointer).
+    Readout voltsLayout(const Readout& readout) const;
+    bool voltsShown() const;
+    QString modelReadoutKey() const;
+    void paintBox(QPainter& p, const Readout& r);
     // Resizes the screen and graticule pictures to the widget and has the model redraw them.
     void fitPictures();
     void paintReadout(QPainter& p);
@@ -63,6 +70,7 @@ class ScreenWidget : public QWidget, public ToolTipKeepOut {
     BenchForm& form_;
     Control* screen_;
     Control* readout_;
+    Control* volts_;
     double zoom_ = 1.0;
     int readoutPixels_ = 11;
     quint64 paintedGeneration_ = 0;

@@ -33,6 +33,8 @@ TEST(ScreenExport, TheExtensionPicksTheFormatAndAnyOtherNameBecomesAPng) {
         {"/tp/ecran.png",      "/tp/ecran.png",          ExportFormat::Png},
         {"/tp/Rapport.PDF",    "/tp/Rapport.PDF",        ExportFormat::Pdf},
         {"/tp/figure.Png",     "/tp/figure.Png",         ExportFormat::Png},
+        {"/tp/mesures.Csv",    "/tp/mesures.Csv",        ExportFormat::Csv},
+        {"/tp/mesures.csv.bak","/tp/mesures.csv.bak.png",ExportFormat::Png},
         {"/tp/mesure",         "/tp/mesure.png",         ExportFormat::Png},
         {"/tp/TP1.2",          "/tp/TP1.2.png",          ExportFormat::Png},
         {"/tp/notes.txt",      "/tp/notes.txt.png",      ExportFormat::Png},
