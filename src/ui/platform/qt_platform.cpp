@@ -42,6 +42,7 @@
 #include "ui/platform/tooltip_filter.h"
 #include "ui/surface/painter_surface.h"
 #include "ui/surface/qt_surface.h"
+#include "ui/views/chrome_zoom.h"
 
 #ifndef _WIN32
 #include <pwd.h>
@@ -108,8 +109,10 @@ void QtPlatform::setModalRunner(std::function<void(Form&)> runner) {
 }
 
 void QtPlatform::setDialogZoom(double zoom) {
-    d_->zoom = zoom;
-    if (d_->help) d_->help->setZoom(zoom);
+    // Below 1 they keep the system's size, as the menus do: a smaller zoom makes room for the
+    // panels on a small screen, and a message or a help page gains nothing by smaller words.
+    d_->zoom = ChromeScale(zoom);
+    if (d_->help) d_->help->setZoom(d_->zoom);
 }
 
 int QtPlatform::messageBox(const std::string& text, int flags, const std::string& title) {

@@ -33,7 +33,7 @@ void ScreenKeyboard::syncFromModel() {
         hide();
         return;
     }
-    const int arm = std::max(7, screen_.height() / 36);
+    const int arm = std::max(9, screen_.height() / 22);
     const QPoint at = screen_.toWidget({p.x, p.y}).toPoint();
     setGeometry(QRect(at - QPoint(arm, arm), QSize(2 * arm + 1, 2 * arm + 1)));
     raise();
