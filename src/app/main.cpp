@@ -96,6 +96,8 @@ int main(int argc, char** argv) {
     ondivel::Ondivel app(platform);
     ondivel::ViewManager views(app);
     platform.setModalRunner(views.modalRunner());
+    QObject::connect(&views, &ondivel::ViewManager::zoomChanged, &application,
+                     [&platform](double zoom) { platform.setDialogZoom(zoom); });
     QObject::connect(&views, &ondivel::ViewManager::programEnded, &application, &QApplication::quit,
                      Qt::QueuedConnection);
 

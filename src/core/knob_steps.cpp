@@ -14,7 +14,7 @@ std::optional<NavKey> navKeyNamed(std::string_view name) {
         {"Space", NavKey::Space}, {"Enter", NavKey::Enter},   {"Return", NavKey::Enter},
         {"Up", NavKey::Up},       {"Down", NavKey::Down},     {"Left", NavKey::Left},
         {"Right", NavKey::Right}, {"PageUp", NavKey::PageUp}, {"PageDown", NavKey::PageDown},
-        {"Home", NavKey::Home},   {"End", NavKey::End},
+        {"Home", NavKey::Home},   {"End", NavKey::End},       {"Escape", NavKey::Escape},
     };
     for (const Named& n : kNames)
         if (n.name == name) return n.key;

@@ -7,9 +7,9 @@
 namespace ondivel {
 
 // The keys that operate a focused control (Tab and F6 move the focus and are not among them).
-enum class NavKey { Space, Enter, Up, Down, Left, Right, PageUp, PageDown, Home, End };
+enum class NavKey { Space, Enter, Up, Down, Left, Right, PageUp, PageDown, Home, End, Escape };
 
-// "Space", "Enter", "Up", "PageDown" …; nullopt for a name that is none of them.
+// "Space", "Enter", "Up", "PageDown", "Escape" …; nullopt for a name that is none of them.
 std::optional<NavKey> navKeyNamed(std::string_view name);
 
 namespace knob {

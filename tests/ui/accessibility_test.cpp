@@ -2,6 +2,7 @@
 // reachable or not) has a French name, and the names of knobs, plugs and switches carry their
 // value and follow the model.
 #include <QAccessible>
+#include <QComboBox>
 #include <QLabel>
 #include <QtTest>
 #include <memory>
@@ -11,9 +12,11 @@
 #include "bench/ondivel.h"
 #include "bench/scope/frm_ondivel.h"
 #include "bench/scope/scales.h"
+#include "bench/sources/frm_gbf.h"
 #include "bench/toolbox/frm_toolbox.h"
 #include "core/control.h"
 #include "core/user_input.h"
+#include "ui/main/frm_option_view.h"
 #include "ui/scope/frm_ondivel_view.h"
 #include "ui/views/form_view.h"
 #include "ui/views/view_table.h"
@@ -145,6 +148,68 @@ class AccessibilityTest : public QObject {
         button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         view.syncFromModel();
         QCOMPARE(nameOf(coupling), QStringLiteral("Couplage de la voie CH1 : DC"));
+    }
+
+    // A knob's value reads as the value in its name, unit and all ("0,650 kHz", not the view's
+    // own "650 Hz"): one knob of each source with knobs and of the scope.
+    void knobValuesReadAsTheirNamesSay() {
+        uitest::PanelBench b;
+        Ondivel& app = b.app;
+        app.frmOndivel().Show();
+        struct Case {
+            int source; // the toolbox's choice that opens the panel, -1 for the scope
+            const char* form;
+            int knob;
+            double turnedTo;
+            QString value;
+        };
+        // clang-format off
+        const Case cases[] = {
+            {FrmToolBox::kGbfA,       "frmGBFA",        0,    650, "0,650 kHz"},
+            {-1,                      "frmGBFA",        1,   4500, "4,5 V"},
+            {9,                       "frmAlimB",       0,    600, "6 V"},
+            {14,                      "frmDynA",        0,   1200, "1200 tours/min"},
+            {FrmToolBox::kHarmonicB,  "frmHarmoniqueB", 0,    650, "0,650 kHz"},
+            {-1, "frmOndivel", KnobTimeBase,    10, "0,2 ms/div"},
+            {-1, "frmOndivel", KnobPositionCH1, 650, "-0,50 div"},
+        };
+        // clang-format on
+        for (const Case& c : cases) {
+            if (c.source >= 0) b.choose(c.source);
+            Form* form = app.form(c.form);
+            QVERIFY2(form && form->Visible, c.form);
+            Control& control = *form->findControl("Potentio", c.knob);
+            user::drag(control, c.turnedTo);
+            std::unique_ptr<FormView> view(makeView(*form));
+            view->syncFromModel();
+            auto* knob = widgetShowing<KnobWidget>(*view, control);
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(knob);
+            QCOMPARE(iface->text(QAccessible::Value), c.value);
+            QVERIFY2(iface->text(QAccessible::Name).endsWith(QStringLiteral(" : ") + c.value),
+                     qPrintable(iface->text(QAccessible::Name)));
+        }
+    }
+
+    // A combo box is named as the program names it, not by its current item (Qt's own way on
+    // Linux); the item is its value.
+    void comboBoxesReadTheirNameThenTheirItem() {
+        uitest::PanelBench b;
+        FrmOption& options = b.app.frmOption();
+        options.Load();
+        OptionView view(options);
+        QVERIFY(uitest::exposed(view));
+        view.syncFromModel();
+        for (int trace = 0; trace < 2; ++trace) {
+            auto* box = qobject_cast<QComboBox*>(view.widgetOf(options.cbxStyle[trace]));
+            QVERIFY(box && box->count() > 1);
+            box->setCurrentIndex(1);
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
+            QCOMPARE(iface->role(), QAccessible::ComboBox);
+            QCOMPARE(iface->text(QAccessible::Name),
+                     trace == 0 ? QStringLiteral("Voie A Style") : QStringLiteral("Voie B Style"));
+            QCOMPARE(iface->text(QAccessible::Value), box->itemText(1));
+            QCOMPARE(iface->childCount(), 1); // the list that drops down
+        }
     }
 };
 

@@ -13,14 +13,19 @@
 #include "bench/main/tab_order.h"
 #include "bench/ondivel.h"
 #include "bench/scope/frm_ondivel.h"
+#include "bench/scope/scales.h"
 #include "bench/sources/frm_gbf.h"
 #include "bench/toolbox/frm_toolbox.h"
 #include "core/recording_surface.h"
 #include "core/user_input.h"
 #include "ui/main/mdi_ondivel_view.h"
+#include "ui/scope/frm_ondivel_view.h"
+#include "ui/scope/screen_keyboard.h"
+#include "ui/scope/screen_widget.h"
 #include "ui/surface/tee_platform.h"
 #include "ui/views/focus_ring.h"
 #include "ui/views/form_view.h"
+#include "ui/views/keyboard_navigation.h"
 #include "ui/views/panel_painting.h"
 #include "ui/views/view_manager.h"
 #include "ui/widgets/bound_widget.h"
@@ -120,7 +125,7 @@ class KeyboardTest : public QObject {
         p.press(Qt::Key_Tab, {}, 3);
         QCOMPARE(p.focusPath(), QStringLiteral("frmOndivel.Potentio(6)")); // CH1's VOLT/DIV
         p.press(Qt::Key_Backtab, Qt::ShiftModifier, 4);
-        QCOMPARE(p.focusPath(), QStringLiteral("frmOndivel.imgBorne(2)")); // round to the last
+        QCOMPARE(p.focusPath(), QStringLiteral("frmOndivel.picEcran")); // round to the last
         p.press(Qt::Key_Tab);
         QCOMPARE(p.focusPath(), QStringLiteral("frmOndivel.chkOn"));
         p.press(Qt::Key_Right); // only Tab moves the focus, as in the scenario harness
@@ -140,6 +145,102 @@ class KeyboardTest : public QObject {
         p.press(Qt::Key_F6, Qt::ShiftModifier);
         QCOMPARE(p.activePanel(), &scope);
         QCOMPARE(p.focusPath(), QStringLiteral("frmOndivel.chkOn"));
+    }
+
+    // The ring alone marks the focus: a control paints the same with the focus as without (the
+    // knobs and buttons had a dotted mark of their own under the ring).
+    void onlyTheRingMarksTheFocus() {
+        Program p;
+        user::click(p.app.frmToolBox().optConnexion[3]);  // a battery on CH1
+        user::click(p.app.frmToolBox().optConnexion[10]); // a generator on CH2
+        p.settle();
+        FrmOndivel& s = p.app.frmOndivel();
+        const Form& pile = *p.app.form("frmPileA");
+        FrmGBF& gbf = p.app.frmGBFB();
+        const std::pair<const Form*, const Control*> stops[] = {{&s, &s.Potentio[KnobTimeBase]},
+                                                                {&s, &s.cmdACDC[0]},
+                                                                {&s, &s.chkOn},
+                                                                {&pile, pile.findControl("optPolarite", 0)},
+                                                                {&gbf, &gbf.sldReglage[0]},
+                                                                {&gbf, &gbf.optGamme[1]}};
+        for (auto [form, stop] : stops) {
+            FormView* view = p.views.viewOf(*form);
+            QVERIFY2(view && stop, form->name().c_str());
+            QWidget* w = stopWidget(*view, *stop);
+            QVERIFY2(w, stop->path().c_str());
+            view->setFocus(Qt::OtherFocusReason); // its panel active, the control without the focus
+            QApplication::processEvents();
+            const QImage without = w->grab().toImage();
+            FocusRing::keyboardMovesFocus();
+            w->setFocus(Qt::TabFocusReason);
+            w->window()->setAttribute(Qt::WA_KeyboardFocusChange); // as a Tab key leaves it
+            QVERIFY2(w->hasFocus(), stop->path().c_str());
+            QVERIFY2(w->grab().toImage() == without, stop->path().c_str());
+            auto* ring = view->findChild<FocusRing*>();
+            QVERIFY(ring && ring->isVisible() && ring->target() == w);
+        }
+    }
+
+    // The screen is the scope's last stop: the ring goes round it, the arrows move the keyboard's
+    // pointer (a cross) and its read-out, Escape hides them, Enter shows the full screen.
+    void theScreenReadsWithTheArrows() {
+        Program p;
+        FrmOndivel& scope = p.app.frmOndivel();
+        QVERIFY(p.f6To(scope));
+        p.press(Qt::Key_Space); // on
+        p.press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(p.focusPath(), QStringLiteral("frmOndivel.picEcran"));
+        auto* view = qobject_cast<OscilloscopeView*>(p.views.viewOf(scope));
+        QVERIFY(view);
+        ScreenWidget* screen = view->screen();
+        auto* ring = view->findChild<FocusRing*>();
+        QVERIFY(ring && ring->isVisible() && ring->target() == screen);
+        QVERIFY(ring->geometry().contains(screen->geometry()));
+
+        auto* cross = screen->findChild<ScreenKeyboard*>();
+        QVERIFY(cross && !cross->isVisible());
+        p.press(Qt::Key_Right); // shows the pointer at the centre
+        p.press(Qt::Key_Right, {}, 3);
+        p.press(Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(scope.lblPositionCurseur.Caption, std::string(" x = 0.30 div \r\n  y = 0.01 div "));
+        QVERIFY(scope.lblPositionCurseur.Visible && cross->isVisible());
+        const QPointF at = screen->toWidget({30, 1});
+        QVERIFY(QRectF(cross->geometry()).contains(at));
+        QVERIFY(std::abs(QRectF(cross->geometry()).center().x() - at.x()) <= 1);
+
+        p.press(Qt::Key_Escape);
+        QVERIFY(!scope.lblPositionCurseur.Visible && !cross->isVisible());
+        p.press(Qt::Key_Left);
+        QVERIFY(cross->isVisible());
+        p.press(Qt::Key_Tab); // the pointer goes with the focus
+        QCOMPARE(p.focusPath(), QStringLiteral("frmOndivel.chkOn"));
+        QVERIFY(!scope.lblPositionCurseur.Visible && !cross->isVisible());
+
+        p.press(Qt::Key_Backtab, Qt::ShiftModifier);
+        p.press(Qt::Key_Return);
+        QVERIFY(p.app.mdi().Mnu_ViewFullScreen.Checked);
+    }
+
+    // A panel opened from the keyboard has its first control focused; one opened by a click has
+    // none yet.
+    void aPanelOpenedFromTheKeyboardIsEnteredAtOnce() {
+        Program p;
+        FrmToolBox& toolbox = p.app.frmToolBox();
+        QVERIFY(p.f6To(toolbox));
+        p.press(Qt::Key_Tab); // "GBF" on CH1
+        p.press(Qt::Key_Space);
+        QVERIFY(p.app.frmGBFA().Visible);
+        QCOMPARE(p.activePanel(), &p.app.frmGBFA());
+        QCOMPARE(p.focusPath(), QStringLiteral("frmGBFA.chkOn"));
+        auto* ring = p.views.viewOf(p.app.frmGBFA())->findChild<FocusRing*>();
+        QVERIFY(ring && ring->isVisible());
+
+        QWidget* button = stopWidget(*p.views.viewOf(toolbox), toolbox.optConnexion[FrmToolBox::kGbfB]);
+        QVERIFY(button);
+        QTest::mouseClick(button, Qt::LeftButton);
+        p.settle();
+        QVERIFY(p.app.frmGBFB().Visible);
+        QVERIFY2(!p.focusPath().startsWith(QStringLiteral("frmGBFB.")), qPrintable(p.focusPath()));
     }
 
     void theRingStandsOutOnLightAndDarkFaces() {
@@ -193,7 +294,7 @@ class KeyboardTest : public QObject {
         p.press(Qt::Key_PageDown, {}, 2);
 
         QVERIFY(p.f6To(scope));
-        p.press(Qt::Key_Backtab, Qt::ShiftModifier, 3);
+        p.press(Qt::Key_Backtab, Qt::ShiftModifier, 4);
         p.press(Qt::Key_Space); // CH1's plug
         p.press(Qt::Key_Tab, {}, 2);
         p.press(Qt::Key_Space); // the ground plug

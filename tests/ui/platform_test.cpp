@@ -10,9 +10,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -162,6 +164,50 @@ class PlatformTest : public QObject {
             pressWhenShown(press);
             QCOMPARE(platform.messageBox("Voulez-vous imprimer ?", flags, "Ondivel"), int(answer));
         }
+    }
+
+    // Above zoom 1 a message box's text and icon, and the help window's text, icons and size, are
+    // that much larger; below, they keep the system's size. The open help window follows a change
+    // at once.
+    void messageBoxesAndTheHelpWindowFollowTheZoom() {
+        QtPlatform platform;
+        const std::string helpFile = platform.programFolder() + "/ondivel.chm";
+        platform.showHelp(helpFile, 3300);
+        HelpViewer* viewer = platform.helpViewer();
+        QVERIFY(viewer);
+        const double pageText = viewer->browser()->font().pointSizeF();
+        const int icon = viewer->findChild<QToolButton*>("back")->iconSize().width();
+        const QSize screen = viewer->screen()->availableGeometry().size();
+        double iconAtOne = 0;
+        for (double zoom : {1.0, 0.75, 1.25}) {
+            platform.setDialogZoom(zoom);
+            const double scale = std::max(1.0, zoom);
+            QCOMPARE(viewer->browser()->font().pointSizeF(), pageText * scale);
+            QCOMPARE(viewer->findChild<QToolButton*>("back")->iconSize().width(), qRound(icon * scale));
+            QCOMPARE(viewer->size(), (QSizeF(HelpViewer::designSize()) * scale).toSize().boundedTo(screen));
+
+            double text = 0, iconSide = 0;
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box) return;
+                text = box->font().pointSizeF() / QApplication::font(box).pointSizeF();
+                iconSide = box->findChild<QLabel*>("qt_msgboxex_icon_label")
+                               ->pixmap()
+                               .deviceIndependentSize()
+                               .width();
+                box->buttons().front()->click();
+            });
+            platform.messageBox("Le mot de passe saisi est faux.", vbExclamation, "Ondivel - Mot de passe");
+            if (zoom == 1) iconAtOne = iconSide;
+            QCOMPARE(text, scale);
+            QVERIFY(iconAtOne > 0);
+            QCOMPARE(iconSide, std::round(iconAtOne * scale));
+        }
+        // A help window opened at a zoom starts at it.
+        platform.setDialogZoom(1.25);
+        platform.closeWindow(kTitle);
+        platform.showHelp(helpFile, 3300);
+        QCOMPARE(platform.helpViewer()->browser()->font().pointSizeF(), pageText * 1.25);
     }
 
     void tooltipsWrapWhenLongAndAllGoWhenSwitchedOff() {

@@ -144,7 +144,9 @@ void runAnytimeCommand(CommandContext& c) {
         std::string window;
         if (c.words.size() > 2) {
             window = wordText(c.words[2]);
-            if (!s.app().form(window)) throw ScriptError("unknown window " + window);
+            // MsgBox and Aide: the last message box and the help window, for the screenshot tool.
+            if (window != "MsgBox" && window != "Aide" && !s.app().form(window))
+                throw ScriptError("unknown window " + window);
         }
         c.hooks.shot(s.app(), wordText(c.words[1]), window);
     }

@@ -3,6 +3,7 @@
 // desktop views (bench/main/keyboard_focus.h). Each window keeps the control it last focused, as
 // the desktop's sub-windows do; `focus.name` reads the one of the window used last.
 #include <cmath>
+#include <vector>
 
 #include "bench/main/keyboard_focus.h"
 #include "bench/ondivel.h"
@@ -41,6 +42,10 @@ Control* focusedStop(const Form& form) {
 }
 
 void focus(Session& s, Form& form, Control* stop) {
+    if (Control* old =
+            s.keyboardWindow && s.keyboardWindow->loaded() ? focusedStop(*s.keyboardWindow) : nullptr;
+        old && old != stop)
+        LeaveStop(*old);
     if (form.host().activeForm() != &form) form.host().activate(form);
     if (stop) form.setFocusTo(*stop);
     s.keyboardWindow = &form;
@@ -79,12 +84,23 @@ void keypress(CommandContext& c) {
     if (shift) name.erase(0, 6);
     const std::optional<NavKey> key = navKeyNamed(name);
     if (!key)
-        throw ScriptError("unknown key " + c.words[2] +
-                          " (Space, Enter, Up, Down, Left, Right, PageUp, PageDown, Home, End, F6 …)");
+        throw ScriptError(
+            "unknown key " + c.words[2] +
+            " (Space, Enter, Escape, Up, Down, Left, Right, PageUp, PageDown, Home, End, F6 …)");
     Control* focused = focusedStop(form);
     if (!focused) throw ScriptError("no control of " + form.name() + " has the focus: tab to one first");
     focus(c.session, form, focused);
+    std::vector<Form*> hidden;
+    for (Form* f : c.session.app().forms())
+        if (!(f->loaded() && f->Visible)) hidden.push_back(f);
     PressKey(*focused, *key, shift);
+    // A panel the key opened gets the focus on its first control, as on the desktop.
+    for (Form* f : hidden)
+        if (f->loaded() && f->Visible && !f->modal())
+            if (Control* first = NextStop(*f, nullptr, true)) {
+                focus(c.session, *f, first);
+                break;
+            }
 }
 
 } // namespace

@@ -3,18 +3,23 @@
 #include <QApplication>
 #include <QImage>
 #include <QMdiArea>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
 #include <algorithm>
 #include <cmath>
 #include <iostream>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "bench/ondivel.h"
 #include "core/form.h"
 #include "core/platform.h"
+#include "ui/help/help_viewer.h"
 #include "ui/main/mdi_ondivel_view.h"
+#include "ui/platform/dialog_texts.h"
+#include "ui/platform/folders.h"
 #include "ui/surface/tee_platform.h"
 #include "ui/views/chrome_zoom.h"
 #include "ui/views/form_view.h"
@@ -86,7 +91,39 @@ void TourHooks::lineDone(Ondivel&) {
     QApplication::processEvents();
 }
 
+namespace {
+
+// The last message box and the help window at the last topic asked for, as the desktop shows
+// them at the zoom of the panels; null pictures when none was shown.
+QPixmap messagePicture(const FakePlatform& platform, double zoom) {
+    if (platform.messages.empty()) return {};
+    const ShownMessage& m = platform.messages.back();
+    auto box =
+        buildMessageBox(QString::fromStdString(m.text), m.flags, QString::fromStdString(m.title), zoom);
+    box->show();
+    QApplication::processEvents();
+    return box->grab();
+}
+
+QPixmap helpPicture(const FakePlatform& platform, double zoom) {
+    if (platform.helpRequests.empty()) return {};
+    const std::string& request = platform.helpRequests.back();
+    const int topic = std::stoi(request.substr(request.find('#') + 1));
+    HelpViewer viewer(sourceResourcesFolder() + QStringLiteral("/help"));
+    viewer.setZoom(zoom);
+    viewer.showTopic(topic);
+    QApplication::processEvents();
+    return viewer.grab();
+}
+
+} // namespace
+
 QPixmap TourHooks::windowPicture(Ondivel& app, const std::string& window) const {
+    // "MsgBox" and "Aide" stand for the last message box and the help window.
+    if (auto* fake = dynamic_cast<FakePlatform*>(&app.platform()); fake && window == "MsgBox")
+        return messagePicture(*fake, ChromeScale(views_->zoom()));
+    if (auto* fake = dynamic_cast<FakePlatform*>(&app.platform()); fake && window == "Aide")
+        return helpPicture(*fake, ChromeScale(views_->zoom()));
     Form& form = *app.form(window);
     // The harness runs a modal window without its dialog: its view is kept aside.
     if (form.loaded() && form.modal()) return views_->modalViewFor(form)->grab();

@@ -205,6 +205,12 @@ const Entry kTable[] = {
     {"frmOndivel", "imgFiche",    0, "Fiche CH1", plugWord},
     {"frmOndivel", "imgFiche",    1, "Fiche CH2", plugWord},
     {"frmOndivel", "imgFiche",    2, "Fiche de masse", plugWord},
+    // The read-out of the pointer, as the screen shows it, while it shows.
+    {"frmOndivel", "picEcran",   -1, "Écran de l'oscilloscope",
+     [](const Control& c) {
+         const Control* readout = sibling(c, "lblPositionCurseur");
+         return readout && readout->Visible ? words(readout->Caption) : std::string();
+     }},
 
     // The function and harmonic generators.
     {"frmGBF",     "chkOn",      -1, "Marche/arrêt du générateur", powerWord},

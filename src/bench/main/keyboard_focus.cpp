@@ -11,6 +11,7 @@
 #include "bench/meters/frm_volt.h"
 #include "bench/ondivel.h"
 #include "bench/scope/frm_curseurs.h"
+#include "bench/scope/frm_ondivel.h"
 #include "core/control.h"
 #include "core/form.h"
 #include "core/form_host.h"
@@ -203,6 +204,8 @@ bool PressKey(Control& focused, NavKey key, bool shift) {
     if (focused.name() == "imgSelecteur") return pressSelector(focused, key);
     if (focused.name() == "optPolarite") return pressPolarity(focused, key);
     if (focused.name() == "optCurseur") return pressCursor(focused, key, shift);
+    if (auto* scope = dynamic_cast<FrmOndivel*>(focused.owner()); scope && &focused == &scope->picEcran)
+        return PressScreenKey(*scope, key, shift);
     switch (focused.kind()) {
     case ControlKind::Knob: {
         const auto target = knob::keyTarget(key, focused.Value, focused.Min, focused.Max, shift);
@@ -222,6 +225,11 @@ bool PressKey(Control& focused, NavKey key, bool shift) {
             return pressButton(focused, key);
         return false;
     }
+}
+
+void LeaveStop(Control& stop) {
+    if (auto* scope = dynamic_cast<FrmOndivel*>(stop.owner()); scope && &stop == &scope->picEcran)
+        HideScreenPointer(*scope);
 }
 
 Form* NextPanel(const Ondivel& app, const Form* current, bool forward) {

@@ -25,8 +25,11 @@ Control* NextStop(const Form& form, const Control* current, bool forward);
 // What a key does to the control with the focus, as on the desktop: Space and Enter press a
 // button or plug and unplug a terminal; the arrows, Page Up/Down, Home and End turn a knob (a
 // drag, `shift` finer), move a slider, the harmonic tabs, a meter's selector and the battery's
-// polarity switch. False when the key does nothing there.
+// polarity switch; on the oscilloscope's screen, what screen_keys.h says. False when the key does
+// nothing there.
 bool PressKey(Control& focused, NavKey key, bool shift);
+// The focus leaves a stop for another: the screen's keyboard pointer goes with it.
+void LeaveStop(Control& stop);
 
 // The open panel after (or before) `current` in the order the program made them, wrapping
 // round; the first one from null. Null when no panel is open.

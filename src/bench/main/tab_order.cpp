@@ -35,6 +35,8 @@ std::vector<std::string> scope() {
     s.range("cmdVoie", 0, 2).add("chkFFT");
     s.add("Potentio", KnobTimeBase).add("Potentio", KnobPositionH).add("cmdPauseSpot").add("chkAuto");
     s.range("imgBorne", 0, 2);
+    // The screen last: its arrows move a pointer that reads the screen (screen_keys.h).
+    s.add("picEcran");
     return s.paths();
 }
 

@@ -12,7 +12,8 @@ namespace ondivel {
 // instrument panel (the main window, the dialogs, which keep the order of their controls).
 //   frmOndivel  the power block (switch, intensity, focus), CH1 (VOLT/DIV, position, coupling),
 //               CH2 alike, the mode block (previous, next, -CH2, FFT), the time base (T/DIV,
-//               position, sweep pause, Auto), then the input terminals CH1, CH2, ground.
+//               position, sweep pause, Auto), the input terminals CH1, CH2, ground, then the
+//               screen.
 //   frmToolBox  CH1's strip top to bottom, CH2's, then the meter, stopwatch and calculator.
 //   the others  top to bottom, left to right; a knob is followed by its fine-adjustment slider.
 std::vector<std::string> TabOrder(const std::string& formName);

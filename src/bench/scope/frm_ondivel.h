@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "bench/bench_form.h"
+#include "bench/scope/screen_keys.h"
 #include "core/surface.h"
 
 namespace ondivel {
@@ -61,6 +62,8 @@ class FrmOndivel : public BenchForm {
 
     // Time offset of the XY drawing, advanced by tmrXY.
     double PhaseXY = 0;
+    // The keyboard's pointer on the screen (screen_keys.h).
+    ScreenPointer keyboardPointer;
 
     Surface& screen() const { return *screen_; }
     Surface& grid() const { return *grid_; }
@@ -106,7 +109,10 @@ class FrmOndivel : public BenchForm {
     }
 
   protected:
-    void resetMembers() override { PhaseXY = 0; }
+    void resetMembers() override {
+        PhaseXY = 0;
+        keyboardPointer = {};
+    }
 
   private:
     void bindHandlers();

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QScreen>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -10,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "bench/main/program_info.h"
+#include "ui/views/chrome_zoom.h"
 
 namespace ondivel {
 
@@ -32,7 +34,9 @@ HelpViewer::HelpViewer(const QString& pagesFolder, QWidget* parent)
     : QWidget(parent, Qt::Window), folder_(pagesFolder) {
     setWindowTitle(windowTitleText());
     setObjectName(QStringLiteral("helpViewer"));
-    resize(760, 640);
+    sizeSet_ = designSize();
+    if (const QScreen* s = screen()) sizeSet_ = sizeSet_.boundedTo(s->availableGeometry().size());
+    resize(sizeSet_);
 
     back_ = makeButton(this, QStringLiteral("Précédent"), QStyle::SP_ArrowBack,
                        QStringLiteral("Page précédente (Alt+Gauche)"));
@@ -78,6 +82,26 @@ HelpViewer::HelpViewer(const QString& pagesFolder, QWidget* parent)
     connect(browser_, &QTextBrowser::backwardAvailable, this, &HelpViewer::updateButtons);
     connect(browser_, &QTextBrowser::forwardAvailable, this, &HelpViewer::updateButtons);
     updateButtons();
+}
+
+void HelpViewer::setZoom(double zoom) {
+    if (zoom <= 0 || zoom == zoom_) return;
+    zoom_ = zoom;
+    ScaleTexts(*this, zoom);
+    const int icon = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+    for (QToolButton* b : findChildren<QToolButton*>())
+        b->setIconSize(QSize(icon, icon) * zoom);
+    // Never larger than the screen: a projector at 1.5 still shows the whole window.
+    QSize wanted = (unzoomed_ * zoom).toSize();
+    if (const QScreen* s = screen()) wanted = wanted.boundedTo(s->availableGeometry().size());
+    sizeSet_ = wanted;
+    resize(wanted);
+}
+
+void HelpViewer::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The user's own size, kept for the next zoom as it would be at 1.
+    if (size() != sizeSet_) unzoomed_ = QSizeF(size()) / zoom_;
 }
 
 const QString& HelpViewer::windowTitleText() {

@@ -191,7 +191,10 @@ QWidget* OptionView::traceBox(int trace) {
     const auto list = [&](Control& label, Control& box, QString (*shown)(const std::string&)) {
         auto* l = new QLabel(qs(label.Caption).trimmed(), frame);
         QComboBox* combo = comboBox(box, frame, shown);
-        combo->setAccessibleName(qs(f.fraVoie[trace].Caption + " " + label.Caption).remove('&'));
+        // "Voie A Style", without the label's access key and colon.
+        QString name = qs(f.fraVoie[trace].Caption + " " + label.Caption).remove('&').trimmed();
+        if (name.endsWith(QLatin1Char(':'))) name.chop(1);
+        combo->setAccessibleName(name.trimmed());
         l->setBuddy(combo);
         bind(label, l);
         bind(box, combo, [&box, combo] { combo->setCurrentIndex(box.ListIndex); });

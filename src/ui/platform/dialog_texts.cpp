@@ -1,11 +1,14 @@
 #include "ui/platform/dialog_texts.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
+#include <QStyle>
 #include <vector>
 
 #include "core/platform.h"
+#include "ui/views/chrome_zoom.h"
 
 namespace ondivel {
 
@@ -64,9 +67,30 @@ QMessageBox::Icon iconFor(int flags) {
 
 const char* kAnswerProperty = "ondivelAnswer";
 
+// The box's icon at the zoom: drawn afresh at that size where the style has it, else the
+// nearest drawing smoothly scaled.
+void scaleIcon(QMessageBox& box, double zoom) {
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
+    if (!label || box.icon() == QMessageBox::NoIcon) return;
+    QStyle::StandardPixmap kind = QStyle::SP_MessageBoxInformation;
+    if (box.icon() == QMessageBox::Warning) kind = QStyle::SP_MessageBoxWarning;
+    if (box.icon() == QMessageBox::Critical) kind = QStyle::SP_MessageBoxCritical;
+    if (box.icon() == QMessageBox::Question) kind = QStyle::SP_MessageBoxQuestion;
+    const QSizeF shown = box.iconPixmap().deviceIndependentSize();
+    const QSize wanted = (shown * zoom).toSize().expandedTo(QSize(1, 1));
+    const qreal dpr = box.devicePixelRatio();
+    QPixmap icon = box.style()->standardIcon(kind, nullptr, &box).pixmap(wanted, dpr);
+    if (icon.deviceIndependentSize().toSize() != wanted) {
+        icon = icon.scaled(wanted * dpr, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        icon.setDevicePixelRatio(dpr);
+    }
+    label->setPixmap(icon);
+}
+
 } // namespace
 
-std::unique_ptr<QMessageBox> buildMessageBox(const QString& text, int flags, const QString& title) {
+std::unique_ptr<QMessageBox> buildMessageBox(const QString& text, int flags, const QString& title,
+                                             double zoom) {
     auto box = std::make_unique<QMessageBox>();
     box->setWindowTitle(title.isEmpty() ? QStringLiteral("Ondivel") : title);
     box->setText(text);
@@ -88,6 +112,10 @@ std::unique_ptr<QMessageBox> buildMessageBox(const QString& text, int flags, con
     if (escape) box->setEscapeButton(escape);
     const std::size_t defaultIndex = static_cast<std::size_t>((flags & kDefaultButtonMask) >> 8);
     box->setDefaultButton(buttons[defaultIndex < buttons.size() ? defaultIndex : 0]);
+    if (zoom > 0 && zoom != 1) {
+        ScaleTexts(*box, zoom);
+        scaleIcon(*box, zoom);
+    }
     return box;
 }
 

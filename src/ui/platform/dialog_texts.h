@@ -12,7 +12,10 @@ class QMessageBox;
 namespace ondivel {
 
 // A French message box for the flags (buttons, icon, default button, foreground); not shown yet.
-std::unique_ptr<QMessageBox> buildMessageBox(const QString& text, int flags, const QString& title);
+// At a zoom of the panels other than 1 its texts and its icon are that much larger or smaller, as
+// the program's own modal windows are.
+std::unique_ptr<QMessageBox> buildMessageBox(const QString& text, int flags, const QString& title,
+                                             double zoom = 1);
 // The answer (vbOK, vbYes …) for the button that closed the box, or for no button (closed
 // with the window's close box or Escape).
 int messageBoxAnswer(const QMessageBox& box, const QAbstractButton* clicked);

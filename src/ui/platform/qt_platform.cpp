@@ -42,6 +42,7 @@
 #include "ui/platform/tooltip_filter.h"
 #include "ui/surface/painter_surface.h"
 #include "ui/surface/qt_surface.h"
+#include "ui/views/chrome_zoom.h"
 
 #ifndef _WIN32
 #include <pwd.h>
@@ -93,6 +94,7 @@ struct QtPlatform::Impl {
     std::unique_ptr<HelpViewer> help;
     std::unique_ptr<QPrinter> printer;
     std::unique_ptr<ToolTipFilter> toolTips;
+    double zoom = 1;
 };
 
 QtPlatform::QtPlatform() : d_(std::make_unique<Impl>()) {
@@ -106,8 +108,15 @@ void QtPlatform::setModalRunner(std::function<void(Form&)> runner) {
     d_->modalRunner = std::move(runner);
 }
 
+void QtPlatform::setDialogZoom(double zoom) {
+    // Below 1 they keep the system's size, as the menus do: a smaller zoom makes room for the
+    // panels on a small screen, and a message or a help page gains nothing by smaller words.
+    d_->zoom = ChromeScale(zoom);
+    if (d_->help) d_->help->setZoom(d_->zoom);
+}
+
 int QtPlatform::messageBox(const std::string& text, int flags, const std::string& title) {
-    auto box = buildMessageBox(q(text), flags, q(title));
+    auto box = buildMessageBox(q(text), flags, q(title), d_->zoom);
     if (QWidget* parent = dialogParent()) box->setParent(parent, box->windowFlags() | Qt::Dialog);
     if (flags & vbMsgBoxSetForeground) {
         box->show();
@@ -216,7 +225,10 @@ bool QtPlatform::openTextFile(const std::string& path) {
 void QtPlatform::showHelp(const std::string& helpFile, int topic) {
     // The pages live in the "help" folder beside the file the program names.
     const QString pages = QFileInfo(q(helpFile)).dir().filePath(QStringLiteral("help"));
-    if (!d_->help || d_->help->pagesFolder() != pages) d_->help = std::make_unique<HelpViewer>(pages);
+    if (!d_->help || d_->help->pagesFolder() != pages) {
+        d_->help = std::make_unique<HelpViewer>(pages);
+        d_->help->setZoom(d_->zoom);
+    }
     d_->help->showTopic(topic);
 }
 

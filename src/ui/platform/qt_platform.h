@@ -21,6 +21,9 @@ class QtPlatform : public Platform {
 
     // The views show a window model modally; installed by the view manager. showModal runs it.
     void setModalRunner(std::function<void(Form&)> runner);
+    // The zoom of the panels, which the message boxes and the help window follow above 1 (the
+    // view manager tells each change); an open help window is scaled again at once.
+    void setDialogZoom(double zoom);
 
     int messageBox(const std::string& text, int flags, const std::string& title) override;
     std::optional<std::string> openFileDialog(const FileDialogRequest& request) override;

@@ -1,13 +1,13 @@
 #include "ui/scope/frm_ondivel_view.h"
 
 #include <QLabel>
-#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
 
 #include "bench/scope/frm_ondivel.h"
 #include "bench/scope/scales.h"
+#include "ui/scope/screen_keyboard.h"
 #include "ui/scope/screen_widget.h"
 #include "ui/widgets/knob_widget.h"
 #include "ui/widgets/lamp_widget.h"
@@ -36,24 +36,6 @@ constexpr double kChannelCentre[2] = {562, 650};
 const QColor kFace(200, 205, 210);
 const QColor kTrim(38, 48, 66);
 const QColor kInk(28, 30, 38);
-
-QString number(double v, int decimals) {
-    return QLocale(QLocale::French).toString(v, 'f', decimals);
-}
-
-// "+1,50 div": a position knob's offset from its centre, 100 screen units a division.
-QString divisions(double value, double max) {
-    const double div = (value - max / 2) / 100;
-    return (div > 0 ? QStringLiteral("+") : QString()) + number(div, 2) + QStringLiteral(" div");
-}
-
-// The list entry a scale knob stands on, read from the model's list.
-QString scaleEntry(const Control& list, double value) {
-    const long i = std::lround(value);
-    if (i >= 0 && i < static_cast<long>(list.List.size()))
-        return QString::fromStdString(list.List[static_cast<std::size_t>(i)]);
-    return QString::fromStdString(list.listText());
-}
 
 void paintArrow(QPainter& p, const QRectF& r, const QColor& ink, bool right) {
     const double h = std::min(r.height(), r.width()) * 0.55;
@@ -148,6 +130,7 @@ OscilloscopeView::OscilloscopeView(FrmOndivel& scope, QWidget* parent)
 
     screen_ = new ScreenWidget(scope, this);
     place(screen_, kScreen);
+    screenKeys_ = new ScreenKeyboard(*screen_, scope);
 
     for (int channel = 0; channel < 2; ++channel)
         addVerticalChannel(channel);
@@ -179,7 +162,6 @@ void OscilloscopeView::addVerticalChannel(int channel) {
     const int sensitivity = channel == 0 ? KnobSensitivityCH1 : KnobSensitivityCH2;
     Control& list = channel == 0 ? s.cboSensibiliteVerticaleA : s.cboSensibiliteVerticaleB;
     auto* k = add(new KnobWidget(s.Potentio[sensitivity], this), QRectF(cx - 30, 60, 60, 60));
-    k->setFormatter([&list](double v) { return scaleEntry(list, v); });
     k->setAccessibleName(QStringLiteral("VOLT / DIV ") + QString::fromStdString(names[0].Caption));
     knobs_[static_cast<std::size_t>(sensitivity)] = k;
     scales_.push_back(add(new ScaleDisplay(list, this), QRectF(cx - 38, 122, 76, 16)));
@@ -187,8 +169,6 @@ void OscilloscopeView::addVerticalChannel(int channel) {
     const int position = channel == 0 ? KnobPositionCH1 : KnobPositionCH2;
     add(new ModelLabel(s.lblPosition[1 + channel], this), QRectF(cx - 40, 142, 80, 11));
     auto* pk = add(new KnobWidget(s.Potentio[position], this), QRectF(cx - 19, 154, 38, 38));
-    Control& knob = s.Potentio[position];
-    pk->setFormatter([&knob](double v) { return divisions(v, knob.Max); });
     pk->setAccessibleName(QStringLiteral("POSITION ") + QString::fromStdString(names[0].Caption));
     knobs_[static_cast<std::size_t>(position)] = pk;
 
@@ -237,7 +217,6 @@ void OscilloscopeView::addHorizontalSection() {
     auto* k =
         add(new KnobWidget(s.Potentio[KnobTimeBase], this), QRectF(f.left() + 29, f.top() + 23, 50, 50));
     Control& list = s.cboBaseTemps;
-    k->setFormatter([&list](double v) { return scaleEntry(list, v); });
     k->setAccessibleName(QStringLiteral("T / DIV"));
     knobs_[KnobTimeBase] = k;
     scales_.insert(scales_.begin(),
@@ -246,8 +225,6 @@ void OscilloscopeView::addHorizontalSection() {
     add(new ModelLabel(s.lblPosition[0], this), QRectF(f.left() + 106, f.top() + 12, 70, 11));
     auto* pk =
         add(new KnobWidget(s.Potentio[KnobPositionH], this), QRectF(f.left() + 122, f.top() + 28, 38, 38));
-    Control& knob = s.Potentio[KnobPositionH];
-    pk->setFormatter([&knob](double v) { return divisions(v, knob.Max); });
     pk->setAccessibleName(QStringLiteral("POSITION HORIZONTAL"));
     knobs_[KnobPositionH] = pk;
 
@@ -269,8 +246,6 @@ void OscilloscopeView::addLowerControls() {
         add(new ModelLabel(s.lblindic[i], this), QRectF(x, kPowerFrame.top() + 12, 56, 12));
         const int index = knobOf[i];
         auto* k = add(new KnobWidget(s.Potentio[index], this), QRectF(x + 8, kPowerFrame.top() + 28, 40, 40));
-        Control& knob = s.Potentio[index];
-        k->setFormatter([&knob](double v) { return number(v / knob.Max * 100, 0) + QStringLiteral(" %"); });
         k->setAccessibleName(QString::fromStdString(s.lblindic[i].Caption));
         knobs_[static_cast<std::size_t>(index)] = k;
     }
@@ -304,6 +279,7 @@ void OscilloscopeView::syncFromModel() {
     const QString tip = modelText(scope_.picEcran.ToolTipText);
     if (screen_->toolTip() != tip) screen_->setToolTip(tip);
     screen_->syncFromModel();
+    screenKeys_->syncFromModel();
 }
 
 void OscilloscopeView::resizeEvent(QResizeEvent* event) {

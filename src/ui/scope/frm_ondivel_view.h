@@ -15,6 +15,7 @@ class FrmOndivel;
 class KnobWidget;
 class LampWidget;
 class ModelButton;
+class ScreenKeyboard;
 class ScreenWidget;
 class TerminalWidget;
 
@@ -76,6 +77,7 @@ class OscilloscopeView : public PanelView {
     std::vector<ScaleDisplay*> scales_;
     std::vector<QWidget*> largerText_;
     ScreenWidget* screen_ = nullptr;
+    ScreenKeyboard* screenKeys_ = nullptr;
     ModelButton* power_ = nullptr;
 };
 

@@ -1,6 +1,5 @@
 #include "ui/sources/frm_alim_view.h"
 
-#include <QLocale>
 #include <QPainter>
 
 #include "bench/sources/frm_alim.h"
@@ -24,10 +23,6 @@ const QColor kInk(232, 232, 226);
 constexpr QRectF kDisplayBand(8, 28, 284, 58);
 constexpr double kKnobRowTop = 96;
 constexpr double kTerminalRowTop = 186;
-
-QString number(double v) {
-    return QLocale(QLocale::French).toString(v, 'g', 4);
-}
 
 ModelLabel* engraved(ModelLabel* label, int pixelSize, bool bold) {
     QFont f = label->font();
@@ -55,18 +50,12 @@ SupplyView::SupplyView(FrmAlim& alim, QWidget* parent)
     // Knob names above, scales below; the fine knob is the small one.
     const QRectF knobRects[3] = {QRectF(16, kKnobRowTop + 14, 60, 60), QRectF(102, kKnobRowTop + 24, 40, 40),
                                  QRectF(170, kKnobRowTop + 18, 52, 52)};
-    const KnobWidget::Formatter formats[3] = {
-        [](double v) { return number(v / 100) + QStringLiteral(" V"); },
-        [](double v) { return number((v - 10) / 10) + QStringLiteral(" V"); },
-        [](double v) { return number(v / 10) + QStringLiteral(" A"); },
-    };
     for (int i = 0; i < 3; ++i) {
         const QRectF k = knobRects[i];
         const double cx = k.center().x();
         engraved(add(new ModelLabel(alim.lblPotentio[i], this), QRectF(cx - 36, kKnobRowTop, 72, 12)), 9,
                  true);
         auto* knob = add(new KnobWidget(alim.Potentio[i], this), k);
-        knob->setFormatter(formats[i]);
         knob->setAccessibleName(QString::fromStdString(alim.lblPotentio[i].Caption));
         knobs_.push_back(knob);
         engraved(add(new ModelLabel(alim.lblEchelle[i], this), QRectF(cx - 36, k.bottom() + 1, 72, 11)), 8,

@@ -1,6 +1,5 @@
 #include "ui/sources/frm_dyn_view.h"
 
-#include <QLocale>
 #include <QPainter>
 #include <QtMath>
 #include <cstdint>
@@ -107,12 +106,6 @@ class DynamoPicture : public QWidget, public BoundWidget {
     std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
 };
 
-QString number(double v, int decimals) {
-    QLocale french(QLocale::French);
-    french.setNumberOptions(QLocale::OmitGroupSeparator);
-    return french.toString(v, 'f', decimals);
-}
-
 } // namespace
 
 AlternatorView::AlternatorView(FrmDyn& dyn, QWidget* parent)
@@ -137,10 +130,8 @@ AlternatorView::AlternatorView(FrmDyn& dyn, QWidget* parent)
 
     auto* speedKnob = add(new KnobWidget(dyn.Potentio[FrmDyn::kSpeedKnob], this), QRectF(186, 120, 76, 76));
     speedKnob->setAccessibleName(QStringLiteral("Vitesse"));
-    speedKnob->setFormatter([](double v) { return number(v, 0) + QStringLiteral(" tours/min"); });
     auto* fineKnob = add(new KnobWidget(dyn.Potentio[FrmDyn::kFineKnob], this), QRectF(40, 206, 44, 44));
     fineKnob->setAccessibleName(QString::fromStdString(dyn.lblFin.Caption));
-    fineKnob->setFormatter([](double v) { return number((v - 100) / 10, 1) + QStringLiteral(" tours/min"); });
     knobs_ = {speedKnob, fineKnob};
     auto* fin = add(new ModelLabel(dyn.lblFin, this), QRectF(40, 252, 44, 12));
     fin->setAlignment(Qt::AlignCenter);

@@ -1,6 +1,5 @@
 #include "ui/sources/frm_gbf_view.h"
 
-#include <QLocale>
 #include <QPainter>
 #include <cstdint>
 
@@ -50,10 +49,6 @@ class WavePicture : public QWidget, public BoundWidget {
     std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
 };
 
-QString number(double v) {
-    return QLocale(QLocale::French).toString(v, 'g', 6);
-}
-
 } // namespace
 
 GeneratorView::GeneratorView(FrmGBF& gbf, QWidget* parent) : GeneratorPanelView(gbf, parent), gbf_(gbf) {
@@ -75,12 +70,6 @@ GeneratorView::GeneratorView(FrmGBF& gbf, QWidget* parent) : GeneratorPanelView(
             add(new TerminalWidget(gbf.imgBorne[i], gbf.imgFiche[i], &gbf.shpBorne[i], plugColours[i], this),
                 QRectF(182 + i * 46, 152, 38, 52)));
 
-    const KnobWidget::Formatter formats[4] = {
-        [this](double v) { return frequencyText(v); },
-        [](double v) { return number(v / 1000) + QStringLiteral(" V"); },
-        [](double v) { return number(v) + QStringLiteral(" %"); },
-        [&gbf](double v) { return number((v - gbf.Potentio[3].Max / 2) / 10) + QStringLiteral(" V"); },
-    };
     QFont bold;
     bold.setBold(true);
     for (int i = 0; i < 4; ++i) {
@@ -88,7 +77,6 @@ GeneratorView::GeneratorView(FrmGBF& gbf, QWidget* parent) : GeneratorPanelView(
         auto* name = add(new ModelLabel(gbf.lblPotentio[i], this), QRectF(x, kKnobRowTop, kKnobColumn, 12));
         name->setFont(bold);
         auto* k = add(new KnobWidget(gbf.Potentio[i], this), QRectF(x + 9, kKnobRowTop + 12, 48, 48));
-        k->setFormatter(formats[i]);
         k->setAccessibleName(QString::fromStdString(gbf.lblPotentio[i].Caption));
         knobs_.push_back(k);
         if (i == 1 || i == 3)

@@ -37,7 +37,6 @@ HarmonicView::HarmonicView(FrmHarmonique& panel, QWidget* parent)
     auto* knobName = add(new ModelLabel(panel.lblPotentio, this), QRectF(290, 30, 90, 12));
     knobName->setFont(bold);
     knob_ = add(new KnobWidget(panel.Potentio[0], this), QRectF(305, 44, 60, 60));
-    knob_->setFormatter([this](double v) { return frequencyText(v); });
     knob_->setAccessibleName(QStringLiteral("FREQ"));
     add(new ModelSlider(panel.sldReglage, 2, this), QRectF(294, 108, 82, 24));
 

@@ -1,7 +1,5 @@
 #include "ui/sources/generator_panel_view.h"
 
-#include <QLocale>
-
 #include "bench/sources/generator_panel.h"
 #include "ui/widgets/digital_readout.h"
 #include "ui/widgets/lamp_widget.h"
@@ -33,14 +31,6 @@ void GeneratorPanelView::addGeneratorTop() {
         ranges_.push_back(
             add(new ModelButton(panel_.optGamme[i], this), QRectF(x, kRangeFrame.top() + 30, 38, 22)));
     }
-}
-
-QString GeneratorPanelView::frequencyText(double value) const {
-    const double range = panel_.side() == SideB ? panel_.app().g.GammeB : panel_.app().g.GammeA;
-    const double hz = value * range / 1000;
-    const QLocale french(QLocale::French);
-    return hz >= 1000 ? french.toString(hz / 1000, 'g', 6) + QStringLiteral(" kHz")
-                      : french.toString(hz, 'g', 6) + QStringLiteral(" Hz");
 }
 
 } // namespace ondivel

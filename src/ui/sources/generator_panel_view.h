@@ -26,8 +26,6 @@ class GeneratorPanelView : public PanelView {
 
     // The generator's top, in the order the panel's own widgets come after it.
     void addGeneratorTop();
-    // What the frequency knob at `value` gives on the panel's current range, in Hz or kHz.
-    QString frequencyText(double value) const;
     // The range frame, engraved.
     static constexpr QRectF kRangeFrame{6, 74, 263, 60};
 

@@ -6,6 +6,7 @@
 
 #include "core/control.h"
 #include "core/user_input.h"
+#include "ui/widgets/model_slider.h"
 #include "ui/widgets/paint_key.h"
 
 namespace ondivel {
@@ -22,6 +23,12 @@ AmplitudeSlider::AmplitudeSlider(Control& slider, QWidget* parent)
         syncFromModel();
     });
     syncFromModel();
+}
+
+void AmplitudeSlider::paintEvent(QPaintEvent*) {
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    paintUnmarkedSlider(*this, option);
 }
 
 void AmplitudeSlider::syncFromModel() {

@@ -21,6 +21,9 @@ class AmplitudeSlider : public QSlider, public BoundWidget {
     void syncFromModel() override;
     const Control* boundControl() const override { return &slider_; }
 
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
   private:
     Control& slider_;
     bool syncing_ = false;

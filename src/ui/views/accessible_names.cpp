@@ -55,6 +55,67 @@ class ControlAccessible : public QAccessibleWidget {
     }
 };
 
+// A drop-down list of the windows, named as its label names it. On Linux Qt's own interface
+// gives a combo box its current item for a name and leaves the label to a buddy relation, which
+// these boxes have not: a screen reader said "Sinusoïdale" and never which choice that was. This
+// one reads the name the program gave the box, the item as its value, and opens the list as
+// Qt's does.
+class ComboAccessible : public QAccessibleWidget {
+  public:
+    explicit ComboAccessible(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+    QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return box()->currentText();
+        if (t == QAccessible::Name && box()->accessibleName().isEmpty()) return box()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+    // The list that drops down, as the one child.
+    int childCount() const override { return box()->view() ? 1 : 0; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 && box()->view() ? QAccessible::queryAccessibleInterface(box()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && child->object() == box()->view() ? 0 : -1;
+    }
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == showMenuAction() || action == pressAction())
+            box()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface* comboAccessibleFactory(const QString& className, QObject* object) {
+    auto* box = qobject_cast<QComboBox*>(object);
+    if (className == QLatin1String("QComboBox") && box && !box->isEditable()) return new ComboAccessible(box);
+    return nullptr;
+}
+
+// Qt asks the factory installed last first: this one is installed when the first widget of a
+// window is named, after the application installed Qt's, so that it comes before it.
+void installComboFactory() {
+    static const bool installed = [] {
+        QAccessible::installFactory(comboAccessibleFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
+// A box Qt made an interface for before (a screen reader listening as the window was built)
+// gets this one instead.
+void readComboName(QComboBox& box) {
+    if (!QAccessible::isActive()) return;
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&box);
+    if (iface && !dynamic_cast<ComboAccessible*>(iface)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+        QAccessible::queryAccessibleInterface(&box);
+    }
+}
+
 QAccessible::Role buttonRole(const ModelButton& b) {
     switch (b.control().kind()) {
     case ControlKind::CheckBox:
@@ -101,6 +162,7 @@ const bool factoryInstalled = [] {
 
 void applyAccessibleText(QWidget& widget, const Control& control) {
     (void)factoryInstalled;
+    installComboFactory();
     // The colour samples say the colour they show themselves.
     if (qobject_cast<ColourSwatch*>(&widget)) return;
     const AccessibleText text = accessibleText(control);
@@ -108,6 +170,7 @@ void applyAccessibleText(QWidget& widget, const Control& control) {
     const bool own = readsItsOwnValue(widget);
     const QString name = QString::fromStdString(own ? text.name : text.spoken());
     if (widget.accessibleName() != name) widget.setAccessibleName(name);
+    if (auto* box = qobject_cast<QComboBox*>(&widget); box && !box->isEditable()) readComboName(*box);
     if (own) return;
     // Empty, the description falls back to the tool tip.
     const QString value = QString::fromStdString(text.value);

@@ -55,6 +55,10 @@ void FocusRing::keyboardMovesFocus(bool keyboard) {
     FocusInput::instance().keyboard = keyboard;
 }
 
+bool FocusRing::keyboardInUse() {
+    return FocusInput::instance().keyboard;
+}
+
 void FocusRing::follow(QWidget* now) {
     if (target_) target_->removeEventFilter(this);
     target_ = nullptr;

@@ -20,6 +20,9 @@ class FocusRing : public QWidget {
     // The program moves the focus for the keyboard (F6, a scenario's Tab): the ring shows; with
     // false, the next focus needs a key press for its ring.
     static void keyboardMovesFocus(bool keyboard = true);
+    // Whether the last input was the keyboard's (a key press, or the program's keyboard request)
+    // rather than a click.
+    static bool keyboardInUse();
 
     // Lives on `panel`, over its other widgets.
     explicit FocusRing(QWidget& panel);

@@ -80,6 +80,8 @@ std::optional<NavKey> navKeyOf(int key) {
         return NavKey::Home;
     case Qt::Key_End:
         return NavKey::End;
+    case Qt::Key_Escape:
+        return NavKey::Escape;
     default:
         return std::nullopt;
     }

@@ -76,6 +76,14 @@ bool MdiPanels::mirror(Form& form) {
     panel.view->syncFromModel();
     const bool opened = panel.window->isHidden();
     if (opened) panel.window->show();
+    // Opened from the keyboard (a menu's shortcut, Space on the toolbox), the panel's first
+    // control takes the focus, so that the keys work on at once; a click leaves the choice to the
+    // mouse.
+    if (const Control* first =
+            opened && FocusRing::keyboardInUse() ? NextStop(form, nullptr, true) : nullptr) {
+        area_.setActiveSubWindow(panel.window);
+        focusStop(*panel.view, first);
+    }
     // The model asked for the focus on one of its stops (the scenario harness's keyboard does):
     // the view follows.
     if (form.focusRequests() != panel.focusRequestsSeen) {

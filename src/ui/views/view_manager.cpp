@@ -129,6 +129,7 @@ double ViewManager::fittingZoom() const {
 void ViewManager::applyZoom(bool placeAgain) {
     main_->setChromeZoom(zoom_.value());
     panels_.resize(placeAgain);
+    emit zoomChanged(zoom_.value());
 }
 
 void ViewManager::arrangePanels() {

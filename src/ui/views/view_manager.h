@@ -71,6 +71,8 @@ class ViewManager : public QObject {
   signals:
     // The main window's model ended (the program quits).
     void programEnded();
+    // The panels went to another zoom; the message boxes and the help window follow it.
+    void zoomChanged(double zoom);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "bench/main/accessible_text.h"
 #include "core/control.h"
 #include "core/user_input.h"
 #include "ui/views/key_codes.h"
@@ -79,12 +80,9 @@ KnobWidget::KnobWidget(Control& knob, QWidget* parent) : QAbstractSlider(parent)
     syncFromModel();
 }
 
-void KnobWidget::setFormatter(Formatter f) {
-    formatter_ = std::move(f);
-}
-
 QString KnobWidget::valueText() const {
-    return formatter_ ? formatter_(knob_.Value) : QString::number(knob_.Value);
+    const std::string value = accessibleText(knob_).value;
+    return value.empty() ? QString::number(knob_.Value) : QString::fromStdString(value);
 }
 
 QSize KnobWidget::sizeHint() const {
@@ -261,12 +259,7 @@ void KnobWidget::paintEvent(QPaintEvent*) {
     p.setPen(pointer);
     p.drawLine(QPointF(c.x() + cap * 0.15 * std::sin(a), c.y() - cap * 0.15 * std::cos(a)),
                QPointF(c.x() + cap * 0.92 * std::sin(a), c.y() - cap * 0.92 * std::cos(a)));
-
-    if (hasFocus()) {
-        p.setPen(QPen(palette().color(QPalette::Highlight), 1.5, Qt::DotLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawEllipse(c, side / 2 - 1, side / 2 - 1);
-    }
+    // The panel's focus ring marks the focus (focus_ring.h), not the knob.
 }
 
 } // namespace ondivel

@@ -7,7 +7,6 @@
 #include <QAbstractSlider>
 #include <QPixmap>
 #include <cstdint>
-#include <functional>
 
 #include "ui/widgets/bound_widget.h"
 
@@ -18,14 +17,11 @@ class Control;
 class KnobWidget : public QAbstractSlider, public BoundWidget {
     Q_OBJECT
   public:
-    // Turns a model value into the words a screen reader says ("2 V/div", "650 Hz").
-    using Formatter = std::function<QString(double value)>;
-
     explicit KnobWidget(Control& knob, QWidget* parent = nullptr);
 
     Control& control() const { return knob_; }
-    void setFormatter(Formatter f);
-    // The text the accessibility layer reads for the current value.
+    // The value a screen reader says, in the words of the knob's accessible name ("2 V/div",
+    // "0,650 kHz"); the bare number for a knob those words do not know.
     QString valueText() const;
 
     void syncFromModel() override;
@@ -50,7 +46,6 @@ class KnobWidget : public QAbstractSlider, public BoundWidget {
 
     Control& knob_;
     std::uint64_t painted_ = 0; // the fingerprint of the last picture asked for
-    Formatter formatter_;
     int dragButton_ = 0;
     double lastY_ = 0;
     // The drag's unrounded position; the model receives it snapped.

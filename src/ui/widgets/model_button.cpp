@@ -110,11 +110,7 @@ void ModelButton::paintEvent(QPaintEvent*) {
         p.setPen(ink);
         p.drawText(textRect, Qt::AlignCenter, text());
     }
-    if (hasFocus()) {
-        p.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(r.adjusted(2, 2, -2, -2));
-    }
+    // The panel's focus ring marks the focus (focus_ring.h), not the button.
 }
 
 SwitchButton::SwitchButton(Control& checkBox, QWidget* parent) : ModelButton(checkBox, parent) {}
@@ -146,11 +142,6 @@ void SwitchButton::paintEvent(QPaintEvent*) {
     p.setFont(f);
     p.setPen(isEnabled() ? QColor(20, 20, 25) : QColor(120, 120, 125));
     p.drawText(cap, Qt::AlignCenter, text());
-    if (hasFocus()) {
-        p.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(outer.adjusted(1, 1, -1, -1));
-    }
 }
 
 } // namespace ondivel

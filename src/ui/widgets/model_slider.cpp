@@ -1,5 +1,7 @@
 #include "ui/widgets/model_slider.h"
 
+#include <QPainter>
+#include <QStyle>
 #include <cmath>
 
 #include "core/control.h"
@@ -22,6 +24,24 @@ ModelSlider::ModelSlider(Control& slider, int tickInterval, QWidget* parent)
         syncFromModel();
     });
     syncFromModel();
+}
+
+void paintUnmarkedSlider(QSlider& slider, QStyleOptionSlider option) {
+    QPainter p(&slider);
+    option.state &= ~QStyle::State_HasFocus;
+    option.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
+    if (slider.tickPosition() != QSlider::NoTicks) option.subControls |= QStyle::SC_SliderTickmarks;
+    if (slider.isSliderDown()) {
+        option.activeSubControls = QStyle::SC_SliderHandle;
+        option.state |= QStyle::State_Sunken;
+    }
+    slider.style()->drawComplexControl(QStyle::CC_Slider, &option, &p, &slider);
+}
+
+void ModelSlider::paintEvent(QPaintEvent*) {
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    paintUnmarkedSlider(*this, option);
 }
 
 void ModelSlider::syncFromModel() {

@@ -107,11 +107,6 @@ void PolaritySwitch::paintEvent(QPaintEvent*) {
         p.drawPolygon(bat);
         p.drawEllipse(tip, 6 * u, 4 * u);
     }
-    if (hasFocus()) {
-        p.setPen(QPen(QColor(40, 90, 200), 1.2 * u, Qt::DotLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(plate.adjusted(-2 * u, -2 * u, 2 * u, 2 * u), 6 * u, 6 * u);
-    }
 
     // Captions beside each end; the chosen one in bold.
     QFont text = font();

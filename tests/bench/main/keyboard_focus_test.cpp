@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "bench/main/keyboard_focus.h"
+#include "bench/main/mdi_ondivel.h"
 #include "bench/main/tab_order.h"
 #include "bench/meters/frm_multi_rms.h"
 #include "bench/meters/frm_volt.h"
@@ -64,11 +65,12 @@ TEST_F(KeyboardFocus, TheScopeIsReadBlockByBlockFromThePowerSwitch) {
                                &s.Potentio[KnobTimeBase],
                                &s.chkAuto,
                                &s.imgBorne[0],
-                               &s.imgBorne[2]};
+                               &s.imgBorne[2],
+                               &s.picEcran};
     EXPECT_EQ(stopIndex(s, s.chkOn), 0);
     for (std::size_t i = 1; i < std::size(blocks); ++i)
         EXPECT_LT(stopIndex(s, *blocks[i - 1]), stopIndex(s, *blocks[i])) << blocks[i]->path();
-    EXPECT_EQ(stopIndex(s, s.imgBorne[2]), static_cast<long>(TabStops(s).size()) - 1);
+    EXPECT_EQ(stopIndex(s, s.picEcran), static_cast<long>(TabStops(s).size()) - 1);
 }
 
 TEST_F(KeyboardFocus, TheToolboxGoesDownCH1sStripThenCH2s) {
@@ -84,13 +86,13 @@ TEST_F(KeyboardFocus, TheToolboxGoesDownCH1sStripThenCH2s) {
 TEST_F(KeyboardFocus, TabWrapsRoundThePanelAndSkipsWhatIsNotShown) {
     FrmOndivel& s = app.frmOndivel();
     EXPECT_EQ(NextStop(s, nullptr, true), &s.chkOn);
-    EXPECT_EQ(NextStop(s, nullptr, false), &s.imgBorne[2]);
-    EXPECT_EQ(NextStop(s, &s.imgBorne[2], true), &s.chkOn);
-    EXPECT_EQ(NextStop(s, &s.chkOn, false), &s.imgBorne[2]);
+    EXPECT_EQ(NextStop(s, nullptr, false), &s.picEcran);
+    EXPECT_EQ(NextStop(s, &s.picEcran, true), &s.chkOn);
+    EXPECT_EQ(NextStop(s, &s.chkOn, false), &s.picEcran);
     s.imgBorne[1].Enabled = false;
     EXPECT_EQ(NextStop(s, &s.imgBorne[0], true), &s.imgBorne[2]);
     s.imgBorne[2].Visible = false;
-    EXPECT_EQ(NextStop(s, &s.imgBorne[0], true), &s.chkOn);
+    EXPECT_EQ(NextStop(s, &s.imgBorne[0], true), &s.picEcran);
 
     // The harmonic generator shows ten columns at a time.
     user::click(app.frmToolBox().optConnexion[16]);
@@ -177,6 +179,51 @@ TEST_F(KeyboardFocus, TheArrowsTurnTheMetersSelectorsFromPositionToPosition) {
     EXPECT_EQ(app.g.PositionSelecteur, FrmMultiRMS::kVoltsAC);
     EXPECT_TRUE(PressKey(trms.imgSelecteur, NavKey::End, false));
     EXPECT_EQ(app.g.PositionSelecteur, 7);
+}
+
+TEST_F(KeyboardFocus, TheScreensArrowsMoveAPointerThatReadsIt) {
+    FrmOndivel& s = app.frmOndivel();
+    user::click(s.chkOn);
+    struct Step {
+        NavKey key;
+        bool shift;
+        double x, y; // where the pointer stands after the key
+    };
+    // The first key shows the pointer at the centre; then the arrows a tenth of a division, Shift
+    // a hundredth, the pages a division, Home and End the edges, never past the graticule.
+    // clang-format off
+    const Step steps[] = {
+        {NavKey::Left,     false,   0,    0}, {NavKey::Left,     false, -10,    0},
+        {NavKey::Up,       true,  -10,    1}, {NavKey::PageDown, false, -10,  -99},
+        {NavKey::End,      false, 500,  -99}, {NavKey::Right,    false, 500,  -99},
+        {NavKey::PageDown, false, 500, -199}, {NavKey::PageDown, false, 500, -299},
+        {NavKey::PageDown, false, 500, -399}, {NavKey::PageDown, false, 500, -400},
+        {NavKey::Home,     false, -500, -400}, {NavKey::PageUp,  false, -500, -300},
+    };
+    // clang-format on
+    for (const Step& step : steps) {
+        EXPECT_TRUE(PressKey(s.picEcran, step.key, step.shift));
+        EXPECT_TRUE(s.keyboardPointer.shown);
+        EXPECT_EQ(s.keyboardPointer.x, step.x);
+        EXPECT_EQ(s.keyboardPointer.y, step.y);
+    }
+    // The read-out is the mouse's, in divisions from the centre.
+    EXPECT_TRUE(s.lblPositionCurseur.Visible);
+    EXPECT_EQ(s.lblPositionCurseur.Caption, " x = -5.00 div \r\n  y = -3.00 div ");
+
+    // Escape hides both, once; the focus going elsewhere too.
+    EXPECT_TRUE(PressKey(s.picEcran, NavKey::Escape, false));
+    EXPECT_FALSE(s.keyboardPointer.shown || s.lblPositionCurseur.Visible);
+    EXPECT_FALSE(PressKey(s.picEcran, NavKey::Escape, false));
+    EXPECT_TRUE(PressKey(s.picEcran, NavKey::Down, false));
+    EXPECT_EQ(s.keyboardPointer.y, -300); // shown where it stood
+    LeaveStop(s.picEcran);
+    EXPECT_FALSE(s.keyboardPointer.shown || s.lblPositionCurseur.Visible);
+
+    // Enter shows the full-screen view, as the double-click does.
+    EXPECT_FALSE(PressKey(s.picEcran, NavKey::Space, false));
+    EXPECT_TRUE(PressKey(s.picEcran, NavKey::Enter, false));
+    EXPECT_TRUE(app.mdi().Mnu_ViewFullScreen.Checked);
 }
 
 TEST_F(KeyboardFocus, F6GoesRoundTheOpenPanelsAndEntersAtTheFirstStop) {
