@@ -20,8 +20,9 @@ namespace ondivel {
 // computer's lessons. A longer file (a pupil may hand in anything) is read from its last 8 MiB,
 // the newest records, starting at the first identity block found there; `cut` says so.
 inline constexpr std::size_t kResultsReadCap = std::size_t{8} << 20;
-// A folder is read up to this many bytes in all; the files beyond are left out and counted.
-inline constexpr std::size_t kResultsFolderCap = std::size_t{64} << 20;
+// A folder is read up to this many bytes in all, some 30 000 evaluations; the files beyond are
+// left out and counted. What is read takes at most some ten times its size in memory.
+inline constexpr std::size_t kResultsFolderCap = std::size_t{32} << 20;
 
 enum class Verdict { NotAsked, Right, Wrong };
 enum class AnswerPart { Type, Peak, Frequency };
@@ -70,7 +71,7 @@ struct RecordedEvaluation {
     bool interrompue = false;
     std::string interruption; // the reason after "Évaluation interrompue : ", when written
     std::string source;       // the name of the file it came from, as the caller gave it
-    int firstLine = 0;        // from 1, in that file
+    int firstLine = 0;        // from 1, in that file (in the part read, for a cut file)
 };
 
 struct ResultsReading {

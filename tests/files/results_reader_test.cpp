@@ -243,7 +243,7 @@ TEST(ResultsReader, ReadsOnlyTheLastPartOfAnOversizedFileFromItsFirstIdentityBlo
     // A folder stops taking files once it has read its cap.
     const std::string big(kResultsReadCap, 'x');
     std::vector<ResultsSource> files;
-    for (int i = 0; i < 9; ++i)
+    for (std::size_t i = 0; i <= kResultsFolderCap / kResultsReadCap; ++i)
         files.push_back({"OND_" + std::to_string(i), big});
     files.push_back({"OND_last", tail});
     EXPECT_EQ(ReadResultsFolder(files).filesLeftOut, 2);
