@@ -6,6 +6,7 @@
 
 #include "core/win1252.h"
 #include "files/results_file.h"
+#include "support/temp_folder.h"
 
 namespace ondivel {
 namespace {
@@ -239,6 +240,17 @@ TEST(ResultsReader, ReadsOnlyTheLastPartOfAnOversizedFileFromItsFirstIdentityBlo
     ASSERT_EQ(r.evaluations.size(), 1u);
     EXPECT_EQ(r.evaluations[0].name, "Martin");
     EXPECT_EQ(r.evaluations[0].oscillograms.size(), 1u);
+
+    // From the disk only that last part is read, and one byte more to show the cut.
+    const ondivel::testing::TempFolder folder;
+    ondivel::testing::writeBytes(folder / "OND_big.txt", bytes);
+    const std::optional<std::string> head = ReadResultsFileBytes(folder.path() / "OND_big.txt");
+    ASSERT_TRUE(head.has_value());
+    EXPECT_EQ(head->size(), kResultsReadCap + 1);
+    EXPECT_TRUE(std::string_view(bytes).ends_with(*head));
+    EXPECT_EQ(ReadResults(*head).evaluations.size(), 1u);
+    EXPECT_FALSE(ReadResultsFileBytes(folder.path() / "missing.txt").has_value());
+    EXPECT_FALSE(ReadResultsFileBytes(folder.path()).has_value()) << "a folder is no results file";
 
     // A folder stops taking files once it has read its cap.
     const std::string big(kResultsReadCap, 'x');
