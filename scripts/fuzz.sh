@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets into build-fuzz/ (clang), replays the crash inputs kept in
-# fuzz/regressions/<target>/, then fuzzes the settings, exercise and scenario readers and the
-# drawing of exercise lines side by side for the given seconds each (default 60). Fails, naming
+# fuzz/regressions/<target>/, then fuzzes the settings, exercise, scenario and results readers and
+# the drawing of exercise lines side by side for the given seconds each (default 60). Fails, naming
 # the target and the reproducer, on any crash, hang, sanitizer report or memory overrun.
 #   scripts/fuzz.sh [seconds]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
-targets=(settings exercise scenario drawing)
+targets=(settings exercise scenario drawing results)
 # The drawing target also stops on any single allocation past 64 MB: a trace must not grow with
 # the numbers it is given.
 declare -A limits=([settings]="-rss_limit_mb=2048" [exercise]="-rss_limit_mb=2048"
-                   [scenario]="-rss_limit_mb=2048" [drawing]="-rss_limit_mb=1024 -malloc_limit_mb=64")
+                   [scenario]="-rss_limit_mb=2048" [drawing]="-rss_limit_mb=1024 -malloc_limit_mb=64"
+                   [results]="-rss_limit_mb=2048")
 build_dir=build-fuzz
 
 export CCACHE_BASEDIR="$PWD"
@@ -26,7 +27,7 @@ if [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 # Seeds from the project's own files, rebuilt each time; the corpus that grows beside them is kept.
 seeds="$build_dir/seeds"
 rm -rf "$seeds"
-mkdir -p "$seeds/scenario"
+mkdir -p "$seeds/scenario" "$seeds/results"
 "$build_dir/seed_corpus" "$seeds" tests/scenarios/*.scn
 cp tests/scenarios/*.scn "$seeds/scenario/"
 cp resources/exercises/*.ond "$seeds/exercise/"
