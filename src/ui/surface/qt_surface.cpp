@@ -1,6 +1,7 @@
 #include "ui/surface/qt_surface.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QStringList>
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include "core/repeated_lines.h"
 #include "ui/platform/picture_memory.h"
 #include "ui/surface/qt_drawing.h"
+#include "ui/surface/row_sources.h"
 #include "ui/surface/span_painter.h"
 #include "ui/surface/tee_surface.h"
 #include "ui/surface/vector_state.h"
@@ -57,6 +59,8 @@ struct QtSurface::Impl {
     QImage background; // as copied from the other surface
     // The background colour under the background scaled to the picture: what clear() shows.
     QImage bare;
+    // For each row of `bare`, the first row equal to it: what a restore reads (see row_sources.h).
+    std::vector<int> bareRows;
     // Where the picture differs from `bare`; everything when bareShown is false. A clear does
     // not copy the bare picture back at once: what was drawn becomes `stale`, restored before
     // the next painting except where that painting covers it solidly anyway (a dense trace
@@ -117,27 +121,51 @@ struct QtSurface::Impl {
     // paint solid in every column of a rectangle.
     void settle(const SpanInk* cover = nullptr) const {
         if (stale.empty()) return;
-        QImage& target = const_cast<QImage&>(image);
-        const auto* from = reinterpret_cast<const QRgb*>(bare.constBits());
-        auto* to = reinterpret_cast<QRgb*>(target.bits());
-        const qsizetype line = target.bytesPerLine() / qsizetype(sizeof(QRgb));
-        // A strip's row is a few pixels: plain assignments rather than a call to memcpy each.
-        auto copy = [&](int x0, int y0, int x1, int y1) {
-            for (qsizetype at = y0 * line; at < y1 * line; at += line)
-                for (qsizetype x = at + x0; x < at + x1; ++x)
-                    to[x] = from[x];
+        restoring.clear();
+        // A rectangle continues one of the strip before with the same rows where it can: a flat
+        // trace is then one wide rectangle rather than a strip's worth in every row.
+        int stripX = -1;
+        reaching.clear(); // the rectangles that reach the current strip's right edge
+        auto restore = [&](int x0, int y0, int x1, int y1) {
+            if (x0 != stripX) {
+                ending.swap(reaching); // those of the strip before: they end where this one starts
+                reaching.clear();
+                stripX = x0;
+            }
+            for (std::size_t i : ending) {
+                PixelRect& r = restoring[i];
+                if (r.x1 == x0 && r.y0 == y0 && r.y1 == y1) {
+                    r.x1 = x1;
+                    reaching.push_back(i);
+                    return;
+                }
+            }
+            reaching.push_back(restoring.size());
+            restoring.push_back({x0, y0, x1, y1});
         };
         stale.forEach([&](int x0, int y0, int x1, int y1) {
             const auto [solidTop, solidBottom] = cover ? cover->solidRows(x0, x1) : std::pair{0, 0};
             if (solidTop >= solidBottom || solidBottom <= y0 || y1 <= solidTop) {
-                copy(x0, y0, x1, y1);
+                restore(x0, y0, x1, y1);
                 return;
             }
-            copy(x0, y0, x1, std::max(y0, solidTop));
-            copy(x0, std::min(y1, solidBottom), x1, y1);
+            if (y0 < solidTop) restore(x0, y0, x1, solidTop);
+            if (solidBottom < y1) restore(x0, solidBottom, x1, y1);
         });
         stale.clear();
+        QImage& target = const_cast<QImage&>(image);
+        uchar* to = target.bits();
+        const uchar* from = bare.constBits();
+        const qsizetype line = target.bytesPerLine();
+        forEachRowRun(restoring, [&](int y, int x0, int x1) {
+            const qsizetype x = x0 * qsizetype(sizeof(QRgb));
+            std::memcpy(to + y * line + x, from + bareRows[static_cast<std::size_t>(y)] * line + x,
+                        static_cast<std::size_t>(x1 - x0) * sizeof(QRgb));
+        });
     }
+    // Kept for their memory.
+    mutable std::vector<PixelRect> restoring;
+    mutable std::vector<std::size_t> ending, reaching;
 
     // Paints the waiting runs in order; stale parts are restored under them (see settle).
     void flush() const {
@@ -187,8 +215,34 @@ struct QtSurface::Impl {
         dropRuns();
     }
 
+    // The overlay measures and prints the same few texts in the same font at every refresh, and
+    // shaping them again each time cost more than painting them: the metrics of the font and the
+    // advances of its texts are kept until the font changes (a few dozen at most).
+    struct Measures {
+        static constexpr qsizetype kKept = 64;
+        QFont font;
+        std::optional<QFontMetricsF> metrics;
+        QHash<QString, double> advances;
+
+        const QFontMetricsF& of(const QFont& f) {
+            if (!metrics || f != font) {
+                font = f;
+                metrics.emplace(f);
+                advances.clear();
+            }
+            return *metrics;
+        }
+        double advance(const QFont& f, const QString& text) {
+            const QFontMetricsF& fm = of(f);
+            if (const auto it = advances.constFind(text); it != advances.constEnd()) return *it;
+            if (advances.size() >= kKept) advances.clear();
+            return advances[text] = fm.horizontalAdvance(text);
+        }
+    };
+    mutable Measures measures;
+
     void paintText(const Text& text) const {
-        const QFontMetricsF fm(text.font);
+        const QFontMetricsF& fm = measures.of(text.font);
         QPainter p(const_cast<QImage*>(&image));
         p.setRenderHint(QPainter::TextAntialiasing, true);
         p.setFont(text.font);
@@ -198,7 +252,7 @@ struct QtSurface::Impl {
             p.drawText(QPointF(at.x(), at.y() + fm.ascent()), l);
             // Glyphs may overhang their advance a little on either side.
             const double overhang = fm.height() / 2;
-            dirty.addRect(at.x() - overhang, at.y() - 1, at.x() + fm.horizontalAdvance(l) + overhang,
+            dirty.addRect(at.x() - overhang, at.y() - 1, at.x() + measures.advance(text.font, l) + overhang,
                           at.y() + fm.height() + 1);
             at.ry() += fm.height();
         }
@@ -272,6 +326,7 @@ struct QtSurface::Impl {
                         background.scaled(bare.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
             }
             qtPainted();
+            bareRows = FirstEqualRows(bare);
             bareShown = false;
         }
         if (naive) {
@@ -415,16 +470,14 @@ void QtSurface::setFont(const std::string& name, double points) {
 }
 
 double QtSurface::textWidth(const std::string& text) const {
-    const QFontMetricsF fm(d_->font);
     double widest = 0;
     for (const QString& l : textLines(text))
-        widest = std::max(widest, fm.horizontalAdvance(l));
+        widest = std::max(widest, d_->measures.advance(d_->font, l));
     return widest / d_->image.width() * std::abs(d_->right - d_->left);
 }
 
 double QtSurface::textHeight(const std::string& text) const {
-    const QFontMetricsF fm(d_->font);
-    const double pixels = fm.height() * static_cast<double>(textLines(text).size());
+    const double pixels = d_->measures.of(d_->font).height() * static_cast<double>(textLines(text).size());
     return pixels / d_->image.height() * std::abs(d_->top - d_->bottom);
 }
 
