@@ -438,6 +438,38 @@ class SurfaceTest : public QObject {
         s.app.g.StyleTraceCH1 = s.app.g.StyleTraceCH2 = 0;
     }
 
+    void dashedRowsAndColumnsLookAsQtDashesThem_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("style");
+        QTest::newRow("cursor, 2 pixels") << 2 << int(LineStyle::Dash);
+        QTest::newRow("selected cursor, 3 pixels") << 3 << int(LineStyle::Dash);
+        QTest::newRow("dots") << 1 << int(LineStyle::Dot);
+        QTest::newRow("dash dot dot, 4 pixels") << 4 << int(LineStyle::DashDotDot);
+    }
+    void dashedRowsAndColumnsLookAsQtDashesThem() {
+        // Filled straight into the picture, the dashes of a row or a column land where Qt's
+        // stroker puts them: the cursors as they are (ends between pixels), drawn backwards; a
+        // line from far off (Qt draws it solid), a thin one and a slanted one are still Qt's.
+        QFETCH(int, width);
+        QFETCH(int, style);
+        QtSurface quick(QSize(1920, 1080)), naive(QSize(1920, 1080));
+        naive.setNaivePainting(true);
+        for (QtSurface* s : {&quick, &naive}) {
+            s->setScale(-500, 400, 505, -405);
+            s->setBackColor(kBlackBack);
+            s->clear();
+            s->setDrawWidth(width);
+            s->setDrawStyle(static_cast<LineStyle>(style));
+            s->line(-200, 400, -200, -400, kWhite);
+            s->line(-500, 200, 500, 200, kWhite);
+            s->line(300, -400, 300, 400, kWhite);
+            s->line(500, -200, -500, -200, kWhite);
+            s->line(-1e6, 0, 500, 0, kWhite);
+            s->line(-400, -300, 400, 300, kWhite);
+        }
+        QCOMPARE(differingPixels(quick.image(), naive.image(), 2), 0);
+    }
+
     void anXYFigureDrawnOverItselfLooksDrawnOnce() {
         // A frame draws the figure four times; painted once, it inks the same pixels as the naive
         // picture, where each pass darkened the antialiased edge again.

@@ -266,23 +266,37 @@ struct QtSurface::Impl {
         std::vector<QLineF> snapped;
         snapped.reserve(lines.size());
         const double margin = w / 2.0 + 1; // the antialiased fringe
-        for (const DeviceLine& l : lines) {
+        QPen pen(color);
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setStyle(toPenStyle(key.style));
+        const QList<qreal> dashes = key.style != LineStyle::Solid ? pen.dashPattern() : QList<qreal>();
+        auto joined = [](const DeviceLine& l, const DeviceLine& next) {
+            return l.x2 == next.x1 && l.y2 == next.y1;
+        };
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const DeviceLine& l = lines[i];
             QPointF a(l.x1, l.y1), b(l.x2, l.y2);
             if (a.y() == b.y()) a.ry() = b.ry() = snapToPixels(a.y(), w);
             if (a.x() == b.x()) a.rx() = b.rx() = snapToPixels(a.x(), w);
+            // Dashed rows and columns standing alone (the measurement cursors) are rectangles to
+            // fill; the segments of a trace stay Qt's, which joins their ink where they meet.
+            const bool alone =
+                (i == 0 || !joined(lines[i - 1], l)) && (i + 1 == lines.size() || !joined(l, lines[i + 1]));
+            if (!naive && !dashes.isEmpty() && alone &&
+                PaintAxisDashes(target, a.x(), a.y(), b.x(), b.y(), w,
+                                std::span(dashes.constData(), dashes.size()), color.rgba(), dirty))
+                continue;
             snapped.emplace_back(a, b);
             dirty.addLine(a.x(), a.y(), b.x(), b.y(), margin);
         }
+        if (snapped.empty()) return;
         QPainter p(&target);
         p.setRenderHint(QPainter::Antialiasing, true);
         // Cosmetic: widths in device pixels whatever the scale. Wide pens still go through
         // drawLines with flat caps, which the raster engine strokes fastest.
-        QPen pen(color);
         pen.setWidthF(w);
         pen.setCosmetic(true);
-        pen.setCapStyle(Qt::FlatCap);
         pen.setJoinStyle(Qt::BevelJoin);
-        pen.setStyle(toPenStyle(key.style));
         p.setPen(pen);
         p.drawLines(snapped.data(), static_cast<int>(snapped.size()));
         p.end();
