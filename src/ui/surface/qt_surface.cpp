@@ -60,7 +60,7 @@ struct QtSurface::Impl {
     // The background colour under the background scaled to the picture: what clear() shows.
     QImage bare;
     // For each row of `bare`, the first row equal to it: what a restore reads (see row_sources.h).
-    std::vector<int> bareRows;
+    mutable std::vector<int> bareRows;
     // Where the picture differs from `bare`; everything when bareShown is false. A clear does
     // not copy the bare picture back at once: what was drawn becomes `stale`, restored before
     // the next painting except where that painting covers it solidly anyway (a dense trace
@@ -154,6 +154,7 @@ struct QtSurface::Impl {
         });
         stale.clear();
         QImage& target = const_cast<QImage&>(image);
+        if (bareRows.size() != static_cast<std::size_t>(bare.height())) bareRows = FirstEqualRows(bare);
         uchar* to = target.bits();
         const uchar* from = bare.constBits();
         const qsizetype line = target.bytesPerLine();
@@ -340,7 +341,7 @@ struct QtSurface::Impl {
                         background.scaled(bare.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
             }
             qtPainted();
-            bareRows = FirstEqualRows(bare);
+            bareRows.clear(); // worked out by the first restore: the naive way has none
             bareShown = false;
         }
         if (naive) {
