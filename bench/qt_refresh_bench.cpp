@@ -4,6 +4,7 @@
 // the whole background at each clear). A summary at the end gives each scene's naive/quick ratio,
 // which holds on a busy machine better than the milliseconds do. Each iteration ends by taking
 // the picture, as the screen widget does when it paints, so that the last run of lines is painted.
+// A second summary gives what an open measurement panel adds to the plain refresh.
 //
 //   build/bench/qt_refresh_bench                                  # every scene and size
 //   build/bench/qt_refresh_bench --benchmark_filter=WorstCase --benchmark_repetitions=5
@@ -16,6 +17,7 @@
 #include <map>
 #include <string>
 
+#include "bench/main/mdi_ondivel.h"
 #include "bench/meters/frm_mesures.h"
 #include "bench/scope/full_screen_scale.h"
 #include "support/bench_scene.h"
@@ -99,6 +101,22 @@ BENCHMARK(BM_DualSineAndSquareWithMeasures)
     ->Args({1920, 1080, 0, 0})
     ->Unit(benchmark::kMicrosecond);
 
+// The same with "Curseurs de mesure" open: its four dashed cursors drawn over the traces at every
+// refresh and their read-out worked out again.
+void BM_DualSineAndSquareWithCursors(benchmark::State& state) {
+    Bench bench(state);
+    bench.scene.dualSineAndSquare();
+    user::click(bench.scene.app.mdi().Mnu_Curseurs);
+    for (auto _ : state) {
+        bench.scene.app.RefreshDisplay();
+        bench.show();
+    }
+}
+BENCHMARK(BM_DualSineAndSquareWithCursors)
+    ->ArgNames({"w", "h", "fs", "naive"})
+    ->Args({1920, 1080, 0, 0})
+    ->Unit(benchmark::kMicrosecond);
+
 void BM_WorstCaseSquares(benchmark::State& state) {
     Bench bench(state);
     bench.scene.worstCaseSquares();
@@ -151,6 +169,16 @@ class RatioReporter : public benchmark::ConsoleReporter {
             if (other == fastest_.end() || ms <= 0) continue;
             std::printf("%-44s %12.3f %12.3f %7.1fx\n", name.substr(0, at).c_str(), ms, other->second,
                         other->second / ms);
+        }
+        // What an open panel adds to the plain scene's refresh of the same size.
+        std::printf("\n%-44s %12s %12s %8s\n", "CPU time added", "with (ms)", "plain (ms)", "added");
+        for (const auto& [name, ms] : fastest_) {
+            const auto with = name.find("With"), args = name.find('/');
+            if (with == std::string::npos || args == std::string::npos || with > args) continue;
+            const auto plain = fastest_.find(name.substr(0, with) + name.substr(args));
+            if (plain == fastest_.end()) continue;
+            std::printf("%-44s %12.3f %12.3f %+8.3f\n", name.substr(0, args).c_str(), ms, plain->second,
+                        ms - plain->second);
         }
     }
 

@@ -34,8 +34,10 @@
 #include "physics/grey_level.h"
 #include "support/bench_scene.h"
 #include "ui/platform/qt_platform.h"
+#include "ui/surface/dirty_strips.h"
 #include "ui/surface/painter_surface.h"
 #include "ui/surface/qt_surface.h"
+#include "ui/surface/row_sources.h"
 #include "ui/surface/tee_platform.h"
 #include "ui/surface/tee_surface.h"
 #include "ui_bench.h"
@@ -304,6 +306,11 @@ class SurfaceTest : public QObject {
         const double h = s.textHeight("M");
         QVERIFY(h > 12 && h < 30); // 12 points are 16 pixels, plus the line's leading
         QVERIFY(qAbs(s.textHeight("M\r\nM") - 2 * h) < 1e-9);
+        // Measured again in a new size, not remembered from the old one.
+        s.setFont("Arial", 24);
+        QVERIFY(qAbs(s.textWidth("MMMM") - 2 * w1) <= 2.0);
+        QVERIFY(s.textHeight("M") > 1.5 * h);
+        s.setFont("Arial", 12);
 
         // Two units a pixel across: the same text measures twice as many units.
         QtSurface wide(QSize(1005, 805));
@@ -431,6 +438,38 @@ class SurfaceTest : public QObject {
         s.app.g.StyleTraceCH1 = s.app.g.StyleTraceCH2 = 0;
     }
 
+    void dashedRowsAndColumnsLookAsQtDashesThem_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("style");
+        QTest::newRow("cursor, 2 pixels") << 2 << int(LineStyle::Dash);
+        QTest::newRow("selected cursor, 3 pixels") << 3 << int(LineStyle::Dash);
+        QTest::newRow("dots") << 1 << int(LineStyle::Dot);
+        QTest::newRow("dash dot dot, 4 pixels") << 4 << int(LineStyle::DashDotDot);
+    }
+    void dashedRowsAndColumnsLookAsQtDashesThem() {
+        // Filled straight into the picture, the dashes of a row or a column land where Qt's
+        // stroker puts them: the cursors as they are (ends between pixels), drawn backwards; a
+        // line from far off (Qt draws it solid), a thin one and a slanted one are still Qt's.
+        QFETCH(int, width);
+        QFETCH(int, style);
+        QtSurface quick(QSize(1920, 1080)), naive(QSize(1920, 1080));
+        naive.setNaivePainting(true);
+        for (QtSurface* s : {&quick, &naive}) {
+            s->setScale(-500, 400, 505, -405);
+            s->setBackColor(kBlackBack);
+            s->clear();
+            s->setDrawWidth(width);
+            s->setDrawStyle(static_cast<LineStyle>(style));
+            s->line(-200, 400, -200, -400, kWhite);
+            s->line(-500, 200, 500, 200, kWhite);
+            s->line(300, -400, 300, 400, kWhite);
+            s->line(500, -200, -500, -200, kWhite);
+            s->line(-1e6, 0, 500, 0, kWhite);
+            s->line(-400, -300, 400, 300, kWhite);
+        }
+        QCOMPARE(differingPixels(quick.image(), naive.image(), 2), 0);
+    }
+
     void anXYFigureDrawnOverItselfLooksDrawnOnce() {
         // A frame draws the figure four times; painted once, it inks the same pixels as the naive
         // picture, where each pass darkened the antialiased edge again.
@@ -545,6 +584,43 @@ class SurfaceTest : public QObject {
             QVERIFY(isColor(together.image(), 200, 300, kRed));
             QVERIFY(isColor(together.image(), 400, 300, kBlue));
         }
+    }
+
+    // A clear restores what was drawn a row at a time: each row's pieces left to right, touching
+    // ones joined, none lost or visited twice.
+    void restoresTheRectanglesRowByRow_data() {
+        QTest::addColumn<QList<QRect>>("rects");
+        QTest::addColumn<QString>("runs");
+        QTest::newRow("touching pieces join")
+            << QList{QRect(0, 0, 8, 2), QRect(8, 0, 8, 2)} << "0:0-16 1:0-16";
+        QTest::newRow("a gap keeps them apart")
+            << QList{QRect(16, 0, 8, 1), QRect(0, 0, 8, 1)} << "0:0-8 0:16-24";
+        QTest::newRow("staggered rows")
+            << QList{QRect(8, 2, 8, 2), QRect(0, 0, 8, 3)} << "0:0-8 1:0-8 2:0-16 3:8-16";
+        QTest::newRow("rows far apart") << QList{QRect(0, 50, 4, 1), QRect(0, 0, 4, 1)} << "0:0-4 50:0-4";
+    }
+    void restoresTheRectanglesRowByRow() {
+        QFETCH(QList<QRect>, rects);
+        QFETCH(QString, runs);
+        std::vector<PixelRect> pieces;
+        for (const QRect& r : rects)
+            pieces.push_back({r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
+        QStringList visited;
+        forEachRowRun(pieces, [&](int y, int x0, int x1) {
+            visited << QStringLiteral("%1:%2-%3").arg(y).arg(x0).arg(x1);
+        });
+        QCOMPARE(visited.join(' '), runs);
+    }
+
+    void findsTheFirstEqualRow() {
+        // Rows A B A C B, 3 pixels wide; C differs from A in its last pixel only.
+        QImage picture(3, 5, QImage::Format_ARGB32_Premultiplied);
+        const QRgb a[3] = {0xFF000000, 0xFF102030, 0xFF000000}, b[3] = {0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF},
+                   c[3] = {0xFF000000, 0xFF102030, 0xFF000001};
+        const QRgb* rows[5] = {a, b, a, c, b};
+        for (int y = 0; y < 5; ++y)
+            std::copy(rows[y], rows[y] + 3, reinterpret_cast<QRgb*>(picture.scanLine(y)));
+        QCOMPARE(FirstEqualRows(picture), (std::vector<int>{0, 1, 0, 3, 1}));
     }
 
     void leavesNoUpperVectorStateAfterPainting() {

@@ -1,6 +1,7 @@
 #include "ui/surface/qt_surface.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QStringList>
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include "core/repeated_lines.h"
 #include "ui/platform/picture_memory.h"
 #include "ui/surface/qt_drawing.h"
+#include "ui/surface/row_sources.h"
 #include "ui/surface/span_painter.h"
 #include "ui/surface/tee_surface.h"
 #include "ui/surface/vector_state.h"
@@ -57,6 +59,8 @@ struct QtSurface::Impl {
     QImage background; // as copied from the other surface
     // The background colour under the background scaled to the picture: what clear() shows.
     QImage bare;
+    // For each row of `bare`, the first row equal to it: what a restore reads (see row_sources.h).
+    mutable std::vector<int> bareRows;
     // Where the picture differs from `bare`; everything when bareShown is false. A clear does
     // not copy the bare picture back at once: what was drawn becomes `stale`, restored before
     // the next painting except where that painting covers it solidly anyway (a dense trace
@@ -117,27 +121,52 @@ struct QtSurface::Impl {
     // paint solid in every column of a rectangle.
     void settle(const SpanInk* cover = nullptr) const {
         if (stale.empty()) return;
-        QImage& target = const_cast<QImage&>(image);
-        const auto* from = reinterpret_cast<const QRgb*>(bare.constBits());
-        auto* to = reinterpret_cast<QRgb*>(target.bits());
-        const qsizetype line = target.bytesPerLine() / qsizetype(sizeof(QRgb));
-        // A strip's row is a few pixels: plain assignments rather than a call to memcpy each.
-        auto copy = [&](int x0, int y0, int x1, int y1) {
-            for (qsizetype at = y0 * line; at < y1 * line; at += line)
-                for (qsizetype x = at + x0; x < at + x1; ++x)
-                    to[x] = from[x];
+        restoring.clear();
+        // A rectangle continues one of the strip before with the same rows where it can: a flat
+        // trace is then one wide rectangle rather than a strip's worth in every row.
+        int stripX = -1;
+        reaching.clear(); // the rectangles that reach the current strip's right edge
+        auto restore = [&](int x0, int y0, int x1, int y1) {
+            if (x0 != stripX) {
+                ending.swap(reaching); // those of the strip before: they end where this one starts
+                reaching.clear();
+                stripX = x0;
+            }
+            for (std::size_t i : ending) {
+                PixelRect& r = restoring[i];
+                if (r.x1 == x0 && r.y0 == y0 && r.y1 == y1) {
+                    r.x1 = x1;
+                    reaching.push_back(i);
+                    return;
+                }
+            }
+            reaching.push_back(restoring.size());
+            restoring.push_back({x0, y0, x1, y1});
         };
         stale.forEach([&](int x0, int y0, int x1, int y1) {
             const auto [solidTop, solidBottom] = cover ? cover->solidRows(x0, x1) : std::pair{0, 0};
             if (solidTop >= solidBottom || solidBottom <= y0 || y1 <= solidTop) {
-                copy(x0, y0, x1, y1);
+                restore(x0, y0, x1, y1);
                 return;
             }
-            copy(x0, y0, x1, std::max(y0, solidTop));
-            copy(x0, std::min(y1, solidBottom), x1, y1);
+            if (y0 < solidTop) restore(x0, y0, x1, solidTop);
+            if (solidBottom < y1) restore(x0, solidBottom, x1, y1);
         });
         stale.clear();
+        QImage& target = const_cast<QImage&>(image);
+        if (bareRows.size() != static_cast<std::size_t>(bare.height())) bareRows = FirstEqualRows(bare);
+        uchar* to = target.bits();
+        const uchar* from = bare.constBits();
+        const qsizetype line = target.bytesPerLine();
+        forEachRowRun(restoring, [&](int y, int x0, int x1) {
+            const qsizetype x = x0 * qsizetype(sizeof(QRgb));
+            std::memcpy(to + y * line + x, from + bareRows[static_cast<std::size_t>(y)] * line + x,
+                        static_cast<std::size_t>(x1 - x0) * sizeof(QRgb));
+        });
     }
+    // Kept for their memory.
+    mutable std::vector<PixelRect> restoring;
+    mutable std::vector<std::size_t> ending, reaching;
 
     // Paints the waiting runs in order; stale parts are restored under them (see settle).
     void flush() const {
@@ -187,8 +216,34 @@ struct QtSurface::Impl {
         dropRuns();
     }
 
+    // The overlay measures and prints the same few texts in the same font at every refresh, and
+    // shaping them again each time cost more than painting them: the metrics of the font and the
+    // advances of its texts are kept until the font changes (a few dozen at most).
+    struct Measures {
+        static constexpr qsizetype kKept = 64;
+        QFont font;
+        std::optional<QFontMetricsF> metrics;
+        QHash<QString, double> advances;
+
+        const QFontMetricsF& of(const QFont& f) {
+            if (!metrics || f != font) {
+                font = f;
+                metrics.emplace(f);
+                advances.clear();
+            }
+            return *metrics;
+        }
+        double advance(const QFont& f, const QString& text) {
+            const QFontMetricsF& fm = of(f);
+            if (const auto it = advances.constFind(text); it != advances.constEnd()) return *it;
+            if (advances.size() >= kKept) advances.clear();
+            return advances[text] = fm.horizontalAdvance(text);
+        }
+    };
+    mutable Measures measures;
+
     void paintText(const Text& text) const {
-        const QFontMetricsF fm(text.font);
+        const QFontMetricsF& fm = measures.of(text.font);
         QPainter p(const_cast<QImage*>(&image));
         p.setRenderHint(QPainter::TextAntialiasing, true);
         p.setFont(text.font);
@@ -198,7 +253,7 @@ struct QtSurface::Impl {
             p.drawText(QPointF(at.x(), at.y() + fm.ascent()), l);
             // Glyphs may overhang their advance a little on either side.
             const double overhang = fm.height() / 2;
-            dirty.addRect(at.x() - overhang, at.y() - 1, at.x() + fm.horizontalAdvance(l) + overhang,
+            dirty.addRect(at.x() - overhang, at.y() - 1, at.x() + measures.advance(text.font, l) + overhang,
                           at.y() + fm.height() + 1);
             at.ry() += fm.height();
         }
@@ -212,23 +267,37 @@ struct QtSurface::Impl {
         std::vector<QLineF> snapped;
         snapped.reserve(lines.size());
         const double margin = w / 2.0 + 1; // the antialiased fringe
-        for (const DeviceLine& l : lines) {
+        QPen pen(color);
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setStyle(toPenStyle(key.style));
+        const QList<qreal> dashes = key.style != LineStyle::Solid ? pen.dashPattern() : QList<qreal>();
+        auto joined = [](const DeviceLine& l, const DeviceLine& next) {
+            return l.x2 == next.x1 && l.y2 == next.y1;
+        };
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const DeviceLine& l = lines[i];
             QPointF a(l.x1, l.y1), b(l.x2, l.y2);
             if (a.y() == b.y()) a.ry() = b.ry() = snapToPixels(a.y(), w);
             if (a.x() == b.x()) a.rx() = b.rx() = snapToPixels(a.x(), w);
+            // Dashed rows and columns standing alone (the measurement cursors) are rectangles to
+            // fill; the segments of a trace stay Qt's, which joins their ink where they meet.
+            const bool alone =
+                (i == 0 || !joined(lines[i - 1], l)) && (i + 1 == lines.size() || !joined(l, lines[i + 1]));
+            if (!naive && !dashes.isEmpty() && alone &&
+                PaintAxisDashes(target, a.x(), a.y(), b.x(), b.y(), w,
+                                std::span(dashes.constData(), dashes.size()), color.rgba(), dirty))
+                continue;
             snapped.emplace_back(a, b);
             dirty.addLine(a.x(), a.y(), b.x(), b.y(), margin);
         }
+        if (snapped.empty()) return;
         QPainter p(&target);
         p.setRenderHint(QPainter::Antialiasing, true);
         // Cosmetic: widths in device pixels whatever the scale. Wide pens still go through
         // drawLines with flat caps, which the raster engine strokes fastest.
-        QPen pen(color);
         pen.setWidthF(w);
         pen.setCosmetic(true);
-        pen.setCapStyle(Qt::FlatCap);
         pen.setJoinStyle(Qt::BevelJoin);
-        pen.setStyle(toPenStyle(key.style));
         p.setPen(pen);
         p.drawLines(snapped.data(), static_cast<int>(snapped.size()));
         p.end();
@@ -272,6 +341,7 @@ struct QtSurface::Impl {
                         background.scaled(bare.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
             }
             qtPainted();
+            bareRows.clear(); // worked out by the first restore: the naive way has none
             bareShown = false;
         }
         if (naive) {
@@ -415,16 +485,14 @@ void QtSurface::setFont(const std::string& name, double points) {
 }
 
 double QtSurface::textWidth(const std::string& text) const {
-    const QFontMetricsF fm(d_->font);
     double widest = 0;
     for (const QString& l : textLines(text))
-        widest = std::max(widest, fm.horizontalAdvance(l));
+        widest = std::max(widest, d_->measures.advance(d_->font, l));
     return widest / d_->image.width() * std::abs(d_->right - d_->left);
 }
 
 double QtSurface::textHeight(const std::string& text) const {
-    const QFontMetricsF fm(d_->font);
-    const double pixels = fm.height() * static_cast<double>(textLines(text).size());
+    const double pixels = d_->measures.of(d_->font).height() * static_cast<double>(textLines(text).size());
     return pixels / d_->image.height() * std::abs(d_->top - d_->bottom);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/surface/span_painter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace ondivel {
@@ -21,6 +22,72 @@ void blend(QRgb& pixel, QRgb color, double alpha) {
 }
 
 } // namespace
+
+bool PaintAxisDashes(QImage& image, double x1, double y1, double x2, double y2, int width,
+                     std::span<const double> pattern, QRgb color, DirtyStrips& dirty) {
+    const bool horizontal = y1 == y2 && x1 != x2, vertical = x1 == x2 && y1 != y2;
+    if (!horizontal && !vertical) return false;
+    if (pattern.empty() || width < 1 || image.depth() != 32) return false;
+    // Across: whole pixels, as snapToPixels leaves an axis-aligned line.
+    const double middle = horizontal ? y1 : x1;
+    const double first = middle - width / 2.0;
+    if (first != std::floor(first)) return false;
+    const double from = horizontal ? x1 : y1, to = horizontal ? x2 : y2;
+    const double length = std::abs(to - from), direction = to > from ? 1 : -1;
+    if (!std::isfinite(from) || !std::isfinite(length)) return false;
+    double period = 0;
+    for (double d : pattern)
+        period += d * width;
+    // Qt strokes a thin pen its own way, and draws a line of very many dashes solid; a line
+    // that repeats its pattern more often than any on a screen is left to it as well, so that
+    // the walk along the dashes stays short.
+    constexpr double kPeriods = 1000;
+    if (width < 2 || !(period > 0) || length > kPeriods * period) return false;
+    const int across = image.height(), along = image.width();
+    const int lineFirst = static_cast<int>(first);
+    const int rows0 = std::max(lineFirst, 0),
+              rows1 = std::min(lineFirst + width, horizontal ? across : along);
+    const int limit = horizontal ? along : across;
+    if (rows0 >= rows1) return true;
+    uchar* const bits = image.bits();
+    const qsizetype bytesPerLine = image.bytesPerLine();
+    auto pixel = [&](int a, int c) -> QRgb& {
+        // a along the line, c across it
+        return horizontal ? reinterpret_cast<QRgb*>(bits + c * bytesPerLine)[a]
+                          : reinterpret_cast<QRgb*>(bits + a * bytesPerLine)[c];
+    };
+    // The piece [p0, p1) of the axis, pixel a covering [a, a + 1).
+    auto fill = [&](double p0, double p1) {
+        p0 = std::max(p0, 0.0);
+        p1 = std::min(p1, static_cast<double>(limit));
+        if (!(p0 < p1)) return;
+        const int a0 = static_cast<int>(std::floor(p0)), a1 = static_cast<int>(std::ceil(p1));
+        for (int a = a0; a < a1; ++a) {
+            const double cover = std::min(p1, a + 1.0) - std::max(p0, static_cast<double>(a));
+            for (int c = rows0; c < rows1; ++c) {
+                if (cover >= 1)
+                    pixel(a, c) = color;
+                else
+                    blend(pixel(a, c), color, cover);
+            }
+        }
+        if (horizontal)
+            dirty.addRect(a0, rows0, a1, rows1);
+        else
+            dirty.addRect(rows0, a0, rows1, a1);
+    };
+    // Dashes at the even places of the pattern, from the start point onwards.
+    double at = 0;
+    for (std::size_t k = 0; at < length; k = (k + 1) % pattern.size()) {
+        const double next = std::min(length, at + pattern[k] * width);
+        if (k % 2 == 0) {
+            const double p0 = from + direction * at, p1 = from + direction * next;
+            fill(std::min(p0, p1), std::max(p0, p1));
+        }
+        at = next;
+    }
+    return true;
+}
 
 SpanInk::SpanInk(std::span<const ColumnSpan> spans, int width, QSize picture)
     : picture_(picture), solidTop_(static_cast<std::size_t>(std::max(0, picture.width())), INT_MAX),

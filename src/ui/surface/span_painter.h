@@ -25,6 +25,16 @@ inline double snapToPixels(double c, int width) {
     return width % 2 == 1 ? std::floor(c + kSlack) + 0.5 : std::round(c);
 }
 
+// Paints a dashed line that runs along a row or a column, its width across whole pixels (as
+// snapToPixels places it), straight into the picture: the dashes are rectangles, solid but for
+// the fractions of a pixel where a dash ends, so they need none of the stroker's and the
+// antialiasing rasteriser's work, which for the four long dashed measurement cursors cost more
+// than the traces. The pattern, in pen widths, starts again at (x1, y1), as Qt's does for each
+// line. Marks what it painted in `dirty`. False, painting nothing, for any other line, for a pen
+// under 2 pixels and for a line of over a thousand periods of its pattern.
+bool PaintAxisDashes(QImage& image, double x1, double y1, double x2, double y2, int width,
+                     std::span<const double> pattern, QRgb color, DirtyStrips& dirty);
+
 // The ink of a run of spans with a pen `width` pixels wide: the columns the pen covers around
 // each span's column, the rows from its snapped top to its snapped bottom, widened by half the
 // pen at each end (at the span's flat shares). Worked out before painting, so that the caller
