@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "bench/evaluation/frm_corbeille.h"
+#include "bench/evaluation/frm_corrections.h"
 #include "bench/evaluation/frm_create_file.h"
 #include "bench/evaluation/frm_depot.h"
 #include "bench/evaluation/frm_exo.h"
@@ -65,6 +66,7 @@ Ondivel::Ondivel(Platform& platform) : platform_(platform) {
     frmName_ = std::make_unique<FrmName>(*this);
     frmExo_ = std::make_unique<FrmExo>(*this);
     frmNote_ = std::make_unique<FrmNote>(*this);
+    frmCorrections_ = std::make_unique<FrmCorrections>(*this);
     frmCreateFile_ = std::make_unique<FrmCreateFile>(*this);
     frmPass_ = std::make_unique<FrmPass>(*this);
     frmPassWord_ = std::make_unique<FrmPassWord>(*this);
@@ -84,8 +86,8 @@ Ondivel::Ondivel(Platform& platform) : platform_(platform) {
                                                 frmCurseurs_.get(), frmMesures_.get()})
         add(*f);
     for (Form* f : std::initializer_list<Form*>{frmName_.get(), frmExo_.get(), frmNote_.get(),
-                                                frmCreateFile_.get(), frmPass_.get(), frmPassWord_.get(),
-                                                frmDepot_.get(), frmCorbeille_.get()})
+                                                frmCorrections_.get(), frmCreateFile_.get(), frmPass_.get(),
+                                                frmPassWord_.get(), frmDepot_.get(), frmCorbeille_.get()})
         add(*f);
     for (int side : {SideA, SideB})
         for (Form* f : std::initializer_list<Form*>{frmPile_[side].get(), frmAlim_[side].get(),

@@ -37,6 +37,7 @@ class FrmMesures;
 class FrmName;
 class FrmExo;
 class FrmNote;
+class FrmCorrections;
 class FrmCreateFile;
 class FrmPass;
 class FrmPassWord;
@@ -79,6 +80,7 @@ class Ondivel : public FormHost {
     FrmName& frmName() const { return *frmName_; }
     FrmExo& frmExo() const { return *frmExo_; }
     FrmNote& frmNote() const { return *frmNote_; }
+    FrmCorrections& frmCorrections() const { return *frmCorrections_; }
     FrmCreateFile& frmCreateFile() const { return *frmCreateFile_; }
     FrmPass& frmPass() const { return *frmPass_; }
     FrmPassWord& frmPassWord() const { return *frmPassWord_; }
@@ -149,6 +151,7 @@ class Ondivel : public FormHost {
     std::unique_ptr<FrmName> frmName_;
     std::unique_ptr<FrmExo> frmExo_;
     std::unique_ptr<FrmNote> frmNote_;
+    std::unique_ptr<FrmCorrections> frmCorrections_;
     std::unique_ptr<FrmCreateFile> frmCreateFile_;
     std::unique_ptr<FrmPass> frmPass_;
     std::unique_ptr<FrmPassWord> frmPassWord_;

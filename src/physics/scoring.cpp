@@ -10,7 +10,6 @@ namespace ondivel {
 namespace {
 
 constexpr double kTolerance = 0.05;
-constexpr double kAlternatorPeakRatio = 1.5;
 constexpr const char* kWrong = " (FAUX)";
 
 // The first n characters of UTF-8 text.

@@ -36,6 +36,10 @@ struct ChannelScore {
     std::string kindCorrection, shapeCorrection, amplitudeCorrection, frequencyCorrection;
 };
 
+// The alternator's shown peak over the amplitude an exercise line gives it (its curve's value at a
+// quarter period).
+inline constexpr double kAlternatorPeakRatio = 1.5;
+
 // channel: 0 for side A (CH1), 1 for side B (CH2). Numbers are written with a decimal comma.
 ChannelScore ScoreChannel(int channel, const ChannelAnswer& answer, const ChannelExpected& expected);
 

@@ -75,6 +75,7 @@ void Evaluation::StartEvaluation() {
     if (const auto problem = reader_.check()) return interrupt(*problem);
 
     prepareBench();
+    reviewed_.clear();
     mdi.SetFreeMode(false);
     results_.append(HeaderBlock(mdi.FichierExercice, platform.dateTimeText(platform.localDateTime())));
     g.ExoNombreOscillogrammes = reader_.oscillogramCount();

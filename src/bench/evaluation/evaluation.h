@@ -5,6 +5,9 @@
 // hand-edited file with a bad line (a number that is not one, an unknown type word …) stops the
 // start with a message naming its line.
 #include <string>
+#include <vector>
+
+#include "bench/evaluation/answer_review.h"
 
 #include "files/exercise_reader.h"
 #include "files/results_file.h"
@@ -31,6 +34,9 @@ class Evaluation {
     void CloseFiles();
 
     ResultsFile& results() { return results_; }
+    // The oscillograms of the file on show, as each answer was scored: the mark window's
+    // corrections. Emptied when a file starts.
+    std::vector<ReviewedOscillogram>& reviewed() { return reviewed_; }
 
     // The results file of this run: FichierResultat, or "Resultat.txt" in the shared folder while
     // start-up has located none.
@@ -47,6 +53,7 @@ class Evaluation {
     Ondivel& app_;
     ExerciseReader reader_;
     ResultsFile results_;
+    std::vector<ReviewedOscillogram> reviewed_;
 };
 
 // The main window's calls when it returns to free mode or closes.

@@ -252,8 +252,11 @@ void FrmExo::cmdNext_Click() {
                                          {g.ExoSignalCH2, g.ExoAmplitudeCH2, g.ExoFrequenceCH2}};
     std::vector<std::string> record;
     int points = 0, available = 0;
+    ReviewedOscillogram review;
+    review.number = g.ExoNumeroOscillogramme;
     for (int ch = 0; ch < 2; ++ch) {
         const ChannelScore s = ScoreChannel(ch, answerOf(ch), expected[ch]);
+        review.channel[ch] = {answerOf(ch), expected[ch], s, ch == 0 ? g.SensibiliteCH1 : g.SensibiliteCH2};
         (ch == 0 ? g.SignalA : g.SignalB) = s.type;
         (ch == 0 ? g.AmplitudeA : g.AmplitudeB) = s.amplitude;
         (ch == 0 ? g.FrequenceA : g.FrequenceB) = s.frequency;
@@ -269,6 +272,7 @@ void FrmExo::cmdNext_Click() {
     lblScore.Caption =
         FormatNumber(g.ExoPoints, "#0") + " points sur " + FormatNumber(g.ExoPointsMax, "#0") + " points";
     if (points == available) imgLight.Picture = kLightAllRight;
+    evaluation_.reviewed().push_back(review);
     evaluation_.results().append(record);
 }
 

@@ -1,6 +1,7 @@
 #include "bench/evaluation/frm_note.h"
 
 #include "bench/evaluation/dialog_kit.h"
+#include "bench/evaluation/frm_corrections.h"
 #include "bench/evaluation/frm_exo.h"
 #include "bench/main/mdi_ondivel.h"
 #include "bench/ondivel.h"
@@ -34,7 +35,12 @@ FrmNote::FrmNote(Ondivel& app) : BenchForm(app, "frmNote") {
         place(lblChoice[i], labelLeft, top + 60, kClientWidth - kMargin - labelLeft, kLabelHeight);
         lblChoice[i].Caption = kQuestionEnds[i];
     }
-    setClientSize(*this, kClientWidth, kFirstChoiceTop + 2 * kRowPitch + kButtonHeight + kMargin);
+    const double correctionsTop = kFirstChoiceTop + 3 * kRowPitch + kGap;
+    place(cmdCorrections, kMargin, correctionsTop, 2640, kButtonHeight);
+    cmdCorrections.Caption = "&Voir les corrections";
+    cmdCorrections.ToolTipText = "Vos réponses, les valeurs attendues et l'erreur probable";
+    cmdCorrections.on.Click = [this] { this->app().frmCorrections().ShowModal(); };
+    setClientSize(*this, kClientWidth, correctionsTop + kButtonHeight + kMargin);
     defaultButton = &cmdChoice[0];
     cancelButton = &cmdChoice[1];
 }
@@ -49,6 +55,7 @@ void FrmNote::Form_Load() {
     Caption = "Ondivel - Résultat pour le fichier " + mdi.TitreFichierExercice;
     const std::string mark = MarkText(app().g.ExoPoints, app().g.ExoPointsMax);
     // A file without oscillogram has no point to divide by.
+    cmdCorrections.Enabled = !app().frmExo().evaluation().reviewed().empty();
     lblNote.Caption = mark.empty() ? "Ce fichier ne contient aucun oscillogramme : il n'y a pas de note."
                                    : "Votre note est de : " + mark;
     app().frmExo().evaluation().results().append(

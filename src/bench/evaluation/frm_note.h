@@ -14,6 +14,8 @@ class FrmNote : public BenchForm {
     // 0 another file, 1 free mode, 2 quit; each with its end of the question beside it.
     ControlArray cmdChoice{*this, ControlKind::CommandButton, "cmdChoice", 3};
     ControlArray lblChoice{*this, ControlKind::Label, "lblChoice", 3};
+    // Added below the three choices: the corrections of the file, oscillogram by oscillogram.
+    FormControl cmdCorrections{*this, ControlKind::CommandButton, "cmdCorrections"};
 
     void Form_Load() override;
     void Form_QueryUnload(int& cancel) override;

@@ -279,6 +279,7 @@ const Entry kTable[] = {
     // The windows.
     {"frmOption",  "sstOptions", -1, "Onglets des options", [](const Control& c) { return words(c.listText()); }},
     {"frmCreateFile", "lstListeData", -1, "Lignes du fichier", nullptr},
+    {"frmCorrections", "lstCorrections", -1, "Corrections des oscillogrammes", nullptr},
     {"frmCreateFile", "cboAlternatif", -1, "Forme du signal sur la voie CH{n}", nullptr},
     {"frmExo",     "cmbSignal",  -1, "Forme du signal sur la voie CH{n}", nullptr},
     {"frmToolBox", "optConnexion", -1, "{tip} sur la voie {voie}", selectedWord},

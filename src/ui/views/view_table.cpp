@@ -87,6 +87,7 @@ constexpr ViewEntry kViews[] = {
     {"frmName",        make<DialogView, Form>},
     {"frmExo",         make<DialogView, Form>},
     {"frmNote",        make<DialogView, Form>},
+    {"frmCorrections", make<DialogView, Form>},
     {"frmCreateFile",  make<DialogView, Form>},
     {"frmPass",        make<DialogView, Form>},
     {"frmPassWord",    make<DialogView, Form>},
