@@ -97,9 +97,11 @@ TraceMeasurements MeasureTrace(const SampledTrace& trace, const std::function<do
     // What the screen shows: a trace beyond an edge is seen at the edge, its true extreme unknown.
     std::vector<double> seen(raw.begin(), raw.end());
     bool cutAbove = false, cutBelow = false;
+    // A crest that touches the edge is on the screen, even a rounding error beyond it.
+    const double slack = 1e-9 * (trace.top - trace.bottom);
     for (double& v : seen) {
-        cutAbove = cutAbove || v > trace.top;
-        cutBelow = cutBelow || v < trace.bottom;
+        cutAbove = cutAbove || v > trace.top + slack;
+        cutBelow = cutBelow || v < trace.bottom - slack;
         v = std::clamp(v, trace.bottom, trace.top);
     }
     const auto [lo, hi] = std::minmax_element(seen.begin(), seen.end());

@@ -46,12 +46,22 @@ std::string legend(const Ondivel& app) {
     return csv;
 }
 
+// Rounded to the nanovolt, far below any calibre, so that the sine's zeros read 0 rather than
+// 1,2e-15, and a crest that touches the screen's edge stays on it.
+double nanovolts(double volts) {
+    return std::round(volts * 1e9) / 1e9;
+}
+
 // A voltage as the screen shows it: empty beyond the screen's edges, where the trace is cut, as the
-// automatic measurements read "?" there. Rounded to the nanovolt, far below any calibre, so that
-// the sine's zeros read 0 rather than 1,2e-15.
+// automatic measurements read "?" there.
 std::string voltageCell(double volts, bool shown) {
     if (!shown) return {};
-    return CsvNumber(std::round(volts * 1e9) / 1e9);
+    return CsvNumber(nanovolts(volts));
+}
+
+bool onScreen(double volts, double bottom, double top) {
+    const double v = nanovolts(volts);
+    return v >= nanovolts(bottom) && v <= nanovolts(top);
 }
 
 std::string columnName(const DisplayedTrace& trace) {
@@ -83,7 +93,7 @@ void timeBaseTable(const Ondivel& app, std::string& csv) {
                 continue;
             }
             const double v = trace.volts[i];
-            cells.push_back(voltageCell(v, v >= trace.bottom && v <= trace.top));
+            cells.push_back(voltageCell(v, onScreen(v, trace.bottom, trace.top)));
         }
         addRow(csv, cells);
     }

@@ -1,6 +1,8 @@
 #include "bench/scope/displayed_samples.h"
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 #include <optional>
 
 #include "bench/ondivel.h"
@@ -17,6 +19,7 @@
 namespace ondivel {
 
 namespace {
+constexpr double kTwoPi = 2 * std::numbers::pi;
 constexpr double kLeftEdge = -500;
 constexpr double kRightEdge = 500;
 
@@ -90,6 +93,29 @@ std::optional<double> fastVoltage(const Ondivel& app, int channel, const Channel
     return std::nullopt;
 }
 
+// A·sin(phase + i·step) + offset for i = 0 … count−1, by turning a unit vector rather than by
+// calling sin for each sample: right after the screen's painting has emptied the caches, 2 000
+// calls of sin cost three times the rest of the measurements. Renormalised every 64 turns, the
+// vector stays on the unit circle to 1e-15 whatever the count.
+std::vector<double> SineSamples(double amplitude, double offset, double phase, double step, int count) {
+    std::vector<double> v;
+    v.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    double s = std::sin(phase), c = std::cos(phase);
+    const double ds = std::sin(step), dc = std::cos(step);
+    for (int i = 0; i < count; ++i) {
+        v.push_back(amplitude * s + offset);
+        const double next = s * dc + c * ds;
+        c = c * dc - s * ds;
+        s = next;
+        if (i % 64 == 63) {
+            const double norm = std::sqrt(s * s + c * c);
+            s /= norm;
+            c /= norm;
+        }
+    }
+    return v;
+}
+
 std::optional<DisplayedTrace> sampleChannel(const Ondivel& app, int channel, Span span, int samples) {
     const Globals& g = app.g;
     const ChannelState c = stateOf(app, channel);
@@ -121,10 +147,15 @@ std::optional<DisplayedTrace> sampleChannel(const Ondivel& app, int channel, Spa
         return fastVoltage(app, channel, c, shift, x);
     };
     trace.volts.reserve(samples);
-    for (int i = 0; i < samples; ++i) {
-        const std::optional<double> v = voltageAt(i);
-        if (!v) return std::nullopt;
-        trace.volts.push_back(*v);
+    if (!slow && !c.gnd && c.waveform == Waveform::Sine) {
+        trace.volts = SineSamples(c.A, c.O, kTwoPi * c.f * (span.from + shift) * B / 100,
+                                  kTwoPi * c.f * step * B / 100, samples);
+    } else {
+        for (int i = 0; i < samples; ++i) {
+            const std::optional<double> v = voltageAt(i);
+            if (!v) return std::nullopt;
+            trace.volts.push_back(*v);
+        }
     }
     trace.between = [voltageAt](double index) { return voltageAt(index).value_or(0.0); };
     return trace;

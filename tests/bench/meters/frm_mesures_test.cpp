@@ -145,6 +145,14 @@ const MeasureCase kCases[] = {
          user::click(t.app.frmOndivel().cmdVoie[2]);
      },
      lines("CH2", "6,00 V", "3,00 V", "-3,00 V", "1,50 V", "3,00 V", "1,00 ms", "1,00 kHz"), 1},
+    // 4 V peak at 1 V/div touches the ±4 V edges: drawn on them, so still measured.
+    {"SineAtFullScale",
+     [](MeasureTable& t) {
+         t.source(SideA, "Sinus", 4, 1000);
+         t.knob(KnobSensitivityCH1, k1V);
+         t.knob(KnobTimeBase, k1ms);
+     },
+     lines("CH1", "8,00 V", "4,00 V", "-4,00 V", "0,00 V", "2,83 V", "1,00 ms", "1,00 kHz")},
     // 5 V peak at 1 V/div runs past the ±4 V edges: its extremes are unknown, its period is not.
     {"ClippedSine",
      [](MeasureTable& t) {
