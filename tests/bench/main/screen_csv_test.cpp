@@ -71,12 +71,7 @@ std::vector<std::string> cellsOf(const std::string& line) {
 
 class Csv : public testing::Bench {
   protected:
-    void SetUp() override {
-        switchOnAndPlug();
-        source(SideA, "Sinus", 5, 1000);
-        source(SideB, "Carre", 2, 500);
-        app.RefreshDisplay();
-    }
+    void SetUp() override { showSineAndSquare(); }
     std::vector<std::string> table() {
         const std::optional<std::string> csv = ScreenCsv(app);
         EXPECT_TRUE(csv);

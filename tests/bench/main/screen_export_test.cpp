@@ -71,12 +71,7 @@ TEST(ScreenExport, AFailedWriteIsExplainedInFrench) {
 
 class Export : public testing::Bench {
   protected:
-    void SetUp() override {
-        switchOnAndPlug();
-        source(SideA, "Sinus", 5, 1000);
-        source(SideB, "Carre", 2, 500);
-        app.RefreshDisplay();
-    }
+    void SetUp() override { showSineAndSquare(); }
     // Previous-mode clicks from DUAL (CH2, then CH1) or next-mode clicks (ADD, then XY).
     void mode(int steps) {
         for (int i = 0; i < std::abs(steps); ++i)

@@ -38,6 +38,15 @@ class Bench : public ::testing::Test {
             user::click(scope().imgBorne[plug]);
     }
 
+    // The picture the screen tools are tried on: DUAL, a 5 V 1 kHz sine on CH1 and a 2 V 500 Hz
+    // square on CH2, at 2 V/div and 1 ms/div.
+    void showSineAndSquare() {
+        switchOnAndPlug();
+        source(SideA, "Sinus", 5, 1000);
+        source(SideB, "Carre", 2, 500);
+        app.RefreshDisplay();
+    }
+
     void source(int side, const std::string& keyword, double amplitude, double frequency) {
         Globals& g = app.g;
         (side == SideA ? g.SignalA : g.SignalB) = keyword;

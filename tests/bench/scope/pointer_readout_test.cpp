@@ -17,12 +17,7 @@ namespace {
 
 class PointerVolts : public testing::Bench {
   protected:
-    void SetUp() override {
-        switchOnAndPlug();
-        source(SideA, "Sinus", 5, 1000);
-        source(SideB, "Carre", 2, 500);
-        app.RefreshDisplay();
-    }
+    void SetUp() override { showSineAndSquare(); }
     void toMode(int mode) {
         while (scope().modeIndex() != mode)
             user::click(scope().cmdVoie[1]);
