@@ -11,10 +11,22 @@ void ResultsFile::setPath(std::string path) {
     failureShown_ = false;
 }
 
+namespace {
+
+// One record line stays one line: a line break or another control character inside it (a file
+// name may hold one on some systems, a pasted name may too) would forge lines of its own.
+std::string OneLine(std::string line) {
+    for (char& c : line)
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\t') c = ' ';
+    return line;
+}
+
+} // namespace
+
 bool ResultsFile::append(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines)
-        text += line + "\r\n";
+        text += OneLine(line) + "\r\n";
     waiting_ += utf8ToCp1252(text);
     if (flush()) return true;
     if (!failureShown_) {

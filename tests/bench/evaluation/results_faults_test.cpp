@@ -184,3 +184,20 @@ TEST_F(ResultsFaults, AnExerciseFileDeletedDuringTheLessonChangesNothingUntilItI
 
 } // namespace
 } // namespace ondivel
+
+namespace ondivel {
+namespace {
+
+// A file name may hold a line break on some systems: in the results file it must stay inside its
+// own "Nom du fichier :" line, not forge an identity or a mark line the teacher would trust.
+TEST_F(ResultsFaults, AFileNameWithALineBreakForgesNoLine) {
+    begin(exercise("a\r\n -------> Note : 20,0/20\nNom élève :Autre.ond", "CC/1//CC/1/"));
+    const std::string written = results();
+    EXPECT_EQ(written.find("\r\n -------> Note : 20,0/20"), std::string::npos) << written;
+    EXPECT_EQ(written.find("\nNom élève :Autre"), std::string::npos) << written;
+    EXPECT_NE(written.find("Nom du fichier :"), std::string::npos);
+    EXPECT_NE(written.find("a   -------> Note : 20,0/20 Nom élève :Autre.ond"), std::string::npos) << written;
+}
+
+} // namespace
+} // namespace ondivel
