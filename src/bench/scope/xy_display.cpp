@@ -106,6 +106,25 @@ void drawDenseFigure(Surface& screen, Color color, double startSample, double D,
         previousY = toY;
     }
 }
+// What a frame is drawn from: the sample rate, both deflections, "-CH2", and the origin of each
+// axis. The offsets are already inside the deflections; adding them again, unscaled, is how the
+// instrument behaves.
+struct XYFrame {
+    double D;
+    Deflector x1, y2;
+    bool inverted;
+    double originX, originY;
+};
+XYFrame xyFrameOf(const Ondivel& app) {
+    const Globals& g = app.g;
+    const FrmOndivel& scope = app.frmOndivel();
+    return {XYSampleRate(g.FrequenceCH1, g.FrequenceCH2),
+            deflectorOf(app, 0),
+            deflectorOf(app, 1),
+            scope.lit(scope.shpVoie[kInvertLight]),
+            g.PositionCH1 + g.OffsetCH1,
+            g.PositionCH2 + g.OffsetCH2};
+}
 } // namespace
 
 double XYSampleRate(double frequencyCH1, double frequencyCH2) {
@@ -126,14 +145,7 @@ void DrawXY(Ondivel& app, double startSample) {
         ApplyGeneratorSettings(app, 0);
         ApplyGeneratorSettings(app, 1);
     }
-    const double D = XYSampleRate(g.FrequenceCH1, g.FrequenceCH2);
-    const Deflector x1 = deflectorOf(app, 0);
-    const Deflector y2 = deflectorOf(app, 1);
-    const bool inverted = scope.lit(scope.shpVoie[kInvertLight]);
-    // The offsets are already inside the deflections; adding them again, unscaled, is how the
-    // instrument behaves.
-    const double originX = g.PositionCH1 + g.OffsetCH1;
-    const double originY = g.PositionCH2 + g.OffsetCH2;
+    const auto [D, x1, y2, inverted, originX, originY] = xyFrameOf(app);
 
     Surface& screen = renderer.targetScreen();
     const Color color = g.CouleurA;
@@ -159,14 +171,7 @@ void DrawXY(Ondivel& app, double startSample) {
 }
 
 std::vector<XYPoint> XYFrameVolts(const Ondivel& app, double startSample) {
-    const Globals& g = app.g;
-    const FrmOndivel& scope = app.frmOndivel();
-    const double D = XYSampleRate(g.FrequenceCH1, g.FrequenceCH2);
-    const Deflector x1 = deflectorOf(app, 0);
-    const Deflector y2 = deflectorOf(app, 1);
-    const bool inverted = scope.lit(scope.shpVoie[kInvertLight]);
-    const double originX = g.PositionCH1 + g.OffsetCH1;
-    const double originY = g.PositionCH2 + g.OffsetCH2;
+    const auto [D, x1, y2, inverted, originX, originY] = xyFrameOf(app);
     std::optional<Extremes> denseX = x1.dense(D), denseY = y2.dense(D);
     if (denseY && inverted) denseY = Extremes{-denseY->high, -denseY->low};
     std::vector<XYPoint> points;
