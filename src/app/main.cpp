@@ -13,6 +13,7 @@
 #include "bench/ondivel.h"
 #include "files/password_hash.h"
 #include "ui/main/mdi_ondivel_view.h"
+#include "ui/main/worksheet_command.h"
 #include "ui/platform/admin_password_file.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/platform/terminal_input.h"
@@ -84,6 +85,7 @@ int setAdminPassword() {
 
 int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "--admin-password") == 0) return setAdminPassword();
+    if (argc >= 2 && std::strcmp(argv[1], "--worksheet") == 0) return ondivel::RunWorksheetCommand(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName("Ondivel");
     QApplication::setOrganizationName("Ondivel");

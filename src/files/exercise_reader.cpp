@@ -194,14 +194,20 @@ bool ExerciseReader::open(const std::string& path, const std::string& title) {
                    " n'est pas un texte lisible : enregistrez-le en ANSI (Windows-1252) ou en UTF-8.";
         return false;
     }
-    lines_ = SplitExerciseLines(*text);
+    openLines(SplitExerciseLines(*text), title);
+    return true;
+}
+
+void ExerciseReader::openLines(std::vector<std::string> lines, const std::string& title) {
+    close();
+    title_ = title;
+    lines_ = std::move(lines);
     for (const std::string& line : lines_)
         if (ClassifyExerciseLine(line) == ExerciseLineKind::Comment) {
             exerciseTitle_ = CommentText(line);
             break;
         }
     open_ = true;
-    return true;
 }
 
 void ExerciseReader::close() {

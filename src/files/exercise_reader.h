@@ -55,10 +55,14 @@ class ExerciseReader {
     // Reads the whole file. False, with the reason in problem(), when it is missing or unreadable;
     // `title` names the file in that reason.
     bool open(const std::string& path, const std::string& title);
+    // The same from lines already in memory, in file order (the editor's list).
+    void openLines(std::vector<std::string> lines, const std::string& title);
     void close();
     bool isOpen() const { return open_; }
     const std::string& problem() const { return problem_; }
 
+    // Every line of the file, comments and empty ones included, without their line ends.
+    const std::vector<std::string>& lines() const { return lines_; }
     int oscillogramCount() const;
     // The exercise's title: the text of the file's first comment line, empty when it has none.
     const std::string& exerciseTitle() const { return exerciseTitle_; }

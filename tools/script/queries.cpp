@@ -134,11 +134,23 @@ Value Evaluator::query(const Expr& e) {
     }
     if (name == "exported") {
         // exported.count, exported.last, exported(I): "png", "pdf" or "csv"; otherwise the screen
-        // queries on the last exported picture or PDF page.
+        // queries on the last exported picture or PDF page, or on a page of a longer document.
         const bool record = head.called || (e.name.size() == 2 && !e.name[1].called &&
                                             (e.name[1].name == "count" || e.name[1].name == "last"));
         if (record) return recordQuery(p.exports, e, "screen export");
         noArgs(head);
+        // exported.pages and exported.page(I).…: the pages of the last document of several pages,
+        // numbered from 1.
+        if (e.name.size() == 2 && !e.name[1].called && e.name[1].name == "pages")
+            return count(p.exportedPages.size());
+        if (e.name.size() > 1 && e.name[1].name == "page") {
+            arity(e.name[1], 1, "exported.page(I)");
+            const int i = integer(e.name[1].args[0]);
+            if (i < 1 || i > static_cast<int>(p.exportedPages.size()))
+                return Value::none("no page " + std::to_string(i) + " (" + std::to_string(p.exportedPages.size()) +
+                                   " pages)");
+            return surfaceQuery(p.exportedPages[static_cast<std::size_t>(i - 1)], e, 2);
+        }
         if (!p.exported) return Value::none("nothing exported yet");
         return surfaceQuery(*p.exported, e, 1, !p.exports.empty() && p.exports.back() == "pdf");
     }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "bench/evaluation/dialog_kit.h"
+#include "bench/evaluation/worksheet.h"
 #include "bench/main/program_info.h"
 #include "bench/ondivel.h"
 #include "core/format.h"
@@ -58,6 +59,8 @@ FrmCreateFile::FrmCreateFile(Ondivel& app) : BenchForm(app, "frmCreateFile") {
     cmdSave.Caption = "Enregistrer sous ...";
     cmdEnd.Caption = "Quitter";
     cmdEnd.ToolTipText = "Pour quitter sans enregistrer";
+    cmdFiche.Caption = "Fiche élève (PDF)…";
+    cmdFiche.ToolTipText = "Pour enregistrer en PDF une fiche des oscillogrammes de la liste, à imprimer pour les élèves";
     defaultButton = &cmdAdd;
     cancelButton = &cmdEnd;
     layOut();
@@ -71,6 +74,7 @@ FrmCreateFile::FrmCreateFile(Ondivel& app) : BenchForm(app, "frmCreateFile") {
     cmdErase.on.Click = [this] { cmdErase_Click(); };
     cmdSave.on.Click = [this] { cmdSave_Click(); };
     cmdEnd.on.Click = [this] { cmdEnd_Click(); };
+    cmdFiche.on.Click = [this] { cmdFiche_Click(); };
 }
 
 void FrmCreateFile::layOut() {
@@ -100,6 +104,8 @@ void FrmCreateFile::layOut() {
     dialog::place(cmdErase, kColumn + kColumnWidth - 2040, 5640, 2040, 375);
     dialog::place(cmdSave, kColumn, 6240, 2040, 375);
     dialog::place(cmdEnd, kColumn + kColumnWidth - 2040, 6240, 2040, 375);
+    // Under the list's buttons, clear of the documents' controls.
+    dialog::place(cmdFiche, 120, 6240, 2520, 375);
 }
 
 void FrmCreateFile::resetMembers() {
@@ -193,7 +199,7 @@ bool FrmCreateFile::numbersValid(bool reportEmpty) {
     return true;
 }
 
-bool FrmCreateFile::linesReadable() {
+bool FrmCreateFile::linesReadable(const char* before) {
     for (std::size_t i = 0; i < lstListeData.List.size(); ++i) {
         const std::string& line = lstListeData.List[i];
         if (ClassifyExerciseLine(line) != ExerciseLineKind::Oscillogram) continue;
@@ -202,7 +208,7 @@ bool FrmCreateFile::linesReadable() {
         app().platform().messageBox(
             "La ligne " + std::to_string(i + 1) +
                 " de la liste ne pourrait pas être lue par l'évaluation :" + kLineBreak + parsed.problem +
-                kLineBreak + "Veuillez la modifier ou la retirer avant d'enregistrer.",
+                kLineBreak + "Veuillez la modifier ou la retirer " + before + ".",
             vbInformation, "Ondivel - Erreur de saisie");
         // Shown in the entry boxes, ready to be corrected with "Modiifier la donnée".
         selectOnly(static_cast<int>(i));
@@ -316,7 +322,7 @@ void FrmCreateFile::cmdErase_Click() {
 void FrmCreateFile::cmdSave_Click() {
     Platform& platform = app().platform();
     // A file that would stop the evaluation at its start is not written at all.
-    if (!linesReadable()) return;
+    if (!linesReadable("avant d'enregistrer")) return;
     FileDialogRequest request;
     request.title = "Enregistrer sous";
     request.initialFolder = app().g.DossierPartage;
@@ -338,6 +344,34 @@ void FrmCreateFile::cmdSave_Click() {
 
 void FrmCreateFile::cmdEnd_Click() {
     Unload();
+}
+
+void FrmCreateFile::cmdFiche_Click() {
+    Platform& platform = app().platform();
+    if (!linesReadable("avant de faire la fiche élève")) return;
+    const std::size_t slash = path_.find_last_of("/\\");
+    const std::string name = slash == std::string::npos ? path_ : path_.substr(slash + 1);
+    std::string problem;
+    const std::optional<Worksheet> sheet = WorksheetFromLines(lstListeData.List, name, problem);
+    if (!sheet) {
+        platform.messageBox(problem, vbInformation, std::string(kProgramName) + " - " + kWorksheetTitle);
+        return;
+    }
+    FileDialogRequest request;
+    request.title = std::string(kWorksheetTitle) + " (PDF)";
+    request.initialFolder = app().g.DossierPartage;
+    // Beside the exercise file, under its name.
+    const std::size_t dot = path_.find_last_of('.');
+    request.fileName = path_.empty() ? std::string(kWorksheetTitle) + ".pdf"
+                       : dot != std::string::npos && (slash == std::string::npos || dot > slash)
+                           ? path_.substr(0, dot) + ".pdf"
+                           : path_ + ".pdf";
+    request.filter = "Document PDF (*.pdf)|*.pdf";
+    std::optional<std::string> chosen = platform.saveFileDialog(request);
+    if (!chosen || chosen->empty()) return;
+    if (!lowerAscii(*chosen).ends_with(".pdf")) *chosen += ".pdf";
+    if (const std::optional<std::string> error = WriteWorksheet(platform, *sheet, *chosen))
+        platform.messageBox(*error, vbExclamation, std::string(kProgramName) + " - Erreur");
 }
 
 } // namespace ondivel

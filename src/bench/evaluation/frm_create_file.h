@@ -36,6 +36,8 @@ class FrmCreateFile : public BenchForm {
     FormControl cmdErase{*this, ControlKind::CommandButton, "cmdErase"};
     FormControl cmdSave{*this, ControlKind::CommandButton, "cmdSave"};
     FormControl cmdEnd{*this, ControlKind::CommandButton, "cmdEnd"};
+    // The pupil's worksheet of the list, as a PDF (worksheet.h).
+    FormControl cmdFiche{*this, ControlKind::CommandButton, "cmdFiche"};
 
     void Form_Load() override;
     void Form_KeyDown(int keyCode, int shift) override;
@@ -51,6 +53,7 @@ class FrmCreateFile : public BenchForm {
     void cmdErase_Click();
     void cmdSave_Click();
     void cmdEnd_Click();
+    void cmdFiche_Click();
 
     // Fills the list with a file's lines for modification; the save dialog then proposes the file.
     void loadFile(const std::vector<std::string>& lines, const std::string& path);
@@ -69,8 +72,8 @@ class FrmCreateFile : public BenchForm {
     // empty box is reported only when asked.
     bool numbersValid(bool reportEmpty);
     // Whether the evaluation can read every oscillogram line of the list; the first one it could
-    // not is reported and selected.
-    bool linesReadable();
+    // not is reported ("… avant d'enregistrer", the `before` of the message) and selected.
+    bool linesReadable(const char* before);
     ChannelEntry entry(int channel) const;
     std::vector<int> selectedLines() const;
     void selectOnly(int line);

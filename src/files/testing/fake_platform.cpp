@@ -224,6 +224,21 @@ std::string FakePlatform::pdfBytes(const std::function<void(Surface&)>& drawPage
     return failExports ? std::string() : "%PDF-1.4\n% stand-in document: " + title + "\n%%EOF\n";
 }
 
+std::string FakePlatform::pdfDocumentBytes(int pageCount, const std::function<void(Surface&, int)>& drawPage,
+                                           const std::string& title) {
+    exports.push_back("pdf");
+    exportedPages.clear();
+    for (int i = 0; i < pageCount; ++i) {
+        // An upright A4 sheet at 96 dots an inch.
+        RecordingSurface page(794, 1123);
+        drawPage(page, i);
+        exportedPages.push_back(std::move(page));
+    }
+    if (!exportedPages.empty()) exported = exportedPages.back();
+    return failExports || pageCount < 1 ? std::string()
+                                        : "%PDF-1.4\n% stand-in document: " + title + "\n%%EOF\n";
+}
+
 std::string FakePlatform::csvBytes(const std::string& text) {
     exports.push_back("csv");
     return Platform::csvBytes(text);

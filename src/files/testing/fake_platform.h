@@ -90,6 +90,9 @@ class FakePlatform : public Platform {
     std::unique_ptr<Surface> createSharperSurface(const Surface& shown, int minWidthPixels) override;
     std::string pngBytes(const Surface& picture) override;
     std::string pdfBytes(const std::function<void(Surface&)>& drawPage, const std::string& title) override;
+    // Every page kept in `exportedPages`, the last one in `exported` too.
+    std::string pdfDocumentBytes(int pageCount, const std::function<void(Surface&, int)>& drawPage,
+                                 const std::string& title) override;
     // The real bytes: a CSV file is read back by the tests.
     std::string csvBytes(const std::string& text) override;
 
@@ -147,6 +150,8 @@ class FakePlatform : public Platform {
     // Screen exports asked for, "png", "pdf" or "csv", and the last exported picture or page.
     std::vector<std::string> exports;
     std::optional<RecordingSurface> exported;
+    // The pages of the last PDF document of several pages (a pupil's worksheet).
+    std::vector<RecordingSurface> exportedPages;
     bool failExports = false; // the pictures cannot be encoded
 };
 

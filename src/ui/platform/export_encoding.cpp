@@ -41,6 +41,12 @@ std::string PngBytesOf(const Surface& picture) {
 }
 
 std::string PdfBytesOf(const std::function<void(Surface&)>& drawPage, const std::string& title) {
+    return PdfDocumentBytesOf(1, [&drawPage](Surface& page, int) { drawPage(page); }, title);
+}
+
+std::string PdfDocumentBytesOf(int pageCount, const std::function<void(Surface&, int)>& drawPage,
+                               const std::string& title) {
+    if (pageCount < 1) return {};
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly)) return {};
@@ -52,9 +58,13 @@ std::string PdfBytesOf(const std::function<void(Surface&)>& drawPage, const std:
         writer.setCreator(QStringLiteral("Ondivel"));
         QPainter painter;
         if (!painter.begin(&writer)) return {};
-        PainterSurface page(painter, QRectF(0, 0, painter.device()->width(), painter.device()->height()));
-        drawPage(page);
-        page.flush();
+        const QRectF area(0, 0, painter.device()->width(), painter.device()->height());
+        for (int i = 0; i < pageCount; ++i) {
+            if (i > 0 && !writer.newPage()) return {};
+            PainterSurface page(painter, area);
+            drawPage(page, i);
+            page.flush();
+        }
         if (!painter.end()) return {};
     }
     return bytes.toStdString();

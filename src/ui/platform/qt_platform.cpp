@@ -396,6 +396,11 @@ std::string QtPlatform::pdfBytes(const std::function<void(Surface&)>& drawPage, 
     return PdfBytesOf(drawPage, title);
 }
 
+std::string QtPlatform::pdfDocumentBytes(int pageCount, const std::function<void(Surface&, int)>& drawPage,
+                                         const std::string& title) {
+    return PdfDocumentBytesOf(pageCount, drawPage, title);
+}
+
 HelpViewer* QtPlatform::helpViewer() const {
     return d_->help.get();
 }

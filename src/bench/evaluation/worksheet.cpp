@@ -1,0 +1,168 @@
+#include "bench/evaluation/worksheet.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <filesystem>
+
+#include "bench/evaluation/worksheet_pages.h"
+#include "bench/main/screen_export.h"
+#include "bench/ondivel.h"
+#include "bench/scope/auto_settings.h"
+#include "core/format.h"
+#include "core/keywords.h"
+#include "core/platform.h"
+#include "files/durable_replace.h"
+#include "files/exercise_line.h"
+#include "physics/scoring.h"
+
+namespace ondivel {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A peak within three and a half of the four divisions above the centre, never on the screen's
+// edge where the frame hides it; one period spans the ten horizontal divisions.
+constexpr double kDivisionsPerPeak = 3.5;
+constexpr double kDivisionsPerPeriod = 10;
+// A screen of continuous voltages only: the time base the front panel starts with.
+constexpr int kDefaultTimeBase = 8; // 1 ms/div
+// A channel at 0 V everywhere takes the other's calibre, or this one.
+constexpr int kDefaultSensitivity = 6; // 1 V/div
+
+std::string fileNamePart(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The peak height the screen shows: a continuous level as written, the alternator's curve half
+// as high again as the amplitude it is drawn with.
+double shownPeak(const ExerciseChannel& c) {
+    const double peak = WaveformOf(c.signal) == Waveform::Alternator ? c.amplitude * kAlternatorPeakRatio
+                                                                     : c.amplitude;
+    return std::fabs(peak);
+}
+
+bool periodic(const ExerciseChannel& c) {
+    return WaveformOf(c.signal) != Waveform::Dc && c.frequency > 0;
+}
+
+std::string decimalComma(double value) {
+    std::string text = NumberText(value);
+    Remplacer(text, ".", ",");
+    return text;
+}
+
+} // namespace
+
+std::optional<Worksheet> WorksheetFromLines(const std::vector<std::string>& lines, const std::string& fileName,
+                                            std::string& problem) {
+    ExerciseReader reader;
+    reader.openLines(lines, fileName);
+    if (const auto bad = reader.check()) {
+        problem = *bad;
+        return std::nullopt;
+    }
+    Worksheet sheet;
+    sheet.title = reader.exerciseTitle();
+    sheet.fileName = fileName;
+    while (std::optional<ExerciseOscillogram> o = reader.next())
+        sheet.oscillograms.push_back(std::move(*o));
+    if (sheet.oscillograms.empty()) {
+        problem = (fileName.empty() ? std::string("L'exercice") : "L'exercice « " + fileName + " »") +
+                  " ne contient aucun oscillogramme : la fiche élève n'aurait rien à montrer.";
+        return std::nullopt;
+    }
+    // The comments before the first oscillogram's own instruction, the title aside.
+    const int firstInstruction = sheet.oscillograms.front().lineNumber - 2; // index, from 0
+    bool titleSeen = false;
+    for (int i = 0; i < firstInstruction; ++i) {
+        const std::string& line = lines[static_cast<std::size_t>(i)];
+        if (ClassifyExerciseLine(line) != ExerciseLineKind::Comment) continue;
+        if (!titleSeen) {
+            titleSeen = true;
+            continue;
+        }
+        if (std::string text = CommentText(line); !text.empty()) sheet.introduction.push_back(text);
+    }
+    return sheet;
+}
+
+std::optional<Worksheet> WorksheetFromFile(const std::string& path, std::string& problem) {
+    const std::string name = fileNamePart(path);
+    ExerciseReader reader;
+    if (!reader.open(path, name)) {
+        problem = reader.problem();
+        return std::nullopt;
+    }
+    return WorksheetFromLines(reader.lines(), name, problem);
+}
+
+WorksheetCalibres CalibresFor(const ExerciseOscillogram& o) {
+    WorksheetCalibres c{};
+    for (int ch = 0; ch < 2; ++ch) {
+        const double peak = shownPeak(o.channel[ch]);
+        c.sensitivity[ch] = peak > 0 ? SensitivityKnobFor(peak / kDivisionsPerPeak) : -1;
+    }
+    for (int ch = 0; ch < 2; ++ch)
+        if (c.sensitivity[ch] < 0)
+            c.sensitivity[ch] = c.sensitivity[1 - ch] >= 0 ? c.sensitivity[1 - ch] : kDefaultSensitivity;
+
+    double period = 0;
+    for (const ExerciseChannel& ch : o.channel)
+        if (periodic(ch)) period = std::max(period, 1 / ch.frequency);
+    c.timeBase = period > 0 ? TimeBaseKnobFor(period / kDivisionsPerPeriod) : kDefaultTimeBase;
+    return c;
+}
+
+std::string ExpectedTypeText(const ExerciseChannel& channel) {
+    if (WaveformOf(channel.signal) == Waveform::Dc) return "continue";
+    return LowerKeyword(ShapeCaption(channel.signal));
+}
+
+std::string ExpectedPeakText(const ExerciseChannel& channel) {
+    const double peak = WaveformOf(channel.signal) == Waveform::Alternator
+                            ? channel.amplitude * kAlternatorPeakRatio
+                            : channel.amplitude;
+    return decimalComma(peak) + " V";
+}
+
+std::string ExpectedFrequencyText(const ExerciseChannel& channel) {
+    if (WaveformOf(channel.signal) == Waveform::Dc) return "—";
+    return decimalComma(channel.frequency) + " Hz";
+}
+
+int OscillogramPageCount(const Worksheet& sheet) {
+    const int n = static_cast<int>(sheet.oscillograms.size());
+    return (n + kOscillogramsPerPage - 1) / kOscillogramsPerPage;
+}
+
+int WorksheetPageCount(const Worksheet& sheet) {
+    const int n = static_cast<int>(sheet.oscillograms.size());
+    return OscillogramPageCount(sheet) + std::max(1, (n + kKeyRowsPerPage - 1) / kKeyRowsPerPage);
+}
+
+std::string WorksheetPdf(Platform& platform, const Worksheet& sheet) {
+    Ondivel bench(platform);
+    PrepareWorksheetBench(bench);
+    const std::string name = sheet.title.empty() ? sheet.fileName : sheet.title;
+    return platform.pdfDocumentBytes(
+        WorksheetPageCount(sheet),
+        [&bench, &sheet](Surface& page, int index) { DrawWorksheetPage(bench, sheet, index, page); },
+        std::string(kWorksheetTitle) + " - " + name);
+}
+
+std::optional<std::string> WriteWorksheet(Platform& platform, const Worksheet& sheet, const std::string& path) {
+    std::error_code ec;
+    if (fs::is_directory(fs::path(path), ec))
+        return ExportErrorMessage(path, std::make_error_code(std::errc::is_a_directory));
+    const std::string bytes = WorksheetPdf(platform, sheet);
+    if (bytes.empty()) return ExportErrorMessage(path, std::make_error_code(std::errc::io_error));
+    errno = 0;
+    if (!ReplaceFileDurably(fs::path(path), bytes))
+        return ExportErrorMessage(path, std::error_code(errno, std::generic_category()));
+    return std::nullopt;
+}
+
+} // namespace ondivel
