@@ -105,7 +105,7 @@ void FrmCreateFile::layOut() {
     dialog::place(cmdSave, kColumn, 6240, 2040, 375);
     dialog::place(cmdEnd, kColumn + kColumnWidth - 2040, 6240, 2040, 375);
     // Under the list's buttons, clear of the documents' controls.
-    dialog::place(cmdFiche, 120, 6240, 2520, 375);
+    dialog::place(cmdFiche, 120, 6240, 2040, 375);
 }
 
 void FrmCreateFile::resetMembers() {

@@ -48,9 +48,16 @@ bool periodic(const ExerciseChannel& c) {
     return WaveformOf(c.signal) != Waveform::Dc && c.frequency > 0;
 }
 
+// "2,5", "1000", "20 000": a decimal comma, and from five digits on the thousands set apart by
+// no-break spaces, as French texts write large numbers.
 std::string decimalComma(double value) {
     std::string text = NumberText(value);
     Remplacer(text, ".", ",");
+    const std::size_t first = text.starts_with('-') ? 1 : 0;
+    const std::size_t end = std::min(text.find(','), text.size());
+    if (end - first >= 5 && text.find('e') == std::string::npos)
+        for (std::size_t at = end; at > first + 3; at -= 3)
+            text.insert(at - 3, "\u00A0");
     return text;
 }
 

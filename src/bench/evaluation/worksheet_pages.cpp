@@ -34,6 +34,9 @@ constexpr double kScreenTopInRow = 30;
 constexpr double kColumnLeft = 610; // instruction and answers, right of the screen
 constexpr double kColumnWidth = kSheetWidth - kColumnLeft;
 constexpr int kInstructionLines = 4;
+constexpr double kTitlePoints = 14;
+constexpr double kSmallestTitlePoints = 11;
+constexpr double kIntroductionPoints = 9;
 constexpr double kFooterTop = 2610;
 
 // The answer boxes, from the column's left edge.
@@ -167,12 +170,24 @@ void drawFirstHeader(Surface& page, const Worksheet& sheet) {
     field(page, 1060, kSheetWidth, 0, "Prénom :");
     field(page, 0, 560, 90, "Classe :");
     field(page, 620, 1180, 90, "Date :");
-    page.setFont(kFont, 14);
-    const auto title = WrapText(
-        shownTitle(sheet), kSheetWidth, [&page](const std::string& t) { return page.textWidth(t); }, 1);
-    if (!title.empty()) textCentred(page, 0, kSheetWidth, 190, title.front(), 14);
-    rule(page, 0, kSheetWidth, 270, kInk);
-    paragraph(page, 0, 285, kSheetWidth, joined(sheet.introduction), 9, 2);
+    // The title on one line, set smaller when long, on two when even the smallest size is too wide.
+    const std::string title = shownTitle(sheet);
+    const auto width = [&page](const std::string& t) { return page.textWidth(t); };
+    double points = kTitlePoints;
+    page.setFont(kFont, points);
+    while (points > kSmallestTitlePoints && width(title) > kSheetWidth)
+        page.setFont(kFont, --points);
+    double y = 175;
+    for (const std::string& line : WrapText(title, kSheetWidth, width, 2)) {
+        textCentred(page, 0, kSheetWidth, y, line, points);
+        y += page.textHeight(line);
+    }
+    rule(page, 0, kSheetWidth, y + 10, kInk);
+    // The introduction in what is left above the first oscillogram.
+    page.setFont(kFont, kIntroductionPoints);
+    const double lineHeight = page.textHeight(title);
+    const int lines = static_cast<int>((kRowsTop - 25 - (y + 25)) / lineHeight);
+    if (lines > 0) paragraph(page, 0, y + 25, kSheetWidth, joined(sheet.introduction), kIntroductionPoints, lines);
 }
 
 void drawRunningHeader(Surface& page, const Worksheet& sheet) {

@@ -79,6 +79,11 @@ TEST(WorksheetKey, CellsSayWhatThePupilShouldAnswer) {
     EXPECT_EQ(ExpectedTypeText(dyn.channel[0]), "alternateur vélo");
     EXPECT_EQ(ExpectedPeakText(dyn.channel[0]), "6 V");
     EXPECT_EQ(ExpectedTypeText(dyn.channel[1]), "carrée");
+    // Large numbers by groups of three digits, as French writes them; four digits stay whole.
+    EXPECT_EQ(ExpectedFrequencyText(dyn.channel[1]), "1000 Hz");
+    EXPECT_EQ(ExpectedFrequencyText(parsed("sinus/1/20000.5/CC/-12345/").channel[0]), "20\u00A0000,5 Hz");
+    EXPECT_EQ(ExpectedPeakText(parsed("sinus/1/1e6/CC/-12345/").channel[1]), "-12\u00A0345 V");
+    EXPECT_EQ(ExpectedFrequencyText(parsed("sinus/1/1e6/CC/0/").channel[0]), "1\u00A0000\u00A0000 Hz");
 }
 
 TEST(WorksheetReading, TitleIntroductionAndInstructionsComeFromTheComments) {
