@@ -85,7 +85,8 @@ int setAdminPassword() {
 
 int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "--admin-password") == 0) return setAdminPassword();
-    if (argc >= 2 && std::strcmp(argv[1], "--worksheet") == 0) return ondivel::RunWorksheetCommand(argc, argv);
+    if (argc >= 2 && std::strcmp(argv[1], "--worksheet") == 0)
+        return ondivel::RunWorksheetCommand(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName("Ondivel");
     QApplication::setOrganizationName("Ondivel");

@@ -15,11 +15,12 @@ class WorksheetTest : public QObject {
     void fiftyOscillogramsInUnderTwoSeconds() {
         // Every kind of trace, the dense ones and the slow sweep's among them.
         const char* const kinds[] = {"sinusoïdale/5/50/CC/2/", "carrée/4/200/triangulaire/3/500",
-                                     "dyn/6/40/sinus/1/5",     "triangulaire/0.2/20000/carrée/12/3",
+                                     "dyn/6/40/sinus/1/5", "triangulaire/0.2/20000/carrée/12/3",
                                      "sinus/2/1000000/CC/0/"};
         std::vector<std::string> lines{"'Cinquante oscillogrammes"};
         for (int i = 0; i < 50; ++i) {
-            lines.push_back("'Oscillogramme " + std::to_string(i + 1) + " : lisez la période puis la tension.");
+            lines.push_back("'Oscillogramme " + std::to_string(i + 1) +
+                            " : lisez la période puis la tension.");
             lines.emplace_back(kinds[i % 5]);
         }
         std::string problem;

@@ -147,8 +147,8 @@ Value Evaluator::query(const Expr& e) {
             arity(e.name[1], 1, "exported.page(I)");
             const int i = integer(e.name[1].args[0]);
             if (i < 1 || i > static_cast<int>(p.exportedPages.size()))
-                return Value::none("no page " + std::to_string(i) + " (" + std::to_string(p.exportedPages.size()) +
-                                   " pages)");
+                return Value::none("no page " + std::to_string(i) + " (" +
+                                   std::to_string(p.exportedPages.size()) + " pages)");
             return surfaceQuery(p.exportedPages[static_cast<std::size_t>(i - 1)], e, 2);
         }
         if (!p.exported) return Value::none("nothing exported yet");

@@ -60,7 +60,8 @@ FrmCreateFile::FrmCreateFile(Ondivel& app) : BenchForm(app, "frmCreateFile") {
     cmdEnd.Caption = "Quitter";
     cmdEnd.ToolTipText = "Pour quitter sans enregistrer";
     cmdFiche.Caption = "Fiche élève (PDF)…";
-    cmdFiche.ToolTipText = "Pour enregistrer en PDF une fiche des oscillogrammes de la liste, à imprimer pour les élèves";
+    cmdFiche.ToolTipText =
+        "Pour enregistrer en PDF une fiche des oscillogrammes de la liste, à imprimer pour les élèves";
     defaultButton = &cmdAdd;
     cancelButton = &cmdEnd;
     layOut();

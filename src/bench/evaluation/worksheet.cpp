@@ -39,8 +39,8 @@ std::string fileNamePart(const std::string& path) {
 // The peak height the screen shows: a continuous level as written, the alternator's curve half
 // as high again as the amplitude it is drawn with.
 double shownPeak(const ExerciseChannel& c) {
-    const double peak = WaveformOf(c.signal) == Waveform::Alternator ? c.amplitude * kAlternatorPeakRatio
-                                                                     : c.amplitude;
+    const double peak =
+        WaveformOf(c.signal) == Waveform::Alternator ? c.amplitude * kAlternatorPeakRatio : c.amplitude;
     return std::fabs(peak);
 }
 
@@ -63,8 +63,8 @@ std::string decimalComma(double value) {
 
 } // namespace
 
-std::optional<Worksheet> WorksheetFromLines(const std::vector<std::string>& lines, const std::string& fileName,
-                                            std::string& problem) {
+std::optional<Worksheet> WorksheetFromLines(const std::vector<std::string>& lines,
+                                            const std::string& fileName, std::string& problem) {
     ExerciseReader reader;
     reader.openLines(lines, fileName);
     if (const auto bad = reader.check()) {
@@ -160,7 +160,8 @@ std::string WorksheetPdf(Platform& platform, const Worksheet& sheet) {
         std::string(kWorksheetTitle) + " - " + name);
 }
 
-std::optional<std::string> WriteWorksheet(Platform& platform, const Worksheet& sheet, const std::string& path) {
+std::optional<std::string> WriteWorksheet(Platform& platform, const Worksheet& sheet,
+                                          const std::string& path) {
     std::error_code ec;
     if (fs::is_directory(fs::path(path), ec))
         return ExportErrorMessage(path, std::make_error_code(std::errc::is_a_directory));

@@ -24,8 +24,8 @@ struct Worksheet {
 
 // From an exercise's lines in file order. nullopt with the French reason in `problem` when a line
 // is one the evaluation would refuse (the same message) or when there is no oscillogram at all.
-std::optional<Worksheet> WorksheetFromLines(const std::vector<std::string>& lines, const std::string& fileName,
-                                            std::string& problem);
+std::optional<Worksheet> WorksheetFromLines(const std::vector<std::string>& lines,
+                                            const std::string& fileName, std::string& problem);
 // The same from a file, which may also be missing or unreadable.
 std::optional<Worksheet> WorksheetFromFile(const std::string& path, std::string& problem);
 
@@ -58,7 +58,8 @@ std::string WorksheetPdf(Platform& platform, const Worksheet& sheet);
 
 // Writes the worksheet at `path`, whole or not at all (a temporary file beside it, then renamed);
 // the French reason, naming the file, when it cannot.
-std::optional<std::string> WriteWorksheet(Platform& platform, const Worksheet& sheet, const std::string& path);
+std::optional<std::string> WriteWorksheet(Platform& platform, const Worksheet& sheet,
+                                          const std::string& path);
 
 // "Fiche élève" of the dialogs and messages.
 inline constexpr const char* kWorksheetTitle = "Fiche élève";

@@ -45,9 +45,8 @@ struct BoxColumn {
     const char* heading;
     const char* unit;
 };
-constexpr BoxColumn kBoxes[] = {{190, 570, "Type de tension", ""},
-                                {610, 840, "Tension maximale", "V"},
-                                {910, 1120, "Fréquence", "Hz"}};
+constexpr BoxColumn kBoxes[] = {
+    {190, 570, "Type de tension", ""}, {610, 840, "Tension maximale", "V"}, {910, 1120, "Fréquence", "Hz"}};
 constexpr double kBoxHeadingTop = 290;
 constexpr double kBoxRowTop = 335;
 constexpr double kBoxRowPitch = 80;
@@ -142,7 +141,8 @@ void field(Surface& page, double left, double right, double y, const std::string
 double paragraph(Surface& page, double left, double top, double width, const std::string& s, double points,
                  int maxLines) {
     page.setFont(kFont, points);
-    const auto lines = WrapText(s, width, [&page](const std::string& t) { return page.textWidth(t); }, maxLines);
+    const auto lines = WrapText(
+        s, width, [&page](const std::string& t) { return page.textWidth(t); }, maxLines);
     double y = top;
     for (const std::string& line : lines) {
         page.print(left, y, line, kInk);
@@ -187,7 +187,8 @@ void drawFirstHeader(Surface& page, const Worksheet& sheet) {
     page.setFont(kFont, kIntroductionPoints);
     const double lineHeight = page.textHeight(title);
     const int lines = static_cast<int>((kRowsTop - 25 - (y + 25)) / lineHeight);
-    if (lines > 0) paragraph(page, 0, y + 25, kSheetWidth, joined(sheet.introduction), kIntroductionPoints, lines);
+    if (lines > 0)
+        paragraph(page, 0, y + 25, kSheetWidth, joined(sheet.introduction), kIntroductionPoints, lines);
 }
 
 void drawRunningHeader(Surface& page, const Worksheet& sheet) {
@@ -223,7 +224,8 @@ void channelLabel(Surface& page, double left, double top, int channel, const Glo
     text(page, left, top + 5, channel == 0 ? "Voie CH1" : "Voie CH2", 9);
     page.setDrawWidth(kPaperTraceWidth);
     page.setDrawStyle(static_cast<LineStyle>(channel == 0 ? g.StyleTraceCH1 : g.StyleTraceCH2));
-    page.line(left, top + kBoxHeight - 8, left + 150, top + kBoxHeight - 8, channel == 0 ? g.CouleurA : g.CouleurB);
+    page.line(left, top + kBoxHeight - 8, left + 150, top + kBoxHeight - 8,
+              channel == 0 ? g.CouleurA : g.CouleurB);
     page.setDrawStyle(LineStyle::Solid);
     page.setDrawWidth(1);
 }
@@ -257,9 +259,10 @@ void drawOscillogramRow(Ondivel& bench, Surface& page, const ExerciseOscillogram
 void drawKey(Surface& page, const Worksheet& sheet, int keyPage) {
     text(page, 0, 0, keyPage == 0 ? "Corrigé" : "Corrigé (suite)", 16);
     paragraph(page, 0, 85, kSheetWidth, shownTitle(sheet), 10, 1);
-    paragraph(page, 0, 140, kSheetWidth,
-              "Tension maximale : la valeur de crête de la tension ; une tension continue n'a pas de fréquence.", 8,
-              1);
+    paragraph(
+        page, 0, 140, kSheetWidth,
+        "Tension maximale : la valeur de crête de la tension ; une tension continue n'a pas de fréquence.", 8,
+        1);
     const double* c = kKeyColumns;
     textCentred(page, c[1], c[4], kKeyTableTop, "Voie CH1 (trait plein)", 9);
     textCentred(page, c[4], c[7], kKeyTableTop, "Voie CH2 (tirets)", 9);
@@ -327,7 +330,8 @@ void PrepareWorksheetBench(Ondivel& bench) {
 
 void ShowWorksheetOscillogram(Ondivel& bench, const ExerciseOscillogram& o) {
     Globals& g = bench.g;
-    const auto apply = [](const ExerciseChannel& c, std::string& signal, double& amplitude, double& frequency) {
+    const auto apply = [](const ExerciseChannel& c, std::string& signal, double& amplitude,
+                          double& frequency) {
         signal = c.signal;
         amplitude = c.amplitude;
         frequency = c.frequency;

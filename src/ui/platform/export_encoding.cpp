@@ -41,7 +41,8 @@ std::string PngBytesOf(const Surface& picture) {
 }
 
 std::string PdfBytesOf(const std::function<void(Surface&)>& drawPage, const std::string& title) {
-    return PdfDocumentBytesOf(1, [&drawPage](Surface& page, int) { drawPage(page); }, title);
+    return PdfDocumentBytesOf(
+        1, [&drawPage](Surface& page, int) { drawPage(page); }, title);
 }
 
 std::string PdfDocumentBytesOf(int pageCount, const std::function<void(Surface&, int)>& drawPage,

@@ -87,11 +87,13 @@ TEST(WorksheetKey, CellsSayWhatThePupilShouldAnswer) {
 }
 
 TEST(WorksheetReading, TitleIntroductionAndInstructionsComeFromTheComments) {
-    const Worksheet sheet = sheetOf({"'Séance 3", "'Réglez d'abord les sensibilités.", "", "'Lisez la période.",
-                                     "'1. Une pile", "CC/4.5//CC/0/", "sinus/5/50/CC/0/"});
+    const Worksheet sheet =
+        sheetOf({"'Séance 3", "'Réglez d'abord les sensibilités.", "", "'Lisez la période.", "'1. Une pile",
+                 "CC/4.5//CC/0/", "sinus/5/50/CC/0/"});
     EXPECT_EQ(sheet.title, "Séance 3");
     // The comment just before the first oscillogram is its own instruction, not the introduction.
-    EXPECT_EQ(sheet.introduction, (std::vector<std::string>{"Réglez d'abord les sensibilités.", "Lisez la période."}));
+    EXPECT_EQ(sheet.introduction,
+              (std::vector<std::string>{"Réglez d'abord les sensibilités.", "Lisez la période."}));
     ASSERT_EQ(sheet.oscillograms.size(), 2U);
     EXPECT_EQ(sheet.oscillograms[0].instruction, "1. Une pile");
     EXPECT_EQ(sheet.oscillograms[1].instruction, "");
@@ -104,10 +106,12 @@ TEST(WorksheetReading, TitleIntroductionAndInstructionsComeFromTheComments) {
 TEST(WorksheetReading, RefusesWhatTheEvaluationWouldRefuseAndAnEmptyExercise) {
     std::string problem;
     EXPECT_FALSE(WorksheetFromLines({"'Titre", "sinus/abc/50/CC/0/"}, "tp.ond", problem));
-    EXPECT_EQ(problem, "Le fichier « tp.ond », ligne 2 : la tension « abc » de la voie CH1 n'est pas un nombre.");
+    EXPECT_EQ(problem,
+              "Le fichier « tp.ond », ligne 2 : la tension « abc » de la voie CH1 n'est pas un nombre.");
     EXPECT_FALSE(WorksheetFromLines({"'Titre", "'rien d'autre"}, "tp.ond", problem));
-    EXPECT_EQ(problem, "L'exercice « tp.ond » ne contient aucun oscillogramme : la fiche élève n'aurait rien à "
-                       "montrer.");
+    EXPECT_EQ(problem,
+              "L'exercice « tp.ond » ne contient aucun oscillogramme : la fiche élève n'aurait rien à "
+              "montrer.");
     EXPECT_FALSE(WorksheetFromFile("/nonexistent/tp.ond", problem));
     EXPECT_EQ(problem, "Le fichier « tp.ond » est introuvable ou ne peut pas être lu.");
 }
@@ -142,8 +146,8 @@ class WorksheetDrawing : public ::testing::Test {
     static std::array<double, 4> ch1Extent(const RecordingSurface& page) {
         std::array<double, 4> e{1e9, -1e9, 1e9, -1e9}; // min x, max x, min y, max y
         for (const RecordedLine& l : page.lines())
-            if (l.color == kBlack && l.width == 2 && l.style == LineStyle::Solid && std::max(l.x1, l.x2) < 600 &&
-                std::max(l.y1, l.y2) < 1000) {
+            if (l.color == kBlack && l.width == 2 && l.style == LineStyle::Solid &&
+                std::max(l.x1, l.x2) < 600 && std::max(l.y1, l.y2) < 1000) {
                 e[0] = std::min({e[0], l.x1, l.x2});
                 e[1] = std::max({e[1], l.x1, l.x2});
                 e[2] = std::min({e[2], l.y1, l.y2});
@@ -159,8 +163,8 @@ constexpr double kDivision = 530 / 10.05;
 constexpr double kCentre = 410 + 4 * kDivision;
 
 TEST_F(WorksheetDrawing, ScreensShowTheTracesAtTheirCalibresWithTheTextsAPupilReads) {
-    const Worksheet sheet = sheetOf({"'Séance 3", "'Lisez la période.", "sinus/5/50/CC/0/", "'2. Une pile",
-                                     "CC/4.5//CC/0/"});
+    const Worksheet sheet =
+        sheetOf({"'Séance 3", "'Lisez la période.", "sinus/5/50/CC/0/", "'2. Une pile", "CC/4.5//CC/0/"});
     const auto& pages = draw(sheet);
     ASSERT_EQ(pages.size(), 2U);
     EXPECT_EQ(platform.exports.back(), "pdf");
@@ -173,15 +177,16 @@ TEST_F(WorksheetDrawing, ScreensShowTheTracesAtTheirCalibresWithTheTextsAPupilRe
     EXPECT_NEAR(e[1], 10 * kDivision, 0.5);
 
     const std::string page1 = pages[0].joinedTexts();
-    for (const char* expected : {"Nom :", "Prénom :", "Classe :", "Date :", "Séance 3", "Lisez la période.",
-                                 "Oscillogramme n° 1", "Voie CH1 : 2 V/div ; Voie CH2 : 2 V/div",
-                                 "Base de temps : 2 ms/div", "2. Une pile", "Oscillogramme n° 2",
-                                 "Voie CH1 : 2 V/div ; Voie CH2 : 2 V/div", "Base de temps : 1 ms/div",
-                                 "Type de tension", "Tension maximale", "Fréquence", "Page 1 / 2"})
+    for (const char* expected :
+         {"Nom :", "Prénom :", "Classe :", "Date :", "Séance 3", "Lisez la période.", "Oscillogramme n° 1",
+          "Voie CH1 : 2 V/div ; Voie CH2 : 2 V/div", "Base de temps : 2 ms/div", "2. Une pile",
+          "Oscillogramme n° 2", "Voie CH1 : 2 V/div ; Voie CH2 : 2 V/div", "Base de temps : 1 ms/div",
+          "Type de tension", "Tension maximale", "Fréquence", "Page 1 / 2"})
         EXPECT_NE(page1.find(expected), std::string::npos) << expected << " missing from " << page1;
 
     const std::string key = pages[1].joinedTexts();
-    for (const char* expected : {"Corrigé", "sinusoïdale|5 V|50 Hz|continue|0 V|—", "continue|4,5 V|—", "Page 2 / 2"})
+    for (const char* expected :
+         {"Corrigé", "sinusoïdale|5 V|50 Hz|continue|0 V|—", "continue|4,5 V|—", "Page 2 / 2"})
         EXPECT_NE(key.find(expected), std::string::npos) << expected << " missing from " << key;
 }
 
