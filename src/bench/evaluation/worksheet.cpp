@@ -74,8 +74,15 @@ std::optional<Worksheet> WorksheetFromLines(const std::vector<std::string>& line
     Worksheet sheet;
     sheet.title = reader.exerciseTitle();
     sheet.fileName = fileName;
-    while (std::optional<ExerciseOscillogram> o = reader.next())
+    // The title is printed once at the top, not again as the instruction of an oscillogram that
+    // follows it at once.
+    int titleLine = 0; // from 1
+    for (std::size_t i = 0; i < lines.size() && titleLine == 0; ++i)
+        if (ClassifyExerciseLine(lines[i]) == ExerciseLineKind::Comment) titleLine = static_cast<int>(i) + 1;
+    while (std::optional<ExerciseOscillogram> o = reader.next()) {
+        if (o->lineNumber - 1 == titleLine) o->instruction.clear();
         sheet.oscillograms.push_back(std::move(*o));
+    }
     if (sheet.oscillograms.empty()) {
         problem = (fileName.empty() ? std::string("L'exercice") : "L'exercice « " + fileName + " »") +
                   " ne contient aucun oscillogramme : la fiche élève n'aurait rien à montrer.";

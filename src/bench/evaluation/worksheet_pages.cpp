@@ -256,6 +256,16 @@ void drawOscillogramRow(Ondivel& bench, Surface& page, const ExerciseOscillogram
     }
 }
 
+// A cell of the key from `left`, set smaller when its text would run into the next column.
+void cell(Surface& page, double left, double right, double y, const std::string& s) {
+    constexpr double kPoints = 9, kSmallest = 5, kPadding = 15;
+    double points = kPoints;
+    page.setFont(kFont, points);
+    while (points > kSmallest && page.textWidth(s) > right - left - 2 * kPadding)
+        page.setFont(kFont, --points);
+    page.print(left + kPadding, y, s, kInk);
+}
+
 void drawKey(Surface& page, const Worksheet& sheet, int keyPage) {
     text(page, 0, 0, keyPage == 0 ? "Corrigé" : "Corrigé (suite)", 16);
     paragraph(page, 0, 85, kSheetWidth, shownTitle(sheet), 10, 1);
@@ -278,13 +288,13 @@ void drawKey(Surface& page, const Worksheet& sheet, int keyPage) {
     double y = kKeyRowsTop;
     for (std::size_t n = first; n < last; ++n, y += kKeyRowHeight) {
         const ExerciseOscillogram& o = sheet.oscillograms[n];
-        text(page, c[0] + 15, y + 8, std::to_string(n + 1), 9);
+        cell(page, c[0], c[1], y + 8, std::to_string(n + 1));
         for (int channel = 0; channel < 2; ++channel) {
             const ExerciseChannel& ch = o.channel[channel];
             const double* col = c + 1 + 3 * channel;
-            text(page, col[0] + 15, y + 8, ExpectedTypeText(ch), 9);
-            text(page, col[1] + 15, y + 8, ExpectedPeakText(ch), 9);
-            text(page, col[2] + 15, y + 8, ExpectedFrequencyText(ch), 9);
+            cell(page, col[0], col[1], y + 8, ExpectedTypeText(ch));
+            cell(page, col[1], col[2], y + 8, ExpectedPeakText(ch));
+            cell(page, col[2], col[3], y + 8, ExpectedFrequencyText(ch));
         }
         rule(page, 0, kSheetWidth, y + kKeyRowHeight, kRule);
     }

@@ -101,6 +101,11 @@ TEST(WorksheetReading, TitleIntroductionAndInstructionsComeFromTheComments) {
     const Worksheet bare = sheetOf({"sinus/5/50/CC/0/"}); // an oscillogram on the first line
     EXPECT_EQ(bare.title, "");
     EXPECT_TRUE(bare.introduction.empty());
+    // The title is not the instruction of the oscillogram just under it.
+    const Worksheet titled = sheetOf({"'Séance 4", "sinus/5/50/CC/0/", "'Consigne", "sinus/5/50/CC/0/"});
+    EXPECT_EQ(titled.title, "Séance 4");
+    EXPECT_EQ(titled.oscillograms[0].instruction, "");
+    EXPECT_EQ(titled.oscillograms[1].instruction, "Consigne");
 }
 
 TEST(WorksheetReading, RefusesWhatTheEvaluationWouldRefuseAndAnEmptyExercise) {
