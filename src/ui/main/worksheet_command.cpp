@@ -31,8 +31,9 @@ int RunWorksheetCommand(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", error->c_str());
         return 3;
     }
-    std::printf("Fiche élève écrite : %s (%d oscillogrammes, %d pages).\n", output.c_str(),
-                static_cast<int>(sheet->oscillograms.size()), WorksheetPageCount(*sheet));
+    const auto count = static_cast<int>(sheet->oscillograms.size());
+    std::printf("Fiche élève écrite : %s (%d oscillogramme%s, %d pages).\n", output.c_str(), count,
+                count > 1 ? "s" : "", WorksheetPageCount(*sheet));
     return 0;
 }
 
