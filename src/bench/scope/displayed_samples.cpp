@@ -156,9 +156,22 @@ std::optional<DisplayedTrace> sampleChannel(const Ondivel& app, const TracePlan&
         return fastVoltage(app, channel, c, shift, x);
     };
     trace.volts.reserve(static_cast<std::size_t>(samples));
+    const bool squareOrTriangle = c.waveform == Waveform::Square || c.waveform == Waveform::Triangle;
     if (!slow && !c.gnd && c.waveform == Waveform::Sine) {
         trace.volts = SineSamples(c.A, c.O, kTwoPi * c.f * (span.from + shift) * B / 100,
                                   kTwoPi * c.f * step * B / 100, samples);
+    } else if (!slow && !c.gnd && squareOrTriangle && c.f != 0) {
+        // What fastVoltage works out, its constants taken out of the loop over the 2 000 samples.
+        const bool square = c.waveform == Waveform::Square;
+        const double meanShift = square && c.ac ? (2 * static_cast<double>(c.duty) - 1) * c.A : 0;
+        const double rise = square ? 0 : static_cast<double>(c.duty) / c.f,
+                     fall = square ? 0 : 1 / c.f - rise;
+        const float duty = square ? c.duty : 0;
+        for (int i = 0; i < samples; ++i) {
+            const double x = span.from + i * step;
+            trace.volts.push_back(
+                SquareTriangleValue((x - kLeftEdge) * B / 100, rise, fall, c.f, c.A, duty, c.O) - meanShift);
+        }
     } else {
         for (int i = 0; i < samples; ++i) {
             const std::optional<double> v = voltageAt(i);
