@@ -134,6 +134,46 @@ BENCHMARK(BM_DualSineAndSquareWithCursorsAndMeasures)
     ->Args({1920, 1080, 0, 0})
     ->Unit(benchmark::kMicrosecond);
 
+// The rows above refresh an unchanged picture, as most refreshes are while a pupil turns another
+// panel's knobs; the measurements then keep what they found. Here the time base doubles and halves
+// at every refresh, so that both traces are sampled and measured each time.
+void turnTimeBase(Bench& bench, bool& back) {
+    double& B = bench.scene.app.g.BaseTemps;
+    B = back ? B / 2 : B * 2;
+    back = !back;
+}
+
+void BM_DualSineAndSquareTurning(benchmark::State& state) {
+    Bench bench(state);
+    bench.scene.dualSineAndSquare();
+    bool back = false;
+    for (auto _ : state) {
+        turnTimeBase(bench, back);
+        bench.scene.app.RefreshDisplay();
+        bench.show();
+    }
+}
+BENCHMARK(BM_DualSineAndSquareTurning)
+    ->ArgNames({"w", "h", "fs", "naive"})
+    ->Args({1920, 1080, 0, 0})
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_DualSineAndSquareTurningWithMeasures(benchmark::State& state) {
+    Bench bench(state);
+    bench.scene.dualSineAndSquare();
+    bench.scene.app.frmMesures().Show();
+    bool back = false;
+    for (auto _ : state) {
+        turnTimeBase(bench, back);
+        bench.scene.app.RefreshDisplay();
+        bench.show();
+    }
+}
+BENCHMARK(BM_DualSineAndSquareTurningWithMeasures)
+    ->ArgNames({"w", "h", "fs", "naive"})
+    ->Args({1920, 1080, 0, 0})
+    ->Unit(benchmark::kMicrosecond);
+
 void BM_WorstCaseSquares(benchmark::State& state) {
     Bench bench(state);
     bench.scene.worstCaseSquares();

@@ -95,26 +95,32 @@ TraceMeasurements MeasureTrace(const SampledTrace& trace, const std::function<do
     if (std::any_of(raw.begin(), raw.end(), [](double v) { return std::isnan(v); })) return m;
 
     // What the screen shows: a trace beyond an edge is seen at the edge, its true extreme unknown.
-    std::vector<double> seen(raw.begin(), raw.end());
-    bool cutAbove = false, cutBelow = false;
+    std::vector<double> seen(raw.size());
     // A crest that touches the edge is on the screen, even a rounding error beyond it.
     const double slack = 1e-9 * (trace.top - trace.bottom);
-    for (double& v : seen) {
-        cutAbove = cutAbove || v > trace.top + slack;
-        cutBelow = cutBelow || v < trace.bottom - slack;
-        v = std::clamp(v, trace.bottom, trace.top);
+    const double above = trace.top + slack, below = trace.bottom - slack;
+    bool cutAbove = false, cutBelow = false;
+    double lowest = trace.top, highest = trace.bottom;
+    // One pass without branches: clipped, extremes, and whether the trace left the screen.
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        const double v = raw[i];
+        cutAbove |= v > above;
+        cutBelow |= v < below;
+        const double shown = std::min(std::max(v, trace.bottom), trace.top);
+        seen[i] = shown;
+        lowest = std::min(lowest, shown);
+        highest = std::max(highest, shown);
     }
-    const auto [lo, hi] = std::minmax_element(seen.begin(), seen.end());
-    if (!cutAbove) m.maximum = *hi;
-    if (!cutBelow) m.minimum = *lo;
-    if (m.maximum && m.minimum) m.peakToPeak = *hi - *lo;
+    if (!cutAbove) m.maximum = highest;
+    if (!cutBelow) m.minimum = lowest;
+    if (m.maximum && m.minimum) m.peakToPeak = highest - lowest;
 
-    const bool flat = *hi - *lo <= kFlatShare * (trace.top - trace.bottom);
+    const bool flat = highest - lowest <= kFlatShare * (trace.top - trace.bottom);
     // The stretch averaged, in samples: whole periods from edge to edge, or everything when flat.
     double from = 0, to = static_cast<double>(seen.size() - 1);
     if (!flat) {
-        const double level = (*hi + *lo) / 2;
-        const std::vector<Edge> edges = RisingCrossings(seen, level, kHysteresisShare * (*hi - *lo));
+        const double level = (highest + lowest) / 2;
+        const std::vector<Edge> edges = RisingCrossings(seen, level, kHysteresisShare * (highest - lowest));
         if (edges.size() < 2) return m; // less than one period on screen
         // Only the first and the last edge count for the period: refining those two is enough.
         from = edges.front().at;

@@ -22,8 +22,10 @@
 #endif
 
 #include "bench/main/clipboard_copy.h"
+#include "bench/main/mdi_ondivel.h"
 #include "bench/main/printout.h"
 #include "bench/ondivel.h"
+#include "bench/scope/frm_curseurs.h"
 #include "bench/scope/frm_ondivel.h"
 #include "bench/scope/renderer.h"
 #include "bench/scope/scales.h"
@@ -549,6 +551,30 @@ class SurfaceTest : public QObject {
         }
         QCOMPARE(quick.screen().image(), naive.screen().image());
         QCOMPARE(quick.screen().image(), quick.graticule());
+    }
+
+    void movedCursorsLeaveNothingBehind() {
+        // The dashed cursors are restored apart from the traces: dragged, then put away, they
+        // must leave what a naive painting of the new picture shows, nothing of where they were.
+        Scope quick, naive;
+        naive.screen().setNaivePainting(true);
+        for (Scope* s : {&quick, &naive}) {
+            s->scene.dualSineAndSquare();
+            user::click(s->app.mdi().Mnu_Curseurs);
+            s->app.RefreshDisplay();
+        }
+        quick.screen().image();
+        for (Scope* s : {&quick, &naive}) {
+            s->app.frmCurseurs().DragCursor(FrmCurseurs::T1, -150);
+            s->app.frmCurseurs().DragCursor(FrmCurseurs::V2, 120);
+        }
+        QCOMPARE(differingPixels(quick.screen().image(), naive.screen().image(), 2), 0);
+        for (Scope* s : {&quick, &naive}) {
+            user::click(s->app.mdi().Mnu_Curseurs);
+            s->app.RefreshDisplay();
+        }
+        QVERIFY(!quick.app.frmCurseurs().loaded());
+        QCOMPARE(quick.screen().image(), naive.screen().image());
     }
 
     void aDenseTraceUnderAnotherShowsWhereverTheOtherLeavesIt() {

@@ -54,23 +54,40 @@ void FrmMesures::Form_Unload(int&) {
     app().mdi().Mnu_Mesures.Checked = false;
 }
 
+void FrmMesures::resetMembers() {
+    shown_.clear(); // the labels are back to their design: nothing is shown
+}
+
 void FrmMesures::UpdateMeasurements() {
-    const std::vector<DisplayedTrace> traces = SampleDisplayedTraces(app());
-    showNothing();
-    for (std::size_t column = 0; column < traces.size() && column < 2; ++column) {
-        const DisplayedTrace& trace = traces[column];
+    std::vector<TracePlan> plans = PlanDisplayedTraces(app());
+    if (plans.size() > 2) plans.resize(2);
+    bool unchanged = plans.size() == shown_.size();
+    for (std::size_t column = 0; unchanged && column < plans.size(); ++column)
+        unchanged = plans[column].sameSamplesAs(shown_[column].plan);
+    if (unchanged && !plans.empty()) return;
+
+    std::vector<Column> shown;
+    for (std::size_t column = 0; column < plans.size(); ++column) {
+        if (column < shown_.size() && plans[column].sameSamplesAs(shown_[column].plan)) {
+            shown.push_back(std::move(shown_[column]));
+            continue;
+        }
+        const DisplayedTrace trace = SampleTrace(app(), plans[column]);
         TraceMeasurements m =
             MeasureTrace({trace.volts, trace.sampleInterval, trace.bottom, trace.top}, trace.between);
         if (trace.band) m.mean = m.rms = m.period = m.frequency = std::nullopt;
         // A hundredth of a division, about what the eye tells on the graticule.
         const double resolution = (trace.top - trace.bottom) / 800;
-        const auto lines = MeasurementLines(trace.name, m, resolution);
+        shown.push_back({std::move(plans[column]), MeasurementLines(trace.name, m, resolution)});
+    }
+    shown_ = std::move(shown);
+    showNothing();
+    for (std::size_t column = 0; column < shown_.size(); ++column)
         for (int row = 0; row < kLinesPerTrace; ++row) {
             Control& label = lblMesure[static_cast<int>(column) * kLinesPerTrace + row];
-            label.Caption = lines[static_cast<std::size_t>(row)];
+            label.Caption = shown_[column].lines[static_cast<std::size_t>(row)];
             label.Visible = true;
         }
-    }
 }
 
 } // namespace ondivel

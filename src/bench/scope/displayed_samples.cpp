@@ -116,13 +116,23 @@ std::vector<double> SineSamples(double amplitude, double offset, double phase, d
     return v;
 }
 
-std::optional<DisplayedTrace> sampleChannel(const Ondivel& app, int channel, Span span, int samples) {
-    const Globals& g = app.g;
-    const ChannelState c = stateOf(app, channel);
-    const double B = g.BaseTemps;
-    const bool slow = B >= kSweepTimeBase;
+// The volts of a planned channel's trace, or nullopt where it draws nothing.
+std::optional<DisplayedTrace> sampleChannel(const Ondivel& app, const TracePlan& plan) {
+    const int channel = plan.channel, samples = plan.samples;
+    ChannelState c;
+    c.waveform = static_cast<Waveform>(plan.waveform);
+    c.A = plan.A;
+    c.f = plan.f;
+    c.O = plan.O;
+    c.P = plan.P;
+    c.S = plan.S;
+    c.duty = plan.duty;
+    c.gnd = plan.gnd;
+    c.ac = plan.ac;
+    const double B = plan.B, shift = plan.shift;
+    const Span span{plan.from, plan.to};
     DisplayedTrace trace;
-    trace.name = channel == 0 ? "CH1" : "CH2";
+    trace.name = plan.name;
     trace.bottom = (-400 - c.P) * c.S / 100;
     trace.top = (400 - c.P) * c.S / 100;
     const double step = (span.to - span.from) / (samples - 1);
@@ -138,18 +148,30 @@ std::optional<DisplayedTrace> sampleChannel(const Ondivel& app, int channel, Spa
             trace.volts.push_back(i % 2 == 0 ? e->low : e->high);
         return trace;
     }
-    const double shift = StartShift(app.frmOndivel().chkAuto.Value == kChecked, g.NiveauDeclenchement,
-                                    {g.PositionH, c.P, B, c.S}, c.f, c.A);
+    const bool slow = plan.slow;
     const auto voltageAt = [&app, channel, c, shift, slow, span,
                             step](double index) -> std::optional<double> {
         const double x = span.from + index * step;
         if (slow) return (ValueAtX(app, channel, x) - c.P) * c.S / 100;
         return fastVoltage(app, channel, c, shift, x);
     };
-    trace.volts.reserve(samples);
+    trace.volts.reserve(static_cast<std::size_t>(samples));
+    const bool squareOrTriangle = c.waveform == Waveform::Square || c.waveform == Waveform::Triangle;
     if (!slow && !c.gnd && c.waveform == Waveform::Sine) {
         trace.volts = SineSamples(c.A, c.O, kTwoPi * c.f * (span.from + shift) * B / 100,
                                   kTwoPi * c.f * step * B / 100, samples);
+    } else if (!slow && !c.gnd && squareOrTriangle && c.f != 0) {
+        // What fastVoltage works out, its constants taken out of the loop over the 2 000 samples.
+        const bool square = c.waveform == Waveform::Square;
+        const double meanShift = square && c.ac ? (2 * static_cast<double>(c.duty) - 1) * c.A : 0;
+        const double rise = square ? 0 : static_cast<double>(c.duty) / c.f,
+                     fall = square ? 0 : 1 / c.f - rise;
+        const float duty = square ? c.duty : 0;
+        for (int i = 0; i < samples; ++i) {
+            const double x = span.from + i * step;
+            trace.volts.push_back(
+                SquareTriangleValue((x - kLeftEdge) * B / 100, rise, fall, c.f, c.A, duty, c.O) - meanShift);
+        }
     } else {
         for (int i = 0; i < samples; ++i) {
             const std::optional<double> v = voltageAt(i);
@@ -161,7 +183,7 @@ std::optional<DisplayedTrace> sampleChannel(const Ondivel& app, int channel, Spa
     return trace;
 }
 
-DisplayedTrace unsampled(const char* name) {
+DisplayedTrace unsampled(const std::string& name) {
     DisplayedTrace trace;
     trace.name = name;
     return trace;
@@ -187,31 +209,96 @@ DisplayedTrace sampleSum(const Ondivel& app, Span span, int samples) {
         const double t = (span.from + index * step - kLeftEdge) * app.g.BaseTemps / 100;
         return (SumChannelHeight(app, 0, t) + SumChannelHeight(app, 1, t)) * S / 100;
     };
-    trace.volts.reserve(samples);
+    trace.volts.reserve(static_cast<std::size_t>(samples));
     for (int i = 0; i < samples; ++i)
         trace.volts.push_back(voltageAt(i));
     if (!trace.band) trace.between = voltageAt;
     return trace;
 }
+
+TracePlan channelPlan(const Ondivel& app, int channel, std::optional<Span> span, int samples) {
+    TracePlan plan;
+    plan.name = channel == 0 ? "CH1" : "CH2";
+    plan.channel = channel;
+    plan.samples = samples;
+    if (!span) return plan; // Unsampled: nothing of it on the screen
+    plan.kind = TracePlan::Kind::Channel;
+    plan.from = span->from;
+    plan.to = span->to;
+    const ChannelState c = stateOf(app, channel);
+    const Globals& g = app.g;
+    plan.waveform = static_cast<int>(c.waveform);
+    plan.A = c.A;
+    plan.f = c.f;
+    plan.O = c.O;
+    plan.P = c.P;
+    plan.S = c.S;
+    plan.duty = c.duty;
+    plan.gnd = c.gnd;
+    plan.ac = c.ac;
+    plan.B = g.BaseTemps;
+    plan.slow = plan.B >= kSweepTimeBase;
+    plan.shift = StartShift(app.frmOndivel().chkAuto.Value == kChecked, g.NiveauDeclenchement,
+                            {g.PositionH, c.P, plan.B, c.S}, c.f, c.A);
+    return plan;
+}
 } // namespace
+
+bool TracePlan::sameSamplesAs(const TracePlan& earlier) const {
+    if (kind != earlier.kind || name != earlier.name || samples != earlier.samples) return false;
+    if (kind == Kind::Unsampled) return true;
+    const bool decidedHere =
+        kind == Kind::Channel && !slow && static_cast<Waveform>(waveform) != Waveform::Harmonic;
+    // Compared exactly: a knob a hair away gives other samples. (NaN never compares equal.)
+    return decidedHere && channel == earlier.channel && from == earlier.from && to == earlier.to &&
+           waveform == earlier.waveform && A == earlier.A && f == earlier.f && O == earlier.O &&
+           P == earlier.P && S == earlier.S && B == earlier.B && shift == earlier.shift &&
+           duty == earlier.duty && gnd == earlier.gnd && ac == earlier.ac && slow == earlier.slow;
+}
+
+std::vector<TracePlan> PlanDisplayedTraces(const Ondivel& app, int samples) {
+    std::vector<TracePlan> plans;
+    const FrmOndivel& scope = app.frmOndivel();
+    const int mode = scope.modeIndex();
+    if (!scope.isOn() || mode == ModeXY || mode == ModeNone || scope.chkFFT.Value == kChecked) return plans;
+    const std::optional<Span> span = visibleSpan(app.g.PositionH);
+    if (mode == ModeADD) {
+        TracePlan sum;
+        sum.name = "ADD";
+        sum.samples = samples;
+        if (span) {
+            sum.kind = TracePlan::Kind::Sum;
+            sum.from = span->from;
+            sum.to = span->to;
+        }
+        plans.push_back(std::move(sum));
+        return plans;
+    }
+    for (int channel : {0, 1})
+        if (mode == ModeDUAL || mode == channel) plans.push_back(channelPlan(app, channel, span, samples));
+    return plans;
+}
+
+DisplayedTrace SampleTrace(const Ondivel& app, const TracePlan& plan) {
+    switch (plan.kind) {
+    case TracePlan::Kind::Sum:
+        return sampleSum(app, {plan.from, plan.to}, plan.samples);
+    case TracePlan::Kind::Channel: {
+        std::optional<DisplayedTrace> trace = sampleChannel(app, plan);
+        // A channel that draws nothing on the screen has nothing to measure: its lines read "?".
+        if (trace) return std::move(*trace);
+        break;
+    }
+    case TracePlan::Kind::Unsampled:
+        break;
+    }
+    return unsampled(plan.name);
+}
 
 std::vector<DisplayedTrace> SampleDisplayedTraces(const Ondivel& app, int samples) {
     std::vector<DisplayedTrace> traces;
-    const FrmOndivel& scope = app.frmOndivel();
-    const int mode = scope.modeIndex();
-    if (!scope.isOn() || mode == ModeXY || mode == ModeNone || scope.chkFFT.Value == kChecked) return traces;
-    const std::optional<Span> span = visibleSpan(app.g.PositionH);
-    if (mode == ModeADD) {
-        traces.push_back(span ? sampleSum(app, *span, samples) : unsampled("ADD"));
-        return traces;
-    }
-    for (int channel : {0, 1}) {
-        if (mode != ModeDUAL && mode != channel) continue;
-        std::optional<DisplayedTrace> trace =
-            span ? sampleChannel(app, channel, *span, samples) : std::nullopt;
-        // A channel that draws nothing on the screen has nothing to measure: its lines read "?".
-        traces.push_back(trace ? std::move(*trace) : unsampled(channel == 0 ? "CH1" : "CH2"));
-    }
+    for (const TracePlan& plan : PlanDisplayedTraces(app, samples))
+        traces.push_back(SampleTrace(app, plan));
     return traces;
 }
 

@@ -27,6 +27,34 @@ struct DisplayedTrace {
     std::function<double(double)> between;
 };
 
+// What decides the samples of one displayed trace, worked out without sampling it: the mode, the
+// channel's waveform, knobs and coupling, the time base and the trigger's shift. The measurements
+// use it to measure again only a trace that changed.
+struct TracePlan {
+    enum class Kind { Unsampled, Channel, Sum };
+    Kind kind = Kind::Unsampled;
+    std::string name;
+    int channel = 0;
+    int samples = 0;
+    double from = 0, to = 0; // the trace's abscissae sampled (before the PositionH shift)
+    // The channel as the renderer reads it (coupling applied, "-CH2" too); unused for the sum.
+    int waveform = 0;
+    double A = 0, f = 0, O = 0, P = 0, S = 1, B = 0, shift = 0;
+    float duty = 0;
+    bool gnd = false, ac = false, slow = false;
+
+    // Whether this plan's samples are those of `earlier` for certain. Only a trace off the screen
+    // and a sine, square, triangle, alternator or direct voltage on the fast time bases are
+    // decided by the plan alone; the sum, the harmonic generator and the sweep read more of the
+    // bench, and are never the same for this purpose.
+    bool sameSamplesAs(const TracePlan& earlier) const;
+};
+
+// The plans of the traces SampleDisplayedTraces returns now, in the same order.
+std::vector<TracePlan> PlanDisplayedTraces(const Ondivel& app, int samples = kDisplayedSamples);
+// The samples of one planned trace, the bench unchanged since it was planned.
+DisplayedTrace SampleTrace(const Ondivel& app, const TracePlan& plan);
+
 // The traces on the screen now, after a refresh: CH1, CH2, both in DUAL, their sum in ADD; none
 // when the scope is off, in XY (no time axis) or on the spectrum. A channel in use that draws
 // nothing (no waveform, a square or triangle without frequency, the trace moved off the screen)

@@ -66,6 +66,10 @@ struct QtSurface::Impl {
     // the next painting except where that painting covers it solidly anyway (a dense trace
     // redrawn in place, which would otherwise be copied and filled again at every refresh).
     mutable DirtyStrips dirty, stale;
+    // The same for the long dashed rows and columns (the measurement cursors), kept apart as the
+    // thin rectangles they are: in the strips, each column would cost a strip's width of
+    // copying in every row of the screen, and each row would split the ranges of the traces.
+    mutable std::vector<PixelRect> thinDirty, thinStale;
     bool bareShown = false;
     bool naive = false;
     bool persistent = false;
@@ -120,6 +124,7 @@ struct QtSurface::Impl {
     // Copies the bare picture back over the stale rectangles, but for the rows `cover` will
     // paint solid in every column of a rectangle.
     void settle(const SpanInk* cover = nullptr) const {
+        if (!thinStale.empty()) restoreThin();
         if (stale.empty()) return;
         restoring.clear();
         // A rectangle continues one of the strip before with the same rows where it can: a flat
@@ -163,6 +168,20 @@ struct QtSurface::Impl {
             std::memcpy(to + y * line + x, from + bareRows[static_cast<std::size_t>(y)] * line + x,
                         static_cast<std::size_t>(x1 - x0) * sizeof(QRgb));
         });
+    }
+    void restoreThin() const {
+        QImage& target = const_cast<QImage&>(image);
+        if (bareRows.size() != static_cast<std::size_t>(bare.height())) bareRows = FirstEqualRows(bare);
+        uchar* to = target.bits();
+        const uchar* from = bare.constBits();
+        const qsizetype line = target.bytesPerLine();
+        for (const PixelRect& r : thinStale)
+            for (int y = r.y0; y < r.y1; ++y) {
+                const auto* source =
+                    reinterpret_cast<const QRgb*>(from + bareRows[static_cast<std::size_t>(y)] * line);
+                std::copy(source + r.x0, source + r.x1, reinterpret_cast<QRgb*>(to + y * line) + r.x0);
+            }
+        thinStale.clear();
     }
     // Kept for their memory.
     mutable std::vector<PixelRect> restoring;
@@ -283,10 +302,13 @@ struct QtSurface::Impl {
             // fill; the segments of a trace stay Qt's, which joins their ink where they meet.
             const bool alone =
                 (i == 0 || !joined(lines[i - 1], l)) && (i + 1 == lines.size() || !joined(l, lines[i + 1]));
+            PixelRect painted{};
             if (!naive && !dashes.isEmpty() && alone &&
                 PaintAxisDashes(target, a.x(), a.y(), b.x(), b.y(), w,
-                                std::span(dashes.constData(), dashes.size()), color.rgba(), dirty))
+                                std::span(dashes.constData(), dashes.size()), color.rgba(), painted)) {
+                if (painted.x0 < painted.x1 && painted.y0 < painted.y1) thinDirty.push_back(painted);
                 continue;
+            }
             snapped.emplace_back(a, b);
             dirty.addLine(a.x(), a.y(), b.x(), b.y(), margin);
         }
@@ -350,6 +372,7 @@ struct QtSurface::Impl {
             QPainter p(&image);
             p.drawImage(0, 0, bare);
             stale.reset(image.width(), image.height());
+            thinStale.clear();
         } else if (!bareShown) {
             // Copied rather than shared: the first drawing would detach a shared picture into
             // memory of Qt's, without the large pages.
@@ -357,11 +380,14 @@ struct QtSurface::Impl {
                 image = allocateScreenImage(bare.size(), bare.format());
             std::memcpy(image.bits(), bare.constBits(), static_cast<std::size_t>(bare.sizeInBytes()));
             stale.reset(image.width(), image.height());
+            thinStale.clear();
         } else {
             // What was drawn since is restored by the next painting, or by image().
             stale.addAll(dirty);
+            thinStale.insert(thinStale.end(), thinDirty.begin(), thinDirty.end());
         }
         dirty.reset(image.width(), image.height());
+        thinDirty.clear();
         bareShown = true;
     }
 
@@ -389,6 +415,8 @@ void QtSurface::resizePixels(QSize pixels, qreal devicePixelRatio) {
     d_->forgetBare();
     d_->dirty.reset(d_->image.width(), d_->image.height());
     d_->stale.reset(d_->image.width(), d_->image.height());
+    d_->thinDirty.clear();
+    d_->thinStale.clear();
     d_->updateFontSize(d_->fontPoints);
     d_->image.fill(toQColor(d_->backColor));
     d_->qtPainted();

@@ -24,7 +24,7 @@ void blend(QRgb& pixel, QRgb color, double alpha) {
 } // namespace
 
 bool PaintAxisDashes(QImage& image, double x1, double y1, double x2, double y2, int width,
-                     std::span<const double> pattern, QRgb color, DirtyStrips& dirty) {
+                     std::span<const double> pattern, QRgb color, PixelRect& painted) {
     const bool horizontal = y1 == y2 && x1 != x2, vertical = x1 == x2 && y1 != y2;
     if (!horizontal && !vertical) return false;
     if (pattern.empty() || width < 1 || image.depth() != 32) return false;
@@ -48,33 +48,48 @@ bool PaintAxisDashes(QImage& image, double x1, double y1, double x2, double y2, 
     const int rows0 = std::max(lineFirst, 0),
               rows1 = std::min(lineFirst + width, horizontal ? across : along);
     const int limit = horizontal ? along : across;
+    painted = {0, 0, 0, 0};
     if (rows0 >= rows1) return true;
     uchar* const bits = image.bits();
     const qsizetype bytesPerLine = image.bytesPerLine();
-    auto pixel = [&](int a, int c) -> QRgb& {
-        // a along the line, c across it
-        return horizontal ? reinterpret_cast<QRgb*>(bits + c * bytesPerLine)[a]
-                          : reinterpret_cast<QRgb*>(bits + a * bytesPerLine)[c];
+    auto row = [&](int y) { return reinterpret_cast<QRgb*>(bits + y * bytesPerLine); };
+    // Pixel a along the line, `cover` of it inked, in every pixel across.
+    auto partial = [&](int a, double cover) {
+        if (horizontal)
+            for (int c = rows0; c < rows1; ++c)
+                blend(row(c)[a], color, cover);
+        else
+            for (int c = rows0; c < rows1; ++c)
+                blend(row(a)[c], color, cover);
     };
+    // Pixels [a0, a1) along the line, solid.
+    auto solid = [&](int a0, int a1) {
+        if (horizontal)
+            for (int c = rows0; c < rows1; ++c)
+                std::fill(row(c) + a0, row(c) + a1, color);
+        else
+            for (int a = a0; a < a1; ++a)
+                std::fill(row(a) + rows0, row(a) + rows1, color);
+    };
+    int inkFrom = limit, inkTo = 0;
     // The piece [p0, p1) of the axis, pixel a covering [a, a + 1).
     auto fill = [&](double p0, double p1) {
         p0 = std::max(p0, 0.0);
         p1 = std::min(p1, static_cast<double>(limit));
         if (!(p0 < p1)) return;
-        const int a0 = static_cast<int>(std::floor(p0)), a1 = static_cast<int>(std::ceil(p1));
-        for (int a = a0; a < a1; ++a) {
-            const double cover = std::min(p1, a + 1.0) - std::max(p0, static_cast<double>(a));
-            for (int c = rows0; c < rows1; ++c) {
-                if (cover >= 1)
-                    pixel(a, c) = color;
-                else
-                    blend(pixel(a, c), color, cover);
-            }
+        // Both ends are within [0, limit] here: truncation is the floor (and cheaper than a
+        // call of floor at each of the hundreds of dashes).
+        const int a0 = static_cast<int>(p0), whole1 = static_cast<int>(p1);
+        const int whole0 = a0 + (a0 < p0), a1 = whole1 + (whole1 < p1);
+        inkFrom = std::min(inkFrom, a0);
+        inkTo = std::max(inkTo, a1);
+        if (whole0 > whole1) { // within one pixel
+            partial(a0, p1 - p0);
+            return;
         }
-        if (horizontal)
-            dirty.addRect(a0, rows0, a1, rows1);
-        else
-            dirty.addRect(rows0, a0, rows1, a1);
+        if (a0 < whole0) partial(a0, whole0 - p0);
+        solid(whole0, whole1);
+        if (whole1 < a1) partial(whole1, p1 - whole1);
     };
     // Dashes at the even places of the pattern, from the start point onwards.
     double at = 0;
@@ -86,6 +101,10 @@ bool PaintAxisDashes(QImage& image, double x1, double y1, double x2, double y2, 
         }
         at = next;
     }
+    // The gaps between the dashes are counted in: they hold the bare picture anyway.
+    if (inkFrom < inkTo)
+        painted =
+            horizontal ? PixelRect{inkFrom, rows0, inkTo, rows1} : PixelRect{rows0, inkFrom, rows1, inkTo};
     return true;
 }
 

@@ -30,10 +30,11 @@ inline double snapToPixels(double c, int width) {
 // the fractions of a pixel where a dash ends, so they need none of the stroker's and the
 // antialiasing rasteriser's work, which for the four long dashed measurement cursors cost more
 // than the traces. The pattern, in pen widths, starts again at (x1, y1), as Qt's does for each
-// line. Marks what it painted in `dirty`. False, painting nothing, for any other line, for a pen
-// under 2 pixels and for a line of over a thousand periods of its pattern.
+// line. `painted` receives the rectangle from the first dash to the last (empty when the line lies
+// off the picture). False, painting nothing, for any other line, for a pen under 2 pixels and for
+// a line of over a thousand periods of its pattern.
 bool PaintAxisDashes(QImage& image, double x1, double y1, double x2, double y2, int width,
-                     std::span<const double> pattern, QRgb color, DirtyStrips& dirty);
+                     std::span<const double> pattern, QRgb color, PixelRect& painted);
 
 // The ink of a run of spans with a pen `width` pixels wide: the columns the pen covers around
 // each span's column, the rows from its snapped top to its snapped bottom, widened by half the

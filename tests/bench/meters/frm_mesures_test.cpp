@@ -6,6 +6,8 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "bench/main/mdi_ondivel.h"
 #include "bench/meters/measure_text.h"
@@ -171,6 +173,61 @@ TEST_P(MeasureTable, ReadsTheTraceAsAPupilWouldByHand) {
 
 INSTANTIATE_TEST_SUITE_P(Traces, MeasureTable, ::testing::ValuesIn(kCases),
                          [](const auto& param) { return std::string(param.param.name); });
+
+// The panel measures a trace again only when its plan changed. After each change below, its lines
+// must be those of the panel opened afresh on the same screen, and differ from the lines before
+// (each change is one the screen shows); a plan that missed an input would keep stale lines.
+class MeasureAgain : public testing::Bench {};
+
+TEST_F(MeasureAgain, WheneverTheScreenChangesAndOnlyFromWhatItShows) {
+    switchOnAndPlug();
+    app.g.FrequenceCompteur = platform.counterFrequency();
+    harmonicPanelAtRest(SideA);
+    source(SideA, "Sinus", 2, 1000);
+    source(SideB, "Carre", 2, 500);
+    generator(SideB, 25, 100, true);
+    user::drag(scope().Potentio[KnobSensitivityCH1], k2V);
+    user::drag(scope().Potentio[KnobSensitivityCH2], k2V);
+    user::drag(scope().Potentio[KnobTimeBase], k1ms);
+    user::click(app.mdi().Mnu_Mesures);
+    FrmMesures& panel = app.frmMesures();
+    auto captions = [&] {
+        std::vector<std::string> c;
+        for (int i = 0; i < panel.lblMesure.size(); ++i)
+            c.push_back(panel.lblMesure[i].Visible ? panel.lblMesure[i].Caption : "");
+        return c;
+    };
+    FrmHarmonique& harmonics = app.frmHarmonique(SideA);
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"CH1's amplitude", [&] { app.g.AmplitudeA = 3; }},
+        {"CH2 in DC", [&] { user::click(scope().cmdACDC[1]); }},
+        {"CH2 inverted", [&] { user::click(scope().cmdVoie[2]); }},
+        {"CH2's duty cycle", [&] { generator(SideB, 50, 100, true); }},
+        {"CH1 on the harmonic generator with a third harmonic",
+         [&] {
+             source(SideA, "harmo", 2, 1000);
+             harmonics.sldAmpli[2].Value = -500;
+         }},
+        // The same plan for CH1: only the harmonic generator's panel changed.
+        {"the third harmonic's level", [&] { harmonics.sldAmpli[2].Value = -250; }},
+        {"a time base showing less than a period of CH2",
+         [&] { user::drag(scope().Potentio[KnobTimeBase], k1ms + 3); }},
+        {"ADD", [&] { user::click(scope().cmdVoie[1]); }},
+        {"CH2's amplitude in the sum", [&] { app.g.AmplitudeB = 1; }},
+    };
+    app.RefreshDisplay();
+    std::vector<std::string> before = captions();
+    for (const auto& [what, change] : changes) {
+        change();
+        app.RefreshDisplay();
+        const std::vector<std::string> now = captions();
+        EXPECT_NE(now, before) << what << " shows on the screen";
+        panel.Unload();
+        user::click(app.mdi().Mnu_Mesures);
+        EXPECT_EQ(now, captions()) << "after " << what;
+        before = now;
+    }
+}
 
 } // namespace
 } // namespace ondivel
