@@ -224,6 +224,19 @@ std::string FakePlatform::pdfBytes(const std::function<void(Surface&)>& drawPage
     return failExports ? std::string() : "%PDF-1.4\n% stand-in document: " + title + "\n%%EOF\n";
 }
 
+std::string FakePlatform::pdfDocumentBytes(const std::function<void(Surface&, int)>& drawPage, int pages,
+                                           bool landscape, const std::string& title) {
+    exports.push_back("pdf");
+    exportedPages = pages;
+    for (int i = 0; i < pages; ++i) {
+        // An A4 sheet at 96 dots an inch, across or upright.
+        RecordingSurface page(landscape ? 1123 : 794, landscape ? 794 : 1123);
+        drawPage(page, i);
+        exported = std::move(page);
+    }
+    return failExports ? std::string() : "%PDF-1.4\n% stand-in document: " + title + "\n%%EOF\n";
+}
+
 std::string FakePlatform::csvBytes(const std::string& text) {
     exports.push_back("csv");
     return Platform::csvBytes(text);

@@ -90,6 +90,9 @@ class FakePlatform : public Platform {
     std::unique_ptr<Surface> createSharperSurface(const Surface& shown, int minWidthPixels) override;
     std::string pngBytes(const Surface& picture) override;
     std::string pdfBytes(const std::function<void(Surface&)>& drawPage, const std::string& title) override;
+    // Records "pdf" and keeps the last sheet in `exported`, the count in exportedPages.
+    std::string pdfDocumentBytes(const std::function<void(Surface&, int)>& drawPage, int pages, bool landscape,
+                                 const std::string& title) override;
     // The real bytes: a CSV file is read back by the tests.
     std::string csvBytes(const std::string& text) override;
 
@@ -148,6 +151,7 @@ class FakePlatform : public Platform {
     std::vector<std::string> exports;
     std::optional<RecordingSurface> exported;
     bool failExports = false; // the pictures cannot be encoded
+    int exportedPages = 0;    // sheets of the last PDF document
 };
 
 } // namespace ondivel

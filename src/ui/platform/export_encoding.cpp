@@ -41,20 +41,29 @@ std::string PngBytesOf(const Surface& picture) {
 }
 
 std::string PdfBytesOf(const std::function<void(Surface&)>& drawPage, const std::string& title) {
+    return PdfDocumentBytesOf([&drawPage](Surface& page, int) { drawPage(page); }, 1, false, title);
+}
+
+std::string PdfDocumentBytesOf(const std::function<void(Surface&, int)>& drawPage, int pages, bool landscape,
+                               const std::string& title) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly)) return {};
     {
         QPdfWriter writer(&buffer);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                         landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
                                          QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
         writer.setTitle(QString::fromStdString(title));
         writer.setCreator(QStringLiteral("Ondivel"));
         QPainter painter;
         if (!painter.begin(&writer)) return {};
-        PainterSurface page(painter, QRectF(0, 0, painter.device()->width(), painter.device()->height()));
-        drawPage(page);
-        page.flush();
+        for (int i = 0; i < pages; ++i) {
+            if (i > 0 && !writer.newPage()) return {};
+            PainterSurface page(painter, QRectF(0, 0, painter.device()->width(), painter.device()->height()));
+            drawPage(page, i);
+            page.flush();
+        }
         if (!painter.end()) return {};
     }
     return bytes.toStdString();

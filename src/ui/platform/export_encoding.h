@@ -16,5 +16,8 @@ std::unique_ptr<Surface> SharperQtSurface(const Surface& shown, int minWidthPixe
 std::string PngBytesOf(const Surface& picture);
 // An upright A4 page with 15 mm margins, drawn by `drawPage` as a printed page is; empty on failure.
 std::string PdfBytesOf(const std::function<void(Surface&)>& drawPage, const std::string& title);
+// `pages` A4 pages with the same margins, upright or across, each drawn by drawPage(surface, index).
+std::string PdfDocumentBytesOf(const std::function<void(Surface&, int)>& drawPage, int pages, bool landscape,
+                               const std::string& title);
 
 } // namespace ondivel

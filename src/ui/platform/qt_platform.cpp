@@ -396,6 +396,11 @@ std::string QtPlatform::pdfBytes(const std::function<void(Surface&)>& drawPage, 
     return PdfBytesOf(drawPage, title);
 }
 
+std::string QtPlatform::pdfDocumentBytes(const std::function<void(Surface&, int)>& drawPage, int pages,
+                                         bool landscape, const std::string& title) {
+    return PdfDocumentBytesOf(drawPage, pages, landscape, title);
+}
+
 HelpViewer* QtPlatform::helpViewer() const {
     return d_->help.get();
 }
