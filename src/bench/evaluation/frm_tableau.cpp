@@ -28,13 +28,13 @@ constexpr const char* kLineBreak = "\r\n";
 constexpr const char* kTableExportFilter = "Tableau CSV (*.csv)|*.csv|Document PDF (*.pdf)|*.pdf";
 
 // Design in twips: a wide window, the table across, the shares and explanations under it.
-constexpr double kClientWidth = 17700;
+constexpr double kClientWidth = 21000;
 constexpr double kFilterTop = 780;
 constexpr double kTableTop = 1260;
-constexpr double kTableHeight = 5100;
-constexpr double kLowerTop = 6840;
-constexpr double kLowerListHeight = 2400;
-constexpr double kSharesWidth = 7200;
+constexpr double kTableHeight = 6000;
+constexpr double kLowerTop = 7740;
+constexpr double kLowerListHeight = 2700;
+constexpr double kSharesWidth = 9000;
 
 std::string utf8Of(const fs::path& p) {
     const std::u8string s = p.u8string();
@@ -70,7 +70,7 @@ FrmTableau::FrmTableau(Ondivel& app) : BenchForm(app, "frmTableau") {
     HelpTopic = kHelpTopic;
     KeyPreview = true;
 
-    place(lblSource, kMargin, kMargin + 60, 14880, kLabelHeight);
+    place(lblSource, kMargin, kMargin + 60, kClientWidth - 3 * kMargin - 2340, kLabelHeight);
     place(cmdFichier, kClientWidth - kMargin - 2340, kMargin, 2340, kButtonHeight);
     cmdFichier.Caption = "&Autre fichier…";
     cmdFichier.ToolTipText = "Ouvrir un autre fichier de résultats";

@@ -1,5 +1,6 @@
 #include "ui/dialogs/dialog_table.h"
 
+#include <QEvent>
 #include <QHeaderView>
 
 #include "core/control.h"
@@ -56,6 +57,18 @@ void DialogTable::chosen(int row) {
     touched_();
 }
 
+void DialogTable::fitColumns() {
+    // Each column as wide as its widest text, the title included.
+    for (int i = 0; i < columnCount(); ++i)
+        resizeColumnToContents(i);
+}
+
+void DialogTable::changeEvent(QEvent* event) {
+    QTreeWidget::changeEvent(event);
+    // The dialog sets its font at the zoom after the texts are in.
+    if (event->type() == QEvent::FontChange) fitColumns();
+}
+
 void DialogTable::syncFromModel() {
     syncing_ = true;
     const QStringList titles = cellsOf(control_.Caption);
@@ -81,11 +94,7 @@ void DialogTable::syncFromModel() {
                 setFirstColumnSpanned(i, QModelIndex(), true);
         resize = true;
     }
-    if (resize) {
-        // Each column as wide as its widest text, the title included.
-        for (int i = 0; i < columnCount(); ++i)
-            resizeColumnToContents(i);
-    }
+    if (resize) fitColumns();
     const int row = control_.ListIndex;
     QTreeWidgetItem* current = row >= 0 && row < topLevelItemCount() ? topLevelItem(row) : nullptr;
     if (currentItem() != current) {

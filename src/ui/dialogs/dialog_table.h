@@ -18,8 +18,12 @@ class DialogTable : public QTreeWidget, public BoundWidget {
     DialogTable(Control& c, Touched touched, QWidget* parent);
     void syncFromModel() override;
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     void chosen(int row);
+    void fitColumns();
 
     Control& control_;
     Touched touched_;

@@ -66,7 +66,7 @@ void TableauView::syncFromModel() {
         // The mark column and the oscillograms.
         alignAndInk(*table_, kFixedColumns - 2);
     }
-    if (shares_) alignAndInk(*shares_, 1);
+    if (shares_) alignAndInk(*shares_, 0);
 }
 
 } // namespace ondivel
