@@ -131,6 +131,8 @@ FrmTableau::FrmTableau(Ondivel& app) : BenchForm(app, "frmTableau") {
     txtAu.on.Change = refilter;
     cboTri.on.Click = refilter;
     chkDecroissant.on.Click = refilter;
+    txtDu.on.GotFocus = [this] { dialog::SelectWholeText(txtDu); };
+    txtAu.on.GotFocus = [this] { dialog::SelectWholeText(txtAu); };
     lstTableau.on.Click = [this] { showExplanations(); };
     cmdFichier.on.Click = [this] { cmdFichier_Click(); };
     cmdExporter.on.Click = [this] { cmdExporter_Click(); };
