@@ -87,10 +87,9 @@ Ondivel::Ondivel(Platform& platform) : platform_(platform) {
     for (Form* f : std::initializer_list<Form*>{frmVolt_.get(), frmMultiRMS_.get(), frmChrono_.get(),
                                                 frmCurseurs_.get(), frmMesures_.get()})
         add(*f);
-    for (Form* f : std::initializer_list<Form*>{frmName_.get(), frmExo_.get(), frmNote_.get(),
-                                                frmCorrections_.get(), frmCreateFile_.get(), frmPass_.get(),
-                                                frmPassWord_.get(), frmDepot_.get(), frmCorbeille_.get(),
-                                                frmTableau_.get()})
+    for (Form* f : std::initializer_list<Form*>{
+             frmName_.get(), frmExo_.get(), frmNote_.get(), frmCorrections_.get(), frmCreateFile_.get(),
+             frmPass_.get(), frmPassWord_.get(), frmDepot_.get(), frmCorbeille_.get(), frmTableau_.get()})
         add(*f);
     for (int side : {SideA, SideB})
         for (Form* f : std::initializer_list<Form*>{frmPile_[side].get(), frmAlim_[side].get(),

@@ -121,8 +121,8 @@ class ExportTest : public QObject {
         print.headerLines = {"Filtres : Classe : toutes ; exercice : tous ; tri : Nom"};
         print.columns = TableColumnTitles(3);
         for (int i = 0; i < 60; ++i) {
-            std::vector<std::string> cells = {"Élève" + std::to_string(i), "Léa", "2nde B", "lecture.ond",
-                                              "03/12/2026 09:05:00", "17,5", ""};
+            std::vector<std::string> cells = {"Élève" + std::to_string(i), "Léa",  "2nde B", "lecture.ond",
+                                              "03/12/2026 09:05:00",       "17,5", ""};
             for (int k = 0; k < 6; ++k)
                 cells.push_back("✓ ✗ –");
             print.rows.push_back(std::move(cells));
@@ -151,8 +151,8 @@ class ExportTest : public QObject {
             return QString::fromUtf8(run.readAllStandardOutput());
         };
         const QString first = sheet(1), second = sheet(2);
-        for (const char* expected : {"Tableau de la classe", "Filtres : Classe : toutes", "Élève0", "Note /20",
-                                     "O3 CH2", "page 1 sur 2"})
+        for (const char* expected : {"Tableau de la classe", "Filtres : Classe : toutes", "Élève0",
+                                     "Note /20", "O3 CH2", "page 1 sur 2"})
             QVERIFY2(first.contains(QString::fromUtf8(expected)), qPrintable(first));
         for (const char* expected : {"Note /20", "Élève59", "25/30 (83 %)", "page 2 sur 2"})
             QVERIFY2(second.contains(QString::fromUtf8(expected)), qPrintable(second));

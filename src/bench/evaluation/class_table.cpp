@@ -79,7 +79,8 @@ std::vector<std::string> distinct(const std::vector<RecordedEvaluation>& evaluat
 } // namespace
 
 std::vector<std::string> TableColumnTitles(std::size_t oscillograms) {
-    std::vector<std::string> titles = {"Nom", "Prénom", "Classe", "Exercice", "Date", "Note /20", "Interrompue"};
+    std::vector<std::string> titles = {"Nom",  "Prénom",   "Classe",     "Exercice",
+                                       "Date", "Note /20", "Interrompue"};
     for (std::size_t k = 0; k < oscillograms; ++k)
         for (int ch = 1; ch <= 2; ++ch)
             titles.push_back("O" + std::to_string(k + 1) + " CH" + std::to_string(ch));
@@ -173,8 +174,8 @@ std::vector<std::string> ExplanationLines(const RecordedEvaluation& e, bool exer
             for (int p = 0; p < kAnswerParts; ++p) {
                 const auto part = static_cast<AnswerPart>(p);
                 if (osc.channel[ch].verdictOf(part) != Verdict::Wrong) continue;
-                std::string line = "Oscillogramme " + std::to_string(k + 1) + ", CH" + std::to_string(ch + 1) +
-                                   ", " + kPartWords[p] + " : ";
+                std::string line = "Oscillogramme " + std::to_string(k + 1) + ", CH" +
+                                   std::to_string(ch + 1) + ", " + kPartWords[p] + " : ";
                 const std::string answer = answerOf(osc.channel[ch], part);
                 const std::string why = ExplainPart(osc, ch, part);
                 if (!answer.empty()) line += answer + (why.empty() ? "." : " — ");

@@ -80,7 +80,9 @@ void printCells(Surface& page, const Columns& columns, const std::vector<std::st
                 std::size_t to = cell.find(' ', from);
                 if (to == std::string::npos) to = cell.size();
                 const std::string token = cell.substr(from, to - from);
-                const Color ink = token == mark::kRight ? kRightColor : token == mark::kWrong ? kWrongColor : kBlack;
+                const Color ink = token == mark::kRight   ? kRightColor
+                                  : token == mark::kWrong ? kWrongColor
+                                                          : kBlack;
                 page.print(at, y, token, ink);
                 at += page.textWidth(token + " ");
                 from = to + 1;

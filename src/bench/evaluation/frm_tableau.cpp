@@ -101,15 +101,17 @@ FrmTableau::FrmTableau(Ondivel& app) : BenchForm(app, "frmTableau") {
     const double underTable = kTableTop + kTableHeight + 60;
     place(lblNombre, kMargin, underTable, 3600, kLabelHeight);
     place(lblLegende, 4080, underTable, kClientWidth - kMargin - 4080, kLabelHeight);
-    lblLegende.Caption = "Colonnes O1 CH1, O1 CH2… : forme, tension maximale, fréquence (✓ juste, ✗ faux, – non "
-                         "demandé)";
+    lblLegende.Caption =
+        "Colonnes O1 CH1, O1 CH2… : forme, tension maximale, fréquence (✓ juste, ✗ faux, – non "
+        "demandé)";
 
     place(lblReussite, kMargin, kLowerTop, kSharesWidth, kLabelHeight);
     place(lstReussite, kMargin, kLowerTop + 300, kSharesWidth, kLowerListHeight);
     lblReussite.Caption = "&Réussite de la classe par oscillogramme :";
     setTitles(lstReussite, ShareColumnTitles());
     const double explanationsLeft = kMargin + kSharesWidth + kMargin;
-    place(lblExplications, explanationsLeft, kLowerTop, kClientWidth - kMargin - explanationsLeft, kLabelHeight);
+    place(lblExplications, explanationsLeft, kLowerTop, kClientWidth - kMargin - explanationsLeft,
+          kLabelHeight);
     place(lstExplications, explanationsLeft, kLowerTop + 300, kClientWidth - kMargin - explanationsLeft,
           kLowerListHeight);
     lblExplications.Caption = "Réponses fausses de l'élève &sélectionné :";
@@ -169,7 +171,8 @@ void FrmTableau::loadDefault() {
 bool FrmTableau::loadFile(const std::string& path) {
     const std::optional<std::string> bytes = ReadResultsFileBytes(PathFromUtf8(path));
     if (!bytes) {
-        app().platform().messageBox("Le fichier suivant ne peut pas être lu :" + std::string(kLineBreak) + path,
+        app().platform().messageBox("Le fichier suivant ne peut pas être lu :" + std::string(kLineBreak) +
+                                        path,
                                     vbCritical, std::string(kProgramName) + " - Erreur");
         return false;
     }
@@ -215,7 +218,8 @@ void FrmTableau::take(ResultsReading reading, std::string source) {
         if (title.empty()) continue;
         auto [it, added] = exercises.try_emplace(title);
         if (added)
-            if (const std::optional<std::string> bytes = ReadFileBytes(PathFromUtf8(app().g.DossierPartage) / PathFromUtf8(title)))
+            if (const std::optional<std::string> bytes =
+                    ReadFileBytes(PathFromUtf8(app().g.DossierPartage) / PathFromUtf8(title)))
                 it->second = DecodeExerciseText(*bytes);
         if (it->second) exerciseKnown_[i] = AttachExercise(evaluations_[i], *it->second);
     }
@@ -303,7 +307,8 @@ void FrmTableau::showExplanations() {
     } else {
         const std::size_t i = rows_[static_cast<std::size_t>(row)];
         const RecordedEvaluation& e = evaluations_[i];
-        lstExplications.List.push_back(e.firstName + " " + e.name + ", " + ExerciseTitle(e.exerciseFile) + " :");
+        lstExplications.List.push_back(e.firstName + " " + e.name + ", " + ExerciseTitle(e.exerciseFile) +
+                                       " :");
         for (std::string& line : ExplanationLines(e, exerciseKnown_[i]))
             lstExplications.List.push_back(std::move(line));
     }
@@ -314,9 +319,8 @@ void FrmTableau::cmdFichier_Click() {
     FileDialogRequest request;
     request.title = "Ouvrir un fichier de résultats";
     std::error_code ec;
-    request.initialFolder = fs::is_directory(PathFromUtf8(source_), ec)
-                                ? source_
-                                : utf8Of(PathFromUtf8(source_).parent_path());
+    request.initialFolder =
+        fs::is_directory(PathFromUtf8(source_), ec) ? source_ : utf8Of(PathFromUtf8(source_).parent_path());
     request.filter = "Fichier texte (*.txt)|*.txt";
     request.mustExist = true;
     const std::optional<std::string> chosen = app().platform().openFileDialog(request);
@@ -373,7 +377,8 @@ void FrmTableau::cmdExporter_Click() {
     const std::optional<std::string> chosen = platform.saveFileDialog(request);
     if (!chosen || chosen->empty()) return;
     const auto refuse = [&platform](const std::string& path, std::error_code why) {
-        platform.messageBox(ExportErrorMessage(path, why), vbExclamation, std::string(kProgramName) + " - Erreur");
+        platform.messageBox(ExportErrorMessage(path, why), vbExclamation,
+                            std::string(kProgramName) + " - Erreur");
     };
     std::error_code ec;
     if (fs::is_directory(PathFromUtf8(*chosen), ec)) {
@@ -385,8 +390,9 @@ void FrmTableau::cmdExporter_Click() {
     std::string bytes;
     if (pdf) {
         const TablePrint print = printed();
-        bytes = platform.pdfDocumentBytes([&print](Surface& page, int i) { DrawTablePrintPage(print, page, i); },
-                                          TablePrintPages(print), true, "Tableau de la classe");
+        bytes =
+            platform.pdfDocumentBytes([&print](Surface& page, int i) { DrawTablePrintPage(print, page, i); },
+                                      TablePrintPages(print), true, "Tableau de la classe");
     } else {
         bytes = ResultsCsv(evaluations_, rows_);
     }
@@ -395,7 +401,8 @@ void FrmTableau::cmdExporter_Click() {
         return;
     }
     errno = 0;
-    if (!ReplaceFileDurably(PathFromUtf8(path), bytes)) refuse(path, std::error_code(errno, std::generic_category()));
+    if (!ReplaceFileDurably(PathFromUtf8(path), bytes))
+        refuse(path, std::error_code(errno, std::generic_category()));
 }
 
 } // namespace ondivel

@@ -152,8 +152,8 @@ void MDIOndivel::SetFreeMode(bool isFree) {
     setMenuEnabled(Mnu_Libre, !isFree);
     // The harmonic generator is a source: the pupil opens none during an evaluation. An exported
     // screen would give the answers away.
-    for (Control* item : {&Mnu_Pilote, &Mnu_Create, &Mnu_Modif, &Mnu_Kill, &Mnu_View, &Mnu_Tableau, &Mnu_Clean, &Mnu_Volt,
-                          &Mnu_Harmo, &Mnu_Exporter, &Mnu_Mesures})
+    for (Control* item : {&Mnu_Pilote, &Mnu_Create, &Mnu_Modif, &Mnu_Kill, &Mnu_View, &Mnu_Tableau,
+                          &Mnu_Clean, &Mnu_Volt, &Mnu_Harmo, &Mnu_Exporter, &Mnu_Mesures})
         setMenuEnabled(*item, isFree);
     // The cursors would measure the answers: none during an evaluation.
     if (!isFree) app().frmCurseurs().Unload();

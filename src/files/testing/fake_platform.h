@@ -91,8 +91,8 @@ class FakePlatform : public Platform {
     std::string pngBytes(const Surface& picture) override;
     std::string pdfBytes(const std::function<void(Surface&)>& drawPage, const std::string& title) override;
     // Records "pdf" and keeps the last sheet in `exported`, the count in exportedPages.
-    std::string pdfDocumentBytes(const std::function<void(Surface&, int)>& drawPage, int pages, bool landscape,
-                                 const std::string& title) override;
+    std::string pdfDocumentBytes(const std::function<void(Surface&, int)>& drawPage, int pages,
+                                 bool landscape, const std::string& title) override;
     // The real bytes: a CSV file is read back by the tests.
     std::string csvBytes(const std::string& text) override;
 

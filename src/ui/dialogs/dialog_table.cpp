@@ -90,7 +90,8 @@ void DialogTable::syncFromModel() {
         addTopLevelItems(items);
         // A remark of one cell runs across the table.
         for (int i = 0; i < topLevelItemCount(); ++i)
-            if (control_.List[static_cast<std::size_t>(i)].find('\t') == std::string::npos && columnCount() > 1)
+            if (control_.List[static_cast<std::size_t>(i)].find('\t') == std::string::npos &&
+                columnCount() > 1)
                 setFirstColumnSpanned(i, QModelIndex(), true);
         resize = true;
     }

@@ -24,7 +24,7 @@ void alignAndInk(DialogTable& table, int firstCentred) {
             if (item->textAlignment(k) != Qt::AlignCenter) item->setTextAlignment(k, Qt::AlignCenter);
             const QColor ink = text.contains(QString::fromUtf8(mark::kWrong))   ? kWrongInk
                                : text.contains(QString::fromUtf8(mark::kRight)) ? kRightInk
-                                                                                 : QColor();
+                                                                                : QColor();
             if (ink.isValid() && item->foreground(k).color() != ink) item->setForeground(k, ink);
         }
     }
@@ -61,7 +61,8 @@ void TableauView::syncFromModel() {
         const Qt::SortOrder order =
             model_.chkDecroissant.Value == kChecked ? Qt::DescendingOrder : Qt::AscendingOrder;
         QHeaderView* header = table_->header();
-        if (header->sortIndicatorSection() != model_.cboTri.ListIndex || header->sortIndicatorOrder() != order)
+        if (header->sortIndicatorSection() != model_.cboTri.ListIndex ||
+            header->sortIndicatorOrder() != order)
             header->setSortIndicator(model_.cboTri.ListIndex, order);
         // The mark column and the oscillograms.
         alignAndInk(*table_, kFixedColumns - 2);

@@ -69,8 +69,8 @@ class QtPlatform : public Platform {
     std::unique_ptr<Surface> createSharperSurface(const Surface& shown, int minWidthPixels) override;
     std::string pngBytes(const Surface& picture) override;
     std::string pdfBytes(const std::function<void(Surface&)>& drawPage, const std::string& title) override;
-    std::string pdfDocumentBytes(const std::function<void(Surface&, int)>& drawPage, int pages, bool landscape,
-                                 const std::string& title) override;
+    std::string pdfDocumentBytes(const std::function<void(Surface&, int)>& drawPage, int pages,
+                                 bool landscape, const std::string& title) override;
 
     // The help window once F1 or the help menu opened it, else null.
     HelpViewer* helpViewer() const;

@@ -24,7 +24,8 @@ RecordedOscillogram scored(std::array<Verdict, 3> ch1, std::array<Verdict, 3> ch
     return osc;
 }
 
-RecordedEvaluation pupil(std::string name, std::vector<RecordedOscillogram> oscillograms, bool finished = true) {
+RecordedEvaluation pupil(std::string name, std::vector<RecordedOscillogram> oscillograms,
+                         bool finished = true) {
     RecordedEvaluation e;
     e.name = std::move(name);
     e.firstName = "Léa";
@@ -89,7 +90,7 @@ TEST(ClassTable, SharesCountAndRoundThePercentage) {
 
 TEST(ClassTable, ExplanationsGiveTheAnswerTheExpectedValueAndTheLikelyMistake) {
     RecordedEvaluation e = pupil("Bernard", {scored({R, W, R}, {R, R, N}), scored({R, R, W}, {R, R, N}),
-                                            scored({W, R, R}, {R, R, N})});
+                                             scored({W, R, R}, {R, R, N})});
     // The exercise "sinusoïdale/5/50/CC/0/", "carrée/2/1000/CC/0/", "sinusoïdale/5/100/CC/0/" as
     // AttachExercise puts it beside the answers.
     e.oscillograms[0].channel[0].givenPeak = 10;
@@ -97,13 +98,15 @@ TEST(ClassTable, ExplanationsGiveTheAnswerTheExpectedValueAndTheLikelyMistake) {
     e.oscillograms[1].channel[0].givenPeak = 2;
     e.oscillograms[1].channel[0].givenFrequency = 0.001;
     e.oscillograms[2].channel[0].givenType = "Triangle";
-    ASSERT_TRUE(AttachExercise(e, "sinusoïdale/5/50/CC/0/\r\ncarrée/2/1000/CC/0/\r\nsinusoïdale/5/100/CC/0/\r\n"));
+    ASSERT_TRUE(
+        AttachExercise(e, "sinusoïdale/5/50/CC/0/\r\ncarrée/2/1000/CC/0/\r\nsinusoïdale/5/100/CC/0/\r\n"));
     const std::vector<std::string> lines = ExplanationLines(e, true);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0], "Oscillogramme 1, CH1, tension maximale : 10 V au lieu de 5 V — Valeur crête à crête "
                         "donnée au lieu de la valeur maximale (×2).");
-    EXPECT_EQ(lines[1], "Oscillogramme 2, CH1, fréquence : 0,001 Hz au lieu de 1000 Hz — Période (en s) donnée "
-                        "au lieu de la fréquence : f = 1/T.");
+    EXPECT_EQ(lines[1],
+              "Oscillogramme 2, CH1, fréquence : 0,001 Hz au lieu de 1000 Hz — Période (en s) donnée "
+              "au lieu de la fréquence : f = 1/T.");
     EXPECT_EQ(lines[2], "Oscillogramme 3, CH1, forme : Triangulaire au lieu de sinusoïdale.");
 
     // Without the exercise the wrong answers are still listed, under a line that says why they
@@ -112,7 +115,8 @@ TEST(ClassTable, ExplanationsGiveTheAnswerTheExpectedValueAndTheLikelyMistake) {
     alone.oscillograms[0].channel[0].givenPeak = 10;
     const std::vector<std::string> bare = ExplanationLines(alone, false);
     ASSERT_EQ(bare.size(), 2u);
-    EXPECT_EQ(bare[0], "Fichier d'exercice « lecon.ond » absent du dossier des exercices : pas d'explication.");
+    EXPECT_EQ(bare[0],
+              "Fichier d'exercice « lecon.ond » absent du dossier des exercices : pas d'explication.");
     EXPECT_EQ(bare[1], "Oscillogramme 1, CH1, tension maximale : 10 V.");
     EXPECT_EQ(ExplanationLines(pupil("Juste", {scored({R, R, R}, {R, R, N})}), true),
               std::vector<std::string>{"Aucune réponse fausse."});
