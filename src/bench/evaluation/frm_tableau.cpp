@@ -92,7 +92,7 @@ FrmTableau::FrmTableau(Ondivel& app) : BenchForm(app, "frmTableau") {
     lblDu.Caption = "&Du :";
     lblAu.Caption = "a&u :";
     lblTri.Caption = "&Trier par :";
-    chkDecroissant.Caption = "Ordre &décroissant";
+    chkDecroissant.Caption = "Ordre décr&oissant";
     txtDu.ToolTipText = "Première date gardée, jj/mm/aaaa (vide : depuis le début)";
     txtAu.ToolTipText = "Dernière date gardée, jj/mm/aaaa (vide : jusqu'à aujourd'hui)";
     cboTri.ToolTipText = "Colonne qui range les élèves (ou cliquer sur son titre)";
