@@ -11,6 +11,7 @@
 #include "bench/evaluation/frm_note.h"
 #include "bench/evaluation/frm_pass.h"
 #include "bench/evaluation/frm_pass_word.h"
+#include "bench/evaluation/frm_tableau.h"
 #include "bench/main/frm_about.h"
 #include "bench/main/frm_option.h"
 #include "bench/main/frm_tip.h"
@@ -72,6 +73,7 @@ Ondivel::Ondivel(Platform& platform) : platform_(platform) {
     frmPassWord_ = std::make_unique<FrmPassWord>(*this);
     frmDepot_ = std::make_unique<FrmDepot>(*this);
     frmCorbeille_ = std::make_unique<FrmCorbeille>(*this);
+    frmTableau_ = std::make_unique<FrmTableau>(*this);
     frmOption_ = std::make_unique<FrmOption>(*this);
     frmFullScreen_ = std::make_unique<FrmFullScreen>(*this);
     frmTip_ = std::make_unique<FrmTip>(*this);
@@ -85,9 +87,9 @@ Ondivel::Ondivel(Platform& platform) : platform_(platform) {
     for (Form* f : std::initializer_list<Form*>{frmVolt_.get(), frmMultiRMS_.get(), frmChrono_.get(),
                                                 frmCurseurs_.get(), frmMesures_.get()})
         add(*f);
-    for (Form* f : std::initializer_list<Form*>{frmName_.get(), frmExo_.get(), frmNote_.get(),
-                                                frmCorrections_.get(), frmCreateFile_.get(), frmPass_.get(),
-                                                frmPassWord_.get(), frmDepot_.get(), frmCorbeille_.get()})
+    for (Form* f : std::initializer_list<Form*>{
+             frmName_.get(), frmExo_.get(), frmNote_.get(), frmCorrections_.get(), frmCreateFile_.get(),
+             frmPass_.get(), frmPassWord_.get(), frmDepot_.get(), frmCorbeille_.get(), frmTableau_.get()})
         add(*f);
     for (int side : {SideA, SideB})
         for (Form* f : std::initializer_list<Form*>{frmPile_[side].get(), frmAlim_[side].get(),

@@ -43,6 +43,7 @@ class FrmPass;
 class FrmPassWord;
 class FrmDepot;
 class FrmCorbeille;
+class FrmTableau;
 class UnsavedSettings;
 
 enum Side { SideA = 0, SideB = 1 };
@@ -86,6 +87,7 @@ class Ondivel : public FormHost {
     FrmPassWord& frmPassWord() const { return *frmPassWord_; }
     FrmDepot& frmDepot() const { return *frmDepot_; }
     FrmCorbeille& frmCorbeille() const { return *frmCorbeille_; }
+    FrmTableau& frmTableau() const { return *frmTableau_; }
     FrmOption& frmOption() const { return *frmOption_; }
     FrmFullScreen& frmFullScreen() const { return *frmFullScreen_; }
     FrmTip& frmTip() const { return *frmTip_; }
@@ -157,6 +159,7 @@ class Ondivel : public FormHost {
     std::unique_ptr<FrmPassWord> frmPassWord_;
     std::unique_ptr<FrmDepot> frmDepot_;
     std::unique_ptr<FrmCorbeille> frmCorbeille_;
+    std::unique_ptr<FrmTableau> frmTableau_;
     std::unique_ptr<FrmOption> frmOption_;
     std::unique_ptr<FrmFullScreen> frmFullScreen_;
     std::unique_ptr<FrmTip> frmTip_;

@@ -152,10 +152,11 @@ class Platform {
     // A one-page vector PDF document drawn through `drawPage`, which sets the scale, as printPage
     // draws on paper; empty when it cannot be made.
     virtual std::string pdfBytes(const std::function<void(Surface&)>& drawPage, const std::string& title) = 0;
-    // A vector PDF document of `pageCount` such pages, page i (from 0) drawn by drawPage(surface, i)
-    // on a fresh surface; empty when it cannot be made.
+    // A vector PDF document of `pageCount` A4 sheets, page i (from 0) drawn by drawPage(surface, i)
+    // on a fresh surface as pdfBytes draws its one page; `landscape` turns the sheets across. Empty
+    // when it cannot be made.
     virtual std::string pdfDocumentBytes(int pageCount, const std::function<void(Surface&, int)>& drawPage,
-                                         const std::string& title) = 0;
+                                         const std::string& title, bool landscape) = 0;
     // A table's text as the bytes of a CSV file: UTF-8 behind a byte-order mark, without which
     // spreadsheets take it for the system's 8-bit code page. Virtual for a test platform's records.
     virtual std::string csvBytes(const std::string& text);

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "bench/evaluation/class_table.h"
+#include "bench/evaluation/class_table_print.h"
 #include "bench/main/screen_export.h"
 #include "bench/ondivel.h"
 #include "support/bench_scene.h"
@@ -109,6 +111,52 @@ class ExportTest : public QObject {
                                      "Voie CH2 : générateur de fonctions, tension carrée",
                                      "Exporté avec Ondivel v.1.0 le 03/12/2026"})
             QVERIFY2(text.contains(QString::fromUtf8(expected)), qPrintable(text));
+    }
+
+    // The class table on sheets across: vector text, the column titles on every sheet, the
+    // shares after the rows, each sheet numbered.
+    void aClassTablePdfRunsOnSheetsAcross() {
+        TablePrint print;
+        print.title = "Tableau de la classe";
+        print.headerLines = {"Filtres : Classe : toutes ; exercice : tous ; tri : Nom"};
+        print.columns = TableColumnTitles(3);
+        for (int i = 0; i < 60; ++i) {
+            std::vector<std::string> cells = {"Élève" + std::to_string(i), "Léa",  "2nde B", "lecture.ond",
+                                              "03/12/2026 09:05:00",       "17,5", ""};
+            for (int k = 0; k < 6; ++k)
+                cells.push_back("✓ ✗ –");
+            print.rows.push_back(std::move(cells));
+        }
+        print.sharesTitle = "Réussite de la classe par oscillogramme";
+        print.shareColumns = ShareColumnTitles();
+        print.shares = {{"1", "CH1", "25/30 (83 %)", "24/30 (80 %)", "25/30 (83 %)"}};
+        const int pages = TablePrintPages(print);
+        QCOMPARE(pages, 2);
+        const std::string bytes = PdfDocumentBytesOf(
+            pages, [&print](Surface& page, int i) { DrawTablePrintPage(print, page, i); }, print.title, true);
+        const QString path = folder_ + "/classe.pdf";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        file.close();
+        QVERIFY(QByteArray::fromStdString(bytes).startsWith("%PDF"));
+        QVERIFY(!QByteArray::fromStdString(bytes).contains("/Subtype /Image"));
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        QVERIFY2(!pdftotext.isEmpty(), "pdftotext missing: scripts/setup.sh installs poppler-utils");
+        const auto sheet = [&](int n) {
+            QProcess run;
+            run.start(pdftotext, {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(n),
+                                  QStringLiteral("-l"), QString::number(n), path, QStringLiteral("-")});
+            run.waitForFinished(30000);
+            return QString::fromUtf8(run.readAllStandardOutput());
+        };
+        const QString first = sheet(1), second = sheet(2);
+        for (const char* expected : {"Tableau de la classe", "Filtres : Classe : toutes", "Élève0",
+                                     "Note /20", "O3 CH2", "page 1 sur 2"})
+            QVERIFY2(first.contains(QString::fromUtf8(expected)), qPrintable(first));
+        for (const char* expected : {"Note /20", "Élève59", "25/30 (83 %)", "page 2 sur 2"})
+            QVERIFY2(second.contains(QString::fromUtf8(expected)), qPrintable(second));
+        QVERIFY(!second.contains(QStringLiteral("Filtres")));
     }
 };
 

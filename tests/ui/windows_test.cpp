@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -32,6 +33,7 @@
 #include "bench/bench_form.h"
 #include "bench/evaluation/frm_name.h"
 #include "bench/evaluation/frm_pass.h"
+#include "bench/evaluation/frm_tableau.h"
 #include "bench/main/frm_about.h"
 #include "bench/main/frm_option.h"
 #include "bench/main/frm_tip.h"
@@ -46,7 +48,9 @@
 #include "core/user_input.h"
 #include "files/testing/fake_platform.h"
 #include "ui/dialogs/access_key.h"
+#include "ui/dialogs/dialog_table.h"
 #include "ui/dialogs/dialog_view.h"
+#include "ui/evaluation/frm_tableau_view.h"
 #include "ui/main/frm_about_view.h"
 #include "ui/main/frm_option_view.h"
 #include "ui/main/frm_tip_view.h"
@@ -248,12 +252,36 @@ template <typename W> W* widget(const OptionView& view, const Control& c) {
 class WindowsTest : public QObject {
     Q_OBJECT
   private slots:
+    // The class table's header sorts as the keyboard's "Trier par" and "Ordre décroissant" do:
+    // a new column in the usual order, the same column again the other way.
+    void theClassTableSortsFromItsHeader() {
+        Program p;
+        FrmTableau& table = p.app.frmTableau();
+        table.Load();
+        TableauView view(table);
+        auto* tree = view.findChild<DialogTable*>();
+        QVERIFY(tree);
+        QCOMPARE(tree->columnCount(), 7);
+        QCOMPARE(tree->headerItem()->text(5), QStringLiteral("Note /20"));
+        emit tree->header()->sectionClicked(5);
+        QCOMPARE(table.cboTri.ListIndex, 5);
+        QCOMPARE(table.chkDecroissant.Value, double(kUnchecked));
+        QCOMPARE(tree->header()->sortIndicatorSection(), 5);
+        emit tree->header()->sectionClicked(5);
+        QCOMPARE(table.chkDecroissant.Value, double(kChecked));
+        QCOMPARE(tree->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+        emit tree->header()->sectionClicked(1);
+        QCOMPARE(table.cboTri.ListIndex, 1);
+        QCOMPARE(table.chkDecroissant.Value, double(kUnchecked));
+    }
+
     void theMenuBarFollowsTheModelsTree() {
         Program p;
         QCOMPARE(titles(p.window().menuBar()->actions()),
                  QStringList({"&Fichier", "&Edition", "Aff&ichage", "&Options", "&Aide"}));
         QMenu* file = p.window().menuBar()->actions().at(0)->menu();
-        QCOMPARE(file->actions().size(), 15); // the documents' 14 and "Exporter l'écran…"
+        // The documents' 14, "Tableau de la classe…" and "Exporter l'écran…".
+        QCOMPARE(file->actions().size(), 16);
         QCOMPARE(titles(file->actions()).count("-"), 4);
         // The copy item opens a submenu of two choices.
         QMenu* copy = p.action(p.app.mdi().Mnu_Copier)->menu();

@@ -74,6 +74,9 @@ std::string unquote(std::string_view word) {
         case 'r':
             out += '\r';
             break;
+        case 't':
+            out += '\t';
+            break;
         default:
             throw ScriptError(std::string("unknown escape \\") + word[i] + " in a string");
         }

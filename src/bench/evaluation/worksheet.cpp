@@ -164,7 +164,7 @@ std::string WorksheetPdf(Platform& platform, const Worksheet& sheet) {
     return platform.pdfDocumentBytes(
         WorksheetPageCount(sheet),
         [&bench, &sheet](Surface& page, int index) { DrawWorksheetPage(bench, sheet, index, page); },
-        std::string(kWorksheetTitle) + " - " + name);
+        std::string(kWorksheetTitle) + " - " + name, false);
 }
 
 std::optional<std::string> WriteWorksheet(Platform& platform, const Worksheet& sheet,

@@ -39,6 +39,7 @@ MDIOndivel::MDIOndivel(Ondivel& app) : BenchForm(app, "MDIOndivel") {
     addMenu(Mnu_Kill, "&Supprimer un fichier Ondivel", 1);
     addMenu(Mnu_Separ2, "-", 1);
     addMenu(Mnu_View, "&Visualisation des réponses élèves", 1);
+    addMenu(Mnu_Tableau, "&Tableau de la classe…", 1);
     addMenu(Mnu_Clean, "Vider le fichier de &réponses élèves", 1);
     addMenu(Mnu_Separ3, "-", 1);
     addMenu(Mnu_Print, "&Imprimer écran", 1);
@@ -106,6 +107,7 @@ MDIOndivel::MDIOndivel(Ondivel& app) : BenchForm(app, "MDIOndivel") {
     Mnu_Modif.on.Click = [this] { Mnu_Modif_Click(); };
     Mnu_Kill.on.Click = [this] { Mnu_Kill_Click(); };
     Mnu_View.on.Click = [this] { Mnu_View_Click(); };
+    Mnu_Tableau.on.Click = [this] { Mnu_Tableau_Click(); };
     Mnu_Clean.on.Click = [this] { Mnu_Clean_Click(); };
     Mnu_PassWord.on.Click = [this] { Mnu_PassWord_Click(); };
     Mnu_Help_Contents.on.Click = [this] { Mnu_Help_Contents_Click(); };
@@ -150,8 +152,8 @@ void MDIOndivel::SetFreeMode(bool isFree) {
     setMenuEnabled(Mnu_Libre, !isFree);
     // The harmonic generator is a source: the pupil opens none during an evaluation. An exported
     // screen would give the answers away.
-    for (Control* item : {&Mnu_Pilote, &Mnu_Create, &Mnu_Modif, &Mnu_Kill, &Mnu_View, &Mnu_Clean, &Mnu_Volt,
-                          &Mnu_Harmo, &Mnu_Exporter, &Mnu_Mesures})
+    for (Control* item : {&Mnu_Pilote, &Mnu_Create, &Mnu_Modif, &Mnu_Kill, &Mnu_View, &Mnu_Tableau,
+                          &Mnu_Clean, &Mnu_Volt, &Mnu_Harmo, &Mnu_Exporter, &Mnu_Mesures})
         setMenuEnabled(*item, isFree);
     // The cursors would measure the answers: none during an evaluation.
     if (!isFree) app().frmCurseurs().Unload();

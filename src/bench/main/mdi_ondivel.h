@@ -23,6 +23,7 @@ class MDIOndivel : public BenchForm {
     FormControl Mnu_Kill{*this, ControlKind::Menu, "Mnu_Kill"};
     FormControl Mnu_Separ2{*this, ControlKind::Menu, "Mnu_Separ2"};
     FormControl Mnu_View{*this, ControlKind::Menu, "Mnu_View"};
+    FormControl Mnu_Tableau{*this, ControlKind::Menu, "Mnu_Tableau"};
     FormControl Mnu_Clean{*this, ControlKind::Menu, "Mnu_Clean"};
     FormControl Mnu_Separ3{*this, ControlKind::Menu, "Mnu_Separ3"};
     FormControl Mnu_Print{*this, ControlKind::Menu, "Mnu_Print"};
@@ -123,6 +124,8 @@ class MDIOndivel : public BenchForm {
     void Mnu_Modif_Click();
     void Mnu_Kill_Click();
     void Mnu_View_Click();
+    // The class table (frmTableau); free mode only.
+    void Mnu_Tableau_Click();
     void Mnu_Clean_Click();
     void Mnu_PassWord_Click();
     // The Help menu.

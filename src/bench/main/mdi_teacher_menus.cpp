@@ -8,6 +8,7 @@
 #include "bench/evaluation/frm_create_file.h"
 #include "bench/evaluation/frm_pass.h"
 #include "bench/evaluation/frm_pass_word.h"
+#include "bench/evaluation/frm_tableau.h"
 #include "bench/main/mdi_ondivel.h"
 #include "bench/main/program_info.h"
 #include "bench/ondivel.h"
@@ -112,6 +113,13 @@ void MDIOndivel::Mnu_View_Click() {
         platform.messageBox("Aucun éditeur de texte n'a pu ouvrir le fichier :" + std::string(kLineBreak) +
                                 *file,
                             vbCritical, "Erreur sur le chemin d'accés");
+}
+
+void MDIOndivel::Mnu_Tableau_Click() {
+    if (!ModeLibre || !TeacherGate()) return;
+    FrmTableau& table = app().frmTableau();
+    if (!closeForReuse(table)) return;
+    table.ShowModal();
 }
 
 void MDIOndivel::Mnu_Clean_Click() {

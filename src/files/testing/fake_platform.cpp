@@ -225,12 +225,12 @@ std::string FakePlatform::pdfBytes(const std::function<void(Surface&)>& drawPage
 }
 
 std::string FakePlatform::pdfDocumentBytes(int pageCount, const std::function<void(Surface&, int)>& drawPage,
-                                           const std::string& title) {
+                                           const std::string& title, bool landscape) {
     exports.push_back("pdf");
     exportedPages.clear();
     for (int i = 0; i < pageCount; ++i) {
-        // An upright A4 sheet at 96 dots an inch.
-        RecordingSurface page(794, 1123);
+        // An A4 sheet at 96 dots an inch, across or upright.
+        RecordingSurface page(landscape ? 1123 : 794, landscape ? 794 : 1123);
         drawPage(page, i);
         exportedPages.push_back(std::move(page));
     }

@@ -90,9 +90,9 @@ class FakePlatform : public Platform {
     std::unique_ptr<Surface> createSharperSurface(const Surface& shown, int minWidthPixels) override;
     std::string pngBytes(const Surface& picture) override;
     std::string pdfBytes(const std::function<void(Surface&)>& drawPage, const std::string& title) override;
-    // Every page kept in `exportedPages`, the last one in `exported` too.
+    // Every sheet kept in `exportedPages`, the last one in `exported` too.
     std::string pdfDocumentBytes(int pageCount, const std::function<void(Surface&, int)>& drawPage,
-                                 const std::string& title) override;
+                                 const std::string& title, bool landscape) override;
     // The real bytes: a CSV file is read back by the tests.
     std::string csvBytes(const std::string& text) override;
 

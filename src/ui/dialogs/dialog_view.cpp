@@ -25,6 +25,7 @@
 #include "ui/dialogs/dialog_list_box.h"
 #include "ui/dialogs/dialog_option.h"
 #include "ui/dialogs/dialog_picture.h"
+#include "ui/dialogs/dialog_table.h"
 #include "ui/dialogs/dialog_text_box.h"
 #include "ui/dialogs/text_fit.h"
 #include "ui/views/accessible_names.h"
@@ -95,6 +96,8 @@ QWidget* DialogView::makeWidget(Control& c, QWidget* parent) {
     case ControlKind::ComboBox:
         return new DialogComboBox(c, touched, parent);
     case ControlKind::ListBox:
+        // A list with column titles is a table.
+        if (!c.Caption.empty()) return new DialogTable(c, touched, parent);
         return new DialogListBox(c, touched, parent);
     case ControlKind::TextBox:
         return new DialogTextBox(c, touched, parent);

@@ -42,18 +42,19 @@ std::string PngBytesOf(const Surface& picture) {
 
 std::string PdfBytesOf(const std::function<void(Surface&)>& drawPage, const std::string& title) {
     return PdfDocumentBytesOf(
-        1, [&drawPage](Surface& page, int) { drawPage(page); }, title);
+        1, [&drawPage](Surface& page, int) { drawPage(page); }, title, false);
 }
 
 std::string PdfDocumentBytesOf(int pageCount, const std::function<void(Surface&, int)>& drawPage,
-                               const std::string& title) {
+                               const std::string& title, bool landscape) {
     if (pageCount < 1) return {};
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly)) return {};
     {
         QPdfWriter writer(&buffer);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                         landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
                                          QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
         writer.setTitle(QString::fromStdString(title));
         writer.setCreator(QStringLiteral("Ondivel"));

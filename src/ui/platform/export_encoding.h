@@ -16,8 +16,9 @@ std::unique_ptr<Surface> SharperQtSurface(const Surface& shown, int minWidthPixe
 std::string PngBytesOf(const Surface& picture);
 // An upright A4 page with 15 mm margins, drawn by `drawPage` as a printed page is; empty on failure.
 std::string PdfBytesOf(const std::function<void(Surface&)>& drawPage, const std::string& title);
-// The same on `pageCount` pages, page i (from 0) drawn by drawPage(surface, i).
+// `pageCount` A4 pages with the same margins, upright or across, page i (from 0) drawn by
+// drawPage(surface, i).
 std::string PdfDocumentBytesOf(int pageCount, const std::function<void(Surface&, int)>& drawPage,
-                               const std::string& title);
+                               const std::string& title, bool landscape);
 
 } // namespace ondivel

@@ -397,8 +397,8 @@ std::string QtPlatform::pdfBytes(const std::function<void(Surface&)>& drawPage, 
 }
 
 std::string QtPlatform::pdfDocumentBytes(int pageCount, const std::function<void(Surface&, int)>& drawPage,
-                                         const std::string& title) {
-    return PdfDocumentBytesOf(pageCount, drawPage, title);
+                                         const std::string& title, bool landscape) {
+    return PdfDocumentBytesOf(pageCount, drawPage, title, landscape);
 }
 
 HelpViewer* QtPlatform::helpViewer() const {

@@ -70,7 +70,7 @@ class QtPlatform : public Platform {
     std::string pngBytes(const Surface& picture) override;
     std::string pdfBytes(const std::function<void(Surface&)>& drawPage, const std::string& title) override;
     std::string pdfDocumentBytes(int pageCount, const std::function<void(Surface&, int)>& drawPage,
-                                 const std::string& title) override;
+                                 const std::string& title, bool landscape) override;
 
     // The help window once F1 or the help menu opened it, else null.
     HelpViewer* helpViewer() const;

@@ -20,9 +20,9 @@ class TeePlatform : public FakePlatform {
         return std::make_unique<TeeSurface>(widthPixels, heightPixels);
     }
     std::string pdfDocumentBytes(int pageCount, const std::function<void(Surface&, int)>& drawPage,
-                                 const std::string& title) override {
-        if (FakePlatform::pdfDocumentBytes(pageCount, drawPage, title).empty()) return {};
-        return PdfDocumentBytesOf(pageCount, drawPage, title);
+                                 const std::string& title, bool landscape) override {
+        if (FakePlatform::pdfDocumentBytes(pageCount, drawPage, title, landscape).empty()) return {};
+        return PdfDocumentBytesOf(pageCount, drawPage, title, landscape);
     }
 };
 

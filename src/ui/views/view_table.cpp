@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "bench/evaluation/frm_tableau.h"
 #include "bench/main/frm_about.h"
 #include "bench/main/frm_option.h"
 #include "bench/main/frm_tip.h"
@@ -20,6 +21,7 @@
 #include "bench/toolbox/frm_toolbox.h"
 #include "core/form.h"
 #include "ui/dialogs/dialog_view.h"
+#include "ui/evaluation/frm_tableau_view.h"
 #include "ui/main/frm_about_view.h"
 #include "ui/main/frm_option_view.h"
 #include "ui/main/frm_tip_view.h"
@@ -93,6 +95,7 @@ constexpr ViewEntry kViews[] = {
     {"frmPassWord",    make<DialogView, Form>},
     {"frmDepot",       make<DialogView, Form>},
     {"frmCorbeille",   make<DialogView, Form>},
+    {"frmTableau",     make<TableauView, FrmTableau>},
 };
 // clang-format on
 
