@@ -114,7 +114,8 @@ int main(int argc, char** argv) {
     views.syncNow();
     // `ondivel FILE.ondm`, as the desktop opens a set-up: once the bench stands and the event loop
     // runs, so that its messages show over the main window.
-    if (const QString file = QApplication::arguments().value(1); !file.isEmpty() && !file.startsWith(QStringLiteral("--")))
+    if (const QString file = QApplication::arguments().value(1);
+        !file.isEmpty() && !file.startsWith(QStringLiteral("--")))
         QTimer::singleShot(0, &application, [&app, &views, file] {
             ondivel::OpenCommandLineFile(app, file.toStdString());
             views.syncNow();

@@ -18,10 +18,15 @@ namespace {
 constexpr double kMaxTwips = 90000;
 constexpr std::size_t kRemarksShown = 12;
 
-constexpr const char* kSourceCaptions[kMontageSourceCount] = {
-    "Aucune alimentation", "GBF",           "Alimentation stabilisée", "Pile 1,5 V",
-    "Pile 4,5 V",          "Pile 9 V",      "Prise secteur",           "Alternateur bicyclette",
-    "Générateur harmoniques"};
+constexpr const char* kSourceCaptions[kMontageSourceCount] = {"Aucune alimentation",
+                                                              "GBF",
+                                                              "Alimentation stabilisée",
+                                                              "Pile 1,5 V",
+                                                              "Pile 4,5 V",
+                                                              "Pile 9 V",
+                                                              "Prise secteur",
+                                                              "Alternateur bicyclette",
+                                                              "Générateur harmoniques"};
 
 enum class Kind { Number, Choice, Text };
 
@@ -81,7 +86,8 @@ class SchemaBuilder {
     void flag(int s, std::string key, std::function<double&(Montage&)> at) {
         number(s, std::move(key), 0, 1, true, std::move(at));
     }
-    void choice(int s, std::string key, std::vector<std::string> choices, std::function<double&(Montage&)> at) {
+    void choice(int s, std::string key, std::vector<std::string> choices,
+                std::function<double&(Montage&)> at) {
         Field f;
         f.section = s;
         f.key = std::move(key);
@@ -161,8 +167,8 @@ void addSide(SchemaBuilder& b, int side) {
                  [at, i](Montage& m) -> double& { return at(m).alim.knob[i]; });
     b.plugs(alim, 3, [at](Montage& m) { return at(m).alim.plug; });
 
-    const int pile =
-        b.section("frmPile" + letter, [side](const Montage& m) { return isBattery(m.side[side].source()); }, why);
+    const int pile = b.section(
+        "frmPile" + letter, [side](const Montage& m) { return isBattery(m.side[side].source()); }, why);
     b.place(pile, [at](Montage& m) -> MontagePlace& { return at(m).pile.place; });
     b.number(pile, "optPolarite", 0, 1, true, [at](Montage& m) -> double& { return at(m).pile.polarity; });
 
@@ -184,7 +190,8 @@ void addMeter(SchemaBuilder& b, bool school) {
         [school](const Montage& m) { return m.meter.open && m.meter.school == school; },
         "un seul multimètre est ouvert à la fois");
     b.place(s, [](Montage& m) -> MontagePlace& { return m.meter.place; });
-    b.number(s, "imgSelecteur", 0, school ? 15 : 7, true, [](Montage& m) -> double& { return m.meter.position; });
+    b.number(s, "imgSelecteur", 0, school ? 15 : 7, true,
+             [](Montage& m) -> double& { return m.meter.position; });
     b.number(s, "optVoie", 0, 1, true, [](Montage& m) -> double& { return m.meter.channel; });
     b.plugs(s, 4, [](Montage& m) { return m.meter.plug; });
     if (school) return;
@@ -205,10 +212,13 @@ Schema buildSchema() {
     const auto sc = [](Montage& m) -> MontageScope& { return m.scope; };
     b.place(scope, [sc](Montage& m) -> MontagePlace& { return sc(m).place; });
     b.flag(scope, "chkOn", [sc](Montage& m) -> double& { return sc(m).on; });
-    b.choice(scope, "Mode voie", {"CH1", "CH2", "DUAL", "ADD", "XY"}, [sc](Montage& m) -> double& { return sc(m).mode; });
+    b.choice(scope, "Mode voie", {"CH1", "CH2", "DUAL", "ADD", "XY"},
+             [sc](Montage& m) -> double& { return sc(m).mode; });
     b.flag(scope, "-CH2", [sc](Montage& m) -> double& { return sc(m).invert; });
-    b.choice(scope, "ACDC CH1", {"AC", "DC", "GND"}, [sc](Montage& m) -> double& { return sc(m).coupling[0]; });
-    b.choice(scope, "ACDC CH2", {"AC", "DC", "GND"}, [sc](Montage& m) -> double& { return sc(m).coupling[1]; });
+    b.choice(scope, "ACDC CH1", {"AC", "DC", "GND"},
+             [sc](Montage& m) -> double& { return sc(m).coupling[0]; });
+    b.choice(scope, "ACDC CH2", {"AC", "DC", "GND"},
+             [sc](Montage& m) -> double& { return sc(m).coupling[1]; });
     b.flag(scope, "chkFFT", [sc](Montage& m) -> double& { return sc(m).fft; });
     b.flag(scope, "chkAuto", [sc](Montage& m) -> double& { return sc(m).freeRun; });
     constexpr double kScopeMax[8] = {20, 5, 1800, 1400, 1400, 17, 13, 13};
@@ -286,7 +296,8 @@ void readValue(const Field& f, const std::string& section, const std::string& ra
     if (f.kind == Kind::Text) {
         bool cut = false;
         f.text(m) = cutUtf8(raw, kMontageTextMax, cut);
-        if (cut) r.corrected.push_back(where + " : coupé à " + std::to_string(kMontageTextMax) + " caractères");
+        if (cut)
+            r.corrected.push_back(where + " : coupé à " + std::to_string(kMontageTextMax) + " caractères");
         return;
     }
     double& target = f.number(m);
@@ -303,7 +314,8 @@ void readValue(const Field& f, const std::string& section, const std::string& ra
     }
     double v = 0;
     if (!parseNumber(raw, v)) {
-        r.corrected.push_back(where + " : " + shown(raw) + " n'est pas un nombre, laissé à " + NumberText(target));
+        r.corrected.push_back(where + " : " + shown(raw) + " n'est pas un nombre, laissé à " +
+                              NumberText(target));
         return;
     }
     double kept = std::clamp(v, f.min, f.max);
@@ -341,11 +353,15 @@ void settlePlugs(Montage& m, MontageReading& r) {
         MontageSide& s = m.side[side];
         if (s.source() == MontageSource::Supply && s.alim.plug[0] != 0 && s.alim.plug[1] != 0) {
             s.alim.plug[0] = 0;
-            r.corrected.push_back("[frmAlim" + letter + "] imgFiche(0) : une seule fiche de signal, celle de POS est gardée");
+            r.corrected.push_back("[frmAlim" + letter +
+                                  "] imgFiche(0) : une seule fiche de signal, celle de POS est gardée");
         }
-        if (s.source() == MontageSource::Mains && s.edf.plug[0] != 0 && s.edf.plug[1] != 0 && s.edf.plug[2] != 0) {
+        if (s.source() == MontageSource::Mains && s.edf.plug[0] != 0 && s.edf.plug[1] != 0 &&
+            s.edf.plug[2] != 0) {
             s.edf.plug[2] = 0;
-            r.corrected.push_back("[frmEDF" + letter + "] imgFiche(2) : le cordon n'a que deux fiches, celle de la terre est retirée");
+            r.corrected.push_back(
+                "[frmEDF" + letter +
+                "] imgFiche(2) : le cordon n'a que deux fiches, celle de la terre est retirée");
         }
     }
     if (!m.meter.open) return;
@@ -354,7 +370,8 @@ void settlePlugs(Montage& m, MontageReading& r) {
         for (int j = 0; j < i; ++j) {
             if (m.meter.plug[i] != 0 && m.meter.plug[j] != 0) {
                 m.meter.plug[i] = 0;
-                r.corrected.push_back(meter + indexed("imgFiche", i) + " : une seule fiche de mesure, la première est gardée");
+                r.corrected.push_back(meter + indexed("imgFiche", i) +
+                                      " : une seule fiche de mesure, la première est gardée");
             }
         }
     }
@@ -369,14 +386,16 @@ const char* MontageSourceCaption(MontageSource source) {
 
 MontageReading ReadMontage(std::string_view bytes, const std::string& name) {
     MontageReading r;
-    const std::string notMontage = "Le fichier « " + name + " » n'est pas un montage Ondivel : il n'a pas été ouvert.";
+    const std::string notMontage =
+        "Le fichier « " + name + " » n'est pas un montage Ondivel : il n'a pas été ouvert.";
     if (bytes.size() > kMontageMaxBytes) {
         r.refusal = "Le fichier « " + name + " » est trop grand pour être un montage Ondivel (plus de " +
                     std::to_string(kMontageMaxBytes / 1024) + " Ko) : il n'a pas été ouvert.";
         return r;
     }
     const IniDocument doc = IniDocument::fromBytes(bytes);
-    const std::optional<std::string> version = doc.rewritable() ? doc.value("Montage", "Version") : std::nullopt;
+    const std::optional<std::string> version =
+        doc.rewritable() ? doc.value("Montage", "Version") : std::nullopt;
     double number = 0;
     if (!version || !parseNumber(*version, number) || number < 1 || number != std::floor(number)) {
         r.refusal = notMontage;
@@ -490,8 +509,8 @@ std::vector<MontageKey> MontageKeys() {
     std::vector<MontageKey> keys;
     const Schema& s = schema();
     for (const Field& f : s.fields)
-        keys.push_back({s.sections[static_cast<std::size_t>(f.section)].name, f.key, f.kind == Kind::Number, f.min,
-                        f.max});
+        keys.push_back({s.sections[static_cast<std::size_t>(f.section)].name, f.key, f.kind == Kind::Number,
+                        f.min, f.max});
     return keys;
 }
 

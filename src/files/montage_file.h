@@ -24,7 +24,17 @@ inline constexpr const char* kMontageExtension = ".ondm";
 inline constexpr const char* kMontageFilter = "Montage Ondivel (*.ondm)|*.ondm";
 
 // What the toolbox wires to a channel; the order of the toolbox's captions.
-enum class MontageSource : int { None, Gbf, Supply, Battery15, Battery45, Battery9, Mains, Alternator, Harmonic };
+enum class MontageSource : int {
+    None,
+    Gbf,
+    Supply,
+    Battery15,
+    Battery45,
+    Battery9,
+    Mains,
+    Alternator,
+    Harmonic
+};
 inline constexpr int kMontageSourceCount = 9;
 
 // A panel's place in twips; negative when the file does not give it (the panel stays where it

@@ -49,8 +49,9 @@ TEST(MontageFile, AFileLargerThanTheLimitIsRefusedUnread) {
 }
 
 TEST(MontageFile, UnknownSectionsAndKeysAreListedOnceAndChangeNothing) {
-    const MontageReading r = read("Perdu=1\r\n[Montage]\r\nVersion=1\r\nAuteur=M. X\r\n[frmFoo]\r\na=1\r\nb=2\r\n"
-                                  "[frmOndivel]\r\nPotentio(8)=3\r\nchkOn=1\r\n[frmGBFB]\r\nchkOn=1\r\n");
+    const MontageReading r =
+        read("Perdu=1\r\n[Montage]\r\nVersion=1\r\nAuteur=M. X\r\n[frmFoo]\r\na=1\r\nb=2\r\n"
+             "[frmOndivel]\r\nPotentio(8)=3\r\nchkOn=1\r\n[frmGBFB]\r\nchkOn=1\r\n");
     ASSERT_TRUE(r.ok);
     const std::vector<std::string> expected = {
         "Perdu (hors section)", "[Montage] Auteur", "[frmFoo]", "[frmOndivel] Potentio(8)",
@@ -96,10 +97,11 @@ TEST(MontageFile, ValuesAreBroughtIntoTheControlsRangesAndListed) {
 }
 
 TEST(MontageFile, PlugsThatCannotStandTogetherAreSettled) {
-    const MontageReading r = read("[Montage]\r\nVersion=1\r\n[frmToolBox]\r\nSource CH1=Alimentation stabilisée\r\n"
-                                  "Source CH2=Prise secteur\r\n[frmAlimA]\r\nimgFiche(0)=1\r\nimgFiche(1)=1\r\n"
-                                  "[frmEDFB]\r\nimgFiche(0)=1\r\nimgFiche(1)=1\r\nimgFiche(2)=1\r\n"
-                                  "[frmVolt]\r\nimgFiche(1)=1\r\nimgFiche(2)=1\r\nimgFiche(3)=1\r\n[frmMulti_RMS]\r\n");
+    const MontageReading r =
+        read("[Montage]\r\nVersion=1\r\n[frmToolBox]\r\nSource CH1=Alimentation stabilisée\r\n"
+             "Source CH2=Prise secteur\r\n[frmAlimA]\r\nimgFiche(0)=1\r\nimgFiche(1)=1\r\n"
+             "[frmEDFB]\r\nimgFiche(0)=1\r\nimgFiche(1)=1\r\nimgFiche(2)=1\r\n"
+             "[frmVolt]\r\nimgFiche(1)=1\r\nimgFiche(2)=1\r\nimgFiche(3)=1\r\n[frmMulti_RMS]\r\n");
     ASSERT_TRUE(r.ok);
     const Montage& m = r.montage;
     EXPECT_EQ(m.side[0].alim.plug[0], 0);
@@ -111,7 +113,8 @@ TEST(MontageFile, PlugsThatCannotStandTogetherAreSettled) {
     EXPECT_EQ(m.meter.plug[2], 0);
     EXPECT_EQ(m.meter.plug[3], 1);
     EXPECT_EQ(r.corrected.size(), 3U);
-    EXPECT_EQ(r.ignored, std::vector<std::string>{"[frmMulti_RMS] (un seul multimètre est ouvert à la fois)"});
+    EXPECT_EQ(r.ignored,
+              std::vector<std::string>{"[frmMulti_RMS] (un seul multimètre est ouvert à la fois)"});
 }
 
 TEST(MontageFile, TheProgramsOwnFileReadsBackAsWrittenAndTextsAreCut) {
@@ -130,10 +133,12 @@ TEST(MontageFile, TheProgramsOwnFileReadsBackAsWrittenAndTextsAreCut) {
     m.chrono.open = true;
     m.chrono.place = {1500, -1};
     const std::string bytes = MontageBytes(m);
-    EXPECT_TRUE(bytes.starts_with("; Montage Ondivel : le banc tel que l'\xE9l\xE8ve le trouve.\r\n[Montage]\r\n"
-                                  "Version=1\r\nTitre=Tension d'une pile \xE0 4,5 V\r\n"))
+    EXPECT_TRUE(
+        bytes.starts_with("; Montage Ondivel : le banc tel que l'\xE9l\xE8ve le trouve.\r\n[Montage]\r\n"
+                          "Version=1\r\nTitre=Tension d'une pile \xE0 4,5 V\r\n"))
         << "Windows-1252 and CR LF, as the settings file";
-    EXPECT_NE(bytes.find("[frmMulti_RMS]\r\nimgSelecteur=0\r\n"), std::string::npos) << "no place given, none written";
+    EXPECT_NE(bytes.find("[frmMulti_RMS]\r\nimgSelecteur=0\r\n"), std::string::npos)
+        << "no place given, none written";
     EXPECT_NE(bytes.find("Gamme=1000 V\r\nMIN MAX=MIN\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("[frmChrono]\r\nPosX=1500\r\nsldAlarme=1\r\n"), std::string::npos);
 

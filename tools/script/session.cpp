@@ -29,7 +29,8 @@ void Session::installExampleMontages() {
     fs::create_directories(target, ec);
     for (const auto& entry : fs::directory_iterator(fs::path(ONDIVEL_RESOURCES_DIR) / "montages", ec))
         if (entry.path().extension() == ".ondm")
-            fs::copy_file(entry.path(), target / entry.path().filename(), fs::copy_options::overwrite_existing, ec);
+            fs::copy_file(entry.path(), target / entry.path().filename(),
+                          fs::copy_options::overwrite_existing, ec);
 #endif
 }
 

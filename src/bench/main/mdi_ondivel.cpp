@@ -87,8 +87,8 @@ MDIOndivel::MDIOndivel(Ondivel& app) : BenchForm(app, "MDIOndivel") {
 
     // The calculator entry only where the desktop has a calculator.
     Mnu_Calc.Enabled = app.platform().calculatorAvailable();
-    Mnu_Libre.Enabled = false;    // free mode at start
-    Mnu_Reglages.Enabled = false; // until the preferences allow it
+    Mnu_Libre.Enabled = false;          // free mode at start
+    Mnu_Reglages.Enabled = false;       // until the preferences allow it
     Mnu_MontageInitial.Enabled = false; // until a set-up is opened
 
     Mnu_Libre.on.Click = [this] { Mnu_Libre_Click(); };
@@ -167,9 +167,9 @@ void MDIOndivel::SetFreeMode(bool isFree) {
     setMenuEnabled(Mnu_Libre, !isFree);
     // The harmonic generator is a source: the pupil opens none during an evaluation. An exported
     // screen would give the answers away.
-    for (Control* item : {&Mnu_Pilote, &Mnu_Create, &Mnu_Modif, &Mnu_Kill, &Mnu_View, &Mnu_Clean, &Mnu_Volt,
-                          &Mnu_Harmo, &Mnu_Exporter, &Mnu_Mesures, &Mnu_OpenMontage, &Mnu_Exemples,
-                          &Mnu_SaveMontage})
+    for (Control* item :
+         {&Mnu_Pilote, &Mnu_Create, &Mnu_Modif, &Mnu_Kill, &Mnu_View, &Mnu_Clean, &Mnu_Volt, &Mnu_Harmo,
+          &Mnu_Exporter, &Mnu_Mesures, &Mnu_OpenMontage, &Mnu_Exemples, &Mnu_SaveMontage})
         setMenuEnabled(*item, isFree);
     // A set-up rewires the bench, which an evaluation locks.
     setMenuEnabled(Mnu_MontageInitial, isFree && montageInitial.has_value());

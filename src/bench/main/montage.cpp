@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
 #include <cerrno>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -163,7 +163,8 @@ void captureScope(Ondivel& app, MontageScope& m) {
             for (int offset = 0; offset < 3; ++offset)
                 if (s.couplingLit(c, static_cast<Coupling>(offset))) m.coupling[c] = offset;
     } else {
-        const auto stored = [&app](const char* key, const char* def, double low, double high, double fallback) {
+        const auto stored = [&app](const char* key, const char* def, double low, double high,
+                                   double fallback) {
             const double v = Val(app.ReadIni("Interface", key, def));
             return v >= low && v <= high ? std::round(v) - low : fallback;
         };
@@ -307,10 +308,11 @@ void OpenCommandLineFile(Ondivel& app, const std::string& path) {
         OpenMontageFile(app, path);
         return;
     }
-    app.platform().messageBox("« " + fileNameOf(path) +
-                                  " » n'est pas un montage (fichier .ondm) : Ondivel ne l'ouvre pas au démarrage. "
-                                  "Un exercice se fait par « Fichier > Mode évalué ».",
-                              vbOKOnly | vbInformation, kProgramName);
+    app.platform().messageBox(
+        "« " + fileNameOf(path) +
+            " » n'est pas un montage (fichier .ondm) : Ondivel ne l'ouvre pas au démarrage. "
+            "Un exercice se fait par « Fichier > Mode évalué ».",
+        vbOKOnly | vbInformation, kProgramName);
 }
 
 void OpenMontageCommand(Ondivel& app) {
@@ -318,7 +320,8 @@ void OpenMontageCommand(Ondivel& app) {
     if (!mdi.ModeLibre) return;
     FileDialogRequest request;
     request.title = "Ouvrir un montage";
-    request.initialFolder = mdi.FichierMontage.empty() ? ExampleMontageFolder(app) : folderOf(mdi.FichierMontage);
+    request.initialFolder =
+        mdi.FichierMontage.empty() ? ExampleMontageFolder(app) : folderOf(mdi.FichierMontage);
     request.filter = kMontageFilter;
     request.mustExist = true;
     const std::optional<std::string> chosen = app.platform().openFileDialog(request);

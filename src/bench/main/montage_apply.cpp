@@ -105,7 +105,8 @@ void applyAlim(FrmAlim& p, const MontageAlim& m) {
         user::drag(p.Potentio[i], m.knob[i]); // the coarse knob first: it centres the fine one
     if (p.isOn() != on(m.on)) user::click(p.chkOnOff);
     double plugs[3] = {m.plug[0], m.plug[1], m.plug[2]};
-    if (on(plugs[FrmAlim::kPlugNeg]) && on(plugs[FrmAlim::kPlugPos])) plugs[FrmAlim::kPlugNeg] = 0; // one signal plug
+    if (on(plugs[FrmAlim::kPlugNeg]) && on(plugs[FrmAlim::kPlugPos]))
+        plugs[FrmAlim::kPlugNeg] = 0; // one signal plug
     setPlugs(p.imgFiche, p.imgBorne, plugs, 3);
     place(p, m.place);
 }

@@ -10,7 +10,6 @@
 #include <sstream>
 #include <string>
 
-#include "support/app_fixture.h"
 #include "bench/main/mdi_ondivel.h"
 #include "bench/main/montage.h"
 #include "bench/toolbox/frm_toolbox.h"
@@ -18,6 +17,7 @@
 #include "core/form.h"
 #include "core/user_input.h"
 #include "files/montage_file.h"
+#include "support/app_fixture.h"
 
 namespace ondivel {
 namespace {
@@ -126,8 +126,9 @@ TEST_F(MontageTest, TheCommandLineOpensASetUpAndLeavesOtherFilesAside) {
     std::ofstream(exercise) << "sinus/3/100/CC/0/\r\n";
     OpenCommandLineFile(app, exercise.string());
     ASSERT_EQ(platform.messages.size(), 1U);
-    EXPECT_EQ(platform.messages[0].text, "« lecon.ond » n'est pas un montage (fichier .ondm) : Ondivel ne l'ouvre pas "
-                                         "au démarrage. Un exercice se fait par « Fichier > Mode évalué ».");
+    EXPECT_EQ(platform.messages[0].text,
+              "« lecon.ond » n'est pas un montage (fichier .ondm) : Ondivel ne l'ouvre pas "
+              "au démarrage. Un exercice se fait par « Fichier > Mode évalué ».");
     EXPECT_TRUE(app.mdi().ModeLibre);
     EXPECT_TRUE(app.frmToolBox().optConnexion[0].isOn());
 
