@@ -253,8 +253,13 @@ class WindowsTest : public QObject {
         QCOMPARE(titles(p.window().menuBar()->actions()),
                  QStringList({"&Fichier", "&Edition", "Aff&ichage", "&Options", "&Aide"}));
         QMenu* file = p.window().menuBar()->actions().at(0)->menu();
-        QCOMPARE(file->actions().size(), 15); // the documents' 14 and "Exporter l'écran…"
-        QCOMPARE(titles(file->actions()).count("-"), 4);
+        // The documents' 14, "Exporter l'écran…", and the set-ups' separator, three items and submenu.
+        QCOMPARE(file->actions().size(), 20);
+        QCOMPARE(titles(file->actions()).count("-"), 5);
+        QMenu* examples = p.action(p.app.mdi().Mnu_Exemples)->menu();
+        QVERIFY(examples);
+        QCOMPARE(examples->actions().size(), 8);
+        QCOMPARE(examples->actions().at(7)->text(), QStringLiteral("Tension du secteur"));
         // The copy item opens a submenu of two choices.
         QMenu* copy = p.action(p.app.mdi().Mnu_Copier)->menu();
         QVERIFY(copy);

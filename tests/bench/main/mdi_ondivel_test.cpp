@@ -151,7 +151,9 @@ TEST_F(MainWindowMenus, InFreeModeOnlyTheWorkingItemsCanBeChosen) {
     std::string enabled;
     for (const auto& entry : app.mdi().menuTree())
         if (entry.item->Enabled && entry.item->Caption != "-") enabled += entry.item->name() + " ";
-    EXPECT_EQ(enabled, "Mnu_File Mnu_Pilote Mnu_Create Mnu_Modif Mnu_Kill Mnu_View Mnu_Clean Mnu_Print "
+    EXPECT_EQ(enabled, "Mnu_File Mnu_Pilote Mnu_OpenMontage Mnu_Exemples Mnu_Exemple Mnu_Exemple Mnu_Exemple "
+                       "Mnu_Exemple Mnu_Exemple Mnu_Exemple Mnu_Exemple Mnu_Exemple Mnu_SaveMontage "
+                       "Mnu_Create Mnu_Modif Mnu_Kill Mnu_View Mnu_Clean Mnu_Print "
                        "Mnu_ConfigPrint Mnu_Exporter Mnu_End "
                        "Mnu_Edition Mnu_Copier Mnu_ClipBoard Mnu_ClipBoard Mnu_Affichage Mnu_Harmo Mnu_Volt "
                        "Mnu_Chrono Mnu_Mesures Mnu_PosWin Mnu_Disposer Mnu_ViewFullScreen Mnu_Curseurs "
