@@ -35,6 +35,11 @@ file(GLOB exercises ${prefix}/share/ondivel/exercises/*.ond)
 if(NOT exercises)
     message(FATAL_ERROR "no example exercise installed")
 endif()
+file(GLOB montages ${prefix}/share/ondivel/montages/*.ondm)
+list(LENGTH montages montage_count)
+if(NOT montage_count EQUAL 8)
+    message(FATAL_ERROR "${montage_count} example set-ups installed instead of 8")
+endif()
 
 # Each file type the program installs is one its desktop entry offers to open, and one its
 # AppStream description says it provides.

@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets into build-fuzz/ (clang), replays the crash inputs kept in
-# fuzz/regressions/<target>/, then fuzzes the settings, exercise, scenario and results readers and
+# fuzz/regressions/<target>/, then fuzzes the settings, exercise, bench set-up, scenario and results
+# readers and
 # the drawing of exercise lines side by side for the given seconds each (default 60). Fails, naming
 # the target and the reproducer, on any crash, hang, sanitizer report or memory overrun.
 #   scripts/fuzz.sh [seconds]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
-targets=(settings exercise scenario drawing results)
+targets=(settings exercise scenario drawing results montage)
 # The drawing target also stops on any single allocation past 64 MB: a trace must not grow with
 # the numbers it is given.
 declare -A limits=([settings]="-rss_limit_mb=2048" [exercise]="-rss_limit_mb=2048"
                    [scenario]="-rss_limit_mb=2048" [drawing]="-rss_limit_mb=1024 -malloc_limit_mb=64"
-                   [results]="-rss_limit_mb=2048")
+                   [results]="-rss_limit_mb=2048" [montage]="-rss_limit_mb=2048")
 build_dir=build-fuzz
 
 export CCACHE_BASEDIR="$PWD"
@@ -31,6 +32,8 @@ mkdir -p "$seeds/scenario" "$seeds/results"
 "$build_dir/seed_corpus" "$seeds" tests/scenarios/*.scn
 cp tests/scenarios/*.scn "$seeds/scenario/"
 cp resources/exercises/*.ond "$seeds/exercise/"
+mkdir -p "$seeds/montage"
+cp resources/montages/*.ondm "$seeds/montage/"
 mkdir -p "$seeds/drawing"
 cp "$seeds"/exercise/* "$seeds/drawing/"
 find tests resources -name '*.ini' -exec cp {} "$seeds/settings/" \;

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "bench/main/mdi_ondivel.h"
+#include "bench/main/montage.h"
 #include "bench/ondivel.h"
 #include "files/password_hash.h"
 #include "ui/main/mdi_ondivel_view.h"
@@ -114,6 +115,14 @@ int main(int argc, char** argv) {
     views.mainWindow().showMaximized();
     app.mdi().Show(); // the start-up sequence
     views.syncNow();
+    // `ondivel FILE.ondm`, as the desktop opens a set-up: once the bench stands and the event loop
+    // runs, so that its messages show over the main window.
+    if (const QString file = QApplication::arguments().value(1);
+        !file.isEmpty() && !file.startsWith(QStringLiteral("--")))
+        QTimer::singleShot(0, &application, [&app, &views, file] {
+            ondivel::OpenCommandLineFile(app, file.toStdString());
+            views.syncNow();
+        });
     int status = 0;
     if (!app.mdi().ended() && app.mdi().loaded()) status = QApplication::exec();
     platform.setModalRunner(nullptr);

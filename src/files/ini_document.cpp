@@ -170,6 +170,20 @@ std::optional<std::string> IniDocument::value(std::string_view section, std::str
     return std::nullopt;
 }
 
+std::vector<IniDocument::Item> IniDocument::items() const {
+    std::vector<Item> items;
+    std::string section;
+    for (const Line& line : lines_) {
+        if (line.kind == Kind::Section) {
+            section = line.name;
+            items.push_back({true, section, {}, {}});
+        } else if (line.kind == Kind::Key) {
+            items.push_back({false, section, line.name, line.value});
+        }
+    }
+    return items;
+}
+
 bool IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
     section = trim(section);
     key = trim(key);

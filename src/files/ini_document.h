@@ -41,6 +41,14 @@ class IniDocument {
     // end and is no longer the last gets CR LF.
     std::string bytes() const;
 
+    // Every section header and every key in file order, each key with the section it sits
+    // under ("" before the first header): for a reader that must see what it does not know.
+    struct Item {
+        bool header = false;
+        std::string section, key, value;
+    };
+    std::vector<Item> items() const;
+
     // Names as the file compares them: "RÉSEAU" and "réseau" are the same section.
     static bool sameName(std::string_view a, std::string_view b);
 

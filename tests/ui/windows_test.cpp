@@ -280,9 +280,14 @@ class WindowsTest : public QObject {
         QCOMPARE(titles(p.window().menuBar()->actions()),
                  QStringList({"&Fichier", "&Edition", "Aff&ichage", "&Options", "&Aide"}));
         QMenu* file = p.window().menuBar()->actions().at(0)->menu();
-        // The documents' 14, "Tableau de la classe…" and "Exporter l'écran…".
-        QCOMPARE(file->actions().size(), 16);
-        QCOMPARE(titles(file->actions()).count("-"), 4);
+        // The documents' 14, "Tableau de la classe…", "Exporter l'écran…", and the set-ups' separator, three
+        // items and submenu.
+        QCOMPARE(file->actions().size(), 21);
+        QCOMPARE(titles(file->actions()).count("-"), 5);
+        QMenu* examples = p.action(p.app.mdi().Mnu_Exemples)->menu();
+        QVERIFY(examples);
+        QCOMPARE(examples->actions().size(), 8);
+        QCOMPARE(examples->actions().at(7)->text(), QStringLiteral("Tension du secteur"));
         // The copy item opens a submenu of two choices.
         QMenu* copy = p.action(p.app.mdi().Mnu_Copier)->menu();
         QVERIFY(copy);

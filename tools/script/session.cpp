@@ -17,7 +17,21 @@ Session::Session(std::unique_ptr<FakePlatform> platform, fs::path root)
     std::error_code ec;
     for (const auto& folder : {platform_->programDir, platform_->appDataDir, platform_->documentsDir})
         if (!folder.empty()) fs::create_directories(folder, ec);
+    installExampleMontages();
     app_ = std::make_unique<Ondivel>(*platform_);
+}
+
+// The program folder holds the example set-ups, as an installed program's data folder does.
+void Session::installExampleMontages() {
+#ifdef ONDIVEL_RESOURCES_DIR
+    std::error_code ec;
+    const fs::path target = fs::path(platform_->programDir) / "montages";
+    fs::create_directories(target, ec);
+    for (const auto& entry : fs::directory_iterator(fs::path(ONDIVEL_RESOURCES_DIR) / "montages", ec))
+        if (entry.path().extension() == ".ondm")
+            fs::copy_file(entry.path(), target / entry.path().filename(),
+                          fs::copy_options::overwrite_existing, ec);
+#endif
 }
 
 Session::~Session() {

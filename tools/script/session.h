@@ -60,6 +60,7 @@ class Session {
     std::vector<Form*> modalStack;
 
   private:
+    void installExampleMontages();
     std::unique_ptr<FakePlatform> platform_;
     std::unique_ptr<Ondivel> app_;
     std::filesystem::path root_;

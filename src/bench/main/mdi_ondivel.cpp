@@ -7,6 +7,7 @@
 #include "bench/main/desktop_services.h"
 #include "bench/main/flat_trace_status.h"
 #include "bench/main/frm_option.h"
+#include "bench/main/montage.h"
 #include "bench/main/printout.h"
 #include "bench/main/program_info.h"
 #include "bench/main/screen_export.h"
@@ -33,6 +34,13 @@ MDIOndivel::MDIOndivel(Ondivel& app) : BenchForm(app, "MDIOndivel") {
     addMenu(Mnu_File, "&Fichier", 0);
     addMenu(Mnu_Libre, "Mode &libre", 1);
     addMenu(Mnu_Pilote, "Mode éva&lué", 1);
+    addMenu(Mnu_SeparMontage, "-", 1);
+    addMenu(Mnu_OpenMontage, "&Ouvrir un montage…", 1);
+    addMenu(Mnu_Exemples, "Montages d'e&xemple", 1);
+    for (int i = 0; i < Mnu_Exemple.size(); ++i)
+        addMenu(Mnu_Exemple[i], kExampleMontageList[i].title, 2);
+    addMenu(Mnu_SaveMontage, "E&nregistrer le montage…", 1);
+    addMenu(Mnu_MontageInitial, "Montage ini&tial", 1);
     addMenu(Mnu_Separ1, "-", 1);
     addMenu(Mnu_Create, "&Créer un fichier Ondivel", 1);
     addMenu(Mnu_Modif, "&Modifier un fichier Ondivel", 1);
@@ -80,12 +88,18 @@ MDIOndivel::MDIOndivel(Ondivel& app) : BenchForm(app, "MDIOndivel") {
 
     // The calculator entry only where the desktop has a calculator.
     Mnu_Calc.Enabled = app.platform().calculatorAvailable();
-    Mnu_Libre.Enabled = false;    // free mode at start
-    Mnu_Reglages.Enabled = false; // until the preferences allow it
+    Mnu_Libre.Enabled = false;          // free mode at start
+    Mnu_Reglages.Enabled = false;       // until the preferences allow it
+    Mnu_MontageInitial.Enabled = false; // until a set-up is opened
 
     Mnu_Libre.on.Click = [this] { Mnu_Libre_Click(); };
     Mnu_Pilote.on.Click = [this] { Mnu_Pilote_Click(); };
     Mnu_End.on.Click = [this] { Mnu_End_Click(); };
+    Mnu_OpenMontage.on.Click = [this] { Mnu_OpenMontage_Click(); };
+    for (int i = 0; i < Mnu_Exemple.size(); ++i)
+        Mnu_Exemple[i].on.Click = [this, i] { Mnu_Exemple_Click(i); };
+    Mnu_SaveMontage.on.Click = [this] { Mnu_SaveMontage_Click(); };
+    Mnu_MontageInitial.on.Click = [this] { Mnu_MontageInitial_Click(); };
     Mnu_Volt.on.Click = [this] { Mnu_Volt_Click(); };
     Mnu_Chrono.on.Click = [this] { Mnu_Chrono_Click(); };
     Mnu_Calc.on.Click = [this] { Mnu_Calc_Click(); };
@@ -125,6 +139,9 @@ MDIOndivel::MDIOndivel(Ondivel& app) : BenchForm(app, "MDIOndivel") {
     registerMember("DossierSysteme", VarRef(&DossierSysteme));
     registerMember("DossierWindows", VarRef(&DossierWindows));
     registerMember("HauteurZoneTravail", VarRef(&HauteurZoneTravail));
+    registerMember("FichierMontage", VarRef(&FichierMontage));
+    registerMember("TitreMontage", VarRef(&TitreMontage));
+    registerMember("ConsigneMontage", VarRef(&ConsigneMontage));
     registerMember("LargeurZoneTravail", VarRef(&LargeurZoneTravail));
 }
 
@@ -152,9 +169,12 @@ void MDIOndivel::SetFreeMode(bool isFree) {
     setMenuEnabled(Mnu_Libre, !isFree);
     // The harmonic generator is a source: the pupil opens none during an evaluation. An exported
     // screen would give the answers away.
-    for (Control* item : {&Mnu_Pilote, &Mnu_Create, &Mnu_Modif, &Mnu_Kill, &Mnu_View, &Mnu_Tableau,
-                          &Mnu_Clean, &Mnu_Volt, &Mnu_Harmo, &Mnu_Exporter, &Mnu_Mesures})
+    for (Control* item :
+         {&Mnu_Pilote, &Mnu_Create, &Mnu_Modif, &Mnu_Kill, &Mnu_View, &Mnu_Tableau, &Mnu_Clean, &Mnu_Volt,
+          &Mnu_Harmo, &Mnu_Exporter, &Mnu_Mesures, &Mnu_OpenMontage, &Mnu_Exemples, &Mnu_SaveMontage})
         setMenuEnabled(*item, isFree);
+    // A set-up rewires the bench, which an evaluation locks.
+    setMenuEnabled(Mnu_MontageInitial, isFree && montageInitial.has_value());
     // The cursors would measure the answers: none during an evaluation.
     if (!isFree) app().frmCurseurs().Unload();
     setMenuEnabled(Mnu_Curseurs, isFree);
@@ -164,6 +184,14 @@ void MDIOndivel::SetFreeMode(bool isFree) {
 
 void MDIOndivel::UpdateStatus() {
     lblStatus.Caption = FlatTraceStatus(CurrentWiring(app()));
+    // The set-up's instruction is for the free bench: an evaluation has its own.
+    std::string text;
+    if (ModeLibre) {
+        text = TitreMontage;
+        if (!text.empty() && !ConsigneMontage.empty()) text += " : ";
+        text += ConsigneMontage;
+    }
+    lblMontage.Caption = text;
 }
 
 bool MDIOndivel::TeacherGate() {
@@ -197,6 +225,23 @@ void MDIOndivel::Mnu_Libre_Click() {
     g.FrequenceA = g.FrequenceB = g.FrequenceCH1 = g.FrequenceCH2 = 0;
     unloadSourcePanels();
     app().RefreshDisplay();
+}
+
+void MDIOndivel::Mnu_OpenMontage_Click() {
+    OpenMontageCommand(app());
+}
+
+void MDIOndivel::Mnu_Exemple_Click(int index) {
+    if (!ModeLibre) return;
+    OpenMontageFile(app(), ExampleMontagePath(app(), index));
+}
+
+void MDIOndivel::Mnu_SaveMontage_Click() {
+    SaveMontageCommand(app());
+}
+
+void MDIOndivel::Mnu_MontageInitial_Click() {
+    MontageInitialCommand(app());
 }
 
 void MDIOndivel::Mnu_Pilote_Click() {

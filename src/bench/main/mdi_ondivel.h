@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "bench/bench_form.h"
+#include "files/montage_file.h"
 
 namespace ondivel {
 
@@ -17,6 +18,13 @@ class MDIOndivel : public BenchForm {
     FormControl Mnu_File{*this, ControlKind::Menu, "Mnu_File"};
     FormControl Mnu_Libre{*this, ControlKind::Menu, "Mnu_Libre"};
     FormControl Mnu_Pilote{*this, ControlKind::Menu, "Mnu_Pilote"};
+    // Bench set-ups (montage.h).
+    FormControl Mnu_SeparMontage{*this, ControlKind::Menu, "Mnu_SeparMontage"};
+    FormControl Mnu_OpenMontage{*this, ControlKind::Menu, "Mnu_OpenMontage"};
+    FormControl Mnu_Exemples{*this, ControlKind::Menu, "Mnu_Exemples"};
+    ControlArray Mnu_Exemple{*this, ControlKind::Menu, "Mnu_Exemple", 8};
+    FormControl Mnu_SaveMontage{*this, ControlKind::Menu, "Mnu_SaveMontage"};
+    FormControl Mnu_MontageInitial{*this, ControlKind::Menu, "Mnu_MontageInitial"};
     FormControl Mnu_Separ1{*this, ControlKind::Menu, "Mnu_Separ1"};
     FormControl Mnu_Create{*this, ControlKind::Menu, "Mnu_Create"};
     FormControl Mnu_Modif{*this, ControlKind::Menu, "Mnu_Modif"};
@@ -60,6 +68,8 @@ class MDIOndivel : public BenchForm {
     FormControl Mnu_About{*this, ControlKind::Menu, "Mnu_About"};
     // The status bar: why a trace in use is flat, when a plug or a switch is the cause.
     FormControl lblStatus{*this, ControlKind::Label, "lblStatus"};
+    // The status line's other part: the title and the instruction of the set-up opened.
+    FormControl lblMontage{*this, ControlKind::Label, "lblMontage"};
 
     // One entry of the menu tree: a top-level menu has level 0, its items level 1, the items of
     // a submenu level 2.
@@ -77,6 +87,12 @@ class MDIOndivel : public BenchForm {
     std::string TitreFichierExercice;
     std::string DossierSysteme;
     std::string DossierWindows;
+    // The set-up last opened: its file, its title and instruction, and what "Montage initial"
+    // puts back.
+    std::string FichierMontage;
+    std::string TitreMontage;
+    std::string ConsigneMontage;
+    std::optional<Montage> montageInitial;
     double HauteurZoneTravail = 0;
     double LargeurZoneTravail = 0;
 
@@ -98,6 +114,10 @@ class MDIOndivel : public BenchForm {
     void Mnu_Libre_Click();
     void Mnu_Pilote_Click();
     void Mnu_End_Click();
+    void Mnu_OpenMontage_Click();
+    void Mnu_Exemple_Click(int index);
+    void Mnu_SaveMontage_Click();
+    void Mnu_MontageInitial_Click();
     void Mnu_Volt_Click();
     void Mnu_Chrono_Click();
     void Mnu_Calc_Click();

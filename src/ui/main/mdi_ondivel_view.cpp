@@ -17,13 +17,21 @@ namespace ondivel {
 
 MainWindowView::MainWindowView(MDIOndivel& model, QWidget* parent)
     : QMainWindow(parent), model_(model), area_(new QMdiArea(this)), status_(new QLabel(this)),
-      probe_(new QMenuBar(this)) {
+      montage_(new QLabel(this)), probe_(new QMenuBar(this)) {
     setObjectName(QStringLiteral("MDIOndivel"));
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(area_);
     status_->setObjectName(QString::fromStdString(model_.lblStatus.path()));
     status_->setAccessibleName(QStringLiteral("Barre d'état"));
+    montage_->setObjectName(QString::fromStdString(model_.lblMontage.path()));
+    montage_->setAccessibleName(QStringLiteral("Consigne du montage"));
+    montage_->setTextFormat(Qt::PlainText);
+    montage_->hide();
+    // A long instruction is cut by the window's edge rather than widening the window.
+    montage_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // The pupil's instruction first, the reason of a flat trace after it.
+    statusBar()->addWidget(montage_, 2);
     statusBar()->addWidget(status_, 1);
     buildMenus();
     probe_->hide();
@@ -99,6 +107,12 @@ void MainWindowView::syncFromModel() {
     if (area_->background().color() != back) area_->setBackground(back);
     const QString status = QString::fromStdString(model_.lblStatus.Caption);
     if (status_->text() != status) status_->setText(status);
+    const QString montage = QString::fromStdString(model_.lblMontage.Caption);
+    if (montage_->text() != montage) {
+        montage_->setText(montage);
+        montage_->setToolTip(montage); // whole, when the line is too narrow for it
+        montage_->setVisible(!montage.isEmpty());
+    }
     for (auto& [item, action] : actions_) {
         if (action->isSeparator()) {
             action->setVisible(item->Visible);

@@ -43,6 +43,7 @@ class MainWindowView : public QMainWindow {
     MDIOndivel& model_;
     QMdiArea* area_;
     QLabel* status_;
+    QLabel* montage_; // the set-up's title and instruction
     // A hidden menu bar with the same titles, measured at other sizes.
     QMenuBar* probe_;
     double chromeScale_ = 1.0;

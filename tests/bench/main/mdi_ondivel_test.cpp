@@ -151,14 +151,15 @@ TEST_F(MainWindowMenus, InFreeModeOnlyTheWorkingItemsCanBeChosen) {
     std::string enabled;
     for (const auto& entry : app.mdi().menuTree())
         if (entry.item->Enabled && entry.item->Caption != "-") enabled += entry.item->name() + " ";
-    EXPECT_EQ(enabled,
-              "Mnu_File Mnu_Pilote Mnu_Create Mnu_Modif Mnu_Kill Mnu_View Mnu_Tableau Mnu_Clean Mnu_Print "
-              "Mnu_ConfigPrint Mnu_Exporter Mnu_End "
-              "Mnu_Edition Mnu_Copier Mnu_ClipBoard Mnu_ClipBoard Mnu_Affichage Mnu_Harmo Mnu_Volt "
-              "Mnu_Chrono Mnu_Mesures Mnu_PosWin Mnu_Disposer Mnu_ViewFullScreen Mnu_Curseurs "
-              "Mnu_Option Mnu_Pref Mnu_Pref Mnu_Pref "
-              "Mnu_Help Mnu_Help_Contents Mnu_Help_Index Mnu_Tip Mnu_NewTip Mnu_PassWord "
-              "Mnu_About ");
+    EXPECT_EQ(enabled, "Mnu_File Mnu_Pilote Mnu_OpenMontage Mnu_Exemples Mnu_Exemple Mnu_Exemple Mnu_Exemple "
+                       "Mnu_Exemple Mnu_Exemple Mnu_Exemple Mnu_Exemple Mnu_Exemple Mnu_SaveMontage "
+                       "Mnu_Create Mnu_Modif Mnu_Kill Mnu_View Mnu_Tableau Mnu_Clean Mnu_Print "
+                       "Mnu_ConfigPrint Mnu_Exporter Mnu_End "
+                       "Mnu_Edition Mnu_Copier Mnu_ClipBoard Mnu_ClipBoard Mnu_Affichage Mnu_Harmo Mnu_Volt "
+                       "Mnu_Chrono Mnu_Mesures Mnu_PosWin Mnu_Disposer Mnu_ViewFullScreen Mnu_Curseurs "
+                       "Mnu_Option Mnu_Pref Mnu_Pref Mnu_Pref "
+                       "Mnu_Help Mnu_Help_Contents Mnu_Help_Index Mnu_Tip Mnu_NewTip Mnu_PassWord "
+                       "Mnu_About ");
 }
 
 TEST_F(MainWindowMenus, EvaluatedModeSwapsTheModeItemsAndLocksTheMultimeter) {
