@@ -46,6 +46,16 @@ std::string CsvField(std::string_view text) {
     return quoted + "\"";
 }
 
+std::vector<std::string> EvaluationFields(const RecordedEvaluation& e) {
+    return {e.name,
+            e.firstName,
+            e.className,
+            ExerciseTitle(e.exerciseFile),
+            e.dateTime,
+            e.mark ? FormatComma(*e.mark, "#0.0") : "",
+            e.interrompue ? "oui" : ""};
+}
+
 std::string ResultsCsv(const std::vector<RecordedEvaluation>& evaluations,
                        const std::vector<std::size_t>& rows) {
     std::size_t longest = 0;
@@ -62,13 +72,7 @@ std::string ResultsCsv(const std::vector<RecordedEvaluation>& evaluations,
 
     for (std::size_t row : rows) {
         const RecordedEvaluation& e = evaluations[row];
-        std::vector<std::string> fields = {e.name,
-                                           e.firstName,
-                                           e.className,
-                                           ExerciseTitle(e.exerciseFile),
-                                           e.dateTime,
-                                           e.mark ? FormatComma(*e.mark, "#0.0") : "",
-                                           e.interrompue ? "oui" : ""};
+        std::vector<std::string> fields = EvaluationFields(e);
         for (std::size_t k = 0; k < longest; ++k)
             for (int ch = 0; ch < 2; ++ch)
                 for (int p = 0; p < kAnswerParts; ++p)

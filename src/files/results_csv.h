@@ -16,6 +16,11 @@ namespace ondivel {
 // text the results file holds, "Note" the mark with a decimal comma (empty without one),
 // "Interrompue" "oui" or empty, each part "juste", "faux" or empty (not asked, not reached, or a
 // torn record).
+// The first seven fields of an evaluation's row, shared with the class table's window: name, first
+// name, class, exercise file name, date as the results file holds it, mark with a decimal comma
+// (empty without one), "oui" when interrupted.
+std::vector<std::string> EvaluationFields(const RecordedEvaluation& e);
+
 std::string ResultsCsv(const std::vector<RecordedEvaluation>& evaluations,
                        const std::vector<std::size_t>& rows);
 

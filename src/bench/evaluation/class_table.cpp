@@ -6,6 +6,7 @@
 
 #include "bench/evaluation/results_review.h"
 #include "core/format.h"
+#include "files/results_csv.h"
 
 namespace ondivel {
 
@@ -88,13 +89,7 @@ std::vector<std::string> TableColumnTitles(std::size_t oscillograms) {
 }
 
 std::vector<std::string> TableCells(const RecordedEvaluation& e, std::size_t oscillograms) {
-    std::vector<std::string> cells = {e.name,
-                                      e.firstName,
-                                      e.className,
-                                      ExerciseTitle(e.exerciseFile),
-                                      e.dateTime,
-                                      e.mark ? FormatComma(*e.mark, "#0.0") : "",
-                                      e.interrompue ? "oui" : ""};
+    std::vector<std::string> cells = EvaluationFields(e);
     for (std::size_t k = 0; k < oscillograms; ++k)
         for (int ch = 0; ch < 2; ++ch) {
             std::string cell;
