@@ -140,7 +140,10 @@ void addSide(SchemaBuilder& b, int side) {
                  [at, i](Montage& m) -> double& { return at(m).gbf.fine[i]; });
     b.plugs(gbf, 2, [at](Montage& m) { return at(m).gbf.plug; });
 
-    const int harmo = b.section("frmHarmonique" + letter, wired(MontageSource::Harmonic), why);
+    const auto harmonicShown = [side](const Montage& m) {
+        return m.side[side].source() == MontageSource::Harmonic || (side == 0 && m.harmonicUnwired);
+    };
+    const int harmo = b.section("frmHarmonique" + letter, harmonicShown, why);
     b.place(harmo, [at](Montage& m) -> MontagePlace& { return at(m).harmo.place; });
     b.flag(harmo, "chkOn", [at](Montage& m) -> double& { return at(m).harmo.on; });
     b.number(harmo, "optGamme", 0, 5, true, [at](Montage& m) -> double& { return at(m).harmo.range; });
@@ -248,6 +251,12 @@ Schema buildSchema() {
     b.place(mesures, [](Montage& m) -> MontagePlace& { return m.mesures.place; });
     const int curseurs = b.section("frmCurseurs", [](const Montage& m) { return m.curseurs.open; });
     b.place(curseurs, [](Montage& m) -> MontagePlace& { return m.curseurs.place; });
+    // Keyed by the captions of the panel's cursor buttons; the screen is ±5 divisions wide and ±4
+    // high.
+    constexpr const char* kCursorKeys[4] = {"t1", "t2", "V1", "V2"};
+    for (int i = 0; i < 4; ++i)
+        b.number(curseurs, kCursorKeys[i], i < 2 ? -500 : -400, i < 2 ? 500 : 400, false,
+                 [i](Montage& m) -> double& { return m.cursor[i]; });
     return std::move(b.schema);
 }
 
@@ -427,6 +436,8 @@ MontageReading ReadMontage(std::string_view bytes, const std::string& name) {
         if (s->name == "frmChrono") m.chrono.open = true;
         if (s->name == "frmMesures") m.mesures.open = true;
         if (s->name == "frmCurseurs") m.curseurs.open = true;
+        // Open from the menu unless the wiring, read next, makes it CH1's source.
+        if (s->name == "frmHarmoniqueA") m.harmonicUnwired = true;
     }
     std::set<std::string> seen;
     const auto pass = [&](bool toolbox) {
@@ -457,6 +468,7 @@ MontageReading ReadMontage(std::string_view bytes, const std::string& name) {
         }
     };
     pass(true);
+    if (m.side[0].source() == MontageSource::Harmonic) m.harmonicUnwired = false;
     pass(false);
     settlePlugs(m, r);
     r.ok = true;

@@ -143,6 +143,11 @@ struct Montage {
     MontageMeter meter;
     MontageChrono chrono;
     MontagePanel mesures, curseurs;
+    // The measurement cursors t1, t2, V1, V2 in screen units (100 a division), where they open.
+    double cursor[4] = {-200, 200, -200, 200};
+    // The CH1 harmonic generator opened from the "Affichage" menu while CH1 is fed by another
+    // source: its panel is on the bench all the same, described by side[0].harmo.
+    bool harmonicUnwired = false;
 };
 
 // The outcome of reading a file: refused (nothing to apply, `refusal` says why in French), or a

@@ -73,6 +73,26 @@ MontageSource wiredSource(const FrmToolBox& toolbox, int side) {
     return MontageSource::None;
 }
 
+void captureHarmo(Ondivel& app, MontageHarmo& m, int side) {
+    const FrmHarmonique& p = app.frmHarmonique(side);
+    m.place = placeOf(p);
+    m.on = p.isOn();
+    m.range = selectedIndex(p.optGamme, 2);
+    m.knob = p.Potentio[0].Value;
+    m.fine = p.sldReglage.Value;
+    m.amplitude = std::clamp(side == SideB ? app.g.AmplitudeB : app.g.AmplitudeA, 0.0, 12.0);
+    m.preset = selectedIndex(p.optSignal, -1);
+    for (int i = 0; i < FrmHarmonique::kHarmonics; ++i) {
+        m.ampli[i] = p.sldAmpli[i].Value;
+        m.phase[i] = p.sldPhase[i].Value;
+    }
+    m.mean = p.sldX0.Value;
+    m.slidersGiven = true;
+    m.tab = std::max(0, p.sstHarmo.ListIndex);
+    for (int i = 0; i < 2; ++i)
+        m.plug[i] = shown(p.imgFiche[i]);
+}
+
 void captureSide(Ondivel& app, MontageSide& m, int side) {
     m.wiring = static_cast<double>(wiredSource(app.frmToolBox(), side));
     switch (m.source()) {
@@ -90,26 +110,9 @@ void captureSide(Ondivel& app, MontageSide& m, int side) {
             m.gbf.plug[i] = shown(p.imgFiche[i]);
         break;
     }
-    case MontageSource::Harmonic: {
-        const FrmHarmonique& p = app.frmHarmonique(side);
-        m.harmo.place = placeOf(p);
-        m.harmo.on = p.isOn();
-        m.harmo.range = selectedIndex(p.optGamme, 2);
-        m.harmo.knob = p.Potentio[0].Value;
-        m.harmo.fine = p.sldReglage.Value;
-        m.harmo.amplitude = std::clamp(side == SideB ? app.g.AmplitudeB : app.g.AmplitudeA, 0.0, 12.0);
-        m.harmo.preset = selectedIndex(p.optSignal, -1);
-        for (int i = 0; i < FrmHarmonique::kHarmonics; ++i) {
-            m.harmo.ampli[i] = p.sldAmpli[i].Value;
-            m.harmo.phase[i] = p.sldPhase[i].Value;
-        }
-        m.harmo.mean = p.sldX0.Value;
-        m.harmo.slidersGiven = true;
-        m.harmo.tab = std::max(0, p.sstHarmo.ListIndex);
-        for (int i = 0; i < 2; ++i)
-            m.harmo.plug[i] = shown(p.imgFiche[i]);
+    case MontageSource::Harmonic:
+        captureHarmo(app, m.harmo, side);
         break;
-    }
     case MontageSource::Supply: {
         const FrmAlim& p = app.frmAlim(side);
         m.alim.place = placeOf(p);
@@ -264,6 +267,10 @@ Montage CaptureMontage(Ondivel& app) {
     m.toolbox = placeOf(app.frmToolBox());
     for (int side : {SideA, SideB})
         captureSide(app, m.side[side], side);
+    if (m.side[SideA].source() != MontageSource::Harmonic && app.frmHarmoniqueA().loaded()) {
+        m.harmonicUnwired = true;
+        captureHarmo(app, m.side[SideA].harmo, SideA);
+    }
     captureMeter(app, m.meter);
     const FrmChrono& chrono = app.frmChrono();
     m.chrono.open = chrono.loaded();
@@ -274,6 +281,9 @@ Montage CaptureMontage(Ondivel& app) {
     }
     m.mesures = {app.frmMesures().loaded(), placeOf(app.frmMesures())};
     m.curseurs = {app.frmCurseurs().loaded(), placeOf(app.frmCurseurs())};
+    if (m.curseurs.open)
+        for (int i = 0; i < FrmCurseurs::kCount; ++i)
+            m.cursor[i] = app.frmCurseurs().position(i);
     return m;
 }
 

@@ -251,6 +251,10 @@ void ApplyMontage(Ondivel& app, const Montage& m) {
         selectOption(toolbox.optConnexion, wired);
         applySide(app, m.side[side], side);
     }
+    if (m.harmonicUnwired && m.side[SideA].source() != MontageSource::Harmonic) {
+        user::click(app.mdi().Mnu_Harmo);
+        applyHarmo(app, app.frmHarmoniqueA(), m.side[SideA].harmo, SideA);
+    }
     applyScope(app.frmOndivel(), m.scope);
     if (m.meter.open) applyMeter(app, m.meter);
     if (m.chrono.open) applyChrono(app, m.chrono);
@@ -262,6 +266,10 @@ void ApplyMontage(Ondivel& app, const Montage& m) {
     if (m.curseurs.open) {
         user::click(mdi.Mnu_Curseurs);
         place(app.frmCurseurs(), m.curseurs.place);
+        // Dragged last to first, as a hand would, so that t1 is the one the arrows move, as when
+        // the panel opens.
+        for (int i = FrmCurseurs::kCount - 1; i >= 0; --i)
+            app.frmCurseurs().DragCursor(i, m.cursor[i]);
     }
     place(toolbox, m.toolbox);
     app.RefreshDisplay();

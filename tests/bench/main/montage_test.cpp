@@ -12,6 +12,8 @@
 
 #include "bench/main/mdi_ondivel.h"
 #include "bench/main/montage.h"
+#include "bench/scope/frm_curseurs.h"
+#include "bench/sources/frm_harmonique.h"
 #include "bench/toolbox/frm_toolbox.h"
 #include "core/control.h"
 #include "core/form.h"
@@ -119,6 +121,67 @@ TEST_F(MontageTest, EachExampleComesOntoTheBenchWhole) {
         ++opened;
     }
     EXPECT_EQ(opened, kExampleMontages);
+}
+
+// The harmonic generator the menu opens beside another source is on the bench like any panel:
+// saved with its sliders, opened again unwired, gone when a set-up does not have it.
+TEST_F(MontageTest, AHarmonicGeneratorOpenFromTheMenuIsKeptUnwired) {
+    FrmToolBox& toolbox = app.frmToolBox();
+    user::click(toolbox.optConnexion[1]); // CH1 on the function generator
+    user::click(app.mdi().Mnu_Harmo);
+    FrmHarmonique& harmo = app.frmHarmoniqueA();
+    ASSERT_TRUE(harmo.loaded());
+    user::slide(harmo.sldAmpli[2], -400);
+    const std::string saved = MontageBytes(CaptureMontage(app));
+    EXPECT_NE(saved.find("[frmHarmoniqueA]"), std::string::npos);
+
+    user::close(harmo);
+    const MontageReading file = ReadMontage(saved, "banc.ondm");
+    ASSERT_TRUE(file.ok);
+    EXPECT_TRUE(file.ignored.empty()) << file.ignored.front();
+    ApplyMontage(app, file.montage);
+    EXPECT_TRUE(toolbox.optConnexion[1].isOn());
+    ASSERT_TRUE(harmo.loaded());
+    EXPECT_EQ(harmo.sldAmpli[2].Value, -400);
+    EXPECT_EQ(MontageBytes(CaptureMontage(app)), saved);
+
+    // A set-up without it closes it; CH2's own section means nothing while CH2 is not wired to it.
+    const MontageReading other = ReadMontage("[Montage]\r\nVersion=1\r\n[frmToolBox]\r\nSource CH1=GBF\r\n"
+                                             "[frmHarmoniqueB]\r\nchkOn=1\r\n",
+                                             "autre.ondm");
+    ASSERT_TRUE(other.ok);
+    EXPECT_EQ(other.ignored.size(), 1U);
+    ApplyMontage(app, other.montage);
+    EXPECT_FALSE(harmo.loaded());
+    EXPECT_FALSE(app.frmHarmoniqueB().loaded());
+}
+
+TEST_F(MontageTest, TheMeasurementCursorsComeBackWhereTheyWere) {
+    user::click(app.mdi().Mnu_Curseurs);
+    FrmCurseurs& cursors = app.frmCurseurs();
+    cursors.DragCursor(FrmCurseurs::T2, 345);
+    cursors.DragCursor(FrmCurseurs::V1, -123.5);
+    const std::string saved = MontageBytes(CaptureMontage(app));
+    user::click(app.mdi().Mnu_Curseurs);
+    ASSERT_FALSE(cursors.loaded());
+
+    const MontageReading file = ReadMontage(saved, "curseurs.ondm");
+    ASSERT_TRUE(file.ok);
+    ApplyMontage(app, file.montage);
+    ASSERT_TRUE(cursors.loaded());
+    EXPECT_EQ(cursors.position(FrmCurseurs::T1), -200);
+    EXPECT_EQ(cursors.position(FrmCurseurs::T2), 345);
+    EXPECT_EQ(cursors.position(FrmCurseurs::V1), -123.5);
+    EXPECT_EQ(cursors.selected(), FrmCurseurs::T1) << "the arrows move t1, as when the panel opens";
+    EXPECT_EQ(MontageBytes(CaptureMontage(app)), saved);
+
+    // Beyond the screen: brought to its edge and said so.
+    const MontageReading far =
+        ReadMontage("[Montage]\r\nVersion=1\r\n[frmCurseurs]\r\nt1=900\r\nV2=-450\r\n", "loin.ondm");
+    ASSERT_TRUE(far.ok);
+    EXPECT_EQ(far.corrected.size(), 2U);
+    EXPECT_EQ(far.montage.cursor[FrmCurseurs::T1], 500);
+    EXPECT_EQ(far.montage.cursor[FrmCurseurs::V2], -400);
 }
 
 TEST_F(MontageTest, TheCommandLineOpensASetUpAndLeavesOtherFilesAside) {
