@@ -15,6 +15,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <tuple>
 #include <vector>
 #if (defined(__GNUC__) || defined(__clang__)) && defined(__x86_64__)
 #include <cpuid.h>
@@ -40,6 +41,7 @@
 #include "ui/surface/painter_surface.h"
 #include "ui/surface/qt_surface.h"
 #include "ui/surface/row_sources.h"
+#include "ui/surface/stroke_painter.h"
 #include "ui/surface/tee_platform.h"
 #include "ui/surface/tee_surface.h"
 #include "ui_bench.h"
@@ -119,6 +121,15 @@ struct Scope {
     }
 };
 
+// A picture painted on a fresh screen after `steps`, then a complete refresh unless told not to:
+// what a screen that painted other pictures before must show too.
+template <class Steps> QImage paintedAlone(Steps steps, bool refresh = true) {
+    Scope s;
+    steps(s);
+    if (refresh) s.app.RefreshDisplay();
+    return s.screen().image().copy();
+}
+
 bool same(QRgb a, QRgb b) {
     return (a & 0xFFFFFF) == (b & 0xFFFFFF);
 }
@@ -152,6 +163,37 @@ int differingPixels(const QImage& a, const QImage& b, int tolerance) {
                 ++count;
     }
     return count;
+}
+
+// Whether the quick picture shows what the naive one shows: each pixel either picture inks
+// clearly (by more than a quarter of full intensity) has ink in the other within `slack` pixels,
+// (the round joints of a wide pen reach past the naive picture's flat-capped segments, and a steep
+// segment's antialiased ends fall a row or two apart), and few pixels are more than a quarter
+// of full intensity apart (at most `differingPercent` of the clearly inked ones). Says why not; a
+// lost, moved or thinner trace fails.
+QString unlike(const QImage& quick, const QImage& naive, const QImage& bare, int slack, int differingPercent = 2) {
+    const int w = quick.width(), h = quick.height();
+    auto ink = [&](const QImage& picture, int x, int y, int tolerance) {
+        const QRgb p = picture.pixel(x, y), b = bare.pixel(x, y);
+        return std::abs(qRed(p) - qRed(b)) > tolerance || std::abs(qGreen(p) - qGreen(b)) > tolerance ||
+               std::abs(qBlue(p) - qBlue(b)) > tolerance;
+    };
+    int clear = 0;
+    for (const auto& [one, other, name] :
+         {std::tuple{&quick, &naive, "quick"}, std::tuple{&naive, &quick, "naive"}})
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                if (!ink(*one, x, y, 64)) continue;
+                ++clear;
+                bool near = false;
+                for (int ny = std::max(0, y - slack); ny <= std::min(h - 1, y + slack) && !near; ++ny)
+                    for (int nx = std::max(0, x - slack); nx <= std::min(w - 1, x + slack) && !near; ++nx)
+                        near = ink(*other, nx, ny, 0);
+                if (!near) return QStringLiteral("%1 inks (%2, %3) alone").arg(name).arg(x).arg(y);
+            }
+    const int differing = differingPixels(quick, naive, 64);
+    if (differing * 100 > clear * differingPercent) return QStringLiteral("%1 pixels differ among %2 inked").arg(differing).arg(clear / 2);
+    return {};
 }
 
 #if (defined(__GNUC__) || defined(__clang__)) && defined(__x86_64__)
@@ -413,8 +455,10 @@ class SurfaceTest : public QObject {
             QVERIFY2((naiveTop < 0) == (quickTop < 0), qPrintable(QStringLiteral("column %1").arg(x)));
             if (naiveTop < 0) continue;
             ++inkedColumns;
+            // The last turns of a wide trace are round: half a pen past the naive flat ends.
+            const int slack = std::max(1, width / 2);
             const QString where = QStringLiteral("column %1: naive %2-%3, quick %4-%5");
-            QVERIFY2(std::abs(naiveTop - quickTop) <= 1 && std::abs(naiveBottom - quickBottom) <= 1,
+            QVERIFY2(std::abs(naiveTop - quickTop) <= slack && std::abs(naiveBottom - quickBottom) <= slack,
                      qPrintable(where.arg(x).arg(naiveTop).arg(naiveBottom).arg(quickTop).arg(quickBottom)));
         }
         QVERIFY(inkedColumns > 1800); // the traces run across the screen
@@ -423,13 +467,22 @@ class SurfaceTest : public QObject {
         // above and below take the colour as far as the naive picture's flat pieces cover them:
         // nowhere a fifth of full intensity apart, but for a few pixels at the traces' ends.
         const int differing = differingPixels(naive, quick, 48);
-        QVERIFY2(differing <= 4 * width, qPrintable(QString::number(differing)));
+        // The turns at the traces' ends are round, half a disc of the pen where the naive
+        // segments stop flat.
+        QVERIFY2(differing <= 4 * width * (1 + width), qPrintable(QString::number(differing)));
     }
 
     void sparseAndDashedPicturesArePaintedAsBefore() {
+        // Solid traces are painted by the stroke painter: they look as Qt's segments do, but at
+        // the joints, which it draws round where Qt leaves notches.
         Scope s;
         s.scene.dualSineAndSquare();
-        QCOMPARE(s.refreshed(false), s.refreshed(true));
+        for (int width : {1, 3, 8}) {
+            s.traceWidth(width);
+            const QString why = unlike(s.refreshed(false), s.refreshed(true), s.graticule(), std::max(1, width / 2));
+            QVERIFY2(why.isEmpty(), qPrintable(QStringLiteral("width %1: ").arg(width) + why));
+        }
+        s.traceWidth(3);
 
         // Dashes run on along the trace: a dense dashed trace keeps its segments (24 kHz: still
         // two and a half segments a column, and fewer to paint naively).
@@ -473,8 +526,8 @@ class SurfaceTest : public QObject {
     }
 
     void anXYFigureDrawnOverItselfLooksDrawnOnce() {
-        // A frame draws the figure four times; painted once, it inks the same pixels as the naive
-        // picture, where each pass darkened the antialiased edge again.
+        // A frame draws the figure four times; painted once, it looks like the naive picture,
+        // where each pass darkened the antialiased edge again.
         Scope s;
         s.scene.xyFigure();
         s.screen().setNaivePainting(true);
@@ -483,22 +536,12 @@ class SurfaceTest : public QObject {
         s.screen().setNaivePainting(false);
         DrawXY(s.app, 2000);
         const QImage quick = s.screen().image().copy();
-        const QImage& bare = s.graticule();
-        int inked = 0, inkedDifferently = 0;
-        for (int y = 0; y < quick.height(); ++y)
-            for (int x = 0; x < quick.width(); ++x) {
-                const bool quickInk = !same(quick.pixel(x, y), bare.pixel(x, y));
-                inked += quickInk;
-                inkedDifferently += quickInk != !same(naive.pixel(x, y), bare.pixel(x, y));
-            }
-        // But for a few of the faintest edge pixels, which only repeated blending lifts off the
-        // background.
-        QVERIFY(inked > 5000);
-        QVERIFY2(inkedDifferently <= inked / 200, qPrintable(QString::number(inkedDifferently)));
+        // Only where the ink lies: the naive edges are four passes darker.
+        const QString why = unlike(quick, naive, s.graticule(), 1, 100);
+        QVERIFY2(why.isEmpty(), qPrintable(why));
 
-        // Drawn four times over, the last time backwards, a figure looks as painted once naively.
+        // Drawn four times over, the last time backwards, a figure looks as painted once.
         QtSurface repeated(QSize(400, 300)), once(QSize(400, 300));
-        once.setNaivePainting(true);
         for (QtSurface* surface : {&repeated, &once}) {
             surface->setScale(0, 0, 400, 300);
             surface->setDrawWidth(3);
@@ -522,59 +565,101 @@ class SurfaceTest : public QObject {
         QCOMPARE(repeated.image(), once.image());
     }
 
+    void aChainOfSegmentsPaintsAsOneStroke() {
+        // A slanted line cut into pieces joined end to end: no seam where they meet, neither a
+        // gap nor an edge blended twice.
+        for (int width : {1, 3, 8}) {
+            QImage whole(200, 200, QImage::Format_ARGB32_Premultiplied), pieces = whole;
+            whole.fill(Qt::black);
+            pieces.fill(Qt::black);
+            StrokePainter painter;
+            const DeviceLine line{20.3, 30.7, 180.2, 150.1};
+            painter.paint(whole, std::span(&line, 1), width, 0xFFFFFFFF);
+            std::vector<DeviceLine> chain;
+            auto at = [&](int k) { return QPointF(line.x1 + (line.x2 - line.x1) * k / 7, line.y1 + (line.y2 - line.y1) * k / 7); };
+            for (int k = 0; k < 7; ++k)
+                chain.push_back({at(k).x(), at(k).y(), at(k + 1).x(), at(k + 1).y()});
+            painter.paint(pieces, chain, width, 0xFFFFFFFF);
+            QCOMPARE(differingPixels(whole, pieces, 8), 0);
+        }
+    }
+
+    void aSharpBendIsRoundOutside() {
+        // A V with a pen 10 pixels wide: outside the bend, beyond both segments' ends, the joint
+        // is a disc of the pen, no wider.
+        QImage image(100, 100, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::black);
+        StrokePainter painter;
+        const DeviceLine v[2] = {{20, 80, 50, 20}, {50, 20, 80, 80}};
+        painter.paint(image, v, 10, 0xFFFFFFFF);
+        QCOMPARE(image.pixel(50, 16), 0xFFFFFFFF); // 3.5 pixels above the joint
+        QCOMPARE(image.pixel(50, 13), 0xFF000000); // 6.5: past the pen
+        QCOMPARE(image.pixel(50, 40), 0xFF000000); // inside the V, clear of both strokes
+    }
+
     void aClearLeavesNothingOfThePreviousPicture() {
         // Painted quickly one after the other: the dense squares, the DUAL picture, the bare
-        // graticule of a switched-off scope. Each must equal a naive painting of it alone.
-        Scope quick, naive;
-        naive.screen().setNaivePainting(true);
-        for (Scope* s : {&quick, &naive})
-            s->scene.worstCaseSquares();
+        // graticule of a switched-off scope. Each must equal the same picture painted alone.
+        Scope quick;
+        quick.scene.worstCaseSquares();
         quick.app.RefreshDisplay();
         quick.screen().image();
         // The dense traces again, CH1 smaller: its spans no longer cover what they covered.
-        for (Scope* s : {&quick, &naive}) {
-            s->app.g.AmplitudeA = 2;
-            s->app.RefreshDisplay();
-        }
+        auto dense = [](Scope& s) {
+            s.scene.worstCaseSquares();
+            s.app.g.AmplitudeA = 2;
+        };
+        auto dual = [&](Scope& s) {
+            dense(s);
+            s.scene.dualSineAndSquare();
+            user::drag(s.app.frmOndivel().Potentio[KnobTimeBase], -6);
+        };
+        auto off = [&](Scope& s) {
+            dual(s);
+            user::click(s.app.frmOndivel().chkOn);
+        };
+        quick.app.g.AmplitudeA = 2;
+        quick.app.RefreshDisplay();
         QCOMPARE(quick.screen().image().size(), kFullHd);
-        QCOMPARE(differingPixels(quick.screen().image(), naive.screen().image(), 48), 0);
-        for (Scope* s : {&quick, &naive}) {
-            s->scene.dualSineAndSquare();
-            user::drag(s->app.frmOndivel().Potentio[KnobTimeBase], -6);
-            s->app.RefreshDisplay();
-        }
-        QCOMPARE(quick.screen().image(), naive.screen().image());
-
-        for (Scope* s : {&quick, &naive}) {
-            user::click(s->app.frmOndivel().chkOn); // off: the bare graticule
-            s->app.RefreshDisplay();
-        }
-        QCOMPARE(quick.screen().image(), naive.screen().image());
+        QCOMPARE(quick.screen().image(), paintedAlone(dense));
+        quick.scene.dualSineAndSquare();
+        user::drag(quick.app.frmOndivel().Potentio[KnobTimeBase], -6);
+        quick.app.RefreshDisplay();
+        QCOMPARE(quick.screen().image(), paintedAlone(dual));
+        user::click(quick.app.frmOndivel().chkOn); // off: the bare graticule
+        quick.app.RefreshDisplay();
+        QCOMPARE(quick.screen().image(), paintedAlone(off));
         QCOMPARE(quick.screen().image(), quick.graticule());
     }
 
     void movedCursorsLeaveNothingBehind() {
         // The dashed cursors are restored apart from the traces: dragged, then put away, they
-        // must leave what a naive painting of the new picture shows, nothing of where they were.
-        Scope quick, naive;
-        naive.screen().setNaivePainting(true);
-        for (Scope* s : {&quick, &naive}) {
-            s->scene.dualSineAndSquare();
-            user::click(s->app.mdi().Mnu_Curseurs);
-            s->app.RefreshDisplay();
-        }
+        // must leave the new picture as it is painted alone, nothing of where they were.
+        auto shown = [](Scope& s) {
+            s.scene.dualSineAndSquare();
+            user::click(s.app.mdi().Mnu_Curseurs);
+        };
+        auto dragged = [&](Scope& s) {
+            shown(s);
+            s.app.RefreshDisplay();
+            s.app.frmCurseurs().DragCursor(FrmCurseurs::T1, -150);
+            s.app.frmCurseurs().DragCursor(FrmCurseurs::V2, 120);
+        };
+        auto closed = [&](Scope& s) {
+            dragged(s);
+            user::click(s.app.mdi().Mnu_Curseurs);
+        };
+        Scope quick;
+        shown(quick);
+        quick.app.RefreshDisplay();
         quick.screen().image();
-        for (Scope* s : {&quick, &naive}) {
-            s->app.frmCurseurs().DragCursor(FrmCurseurs::T1, -150);
-            s->app.frmCurseurs().DragCursor(FrmCurseurs::V2, 120);
-        }
-        QCOMPARE(differingPixels(quick.screen().image(), naive.screen().image(), 2), 0);
-        for (Scope* s : {&quick, &naive}) {
-            user::click(s->app.mdi().Mnu_Curseurs);
-            s->app.RefreshDisplay();
-        }
+        quick.app.frmCurseurs().DragCursor(FrmCurseurs::T1, -150);
+        quick.app.frmCurseurs().DragCursor(FrmCurseurs::V2, 120);
+        QCOMPARE(quick.screen().image(), paintedAlone(dragged, false));
+        user::click(quick.app.mdi().Mnu_Curseurs);
+        quick.app.RefreshDisplay();
         QVERIFY(!quick.app.frmCurseurs().loaded());
-        QCOMPARE(quick.screen().image(), naive.screen().image());
+        QCOMPARE(quick.screen().image(), paintedAlone(closed));
     }
 
     void aDenseTraceUnderAnotherShowsWhereverTheOtherLeavesIt() {

@@ -17,6 +17,7 @@
 #include "ui/surface/qt_drawing.h"
 #include "ui/surface/row_sources.h"
 #include "ui/surface/span_painter.h"
+#include "ui/surface/stroke_painter.h"
 #include "ui/surface/tee_surface.h"
 #include "ui/surface/vector_state.h"
 
@@ -280,12 +281,12 @@ struct QtSurface::Impl {
         qtPainted();
     }
 
-    // Antialiased lines through Qt, axis-aligned ones snapped to whole pixels.
+    // Antialiased lines, axis-aligned ones snapped to whole pixels: solid ones by the stroke
+    // painter, dashed ones through Qt, whose dashes run on along a trace.
     void paintLines(std::span<const DeviceLine> lines, const PenKey& key, int w, const QColor& color) const {
         QImage& target = const_cast<QImage&>(image);
-        std::vector<QLineF> snapped;
-        snapped.reserve(lines.size());
-        const double margin = w / 2.0 + 1; // the antialiased fringe
+        snapped.clear();
+        const double margin = w / 2.0 + 1; // the antialiased fringe, and a round end's ink
         QPen pen(color);
         pen.setCapStyle(Qt::FlatCap);
         pen.setStyle(toPenStyle(key.style));
@@ -294,25 +295,42 @@ struct QtSurface::Impl {
             return l.x2 == next.x1 && l.y2 == next.y1;
         };
         for (std::size_t i = 0; i < lines.size(); ++i) {
-            const DeviceLine& l = lines[i];
-            QPointF a(l.x1, l.y1), b(l.x2, l.y2);
-            if (a.y() == b.y()) a.ry() = b.ry() = snapToPixels(a.y(), w);
-            if (a.x() == b.x()) a.rx() = b.rx() = snapToPixels(a.x(), w);
+            DeviceLine l = lines[i];
+            // A snapped line keeps its place in its chain: the ends it shared are still shared.
+            const bool joinedBefore = i > 0 && joined(lines[i - 1], l);
+            const bool joinedAfter = i + 1 < lines.size() && joined(l, lines[i + 1]);
+            if (l.y1 == l.y2) l.y1 = l.y2 = snapToPixels(l.y1, w);
+            if (l.x1 == l.x2) l.x1 = l.x2 = snapToPixels(l.x1, w);
             // Dashed rows and columns standing alone (the measurement cursors) are rectangles to
             // fill; the segments of a trace stay Qt's, which joins their ink where they meet.
-            const bool alone =
-                (i == 0 || !joined(lines[i - 1], l)) && (i + 1 == lines.size() || !joined(l, lines[i + 1]));
             PixelRect painted{};
-            if (!naive && !dashes.isEmpty() && alone &&
-                PaintAxisDashes(target, a.x(), a.y(), b.x(), b.y(), w,
-                                std::span(dashes.constData(), dashes.size()), color.rgba(), painted)) {
+            if (!naive && !dashes.isEmpty() && !joinedBefore && !joinedAfter &&
+                PaintAxisDashes(target, l.x1, l.y1, l.x2, l.y2, w, std::span(dashes.constData(), dashes.size()),
+                                color.rgba(), painted)) {
                 if (painted.x0 < painted.x1 && painted.y0 < painted.y1) thinDirty.push_back(painted);
                 continue;
             }
-            snapped.emplace_back(a, b);
-            dirty.addLine(a.x(), a.y(), b.x(), b.y(), margin);
+            // Snapping may part a chain at a corner; the stroke painter must see it whole, its
+            // rows and columns still snapped.
+            if (joinedBefore && !snapped.empty() && !naive && dashes.isEmpty()) {
+                DeviceLine& before = snapped.back();
+                const double x = l.x1 == l.x2 ? l.x1 : before.x2, y = l.y1 == l.y2 ? l.y1 : before.y2;
+                before.x2 = l.x1 = x;
+                before.y2 = l.y1 = y;
+            }
+            snapped.push_back(l);
+            dirty.addLine(l.x1, l.y1, l.x2, l.y2, margin);
         }
         if (snapped.empty()) return;
+        static const bool abQt = qEnvironmentVariableIsSet("ONDIVEL_QT_LINES"); // TEMP A/B
+        if (!naive && dashes.isEmpty() && !abQt) {
+            strokes.paint(target, snapped, w, color.rgba());
+            return;
+        }
+        std::vector<QLineF> qtLines;
+        qtLines.reserve(snapped.size());
+        for (const DeviceLine& l : snapped)
+            qtLines.emplace_back(l.x1, l.y1, l.x2, l.y2);
         QPainter p(&target);
         p.setRenderHint(QPainter::Antialiasing, true);
         // Cosmetic: widths in device pixels whatever the scale. Wide pens still go through
@@ -321,10 +339,12 @@ struct QtSurface::Impl {
         pen.setCosmetic(true);
         pen.setJoinStyle(Qt::BevelJoin);
         p.setPen(pen);
-        p.drawLines(snapped.data(), static_cast<int>(snapped.size()));
+        p.drawLines(qtLines.data(), static_cast<int>(qtLines.size()));
         p.end();
         qtPainted();
     }
+    mutable std::vector<DeviceLine> snapped; // kept for its memory
+    mutable StrokePainter strokes;
 
     // After Qt's fills and strokes (see vector_state.h); the naive way is left as a plain QPainter
     // user has it.
