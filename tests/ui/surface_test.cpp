@@ -171,7 +171,8 @@ int differingPixels(const QImage& a, const QImage& b, int tolerance) {
 // segment's antialiased ends fall a row or two apart), and few pixels are more than a quarter
 // of full intensity apart (at most `differingPercent` of the clearly inked ones). Says why not; a
 // lost, moved or thinner trace fails.
-QString unlike(const QImage& quick, const QImage& naive, const QImage& bare, int slack, int differingPercent = 2) {
+QString unlike(const QImage& quick, const QImage& naive, const QImage& bare, int slack,
+               int differingPercent = 2) {
     const int w = quick.width(), h = quick.height();
     auto ink = [&](const QImage& picture, int x, int y, int tolerance) {
         const QRgb p = picture.pixel(x, y), b = bare.pixel(x, y);
@@ -192,7 +193,8 @@ QString unlike(const QImage& quick, const QImage& naive, const QImage& bare, int
                 if (!near) return QStringLiteral("%1 inks (%2, %3) alone").arg(name).arg(x).arg(y);
             }
     const int differing = differingPixels(quick, naive, 64);
-    if (differing * 100 > clear * differingPercent) return QStringLiteral("%1 pixels differ among %2 inked").arg(differing).arg(clear / 2);
+    if (differing * 100 > clear * differingPercent)
+        return QStringLiteral("%1 pixels differ among %2 inked").arg(differing).arg(clear / 2);
     return {};
 }
 
@@ -479,7 +481,8 @@ class SurfaceTest : public QObject {
         s.scene.dualSineAndSquare();
         for (int width : {1, 3, 8}) {
             s.traceWidth(width);
-            const QString why = unlike(s.refreshed(false), s.refreshed(true), s.graticule(), std::max(1, width / 2));
+            const QString why =
+                unlike(s.refreshed(false), s.refreshed(true), s.graticule(), std::max(1, width / 2));
             QVERIFY2(why.isEmpty(), qPrintable(QStringLiteral("width %1: ").arg(width) + why));
         }
         s.traceWidth(3);
@@ -576,7 +579,9 @@ class SurfaceTest : public QObject {
             const DeviceLine line{20.3, 30.7, 180.2, 150.1};
             painter.paint(whole, std::span(&line, 1), width, 0xFFFFFFFF);
             std::vector<DeviceLine> chain;
-            auto at = [&](int k) { return QPointF(line.x1 + (line.x2 - line.x1) * k / 7, line.y1 + (line.y2 - line.y1) * k / 7); };
+            auto at = [&](int k) {
+                return QPointF(line.x1 + (line.x2 - line.x1) * k / 7, line.y1 + (line.y2 - line.y1) * k / 7);
+            };
             for (int k = 0; k < 7; ++k)
                 chain.push_back({at(k).x(), at(k).y(), at(k + 1).x(), at(k + 1).y()});
             painter.paint(pieces, chain, width, 0xFFFFFFFF);

@@ -302,11 +302,11 @@ struct QtSurface::Impl {
             if (l.y1 == l.y2) l.y1 = l.y2 = snapToPixels(l.y1, w);
             if (l.x1 == l.x2) l.x1 = l.x2 = snapToPixels(l.x1, w);
             // Dashed rows and columns standing alone (the measurement cursors) are rectangles to
-            // fill; the segments of a trace stay Qt's, which joins their ink where they meet.
+            // fill; the dashed segments of a trace stay Qt's, whose dashes run on along it.
             PixelRect painted{};
             if (!naive && !dashes.isEmpty() && !joinedBefore && !joinedAfter &&
-                PaintAxisDashes(target, l.x1, l.y1, l.x2, l.y2, w, std::span(dashes.constData(), dashes.size()),
-                                color.rgba(), painted)) {
+                PaintAxisDashes(target, l.x1, l.y1, l.x2, l.y2, w,
+                                std::span(dashes.constData(), dashes.size()), color.rgba(), painted)) {
                 if (painted.x0 < painted.x1 && painted.y0 < painted.y1) thinDirty.push_back(painted);
                 continue;
             }
@@ -322,8 +322,7 @@ struct QtSurface::Impl {
             dirty.addLine(l.x1, l.y1, l.x2, l.y2, margin);
         }
         if (snapped.empty()) return;
-        static const bool abQt = qEnvironmentVariableIsSet("ONDIVEL_QT_LINES"); // TEMP A/B
-        if (!naive && dashes.isEmpty() && !abQt) {
+        if (!naive && dashes.isEmpty()) {
             strokes.paint(target, snapped, w, color.rgba());
             return;
         }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <limits>
 
 namespace ondivel {
@@ -33,6 +34,46 @@ struct Band {
     double tLo, tHi, across;
 };
 
+// The first and last pixel columns whose centres lie within [lo, hi] (pixel i has its centre at
+// i + 0.5), clamped first, so that a bound far off the picture (a nearly level segment's, across)
+// converts safely; a NaN bound leaves the range empty.
+inline int firstColumn(double lo, int width) {
+    if (std::isnan(lo)) return width;
+    const double v = std::clamp(lo - 0.5, -1.0, static_cast<double>(width));
+    const int i = static_cast<int>(v);
+    return std::max(i < v ? i + 1 : i, 0);
+}
+inline int lastColumn(double hi, int width) {
+    if (std::isnan(hi)) return -1;
+    const double v = std::clamp(hi - 0.5, -2.0, static_cast<double>(width));
+    const int i = static_cast<int>(v);
+    return std::min(i > v ? i - 1 : i, width - 1);
+}
+
+// Pixels [first, last] of a row: [solidFirst, solidLast] (within them) take the colour, the
+// others the share `at(x)` of it. Inlined: a call for each row of a thin pen cost more than the
+// row.
+template <class Coverage>
+[[gnu::always_inline]] inline void paintRow(QRgb* row, QRgb color, int first, int last, int solidFirst,
+                                            int solidLast, Coverage at) {
+    solidFirst = std::max(solidFirst, first);
+    solidLast = std::min(solidLast, last);
+    if (solidFirst > solidLast) { // none: all fringe
+        solidFirst = last + 1;
+        solidLast = last;
+    }
+    auto keep = [&](int x) {
+        const auto level = static_cast<unsigned>(at(x) * 255 + 0.5);
+        if (level != 0) row[x] = level >= 255 ? color : interpolate255(color, level, row[x], 255 - level);
+    };
+    for (int x = first; x < solidFirst; ++x)
+        keep(x);
+    for (int x = solidFirst; x <= solidLast; ++x)
+        row[x] = color;
+    for (int x = solidLast + 1; x <= last; ++x)
+        keep(x);
+}
+
 } // namespace
 
 void StrokePainter::paint(QImage& image, std::span<const DeviceLine> lines, double width, QRgb color) {
@@ -59,42 +100,6 @@ void StrokePainter::paint(QImage& image, std::span<const DeviceLine> lines, doub
         if (joinedAfter) addJoint(image, color, lines[i], lines[next]);
         before = &lines[i];
     }
-}
-
-// The first and last pixel columns whose centres lie within [lo, hi] (pixel i has its centre at
-// i + 0.5), clamped first, so that a bound far off the picture (a nearly level segment's, across)
-// converts safely.
-inline int firstColumn(double lo, int width) {
-    const double v = std::clamp(lo - 0.5, -1.0, static_cast<double>(width));
-    const int i = static_cast<int>(v);
-    return std::max(i < v ? i + 1 : i, 0);
-}
-inline int lastColumn(double hi, int width) {
-    const double v = std::clamp(hi - 0.5, -2.0, static_cast<double>(width));
-    const int i = static_cast<int>(v);
-    return std::min(i > v ? i - 1 : i, width - 1);
-}
-
-// Pixels [first, last] of a row: [solidFirst, solidLast] (within them) take the colour, the
-// others the share `at(x)` of it.
-template <class Coverage>
-inline void paintRow(QRgb* row, QRgb color, int first, int last, int solidFirst, int solidLast, Coverage at) {
-    solidFirst = std::max(solidFirst, first);
-    solidLast = std::min(solidLast, last);
-    if (solidFirst > solidLast) { // none: all fringe
-        solidFirst = last + 1;
-        solidLast = last;
-    }
-    auto keep = [&](int x) {
-        const auto level = static_cast<unsigned>(at(x) * 255 + 0.5);
-        if (level != 0) row[x] = level >= 255 ? color : interpolate255(color, level, row[x], 255 - level);
-    };
-    for (int x = first; x < solidFirst; ++x)
-        keep(x);
-    for (int x = solidFirst; x <= solidLast; ++x)
-        row[x] = color;
-    for (int x = solidLast + 1; x <= last; ++x)
-        keep(x);
 }
 
 namespace {
@@ -158,12 +163,14 @@ void StrokePainter::addBody(QImage& image, QRgb color, const DeviceLine& line, b
     const double joinedEnd = length * (1 - 1e-12);
     const Band ink{flatStart ? -0.5 : 0, flatEnd ? length + 0.5 : joinedEnd, reach};
     const RowBounds inkRows(x1, ux, uy, ink);
-    const RowBounds solidRows(x1, ux, uy, {flatStart ? 0.5 : 0, flatEnd ? length - 0.5 : joinedEnd, half_ - 0.5});
+    const RowBounds solidRows(x1, ux, uy,
+                              {flatStart ? 0.5 : 0, flatEnd ? length - 0.5 : joinedEnd, half_ - 0.5});
 
     const double acrossRows = std::abs(ux) * reach;
     const double yLow = y1 + std::min(uy * ink.tLo, uy * ink.tHi) - acrossRows;
     const double yHigh = y1 + std::max(uy * ink.tLo, uy * ink.tHi) + acrossRows;
-    const int rowFirst = static_cast<int>(std::clamp(std::ceil(yLow - 0.5), 0.0, static_cast<double>(height_)));
+    const int rowFirst =
+        static_cast<int>(std::clamp(std::ceil(yLow - 0.5), 0.0, static_cast<double>(height_)));
     const int rowLast = static_cast<int>(std::clamp(std::floor(yHigh - 0.5), -1.0, height_ - 1.0));
     uchar* const bits = image.bits();
     const qsizetype bytesPerLine = image.bytesPerLine();
@@ -185,7 +192,8 @@ void StrokePainter::addBody(QImage& image, QRgb color, const DeviceLine& line, b
             auto level = [&](int x) {
                 return static_cast<std::uint8_t>(unit(reach - std::abs(x + 0.5 - x1)) * 255 + 0.5);
             };
-            fringeLevels[0][i] = columnSolidFirst - 1 - i >= columnFirst ? level(columnSolidFirst - 1 - i) : 0;
+            fringeLevels[0][i] =
+                columnSolidFirst - 1 - i >= columnFirst ? level(columnSolidFirst - 1 - i) : 0;
             fringeLevels[1][i] = columnSolidLast + 1 + i <= columnLast ? level(columnSolidLast + 1 + i) : 0;
         }
     }
@@ -196,8 +204,8 @@ void StrokePainter::addBody(QImage& image, QRgb color, const DeviceLine& line, b
     for (int y = rowFirst; y <= rowLast; ++y) {
         const double ry = y + 0.5 - y1;
         if (y + kAhead <= rowLast) {
-            const double x = std::clamp(x1 + (ry + kAhead) * aheadSlope, 0.0, width_ - 1.0);
-            const auto column = static_cast<std::size_t>(x);
+            const double x = x1 + (ry + kAhead) * aheadSlope;
+            const auto column = static_cast<std::size_t>(x >= 0 ? std::min(x, width_ - 1.0) : 0.0); // NaN: 0
             __builtin_prefetch(bits + (y + kAhead) * bytesPerLine + column * sizeof(QRgb), 1);
         }
         if (columnFirst <= columnLast && ry * uy >= middleLo && ry * uy <= middleHi) {
@@ -247,13 +255,15 @@ void StrokePainter::addJoint(QImage& image, QRgb color, const DeviceLine& before
     const double ax = before.x2 - before.x1, ay = before.y2 - before.y1;
     const double bx = after.x2 - after.x1, by = after.y2 - after.y1;
     const double reach = half_ + 0.5, solid = half_ - 0.5;
-    // The wedge opens by the sine of the bend at the pen's edge.
+    // The wedge opens by the sine of the bend at the pen's edge: under a tenth of a pixel there,
+    // nothing shows.
     const double cross = ax * by - ay * bx, dot = ax * bx + ay * by;
     const double lengthBefore2 = ax * ax + ay * ay, lengthAfter2 = bx * bx + by * by;
     const double lengths = std::sqrt(lengthBefore2 * lengthAfter2);
     if (!std::isfinite(cx) || !std::isfinite(cy) || !(lengths > 0)) return;
     if (dot > 0 && std::abs(cross) * reach < 0.1 * lengths) return;
-    const int rowFirst = static_cast<int>(std::clamp(std::ceil(cy - reach - 0.5), 0.0, static_cast<double>(height_)));
+    const int rowFirst =
+        static_cast<int>(std::clamp(std::ceil(cy - reach - 0.5), 0.0, static_cast<double>(height_)));
     const int rowLast = static_cast<int>(std::clamp(std::floor(cy + reach - 0.5), -1.0, height_ - 1.0));
     uchar* const bits = image.bits();
     const qsizetype bytesPerLine = image.bytesPerLine();
@@ -267,7 +277,8 @@ void StrokePainter::addJoint(QImage& image, QRgb color, const DeviceLine& before
             // Level with either body, the pixel is that body's (a segment shorter than the pen
             // leaves the pixels beyond its far end to the next joint).
             const double alongBefore = rx * ax + ry * ay, alongAfter = rx * bx + ry * by;
-            if ((alongBefore <= 0 && alongBefore >= -lengthBefore2) || (alongAfter >= 0 && alongAfter <= lengthAfter2))
+            if ((alongBefore <= 0 && alongBefore >= -lengthBefore2) ||
+                (alongAfter >= 0 && alongAfter <= lengthAfter2))
                 continue;
             const double d = std::sqrt(rx * rx + ry * ry);
             if (d <= solid) {

@@ -1,11 +1,12 @@
 #pragma once
 // Solid traces painted straight into the picture's pixels, antialiased by each pixel centre's
 // distance from the segment: the sparse traces (a sine, the edges and levels of a square, an XY
-// figure) that Qt's stroker otherwise takes segment by segment, at some hundred instructions a
-// pixel, which on a 4K screen cost most of a refresh. The coverage of a whole run is gathered
-// first, each pixel keeping the most any segment gives it, and blended once: where segments meet
-// or lie over each other the edge is not darkened again, and a chain's joints are round, as the
-// spot of a beam draws them. The ends of a chain are flat, as Qt's flat-capped pen leaves them.
+// figure) that Qt's stroker takes segment by segment through its scanline rasteriser, which on a
+// 4K screen cost most of a refresh. Within a chain the segments stop dead where they meet and the
+// wedge a bend opens outside them is filled round, as the spot of a beam draws it: no pixel there
+// is blended twice, where Qt's flat-capped segments leave a notch and a seam at every joint. The
+// ends of a chain are flat, as Qt's pen leaves them. Segments that cross elsewhere (an XY figure
+// over itself) are blended as often as they cross, as Qt's are.
 #include <QImage>
 #include <QRgb>
 #include <span>
