@@ -77,16 +77,17 @@ FrmTableau::FrmTableau(Ondivel& app) : BenchForm(app, "frmTableau") {
 
     const double labelTop = kFilterTop + kLabelDrop;
     place(lblClasse, kMargin, labelTop, 750, kLabelHeight);
-    place(cboClasse, 1020, kFilterTop, 2100, kBoxHeight);
-    place(lblExercice, 3360, labelTop, 1000, kLabelHeight);
-    place(cboExercice, 4380, kFilterTop, 2700, kBoxHeight);
-    place(lblDu, 7320, labelTop, 450, kLabelHeight);
-    place(txtDu, 7800, kFilterTop, 1350, kBoxHeight);
-    place(lblAu, 9330, labelTop, 380, kLabelHeight);
-    place(txtAu, 9740, kFilterTop, 1350, kBoxHeight);
-    place(lblTri, 11400, labelTop, 1050, kLabelHeight);
-    place(cboTri, 12480, kFilterTop, 1900, kBoxHeight);
-    place(chkDecroissant, 14580, kFilterTop, 2880, kBoxHeight);
+    // Wide enough for "Toutes les classes" and the arrow at every zoom.
+    place(cboClasse, 1020, kFilterTop, 2500, kBoxHeight);
+    place(lblExercice, 3760, labelTop, 1000, kLabelHeight);
+    place(cboExercice, 4780, kFilterTop, 2700, kBoxHeight);
+    place(lblDu, 7720, labelTop, 450, kLabelHeight);
+    place(txtDu, 8200, kFilterTop, 1350, kBoxHeight);
+    place(lblAu, 9730, labelTop, 380, kLabelHeight);
+    place(txtAu, 10140, kFilterTop, 1350, kBoxHeight);
+    place(lblTri, 11800, labelTop, 1050, kLabelHeight);
+    place(cboTri, 12880, kFilterTop, 1900, kBoxHeight);
+    place(chkDecroissant, 14980, kFilterTop, 2880, kBoxHeight);
     lblClasse.Caption = "&Classe :";
     lblExercice.Caption = "E&xercice :";
     lblDu.Caption = "&Du :";
