@@ -11,7 +11,7 @@
 #include "bench/scope/frm_ondivel.h"
 #include "bench/scope/renderer.h"
 #include "bench/scope/scales.h"
-#include "bench/scope/screen_clip.h"
+#include "bench/scope/screen_on_paper.h"
 #include "bench/scope/sweep.h"
 #include "bench/toolbox/channel_assembly.h"
 #include "core/surface.h"
@@ -57,39 +57,6 @@ constexpr double kKeyColumns[] = {0, 130, 520, 760, 1000, 1390, 1610, kSheetWidt
 constexpr double kKeyTableTop = 220;
 constexpr double kKeyRowsTop = 330;
 constexpr double kKeyRowHeight = 55;
-
-// The renderer's screen in a box of the page: the screen's units (−500…505 × 400…−405) scaled into
-// the box, clearing and backgrounds meaningless on paper, segments cut at the screen's edges. The
-// settings overlay's texts are left out: at this size they would be too small to read, so the
-// calibres go under the screen instead.
-class ScreenInBox : public Surface {
-  public:
-    ScreenInBox(Surface& page, double left, double top, double width)
-        : page_(page), left_(left), top_(top), unit_(width / (kScreenRight - kScreenLeft)) {}
-
-    void setScale(double, double, double, double) override {}
-    void clear() override {}
-    void setBackColor(Color) override {}
-    void setBackgroundFrom(const Surface&) override {}
-    void setPersistent(bool) override {}
-    void setDrawWidth(int pixels) override { page_.setDrawWidth(pixels); }
-    void setDrawStyle(LineStyle style) override { page_.setDrawStyle(style); }
-    void line(double x1, double y1, double x2, double y2, Color color) override {
-        if (ClipToScreen(x1, y1, x2, y2)) page_.line(x(x1), y(y1), x(x2), y(y2), color);
-    }
-    void setFont(const std::string& name, double points) override { page_.setFont(name, points); }
-    double textWidth(const std::string& text) const override { return page_.textWidth(text) / unit_; }
-    double textHeight(const std::string& text) const override { return page_.textHeight(text) / unit_; }
-    void print(double, double, const std::string&, Color) override {}
-    void setMousePointer(int) override {}
-
-  private:
-    double x(double screenX) const { return left_ + (screenX - kScreenLeft) * unit_; }
-    double y(double screenY) const { return top_ + (kScreenTop - screenY) * unit_; }
-
-    Surface& page_;
-    double left_, top_, unit_;
-};
 
 double screenHeight() {
     return kScreenWidth * (kScreenTop - kScreenBottom) / (kScreenRight - kScreenLeft);
@@ -200,7 +167,7 @@ void drawRunningHeader(Surface& page, const Worksheet& sheet) {
 
 void drawScreen(Ondivel& bench, Surface& page, double left, double top) {
     {
-        ScreenInBox screen(page, left, top, kScreenWidth);
+        ScreenOnPaper screen(page, left, top, kScreenWidth); // the calibres go under it instead of its texts
         Renderer& renderer = bench.renderer();
         Renderer::Redirect redirect(renderer, screen, screen);
         renderer.DrawGridOn(screen);

@@ -14,7 +14,7 @@
 #include "bench/ondivel.h"
 #include "bench/scope/frm_ondivel.h"
 #include "bench/scope/renderer.h"
-#include "bench/scope/screen_clip.h"
+#include "bench/scope/screen_on_paper.h"
 #include "bench/scope/sweep.h"
 #include "bench/scope/xy_display.h"
 #include "core/platform.h"
@@ -38,35 +38,6 @@ constexpr const char* kTextFont = "Arial";
 constexpr double kTextPoints = 10;
 constexpr double kSignaturePoints = 8;
 constexpr int kPaperTraceWidth = 2;
-
-// The renderer's screen on a part of the page: the page keeps its own scale (which holds the
-// screen's units), clearing and backgrounds mean nothing on paper, segments are clipped to the
-// screen and every colour is darkened as the printout darkens light traces.
-class ScreenOnPage : public Surface {
-  public:
-    explicit ScreenOnPage(Surface& page) : page_(page) {}
-
-    void setScale(double, double, double, double) override {}
-    void clear() override {}
-    void setBackColor(Color) override {}
-    void setBackgroundFrom(const Surface&) override {}
-    void setPersistent(bool) override {}
-    void setDrawWidth(int pixels) override { page_.setDrawWidth(pixels); }
-    void setDrawStyle(LineStyle style) override { page_.setDrawStyle(style); }
-    void line(double x1, double y1, double x2, double y2, Color color) override {
-        if (ClipToScreen(x1, y1, x2, y2)) page_.line(x1, y1, x2, y2, InkOnPaper(color));
-    }
-    void setFont(const std::string& name, double points) override { page_.setFont(name, points); }
-    double textWidth(const std::string& text) const override { return page_.textWidth(text); }
-    double textHeight(const std::string& text) const override { return page_.textHeight(text); }
-    void print(double x, double y, const std::string& text, Color color) override {
-        page_.print(x, y, text, InkOnPaper(color));
-    }
-    void setMousePointer(int) override {}
-
-  private:
-    Surface& page_;
-};
 
 // What the screen shows now, drawn again on the renderer's target over its graticule: the XY
 // frame of the current phase, the sweep's glowing piece without moving the spot, or a complete
@@ -119,7 +90,7 @@ std::string ExportErrorMessage(const std::string& path, std::error_code why) {
 void DrawExportPage(Ondivel& app, Surface& page) {
     page.setScale(kPageLeft, kPageTop, kPageRight, kSheetBottom);
     {
-        ScreenOnPage screen(page);
+        ScreenOnPaper screen(page, InkOnPaper); // light traces darkened, as the printout does
         Renderer::Redirect redirect(app.renderer(), screen, screen);
         app.renderer().DrawGridOn(screen);
         // A hairline trace hardly shows once printed: at least two pixels' width on paper.

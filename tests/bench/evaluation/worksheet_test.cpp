@@ -195,6 +195,13 @@ TEST_F(WorksheetDrawing, ScreensShowTheTracesAtTheirCalibresWithTheTextsAPupilRe
         EXPECT_NE(key.find(expected), std::string::npos) << expected << " missing from " << key;
 }
 
+TEST_F(WorksheetDrawing, APositiveVoltageLiesAboveTheCentreLine) {
+    // The page's y grows downwards, the screen's upwards: a 3 V battery's line is above the centre.
+    const auto e = ch1Extent(draw(sheetOf({"CC/3//CC/0/"}))[0]);
+    EXPECT_LT(e[3], kCentre - kDivision);
+    EXPECT_NEAR(e[0], 0, 0.5);
+}
+
 TEST_F(WorksheetDrawing, ASlowTimeBaseShowsTheSpotsWholePath) {
     // 5 Hz: 20 ms/div, where the screen only shows the spot's moving piece.
     const auto& pages = draw(sheetOf({"sinus/5/5/CC/0/"}));
