@@ -1,7 +1,6 @@
 #include "bench/evaluation/frm_tableau.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <filesystem>
 #include <map>
 
@@ -12,7 +11,6 @@
 #include "bench/main/screen_export.h"
 #include "bench/ondivel.h"
 #include "core/platform.h"
-#include "files/durable_replace.h"
 #include "files/exercise_reader.h"
 #include "files/results_csv.h"
 #include "files/text_file.h"
@@ -377,15 +375,7 @@ void FrmTableau::cmdExporter_Click() {
     request.filter = kTableExportFilter;
     const std::optional<std::string> chosen = platform.saveFileDialog(request);
     if (!chosen || chosen->empty()) return;
-    const auto refuse = [&platform](const std::string& path, std::error_code why) {
-        platform.messageBox(ExportErrorMessage(path, why), vbExclamation,
-                            std::string(kProgramName) + " - Erreur");
-    };
-    std::error_code ec;
-    if (fs::is_directory(PathFromUtf8(*chosen), ec)) {
-        refuse(*chosen, std::make_error_code(std::errc::is_a_directory));
-        return;
-    }
+    if (const auto refusal = ExportFolderRefusal(*chosen)) return ShowExportRefusal(platform, *refusal);
     const bool pdf = endsWithNoCase(*chosen, ".pdf");
     const std::string path = pdf || endsWithNoCase(*chosen, ".csv") ? *chosen : *chosen + ".csv";
     std::string bytes;
@@ -397,13 +387,7 @@ void FrmTableau::cmdExporter_Click() {
     } else {
         bytes = ResultsCsv(evaluations_, rows_);
     }
-    if (bytes.empty()) {
-        refuse(path, std::make_error_code(std::errc::io_error));
-        return;
-    }
-    errno = 0;
-    if (!ReplaceFileDurably(PathFromUtf8(path), bytes))
-        refuse(path, std::error_code(errno, std::generic_category()));
+    if (const auto refusal = WriteExport(path, bytes)) ShowExportRefusal(platform, *refusal);
 }
 
 } // namespace ondivel

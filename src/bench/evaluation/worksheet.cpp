@@ -1,9 +1,7 @@
 #include "bench/evaluation/worksheet.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <filesystem>
 
 #include "bench/evaluation/worksheet_pages.h"
 #include "bench/main/screen_export.h"
@@ -12,13 +10,10 @@
 #include "core/format.h"
 #include "core/keywords.h"
 #include "core/platform.h"
-#include "files/durable_replace.h"
 #include "files/exercise_line.h"
 #include "physics/scoring.h"
 
 namespace ondivel {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -169,15 +164,8 @@ std::string WorksheetPdf(Platform& platform, const Worksheet& sheet) {
 
 std::optional<std::string> WriteWorksheet(Platform& platform, const Worksheet& sheet,
                                           const std::string& path) {
-    std::error_code ec;
-    if (fs::is_directory(fs::path(path), ec))
-        return ExportErrorMessage(path, std::make_error_code(std::errc::is_a_directory));
-    const std::string bytes = WorksheetPdf(platform, sheet);
-    if (bytes.empty()) return ExportErrorMessage(path, std::make_error_code(std::errc::io_error));
-    errno = 0;
-    if (!ReplaceFileDurably(fs::path(path), bytes))
-        return ExportErrorMessage(path, std::error_code(errno, std::generic_category()));
-    return std::nullopt;
+    if (auto refusal = ExportFolderRefusal(path)) return refusal;
+    return WriteExport(path, WorksheetPdf(platform, sheet));
 }
 
 } // namespace ondivel

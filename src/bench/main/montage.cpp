@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -28,7 +27,6 @@
 #include "bench/toolbox/frm_toolbox.h"
 #include "core/format.h"
 #include "core/platform.h"
-#include "files/durable_replace.h"
 #include "files/text_file.h"
 
 namespace ondivel {
@@ -356,10 +354,8 @@ void SaveMontageCommand(Ondivel& app) {
     std::string path = *chosen;
     const std::string extension = utf8(PathFromUtf8(path).extension());
     if (!sameNoCase(extension, kMontageExtension)) path += kMontageExtension;
-    errno = 0;
-    if (!ReplaceFileDurably(PathFromUtf8(path), MontageBytes(CaptureMontage(app)))) {
-        app.platform().messageBox(ExportErrorMessage(path, std::error_code(errno, std::generic_category())),
-                                  vbOKOnly | vbExclamation, kErrorTitle);
+    if (const auto refusal = WriteExport(path, MontageBytes(CaptureMontage(app)))) {
+        app.platform().messageBox(*refusal, vbOKOnly | vbExclamation, kErrorTitle);
         return;
     }
     mdi.FichierMontage = path;

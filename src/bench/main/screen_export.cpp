@@ -20,6 +20,7 @@
 #include "core/platform.h"
 #include "core/surface.h"
 #include "files/durable_replace.h"
+#include "files/text_file.h"
 #include "physics/grey_level.h"
 
 namespace ondivel {
@@ -87,6 +88,23 @@ std::string ExportErrorMessage(const std::string& path, std::error_code why) {
     return "Impossible d'écrire le fichier « " + path + " » : " + reasonFor(why) + ".";
 }
 
+std::optional<std::string> ExportFolderRefusal(const std::string& path) {
+    std::error_code ec;
+    if (!fs::is_directory(PathFromUtf8(path), ec)) return std::nullopt;
+    return ExportErrorMessage(path, std::make_error_code(std::errc::is_a_directory));
+}
+
+void ShowExportRefusal(Platform& platform, const std::string& message) {
+    platform.messageBox(message, vbExclamation, std::string(kProgramName) + " - Erreur");
+}
+
+std::optional<std::string> WriteExport(const std::string& path, const std::string& bytes) {
+    if (bytes.empty()) return ExportErrorMessage(path, std::make_error_code(std::errc::io_error));
+    errno = 0;
+    if (ReplaceFileDurably(PathFromUtf8(path), bytes)) return std::nullopt;
+    return ExportErrorMessage(path, std::error_code(errno, std::generic_category()));
+}
+
 void DrawExportPage(Ondivel& app, Surface& page) {
     page.setScale(kPageLeft, kPageTop, kPageRight, kSheetBottom);
     {
@@ -137,15 +155,7 @@ void ExportScreen(Ondivel& app) {
     request.filter = kExportFilter;
     const std::optional<std::string> chosen = platform.saveFileDialog(request);
     if (!chosen || chosen->empty()) return;
-    const auto refuse = [&platform](const std::string& path, std::error_code why) {
-        platform.messageBox(ExportErrorMessage(path, why), vbExclamation,
-                            std::string(kProgramName) + " - Erreur");
-    };
-    std::error_code ec;
-    if (fs::is_directory(fs::path(*chosen), ec)) {
-        refuse(*chosen, std::make_error_code(std::errc::is_a_directory));
-        return;
-    }
+    if (const auto refusal = ExportFolderRefusal(*chosen)) return ShowExportRefusal(platform, *refusal);
     const ExportTarget target = ExportTargetFor(*chosen);
     std::string bytes;
     switch (target.format) {
@@ -165,13 +175,7 @@ void ExportScreen(Ondivel& app) {
         break;
     }
     }
-    if (bytes.empty()) {
-        refuse(target.path, std::make_error_code(std::errc::io_error));
-        return;
-    }
-    errno = 0;
-    if (!ReplaceFileDurably(fs::path(target.path), bytes))
-        refuse(target.path, std::error_code(errno, std::generic_category()));
+    if (const auto refusal = WriteExport(target.path, bytes)) ShowExportRefusal(platform, *refusal);
 }
 
 } // namespace ondivel

@@ -7,12 +7,14 @@
 //   legend, the calibres and the date;
 // - CSV: the samples behind the traces, for a spreadsheet (screen_csv.h).
 // The file is written whole or not at all (temporary file beside it, then renamed).
+#include <optional>
 #include <string>
 #include <system_error>
 
 namespace ondivel {
 
 class Ondivel;
+class Platform;
 class Surface;
 
 inline constexpr const char* kExportTitle = "Exporter l'écran";
@@ -33,6 +35,18 @@ ExportTarget ExportTargetFor(const std::string& chosen);
 
 // "Impossible d'écrire le fichier « PATH » : le dossier n'existe pas." and the like.
 std::string ExportErrorMessage(const std::string& path, std::error_code why);
+
+// The French message for a chosen place that is a folder, or nullopt: asked before the export is
+// made, so that nothing is worked out for nothing.
+std::optional<std::string> ExportFolderRefusal(const std::string& path);
+
+// Puts `bytes` in place of the file at `path` (UTF-8) through a temporary file and a rename;
+// nullopt when written, else the French message that says why not (no bytes: the export could
+// not be made).
+std::optional<std::string> WriteExport(const std::string& path, const std::string& bytes);
+
+// Shows such a message in the program's error box.
+void ShowExportRefusal(Platform& platform, const std::string& message);
 
 // Draws the PDF page on `page`, which the call gives its scale: the screen's graticule and traces
 // through the renderer, in ink that shows on white paper, then the legend, the calibres and the
