@@ -1,6 +1,7 @@
 #include "ui/evaluation/frm_tableau_view.h"
 
 #include <QHeaderView>
+#include <QListWidget>
 
 #include "bench/evaluation/class_table.h"
 #include "bench/evaluation/frm_tableau.h"
@@ -39,6 +40,13 @@ TableauView::TableauView(FrmTableau& form, QWidget* parent)
         table_->header()->setSectionsClickable(true);
         table_->header()->setSortIndicatorShown(true);
         connect(table_->header(), &QHeaderView::sectionClicked, this, &TableauView::headerClicked);
+    }
+    // An explanation is a sentence or two: wrapped to the list's width, it reads without scrolling
+    // sideways.
+    if (auto* explanations = qobject_cast<QListWidget*>(widgetOf(form.lstExplications))) {
+        explanations->setWordWrap(true);
+        explanations->setResizeMode(QListView::Adjust);
+        explanations->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
     syncFromModel();
 }
