@@ -80,7 +80,9 @@ void StrokePainter::paint(QImage& image, std::span<const DeviceLine> lines, doub
     if (lines.empty() || image.depth() != 32 || image.isNull()) return;
     width_ = image.width();
     height_ = image.height();
-    half_ = std::max(width, 1.0) / 2;
+    // No screen shows a wider pen, and a joint costs the square of it.
+    constexpr double kWidest = 128;
+    half_ = std::clamp(width, 1.0, kWidest) / 2;
     // A line of no length (a square's edge at a time base too slow to part its ends) draws
     // nothing of its own, but the lines either side of it still meet there.
     auto drawn = [](const DeviceLine& l) {

@@ -17,9 +17,10 @@ namespace ondivel {
 
 class StrokePainter {
   public:
-    // Paints `lines` (device pixels, pixel i covering [i, i + 1)) with a pen `width` pixels wide in
-    // an opaque colour into a 32-bit premultiplied picture. A line that starts where the one before
-    // it ended continues its chain. Whatever lies off the picture costs nothing.
+    // Paints `lines` (device pixels, pixel i covering [i, i + 1)) with a pen `width` pixels wide
+    // (at most 128) in an opaque colour into a 32-bit premultiplied picture. A line that starts
+    // where the one before it ended continues its chain. Whatever lies off the picture costs
+    // nothing.
     void paint(QImage& image, std::span<const DeviceLine> lines, double width, QRgb color);
 
   private:
