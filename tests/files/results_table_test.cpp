@@ -7,21 +7,15 @@
 #include <array>
 
 #include "files/results_csv.h"
+#include "support/scored_oscillogram.h"
 
 namespace ondivel {
 namespace {
 
-constexpr Verdict R = Verdict::Right, W = Verdict::Wrong, N = Verdict::NotAsked;
-
-RecordedOscillogram scored(std::array<Verdict, 3> ch1, std::array<Verdict, 3> ch2, bool complete = true) {
-    RecordedOscillogram osc;
-    osc.complete = complete;
-    for (int p = 0; p < 3; ++p) {
-        osc.channel[0].verdict[p] = ch1[static_cast<std::size_t>(p)];
-        osc.channel[1].verdict[p] = ch2[static_cast<std::size_t>(p)];
-    }
-    return osc;
-}
+using testing::N;
+using testing::R;
+using testing::scored;
+using testing::W;
 
 RecordedEvaluation evaluation(std::string name, std::string firstName, std::string className,
                               std::string exercise, std::optional<std::int64_t> when,
